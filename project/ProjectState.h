@@ -1,0 +1,86 @@
+#pragma once
+
+#include "Punt.h"
+
+#include <string>
+
+// Everything that makes up one tuning project: the two transfer curves, the
+// box type with its input configuration, and the timing and voltage
+// parameters sent to the box with the curves. The state owns both curves.
+//
+// Every operation here is one user action of the main window (a button, a
+// spin click or a check-box click); the window calls it and then refreshes.
+struct ProjectState {
+    ProjectState();
+    ~ProjectState();
+    ProjectState(const ProjectState&) = delete;
+    ProjectState& operator=(const ProjectState&) = delete;
+    ProjectState(ProjectState&& other) noexcept;
+    ProjectState& operator=(ProjectState&& other) noexcept;
+
+    CPunt* crCurve = nullptr;    // owned; always starts at 0.0 V
+    CPunt* turboCurve = nullptr; // owned; always starts at 0.0 V
+    int oneInput = 1;
+    int twoInputs = 0;
+    int startDelayMin = 1; // minutes, 0 to 4
+    int startDelaySec = 0; // seconds, 0 to 59; 0 at 4 minutes
+    double startVoltage = 1.5;
+    int editCr = 1;
+    int editTurbo = 0;
+    int curveDelay = 200; // milliseconds per 0.1 V
+    int showCr = 1;
+    int showTurbo = 1;
+    double stopVoltage = 4.5;
+    int differenceView = 0;
+    int inputOutputView = 1;
+    std::string rootPath; // installation folder, ends in a separator
+    std::string fileName;
+    std::string titlePrefix = "Common Rail Tuning - ";
+    int boxType = 0; // 0 "1 CR input", 1 "2 CR inputs", 2 "CR&TURBO"
+    bool turboEnabled = false;
+    unsigned char graphType = 1; // 1 input against output, 0 difference
+
+    std::string Caption() const { return titlePrefix + fileName; }
+    // The settings code remembered between runs: view x 10 + box type.
+    int SettingsCode() const { return graphType * 10 + boxType; }
+
+    // The default project. Keeps the box type, the edited curve and the view.
+    void New();
+    // Applies a box type of the selector; an index outside 0 to 2 changes
+    // nothing and returns false.
+    bool SetBoxType(int index);
+    // Copies the edited curve onto the other one (box type 2 only).
+    void CopyCurve();
+    void ResetCrCurve();
+    void ResetTurboCurve();
+    // Remove CR points strictly between 0.0 V and the start voltage, and
+    // strictly between the stop voltage and 5.0 V.
+    void TrimBelowStart();
+    void TrimAboveStop();
+
+    // Spin clicks. The voltages step by 0.1 V in plain double arithmetic, so
+    // rounding drift accumulates exactly as the box's users know it.
+    void StepStartVoltage(bool up);
+    void StepStopVoltage(bool up);
+    void StepStartDelayMinutes(bool up);
+    void StepStartDelaySeconds(bool up);
+    void StepCurveDelay(bool up);
+
+    // Check-box clicks; a refused click leaves the flags as they were.
+    void SelectCrForEdit();
+    void SelectTurboForEdit();
+    void ClickShowCr();
+    void ClickShowTurbo();
+    void ChooseInputOutputView();
+    void ChooseDifferenceView();
+    // Sets the view flags from a remembered graph type (0 or 1).
+    void SetGraphType(int type);
+
+    // Takes ownership of a new curve and frees the old one.
+    void ReplaceCrCurve(CPunt* head);
+    void ReplaceTurboCurve(CPunt* head);
+
+private:
+    void RemoveCrPointsIn(double from, double below, bool includeFrom);
+    void FreeCurves();
+};

@@ -1,0 +1,275 @@
+#include "RamvikDlg.h"
+
+#include "AboutDlg.h"
+#include "PanelGeometry.h"
+#include "SpinArrows.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QResizeEvent>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+static void InitResources()
+{
+    // The resources live in a static library; nothing else would pull them in.
+    Q_INIT_RESOURCE(ramvik);
+}
+
+namespace {
+// The system-menu command of "&About Ramvik...". Below 0xF000 like every
+// application command; the platform uses the low four bits itself.
+constexpr unsigned kAboutCommand = 16;
+
+QString VoltageText(double volts)
+{
+    // Up to 15 significant digits, so 0.1 V steps that drifted (1.2999999999999998)
+    // show as the value the user expects (1.3).
+    return QString::asprintf("%.15g", volts);
+}
+} // namespace
+
+CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
+    : QWidget(parent)
+    , startOptions(options)
+{
+    InitResources();
+    setWindowTitle("Ramvik");
+    setWindowIcon(QIcon(":/ramvik.png"));
+    setAttribute(Qt::WA_QuitOnClose);
+    BuildPanel();
+    ConnectPanel();
+    resize(WindowStartSize());
+    AddAboutToSystemMenu();
+
+    LoadSettings();
+    BindUsbLibrary();
+    project.New();
+    MarkProjectSaved();
+
+    CreateGraph();
+    graphReady = true;
+    graphFrame = QRect(100, 10, width() - 110, height() - 20);
+    SetGraphFrame();
+    Refresh();
+}
+
+CRamvikDlg::~CRamvikDlg() = default;
+
+void CRamvikDlg::Refresh()
+{
+    startVoltageEdit->setText(VoltageText(project.startVoltage));
+    stopVoltageEdit->setText(VoltageText(project.stopVoltage));
+    startDelayMinEdit->setText(QString::number(project.startDelayMin));
+    startDelaySecEdit->setText(QString::number(project.startDelaySec));
+    curveDelayEdit->setText(QString::number(project.curveDelay));
+
+    // A click flips a check box's mark before its handler runs; setting every
+    // mark from the fields undoes the flip of a refused click.
+    editCrCheck->setChecked(project.editCr != 0);
+    editTurboCheck->setChecked(project.editTurbo != 0);
+    showCrCheck->setChecked(project.showCr != 0);
+    showTurboCheck->setChecked(project.showTurbo != 0);
+    inputOutputCheck->setChecked(project.inputOutputView != 0);
+    differenceCheck->setChecked(project.differenceView != 0);
+    // A box type outside the list shows no entry.
+    const bool known = project.boxType >= 0 && project.boxType < boxTypeCombo->count();
+    boxTypeCombo->setCurrentIndex(known ? project.boxType : -1);
+
+    for (QWidget* turboControl :
+        { static_cast<QWidget*>(editTurboCheck), static_cast<QWidget*>(copyCurveButton),
+            static_cast<QWidget*>(showTurboCheck), static_cast<QWidget*>(resetTurboButton) })
+        turboControl->setEnabled(project.turboEnabled);
+
+    setWindowTitle(QString::fromStdString(project.Caption()));
+    update();
+}
+
+void CRamvikDlg::OnNew()
+{
+    project.New();
+    MarkProjectSaved();
+    Refresh();
+}
+
+void CRamvikDlg::OnBoxTypeChosen(int index)
+{
+    if (!project.SetBoxType(index))
+        return;
+    Refresh();
+    StoreSettingsCode();
+}
+
+void CRamvikDlg::OnCopyCurve()
+{
+    project.CopyCurve();
+    Refresh();
+}
+
+void CRamvikDlg::OnResetCrCurve()
+{
+    project.ResetCrCurve();
+    Refresh();
+}
+
+void CRamvikDlg::OnResetTurboCurve()
+{
+    project.ResetTurboCurve();
+    Refresh();
+}
+
+void CRamvikDlg::OnStartVoltage(bool up)
+{
+    project.StepStartVoltage(up);
+    Refresh();
+}
+
+void CRamvikDlg::OnStopVoltage(bool up)
+{
+    project.StepStopVoltage(up);
+    Refresh();
+}
+
+void CRamvikDlg::OnStartDelayMinutes(bool up)
+{
+    project.StepStartDelayMinutes(up);
+    Refresh();
+}
+
+void CRamvikDlg::OnStartDelaySeconds(bool up)
+{
+    project.StepStartDelaySeconds(up);
+    Refresh();
+}
+
+void CRamvikDlg::OnCurveDelay(bool up)
+{
+    project.StepCurveDelay(up);
+    Refresh();
+}
+
+void CRamvikDlg::OnEditCr()
+{
+    project.SelectCrForEdit();
+    Refresh();
+}
+
+void CRamvikDlg::OnEditTurbo()
+{
+    project.SelectTurboForEdit();
+    Refresh();
+}
+
+void CRamvikDlg::OnShowCr()
+{
+    project.ClickShowCr();
+    Refresh();
+}
+
+void CRamvikDlg::OnShowTurbo()
+{
+    project.ClickShowTurbo();
+    Refresh();
+}
+
+void CRamvikDlg::OnInputOutputView()
+{
+    project.ChooseInputOutputView();
+    Refresh();
+    StoreSettingsCode();
+}
+
+void CRamvikDlg::OnDifferenceView()
+{
+    project.ChooseDifferenceView();
+    Refresh();
+    StoreSettingsCode();
+}
+
+void CRamvikDlg::ShowAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CRamvikDlg::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    graphFrame = QRect(100, 10, width() - 110, height() - 20);
+    if (graphReady)
+        SetGraphFrame();
+}
+
+void CRamvikDlg::closeEvent(QCloseEvent* event)
+{
+    if (MaySaveChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CRamvikDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Escape and Enter end nothing here: closing the window is the close
+    // box's job, which asks about unsaved changes first.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CRamvikDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+#ifdef Q_OS_WIN
+    // The About entry lives in the system menu there.
+    QWidget::contextMenuEvent(event);
+#else
+    // Right clicks on the graph edit the curves; only the panel has a menu.
+    if (event->pos().x() >= kPanelWidth) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction("&About Ramvik...", this, &CRamvikDlg::ShowAbout);
+    menu.exec(event->globalPos());
+#endif
+}
+
+void CRamvikDlg::AddAboutToSystemMenu()
+{
+#ifdef Q_OS_WIN
+    HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (systemMenu) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, L"&About Ramvik...");
+    }
+#endif
+}
+
+bool CRamvikDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+#ifdef Q_OS_WIN
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+        ShowAbout();
+        *result = 0;
+        return true;
+    }
+#else
+    (void)kAboutCommand;
+#endif
+    return QWidget::nativeEvent(eventType, message, result);
+}

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "ProjectState.h"
+#include "StartOptions.h"
+
+#include <QRect>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class CGraph;
+class CSpinArrows;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The main window: the panel of buttons and parameter controls on the left,
+// the graph in the rest of the client area. It owns the project.
+//
+// A plain top-level widget, not a dialog: Escape and Enter do nothing here,
+// only the close box or the platform's quit command closes the window (and
+// closeEvent asks about unsaved changes first).
+//
+// The member functions are defined in several files, one per area:
+//   RamvikDlg.cpp, RamvikDlgLayout.cpp   construction, panel, handlers, Refresh
+//   RamvikDlgGraph.cpp                   painting, graph frame, mouse, CreateGraph
+//   RamvikDlgFiles.cpp                   Open, Save, unsaved-changes check
+//   RamvikDlgSettings.cpp                LoadSettings, StoreSettingsCode
+//   RamvikDlgBox.cpp                     Read, Write, BindUsbLibrary
+//   RamvikDlgPrint.cpp                   Print
+class CRamvikDlg : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CRamvikDlg(const StartOptions& options = StartOptions(), QWidget* parent = nullptr);
+    ~CRamvikDlg() override;
+
+    ProjectState project;
+    StartOptions startOptions;
+
+    // Pushes every project field into its control, sets the enabled states
+    // and the caption, and repaints.
+    void Refresh();
+
+    // --- panel handlers (RamvikDlg.cpp): one project operation, then Refresh
+    void OnNew();
+    void OnBoxTypeChosen(int index);
+    void OnCopyCurve();
+    void OnResetCrCurve();
+    void OnResetTurboCurve();
+    void OnStartVoltage(bool up);
+    void OnStopVoltage(bool up);
+    void OnStartDelayMinutes(bool up);
+    void OnStartDelaySeconds(bool up);
+    void OnCurveDelay(bool up);
+    void OnEditCr();
+    void OnEditTurbo();
+    void OnShowCr();
+    void OnShowTurbo();
+    void OnInputOutputView();
+    void OnDifferenceView();
+    void ShowAbout();
+
+    // --- graph (RamvikDlgGraph.cpp)
+    // Creates the graph for this window; called once at start-up after New.
+    void CreateGraph();
+    // Hands graphFrame to the graph; called after every resize once the
+    // graph exists.
+    void SetGraphFrame();
+    // Frees the graph; the window's unique_ptr calls it so this header needs
+    // no complete CGraph.
+    struct GraphDeleter {
+        void operator()(CGraph* graph) const;
+    };
+    std::unique_ptr<CGraph, GraphDeleter> graph;
+    bool graphReady = false;
+    // The plot's frame in client pixels: left 100, top 10, and right and
+    // bottom 10 pixels inside the client area. Stored as x, y, width, height,
+    // so x() + width() is the right edge as the graph counts it (exclusive).
+    QRect graphFrame;
+    // The installation folder as read at start-up; the graph's logo lives there.
+    std::string logoPath;
+
+    // --- project files (RamvikDlgFiles.cpp)
+    void OnOpen();
+    void OnSave();
+    // Asks what to do with unsaved changes; false when the user cancels.
+    bool MaySaveChanges();
+    // Records the current project as the one last saved (or read, or new).
+    void MarkProjectSaved();
+
+    // --- settings (RamvikDlgSettings.cpp)
+    void LoadSettings();
+    void StoreSettingsCode();
+
+    // --- box transfers (RamvikDlgBox.cpp)
+    void OnRead();
+    void OnWrite();
+    void BindUsbLibrary();
+
+    // --- printout (RamvikDlgPrint.cpp)
+    void OnPrint();
+
+protected:
+    // RamvikDlgGraph.cpp
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // RamvikDlg.cpp
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    // RamvikDlgLayout.cpp: creates every panel control in tab order.
+    void BuildPanel();
+    void ConnectPanel();
+    void AddAboutToSystemMenu();
+
+    // The panel's controls, top to bottom.
+    QPushButton* newButton = nullptr;
+    QPushButton* openButton = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* readButton = nullptr;
+    QPushButton* writeButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QCheckBox* inputOutputCheck = nullptr;
+    QCheckBox* differenceCheck = nullptr;
+    QComboBox* boxTypeCombo = nullptr;
+    QCheckBox* editCrCheck = nullptr;
+    QPushButton* resetCrButton = nullptr;
+    QCheckBox* showCrCheck = nullptr;
+    QCheckBox* editTurboCheck = nullptr;
+    QPushButton* resetTurboButton = nullptr;
+    QCheckBox* showTurboCheck = nullptr;
+    QPushButton* copyCurveButton = nullptr;
+    QLineEdit* startVoltageEdit = nullptr;
+    CSpinArrows* startVoltageSpin = nullptr;
+    QLineEdit* stopVoltageEdit = nullptr;
+    CSpinArrows* stopVoltageSpin = nullptr;
+    QLineEdit* startDelayMinEdit = nullptr;
+    QLineEdit* startDelaySecEdit = nullptr;
+    CSpinArrows* startDelayMinSpin = nullptr;
+    CSpinArrows* startDelaySecSpin = nullptr;
+    QLineEdit* curveDelayEdit = nullptr;
+    CSpinArrows* curveDelaySpin = nullptr;
+};

@@ -1,0 +1,165 @@
+#include "PanelGeometry.h"
+#include "RamvikDlg.h"
+#include "SpinArrows.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+// Creates the panel's controls in the order the Tab key visits them; group
+// boxes and labels come first in each section so the controls lie above them.
+
+namespace {
+template <typename Widget> Widget* Place(Widget* widget, const char* name, QRect where)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(where);
+    return widget;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect where,
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto* label = Place(new QLabel(text, parent), name, where);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLineEdit* AddValueBox(QWidget* parent, const char* name, QRect where, Qt::Alignment alignment)
+{
+    auto* edit = Place(new QLineEdit(parent), name, where);
+    edit->setReadOnly(true);
+    edit->setAlignment(alignment);
+    edit->setTextMargins(0, 0, 0, 0);
+    edit->setContentsMargins(0, 0, 0, 0);
+    return edit;
+}
+
+// A small picture: a line in a curve's colour under its check box, or the
+// fraction bar between "ms" and "0,1 V".
+QLabel* AddLinePicture(QWidget* parent, const char* name, QRect where, QColor colour, bool dashed)
+{
+    QPixmap picture(where.size());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    QPen pen(colour, where.height(), dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
+    if (dashed)
+        pen.setDashPattern({ 2.0, 1.0 });
+    painter.setPen(pen);
+    const double middle = where.height() / 2.0;
+    painter.drawLine(QPointF(0, middle), QPointF(where.width(), middle));
+    painter.end();
+    auto* label = Place(new QLabel(parent), name, where);
+    label->setPixmap(picture);
+    return label;
+}
+} // namespace
+
+void CRamvikDlg::BuildPanel()
+{
+    QFont panelFont("Arial", 8);
+    panelFont.setStyleHint(QFont::SansSerif);
+    setFont(panelFont);
+
+    // Project buttons.
+    Place(new QGroupBox(this), "projectGroup", DialogUnits(4, 2, 59, 98));
+    newButton = Place(new QPushButton("New", this), "newButton", DialogUnits(6, 9, 54, 12));
+    openButton = Place(new QPushButton("Open", this), "openButton", DialogUnits(6, 24, 54, 12));
+    saveButton = Place(new QPushButton("Save", this), "saveButton", DialogUnits(6, 39, 54, 12));
+    readButton = Place(new QPushButton("Read", this), "readButton", DialogUnits(6, 54, 54, 12));
+    writeButton = Place(new QPushButton("Write", this), "writeButton", DialogUnits(6, 69, 54, 12));
+    printButton
+        = Place(new QPushButton("Print Project", this), "printButton", DialogUnits(6, 84, 54, 12));
+
+    // Graph view.
+    Place(new QGroupBox("Graph Type:", this), "graphTypeGroup", DialogUnits(4, 95, 59, 41));
+    inputOutputCheck = Place(
+        new QCheckBox("Input-Output", this), "inputOutputCheck", DialogUnits(8, 112, 52, 10));
+    differenceCheck
+        = Place(new QCheckBox("Difference ", this), "differenceCheck", DialogUnits(8, 123, 51, 10));
+
+    // Box type and curves.
+    Place(new QGroupBox("Box Type:", this), "boxTypeGroup", DialogUnits(4, 131, 59, 74));
+    AddLinePicture(this, "crColourLine", DialogUnits(16, 175, 10, 2), QColor(0, 0, 255), false);
+    AddLinePicture(this, "turboColourLine", DialogUnits(16, 186, 24, 2), QColor(255, 0, 0), true);
+    boxTypeCombo = Place(new QComboBox(this), "boxTypeCombo", DialogUnits(5, 150, 56, 13));
+    boxTypeCombo->addItems({ "1 CR input", "2 CR inputs", "CR&TURBO" });
+    editCrCheck = Place(new QCheckBox("CR", this), "editCrCheck", DialogUnits(5, 166, 24, 11));
+    resetCrButton = Place(new QPushButton("0", this), "resetCrButton", DialogUnits(44, 166, 7, 8));
+    showCrCheck = Place(new QCheckBox(this), "showCrCheck", DialogUnits(52, 166, 8, 8));
+    editTurboCheck
+        = Place(new QCheckBox("TURBO", this), "editTurboCheck", DialogUnits(5, 177, 37, 10));
+    resetTurboButton
+        = Place(new QPushButton("0", this), "resetTurboButton", DialogUnits(44, 179, 7, 8));
+    showTurboCheck = Place(new QCheckBox(this), "showTurboCheck", DialogUnits(52, 179, 8, 8));
+    copyCurveButton = Place(
+        new QPushButton("Copy curve", this), "copyCurveButton", DialogUnits(6, 190, 54, 12));
+
+    // Parameters.
+    Place(new QGroupBox(this), "parameterGroup", DialogUnits(4, 200, 59, 116));
+    AddLabel(this, "startVoltageLabel", "Start Voltage:", DialogUnits(9, 207, 52, 8));
+    AddLabel(this, "startVoltageUnit", "V", DialogUnits(40, 220, 8, 8));
+    AddLabel(this, "stopVoltageLabel", "Stop Voltage:", DialogUnits(9, 231, 52, 8));
+    AddLabel(this, "stopVoltageUnit", "V", DialogUnits(40, 243, 8, 8));
+    AddLabel(this, "startDelayLabel", "Start Delay:", DialogUnits(9, 255, 52, 8));
+    AddLabel(
+        this, "startDelayColon", ":", DialogUnits(29, 268, 5, 8), Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(this, "startDelayUnit", "min : sec", DialogUnits(19, 279, 30, 8));
+    AddLabel(this, "curveDelayLabel", "Curve Delay:", DialogUnits(9, 289, 52, 8));
+    AddLabel(this, "curveDelayUnitTop", "ms", DialogUnits(38, 297, 16, 8),
+        Qt::AlignHCenter | Qt::AlignTop);
+    AddLinePicture(this, "curveDelayFractionBar", DialogUnits(38, 305, 16, 1),
+        palette().color(QPalette::WindowText), false);
+    AddLabel(this, "curveDelayUnitBottom", "0,1 V", DialogUnits(37, 306, 20, 8),
+        Qt::AlignHCenter | Qt::AlignTop);
+
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    startVoltageEdit = AddValueBox(this, "startVoltageEdit", DialogUnits(24, 217, 14, 14), right);
+    startVoltageSpin
+        = Place(new CSpinArrows("startVoltage", this), "startVoltage", DialogUnits(9, 215, 11, 13));
+    stopVoltageEdit = AddValueBox(this, "stopVoltageEdit", DialogUnits(24, 240, 14, 14), right);
+    stopVoltageSpin
+        = Place(new CSpinArrows("stopVoltage", this), "stopVoltage", DialogUnits(9, 239, 11, 13));
+    startDelayMinEdit
+        = AddValueBox(this, "startDelayMinEdit", DialogUnits(21, 266, 8, 12), centred);
+    startDelaySecEdit
+        = AddValueBox(this, "startDelaySecEdit", DialogUnits(34, 266, 11, 12), centred);
+    startDelayMinSpin = Place(
+        new CSpinArrows("startDelayMin", this), "startDelayMin", DialogUnits(9, 264, 11, 13));
+    startDelaySecSpin = Place(
+        new CSpinArrows("startDelaySec", this), "startDelaySec", DialogUnits(45, 264, 11, 13));
+    curveDelayEdit = AddValueBox(this, "curveDelayEdit", DialogUnits(24, 300, 12, 12), right);
+    curveDelaySpin
+        = Place(new CSpinArrows("curveDelay", this), "curveDelay", DialogUnits(9, 298, 11, 13));
+}
+
+void CRamvikDlg::ConnectPanel()
+{
+    connect(newButton, &QPushButton::clicked, this, &CRamvikDlg::OnNew);
+    connect(openButton, &QPushButton::clicked, this, &CRamvikDlg::OnOpen);
+    connect(saveButton, &QPushButton::clicked, this, &CRamvikDlg::OnSave);
+    connect(readButton, &QPushButton::clicked, this, &CRamvikDlg::OnRead);
+    connect(writeButton, &QPushButton::clicked, this, &CRamvikDlg::OnWrite);
+    connect(printButton, &QPushButton::clicked, this, &CRamvikDlg::OnPrint);
+    connect(inputOutputCheck, &QCheckBox::clicked, this, &CRamvikDlg::OnInputOutputView);
+    connect(differenceCheck, &QCheckBox::clicked, this, &CRamvikDlg::OnDifferenceView);
+    connect(boxTypeCombo, &QComboBox::activated, this, &CRamvikDlg::OnBoxTypeChosen);
+    connect(editCrCheck, &QCheckBox::clicked, this, &CRamvikDlg::OnEditCr);
+    connect(resetCrButton, &QPushButton::clicked, this, &CRamvikDlg::OnResetCrCurve);
+    connect(showCrCheck, &QCheckBox::clicked, this, &CRamvikDlg::OnShowCr);
+    connect(editTurboCheck, &QCheckBox::clicked, this, &CRamvikDlg::OnEditTurbo);
+    connect(resetTurboButton, &QPushButton::clicked, this, &CRamvikDlg::OnResetTurboCurve);
+    connect(showTurboCheck, &QCheckBox::clicked, this, &CRamvikDlg::OnShowTurbo);
+    connect(copyCurveButton, &QPushButton::clicked, this, &CRamvikDlg::OnCopyCurve);
+    connect(startVoltageSpin, &CSpinArrows::stepped, this, &CRamvikDlg::OnStartVoltage);
+    connect(stopVoltageSpin, &CSpinArrows::stepped, this, &CRamvikDlg::OnStopVoltage);
+    connect(startDelayMinSpin, &CSpinArrows::stepped, this, &CRamvikDlg::OnStartDelayMinutes);
+    connect(startDelaySecSpin, &CSpinArrows::stepped, this, &CRamvikDlg::OnStartDelaySeconds);
+    connect(curveDelaySpin, &CSpinArrows::stepped, this, &CRamvikDlg::OnCurveDelay);
+}

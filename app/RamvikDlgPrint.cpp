@@ -1,0 +1,5 @@
+#include "RamvikDlg.h"
+
+// Printing the project sheet.
+
+void CRamvikDlg::OnPrint() { }

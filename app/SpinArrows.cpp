@@ -1,0 +1,34 @@
+#include "SpinArrows.h"
+
+#include <QToolButton>
+
+namespace {
+QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType type, const QString& name)
+{
+    auto* arrow = new QToolButton(parent);
+    arrow->setArrowType(type);
+    arrow->setObjectName(name);
+    arrow->setAutoRepeat(true);
+    arrow->setFocusPolicy(Qt::NoFocus);
+    arrow->setIconSize(QSize(6, 6));
+    return arrow;
+}
+} // namespace
+
+CSpinArrows::CSpinArrows(const QString& name, QWidget* parent)
+    : QWidget(parent)
+    , up(MakeArrow(this, Qt::UpArrow, name + "Up"))
+    , down(MakeArrow(this, Qt::DownArrow, name + "Down"))
+{
+    setObjectName(name);
+    connect(up, &QToolButton::clicked, this, [this] { emit stepped(true); });
+    connect(down, &QToolButton::clicked, this, [this] { emit stepped(false); });
+}
+
+void CSpinArrows::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int upHeight = height() / 2;
+    up->setGeometry(0, 0, width(), upHeight);
+    down->setGeometry(0, upHeight, width(), height() - upHeight);
+}

@@ -1,0 +1,75 @@
+#include "PrintLayout.h"
+
+#include "ProjectState.h"
+
+namespace {
+
+constexpr int kTableLeft = 175;
+constexpr int kColumnPitch = 1000;
+constexpr int kDifferenceOffset = 350; // "Vdif" stands this far right of "Vin"
+constexpr int kTitleRow = 4585;
+constexpr int kHeaderRow = 4735;
+constexpr int kFirstDataRow = 4885;
+constexpr int kRowPitch = 100;
+constexpr int kFirstColumnRows = 21;
+constexpr int kFurtherColumnRows = 20;
+
+void AddSmallText(PrintSheet& sheet, const QString& text, int x, int y)
+{
+    sheet.texts.push_back({ text, QPoint(x, y), PrintAlign::TopLeft, PrintFont::Small });
+}
+
+void AddHeader(PrintSheet& sheet, int column)
+{
+    const int x = kTableLeft + kColumnPitch * column;
+    AddSmallText(sheet, QStringLiteral("Vin"), x, kHeaderRow);
+    AddSmallText(sheet, QStringLiteral("Vdif"), x + kDifferenceOffset, kHeaderRow);
+}
+
+// Two decimals. A difference that rounds to zero from below prints as "0.00",
+// not "-0.00": the voltage steps leave tiny binary remainders.
+QString Volts(double value)
+{
+    QString text = QString::asprintf("%0.2f", value);
+    if (text == QLatin1String("-0.00"))
+        text.remove(0, 1);
+    return text;
+}
+
+// Writes one curve's table from the given column on; returns the last column used.
+int AddCurveTable(PrintSheet& sheet, const CPunt* head, int column)
+{
+    AddHeader(sheet, column);
+    int y = kFirstDataRow;
+    int rowsInColumn = 0;
+    int columnCapacity = kFirstColumnRows;
+    for (const CPunt* p = head; p; p = p->next) {
+        if (rowsInColumn == columnCapacity) {
+            ++column;
+            rowsInColumn = 0;
+            columnCapacity = kFurtherColumnRows;
+            AddHeader(sheet, column);
+            y = kFirstDataRow;
+        }
+        const int x = kTableLeft + kColumnPitch * column;
+        AddSmallText(sheet, Volts(p->input), x, y);
+        AddSmallText(sheet, Volts(p->output - p->input), x + kDifferenceOffset, y);
+        y += kRowPitch;
+        ++rowsInColumn;
+    }
+    return column;
+}
+
+} // namespace
+
+void LayOutPrintTables(PrintSheet& sheet, const ProjectState& project)
+{
+    AddSmallText(sheet, QStringLiteral("CR-curve"), kTableLeft + 60, kTitleRow);
+    int column = AddCurveTable(sheet, project.crCurve, 0);
+    if (!project.turboEnabled)
+        return;
+    ++column;
+    AddSmallText(
+        sheet, QStringLiteral("TURBO-curve"), kTableLeft + kColumnPitch * column, kTitleRow);
+    AddCurveTable(sheet, project.turboCurve, column);
+}

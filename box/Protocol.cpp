@@ -1,0 +1,93 @@
+#include "Protocol.h"
+
+#include "Frames.h"
+
+const char* const kNoDeviceMessage = "No USB Device Connected!";
+const char* const kWriteFailedMessage
+    = "An error occured,\nplease replug\nthe USB-interface.\n\nError code: WR0001";
+const char* const kCheckConnectionMessage
+    = "Please check the connection\nof the USB-interface\nand try again.";
+const char* const kForeignBoxMessage = "This box is not designed for this software. \nUse the "
+                                       "proper software, Dolvar,\nor contact your dealer to "
+                                       "update this box.";
+const char* const kCrBoxOnlyMessage
+    = "This box is for CR-Tuning only!\nplease adjust your project.";
+const char* const kTurboBoxOnlyMessage
+    = "This box is for CR-TURBO-Tuning only!\nplease adjust your project.";
+const char* const kPurgeFailedMessage = "USB-error\n\nError code: PU0001";
+const char* const kDtrFailedMessage = "USB-error\n\nError code: CL0001";
+
+bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& settle)
+{
+    if (!link.Open())
+        return false;
+    if (!link.SetLine(LineSettings {}))
+        return false;
+    if (!link.SetTimeouts(Timeouts {}))
+        return false;
+    if (!link.SetDtr(true) || !link.Purge() || !link.SetFlowControlOff())
+        return false;
+    settle(std::chrono::milliseconds(100));
+    // The two characters end whatever half frame the box may still hold.
+    if (!link.Write("#", 1).ok || !link.Write(";", 1).ok)
+        return false;
+    link.Purge();
+    return true;
+}
+
+FrameResult ExchangeFrame(
+    Link& link, const std::string& frame, std::size_t answerSize, std::string* answer)
+{
+    IoResult sent = link.Write(frame.data(), frame.size());
+    if (!sent.ok || sent.count != frame.size())
+        return FrameResult::WriteFailed;
+    char buffer[8] = {};
+    if (answerSize > sizeof buffer)
+        answerSize = sizeof buffer;
+    // A read call that fails outright is a lost connection, like a short
+    // answer: going on would act on a cell the box never confirmed.
+    IoResult got = link.Read(buffer, answerSize);
+    if (!got.ok || got.count < answerSize)
+        return FrameResult::NoAnswer;
+    if (answer)
+        answer->assign(buffer, answerSize);
+    return FrameResult::Answered;
+}
+
+const char* FrameFailureMessage(FrameResult result)
+{
+    return result == FrameResult::WriteFailed ? kWriteFailedMessage : kCheckConnectionMessage;
+}
+
+FrameResult IdentifyBox(Link& link, int& identification)
+{
+    FrameResult result = ExchangeFrame(link, TruncatedWriteFrame(0, 213), kWriteAnswerSize);
+    if (result != FrameResult::Answered)
+        return result;
+    result = ExchangeFrame(link, TruncatedWriteFrame(0, 0), kWriteAnswerSize);
+    if (result != FrameResult::Answered)
+        return result;
+    std::string answer;
+    result = ExchangeFrame(link, ReadFrame(255), kReadAnswerSize, &answer);
+    if (result == FrameResult::Answered)
+        identification = ParseAnswer(answer);
+    return result;
+}
+
+void ShutLinkQuietly(Link& link)
+{
+    link.Purge();
+    link.SetDtr(false);
+    link.Close();
+}
+
+const char* ShutLinkChecked(Link& link)
+{
+    const char* message = nullptr;
+    if (!link.Purge())
+        message = kPurgeFailedMessage;
+    else if (!link.SetDtr(false))
+        message = kDtrFailedMessage;
+    link.Close();
+    return message;
+}

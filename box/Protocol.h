@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Link.h"
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+// The pieces both transfers are made of: opening the link, one frame with
+// its answer, the identification handshake, and the link shutdown.
+
+extern const char* const kNoDeviceMessage;
+extern const char* const kWriteFailedMessage;
+extern const char* const kCheckConnectionMessage;
+extern const char* const kForeignBoxMessage;
+extern const char* const kCrBoxOnlyMessage;
+extern const char* const kTurboBoxOnlyMessage;
+extern const char* const kPurgeFailedMessage;
+extern const char* const kDtrFailedMessage;
+
+constexpr int kTurboBoxId = 213; // 0xD5, a CR&TURBO box
+constexpr int kCrBoxId = 132; // 0x84, a CR box
+
+// Opens the link and prepares the line: 19200 baud 8N1, the box's time-outs,
+// DTR raised, buffers purged, no flow control, a 100 ms settle wait (through
+// the given function) and the frame-sync characters "#" and ";". False when
+// a step fails; the link may then still be open.
+bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& settle);
+
+enum class FrameResult {
+    Answered,
+    WriteFailed, // the write call failed or did not send the whole frame
+    NoAnswer, // fewer characters than expected, or the read call failed
+};
+
+// Sends one frame and waits for its answer of answerSize characters.
+FrameResult ExchangeFrame(
+    Link& link, const std::string& frame, std::size_t answerSize, std::string* answer = nullptr);
+
+// The message for a frame that failed.
+const char* FrameFailureMessage(FrameResult result);
+
+// The three handshake exchanges. On success identification holds the value
+// of cell 255; otherwise the result tells which frame failed.
+FrameResult IdentifyBox(Link& link, int& identification);
+
+// Purge, drop DTR, close, ignoring the results (after a failure).
+void ShutLinkQuietly(Link& link);
+
+// Purge, drop DTR, close at the normal end of a transfer. Returns null when
+// all went well, else the message to show (the link is closed either way).
+const char* ShutLinkChecked(Link& link);

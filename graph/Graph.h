@@ -1,0 +1,164 @@
+#pragma once
+
+#include <QColor>
+#include <QDateTime>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
+class CPunt;
+class QPainter;
+struct ProjectState;
+
+// A rectangle of client pixels as the graph counts it: right and bottom are
+// the coordinates of the last column and row that belong to it.
+struct GraphRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// The axis ranges, whole volts.
+struct GraphRange {
+    int xMin = 0;
+    int yMax = 0;
+    int xMax = 0;
+    int yMin = 0;
+};
+
+// The graph of the main window: draws the CR and TURBO curves of a project in
+// the Input-Output or the Difference view and lets the user edit them with
+// the mouse. Works in the pixel coordinates of the window's client area.
+//
+// The graph reads the project it shows through a pointer (the start and stop
+// voltages, the flags, the view and the curve heads), so it never holds a
+// stale copy; it changes only the curves, and stores back every head that an
+// insertion returns. The project must outlive the graph.
+class CGraph {
+public:
+    // Most points a curve can hold: the box stores no more.
+    static constexpr int kMaxCrPoints = 62;
+    static constexpr int kMaxTurboPoints = 63;
+
+    explicit CGraph(ProjectState* project);
+    virtual ~CGraph();
+    CGraph(const CGraph&) = delete;
+    CGraph& operator=(const CGraph&) = delete;
+
+    // Called whenever what the graph shows has changed. The owner repaints the
+    // whole graph on every paint, so the graph never says which part changed.
+    std::function<void()> repaintRequest;
+
+    // --- geometry (Graph.cpp)
+    // Both store the rectangle normalised (left <= right, top <= bottom) and
+    // ask for a repaint. SetRange takes whole volts with top the highest
+    // value and sets both steps to a fifth of the span, in whole volts.
+    void SetFrame(int left, int top, int right, int bottom);
+    void SetRange(int left, int top, int right, int bottom);
+
+    // Volts to pixels truncate towards zero; pixels to volts are unrounded.
+    // Neither clamps: a value outside the range maps outside the plot area.
+    int VoltsToX(double volts) const;
+    int VoltsToY(double volts) const;
+    double XToVolts(int x) const;
+    double YToVolts(int y) const;
+    // The i-th tick counted by steps from xMin (left) and yMin (bottom).
+    int TickX(int i) const;
+    int TickY(int j) const;
+    // The plot area: the frame less the margins.
+    GraphRect PlotArea() const;
+
+    // --- drawing (GraphDraw.cpp)
+    // Paints the whole graph of the current view. The painter covers the
+    // window's client area and is already filled with the face colour.
+    // Sets the margins and the vertical range of the view it draws, which the
+    // mouse handling then uses.
+    void Draw(QPainter& painter, const QColor& face);
+    // The platform's 3-D face colour.
+    static QColor FaceColour();
+
+    // --- mouse editing (GraphMouse.cpp)
+    void MouseAt(int x, int y);
+    void BeginDrag();
+    void EndDrag(int x, int y);
+    void RightClick();
+    // The highlighted point of the edited curve, or null. Checked against the
+    // current curve, so a point freed by New, a reset or a read is never used.
+    CPunt* SelectedPoint();
+
+    // --- logo (GraphLogo.cpp)
+    // The file drawn as the logo: logoPath + separator + "logo.bmp"; empty
+    // when logoPath is empty.
+    QString LogoFile() const;
+    // Size of a picture drawn as the logo: at most 235 x 150, aspect kept.
+    static QSize LogoSize(QSize picture);
+
+    // Fields the window sets after construction.
+    double xStep = 1.0; // volts between horizontal ticks and grid lines
+    double yStep = 1.0; // volts between vertical ticks; set again by Draw
+    QString xUnit;
+    QString yUnit;
+    QString logoPath; // folder of the logo picture
+
+    GraphRect frame;
+    GraphRange range;
+    // Distance of the plot area from the frame, pixels; set by every Draw.
+    int marginLeft = 50;
+    int marginRight = 10;
+    int marginTop = 30;
+    int marginBottom = 30;
+
+    // Mouse state. cursorX is the input voltage at the mouse, cursorY the
+    // vertical value (output, or input minus output in the Difference view).
+    double cursorX = 0.0;
+    double cursorY = 0.0;
+    bool dragging = false;
+    double dragInput = 0.0; // input of the dragged point while dragging
+    CPunt* selected = nullptr; // not owned; use SelectedPoint() to read it
+
+private:
+    bool InputOutputView() const;
+    bool EditingCr() const;
+    // The head field of the edited curve in the project.
+    CPunt*& EditedHead();
+    void RequestRepaint();
+    void ApplyViewGeometry(bool inputOutput);
+
+    // GraphMouse.cpp
+    void HoverStep();
+    void DragStep();
+    // Sets the output of the point at this input, or inserts one unless the
+    // curve is full. Stores back the head that Add returns.
+    void PutPoint(double input, double output);
+
+    // GraphDraw.cpp
+    void DrawInputOutputView(QPainter& painter);
+    void DrawDifferenceView(QPainter& painter, const QColor& face);
+    void DrawHorizontalTicks(QPainter& painter);
+    void DrawVerticalTicks(QPainter& painter, double top, const char* format);
+    void DrawReadOut(QPainter& painter, int top, double second);
+    void DrawCurves(QPainter& painter, bool difference);
+    void DrawCurve(
+        QPainter& painter, const CPunt* head, const QColor& colour, bool markAll, bool difference);
+    void DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
+        std::initializer_list<std::pair<double, double>> corners);
+
+    // GraphLogo.cpp: the logo, scaled to its drawn size, read again only when
+    // the file's time stamp or size changes. A missing or unreadable file
+    // leaves an empty image and nothing is drawn.
+    const QImage& Logo();
+    struct LogoCache {
+        QString file;
+        QDateTime modified;
+        qint64 size = -1;
+        bool checked = false;
+        QImage scaled;
+    } logo;
+
+    ProjectState* project; // not owned
+};

@@ -1,0 +1,270 @@
+#include "Graph.h"
+
+#include "ProjectState.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QPolygon>
+
+#include <vector>
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kGrey(127, 127, 127);
+const QColor kGreenPen(0, 220, 0);
+const QColor kGreenBrush(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kOrange(255, 182, 67);
+
+// Highest vertical value drawn in the Difference view; the band above it
+// stays blank.
+constexpr double kDifferenceTop = 1.6;
+// More ticks than this on one axis would be unreadable; a tiny step stops
+// there instead of looping for ever.
+constexpr int kMaxTicks = 1000;
+
+// The text fonts are asked for by the height of their character cell (ascent
+// plus descent), as the box's users know them: the largest pixel size whose
+// cell still fits.
+QFont CellFont(const QString& family, QFont::StyleHint hint, int cellHeight, QFont::Weight weight)
+{
+    QFont font(family);
+    font.setStyleHint(hint);
+    font.setWeight(weight);
+    for (int size = cellHeight; size > 1; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).height() <= cellHeight)
+            break;
+    }
+    return font;
+}
+
+struct TextFont {
+    QFont font;
+    QFontMetrics metrics;
+    explicit TextFont(const QFont& f)
+        : font(f)
+        , metrics(f)
+    {
+    }
+};
+
+// Created once: the fonts never change while the program runs.
+const TextFont& LabelFont()
+{
+    static const TextFont font(
+        CellFont(QStringLiteral("Courier New"), QFont::TypeWriter, 15, QFont::Normal));
+    return font;
+}
+
+const TextFont& TitleFont()
+{
+    static const TextFont font(
+        CellFont(QStringLiteral("arial"), QFont::SansSerif, 20, QFont::Black));
+    return font;
+}
+
+enum class Align { Left, Right, Centre };
+
+// Black text on an opaque white cell, (x, y) being the cell's top-left,
+// top-right or top-centre.
+void DrawText(QPainter& painter, const TextFont& font, int x, int y, const QString& text,
+    Align align = Align::Left)
+{
+    const int width = font.metrics.horizontalAdvance(text);
+    int left = x;
+    if (align == Align::Right)
+        left = x - width;
+    else if (align == Align::Centre)
+        left = x - width / 2;
+    painter.fillRect(QRect(left, y, width, font.metrics.height()), kWhite);
+    painter.setFont(font.font);
+    painter.setPen(kBlack);
+    painter.drawText(left, y + font.metrics.ascent(), text);
+}
+
+} // namespace
+
+QColor CGraph::FaceColour()
+{
+    return QGuiApplication::palette().color(QPalette::Button);
+}
+
+void CGraph::Draw(QPainter& painter, const QColor& face)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(kWhite, 1));
+    painter.setBrush(Qt::NoBrush);
+    const QPoint corners[] = { { frame.left, frame.top }, { frame.left, frame.bottom },
+        { frame.right, frame.bottom }, { frame.right, frame.top }, { frame.left, frame.top } };
+    painter.drawPolyline(corners, 5);
+
+    if (InputOutputView())
+        DrawInputOutputView(painter);
+    else
+        DrawDifferenceView(painter, face);
+    painter.restore();
+}
+
+void CGraph::DrawInputOutputView(QPainter& painter)
+{
+    ApplyViewGeometry(true);
+    const GraphRect plot = PlotArea();
+    painter.setPen(QPen(kBlack, 1));
+    const QPoint border[] = { { plot.right, plot.bottom }, { plot.left, plot.bottom },
+        { plot.left, plot.top }, { plot.right, plot.top }, { plot.right, plot.bottom } };
+    painter.drawPolyline(border, 5);
+
+    DrawHorizontalTicks(painter);
+    DrawVerticalTicks(painter, range.yMax, "%0.1f");
+    // In this view the read-out's second number is output minus input.
+    DrawReadOut(painter, frame.top + 8, cursorY - cursorX);
+    DrawText(painter, LabelFont(), frame.right - 49, frame.bottom - 8, QStringLiteral("V[In]"));
+    DrawText(painter, LabelFont(), frame.left + 10, frame.top + 8, QStringLiteral("V[Out]"));
+
+    painter.setPen(QPen(kGrey, 1));
+    painter.drawLine(VoltsToX(0.0), VoltsToY(0.0), VoltsToX(5.0), VoltsToY(5.0));
+
+    DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 8,
+        QStringLiteral("Input - Output"), Align::Centre);
+    DrawCurves(painter, false);
+}
+
+void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
+{
+    ApplyViewGeometry(false);
+    const GraphRect plot = PlotArea();
+    painter.setPen(QPen(kBlack, 1));
+    const QPoint border[] = { { plot.right, plot.bottom }, { plot.left, plot.bottom },
+        { plot.left, plot.top }, { plot.right, plot.top }, { plot.right, plot.bottom } };
+    painter.drawPolyline(border, 5);
+
+    // Zones of the difference: red where the output would be negative, then
+    // green, yellow and orange as the difference grows.
+    DrawZone(
+        painter, kOrange, kOrange, { { 0.75, 0.75 }, { 1.6, 1.6 }, { 5.0, 1.6 }, { 5.0, 0.75 } });
+    DrawZone(painter, kYellow, kYellow,
+        { { 0.75, 0.75 }, { 5.0, 0.75 }, { 5.0, 0.55 }, { 0.55, 0.55 } });
+    DrawZone(painter, kGreenBrush, kGreenPen,
+        { { 0.55, 0.55 }, { 5.0, 0.55 }, { 5.0, 0.0 }, { 0.0, 0.0 } });
+    DrawZone(painter, kRed, kRed, { { 0.0, 0.0 }, { 0.0, 1.6 }, { 1.6, 1.6 } });
+
+    DrawHorizontalTicks(painter);
+    // The blank band above 1.6 V covers the grid and the border there.
+    DrawZone(painter, face, face, { { 0.0, 1.6 }, { 0.0, 2.0 }, { 5.0, 2.0 }, { 5.0, 1.6 } });
+
+    const QImage& picture = Logo();
+    if (!picture.isNull())
+        painter.drawImage(QPoint(110, 20), picture);
+
+    if (cursorY > kDifferenceTop)
+        cursorY = kDifferenceTop;
+    DrawReadOut(painter, frame.top + 168, cursorY);
+    DrawText(painter, LabelFont(), frame.right - 25, frame.bottom - 128, QStringLiteral("V[In]"));
+    DrawText(painter, LabelFont(), frame.left + 10, frame.top + 168, QStringLiteral("V[Diff]"));
+    DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 100,
+        QStringLiteral("Difference"), Align::Centre);
+    DrawVerticalTicks(painter, kDifferenceTop, "%0.2f");
+    DrawCurves(painter, true);
+}
+
+void CGraph::DrawHorizontalTicks(QPainter& painter)
+{
+    if (!(xStep > 0.0))
+        return;
+    const GraphRect plot = PlotArea();
+    for (int i = 0; i <= kMaxTicks && range.xMin + i * xStep <= range.xMax; ++i) {
+        const int x = TickX(i);
+        DrawText(painter, LabelFont(), x - 10, plot.bottom + 9,
+            QString::asprintf("%0.1f", range.xMin + i * xStep) + xUnit);
+        if (i > 0) {
+            painter.setPen(QPen(kGrey, 1));
+            painter.drawLine(x, plot.bottom, x, plot.top);
+        }
+    }
+}
+
+void CGraph::DrawVerticalTicks(QPainter& painter, double top, const char* format)
+{
+    if (!(yStep > 0.0))
+        return;
+    const GraphRect plot = PlotArea();
+    for (int j = 0; j <= kMaxTicks && range.yMin + j * yStep <= top; ++j) {
+        const int y = TickY(j);
+        DrawText(painter, LabelFont(), plot.left - 40, y - 8,
+            QString::asprintf(format, range.yMin + j * yStep) + yUnit);
+        if (j > 0) {
+            painter.setPen(QPen(kGrey, 1));
+            painter.drawLine(plot.left, y, plot.right, y);
+        }
+    }
+}
+
+void CGraph::DrawReadOut(QPainter& painter, int top, double second)
+{
+    const QString text = QString::asprintf("V[in]:%4.2f", cursorX) + xUnit
+        + QString::asprintf(" V[diff]:%4.2f", second) + xUnit;
+    DrawText(painter, LabelFont(), frame.right - 10, top, text, Align::Right);
+}
+
+void CGraph::DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
+    std::initializer_list<std::pair<double, double>> corners)
+{
+    QPolygon polygon;
+    for (const auto& [input, vertical] : corners)
+        polygon << QPoint(VoltsToX(input), VoltsToY(vertical));
+    painter.setPen(QPen(pen, 1));
+    painter.setBrush(brush);
+    painter.drawPolygon(polygon);
+    painter.setBrush(Qt::NoBrush);
+}
+
+void CGraph::DrawCurves(QPainter& painter, bool difference)
+{
+    SelectedPoint(); // forgets a selection whose point no longer exists
+    const bool editCr = EditingCr();
+    if (project->showCr)
+        DrawCurve(painter, project->crCurve, kBlue, editCr, difference);
+    if (project->turboEnabled && project->showTurbo)
+        DrawCurve(painter, project->turboCurve, kRed, !editCr, difference);
+    // The edited CR curve lies on top of the TURBO curve.
+    if (editCr)
+        DrawCurve(painter, project->crCurve, kBlue, true, difference);
+}
+
+// Draws one curve: a line through its points, a marker on the first point and,
+// if markAll, on every other one. The selected point gets the larger marker.
+void CGraph::DrawCurve(
+    QPainter& painter, const CPunt* head, const QColor& colour, bool markAll, bool difference)
+{
+    if (!head)
+        return;
+    painter.setPen(QPen(colour, 1));
+    painter.setBrush(kWhite);
+    const auto position = [&](const CPunt* p) {
+        const double vertical = difference ? p->input - p->output : p->output;
+        return QPoint(VoltsToX(p->input), VoltsToY(vertical));
+    };
+    const auto marker = [&](const CPunt* p, QPoint at) {
+        const int radius = p == selected ? 4 : 3;
+        painter.drawEllipse(at, radius, radius);
+    };
+    QPoint previous = position(head);
+    marker(head, previous);
+    for (const CPunt* p = head->next; p; p = p->next) {
+        const QPoint at = position(p);
+        painter.drawLine(previous, at);
+        if (markAll)
+            marker(p, at);
+        previous = at;
+    }
+    painter.setBrush(Qt::NoBrush);
+}

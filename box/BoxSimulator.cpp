@@ -1,0 +1,183 @@
+#include "BoxSimulator.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace {
+
+constexpr std::size_t kLongestFrame = 32; // more without ";" is noise
+
+bool ParseDigits(std::string_view text, int& value)
+{
+    if (text.empty() || text.size() > 6)
+        return false;
+    value = 0;
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+bool ParseValue(std::string_view text, int& value)
+{
+    bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    if (!ParseDigits(text, value))
+        return false;
+    if (negative)
+        value = -value;
+    return true;
+}
+
+} // namespace
+
+BoxSimulator::BoxSimulator(int identification)
+{
+    cells[255] = identification;
+}
+
+BoxReply BoxSimulator::Receive(std::string_view bytes)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    BoxReply reply;
+    for (char c : bytes) {
+        if (c == '#' || c == '%')
+            pending.clear(); // a marker always starts a new frame
+        pending += c;
+        if (c == ';') {
+            std::string frame;
+            frame.swap(pending);
+            reply.answer += HandleFrame(frame, reply.hungUp);
+            if (reply.hungUp)
+                return reply;
+        } else if (pending.size() > kLongestFrame) {
+            pending.clear();
+        }
+    }
+    return reply;
+}
+
+std::string BoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
+{
+    // marker, four digits of cell, a value field, ";"
+    if (frame.size() < 7)
+        return {};
+    char marker = frame[0];
+    if (marker != '#' && marker != '%')
+        return {};
+    int cell = 0;
+    int value = 0;
+    std::string_view text(frame);
+    if (!ParseDigits(text.substr(1, 4), cell) || cell >= kCells
+        || !ParseValue(text.substr(5, text.size() - 6), value))
+        return {};
+
+    BoxFaultKind fault;
+    bool faulty = TakeFault(cell, fault);
+    if (faulty && fault == BoxFaultKind::HangUp) {
+        hungUp = true;
+        return {};
+    }
+    std::string answer;
+    if (marker == '#') {
+        cells[cell] = value < -999 ? -999 : value > 9999 ? 9999 : value;
+        answer = "OK";
+    } else {
+        char text4[16];
+        std::snprintf(text4, sizeof text4, "%04d", cells[cell]);
+        answer = text4;
+    }
+    if (faulty && fault == BoxFaultKind::Silent)
+        return {};
+    if (faulty && fault == BoxFaultKind::Short)
+        return answer.substr(0, 1);
+    ++framesAnswered;
+    return answer;
+}
+
+bool BoxSimulator::TakeFault(int cell, BoxFaultKind& kind)
+{
+    for (auto it = faults.begin(); it != faults.end(); ++it) {
+        if (it->cell == cell) {
+            kind = it->kind;
+            faults.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+void BoxSimulator::ResetFraming()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    pending.clear();
+}
+
+int BoxSimulator::Cell(int cell) const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return cell >= 0 && cell < kCells ? cells[cell] : 0;
+}
+
+void BoxSimulator::SetCell(int cell, int value)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    if (cell >= 0 && cell < kCells)
+        cells[cell] = value < -999 ? -999 : value > 9999 ? 9999 : value;
+}
+
+std::array<int, BoxSimulator::kCells> BoxSimulator::Cells() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return cells;
+}
+
+void BoxSimulator::AddFault(BoxFault fault)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    faults.push_back(fault);
+}
+
+int BoxSimulator::FramesAnswered() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return framesAnswered;
+}
+
+void BoxSimulator::SetWireModel(bool on)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    wire = on;
+}
+
+bool BoxSimulator::WireModel() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return wire;
+}
+
+std::chrono::microseconds BoxSimulator::WireTime(std::size_t characters)
+{
+    // 10 bits per character (start, 8 data, stop) at 19200 bit/s.
+    return std::chrono::microseconds(characters * 10 * 1000000 / 19200);
+}
+
+bool ParseBoxFault(std::string_view text, BoxFault& fault)
+{
+    std::size_t at = text.find('@');
+    if (at == std::string_view::npos)
+        return false;
+    std::string_view kind = text.substr(0, at);
+    if (kind == "short")
+        fault.kind = BoxFaultKind::Short;
+    else if (kind == "silent")
+        fault.kind = BoxFaultKind::Silent;
+    else if (kind == "hangup")
+        fault.kind = BoxFaultKind::HangUp;
+    else
+        return false;
+    return ParseDigits(text.substr(at + 1), fault.cell) && fault.cell < BoxSimulator::kCells;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Faults a simulated box can show, each once, at the first frame that
+// addresses its cell.
+enum class BoxFaultKind {
+    Short, // answers with one character only
+    Silent, // does not answer
+    HangUp, // goes away: no answer, and the connection is gone
+};
+
+struct BoxFault {
+    BoxFaultKind kind;
+    int cell;
+};
+
+// What the box sends back for the bytes it received.
+struct BoxReply {
+    std::string answer;
+    bool hungUp = false; // the box went away; the connection must close
+};
+
+// A tuning box as the transfers see it: 768 cells of whole numbers, the
+// identification in cell 255. It answers each write-cell frame
+// "#CCCCVVVV;" with "OK" and stores the value, and each read-cell frame
+// "%CCCC0000;" with the cell value as "%04d". Anything that is not such a
+// frame (the "#" and ";" of the link opening, noise) gets no answer.
+//
+// Thread-safe: each call locks the box.
+class BoxSimulator {
+public:
+    static constexpr int kCells = 768;
+    static constexpr int kDefaultIdentification = 213;
+
+    explicit BoxSimulator(int identification = kDefaultIdentification);
+
+    // Takes bytes from the PC and returns the answers to the frames they
+    // complete, in order. After a hang-up the rest of the bytes are dropped.
+    BoxReply Receive(std::string_view bytes);
+
+    // Forgets a half-received frame (a new connection starts clean).
+    void ResetFraming();
+
+    int Cell(int cell) const;
+    // Values are held to what four answer characters carry: -999 to 9999.
+    void SetCell(int cell, int value);
+    std::array<int, kCells> Cells() const;
+
+    void AddFault(BoxFault fault);
+    int FramesAnswered() const;
+
+    // The wire model: every character takes 10 bits at 19200 baud. Off by
+    // default; the servers of the box wait this long per exchange when on.
+    void SetWireModel(bool on);
+    bool WireModel() const;
+    static std::chrono::microseconds WireTime(std::size_t characters);
+
+private:
+    std::string HandleFrame(const std::string& frame, bool& hungUp);
+    bool TakeFault(int cell, BoxFaultKind& kind);
+
+    mutable std::mutex mutex;
+    std::array<int, kCells> cells {};
+    std::string pending; // bytes of the frame being received
+    std::vector<BoxFault> faults;
+    int framesAnswered = 0;
+    bool wire = false;
+};
+
+// Faults as the command line gives them: "short@300", "silent@255",
+// "hangup@0". False when the text is not such a fault.
+bool ParseBoxFault(std::string_view text, BoxFault& fault);

@@ -1,0 +1,84 @@
+#include "DemoLink.h"
+
+#include <algorithm>
+#include <cstring>
+#include <thread>
+
+DemoLink::DemoLink(std::shared_ptr<BoxSimulator> box_)
+    : box(std::move(box_))
+{
+}
+
+bool DemoLink::Open()
+{
+    if (!box)
+        return false;
+    box->ResetFraming();
+    received.clear();
+    open = true;
+    dead = false;
+    return true;
+}
+
+bool DemoLink::SetLine(const LineSettings&)
+{
+    return open;
+}
+
+bool DemoLink::SetTimeouts(const Timeouts& t)
+{
+    timeouts = t;
+    return open;
+}
+
+bool DemoLink::SetDtr(bool)
+{
+    return open && !dead;
+}
+
+bool DemoLink::Purge()
+{
+    received.clear();
+    return open && !dead;
+}
+
+bool DemoLink::SetFlowControlOff()
+{
+    return open;
+}
+
+IoResult DemoLink::Write(const char* data, std::size_t size)
+{
+    if (!open || dead)
+        return { false, 0 };
+    if (box->WireModel())
+        std::this_thread::sleep_for(BoxSimulator::WireTime(size));
+    BoxReply reply = box->Receive(std::string_view(data, size));
+    received += reply.answer;
+    if (reply.hungUp)
+        dead = true;
+    return { true, size };
+}
+
+IoResult DemoLink::Read(char* buffer, std::size_t size)
+{
+    if (!open || dead)
+        return { false, 0 };
+    std::size_t count = std::min(size, received.size());
+    std::memcpy(buffer, received.data(), count);
+    received.erase(0, count);
+    if (box->WireModel()) {
+        if (count < size)
+            std::this_thread::sleep_for(std::chrono::milliseconds(
+                timeouts.readConstantMs + timeouts.readPerByteMs * static_cast<int>(size)));
+        else
+            std::this_thread::sleep_for(BoxSimulator::WireTime(count));
+    }
+    return { true, count };
+}
+
+void DemoLink::Close()
+{
+    open = false;
+    received.clear();
+}

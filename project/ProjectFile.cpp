@@ -1,0 +1,190 @@
+#include "ProjectFile.h"
+
+#include "DecimalText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const kLineEnd = "\r\n";
+
+// Columns where the writer puts the numbers, counted from 0.
+constexpr std::size_t kAdcColumn = 6;
+constexpr std::size_t kMinutesColumn = 14;
+constexpr std::size_t kSecondsColumn = 20;
+constexpr std::size_t kCurveDelayColumn = 14;
+constexpr std::size_t kStartVoltageColumn = 7;
+constexpr std::size_t kStopVoltageColumn = 6;
+// "%f" prints any voltage from 0.0 to 5.0 as eight characters and a blank.
+constexpr std::size_t kOutputColumn = 9;
+
+void WritePoints(std::string& out, const CPunt* head)
+{
+    for (const CPunt* p = head; p; p = p->next)
+        out += FormatFixed(p->input, 6) + " " + FormatFixed(p->output, 6) + kLineEnd;
+}
+
+using Points = std::vector<std::pair<double, double>>;
+
+// The curve that adding the points one by one to an empty curve gives (a
+// sorted list; an equal input keeps the first point's input and takes the
+// last output), built in n log n so a long file cannot stall the reader.
+CPunt* BuildCurve(const Points& adds)
+{
+    std::vector<std::size_t> order(adds.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+        [&adds](std::size_t a, std::size_t b) { return adds[a].first < adds[b].first; });
+    CPunt* head = nullptr;
+    CPunt* tail = nullptr;
+    for (std::size_t i : order) {
+        const auto& [input, output] = adds[i];
+        if (tail && tail->input == input) {
+            tail->output = output;
+            continue;
+        }
+        CPunt* point = new CPunt(input, output);
+        if (tail) {
+            tail->next = point;
+            point->prev = tail;
+        } else {
+            head = point;
+        }
+        tail = point;
+    }
+    return head;
+}
+
+// The text split into lines without their ends; a last line without an end
+// still counts, an end at the very end of the text starts no further line.
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+} // namespace
+
+std::string WriteProjectText(const ProjectState& p)
+{
+    std::string out;
+    out += "ADC = " + std::to_string(p.oneInput + 2 * p.twoInputs) + kLineEnd;
+    out += "Start Delay = " + std::to_string(p.startDelayMin) + " min "
+        + std::to_string(p.startDelaySec) + " sec" + kLineEnd;
+    out += "Curve Delay = " + std::to_string(p.curveDelay) + " " + kLineEnd;
+    out += "Volt = " + FormatFixed(p.startVoltage, 1) + kLineEnd;
+    out += "Off = " + FormatFixed(p.stopVoltage, 1) + kLineEnd;
+    out += std::string("CRD") + kLineEnd;
+    WritePoints(out, p.crCurve);
+    if (p.turboEnabled) {
+        out += std::string("TURBO") + kLineEnd;
+        WritePoints(out, p.turboCurve);
+    }
+    return out;
+}
+
+void ReadProjectText(std::string_view text, ProjectState& p)
+{
+    p.turboEnabled = false;
+    // Both curves start again from (0, 0), (5, 5); file points at 0.0 V or
+    // 5.0 V replace those end points' outputs.
+    Points cr { { 0.0, 0.0 }, { 5.0, 5.0 } };
+    Points turbo = cr;
+    Points* section = &cr;
+
+    for (std::string_view line : SplitLines(text)) {
+        const char first = line.empty() ? '\0' : line.front();
+        if (first == 'A') {
+            const bool twoInputs = line.size() > kAdcColumn && line[kAdcColumn] == '2';
+            p.SetBoxType(twoInputs ? 1 : 0);
+        } else if (first == 'V') {
+            p.startVoltage = ReadDecimalDouble(line, kStartVoltageColumn);
+        } else if (first == 'O') {
+            p.stopVoltage = ReadDecimalDouble(line, kStopVoltageColumn);
+        } else if (first == 'S') {
+            p.startDelayMin = ReadDecimalInt(line, kMinutesColumn);
+            p.startDelaySec = ReadDecimalInt(line, kSecondsColumn);
+        } else if (line == "CRD") {
+            section = &cr;
+        } else if (first == 'C') {
+            p.curveDelay = ReadDecimalInt(line, kCurveDelayColumn);
+        } else if (first == 'T') {
+            p.SetBoxType(2);
+            section = &turbo;
+        } else {
+            section->emplace_back(
+                ReadDecimalDouble(line, 0), ReadDecimalDouble(line, kOutputColumn));
+        }
+    }
+
+    p.ReplaceCrCurve(BuildCurve(cr));
+    p.ReplaceTurboCurve(BuildCurve(turbo));
+    p.TrimBelowStart();
+    p.TrimAboveStop();
+}
+
+std::string FileNameOf(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+bool OpenProjectFile(const std::string& path, ProjectState& project)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (file.bad())
+        return false;
+    ReadProjectText(text.str(), project);
+    project.fileName = FileNameOf(path);
+    return true;
+}
+
+bool SaveProjectFile(const std::string& path, const ProjectState& project, std::string& error)
+{
+    const std::string text = WriteProjectText(project);
+    const std::string temporary = path + ".saving";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            error = "cannot create " + temporary;
+            return false;
+        }
+        file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        file.close();
+        if (!file) {
+            error = "cannot write " + temporary;
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) {
+        error = ec.message();
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}

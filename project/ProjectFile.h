@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ProjectState.h"
+
+#include <string>
+#include <string_view>
+
+// The project file "*.rmvp": line-oriented text, no header, no version.
+//
+//   ADC = 1                       one input + 2 x two inputs
+//   Start Delay = 1 min 0 sec
+//   Curve Delay = 200             (with a blank before the line end)
+//   Volt = 1.5                    start voltage, one decimal
+//   Off = 4.5                     stop voltage, one decimal
+//   CRD                           the CR points follow
+//   0.000000 0.000000             input and output, six decimals
+//   TURBO                         box type 2 only: the TURBO points follow
+//
+// Lines end in CR LF on every platform, so a file is the same bytes wherever
+// it was made. The reader recognises a line by its first character and takes
+// its numbers from fixed columns, where the writer puts them.
+
+// The bytes of the project file, in the C locale whatever the user's locale.
+std::string WriteProjectText(const ProjectState& project);
+
+// Replaces the project's curves by those of the file text and sets the
+// parameters the text mentions; the others keep their values. Takes CR LF,
+// LF and a last line without an end. Then trims the CR curve to the start
+// and stop voltages, as opening a file does. Leaves fileName alone.
+// Only decimal numbers are numbers: anything else (also "nan", "inf", hex)
+// reads as 0, so the project never holds a non-finite value.
+void ReadProjectText(std::string_view text, ProjectState& project);
+
+// The name of a file without its folder ("a/b/c.rmvp" gives "c.rmvp").
+std::string FileNameOf(const std::string& path);
+
+// Reads the file at path into the project and sets fileName. False when the
+// file cannot be read; the project is then unchanged.
+bool OpenProjectFile(const std::string& path, ProjectState& project);
+
+// Writes the project to path through a temporary file in the same folder that
+// replaces the old file only when everything is written, so a failed save
+// keeps the old file. Sets nothing in the project. On failure, false and the
+// reason in error.
+bool SaveProjectFile(const std::string& path, const ProjectState& project, std::string& error);

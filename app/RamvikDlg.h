@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 
 // The main window: the panel of buttons and parameter controls on the left,
@@ -104,6 +106,9 @@ public:
 
     // --- printout (RamvikDlgPrint.cpp)
     void OnPrint();
+    // Chooses the printer for OnPrint; false when the user cancels. When
+    // empty, the platform's print dialog asks. Tests put a PDF printer here.
+    std::function<bool(QPrinter&)> choosePrinter;
 
 protected:
     // RamvikDlgGraph.cpp

@@ -1,5 +1,38 @@
 #include "RamvikDlg.h"
 
-// Printing the project sheet.
+#include "Print.h"
 
-void CRamvikDlg::OnPrint() { }
+#include <QAbstractPrintDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+// Printing the project sheet: one job with one page, named after the caption.
+
+namespace {
+
+// The platform's print dialog. The sheet is always one page, so selection and
+// page ranges are off; printing to a file (PDF) stays for workshops without a
+// printer.
+bool AskForPrinter(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+void CRamvikDlg::OnPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const bool chosen = choosePrinter ? choosePrinter(printer) : AskForPrinter(printer, this);
+    if (!chosen)
+        return;
+    printer.setDocName(QString::fromStdString(project.Caption()));
+    // A job that cannot start is dropped without a message, as the user knows
+    // it from the printer's own queue.
+    PrintProject(printer, project);
+}

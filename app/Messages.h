@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every message box of the program goes through here, so tests can read the
+// texts and answer the questions without a modal loop.
+
+// Shows a modal message box captioned "Ramvik" and returns the button the
+// user pressed. Escape or the close box give the escape button Qt chooses.
+QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
+    QMessageBox::Icon icon = QMessageBox::Critical,
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+// Receives each message instead of the user and gives the button pressed.
+using MessageHook = std::function<QMessageBox::StandardButton(
+    const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)>;
+
+// While one of these lives, messages go to its hook instead of a box (tests).
+// Only on the UI thread; the previous hook comes back when it ends.
+class ScopedMessageHook {
+public:
+    explicit ScopedMessageHook(MessageHook hook);
+    ~ScopedMessageHook();
+    ScopedMessageHook(const ScopedMessageHook&) = delete;
+    ScopedMessageHook& operator=(const ScopedMessageHook&) = delete;
+
+private:
+    MessageHook previous;
+};

@@ -1,0 +1,32 @@
+#include "LinkFactory.h"
+
+#include "D2xxLink.h"
+#include "SerialLink.h"
+
+#include <DemoLink.h>
+
+LinkKind ChooseLinkKind(const LinkChoice& choice)
+{
+    if (choice.demoBox)
+        return LinkKind::Demo;
+    if (!choice.port.isEmpty())
+        return LinkKind::SerialPath;
+    if (choice.vendorLibrary)
+        return LinkKind::Vendor;
+    return LinkKind::SerialByProduct;
+}
+
+std::unique_ptr<Link> MakeLink(const LinkChoice& choice)
+{
+    switch (ChooseLinkKind(choice)) {
+    case LinkKind::Demo:
+        return std::make_unique<DemoLink>(choice.demoBox);
+    case LinkKind::SerialPath:
+        return std::make_unique<SerialLink>(choice.port);
+    case LinkKind::Vendor:
+        return std::make_unique<D2xxLink>(choice.vendorLibrary);
+    case LinkKind::SerialByProduct:
+        break;
+    }
+    return std::make_unique<SerialLink>();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Link.h"
+#include "SerialLineTweaks.h"
+
+#include <QString>
+
+#include <memory>
+
+class QSerialPort;
+
+// The box's converter through the operating system's serial driver, with Qt
+// Serial Port used blocking. The device is either given as a path (a serial
+// device or a pseudo-terminal) or found by its USB product string when the
+// link opens.
+//
+// Threads: the QSerialPort is created in Open and destroyed in Close, on the
+// thread that runs the transfer; the link must not be used from another.
+class SerialLink : public Link {
+public:
+    static constexpr const char* kProduct = "USB <-> Serial";
+
+    // An empty path: find the device by kProduct when opening.
+    explicit SerialLink(QString path = QString());
+    ~SerialLink() override;
+
+    bool Open() override;
+    bool SetLine(const LineSettings& line) override;
+    bool SetTimeouts(const Timeouts& timeouts) override;
+    bool SetDtr(bool raised) override;
+    bool Purge() override;
+    bool SetFlowControlOff() override;
+    IoResult Write(const char* data, std::size_t size) override;
+    IoResult Read(char* buffer, std::size_t size) override;
+    void Close() override;
+
+    // The device the link opened (or last tried to open).
+    QString Path() const { return openedPath; }
+    // Whether the driver now passes received bytes on without delay.
+    bool LowLatency() const { return lowLatency; }
+
+private:
+    bool Usable() const;
+
+    QString path;
+    QString openedPath;
+    std::unique_ptr<QSerialPort> port;
+    Timeouts timeouts;
+    bool modemLines = false;
+    bool lowLatency = false;
+    LowLatencyGuard latency;
+};

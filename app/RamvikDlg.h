@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,7 @@ class CGraph;
 class CSpinArrows;
 class QCheckBox;
 class QComboBox;
+class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -94,6 +96,14 @@ public:
     bool MaySaveChanges();
     // Records the current project as the one last saved (or read, or new).
     void MarkProjectSaved();
+    // Asks for a name and saves; false when cancelled or the save failed.
+    bool SaveWithDialog();
+    // Runs a file dialog set up by Open or Save and gives the chosen path,
+    // empty when cancelled. Empty function: the dialog runs modally. Tests
+    // set it to answer without a modal loop.
+    std::function<QString(QFileDialog&)> runFileDialog;
+    // What Save wrote, or would have written, at the last New, Open, Save or read.
+    std::string savedProjectText;
 
     // --- settings (RamvikDlgSettings.cpp)
     void LoadSettings();

@@ -12,6 +12,9 @@ class QWidget;
 
 // Shows a modal message box captioned "Ramvik" and returns the button the
 // user pressed. Escape or the close box give the escape button Qt chooses.
+// On the offscreen platform without a hook (headless tests), where nobody
+// could answer, the text goes to stderr and the answer is Cancel when
+// offered, else Ok.
 QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     QMessageBox::Icon icon = QMessageBox::Critical,
     QMessageBox::StandardButtons buttons = QMessageBox::Ok,

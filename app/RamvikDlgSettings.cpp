@@ -1,11 +1,51 @@
 #include "RamvikDlg.h"
 
+#include "Messages.h"
+#include "SettingsCode.h"
+#include "SettingsStore.h"
+
 // The settings remembered between runs: installation folder, box type, view.
 
+namespace {
+const char* const kKeysNotFound = "Register Keys not found!\n\nPlease reinstall the program. The "
+                                  "default values will be loaded.";
+const char* const kKeyNotFound = "A register key was not found!\n\nPlease reinstall the program "
+                                 "to correct this error. The default value for this setting will "
+                                 "be loaded.";
+} // namespace
+
+// Every missing value is announced and start-up goes on with the project's
+// defaults (box type 0, input-output view). "RootPath" is read twice, for the
+// logo and for the project folder, and each read announces its own failure.
 void CRamvikDlg::LoadSettings()
 {
-    project.SetBoxType(0);
-    project.SetGraphType(1);
+    const CSettingsStore store;
+    if (!store.Exists()) {
+        ShowMessage(this, kKeysNotFound, QMessageBox::Critical);
+        return;
+    }
+    if (const auto root = store.Read("RootPath"))
+        logoPath = root->toStdString();
+    else
+        ShowMessage(this, kKeyNotFound, QMessageBox::Critical);
+
+    if (const auto code = store.Read("USB"))
+        ApplySettingsCode(code->toStdString(), project);
+    else
+        ShowMessage(this, kKeyNotFound, QMessageBox::Critical);
+
+    if (const auto root = store.Read("RootPath")) {
+        project.rootPath = root->toStdString();
+    } else {
+        ShowMessage(this, kKeyNotFound, QMessageBox::Critical);
+        project.rootPath.clear();
+    }
 }
 
-void CRamvikDlg::StoreSettingsCode() { }
+// Failures to write are silent: where the user may not write the settings,
+// the box type and view are simply not remembered.
+void CRamvikDlg::StoreSettingsCode()
+{
+    CSettingsStore store;
+    store.Write("USB", QString::fromStdString(FormatSettingsCode(project)));
+}

@@ -28,7 +28,10 @@ double CurveCounts(double v, const CPunt* head)
     const CPunt* q = p->prev;
     if (v == p->input || v > p->input || !q)
         return p->output * 51;
-    double result = q->output + (v - q->input) * (p->output - q->output) / (p->input - q->input);
+    // The slope first: the box tables in the field were computed so, and the
+    // last bit of a table value decides where it truncates.
+    double slope = (p->output - q->output) / (p->input - q->input);
+    double result = q->output + (v - q->input) * slope;
     return result * 51;
 }
 

@@ -1,0 +1,204 @@
+#include <BoxTable.h>
+#include <Frames.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace {
+
+// The frame the write transfer sends for a cell of the table.
+std::string SentFrame(const BoxTable& table, int cell)
+{
+    return cell < 255 ? RoundedWriteFrame(cell, table[cell])
+                      : TruncatedWriteFrame(cell, table[cell]);
+}
+
+CPunt* CurveWithPoints(int count)
+{
+    CPunt* head = MakeStraightCurve();
+    for (int i = 1; i < count - 1; ++i)
+        head = head->Add(i * 5.0 / (count - 1), 2.0);
+    return head;
+}
+
+} // namespace
+
+TEST(BoxTable, DefaultProjectCells)
+{
+    ProjectState project;
+    BoxTable table = ComputeBoxTable(project);
+
+    const double head[] = { 0, 45, 75, 75, 225, 225, 250, 250 };
+    for (int cell = 0; cell < 8; ++cell)
+        EXPECT_EQ(table[cell], head[cell]) << "cell " << cell;
+    for (int cell = 8; cell <= 125; ++cell)
+        EXPECT_EQ(table[cell], 251.0) << "cell " << cell;
+    for (int cell = 128; cell <= 251; ++cell) // no TURBO points for box type 0
+        EXPECT_EQ(table[cell], 251.0) << "cell " << cell;
+    EXPECT_EQ(table[126], 15.0);
+    EXPECT_EQ(table[127], 229.5);
+    EXPECT_EQ(table[252], 100.0);
+    EXPECT_EQ(table[253], 76.5);
+    EXPECT_EQ(table[254], 60.0);
+    EXPECT_EQ(SentFrame(table, 1), "#00010045;");
+    EXPECT_EQ(SentFrame(table, 8), "#00080251;");
+    EXPECT_EQ(SentFrame(table, 127), "#01270230;");
+    EXPECT_EQ(SentFrame(table, 253), "#02530077;");
+    for (int n = 0; n <= 255; ++n)
+        EXPECT_EQ(SentFrame(table, 256 + n), TruncatedWriteFrame(256 + n, 0)) << "n " << n;
+}
+
+TEST(BoxTable, StraightTurboCurveTruncatesTwentyInputsToOneLess)
+{
+    const std::set<int> lower = { 31, 59, 62, 105, 111, 117, 118, 124, 209, 210, 211, 221, 222, 223,
+        234, 235, 236, 247, 248, 249 };
+    ProjectState project;
+    project.SetBoxType(2);
+    BoxTable table = ComputeBoxTable(project);
+    for (int n = 0; n <= 254; ++n) {
+        int expected = lower.count(n) ? n - 1 : n;
+        EXPECT_EQ(std::trunc(table[512 + n]), expected) << "n " << n;
+    }
+}
+
+TEST(BoxTable, PointLimitsAndEmptyPairs)
+{
+    struct Case {
+        int crPoints, turboPoints, crPlaced, turboPlaced;
+    } cases[] = { { 61, 62, 61, 62 }, { 62, 63, 62, 63 }, { 63, 64, 62, 63 }, { 80, 90, 62, 63 } };
+    for (const Case& c : cases) {
+        ProjectState project;
+        project.SetBoxType(2);
+        project.ReplaceCrCurve(CurveWithPoints(c.crPoints));
+        project.ReplaceTurboCurve(CurveWithPoints(c.turboPoints));
+        BoxTable table = ComputeBoxTable(project);
+        int crPairs = 0;
+        for (int cell = 0; cell <= 124; cell += 2)
+            crPairs += table[cell] <= 250;
+        int turboPairs = 0;
+        for (int cell = 126; cell <= 250; cell += 2)
+            turboPairs += table[cell] <= 250;
+        EXPECT_EQ(crPairs, c.crPlaced) << c.crPoints;
+        EXPECT_EQ(turboPairs, c.turboPlaced) << c.turboPoints;
+        EXPECT_EQ(table[124], 251.0);
+        EXPECT_EQ(table[125], 251.0);
+    }
+}
+
+TEST(BoxTable, TurboPointsOnlyForTheTurboBox)
+{
+    ProjectState project;
+    project.turboCurve = project.turboCurve->Add(2.0, 3.0);
+    BoxTable crBox = ComputeBoxTable(project);
+    EXPECT_EQ(crBox[128], 251.0);
+    EXPECT_EQ(crBox[512 + 102], CurveCounts(102 * 0.0196078431372549, project.turboCurve));
+    project.SetBoxType(2);
+    BoxTable turboBox = ComputeBoxTable(project);
+    EXPECT_EQ(turboBox[128], 100.0);
+    EXPECT_EQ(turboBox[129], 150.0);
+    EXPECT_EQ(turboBox[130], 250.0);
+}
+
+TEST(BoxTable, BoxTypeCellAndNegativeDifferences)
+{
+    ProjectState project;
+    project.SetBoxType(2);
+    project.curveDelay = 500;
+    project.crCurve = project.crCurve->Add(3.0, 4.0);
+    BoxTable table = ComputeBoxTable(project);
+    EXPECT_EQ(table[252], 252.0);
+    // at 3 V (n = 153) the output is 4 V: n - 204 counts
+    EXPECT_EQ(std::trunc(table[256 + 153]), -51.0);
+    EXPECT_EQ(SentFrame(table, 256 + 153), "#0409-051;");
+}
+
+TEST(BoxTable, CurveCountsInterpolatesAndHoldsAtTheEnds)
+{
+    CPunt* curve = new CPunt(1.0, 2.0);
+    curve = curve->Add(3.0, 4.0);
+    struct Case {
+        double v, counts;
+    } cases[] = { { 1.0, 102 }, { 2.0, 153 }, { 3.0, 204 }, { 0.5, 102 }, { 4.0, 204 } };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(CurveCounts(c.v, curve), c.counts) << c.v;
+    EXPECT_EQ(CurveCounts(1.0, nullptr), 0.0);
+    delete curve;
+}
+
+TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
+{
+    struct Case {
+        const char* what;
+        void (*change)(ProjectState&);
+        const char* expected;
+    } cases[] = {
+        { "CR output", [](ProjectState& p) { p.crCurve->Add(2.0, 5.2); },
+            "CR point 3: output 5.2 V" },
+        { "CR input", [](ProjectState& p) { p.crCurve = p.crCurve->Add(-0.5, 0.0); },
+            "CR point 1: input -0.5 V" },
+        { "TURBO output",
+            [](ProjectState& p) {
+                p.SetBoxType(2);
+                p.turboCurve->Add(2.0, -1.0);
+            },
+            "TURBO point 2: output -1 V" },
+        { "start", [](ProjectState& p) { p.startVoltage = -0.1; },
+            "Start voltage -0.1 V lies outside" },
+        { "stop", [](ProjectState& p) { p.stopVoltage = 5.5; }, "Stop voltage 5.5 V lies outside" },
+        { "start above stop", [](ProjectState& p) { p.startVoltage = 3.0, p.stopVoltage = 2.0; },
+            "Start voltage 3 V lies above the stop voltage 2 V" },
+        { "delay too long", [](ProjectState& p) { p.curveDelay = 520; },
+            "Curve delay 520 lies outside 0 to 500" },
+        { "delay negative", [](ProjectState& p) { p.curveDelay = -20; },
+            "Curve delay -20 lies outside" },
+        { "delay step", [](ProjectState& p) { p.curveDelay = 30; },
+            "Curve delay 30 is not a multiple of 20" },
+        { "start delay", [](ProjectState& p) { p.startDelayMin = 4, p.startDelaySec = 1; },
+            "Start delay 4 min 1 s (4:01) lies outside 0:00 to 4:00" },
+        { "seconds", [](ProjectState& p) { p.startDelayMin = 0, p.startDelaySec = 75; },
+            "Start delay 0 min 75 s (1:15)" },
+        { "CR points", [](ProjectState& p) { p.ReplaceCrCurve(CurveWithPoints(63)); },
+            "CR curve has 63 points; the box stores at most 62." },
+        { "TURBO points",
+            [](ProjectState& p) {
+                p.SetBoxType(2);
+                p.ReplaceTurboCurve(CurveWithPoints(64));
+            },
+            "TURBO curve has 64 points; the box stores at most 63." },
+        { "box type", [](ProjectState& p) { p.boxType = 3; }, "Box type 3 is not 0, 1 or 2." },
+    };
+    for (const Case& c : cases) {
+        ProjectState project;
+        c.change(project);
+        std::vector<std::string> reasons = BoxRefusals(project);
+        ASSERT_EQ(reasons.size(), 1u) << c.what;
+        EXPECT_NE(reasons[0].find(c.expected), std::string::npos) << c.what << ": " << reasons[0];
+    }
+}
+
+TEST(BoxRefusals, AcceptsEveryLimitAndListsEveryReason)
+{
+    ProjectState edge;
+    edge.SetBoxType(2);
+    edge.startVoltage = 0.0;
+    edge.stopVoltage = 5.0;
+    edge.curveDelay = 500;
+    edge.startDelayMin = 4;
+    edge.startDelaySec = 0;
+    edge.ReplaceCrCurve(CurveWithPoints(62));
+    edge.ReplaceTurboCurve(CurveWithPoints(63));
+    EXPECT_TRUE(BoxRefusals(edge).empty());
+    // a TURBO curve the CR box never receives is not checked
+    ProjectState crBox;
+    crBox.ReplaceTurboCurve(CurveWithPoints(90));
+    EXPECT_TRUE(BoxRefusals(crBox).empty());
+
+    ProjectState bad;
+    bad.startVoltage = 6.0;
+    bad.curveDelay = 7;
+    bad.startDelayMin = 9;
+    EXPECT_EQ(BoxRefusals(bad).size(), 4u); // start range, start above stop, delay, start delay
+}

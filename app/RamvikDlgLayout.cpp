@@ -11,6 +11,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 // Creates the panel's controls in the order the Tab key visits them; group
 // boxes and labels come first in each section so the controls lie above them.
 
@@ -35,8 +37,9 @@ QLineEdit* AddValueBox(QWidget* parent, const char* name, QRect where, Qt::Align
     auto* edit = Place(new QLineEdit(parent), name, where);
     edit->setReadOnly(true);
     edit->setAlignment(alignment);
-    edit->setTextMargins(0, 0, 0, 0);
-    edit->setContentsMargins(0, 0, 0, 0);
+    // The boxes are as narrow as the window's template made them; the toolkit's
+    // own inner margin would hide the first digit of "200" or "59".
+    edit->setTextMargins(-2, 0, -2, 0);
     return edit;
 }
 
@@ -57,6 +60,15 @@ QLabel* AddLinePicture(QWidget* parent, const char* name, QRect where, QColor co
     auto* label = Place(new QLabel(parent), name, where);
     label->setPixmap(picture);
     return label;
+}
+// Lets a control whose text needs more room than its template width grow to
+// the right, up to the given edge in dialog units, so no label is clipped.
+void WidenToText(QWidget* control, int rightEdgeUnits)
+{
+    const int room = DialogUnits(0, 0, rightEdgeUnits, 1).width() - control->x();
+    const int wanted = std::min(control->sizeHint().width(), room);
+    if (wanted > control->width())
+        control->resize(wanted, control->height());
 }
 } // namespace
 
@@ -134,9 +146,16 @@ void CRamvikDlg::BuildPanel()
         new CSpinArrows("startDelayMin", this), "startDelayMin", DialogUnits(9, 264, 11, 13));
     startDelaySecSpin = Place(
         new CSpinArrows("startDelaySec", this), "startDelaySec", DialogUnits(45, 264, 11, 13));
-    curveDelayEdit = AddValueBox(this, "curveDelayEdit", DialogUnits(24, 300, 12, 12), right);
+    curveDelayEdit = AddValueBox(this, "curveDelayEdit", DialogUnits(23, 300, 14, 12), right);
     curveDelaySpin
         = Place(new CSpinArrows("curveDelay", this), "curveDelay", DialogUnits(9, 298, 11, 13));
+
+    WidenToText(inputOutputCheck, 62);
+    WidenToText(differenceCheck, 62);
+    WidenToText(editCrCheck, 44);
+    WidenToText(editTurboCheck, 44);
+    WidenToText(showCrCheck, 62);
+    WidenToText(showTurboCheck, 62);
 }
 
 void CRamvikDlg::ConnectPanel()

@@ -1,0 +1,269 @@
+#include "CliArguments.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+struct OptionSpec {
+    const char* name; // with its dashes
+    const char* shortName; // or null
+    const char* valueName; // null for a flag
+    const char* help;
+};
+
+struct CommandSpec {
+    const char* name;
+    const char* arguments; // what follows the command in the usage line
+    const char* summary;
+    std::vector<OptionSpec> options;
+};
+
+const OptionSpec kPort { "--port", nullptr, "PATH",
+    "talk to the box through this serial device (e.g. /dev/ttyUSB0)" };
+const OptionSpec kDemoBox { "--demo-box", nullptr, nullptr,
+    "talk to a simulated box inside the tool" };
+const OptionSpec kOutput { "--output", "-o", "OUT", "the file to write" };
+
+const std::vector<CommandSpec>& Commands()
+{
+    static const std::vector<CommandSpec> commands {
+        { "show", "FILE",
+            "Opens FILE as Ramvik's Open does (starting from the default project with box\n"
+            "type 0) and prints the project as Save would write it (the same lines, CR LF).",
+            {} },
+        { "check", "FILE",
+            "Says whether the project can be written into a box; prints each reason it\n"
+            "cannot. Exit status 0 when it can, 1 when it cannot.",
+            {} },
+        { "table", "FILE",
+            "Prints the box table of the project: 768 lines \"CELL VALUE\", each value with\n"
+            "enough digits to read back the same number; cell 255 (the box's\n"
+            "identification, never written) is \"unset\".",
+            {} },
+        { "frames", "FILE",
+            "Prints the frames a write of the project sends, one per line: the three\n"
+            "handshake frames, then the data frames in order.",
+            {} },
+        { "write", "FILE [--port PATH | --demo-box]",
+            "Writes the project into a box, with the checks, handshake and messages of\n"
+            "the Write dialog. Without --port or --demo-box the box is found as the\n"
+            "window finds it. --demo-box simulates a CR&TURBO box (identification 213)\n"
+            "for a project of box type 2 and a CR box (132) otherwise. Shows a progress\n"
+            "bar on standard error when that is a terminal.",
+            { kPort, kDemoBox } },
+        { "read", "FILE [--port PATH | --demo-box]",
+            "Reads a box into a new project, trims it as the Read button does and saves\n"
+            "it as FILE. FILE is written only after a complete read, and replaced in one\n"
+            "step. --demo-box simulates a CR&TURBO box (213) that holds the default\n"
+            "project of box type 2. Shows a progress bar on standard error when that is\n"
+            "a terminal.",
+            { kPort, kDemoBox } },
+        { "pdf", "FILE -o OUT.pdf", "Writes the printed project sheet as a one-page PDF.",
+            { kOutput } },
+        { "png", "FILE -o OUT.png [--view io|diff] [--size WxH] [--logo-folder DIR]",
+            "Draws the graph as the window draws it into a PNG picture.",
+            { kOutput,
+                { "--view", nullptr, "io|diff",
+                    "io: output against input (default); diff: input minus output" },
+                { "--size", nullptr, "WxH", "picture size in pixels, default 800x600" },
+                { "--logo-folder", nullptr, "DIR",
+                    "folder of logo.bmp, drawn in the diff view (the window takes its\n"
+                    "installation folder)" } } },
+    };
+    return commands;
+}
+
+const CommandSpec* FindCommand(const std::string& name)
+{
+    for (const CommandSpec& spec : Commands()) {
+        if (name == spec.name)
+            return &spec;
+    }
+    return nullptr;
+}
+
+const OptionSpec* FindOption(const CommandSpec& command, const std::string& name)
+{
+    for (const OptionSpec& option : command.options) {
+        if (name == option.name || (option.shortName && name == option.shortName))
+            return &option;
+    }
+    return nullptr;
+}
+
+std::string ToolHelp()
+{
+    std::string text = "Usage: ramvik-cli COMMAND FILE [OPTIONS]\n"
+                       "Inspects, writes, reads and prints Ramvik projects (*.rmvp) without "
+                       "the window.\n\nCommands:\n";
+    for (const CommandSpec& spec : Commands()) {
+        std::string line = std::string("  ") + spec.name + " " + spec.arguments;
+        text += line + "\n";
+    }
+    text += "\nMessages go to standard error. Exit status: 0 done, 1 refused or failed, "
+            "2 bad usage.\n"
+            "'ramvik-cli COMMAND --help' tells more about a command.\n";
+    return text;
+}
+
+// Indents the lines after the first of a help text under its column.
+std::string Indented(const std::string& text, std::size_t column)
+{
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '\n')
+            out += std::string(column, ' ');
+    }
+    return out;
+}
+
+std::string CommandHelp(const CommandSpec& spec)
+{
+    std::string text = std::string("Usage: ramvik-cli ") + spec.name + " " + spec.arguments + "\n\n"
+        + spec.summary + "\n";
+    std::vector<OptionSpec> options = spec.options;
+    options.push_back({ "--help", "-h", nullptr, "show this help" });
+    text += "\nOptions:\n";
+    constexpr std::size_t kColumn = 24;
+    for (const OptionSpec& option : options) {
+        std::string left = "  ";
+        if (option.shortName)
+            left += std::string(option.shortName) + ", ";
+        left += option.name;
+        if (option.valueName)
+            left += std::string(" ") + option.valueName;
+        left.resize(std::max(left.size() + 2, kColumn), ' ');
+        text += left + Indented(option.help, kColumn) + "\n";
+    }
+    return text;
+}
+
+bool IsHelp(const std::string& argument)
+{
+    return argument == "--help" || argument == "-h";
+}
+
+// A whole number made of digits only, within limits.
+bool ParseSide(const std::string& text, int& side)
+{
+    if (text.empty() || text.size() > 5
+        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    side = std::atoi(text.c_str());
+    return side >= kMinPictureSide && side <= kMaxPictureSide;
+}
+
+bool ParseSize(const std::string& text, CliRequest& request)
+{
+    std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos)
+        return false;
+    return ParseSide(text.substr(0, x), request.width)
+        && ParseSide(text.substr(x + 1), request.height);
+}
+
+ParseResult BadUsage(const std::string& complaint)
+{
+    ParseResult result;
+    result.outcome = ParseOutcome::BadUsage;
+    result.text = complaint;
+    return result;
+}
+
+// Stores one option's value; a complaint when the value is not one the
+// option takes.
+std::string ApplyOption(const OptionSpec& option, const std::string& value, CliRequest& request)
+{
+    const std::string name = option.name;
+    if (name == "--port") {
+        if (value.empty())
+            return "--port needs the path of a serial device";
+        request.port = value;
+    } else if (name == "--demo-box") {
+        request.demoBox = true;
+    } else if (name == "--output") {
+        if (value.empty())
+            return "-o needs a file name";
+        request.output = value;
+    } else if (name == "--view") {
+        if (value != "io" && value != "diff")
+            return "--view takes io or diff, not '" + value + "'";
+        request.differenceView = value == "diff";
+    } else if (name == "--size") {
+        if (!ParseSize(value, request))
+            return "--size takes WIDTHxHEIGHT, each " + std::to_string(kMinPictureSide) + " to "
+                + std::to_string(kMaxPictureSide) + " pixels, not '" + value + "'";
+    } else if (name == "--logo-folder") {
+        request.logoFolder = value;
+    }
+    return {};
+}
+
+} // namespace
+
+ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
+{
+    if (arguments.empty())
+        return BadUsage("no command given");
+    ParseResult result;
+    if (IsHelp(arguments[0])) {
+        result.outcome = ParseOutcome::Help;
+        result.text = ToolHelp();
+        return result;
+    }
+    const CommandSpec* command = FindCommand(arguments[0]);
+    if (!command)
+        return BadUsage("unknown command '" + arguments[0] + "'");
+    if (std::any_of(arguments.begin() + 1, arguments.end(), IsHelp)) {
+        result.outcome = ParseOutcome::Help;
+        result.text = CommandHelp(*command);
+        return result;
+    }
+
+    CliRequest& request = result.request;
+    request.command = command->name;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            if (!request.file.empty())
+                return BadUsage("unexpected argument '" + argument + "'");
+            request.file = argument;
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const OptionSpec* option = FindOption(*command, name);
+        if (!option)
+            return BadUsage(std::string("'") + command->name + "' has no option " + name);
+        std::string value;
+        if (!option->valueName) {
+            if (equals != std::string::npos)
+                return BadUsage(name + " takes no value");
+        } else if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return BadUsage(name + " needs a value");
+        }
+        std::string complaint = ApplyOption(*option, value, request);
+        if (!complaint.empty())
+            return BadUsage(complaint);
+    }
+
+    if (request.file.empty())
+        return BadUsage(std::string("'") + command->name + "' needs a project FILE");
+    if (request.demoBox && !request.port.empty())
+        return BadUsage("--port and --demo-box exclude each other");
+    if (FindOption(*command, "--output") && request.output.empty())
+        return BadUsage(std::string("'") + command->name + "' needs -o OUT");
+    result.outcome = ParseOutcome::Run;
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CliArguments.h"
+
+#include <string>
+
+struct ProjectState;
+
+// Exit status of every command.
+constexpr int kExitDone = 0;
+constexpr int kExitFailed = 1; // refused or failed; the message is on standard error
+constexpr int kExitBadUsage = 2;
+
+// ProjectCommands.cpp: what a project is, without a box.
+int ShowCommand(const CliRequest& request);
+int CheckCommand(const CliRequest& request);
+int TableCommand(const CliRequest& request);
+int FramesCommand(const CliRequest& request);
+
+// BoxCommands.cpp: transfers with a box.
+int WriteCommand(const CliRequest& request);
+int ReadCommand(const CliRequest& request);
+
+// PictureCommands.cpp: the printed sheet and the graph. They need a
+// QGuiApplication.
+int PdfCommand(const CliRequest& request);
+int PngCommand(const CliRequest& request);
+
+// CliOutput.cpp
+// A message as the window shows it in a message box, on standard error.
+void PrintMessage(const std::string& text);
+// Bytes on standard output as they are (CR LF stays CR LF on every platform).
+void PrintOutput(const std::string& bytes);
+// Opens a project file into the project as the window's Open does; says
+// "Can't open file!" when it cannot be read.
+bool LoadProject(const std::string& path, ProjectState& project);

@@ -1,0 +1,38 @@
+#include "CliCommands.h"
+
+#include <ProjectFile.h>
+#include <ProjectState.h>
+
+#include <cstdio>
+#include <filesystem>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+void PrintMessage(const std::string& text)
+{
+    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fflush(stderr);
+}
+
+void PrintOutput(const std::string& bytes)
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+bool LoadProject(const std::string& path, ProjectState& project)
+{
+    // Only a regular file: a device such as /dev/zero would never end, and a
+    // folder would read as an empty project.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || !OpenProjectFile(path, project)) {
+        PrintMessage("Can't open file!");
+        return false;
+    }
+    return true;
+}

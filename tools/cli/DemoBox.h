@@ -1,0 +1,30 @@
+#pragma once
+
+#include <BoxSimulator.h>
+#include <Transfer.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ProjectState;
+
+// The simulated boxes of --demo-box, and a write into one that shows what a
+// write of a project does without any hardware.
+
+// A box that fits the project: a CR&TURBO box (213) for box type 2, a CR box
+// (132) for the others.
+std::shared_ptr<BoxSimulator> DemoBoxFor(const ProjectState& project);
+
+// A CR&TURBO box (213) holding the default project of box type 2, written
+// into it as Ramvik writes it.
+std::shared_ptr<BoxSimulator> DemoBoxForRead();
+
+// A whole write of the project into a box that fits it, in this process and
+// without waits.
+struct DryRun {
+    TransferOutcome outcome = TransferOutcome::NotOpened;
+    std::vector<std::string> frames; // every frame sent, in order
+    std::vector<std::string> messages; // what the write said
+};
+DryRun DryRunWrite(const ProjectState& project);

@@ -1,0 +1,84 @@
+#include "CliCommands.h"
+#include "DemoBox.h"
+
+#include <BoxTable.h>
+#include <ProjectFile.h>
+#include <ProjectState.h>
+
+#include <charconv>
+
+namespace {
+
+// A cell value with 17 significant digits, as "%.17g" prints it but in
+// every locale the same: enough to read back the same double.
+std::string ExactNumber(double value)
+{
+    char text[40];
+    auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
+    return std::string(text, end.ptr);
+}
+
+void PrintMessages(const std::vector<std::string>& messages)
+{
+    for (const std::string& message : messages)
+        PrintMessage(message);
+}
+
+} // namespace
+
+int ShowCommand(const CliRequest& request)
+{
+    ProjectState project; // the default project, box type 0
+    if (!LoadProject(request.file, project))
+        return kExitFailed;
+    PrintOutput(WriteProjectText(project));
+    return kExitDone;
+}
+
+int CheckCommand(const CliRequest& request)
+{
+    ProjectState project;
+    if (!LoadProject(request.file, project))
+        return kExitFailed;
+    // The write's own checks say why a box cannot hold the project.
+    DryRun run = DryRunWrite(project);
+    if (run.outcome != TransferOutcome::Completed) {
+        PrintMessages(run.messages);
+        return kExitFailed;
+    }
+    PrintOutput("The box can hold this project.\n");
+    return kExitDone;
+}
+
+int TableCommand(const CliRequest& request)
+{
+    ProjectState project;
+    if (!LoadProject(request.file, project))
+        return kExitFailed;
+    const BoxTable table = ComputeBoxTable(project);
+    std::string text;
+    for (int cell = 0; cell < kBoxCells; ++cell) {
+        text += std::to_string(cell) + " ";
+        text += cell == kIdentificationCell ? "unset" : ExactNumber(table[cell]);
+        text += "\n";
+    }
+    PrintOutput(text);
+    return kExitDone;
+}
+
+int FramesCommand(const CliRequest& request)
+{
+    ProjectState project;
+    if (!LoadProject(request.file, project))
+        return kExitFailed;
+    DryRun run = DryRunWrite(project);
+    if (run.outcome != TransferOutcome::Completed) {
+        PrintMessages(run.messages);
+        return kExitFailed;
+    }
+    std::string text;
+    for (const std::string& frame : run.frames)
+        text += frame + "\n";
+    PrintOutput(text);
+    return kExitDone;
+}

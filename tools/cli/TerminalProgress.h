@@ -1,0 +1,32 @@
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+// A progress bar on one line of a terminal: the cells moved, the cells in
+// all and the time left, redrawn in place. Draws nothing when the stream is
+// not a terminal, so logs and pipes get only the messages.
+class TerminalProgress {
+public:
+    TerminalProgress(int totalCells, std::FILE* stream = stderr);
+    ~TerminalProgress();
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    void Show(int cellsDone);
+    // Ends the bar's line, so that a message starts on a line of its own.
+    void BreakLine();
+
+    // The bar's text, without the carriage return that starts it.
+    static std::string Line(int cellsDone, int totalCells, double secondsLeft);
+
+private:
+    int total;
+    std::FILE* stream;
+    bool terminal;
+    bool lineOpen = false;
+    bool started = false;
+    int firstDone = 0;
+    std::chrono::steady_clock::time_point start;
+};

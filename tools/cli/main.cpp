@@ -1,0 +1,67 @@
+#include "CliArguments.h"
+#include "CliCommands.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+// ramvik-cli: Ramvik's project files, box transfers and printout for scripts
+// and for machines without a display.
+
+namespace {
+
+using Command = int (*)(const CliRequest&);
+
+struct CommandEntry {
+    const char* name;
+    Command run;
+    bool paints; // needs fonts and painting: a QGuiApplication
+};
+
+const CommandEntry kCommands[] = {
+    { "show", ShowCommand, false },
+    { "check", CheckCommand, false },
+    { "table", TableCommand, false },
+    { "frames", FramesCommand, false },
+    { "write", WriteCommand, false },
+    { "read", ReadCommand, false },
+    { "pdf", PdfCommand, true },
+    { "png", PngCommand, true },
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const ParseResult parsed = ParseCommandLine(arguments);
+    if (parsed.outcome == ParseOutcome::Help) {
+        PrintOutput(parsed.text);
+        return kExitDone;
+    }
+    if (parsed.outcome == ParseOutcome::BadUsage) {
+        PrintMessage("ramvik-cli: " + parsed.text + "\nTry 'ramvik-cli --help'.");
+        return kExitBadUsage;
+    }
+
+    for (const CommandEntry& entry : kCommands) {
+        if (parsed.request.command != entry.name)
+            continue;
+        // Pictures are drawn off screen: the tool runs without a display.
+        std::unique_ptr<QCoreApplication> app;
+        if (entry.paints) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
+        QCoreApplication::setApplicationName(QStringLiteral("Ramvik"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Ramvik"));
+        return entry.run(parsed.request);
+    }
+    return kExitBadUsage; // the parser knows only the commands above
+}

@@ -33,6 +33,15 @@ const CommandEntry kCommands[] = {
     { "png", PngCommand, true },
 };
 
+// Standard error carries the tool's messages only: Qt's notes about the
+// environment (such as a missing XDG_RUNTIME_DIR) would break scripts that
+// read it. Qt's critical errors still come through.
+void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -51,6 +60,7 @@ int main(int argc, char** argv)
     for (const CommandEntry& entry : kCommands) {
         if (parsed.request.command != entry.name)
             continue;
+        qInstallMessageHandler(QuietQtNotes);
         // Pictures are drawn off screen: the tool runs without a display.
         std::unique_ptr<QCoreApplication> app;
         if (entry.paints) {

@@ -109,7 +109,7 @@ int ReadCommand(const CliRequest& request)
     project->TrimAboveStop();
     std::string error;
     if (!SaveProjectFile(request.file, *project, error)) {
-        PrintMessage("Can't save file!\n" + error);
+        PrintMessage("Can't save file!\n\n" + request.file + "\n\n" + error);
         return kExitFailed;
     }
     return outcome == TransferOutcome::Completed ? kExitDone : kExitFailed;

@@ -55,9 +55,9 @@ const std::vector<CommandSpec>& Commands()
         { "read", "FILE [--port PATH | --demo-box]",
             "Reads a box into a new project, trims it as the Read button does and saves\n"
             "it as FILE. FILE is written only after a complete read, and replaced in one\n"
-            "step. --demo-box simulates a CR&TURBO box (213) that holds the default\n"
-            "project of box type 2. Shows a progress bar on standard error when that is\n"
-            "a terminal.",
+            "step. --demo-box simulates a CR box (132) that holds the default project,\n"
+            "as the window's simulated box does. Shows a progress bar on standard error\n"
+            "when that is a terminal.",
             { kPort, kDemoBox } },
         { "pdf", "FILE -o OUT.pdf", "Writes the printed project sheet as a one-page PDF.",
             { kOutput } },

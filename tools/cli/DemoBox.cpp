@@ -65,7 +65,6 @@ std::shared_ptr<BoxSimulator> DemoBoxFor(const ProjectState& project)
 std::shared_ptr<BoxSimulator> DemoBoxForRead()
 {
     ProjectState project;
-    project.SetBoxType(2);
     auto box = DemoBoxFor(project);
     std::vector<std::string> messages;
     CollectingObserver observer(messages);

@@ -16,8 +16,8 @@ struct ProjectState;
 // (132) for the others.
 std::shared_ptr<BoxSimulator> DemoBoxFor(const ProjectState& project);
 
-// A CR&TURBO box (213) holding the default project of box type 2, written
-// into it as Ramvik writes it.
+// The box the window's --demo-box starts with: a CR box (132) holding the
+// default project of box type 0, as a box fresh from the workshop would.
 std::shared_ptr<BoxSimulator> DemoBoxForRead();
 
 // A whole write of the project into a box that fits it, in this process and

@@ -15,6 +15,7 @@ struct OptionSpec {
 struct CommandSpec {
     const char* name;
     const char* arguments; // what follows the command in the usage line
+    const char* brief; // one line for the tool's help
     const char* summary;
     std::vector<OptionSpec> options;
 };
@@ -28,40 +29,41 @@ const OptionSpec kOutput { "--output", "-o", "OUT", "the file to write" };
 const std::vector<CommandSpec>& Commands()
 {
     static const std::vector<CommandSpec> commands {
-        { "show", "FILE",
+        { "show", "FILE", "print the project as Save writes it",
             "Opens FILE as Ramvik's Open does (starting from the default project with box\n"
             "type 0) and prints the project as Save would write it (the same lines, CR LF).",
             {} },
-        { "check", "FILE",
+        { "check", "FILE", "say whether a box can hold the project",
             "Says whether the project can be written into a box; prints each reason it\n"
             "cannot. Exit status 0 when it can, 1 when it cannot.",
             {} },
-        { "table", "FILE",
+        { "table", "FILE", "print the 768 cells of the box table",
             "Prints the box table of the project: 768 lines \"CELL VALUE\", each value with\n"
             "enough digits to read back the same number; cell 255 (the box's\n"
             "identification, never written) is \"unset\".",
             {} },
-        { "frames", "FILE",
+        { "frames", "FILE", "print the frames a write sends",
             "Prints the frames a write of the project sends, one per line: the three\n"
             "handshake frames, then the data frames in order.",
             {} },
-        { "write", "FILE [--port PATH | --demo-box]",
+        { "write", "FILE [--port PATH | --demo-box]", "write the project into a box",
             "Writes the project into a box, with the checks, handshake and messages of\n"
             "the Write dialog. Without --port or --demo-box the box is found as the\n"
             "window finds it. --demo-box simulates a CR&TURBO box (identification 213)\n"
             "for a project of box type 2 and a CR box (132) otherwise. Shows a progress\n"
             "bar on standard error when that is a terminal.",
             { kPort, kDemoBox } },
-        { "read", "FILE [--port PATH | --demo-box]",
+        { "read", "FILE [--port PATH | --demo-box]", "read a box and save it as FILE",
             "Reads a box into a new project, trims it as the Read button does and saves\n"
             "it as FILE. FILE is written only after a complete read, and replaced in one\n"
             "step. --demo-box simulates a CR box (132) that holds the default project,\n"
             "as the window's simulated box does. Shows a progress bar on standard error\n"
             "when that is a terminal.",
             { kPort, kDemoBox } },
-        { "pdf", "FILE -o OUT.pdf", "Writes the printed project sheet as a one-page PDF.",
-            { kOutput } },
+        { "pdf", "FILE -o OUT.pdf", "the printed project sheet as a PDF",
+            "Writes the printed project sheet as a one-page PDF.", { kOutput } },
         { "png", "FILE -o OUT.png [--view io|diff] [--size WxH] [--logo-folder DIR]",
+            "the graph as a PNG picture",
             "Draws the graph as the window draws it into a PNG picture.",
             { kOutput,
                 { "--view", nullptr, "io|diff",
@@ -97,10 +99,9 @@ std::string ToolHelp()
     std::string text = "Usage: ramvik-cli COMMAND FILE [OPTIONS]\n"
                        "Inspects, writes, reads and prints Ramvik projects (*.rmvp) without "
                        "the window.\n\nCommands:\n";
-    for (const CommandSpec& spec : Commands()) {
-        std::string line = std::string("  ") + spec.name + " " + spec.arguments;
-        text += line + "\n";
-    }
+    for (const CommandSpec& spec : Commands())
+        text += std::string("  ") + spec.name + " " + spec.arguments + "\n      " + spec.brief
+            + "\n";
     text += "\nMessages go to standard error. Exit status: 0 done, 1 refused or failed, "
             "2 bad usage.\n"
             "'ramvik-cli COMMAND --help' tells more about a command.\n";

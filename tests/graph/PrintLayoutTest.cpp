@@ -36,7 +36,7 @@ TEST(PrintGraphLayout, DigitsStandWhereTheWorkedExamplePutsThem)
     ASSERT_EQ(digits.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(digits[i].text, QString(expected[i].text));
+        EXPECT_EQ(digits[i].text.toStdString(), expected[i].text);
         EXPECT_EQ(digits[i].anchor, expected[i].anchor);
         EXPECT_EQ(digits[i].align, expected[i].align);
     }
@@ -160,13 +160,14 @@ TEST(PrintTables, ColumnsBreakAfter21RowsThenEvery20)
             const PrintText* vin = TextAt(sheet, { x, 4735 });
             const PrintText* vdif = TextAt(sheet, { x + 350, 4735 });
             ASSERT_TRUE(vin && vdif);
-            EXPECT_EQ(vin->text, QString("Vin"));
-            EXPECT_EQ(vdif->text, QString("Vdif"));
+            EXPECT_EQ(vin->text.toStdString(), "Vin");
+            EXPECT_EQ(vdif->text.toStdString(), "Vdif");
             for (size_t row = 0; row < rows.size(); ++row, point = point->next) {
                 ASSERT_TRUE(point);
                 const int y = 4885 + 100 * int(row);
                 EXPECT_EQ(rows[row].anchor.y(), y);
-                EXPECT_EQ(rows[row].text, QString::asprintf("%0.2f", point->input));
+                EXPECT_EQ(rows[row].text.toStdString(),
+                    QString::asprintf("%0.2f", point->input).toStdString());
                 const PrintText* difference = TextAt(sheet, { x + 350, y });
                 ASSERT_TRUE(difference);
                 EXPECT_EQ(
@@ -187,10 +188,10 @@ TEST(PrintTables, TurboTableStartsInTheColumnAfterTheCrTable)
 
     const PrintText* crTitle = TextAt(sheet, { 235, 4585 });
     ASSERT_TRUE(crTitle);
-    EXPECT_EQ(crTitle->text, QString("CR-curve"));
+    EXPECT_EQ(crTitle->text.toStdString(), "CR-curve");
     const PrintText* turboTitle = TextAt(sheet, { 1175, 4585 });
     ASSERT_TRUE(turboTitle);
-    EXPECT_EQ(turboTitle->text, QString("TURBO-curve"));
+    EXPECT_EQ(turboTitle->text.toStdString(), "TURBO-curve");
     EXPECT_EQ(turboTitle->font, PrintFont::Small);
 
     const auto columns = InputColumns(sheet);
@@ -222,8 +223,8 @@ TEST(PrintTables, DifferenceIsOutputMinusInputWithTwoDecimals)
         const PrintText* input = TextAt(sheet, { 175, row.y });
         const PrintText* difference = TextAt(sheet, { 525, row.y });
         ASSERT_TRUE(input && difference);
-        EXPECT_EQ(input->text, QString(row.input));
-        EXPECT_EQ(difference->text, QString(row.difference));
+        EXPECT_EQ(input->text.toStdString(), row.input);
+        EXPECT_EQ(difference->text.toStdString(), row.difference);
     }
 }
 
@@ -254,7 +255,7 @@ TEST(PrintHeading, BoxTypeRowComesFromTheFlagsNotTheSelector)
         const PrintSheet sheet = LayOutPrintSheet(project);
         const PrintText* row = TextAt(sheet, { 175, 3885 });
         ASSERT_TRUE(row);
-        EXPECT_EQ(row->text, QString(c.text));
+        EXPECT_EQ(row->text.toStdString(), c.text);
         EXPECT_EQ(row->font, PrintFont::Medium);
     }
 }
@@ -286,7 +287,7 @@ TEST(PrintHeading, TitleAndParameterRowsWithoutLeadingZerosOrStopVoltage)
         SCOPED_TRACE(row.text);
         const PrintText* text = TextAt(sheet, row.at);
         ASSERT_TRUE(text);
-        EXPECT_EQ(text->text, QString(row.text));
+        EXPECT_EQ(text->text.toStdString(), row.text);
         EXPECT_EQ(text->font, row.font);
         EXPECT_EQ(text->align, PrintAlign::TopLeft);
     }

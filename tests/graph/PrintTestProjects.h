@@ -13,11 +13,6 @@ inline void PrintTo(const QPoint& point, std::ostream* os)
     *os << "(" << point.x() << ", " << point.y() << ")";
 }
 
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 // Projects and look-ups shared by the printout tests.
 namespace print_test {
 

@@ -1,0 +1,120 @@
+#include "BoxsimOptions.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+const char* const kBoxsimUsage
+    = "usage: ramvik-boxsim [--id N] [--load FILE] [--save FILE] [--wire] [--fault KIND@CELL]...\n"
+      "Serves a simulated tuning box on a pseudo-terminal whose path is the first line\n"
+      "printed. KIND is short (one answer character), silent (no answer) or hangup\n"
+      "(the pseudo-terminal closes); each happens once, at the first frame for CELL.\n"
+      "SIGINT or SIGTERM ends it; --save then writes the cells as lines \"CELL VALUE\".\n";
+
+namespace {
+
+bool ParseInt(const std::string& text, long low, long high, int& value)
+{
+    if (text.empty())
+        return false;
+    errno = 0;
+    char* end = nullptr;
+    long parsed = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || parsed < low || parsed > high)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+} // namespace
+
+bool ParseBoxsimOptions(int argc, char** argv, BoxsimOptions& options, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--wire") {
+            options.wire = true;
+        } else if (arg == "--id") {
+            int id = 0;
+            if (!value(text))
+                return false;
+            if (!ParseInt(text, -999, 9999, id)) {
+                error = "--id wants a whole number from -999 to 9999, not \"" + text + "\"";
+                return false;
+            }
+            options.identification = id;
+        } else if (arg == "--load") {
+            if (!value(options.loadPath))
+                return false;
+        } else if (arg == "--save") {
+            if (!value(options.savePath))
+                return false;
+        } else if (arg == "--fault") {
+            BoxFault fault {};
+            if (!value(text))
+                return false;
+            if (!ParseBoxFault(text, fault)) {
+                error = "--fault wants short@CELL, silent@CELL or hangup@CELL with CELL 0 to 767, "
+                        "not \""
+                    + text + "\"";
+                return false;
+            }
+            options.faults.push_back(fault);
+        } else {
+            error = "unknown option \"" + arg + "\"";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool LoadCells(const std::string& path, BoxSimulator& box, std::string& error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        error = "cannot open " + path;
+        return false;
+    }
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        std::istringstream fields(line);
+        std::string cellText, valueText, extra;
+        if (!(fields >> cellText))
+            continue; // blank line
+        int cell = 0;
+        int value = 0;
+        if (!(fields >> valueText) || (fields >> extra)
+            || !ParseInt(cellText, 0, BoxSimulator::kCells - 1, cell)
+            || !ParseInt(valueText, -999, 9999, value)) {
+            error = path + " line " + std::to_string(number)
+                + ": expected \"CELL VALUE\" with CELL 0 to 767 and VALUE -999 to 9999";
+            return false;
+        }
+        box.SetCell(cell, value);
+    }
+    return true;
+}
+
+bool SaveCells(const std::string& path, const BoxSimulator& box, std::string& error)
+{
+    std::ofstream out(path, std::ios::trunc);
+    auto cells = box.Cells();
+    for (int cell = 0; cell < BoxSimulator::kCells; ++cell)
+        out << cell << ' ' << cells[cell] << '\n';
+    out.flush();
+    if (!out) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}

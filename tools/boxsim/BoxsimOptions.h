@@ -1,0 +1,27 @@
+#pragma once
+
+#include <BoxSimulator.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line of ramvik-boxsim:
+//   ramvik-boxsim [--id N] [--load FILE] [--save FILE] [--wire] [--fault KIND@CELL]...
+struct BoxsimOptions {
+    std::optional<int> identification;
+    std::string loadPath;
+    std::string savePath;
+    bool wire = false;
+    std::vector<BoxFault> faults;
+};
+
+// False with a message for the user when the command line is wrong.
+bool ParseBoxsimOptions(int argc, char** argv, BoxsimOptions& options, std::string& error);
+
+// Cells as lines "CELL VALUE" (decimal); cells absent from the file keep
+// their value. False with a message naming the file and line.
+bool LoadCells(const std::string& path, BoxSimulator& box, std::string& error);
+bool SaveCells(const std::string& path, const BoxSimulator& box, std::string& error);
+
+extern const char* const kBoxsimUsage;

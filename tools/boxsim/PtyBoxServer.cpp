@@ -1,0 +1,106 @@
+#include "PtyBoxServer.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+PtyBoxServer::PtyBoxServer(BoxSimulator& box_)
+    : box(box_)
+{
+}
+
+PtyBoxServer::~PtyBoxServer()
+{
+    HangUp();
+}
+
+bool PtyBoxServer::Open(std::string& error)
+{
+    master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        error = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    const char* name = ptsname(master);
+    if (!name) {
+        error = std::string("cannot name the pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    path = name;
+    slave = open(path.c_str(), O_RDWR | O_NOCTTY);
+    termios raw {};
+    if (slave < 0 || tcgetattr(slave, &raw) != 0) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    cfmakeraw(&raw);
+    cfsetispeed(&raw, B19200);
+    cfsetospeed(&raw, B19200);
+    if (tcsetattr(slave, TCSANOW, &raw) != 0) {
+        error = "cannot set " + path + " to raw mode: " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+void PtyBoxServer::Serve(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask)
+{
+    char buffer[256];
+    while (!stop) {
+        if (master < 0) { // hung up: nothing to serve, wait for the end
+            sigsuspend(&waitMask);
+            continue;
+        }
+        pollfd watch { master, POLLIN, 0 };
+        int ready = ppoll(&watch, 1, nullptr, &waitMask);
+        if (ready < 0) {
+            if (errno == EINTR)
+                continue;
+            HangUp();
+            continue;
+        }
+        ssize_t count = read(master, buffer, sizeof buffer);
+        if (count > 0)
+            Answer(buffer, static_cast<std::size_t>(count));
+        else if (count < 0 && errno != EINTR && errno != EAGAIN)
+            HangUp();
+    }
+}
+
+void PtyBoxServer::Answer(const char* bytes, std::size_t count)
+{
+    auto arrival = std::chrono::steady_clock::now();
+    BoxReply reply = box.Receive(std::string_view(bytes, count));
+    if (box.WireModel()) {
+        // The frame's characters and the answer's take their time on the line.
+        std::this_thread::sleep_until(
+            arrival + BoxSimulator::WireTime(count + reply.answer.size()));
+    }
+    std::size_t sent = 0;
+    while (sent < reply.answer.size()) {
+        ssize_t n = write(master, reply.answer.data() + sent, reply.answer.size() - sent);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        sent += static_cast<std::size_t>(n);
+    }
+    if (reply.hungUp)
+        HangUp();
+}
+
+void PtyBoxServer::HangUp()
+{
+    if (slave >= 0)
+        close(slave);
+    if (master >= 0)
+        close(master);
+    slave = -1;
+    master = -1;
+}

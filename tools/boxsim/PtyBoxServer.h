@@ -1,0 +1,36 @@
+#pragma once
+
+#include <BoxSimulator.h>
+
+#include <csignal>
+#include <string>
+
+// Serves a simulated box on a pseudo-terminal. The program on the other end
+// opens Path() like a serial port; it may close and reopen it between
+// transfers (the server keeps a handle on that end itself, so the line never
+// hangs up). A hang-up fault closes the pseudo-terminal for good.
+class PtyBoxServer {
+public:
+    explicit PtyBoxServer(BoxSimulator& box);
+    ~PtyBoxServer();
+    PtyBoxServer(const PtyBoxServer&) = delete;
+    PtyBoxServer& operator=(const PtyBoxServer&) = delete;
+
+    // Creates the pseudo-terminal in raw mode. False with a message.
+    bool Open(std::string& error);
+    const std::string& Path() const { return path; }
+
+    // Answers frames until stop is set. The caller blocks the signals that
+    // set stop; they are let through only while waiting (waitMask), so a
+    // signal never slips in between the test and the wait.
+    void Serve(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask);
+
+private:
+    void Answer(const char* bytes, std::size_t count);
+    void HangUp();
+
+    BoxSimulator& box;
+    int master = -1;
+    int slave = -1; // held open so that a client closing the line does not hang it up
+    std::string path;
+};

@@ -81,6 +81,10 @@ public:
     void Draw(QPainter& painter, const QColor& face);
     // The platform's 3-D face colour.
     static QColor FaceColour();
+    // The read-out of the current view: the input at the cursor and, in the
+    // Input-Output view output minus input, in the Difference view the
+    // vertical value.
+    QString ReadOutText() const;
 
     // --- mouse editing (GraphMouse.cpp)
     void MouseAt(int x, int y);
@@ -120,6 +124,7 @@ public:
     bool dragging = false;
     double dragInput = 0.0; // input of the dragged point while dragging
     CPunt* selected = nullptr; // not owned; use SelectedPoint() to read it
+    double selectedInput = 0.0; // input of the selected point when it was picked
 
 private:
     bool InputOutputView() const;
@@ -141,7 +146,6 @@ private:
     void DrawDifferenceView(QPainter& painter, const QColor& face);
     void DrawHorizontalTicks(QPainter& painter);
     void DrawVerticalTicks(QPainter& painter, double top, const char* format);
-    void DrawReadOut(QPainter& painter, int top, double second);
     void DrawCurves(QPainter& painter, bool difference);
     void DrawCurve(
         QPainter& painter, const CPunt* head, const QColor& colour, bool markAll, bool difference);

@@ -125,8 +125,7 @@ void CGraph::DrawInputOutputView(QPainter& painter)
 
     DrawHorizontalTicks(painter);
     DrawVerticalTicks(painter, range.yMax, "%0.1f");
-    // In this view the read-out's second number is output minus input.
-    DrawReadOut(painter, frame.top + 8, cursorY - cursorX);
+    DrawText(painter, LabelFont(), frame.right - 10, frame.top + 8, ReadOutText(), Align::Right);
     DrawText(painter, LabelFont(), frame.right - 49, frame.bottom - 8, QStringLiteral("V[In]"));
     DrawText(painter, LabelFont(), frame.left + 10, frame.top + 8, QStringLiteral("V[Out]"));
 
@@ -167,7 +166,7 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
 
     if (cursorY > kDifferenceTop)
         cursorY = kDifferenceTop;
-    DrawReadOut(painter, frame.top + 168, cursorY);
+    DrawText(painter, LabelFont(), frame.right - 10, frame.top + 168, ReadOutText(), Align::Right);
     DrawText(painter, LabelFont(), frame.right - 25, frame.bottom - 128, QStringLiteral("V[In]"));
     DrawText(painter, LabelFont(), frame.left + 10, frame.top + 168, QStringLiteral("V[Diff]"));
     DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 100,
@@ -208,11 +207,11 @@ void CGraph::DrawVerticalTicks(QPainter& painter, double top, const char* format
     }
 }
 
-void CGraph::DrawReadOut(QPainter& painter, int top, double second)
+QString CGraph::ReadOutText() const
 {
-    const QString text = QString::asprintf("V[in]:%4.2f", cursorX) + xUnit
+    const double second = InputOutputView() ? cursorY - cursorX : cursorY;
+    return QString::asprintf("V[in]:%4.2f", cursorX) + xUnit
         + QString::asprintf(" V[diff]:%4.2f", second) + xUnit;
-    DrawText(painter, LabelFont(), frame.right - 10, top, text, Align::Right);
 }
 
 void CGraph::DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,

@@ -37,8 +37,9 @@ CPunt* CGraph::SelectedPoint()
 {
     if (!selected)
         return nullptr;
+    // The input guards against a new point that took a freed point's address.
     for (CPunt* p = EditedHead(); p; p = p->next) {
-        if (p == selected)
+        if (p == selected && p->input == selectedInput)
             return p;
     }
     selected = nullptr;
@@ -61,6 +62,7 @@ void CGraph::HoverStep()
     CPunt* p = head ? head->FindNear(cursorX, kPickTolerance) : nullptr;
     selected = p;
     if (p) {
+        selectedInput = p->input;
         // The read-out snaps to the point.
         cursorX = p->input;
         cursorY = InputOutputView() ? p->output : p->input - p->output;

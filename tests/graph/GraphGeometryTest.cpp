@@ -1,0 +1,124 @@
+#include "GraphTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+TEST(GraphGeometry, ConvertsVoltsToPixelsByTruncation)
+{
+    GraphBench b;
+    struct Case {
+        double volts;
+        int x, y;
+    };
+    for (const Case& c : { Case { 0.0, 150, 560 }, Case { 5.0, 780, 40 }, Case { 2.5, 465, 300 },
+             Case { 1.23, 304, 432 } }) {
+        SCOPED_TRACE(c.volts);
+        EXPECT_EQ(b.graph.VoltsToX(c.volts), c.x);
+        EXPECT_EQ(b.graph.VoltsToY(c.volts), c.y);
+    }
+    EXPECT_DOUBLE_EQ(b.graph.XToVolts(465), 2.5);
+    EXPECT_DOUBLE_EQ(b.graph.YToVolts(300), 2.5);
+    EXPECT_NEAR(b.graph.XToVolts(304), 1.2222, 1e-4);
+    // Nothing is clamped.
+    EXPECT_LT(b.graph.VoltsToX(-1.0), 150);
+    EXPECT_GT(b.graph.VoltsToY(-1.0), 560);
+    EXPECT_GT(b.graph.VoltsToX(6.0), 780);
+}
+
+TEST(GraphGeometry, PlacesTicksByStepCount)
+{
+    GraphBench b;
+    const std::vector<int> xs { 150, 213, 276, 339, 402, 465, 528, 591, 654, 717, 780 };
+    const std::vector<int> ys { 560, 508, 456, 404, 352, 300, 248, 196, 144, 92, 40 };
+    for (int i = 0; i <= 10; ++i) {
+        EXPECT_EQ(b.graph.TickX(i), xs[i]) << i;
+        EXPECT_EQ(b.graph.TickY(i), ys[i]) << i;
+    }
+}
+
+TEST(GraphGeometry, NormalisesFrameAndRange)
+{
+    GraphBench b;
+    b.repaints = 0;
+    b.graph.SetFrame(200, 50, 100, 10);
+    EXPECT_EQ(b.graph.frame.left, 100);
+    EXPECT_EQ(b.graph.frame.top, 10);
+    EXPECT_EQ(b.graph.frame.right, 200);
+    EXPECT_EQ(b.graph.frame.bottom, 50);
+
+    struct Case {
+        int l, t, r, b;
+        int xMin, yMax, xMax, yMin;
+        double xStep, yStep;
+    };
+    for (const Case& c : { Case { 0, 5, 5, 0, 0, 5, 5, 0, 1.0, 1.0 },
+             Case { 5, 0, 0, 5, 0, 5, 5, 0, 1.0, 1.0 }, Case { 0, 3, 3, 0, 0, 3, 3, 0, 0.0, 0.0 },
+             Case { -5, 10, 5, 0, -5, 10, 5, 0, 2.0, 2.0 } }) {
+        b.graph.SetRange(c.l, c.t, c.r, c.b);
+        EXPECT_EQ(b.graph.range.xMin, c.xMin);
+        EXPECT_EQ(b.graph.range.yMax, c.yMax);
+        EXPECT_EQ(b.graph.range.xMax, c.xMax);
+        EXPECT_EQ(b.graph.range.yMin, c.yMin);
+        EXPECT_EQ(b.graph.xStep, c.xStep);
+        EXPECT_EQ(b.graph.yStep, c.yStep);
+    }
+    EXPECT_EQ(b.repaints, 5);
+}
+
+TEST(GraphGeometry, EachViewSetsItsMarginsAndVerticalRange)
+{
+    GraphBench b;
+    b.UseView(false);
+    EXPECT_EQ(b.graph.marginTop, 150);
+    EXPECT_EQ(b.graph.marginBottom, 150);
+    EXPECT_EQ(b.graph.range.yMax, 2);
+    EXPECT_EQ(b.graph.yStep, 0.2);
+    EXPECT_EQ(b.graph.VoltsToY(0.0), 440);
+    EXPECT_EQ(b.graph.VoltsToY(2.0), 160);
+    b.UseView(true);
+    EXPECT_EQ(b.graph.marginTop, 30);
+    EXPECT_EQ(b.graph.range.yMax, 5);
+    EXPECT_EQ(b.graph.yStep, 0.5);
+    EXPECT_EQ(b.graph.VoltsToY(2.5), 300);
+}
+
+// A window shrunk below the margins, or ranges of no width, must not make the
+// conversions, the mouse or the drawing fail or hang.
+TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
+{
+    struct Case {
+        GraphRect frame;
+        int rangeTop, rangeRight;
+        double step;
+    };
+    for (const Case& c : { Case { { 100, 10, 160, 70 }, 5, 5, 0.5 },
+             Case { { 100, 10, 100, 10 }, 5, 5, 0.5 }, Case { { 100, 10, 790, 590 }, 0, 0, 0.0 },
+             Case { { 0, 0, 0, 0 }, 0, 0, 0.0 }, Case { { 100, 10, 790, 590 }, 5, 5, 1e-12 } }) {
+        SCOPED_TRACE(c.frame.right);
+        GraphBench b;
+        b.graph.SetFrame(c.frame.left, c.frame.top, c.frame.right, c.frame.bottom);
+        b.graph.SetRange(0, c.rangeTop, c.rangeRight, 0);
+        b.graph.xStep = b.graph.yStep = c.step;
+        for (bool io : { true, false }) {
+            b.UseView(io);
+            for (int px : { INT_MIN, -1, 0, 130, 500, INT_MAX }) {
+                b.graph.VoltsToX(px / 100.0);
+                b.graph.VoltsToY(px / 100.0);
+                b.graph.TickX(px);
+                b.graph.TickY(px);
+                b.graph.MouseAt(px, px);
+                EXPECT_GE(b.graph.cursorX, b.graph.range.xMin);
+                EXPECT_LE(b.graph.cursorX, b.graph.range.xMax);
+                b.graph.BeginDrag();
+                b.graph.MouseAt(px, px);
+                b.graph.RightClick();
+            }
+            b.Render(QSize(200, 100));
+        }
+    }
+}
+
+} // namespace

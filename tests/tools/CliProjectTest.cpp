@@ -162,6 +162,19 @@ TEST_F(CliProject, FilesThatCannotBeOpened)
     }
 }
 
+// A full disk under standard output is a failure, not a short listing.
+TEST_F(CliProject, StandardOutputThatCannotBeWritten)
+{
+    if (!QFile::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    const QString file = Project(DefaultProjectText());
+    for (const char* command : { "show", "check", "table", "frames" }) {
+        CliRun run = RunCli({ command, file }, "/dev/full");
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_EQ(run.err, "Can't write standard output\n") << command;
+    }
+}
+
 TEST_F(CliProject, BadUsageEndsWithStatusTwo)
 {
     const QString file = Project(DefaultProjectText());

@@ -27,9 +27,12 @@ struct CliRun {
     std::string err;
 };
 
-inline CliRun RunCli(const QStringList& arguments)
+// The tool's standard output goes to outputFile when one is given.
+inline CliRun RunCli(const QStringList& arguments, const QString& outputFile = QString())
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(RAMVIK_CLI), arguments);
     CliRun run;
     if (!process.waitForStarted(kDeadlineMs)) {

@@ -30,7 +30,8 @@ int PngCommand(const CliRequest& request);
 // A message as the window shows it in a message box, on standard error.
 void PrintMessage(const std::string& text);
 // Bytes on standard output as they are (CR LF stays CR LF on every platform).
-void PrintOutput(const std::string& bytes);
+// False, with a message, when they could not all be written (a full disk).
+bool PrintOutput(const std::string& bytes);
 // Opens a project file into the project as the window's Open does; says
 // "Can't open file!" when it cannot be read.
 bool LoadProject(const std::string& path, ProjectState& project);

@@ -16,13 +16,16 @@ void PrintMessage(const std::string& text)
     std::fflush(stderr);
 }
 
-void PrintOutput(const std::string& bytes)
+bool PrintOutput(const std::string& bytes)
 {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    if (std::fflush(stdout) == 0 && written)
+        return true;
+    PrintMessage("Can't write standard output");
+    return false;
 }
 
 bool LoadProject(const std::string& path, ProjectState& project)

@@ -31,8 +31,7 @@ int ShowCommand(const CliRequest& request)
     ProjectState project; // the default project, box type 0
     if (!LoadProject(request.file, project))
         return kExitFailed;
-    PrintOutput(WriteProjectText(project));
-    return kExitDone;
+    return PrintOutput(WriteProjectText(project)) ? kExitDone : kExitFailed;
 }
 
 int CheckCommand(const CliRequest& request)
@@ -46,8 +45,7 @@ int CheckCommand(const CliRequest& request)
         PrintMessages(run.messages);
         return kExitFailed;
     }
-    PrintOutput("The box can hold this project.\n");
-    return kExitDone;
+    return PrintOutput("The box can hold this project.\n") ? kExitDone : kExitFailed;
 }
 
 int TableCommand(const CliRequest& request)
@@ -62,8 +60,7 @@ int TableCommand(const CliRequest& request)
         text += cell == kIdentificationCell ? "unset" : ExactNumber(table[cell]);
         text += "\n";
     }
-    PrintOutput(text);
-    return kExitDone;
+    return PrintOutput(text) ? kExitDone : kExitFailed;
 }
 
 int FramesCommand(const CliRequest& request)
@@ -79,6 +76,5 @@ int FramesCommand(const CliRequest& request)
     std::string text;
     for (const std::string& frame : run.frames)
         text += frame + "\n";
-    PrintOutput(text);
-    return kExitDone;
+    return PrintOutput(text) ? kExitDone : kExitFailed;
 }

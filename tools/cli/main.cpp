@@ -49,8 +49,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const ParseResult parsed = ParseCommandLine(arguments);
     if (parsed.outcome == ParseOutcome::Help) {
-        PrintOutput(parsed.text);
-        return kExitDone;
+        return PrintOutput(parsed.text) ? kExitDone : kExitFailed;
     }
     if (parsed.outcome == ParseOutcome::BadUsage) {
         PrintMessage("ramvik-cli: " + parsed.text + "\nTry 'ramvik-cli --help'.");

@@ -3,6 +3,8 @@
 #include "ProjectState.h"
 #include "StartOptions.h"
 
+#include <LinkFactory.h>
+
 #include <QRect>
 #include <QWidget>
 
@@ -113,6 +115,9 @@ public:
     void OnRead();
     void OnWrite();
     void BindUsbLibrary();
+    // Which link the transfers use, set by BindUsbLibrary from the start
+    // options and the vendor library's start-up check.
+    LinkChoice linkChoice;
 
     // --- printout (RamvikDlgPrint.cpp)
     void OnPrint();

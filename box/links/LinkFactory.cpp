@@ -7,6 +7,8 @@
 
 LinkKind ChooseLinkKind(const LinkChoice& choice)
 {
+    if (choice.custom)
+        return LinkKind::Custom;
     if (choice.demoBox)
         return LinkKind::Demo;
     if (!choice.port.isEmpty())
@@ -19,6 +21,8 @@ LinkKind ChooseLinkKind(const LinkChoice& choice)
 std::unique_ptr<Link> MakeLink(const LinkChoice& choice)
 {
     switch (ChooseLinkKind(choice)) {
+    case LinkKind::Custom:
+        return choice.custom();
     case LinkKind::Demo:
         return std::make_unique<DemoLink>(choice.demoBox);
     case LinkKind::SerialPath:

@@ -7,19 +7,22 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
-// Which link a transfer uses, decided in this order: a simulated box when one
+// Which link a transfer uses, decided in this order: a link of the caller's
+// own when given (tests drive transfers with one), a simulated box when one
 // is given (--demo-box), the serial device when a path is given (--port),
 // the vendor library when it was bound complete at start-up, and otherwise
 // the serial port whose USB product string is "USB <-> Serial".
 struct LinkChoice {
+    std::function<std::unique_ptr<Link>()> custom;
     std::shared_ptr<BoxSimulator> demoBox;
     QString port;
     std::shared_ptr<const D2xxLibrary> vendorLibrary;
 };
 
-enum class LinkKind { Demo, SerialPath, Vendor, SerialByProduct };
+enum class LinkKind { Custom, Demo, SerialPath, Vendor, SerialByProduct };
 
 LinkKind ChooseLinkKind(const LinkChoice& choice);
 

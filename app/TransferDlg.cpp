@@ -1,0 +1,173 @@
+#include "TransferDlg.h"
+
+#include "Messages.h"
+#include "PanelGeometry.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+// The template's control ids, kept as a property for tests and tools.
+constexpr int kCloseId = 1;
+constexpr int kTransferId = 1004;
+constexpr int kProgressId = 1005;
+} // namespace
+
+CTransferDlg::CTransferDlg(const QString& transferText, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setModal(true);
+    setFixedSize(DialogUnits(0, 0, 186, 47).size());
+
+    // Without a title bar the platform draws no border either; the frame
+    // gives the pop-up its edge.
+    auto* border = new QFrame(this);
+    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    border->setGeometry(rect());
+
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName("progressBar");
+    progressBar->setProperty("controlId", kProgressId);
+    progressBar->setGeometry(DialogUnits(7, 7, 172, 14));
+    progressBar->setTextVisible(false);
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+
+    transferButton = new QPushButton(transferText, this);
+    transferButton->setObjectName("transferButton");
+    transferButton->setProperty("controlId", kTransferId);
+    transferButton->setGeometry(DialogUnits(7, 26, 50, 14));
+    transferButton->setAutoDefault(false);
+
+    closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName("closeButton");
+    closeButton->setProperty("controlId", kCloseId);
+    closeButton->setGeometry(DialogUnits(129, 26, 50, 14));
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, [this] { CloseWhenDone(); });
+}
+
+CTransferDlg::~CTransferDlg()
+{
+    JoinWorker();
+}
+
+void CTransferDlg::JoinWorker()
+{
+    // Normally the worker has ended long before; this only waits when the
+    // dialog is destroyed while its transfer still runs.
+    if (worker.joinable())
+        worker.join();
+}
+
+void CTransferDlg::StartWorker(int lastProgress, std::function<void()> body)
+{
+    progressBar->setRange(0, lastProgress);
+    progressBar->setValue(0);
+    transferButton->setEnabled(false);
+    closeButton->setEnabled(false);
+    workerRunning = true;
+    worker = std::thread([this, body = std::move(body)] {
+        body();
+        Post([this] { WorkerEnded(); });
+    });
+}
+
+void CTransferDlg::Post(std::function<void()> action)
+{
+    // The dialog is the context: a queued call to a destroyed dialog is
+    // dropped by Qt, and the destructor joins the worker first anyway.
+    QMetaObject::invokeMethod(
+        this, [this, action = std::move(action)]() mutable { RunOrDefer(std::move(action)); },
+        Qt::QueuedConnection);
+}
+
+void CTransferDlg::RunOrDefer(std::function<void()> action)
+{
+    if (showingMessage) {
+        deferred.push_back(std::move(action));
+        return;
+    }
+    action();
+}
+
+void CTransferDlg::ShowTransferMessage(const QString& text)
+{
+    showingMessage = true;
+    // A plain message box with an OK button.
+    ShowMessage(this, text, QMessageBox::NoIcon);
+    showingMessage = false;
+    while (!deferred.empty() && !showingMessage) {
+        auto next = std::move(deferred.front());
+        deferred.pop_front();
+        next();
+    }
+}
+
+void CTransferDlg::WorkerEnded()
+{
+    // The worker posts this as its last act; the join returns at once.
+    worker.join();
+    workerRunning = false;
+    OnWorkerFinished();
+    if (closePending)
+        accept();
+}
+
+void CTransferDlg::CloseWhenDone()
+{
+    if (workerRunning) {
+        closePending = true;
+        closeButton->setEnabled(false);
+        return;
+    }
+    accept();
+}
+
+void CTransferDlg::reject()
+{
+    // Escape and the system's close command: refused while the worker runs.
+    if (workerRunning)
+        return;
+    QDialog::reject();
+}
+
+void CTransferDlg::closeEvent(QCloseEvent* event)
+{
+    if (workerRunning) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CTransferDlg::Forwarder::Progress(int position)
+{
+    dialog.Post([d = &dialog, position] { d->progressBar->setValue(position); });
+}
+
+void CTransferDlg::Forwarder::Message(const std::string& text)
+{
+    dialog.Post(
+        [d = &dialog, text = QString::fromStdString(text)] { d->ShowTransferMessage(text); });
+}
+
+void CTransferDlg::Forwarder::EnableClose()
+{
+    dialog.Post([d = &dialog] {
+        if (!d->closePending)
+            d->closeButton->setEnabled(true);
+    });
+}
+
+void CTransferDlg::Forwarder::CloseDialog()
+{
+    dialog.Post([d = &dialog] { d->CloseWhenDone(); });
+}
+
+void CTransferDlg::Forwarder::Finished(TransferOutcome result)
+{
+    dialog.Post([d = &dialog, result] { d->outcome = result; });
+}

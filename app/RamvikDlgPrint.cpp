@@ -28,10 +28,11 @@ bool AskForPrinter(QPrinter& printer, QWidget* parent)
 void CRamvikDlg::OnPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
+    // Named before the dialog, which proposes the name for a PDF file.
+    printer.setDocName(QString::fromStdString(project.Caption()));
     const bool chosen = choosePrinter ? choosePrinter(printer) : AskForPrinter(printer, this);
     if (!chosen)
         return;
-    printer.setDocName(QString::fromStdString(project.Caption()));
     // A job that cannot start is dropped without a message, as the user knows
     // it from the printer's own queue.
     PrintProject(printer, project);

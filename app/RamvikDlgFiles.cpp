@@ -40,6 +40,23 @@ QString ChooseProjectFile(CRamvikDlg& window, QFileDialog::AcceptMode mode)
     return path;
 }
 
+// Unbuffered, with every write checked: through Qt's buffer a disk that
+// fills up halfway gives a short write that commit() does not notice. The
+// write after a short one fails and tells the reason.
+bool WriteAll(QSaveFile& file, const std::string& text)
+{
+    const char* data = text.data();
+    auto left = static_cast<qint64>(text.size());
+    while (left > 0) {
+        const qint64 written = file.write(data, left);
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
 QString FileNameText(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -84,8 +101,7 @@ bool CRamvikDlg::SaveWithDialog()
         return false;
     const std::string text = WriteProjectText(project);
     QSaveFile file(path);
-    const auto size = static_cast<qint64>(text.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, text)
         || !file.commit()) {
         ShowMessage(this,
             QString("Can't save file!\n\n%1\n\n%2").arg(FileNameText(path), file.errorString()),

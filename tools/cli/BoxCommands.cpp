@@ -15,15 +15,15 @@
 
 namespace {
 
+constexpr int kWriteCells = kLastWrittenCell; // cells 0..766 without 255
+constexpr int kReadCellCount = static_cast<int>(ReadCells().size()); // cells 0..255
+
 // The cells a write has sent when the box has answered the cell at this
 // position: cell 255 is never written, and the last report (767) ends it.
 int WrittenCells(int position)
 {
     return position < kIdentificationCell ? position + 1 : std::min(position, kLastWrittenCell);
 }
-constexpr int kWriteCells = kLastWrittenCell; // 0..766 without 255
-
-constexpr int kReadCellCount = static_cast<int>(ReadCells().size()); // cells 0..255
 
 int ReadCellsDone(int position)
 {

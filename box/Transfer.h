@@ -58,7 +58,7 @@ public:
         TransferObserver& observer, SettleWait settle = SleepFor);
 
     // The whole transfer: the refusal check, opening the link, the
-    // handshake, cells 0 to 766 without 255, the shutdown. Blocks.
+    // handshake, cells 0 to 766 without 255, the shutdown. Blocks. Run once.
     TransferOutcome Run();
 
     const BoxTable& Table() const { return table; }
@@ -84,6 +84,8 @@ public:
         TransferObserver& observer, SettleWait settle = SleepFor);
     ~ReadTransfer();
 
+    // The handshake, cells 0 to 255, the rebuild, the shutdown. Blocks. Run
+    // once: a second call reports nothing and returns DataFailed.
     TransferOutcome Run();
 
     // The project read from the box, or null when the read did not get every

@@ -4,6 +4,9 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 
 namespace {
 
@@ -49,6 +52,11 @@ int main(int argc, char** argv)
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 
+#ifdef __linux__
+    // The wire model waits a few milliseconds per frame; the kernel's default
+    // timer slack (50 us) would add to every wait.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+#endif
     PtyBoxServer server(box);
     if (!server.Open(error)) {
         std::cerr << "ramvik-boxsim: " << error << "\n";

@@ -60,6 +60,8 @@ void WriteThenRead(const ProjectState& project, const std::string& what)
     ProjectState current; // a different project to read into
     current.SetBoxType(project.boxType == 0 ? 2 : 0);
     current.fileName = "mine.rmvp";
+    current.rootPath = "/opt/ramvik/";
+    current.ChooseDifferenceView();
     RecordingObserver reading;
     ReadTransfer read(current, std::make_unique<DemoLink>(box), reading, NoWait);
     ASSERT_EQ(read.Run(), TransferOutcome::Completed);
@@ -81,7 +83,13 @@ void WriteThenRead(const ProjectState& project, const std::string& what)
         EXPECT_EQ(PointsOf(back->turboCurve), PointsOf(project.turboCurve));
     else
         EXPECT_EQ(PointsOf(back->turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
+    // what a read does not set stays as the window had it
     EXPECT_EQ(back->fileName, "mine.rmvp");
+    EXPECT_EQ(back->rootPath, "/opt/ramvik/");
+    EXPECT_EQ(back->titlePrefix, current.titlePrefix);
+    EXPECT_EQ(back->graphType, current.graphType);
+    EXPECT_EQ(back->differenceView, current.differenceView);
+    EXPECT_EQ(back->inputOutputView, current.inputOutputView);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -52,14 +54,29 @@ QLabel* AddLinePicture(QWidget* parent, const char* name, QRect where, QColor co
     QPainter painter(&picture);
     QPen pen(colour, where.height(), dashed ? Qt::DashLine : Qt::SolidLine, Qt::FlatCap);
     if (dashed)
-        pen.setDashPattern({ 2.0, 1.0 });
+        pen.setDashPattern({ 3.0, 1.5 });
     painter.setPen(pen);
     const double middle = where.height() / 2.0;
     painter.drawLine(QPointF(0, middle), QPointF(where.width(), middle));
     painter.end();
     auto* label = Place(new QLabel(parent), name, where);
     label->setPixmap(picture);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
+}
+
+// The line that marks a curve's colour, under the text of its check box and
+// as long as the text, wherever the style puts the text.
+void AddColourLine(QCheckBox* box, const char* name, int yUnits, QColor colour, bool dashed)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    const QRect height = DialogUnits(0, yUnits, 1, 2);
+    const QRect where(box->x() + text.left(), height.y(),
+        box->fontMetrics().horizontalAdvance(box->text()), height.height());
+    AddLinePicture(box->parentWidget(), name, where, colour, dashed)->stackUnder(box);
 }
 // Lets a control whose text needs more room than its template width grow to
 // the right, up to the given edge in dialog units, so no label is clipped.
@@ -97,8 +114,6 @@ void CRamvikDlg::BuildPanel()
 
     // Box type and curves.
     Place(new QGroupBox("Box Type:", this), "boxTypeGroup", DialogUnits(4, 131, 59, 74));
-    AddLinePicture(this, "crColourLine", DialogUnits(16, 175, 10, 2), QColor(0, 0, 255), false);
-    AddLinePicture(this, "turboColourLine", DialogUnits(16, 186, 24, 2), QColor(255, 0, 0), true);
     boxTypeCombo = Place(new QComboBox(this), "boxTypeCombo", DialogUnits(5, 150, 56, 13));
     boxTypeCombo->addItems({ "1 CR input", "2 CR inputs", "CR&TURBO" });
     editCrCheck = Place(new QCheckBox("CR", this), "editCrCheck", DialogUnits(5, 166, 24, 11));
@@ -154,6 +169,8 @@ void CRamvikDlg::BuildPanel()
     WidenToText(differenceCheck, 62);
     WidenToText(editCrCheck, 44);
     WidenToText(editTurboCheck, 44);
+    AddColourLine(editCrCheck, "crColourLine", 175, QColor(0, 0, 255), false);
+    AddColourLine(editTurboCheck, "turboColourLine", 186, QColor(255, 0, 0), true);
     WidenToText(showCrCheck, 62);
     WidenToText(showTurboCheck, 62);
 }

@@ -26,15 +26,25 @@ protected:
     {
         ASSERT_TRUE(configDir.isValid());
         const QString path = configDir.path();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+        hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        oldConfigHome = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", path.toLocal8Bit());
         {
-            QSettings settings("Ramvik", "Ramvik");
+            // Where the program looks on this platform: the configuration folder.
+            QSettings settings(path + "/Ramvik/Ramvik.conf", QSettings::IniFormat);
             settings.setValue("RootPath", path + "/");
             settings.setValue("USB", "10");
         }
         window = std::make_unique<CRamvikDlg>();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        if (hadConfigHome)
+            qputenv("XDG_CONFIG_HOME", oldConfigHome);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
     }
 
     template <typename Widget> Widget* Find(const char* name) const
@@ -66,6 +76,8 @@ protected:
     }
 
     QTemporaryDir configDir;
+    bool hadConfigHome = false;
+    QByteArray oldConfigHome;
     std::vector<QString> messages;
     ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon,
                                  QMessageBox::StandardButtons) {

@@ -92,6 +92,10 @@ QSizeF PrintSheetExtent(const PrintSheet& sheet, const QFont& deviceDefault)
     qreal right = 0;
     qreal bottom = 0;
     for (const PrintPolyline& line : sheet.lines) {
+        // Curves stay inside the axes for voltages from 0 V to 5 V; a stray
+        // point of a damaged file must not shrink the whole sheet.
+        if (line.pen == PrintPen::Cr || line.pen == PrintPen::Turbo)
+            continue;
         const qreal half = PrintPenFor(line.pen).widthF() / 2;
         const QRect bounds = line.points.boundingRect();
         right = std::max(right, bounds.right() + half);

@@ -39,5 +39,6 @@ QFont PrintFontFor(PrintFont font, const QFont& deviceDefault);
 QRectF PrintTextRect(const PrintText& text, const QFontMetricsF& metrics);
 
 // How far the sheet reaches right and down from its origin, in sheet units,
-// with the painter's default font as the device font.
+// with the painter's default font as the device font. The curves do not count:
+// within 0 V to 5 V they stay inside the axes.
 QSizeF PrintSheetExtent(const PrintSheet& sheet, const QFont& deviceDefault);

@@ -2,14 +2,20 @@
 
 #include "ProjectState.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// Truncation toward zero, as the sheet's integer coordinates are formed.
+// Truncation toward zero, as the sheet's integer coordinates are formed. A
+// voltage from a damaged file may lie far outside 0 V to 5 V (or be no number
+// at all); the bounds keep the conversion defined.
 int Trunc(double value)
 {
-    return static_cast<int>(std::trunc(value));
+    if (std::isnan(value))
+        return 0;
+    constexpr double bound = 1e7;
+    return static_cast<int>(std::trunc(std::clamp(value, -bound, bound)));
 }
 
 void AddLine(PrintSheet& sheet, PrintPen pen, QPoint from, QPoint to)

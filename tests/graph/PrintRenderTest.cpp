@@ -227,6 +227,24 @@ TEST(PrintRender, LongTablesShrinkTheSheetOntoThePage)
     EXPECT_LE(ink.bottom(), extent.height() * fit + 2);
 }
 
+// Voltages far outside 0 V to 5 V, or no number at all (a damaged file), are
+// drawn far off the graph without undefined conversions (the sanitizer build
+// watches this), and the sheet still prints.
+TEST(PrintRender, StrayVoltagesStillPrint)
+{
+    ProjectState project;
+    project.ReplaceCrCurve(
+        MakeCurve({ { 0, 0 }, { 1, 1e300 }, { 2, -1e300 }, { 3, std::nan("") }, { 1e300, 5 } }));
+    const std::vector<PrintPolyline> cr = LinesOf(LayOutPrintSheet(project), PrintPen::Cr);
+    ASSERT_EQ(cr.size(), 1u);
+    EXPECT_EQ(cr[0].points.size(), 5);
+    EXPECT_LT(cr[0].points[1].y(), 0);
+    EXPECT_GT(cr[0].points[2].y(), 3375);
+    EXPECT_GT(cr[0].points[4].x(), 4000);
+    QImage image = BlankPage(QSize(700, 900), 96, QImage::Format_Grayscale8);
+    EXPECT_TRUE(PrintProject(image, project));
+}
+
 // Text is set in the font's character cell with its top at the anchor: the
 // ink of a sheet's texts stays inside the rectangles the layout reports.
 TEST(PrintRender, TextInkStaysInsideItsCell)

@@ -1,5 +1,6 @@
 #include "Graph.h"
 
+#include "GraphPaintCache.h"
 #include "ProjectState.h"
 
 #include <cmath>
@@ -27,6 +28,7 @@ int TruncToPixel(double value)
 
 CGraph::CGraph(ProjectState* state)
     : project(state)
+    , paintCache(std::make_unique<CGraphPaintCache>())
 {
 }
 

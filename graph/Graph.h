@@ -8,8 +8,10 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 
+class CGraphPaintCache;
 class CPunt;
 class QPainter;
 struct ProjectState;
@@ -165,4 +167,5 @@ private:
     } logo;
 
     ProjectState* project; // not owned
+    std::unique_ptr<CGraphPaintCache> paintCache;
 };

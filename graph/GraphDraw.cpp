@@ -1,5 +1,6 @@
 #include "Graph.h"
 
+#include "GraphPaintCache.h"
 #include "ProjectState.h"
 
 #include <QFont>
@@ -46,49 +47,40 @@ QFont CellFont(const QString& family, QFont::StyleHint hint, int cellHeight, QFo
     return font;
 }
 
-struct TextFont {
-    QFont font;
-    QFontMetrics metrics;
-    explicit TextFont(const QFont& f)
-        : font(f)
-        , metrics(f)
-    {
-    }
-};
-
 // Created once: the fonts never change while the program runs.
-const TextFont& LabelFont()
+const QFont& LabelFont()
 {
-    static const TextFont font(
-        CellFont(QStringLiteral("Courier New"), QFont::TypeWriter, 15, QFont::Normal));
+    static const QFont font
+        = CellFont(QStringLiteral("Courier New"), QFont::TypeWriter, 15, QFont::Normal);
     return font;
 }
 
-const TextFont& TitleFont()
+const QFont& TitleFont()
 {
-    static const TextFont font(
-        CellFont(QStringLiteral("arial"), QFont::SansSerif, 20, QFont::Black));
+    static const QFont font = CellFont(QStringLiteral("arial"), QFont::SansSerif, 20, QFont::Black);
     return font;
 }
 
-enum class Align { Left, Right, Centre };
-
-// Black text on an opaque white cell, (x, y) being the cell's top-left,
-// top-right or top-centre.
-void DrawText(QPainter& painter, const TextFont& font, int x, int y, const QString& text,
-    Align align = Align::Left)
+// A one-pixel line, both end points included. Lines along the axes are filled
+// as rectangles, which is many times faster than stroking them pixel by pixel.
+void Edge(QPainter& painter, QPoint a, QPoint b, const QColor& colour)
 {
-    const int width = font.metrics.horizontalAdvance(text);
-    int left = x;
-    if (align == Align::Right)
-        left = x - width;
-    else if (align == Align::Centre)
-        left = x - width / 2;
-    painter.fillRect(QRect(left, y, width, font.metrics.height()), kWhite);
-    painter.setFont(font.font);
-    painter.setPen(kBlack);
-    painter.drawText(left, y + font.metrics.ascent(), text);
+    if (a.x() == b.x() || a.y() == b.y()) {
+        painter.fillRect(QRect(a, b).normalized(), colour);
+        return;
+    }
+    painter.setPen(QPen(colour, 1));
+    painter.drawLine(a, b);
 }
+
+// The outline through the corners, closed back to the first.
+void Outline(QPainter& painter, const QPolygon& corners, const QColor& colour)
+{
+    for (int i = 0; i < corners.size(); ++i)
+        Edge(painter, corners[i], corners[(i + 1) % corners.size()], colour);
+}
+
+using Align = CGraphPaintCache::Align;
 
 } // namespace
 
@@ -101,11 +93,11 @@ void CGraph::Draw(QPainter& painter, const QColor& face)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(kWhite, 1));
     painter.setBrush(Qt::NoBrush);
-    const QPoint corners[] = { { frame.left, frame.top }, { frame.left, frame.bottom },
-        { frame.right, frame.bottom }, { frame.right, frame.top }, { frame.left, frame.top } };
-    painter.drawPolyline(corners, 5);
+    Outline(painter,
+        QPolygon({ { frame.left, frame.top }, { frame.left, frame.bottom },
+            { frame.right, frame.bottom }, { frame.right, frame.top } }),
+        kWhite);
 
     if (InputOutputView())
         DrawInputOutputView(painter);
@@ -118,21 +110,24 @@ void CGraph::DrawInputOutputView(QPainter& painter)
 {
     ApplyViewGeometry(true);
     const GraphRect plot = PlotArea();
-    painter.setPen(QPen(kBlack, 1));
-    const QPoint border[] = { { plot.right, plot.bottom }, { plot.left, plot.bottom },
-        { plot.left, plot.top }, { plot.right, plot.top }, { plot.right, plot.bottom } };
-    painter.drawPolyline(border, 5);
+    Outline(painter,
+        QPolygon({ { plot.right, plot.bottom }, { plot.left, plot.bottom }, { plot.left, plot.top },
+            { plot.right, plot.top } }),
+        kBlack);
 
     DrawHorizontalTicks(painter);
     DrawVerticalTicks(painter, range.yMax, "%0.1f");
-    DrawText(painter, LabelFont(), frame.right - 10, frame.top + 8, ReadOutText(), Align::Right);
-    DrawText(painter, LabelFont(), frame.right - 49, frame.bottom - 8, QStringLiteral("V[In]"));
-    DrawText(painter, LabelFont(), frame.left + 10, frame.top + 8, QStringLiteral("V[Out]"));
+    paintCache->DrawText(
+        painter, LabelFont(), frame.right - 10, frame.top + 8, ReadOutText(), Align::Right);
+    paintCache->DrawText(
+        painter, LabelFont(), frame.right - 49, frame.bottom - 8, QStringLiteral("V[In]"));
+    paintCache->DrawText(
+        painter, LabelFont(), frame.left + 10, frame.top + 8, QStringLiteral("V[Out]"));
 
-    painter.setPen(QPen(kGrey, 1));
-    painter.drawLine(VoltsToX(0.0), VoltsToY(0.0), VoltsToX(5.0), VoltsToY(5.0));
+    Edge(
+        painter, QPoint(VoltsToX(0.0), VoltsToY(0.0)), QPoint(VoltsToX(5.0), VoltsToY(5.0)), kGrey);
 
-    DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 8,
+    paintCache->DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 8,
         QStringLiteral("Input - Output"), Align::Centre);
     DrawCurves(painter, false);
 }
@@ -141,10 +136,10 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
 {
     ApplyViewGeometry(false);
     const GraphRect plot = PlotArea();
-    painter.setPen(QPen(kBlack, 1));
-    const QPoint border[] = { { plot.right, plot.bottom }, { plot.left, plot.bottom },
-        { plot.left, plot.top }, { plot.right, plot.top }, { plot.right, plot.bottom } };
-    painter.drawPolyline(border, 5);
+    Outline(painter,
+        QPolygon({ { plot.right, plot.bottom }, { plot.left, plot.bottom }, { plot.left, plot.top },
+            { plot.right, plot.top } }),
+        kBlack);
 
     // Zones of the difference: red where the output would be negative, then
     // green, yellow and orange as the difference grows.
@@ -166,10 +161,13 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
 
     if (cursorY > kDifferenceTop)
         cursorY = kDifferenceTop;
-    DrawText(painter, LabelFont(), frame.right - 10, frame.top + 168, ReadOutText(), Align::Right);
-    DrawText(painter, LabelFont(), frame.right - 25, frame.bottom - 128, QStringLiteral("V[In]"));
-    DrawText(painter, LabelFont(), frame.left + 10, frame.top + 168, QStringLiteral("V[Diff]"));
-    DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 100,
+    paintCache->DrawText(
+        painter, LabelFont(), frame.right - 10, frame.top + 168, ReadOutText(), Align::Right);
+    paintCache->DrawText(
+        painter, LabelFont(), frame.right - 25, frame.bottom - 128, QStringLiteral("V[In]"));
+    paintCache->DrawText(
+        painter, LabelFont(), frame.left + 10, frame.top + 168, QStringLiteral("V[Diff]"));
+    paintCache->DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 100,
         QStringLiteral("Difference"), Align::Centre);
     DrawVerticalTicks(painter, kDifferenceTop, "%0.2f");
     DrawCurves(painter, true);
@@ -182,12 +180,10 @@ void CGraph::DrawHorizontalTicks(QPainter& painter)
     const GraphRect plot = PlotArea();
     for (int i = 0; i <= kMaxTicks && range.xMin + i * xStep <= range.xMax; ++i) {
         const int x = TickX(i);
-        DrawText(painter, LabelFont(), x - 10, plot.bottom + 9,
+        paintCache->DrawText(painter, LabelFont(), x - 10, plot.bottom + 9,
             QString::asprintf("%0.1f", range.xMin + i * xStep) + xUnit);
-        if (i > 0) {
-            painter.setPen(QPen(kGrey, 1));
-            painter.drawLine(x, plot.bottom, x, plot.top);
-        }
+        if (i > 0)
+            Edge(painter, QPoint(x, plot.bottom), QPoint(x, plot.top), kGrey);
     }
 }
 
@@ -198,12 +194,10 @@ void CGraph::DrawVerticalTicks(QPainter& painter, double top, const char* format
     const GraphRect plot = PlotArea();
     for (int j = 0; j <= kMaxTicks && range.yMin + j * yStep <= top; ++j) {
         const int y = TickY(j);
-        DrawText(painter, LabelFont(), plot.left - 40, y - 8,
+        paintCache->DrawText(painter, LabelFont(), plot.left - 40, y - 8,
             QString::asprintf(format, range.yMin + j * yStep) + yUnit);
-        if (j > 0) {
-            painter.setPen(QPen(kGrey, 1));
-            painter.drawLine(plot.left, y, plot.right, y);
-        }
+        if (j > 0)
+            Edge(painter, QPoint(plot.left, y), QPoint(plot.right, y), kGrey);
     }
 }
 
@@ -220,18 +214,21 @@ void CGraph::DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
     QPolygon polygon;
     for (const auto& [input, vertical] : corners)
         polygon << QPoint(VoltsToX(input), VoltsToY(vertical));
-    painter.setPen(QPen(pen, 1));
+    painter.setPen(Qt::NoPen);
     painter.setBrush(brush);
     painter.drawPolygon(polygon);
     painter.setBrush(Qt::NoBrush);
+    Outline(painter, polygon, pen);
 }
 
 void CGraph::DrawCurves(QPainter& painter, bool difference)
 {
     SelectedPoint(); // forgets a selection whose point no longer exists
     const bool editCr = EditingCr();
-    if (project->showCr)
-        DrawCurve(painter, project->crCurve, kBlue, editCr, difference);
+    // The edited CR curve is drawn last with all its markers, which covers
+    // every pixel a first pass would draw; that pass is left out.
+    if (project->showCr && !editCr)
+        DrawCurve(painter, project->crCurve, kBlue, false, difference);
     if (project->turboEnabled && project->showTurbo)
         DrawCurve(painter, project->turboCurve, kRed, !editCr, difference);
     // The edited CR curve lies on top of the TURBO curve.
@@ -247,14 +244,13 @@ void CGraph::DrawCurve(
     if (!head)
         return;
     painter.setPen(QPen(colour, 1));
-    painter.setBrush(kWhite);
     const auto position = [&](const CPunt* p) {
         const double vertical = difference ? p->input - p->output : p->output;
         return QPoint(VoltsToX(p->input), VoltsToY(vertical));
     };
     const auto marker = [&](const CPunt* p, QPoint at) {
         const int radius = p == selected ? 4 : 3;
-        painter.drawEllipse(at, radius, radius);
+        paintCache->DrawMarker(painter, at, radius, colour);
     };
     QPoint previous = position(head);
     marker(head, previous);
@@ -265,5 +261,4 @@ void CGraph::DrawCurve(
             marker(p, at);
         previous = at;
     }
-    painter.setBrush(Qt::NoBrush);
 }

@@ -1,0 +1,98 @@
+// How long one paint of the graph takes: the window draws the whole graph on
+// every mouse move of a drag, so this bounds how smoothly a point follows the
+// pointer. Measures what the window's paint does: fill an off-screen image of
+// a 1920 x 1080 client area with the face colour and draw the graph into it.
+#include "Graph.h"
+#include "ProjectState.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Curves of 60 points each that stay inside the drag limits.
+void FillCurves(ProjectState& project)
+{
+    project.SetBoxType(2);
+    project.startVoltage = 0.02;
+    project.stopVoltage = 4.98;
+    project.ResetCrCurve();
+    for (int i = 1; CountPoints(project.crCurve) < 60; ++i) {
+        const double input = i * 0.08;
+        project.crCurve->Add(input, input - 0.3 * (i % 3));
+        project.turboCurve->Add(input, input + 0.2 * (i % 4) - 0.3);
+    }
+    while (CountPoints(project.turboCurve) < 60)
+        project.turboCurve->Add(4.99 - 0.001 * CountPoints(project.turboCurve), 4.5);
+}
+
+void DrawGraph(benchmark::State& state, bool inputOutput)
+{
+    QTemporaryDir logoDir;
+    QImage logo(470, 100, QImage::Format_RGB32);
+    logo.fill(QColor(20, 60, 160));
+    logo.save(QDir(logoDir.path()).filePath("logo.bmp"), "BMP");
+
+    ProjectState project;
+    FillCurves(project);
+    if (inputOutput)
+        project.ChooseInputOutputView();
+    else
+        project.ChooseDifferenceView();
+    CGraph graph(&project);
+    const QSize client(1920, 1080);
+    graph.SetFrame(100, 10, client.width() - 10, client.height() - 10);
+    graph.SetRange(0, 5, 5, 0);
+    graph.xStep = graph.yStep = 0.5;
+    graph.xUnit = graph.yUnit = "V";
+    graph.logoPath = logoDir.path();
+    const QColor face = CGraph::FaceColour();
+
+    QImage buffer(client, QImage::Format_RGB32);
+    int y = 0;
+    for (auto _ : state) {
+        // A drag step moves a point, as the window's paints follow them.
+        graph.MouseAt(graph.VoltsToX(2.4), 100 + (y++ % 800));
+        buffer.fill(face);
+        QPainter painter(&buffer);
+        graph.Draw(painter, face);
+        painter.end();
+        benchmark::DoNotOptimize(buffer.constBits());
+    }
+}
+
+void BM_DrawInputOutputView(benchmark::State& state)
+{
+    DrawGraph(state, true);
+}
+
+void BM_DrawDifferenceViewWithLogo(benchmark::State& state)
+{
+    DrawGraph(state, false);
+}
+
+BENCHMARK(BM_DrawInputOutputView)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_DrawDifferenceViewWithLogo)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,9 +1,9 @@
 #include "SerialLink.h"
 
+#include "PassiveEventDispatcher.h"
 #include "PortFinder.h"
 
 #include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QSerialPort>
 
 #include <algorithm>
@@ -24,12 +24,7 @@ bool SerialLink::Open()
     openedPath = path.isEmpty() ? FindPortByProduct(QString::fromLatin1(kProduct)) : path;
     if (openedPath.isEmpty())
         return false;
-    {
-        // The port watches its device with socket notifiers, which need an
-        // event dispatcher in this thread; a transfer's worker is a plain
-        // thread, and a first event loop gives it one.
-        QEventLoop giveThreadADispatcher;
-    }
+    PassiveEventDispatcher::EnsureForCurrentThread();
     port = std::make_unique<QSerialPort>();
     port->setPortName(openedPath);
     // Qt Serial Port locks the device for this process: no sharing.

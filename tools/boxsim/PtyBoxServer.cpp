@@ -79,8 +79,11 @@ void PtyBoxServer::Answer(const char* bytes, std::size_t count)
     BoxReply reply = box.Receive(std::string_view(bytes, count));
     if (box.WireModel()) {
         // The frame's characters and the answer's take their time on the line.
-        std::this_thread::sleep_until(
-            arrival + BoxSimulator::WireTime(count + reply.answer.size()));
+        // The last half millisecond is spent awake: waking from a sleep comes
+        // late by about that much, which would add up over 769 frames.
+        auto due = arrival + BoxSimulator::WireTime(count + reply.answer.size());
+        std::this_thread::sleep_until(due - std::chrono::microseconds(500));
+        while (std::chrono::steady_clock::now() < due) { }
     }
     std::size_t sent = 0;
     while (sent < reply.answer.size()) {

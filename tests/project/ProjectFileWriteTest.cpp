@@ -5,6 +5,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -155,6 +158,47 @@ TEST(ProjectFileRoundTrip, RandomProjectsOfEveryBoxType)
         ReadProjectText(WriteProjectText(back), again);
         EXPECT_EQ(WriteProjectText(again), WriteProjectText(back));
     }
+}
+
+} // namespace
+
+namespace {
+
+// The file wrappers the command-line tool uses.
+TEST(ProjectFileOnDisk, SaveReplacesWholeAndOpenSetsTheName)
+{
+    const auto folder = std::filesystem::temp_directory_path()
+        / ("ramvik-files-" + std::to_string(std::random_device {}()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "car.rmvp").string();
+    {
+        std::ofstream old(path, std::ios::binary);
+        old << std::string(5000, 'x');
+    }
+    ProjectState p;
+    p.SetBoxType(2);
+    std::string error;
+    ASSERT_TRUE(SaveProjectFile(path, p, error)) << error;
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, WriteProjectText(p));
+
+    ProjectState back;
+    ASSERT_TRUE(OpenProjectFile(path, back));
+    EXPECT_EQ(back.fileName, "car.rmvp");
+    EXPECT_EQ(back.Caption(), "Common Rail & Turbo Tuning - car.rmvp");
+
+    // Failures leave the project, and no stray temporary file.
+    back.fileName = "kept.rmvp";
+    EXPECT_FALSE(OpenProjectFile((folder / "missing.rmvp").string(), back));
+    EXPECT_EQ(back.fileName, "kept.rmvp");
+    EXPECT_EQ(back.boxType, 2);
+    EXPECT_FALSE(SaveProjectFile((folder / "no" / "such.rmvp").string(), p, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                  std::filesystem::directory_iterator()),
+        1);
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

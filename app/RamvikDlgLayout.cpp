@@ -1,3 +1,4 @@
+#include "CompactComboStyle.h"
 #include "PanelGeometry.h"
 #include "RamvikDlg.h"
 #include "SpinArrows.h"
@@ -116,6 +117,11 @@ void CRamvikDlg::BuildPanel()
     Place(new QGroupBox("Box Type:", this), "boxTypeGroup", DialogUnits(4, 131, 59, 74));
     boxTypeCombo = Place(new QComboBox(this), "boxTypeCombo", DialogUnits(5, 150, 56, 13));
     boxTypeCombo->addItems({ "1 CR input", "2 CR inputs", "CR&TURBO" });
+    // The window owns the style; it outlives the selector, its child made
+    // earlier.
+    auto* comboStyle = new CCompactComboStyle;
+    comboStyle->setParent(this);
+    boxTypeCombo->setStyle(comboStyle);
     editCrCheck = Place(new QCheckBox("CR", this), "editCrCheck", DialogUnits(5, 166, 24, 11));
     resetCrButton = Place(new QPushButton("0", this), "resetCrButton", DialogUnits(44, 166, 7, 8));
     showCrCheck = Place(new QCheckBox(this), "showCrCheck", DialogUnits(52, 166, 8, 8));

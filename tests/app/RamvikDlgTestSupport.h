@@ -29,7 +29,7 @@ protected:
         hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
         oldConfigHome = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", path.toLocal8Bit());
-        {
+        if (WithSettings()) {
             // Where the program looks on this platform: the configuration folder.
             QSettings settings(path + "/Ramvik/Ramvik.conf", QSettings::IniFormat);
             settings.setValue("RootPath", path + "/");
@@ -37,6 +37,9 @@ protected:
         }
         window = std::make_unique<CRamvikDlg>();
     }
+
+    // A fixture for a machine without the installer's settings says false.
+    virtual bool WithSettings() const { return true; }
 
     void TearDown() override
     {
@@ -79,10 +82,11 @@ protected:
     bool hadConfigHome = false;
     QByteArray oldConfigHome;
     std::vector<QString> messages;
+    QMessageBox::StandardButton answer = QMessageBox::Ok; // to every message
     ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon,
                                  QMessageBox::StandardButtons) {
         messages.push_back(text);
-        return QMessageBox::Ok;
+        return answer;
     } };
     std::unique_ptr<CRamvikDlg> window;
 };

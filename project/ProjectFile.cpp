@@ -136,6 +136,12 @@ void ReadProjectText(std::string_view text, ProjectState& p)
         }
     }
 
+    // A file with neither an ADC nor a TURBO line, opened while box type 2
+    // was chosen, has no TURBO curve: it is a one-input project, and the box
+    // type, caption and controls must say so.
+    if (p.boxType == 2 && !p.turboEnabled)
+        p.SetBoxType(0);
+
     p.ReplaceCrCurve(BuildCurve(cr));
     p.ReplaceTurboCurve(BuildCurve(turbo));
     p.TrimBelowStart();

@@ -181,6 +181,21 @@ TEST(ProjectFileRead, TurboSectionWithoutAdcLineGivesBoxTypeTwo)
     EXPECT_EQ(PointsOf(p.turboCurve), (CurvePoints { { 0, 0 }, { 3, 3.3 }, { 5, 5 } }));
 }
 
+// Without an ADC or TURBO line the file has no TURBO curve; box type 2 would
+// then name a TURBO curve that is neither saved nor drawn.
+TEST(ProjectFileRead, FileWithoutBoxTypeLeavesNoHalfTurboProject)
+{
+    for (int boxType = 0; boxType < 3; ++boxType) {
+        SCOPED_TRACE(boxType);
+        ProjectState p = Before();
+        p.SetBoxType(boxType);
+        ReadProjectText("CRD\n2.000000 2.500000\n", p);
+        EXPECT_EQ(p.boxType, boxType == 1 ? 1 : 0);
+        EXPECT_FALSE(p.turboEnabled);
+        EXPECT_EQ(p.titlePrefix, "Common Rail Tuning - ");
+    }
+}
+
 TEST(ProjectFileRead, LineEndsMixedOrMissingReadTheSame)
 {
     ProjectState saved;

@@ -1,3 +1,4 @@
+#include "LinkFactory.h"
 #include "PortFinder.h"
 
 #include <QDir>
@@ -64,6 +65,34 @@ TEST(PortFinder, NoMatchingProductGivesNoPort)
     // A product file far above the tty belongs to something else.
     sys.AddUsbTty("ttyS0", "platform/serial8250", "a/b/c/d/e/tty/ttyS0", "USB <-> Serial");
     EXPECT_EQ(FindPortByProduct("USB <-> Serial", sys.root, "/dev"), QString());
+}
+
+TEST(LinkChoice, OptionsComeFirstThenTheVendorLibraryThenTheProductString)
+{
+    const auto box = std::make_shared<BoxSimulator>();
+    const std::shared_ptr<const D2xxLibrary> vendor
+        = D2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
+    ASSERT_TRUE(vendor);
+    struct Case {
+        std::shared_ptr<BoxSimulator> demoBox;
+        QString port;
+        std::shared_ptr<const D2xxLibrary> library;
+        LinkKind kind;
+    };
+    const Case cases[] = {
+        { box, "/dev/ttyUSB0", vendor, LinkKind::Demo },
+        { nullptr, "/dev/ttyUSB0", vendor, LinkKind::SerialPath },
+        { nullptr, QString(), vendor, LinkKind::Vendor },
+        { nullptr, QString(), nullptr, LinkKind::SerialByProduct },
+    };
+    for (const Case& c : cases) {
+        LinkChoice choice;
+        choice.demoBox = c.demoBox;
+        choice.port = c.port;
+        choice.vendorLibrary = c.library;
+        EXPECT_EQ(ChooseLinkKind(choice), c.kind);
+        EXPECT_TRUE(MakeLink(choice));
+    }
 }
 
 } // namespace

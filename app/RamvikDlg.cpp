@@ -89,7 +89,10 @@ void CRamvikDlg::Refresh()
             static_cast<QWidget*>(showTurboCheck), static_cast<QWidget*>(resetTurboButton) })
         turboControl->setEnabled(project.turboEnabled);
 
-    setWindowTitle(QString::fromStdString(project.Caption()));
+    // The toolkit hides "[*]" in titles (its modified mark) unless doubled; a
+    // file name may contain it.
+    QString caption = QString::fromStdString(project.Caption());
+    setWindowTitle(caption.replace("[*]", "[*][*]"));
     update();
 }
 

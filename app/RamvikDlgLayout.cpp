@@ -171,6 +171,10 @@ void CRamvikDlg::BuildPanel()
     curveDelaySpin
         = Place(new CSpinArrows("curveDelay", this), "curveDelay", DialogUnits(9, 298, 11, 13));
 
+    // Enter presses the focused button, as in the platform's dialogs.
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        button->setAutoDefault(true);
+
     WidenToText(inputOutputCheck, 62);
     WidenToText(differenceCheck, 62);
     WidenToText(editCrCheck, 44);

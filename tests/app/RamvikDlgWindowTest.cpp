@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -74,6 +75,29 @@ TEST_F(RamvikDlgWithoutSettings, StartsWithOneCrInputAndTheInputOutputView)
     EXPECT_FALSE(Checked("differenceCheck"));
     EXPECT_EQ(window->project.graphType, 1);
     EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp");
+}
+
+TEST_F(RamvikDlgWindow, EnterPressesTheFocusedButton)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    ClickArrow("curveDelayUp");
+    auto* button = Find<QPushButton>("newButton");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Text("curveDelayEdit"), "200");
+}
+
+TEST_F(RamvikDlgWindow, TitleBarShowsTheWholeFileName)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    for (const char* name : { "engine.rmvp", "a[*]b.rmvp", "[*][*].rmvp" }) {
+        window->project.fileName = name;
+        window->Refresh();
+        EXPECT_EQ(window->windowHandle()->title(), QString("Common Rail Tuning - ") + name);
+    }
 }
 
 TEST_F(RamvikDlgWindow, StartsAtTheTemplateSize)

@@ -4,6 +4,8 @@
 #include "SettingsCode.h"
 #include "SettingsStore.h"
 
+#include <QDir>
+
 // The settings remembered between runs: installation folder, box type, view.
 
 namespace {
@@ -12,6 +14,15 @@ const char* const kKeysNotFound = "Register Keys not found!\n\nPlease reinstall 
 const char* const kKeyNotFound = "A register key was not found!\n\nPlease reinstall the program "
                                  "to correct this error. The default value for this setting will "
                                  "be loaded.";
+
+// Project files are looked for in the root path followed directly by
+// "Projects"; a hand-written value without the final separator still works.
+QString WithSeparator(const QString& path)
+{
+    if (path.isEmpty() || path.endsWith('/') || path.endsWith(QDir::separator()))
+        return path;
+    return path + QDir::separator();
+}
 } // namespace
 
 // Every missing value is announced and start-up goes on with the project's
@@ -35,7 +46,7 @@ void CRamvikDlg::LoadSettings()
         ShowMessage(this, kKeyNotFound, QMessageBox::Critical);
 
     if (const auto root = store.Read("RootPath")) {
-        project.rootPath = root->toStdString();
+        project.rootPath = WithSeparator(*root).toStdString();
     } else {
         ShowMessage(this, kKeyNotFound, QMessageBox::Critical);
         project.rootPath.clear();

@@ -182,4 +182,12 @@ TEST_F(Settings, PreparedSettingsNeedNoMessage)
     EXPECT_EQ(QString::fromStdString(window->project.rootPath), root);
 }
 
+TEST_F(Settings, RootPathGetsItsFinalSeparator)
+{
+    WriteSettings(QString("/opt/ramvik"), QString("10"));
+    Start();
+    EXPECT_EQ(window->project.rootPath, "/opt/ramvik/");
+    EXPECT_EQ(window->logoPath, "/opt/ramvik");
+}
+
 } // namespace

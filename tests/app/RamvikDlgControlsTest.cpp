@@ -78,18 +78,6 @@ INSTANTIATE_TEST_SUITE_P(Steps, RamvikDlgSpin,
         SpinCase { "curveDelayUp", 20, "curveDelayEdit", "500" },
         SpinCase { "curveDelayDown", 11, "curveDelayEdit", "0" }));
 
-TEST_F(RamvikDlgStart, VoltageStepsKeepTheCurvePointsOnTheLine)
-{
-    ClickArrow("startVoltageDown", 2);
-    ClickArrow("stopVoltageUp", 1);
-    const CPunt* start = window->project.crCurve->Find(window->project.startVoltage);
-    const CPunt* stop = window->project.crCurve->Find(window->project.stopVoltage);
-    EXPECT_EQ(start->input, window->project.startVoltage);
-    EXPECT_EQ(start->output, start->input);
-    EXPECT_EQ(stop->input, window->project.stopVoltage);
-    EXPECT_EQ(CountCurve(window->project.crCurve), 4);
-}
-
 // Check-box clicks, some refused by the rules: the marks always show the
 // project's flags afterwards, never the click's own flip.
 struct CheckCase {
@@ -134,14 +122,6 @@ INSTANTIATE_TEST_SUITE_P(Clicks, RamvikDlgCheck,
         CheckCase { "BackToInputOutput", 0, { "differenceCheck", "inputOutputCheck" },
             { "inputOutputCheck" }, { "differenceCheck" } }),
     [](const ::testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
-
-TEST_F(RamvikDlgStart, ViewBoxesSetTheGraphType)
-{
-    Click("differenceCheck");
-    EXPECT_EQ(window->project.graphType, 0);
-    Click("inputOutputCheck");
-    EXPECT_EQ(window->project.graphType, 1);
-}
 
 // The selector: captions, the four TURBO controls and the edited curve.
 TEST_F(RamvikDlgStart, BoxTypeSelectorSwitchesTheTurboControls)

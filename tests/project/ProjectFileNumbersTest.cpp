@@ -7,70 +7,26 @@
 
 namespace {
 
-TEST(ProjectFileNumbers, DecimalDoubles)
+// The reader's tables cover numbers in their lines; these are the forms
+// between the cracks of the hand-written scanner.
+TEST(ProjectFileNumbers, EdgesOfTheDecimalForms)
 {
-    struct Case {
-        std::string text;
-        std::size_t column;
-        double value;
-    };
-    const Case cases[] = {
-        { "1.500000", 0, 1.5 },
-        { "Volt = 1.3", 7, 1.3 },
-        { "Volt = 1.3", 10, 0.0 },
-        { "Volt = 1.3", 500, 0.0 },
-        { " \t-2.5x", 0, -2.5 },
-        { "+.25", 0, 0.25 },
-        { "7.", 0, 7.0 },
-        { "1e2", 0, 100.0 },
-        { "1e", 0, 1.0 },
-        { "1e+", 0, 1.0 },
-        { "2E-1", 0, 0.2 },
-        { ".", 0, 0.0 },
-        { "-", 0, 0.0 },
-        { "nan", 0, 0.0 },
-        { "-inf", 0, 0.0 },
-        { "infinity", 0, 0.0 },
-        { "0x1p3", 0, 0.0 },
-        { "1e309", 0, 0.0 },
-        { "1e-400", 0, 0.0 },
-        { "1,5", 0, 1.0 },
-        { std::string("1.5\0"
-                      "9",
-              5),
-            0, 1.5 },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(ReadDecimalDouble(c.text, c.column), c.value);
-    }
-}
-
-TEST(ProjectFileNumbers, DecimalInts)
-{
-    struct Case {
-        std::string text;
-        std::size_t column;
-        int value;
-    };
-    const Case cases[] = {
-        { "Curve Delay = 200 ", 14, 200 },
-        { "Start Delay = 1 min 0 sec", 20, 0 },
-        { "Start Delay = 1 min 7 sec", 20, 7 },
-        { "Start Delay = 1", 20, 0 },
-        { "  -12x", 0, -12 },
-        { "+3", 0, 3 },
-        { "3.9", 0, 3 },
-        { "x3", 0, 0 },
-        { "", 0, 0 },
-        { "99999999999999999999", 0, INT_MAX },
-        { "-99999999999999999999", 0, INT_MIN },
-        { "-2147483648", 0, INT_MIN },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(ReadDecimalInt(c.text, c.column), c.value);
-    }
+    EXPECT_EQ(ReadDecimalDouble("+.25"), 0.25);
+    EXPECT_EQ(ReadDecimalDouble("7."), 7.0);
+    EXPECT_EQ(ReadDecimalDouble("1e+"), 1.0);
+    EXPECT_EQ(ReadDecimalDouble("2E-1x"), 0.2);
+    EXPECT_EQ(ReadDecimalDouble("-."), 0.0);
+    EXPECT_EQ(ReadDecimalDouble("infinity"), 0.0);
+    EXPECT_EQ(ReadDecimalDouble("1e-400"), 0.0);
+    EXPECT_EQ(ReadDecimalDouble("1,5"), 1.0);
+    EXPECT_EQ(ReadDecimalDouble(std::string("1.5\0"
+                                            "9",
+                  5)),
+        1.5);
+    EXPECT_EQ(ReadDecimalInt("  -12x"), -12);
+    EXPECT_EQ(ReadDecimalInt("3.9"), 3);
+    EXPECT_EQ(ReadDecimalInt("-99999999999999999999"), INT_MIN);
+    EXPECT_EQ(ReadDecimalInt("-2147483648"), INT_MIN);
 }
 
 TEST(ProjectFileNumbers, FixedFormatRoundsLikePrintf)

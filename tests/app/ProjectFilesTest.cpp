@@ -165,7 +165,7 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
 {
     QFile old(projects + "old.rmvp");
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("Volt = 2.0\r\n");
+    old.write("Volt = 2.0\r\nTURBO\r\n");
     old.close();
     AnswerDialog(projects + "old.rmvp");
     Click("openButton");
@@ -185,7 +185,7 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
     EXPECT_TRUE(messages[0].text.startsWith("Can't save file!\n\n"));
     EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(projects + "old.rmvp")));
     EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(Contents(projects + "old.rmvp"), "Volt = 2.0\r\n");
+    EXPECT_EQ(Contents(projects + "old.rmvp"), "Volt = 2.0\r\nTURBO\r\n");
     EXPECT_EQ(QDir(projects).entryList(QDir::Files), QStringList { "old.rmvp" });
     EXPECT_EQ(window->project.fileName, "old.rmvp");
     EXPECT_EQ(window->windowTitle(), "Common Rail & Turbo Tuning - old.rmvp");

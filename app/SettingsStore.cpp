@@ -15,7 +15,7 @@ const char* const kKeyName = "Ramvik";
 QString CSettingsStore::Location()
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("%1\\%2").arg(kParentKey, kKeyName);
+    return QString::fromLatin1(kParentKey) + QLatin1Char('\\') + QString::fromLatin1(kKeyName);
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/Ramvik/Ramvik.conf");

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -161,6 +163,7 @@ TEST_F(ProjectFiles, FileThatCannotBeOpenedIsReported)
 // A disk that fills up while the file is written (a size limit stands in for
 // it): the message names the file and the reason, the old file, the name and
 // the caption stay.
+#ifdef Q_OS_UNIX
 TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
 {
     QFile old(projects + "old.rmvp");
@@ -206,6 +209,8 @@ TEST_F(ProjectFiles, SaveIntoReadOnlyFolderIsReported)
     EXPECT_EQ(window->project.fileName, "untitled.rmvp");
     EXPECT_EQ(window->windowTitle(), "Common Rail & Turbo Tuning - untitled.rmvp");
 }
+
+#endif
 
 // Closing asks only when the file would differ from the last New, Open, Save
 // or read, and a cancelled question or save keeps the window open.

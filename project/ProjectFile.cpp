@@ -155,6 +155,9 @@ std::string FileNameOf(const std::string& path)
 
 bool OpenProjectFile(const std::string& path, ProjectState& project)
 {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return false;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;

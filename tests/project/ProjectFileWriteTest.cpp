@@ -191,6 +191,7 @@ TEST(ProjectFileOnDisk, SaveReplacesWholeAndOpenSetsTheName)
     // Failures leave the project, and no stray temporary file.
     back.fileName = "kept.rmvp";
     EXPECT_FALSE(OpenProjectFile((folder / "missing.rmvp").string(), back));
+    EXPECT_FALSE(OpenProjectFile(folder.string(), back));
     EXPECT_EQ(back.fileName, "kept.rmvp");
     EXPECT_EQ(back.boxType, 2);
     EXPECT_FALSE(SaveProjectFile((folder / "no" / "such.rmvp").string(), p, error));

@@ -125,10 +125,12 @@ public:
     double cursorY = 0.0;
     bool dragging = false;
     double dragInput = 0.0; // input of the dragged point while dragging
-    CPunt* selected = nullptr; // not owned; use SelectedPoint() to read it
-    double selectedInput = 0.0; // input of the selected point when it was picked
 
 private:
+    // The point under the mouse, not owned; read it through SelectedPoint().
+    CPunt* selected = nullptr;
+    double selectedInput = 0.0; // its input when it was picked
+
     bool InputOutputView() const;
     bool EditingCr() const;
     // The head field of the edited curve in the project.

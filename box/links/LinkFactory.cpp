@@ -1,6 +1,7 @@
 #include "LinkFactory.h"
 
 #include "D2xxLink.h"
+#include "FallbackLink.h"
 #include "SerialLink.h"
 
 #include <DemoLink.h>
@@ -28,7 +29,8 @@ std::unique_ptr<Link> MakeLink(const LinkChoice& choice)
     case LinkKind::SerialPath:
         return std::make_unique<SerialLink>(choice.port);
     case LinkKind::Vendor:
-        return std::make_unique<D2xxLink>(choice.vendorLibrary);
+        return std::make_unique<FallbackLink>(
+            std::make_unique<D2xxLink>(choice.vendorLibrary), std::make_unique<SerialLink>());
     case LinkKind::SerialByProduct:
         break;
     }

@@ -14,7 +14,8 @@
 // own when given (tests drive transfers with one), a simulated box when one
 // is given (--demo-box), the serial device when a path is given (--port),
 // the vendor library when it was bound complete at start-up, and otherwise
-// the serial port whose USB product string is "USB <-> Serial".
+// the serial port whose USB product string is "USB <-> Serial". A vendor
+// library that finds no converter hands over to that serial port.
 struct LinkChoice {
     std::function<std::unique_ptr<Link>()> custom;
     std::shared_ptr<BoxSimulator> demoBox;

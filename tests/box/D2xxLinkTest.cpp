@@ -3,6 +3,7 @@
 
 #include <D2xxLibrary.h>
 #include <D2xxLink.h>
+#include <LinkFactory.h>
 #include <Protocol.h>
 
 #include <QLibrary>
@@ -139,6 +140,30 @@ TEST(D2xxLink, ConverterFaultsEndWithTheirMessage)
         EXPECT_EQ(fake.IsOpen(), 0);
         EXPECT_EQ(fake.LatencyMs(), 16);
     }
+}
+
+TEST(D2xxLink, TheChosenVendorLinkHandsOverToTheSerialPortWhenItFindsNoConverter)
+{
+    FakeVendorLibrary fake;
+    LinkChoice choice;
+    choice.vendorLibrary = BindFake();
+    ASSERT_EQ(ChooseLinkKind(choice), LinkKind::Vendor);
+
+    fake.Reset(132);
+    std::unique_ptr<Link> link = MakeLink(choice);
+    ASSERT_TRUE(link->Open());
+    EXPECT_EQ(fake.IsOpen(), 1); // through the vendor library
+    link->Close();
+    EXPECT_EQ(fake.IsOpen(), 0);
+
+    // The kernel's driver holds the converter: the vendor library fails and
+    // the serial port by product string is tried (on a machine without such
+    // a converter it finds none either).
+    fake.SetPresent(0);
+    link = MakeLink(choice);
+    link->Open();
+    EXPECT_EQ(fake.IsOpen(), 0);
+    link->Close();
 }
 
 } // namespace

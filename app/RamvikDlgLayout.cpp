@@ -153,10 +153,11 @@ void CRamvikDlg::BuildPanel()
 
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    startVoltageEdit = AddValueBox(this, "startVoltageEdit", DialogUnits(24, 217, 14, 14), right);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    startVoltageEdit = AddValueBox(this, "startVoltageEdit", DialogUnits(24, 217, 14, 14), left);
     startVoltageSpin
         = Place(new CSpinArrows("startVoltage", this), "startVoltage", DialogUnits(9, 215, 11, 13));
-    stopVoltageEdit = AddValueBox(this, "stopVoltageEdit", DialogUnits(24, 240, 14, 14), right);
+    stopVoltageEdit = AddValueBox(this, "stopVoltageEdit", DialogUnits(24, 240, 14, 14), left);
     stopVoltageSpin
         = Place(new CSpinArrows("stopVoltage", this), "stopVoltage", DialogUnits(9, 239, 11, 13));
     startDelayMinEdit

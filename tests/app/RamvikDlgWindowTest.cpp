@@ -190,9 +190,19 @@ TEST_F(RamvikDlgWindow, PanelTexts)
     EXPECT_EQ(combo->itemText(0), "1 CR input");
     EXPECT_EQ(combo->itemText(1), "2 CR inputs");
     EXPECT_EQ(combo->itemText(2), "CR&TURBO");
-    for (const char* edit : { "startVoltageEdit", "stopVoltageEdit", "startDelayMinEdit",
-             "startDelaySecEdit", "curveDelayEdit" })
-        EXPECT_TRUE(Find<QLineEdit>(edit)->isReadOnly()) << edit;
+    struct Edit {
+        const char* name;
+        Qt::Alignment alignment;
+    };
+    for (const Edit& edit :
+        { Edit { "startVoltageEdit", Qt::AlignLeft }, Edit { "stopVoltageEdit", Qt::AlignLeft },
+            Edit { "startDelayMinEdit", Qt::AlignHCenter },
+            Edit { "startDelaySecEdit", Qt::AlignHCenter },
+            Edit { "curveDelayEdit", Qt::AlignRight } }) {
+        auto* box = Find<QLineEdit>(edit.name);
+        EXPECT_TRUE(box->isReadOnly()) << edit.name;
+        EXPECT_EQ(box->alignment() & Qt::AlignHorizontal_Mask, edit.alignment) << edit.name;
+    }
 }
 
 TEST_F(RamvikDlgWindow, AboutBox)

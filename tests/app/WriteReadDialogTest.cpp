@@ -350,6 +350,7 @@ TEST_F(MainWindowTransferTest, ReadButtonInstallsTrimsAndCountsAsSaved)
     EXPECT_EQ(CountPoints(window->project.crCurve), 4); // (0,0) start stop (5,5)
     EXPECT_EQ(WriteProjectText(window->project), window->savedProjectText);
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 2);
+    window->grab().save(shots + "-window.png");
 
     DriveModalDialog();
     window->OnWrite();

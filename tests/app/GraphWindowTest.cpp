@@ -103,18 +103,6 @@ TEST_F(GraphWindow, DraggingACrPointStopsAtItsLimits)
     EXPECT_EQ(OutputAt(4.5), 4.5);
 }
 
-TEST_F(GraphWindow, TurboPointSpansOnePointSixEitherWay)
-{
-    ChooseBoxType(2);
-    Click("editTurboCheck");
-    ASSERT_EQ(window->project.editCr, 0);
-    window->project.turboCurve->Add(2.0, 2.0);
-    Drag(2.0, Top());
-    EXPECT_NEAR(OutputAt(2.0, window->project.turboCurve), 3.6, 1e-9);
-    Drag(2.0, Bottom());
-    EXPECT_NEAR(OutputAt(2.0, window->project.turboCurve), 0.4, 1e-9);
-}
-
 TEST_F(GraphWindow, LeavingTheFrameEndsADrag)
 {
     window->project.crCurve->Add(2.0, 1.7);

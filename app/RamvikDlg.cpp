@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include <utility>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -229,9 +231,35 @@ void CRamvikDlg::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         event->accept();
         return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (StepFocusedValue(event->key() == Qt::Key_Up)) {
+            event->accept();
+            return;
+        }
+        break;
     default:
-        QWidget::keyPressEvent(event);
+        break;
     }
+    QWidget::keyPressEvent(event);
+}
+
+// The arrow keys in a value box click its spin's arrows, so the panel works
+// without a mouse.
+bool CRamvikDlg::StepFocusedValue(bool up)
+{
+    const QWidget* focus = focusWidget();
+    const std::pair<const QLineEdit*, CSpinArrows*> spins[]
+        = { { startVoltageEdit, startVoltageSpin }, { stopVoltageEdit, stopVoltageSpin },
+              { startDelayMinEdit, startDelayMinSpin }, { startDelaySecEdit, startDelaySecSpin },
+              { curveDelayEdit, curveDelaySpin } };
+    for (const auto& [edit, spin] : spins) {
+        if (edit == focus) {
+            emit spin->stepped(up);
+            return true;
+        }
+    }
+    return false;
 }
 
 void CRamvikDlg::contextMenuEvent(QContextMenuEvent* event)

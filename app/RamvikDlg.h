@@ -142,6 +142,8 @@ private:
     void BuildPanel();
     void ConnectPanel();
     void AddAboutToSystemMenu();
+    // Steps the value whose box has the focus; false when none has it.
+    bool StepFocusedValue(bool up);
 
     // The panel's controls, top to bottom.
     QPushButton* newButton = nullptr;

@@ -78,6 +78,22 @@ INSTANTIATE_TEST_SUITE_P(Steps, RamvikDlgSpin,
         SpinCase { "curveDelayUp", 20, "curveDelayEdit", "500" },
         SpinCase { "curveDelayDown", 11, "curveDelayEdit", "0" }));
 
+TEST_F(RamvikDlgStart, ArrowKeysInAValueBoxStepIt)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto* voltage = Find<QLineEdit>("startVoltageEdit");
+    voltage->setFocus();
+    QTest::keyClick(voltage, Qt::Key_Down);
+    QTest::keyClick(voltage, Qt::Key_Down);
+    EXPECT_EQ(voltage->text(), "1.3");
+    auto* delay = Find<QLineEdit>("curveDelayEdit");
+    delay->setFocus();
+    QTest::keyClick(delay, Qt::Key_Up);
+    EXPECT_EQ(delay->text(), "220");
+    EXPECT_EQ(Text("startVoltageEdit"), "1.3");
+}
+
 // Check-box clicks, some refused by the rules: the marks always show the
 // project's flags afterwards, never the click's own flip.
 struct CheckCase {

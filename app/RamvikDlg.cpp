@@ -100,6 +100,8 @@ void CRamvikDlg::Refresh()
 
 void CRamvikDlg::OnNew()
 {
+    if (!MaySaveChanges())
+        return;
     project.New();
     MarkProjectSaved();
     Refresh();

@@ -34,6 +34,9 @@ std::shared_ptr<BoxSimulator> MakeDemoBox()
 
 void CRamvikDlg::OnRead()
 {
+    // A read replaces the project: unsaved changes are offered for saving first.
+    if (!MaySaveChanges())
+        return;
     CRead dialog(project, linkChoice, this);
     dialog.exec();
     // Trimmed whether or not anything was read, as the box's users know it.

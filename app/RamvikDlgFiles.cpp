@@ -66,11 +66,14 @@ QString FileNameText(const QString& path)
 
 void CRamvikDlg::OnOpen()
 {
+    if (!MaySaveChanges())
+        return;
     const QString path = ChooseProjectFile(*this, QFileDialog::AcceptOpen);
     if (path.isEmpty())
         return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file: a device would never end, a folder reads as nothing.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         ShowMessage(this, "Can't open file!", QMessageBox::Warning);
         return;
     }

@@ -17,25 +17,7 @@ namespace {
 std::unique_ptr<ProjectState> CopyFields(const ProjectState& from)
 {
     auto to = std::make_unique<ProjectState>();
-    to->oneInput = from.oneInput;
-    to->twoInputs = from.twoInputs;
-    to->startDelayMin = from.startDelayMin;
-    to->startDelaySec = from.startDelaySec;
-    to->startVoltage = from.startVoltage;
-    to->editCr = from.editCr;
-    to->editTurbo = from.editTurbo;
-    to->curveDelay = from.curveDelay;
-    to->showCr = from.showCr;
-    to->showTurbo = from.showTurbo;
-    to->stopVoltage = from.stopVoltage;
-    to->differenceView = from.differenceView;
-    to->inputOutputView = from.inputOutputView;
-    to->rootPath = from.rootPath;
-    to->fileName = from.fileName;
-    to->titlePrefix = from.titlePrefix;
-    to->boxType = from.boxType;
-    to->turboEnabled = from.turboEnabled;
-    to->graphType = from.graphType;
+    to->CopyFieldsFrom(from);
     return to;
 }
 

@@ -1,8 +1,9 @@
 # What the installer does, run by `cmake --install`: the folder that holds
 # Projects/ and the logo, and the settings whose "RootPath" points at it
-# (ending in a separator). Whatever exists is left alone; "USB" is the
-# program's to write. A staged install (DESTDIR set, as packagers do) leaves
-# the installing user's settings alone.
+# (ending in a separator) and whose "USB" settings code starts at 10 (one CR
+# input, the Input-Output view). Whatever exists is left alone. A staged
+# install (DESTDIR set, as packagers do) leaves the installing user's settings
+# alone.
 #
 # Linux and the BSDs: a per-user data folder ($XDG_DATA_HOME/Ramvik/, by
 # default ~/.local/share/Ramvik/) and the INI file Ramvik/Ramvik.conf in the
@@ -28,6 +29,8 @@ if(RAMVIK_INSTALL_SETTINGS)
         # A backslash before the closing quote would escape it: double it.
         execute_process(COMMAND reg add "HKLM\\SOFTWARE\\Ramvik" /v RootPath /t REG_SZ
           /d "${ramvik_root}\\" /f RESULT_VARIABLE ramvik_failed OUTPUT_QUIET)
+        execute_process(COMMAND reg add "HKLM\\SOFTWARE\\Ramvik" /v USB /t REG_SZ /d 10 /f
+          OUTPUT_QUIET ERROR_QUIET)
         if(ramvik_failed)
           message(WARNING "Ramvik: could not create HKLM\\SOFTWARE\\Ramvik (administrator needed)")
         endif()
@@ -56,7 +59,7 @@ if(RAMVIK_INSTALL_SETTINGS)
         # A quoted INI value keeps blanks and commas; escape \ and ".
         string(REPLACE "\\" "\\\\" ramvik_value "${ramvik_data}/")
         string(REPLACE "\"" "\\\"" ramvik_value "${ramvik_value}")
-        file(WRITE "${ramvik_settings}" "[General]\nRootPath=\"${ramvik_value}\"\n")
+        file(WRITE "${ramvik_settings}" "[General]\nRootPath=\"${ramvik_value}\"\nUSB=10\n")
         message(STATUS "Ramvik: wrote ${ramvik_settings} (RootPath ${ramvik_data}/)")
       endif()
     endif()

@@ -155,8 +155,10 @@ std::string FileNameOf(const std::string& path)
 
 bool OpenProjectFile(const std::string& path, ProjectState& project)
 {
+    // Only a regular file: a device such as /dev/zero would never end, and a
+    // folder would read as an empty project.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    if (!std::filesystem::is_regular_file(path, ec))
         return false;
     std::ifstream file(path, std::ios::binary);
     if (!file)

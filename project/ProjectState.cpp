@@ -30,6 +30,12 @@ ProjectState& ProjectState::operator=(ProjectState&& other) noexcept
     FreeCurves();
     crCurve = std::exchange(other.crCurve, nullptr);
     turboCurve = std::exchange(other.turboCurve, nullptr);
+    CopyFieldsFrom(other);
+    return *this;
+}
+
+void ProjectState::CopyFieldsFrom(const ProjectState& other)
+{
     oneInput = other.oneInput;
     twoInputs = other.twoInputs;
     startDelayMin = other.startDelayMin;
@@ -43,13 +49,12 @@ ProjectState& ProjectState::operator=(ProjectState&& other) noexcept
     stopVoltage = other.stopVoltage;
     differenceView = other.differenceView;
     inputOutputView = other.inputOutputView;
-    rootPath = std::move(other.rootPath);
-    fileName = std::move(other.fileName);
-    titlePrefix = std::move(other.titlePrefix);
+    rootPath = other.rootPath;
+    fileName = other.fileName;
+    titlePrefix = other.titlePrefix;
     boxType = other.boxType;
     turboEnabled = other.turboEnabled;
     graphType = other.graphType;
-    return *this;
 }
 
 void ProjectState::FreeCurves()

@@ -18,7 +18,7 @@ struct ProjectState {
     ProjectState(ProjectState&& other) noexcept;
     ProjectState& operator=(ProjectState&& other) noexcept;
 
-    CPunt* crCurve = nullptr;    // owned; always starts at 0.0 V
+    CPunt* crCurve = nullptr; // owned; always starts at 0.0 V
     CPunt* turboCurve = nullptr; // owned; always starts at 0.0 V
     int oneInput = 1;
     int twoInputs = 0;
@@ -75,6 +75,9 @@ struct ProjectState {
     void ChooseDifferenceView();
     // Sets the view flags from a remembered graph type (0 or 1).
     void SetGraphType(int type);
+
+    // Copies every field but the two curves, which stay as they are.
+    void CopyFieldsFrom(const ProjectState& other);
 
     // Takes ownership of a new curve and frees the old one.
     void ReplaceCrCurve(CPunt* head);

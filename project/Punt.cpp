@@ -1,6 +1,10 @@
 #include "Punt.h"
 
-CPunt::CPunt(double in, double out) : output(out), input(in) {}
+CPunt::CPunt(double in, double out)
+    : output(out)
+    , input(in)
+{
+}
 
 // Frees the tail without recursion, so a very long list cannot exhaust the
 // stack; the result is the same as destroying each successor in turn.

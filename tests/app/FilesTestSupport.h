@@ -118,7 +118,9 @@ protected:
     QString rootPath;
     QByteArray oldConfigHome;
     std::vector<Message> messages;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    // Plain messages ignore the answer; the unsaved-changes question gets
+    // Discard unless a test says otherwise.
+    QMessageBox::StandardButton answer = QMessageBox::Discard;
     ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon icon,
                                  QMessageBox::StandardButtons buttons) {
         messages.push_back({ text, icon, buttons });

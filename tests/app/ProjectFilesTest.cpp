@@ -108,7 +108,9 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
     EXPECT_EQ(PointsOf(p.turboCurve), (CurvePoints { { 0, 0 }, { 1, 0.75 }, { 5, 5 } }));
     EXPECT_EQ(Find<QLineEdit>("startVoltageEdit")->text(), "1.3");
     EXPECT_EQ(window->windowTitle(), "Common Rail & Turbo Tuning - car.rmvp");
-    EXPECT_TRUE(messages.empty());
+    // The box type chosen after New was a change: Open asked about it once.
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(CountMessages("The project \"untitled.rmvp\" has changed."), 1);
 }
 
 // The real dialog, as a user fills it in: a name typed without an extension
@@ -134,6 +136,7 @@ TEST_F(ProjectFiles, RealSaveDialogAddsTheExtension)
 TEST_F(ProjectFiles, CancelledDialogsChangeNothing)
 {
     MakeChanges();
+    window->MarkProjectSaved();
     const std::string before = WriteProjectText(window->project);
     const QString caption = window->windowTitle();
     AnswerDialog(QString());
@@ -150,6 +153,7 @@ TEST_F(ProjectFiles, CancelledDialogsChangeNothing)
 TEST_F(ProjectFiles, FileThatCannotBeOpenedIsReported)
 {
     MakeChanges();
+    window->MarkProjectSaved();
     const std::string before = WriteProjectText(window->project);
     AnswerDialog(projects + "gone.rmvp");
     Click("openButton");
@@ -248,28 +252,37 @@ TEST_F(ProjectFiles, CloseAsksAboutUnsavedChanges)
     }
 }
 
-TEST_F(ProjectFiles, NewOpenAndSaveAreTheBaseline)
+// New and Open replace the project: a changed one is offered for saving first
+// and Cancel keeps it. Afterwards, as after Save, the project is unchanged.
+TEST_F(ProjectFiles, ReplacingAChangedProjectAsksFirst)
 {
-    answer = QMessageBox::Cancel;
     auto change = [this] {
         window->project.StepCurveDelay(false);
         window->Refresh();
     };
-    change();
     AnswerDialog(projects + "base.rmvp");
+    change();
     Click("saveButton");
+    messages.clear();
     EXPECT_TRUE(window->close());
     window->show();
 
-    change();
-    Click("openButton");
-    EXPECT_TRUE(window->close());
-    window->show();
-
-    change();
-    Click("newButton");
-    EXPECT_TRUE(window->close());
-    window->show();
+    for (const char* button : { "openButton", "newButton" }) {
+        SCOPED_TRACE(button);
+        change();
+        const int changed = window->project.curveDelay;
+        answer = QMessageBox::Cancel;
+        Click(button);
+        EXPECT_EQ(window->project.curveDelay, changed);
+        EXPECT_EQ(messages.size(), 1u);
+        answer = QMessageBox::Discard;
+        Click(button);
+        EXPECT_NE(window->project.curveDelay, changed);
+        messages.clear();
+        EXPECT_TRUE(window->close());
+        EXPECT_TRUE(messages.empty());
+        window->show();
+    }
 
     // The view is not part of the file.
     Click("differenceCheck");

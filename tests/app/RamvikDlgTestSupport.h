@@ -82,7 +82,9 @@ protected:
     bool hadConfigHome = false;
     QByteArray oldConfigHome;
     std::vector<QString> messages;
-    QMessageBox::StandardButton answer = QMessageBox::Ok; // to every message
+    // Plain messages ignore the answer; the unsaved-changes question gets
+    // Discard unless a test says otherwise.
+    QMessageBox::StandardButton answer = QMessageBox::Discard;
     ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon,
                                  QMessageBox::StandardButtons) {
         messages.push_back(text);

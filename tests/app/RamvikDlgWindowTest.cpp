@@ -32,36 +32,6 @@ TEST_F(RamvikDlgWindow, EscapeAndEnterLeaveTheWindowOpen)
     EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp");
 }
 
-// Closing asks about unsaved changes; the answer decides.
-TEST_F(RamvikDlgWindow, CloseBoxAsksOnlyAboutChangedProjects)
-{
-    struct Row {
-        const char* change; // an arrow clicked before closing, or none
-        bool newAfterwards;
-        QMessageBox::StandardButton answer;
-        bool asked;
-        bool closed;
-    };
-    for (const Row& row : { Row { nullptr, false, QMessageBox::Cancel, false, true },
-             Row { "curveDelayUp", false, QMessageBox::Cancel, true, false },
-             Row { "curveDelayUp", false, QMessageBox::Discard, true, true },
-             Row { "startVoltageDown", true, QMessageBox::Cancel, false, true } }) {
-        SCOPED_TRACE(row.change ? row.change : "unchanged");
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        messages.clear();
-        answer = row.answer;
-        if (row.change)
-            ClickArrow(row.change);
-        if (row.newAfterwards)
-            Click("newButton");
-        EXPECT_EQ(window->close(), row.closed);
-        EXPECT_EQ(window->isVisible(), !row.closed);
-        EXPECT_EQ(messages.size(), row.asked ? 1u : 0u);
-        window = std::make_unique<CRamvikDlg>();
-    }
-}
-
 class RamvikDlgWithoutSettings : public RamvikDlgFixture {
 protected:
     bool WithSettings() const override { return false; }

@@ -37,8 +37,8 @@ TEST(ProjectNew, BuildsTheDefaultProjectAndKeepsBoxTypeAndView)
         p.crCurve->Add(2.0, 3.0);
         p.fileName = "old.rmvp";
         p.New();
-        EXPECT_EQ(Collect(p.crCurve), (Points{{0, 0}, {1.5, 1.5}, {4.5, 4.5}, {5, 5}}));
-        EXPECT_EQ(Collect(p.turboCurve), (Points{{0, 0}, {5, 5}}));
+        EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
+        EXPECT_EQ(Collect(p.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
         EXPECT_EQ(p.startVoltage, 1.5);
         EXPECT_EQ(p.stopVoltage, 4.5);
         EXPECT_EQ(p.startDelayMin, 1);
@@ -76,7 +76,7 @@ TEST(ProjectBoxType, SetsFlagsAndKeepsTheTurboCurve)
     EXPECT_TRUE(p.SetBoxType(2));
     EXPECT_TRUE(p.turboEnabled);
     EXPECT_EQ(p.oneInput, 1);
-    EXPECT_EQ(Collect(p.turboCurve), (Points{{0, 0}, {2, 4}, {5, 5}}));
+    EXPECT_EQ(Collect(p.turboCurve), (Points { { 0, 0 }, { 2, 4 }, { 5, 5 } }));
 
     EXPECT_FALSE(p.SetBoxType(7));
     EXPECT_FALSE(p.SetBoxType(-1));
@@ -92,17 +92,19 @@ TEST(ProjectCopyCurve, CopiesInBothDirections)
     p.CopyCurve();
     EXPECT_EQ(Collect(p.turboCurve), Collect(p.crCurve));
 
-    p.ReplaceTurboCurve(Build({{0, 0}, {0.5, 1.0}, {1.5, 1.2}, {3.0, 3.3}, {4.8, 4.0}, {5, 5}}));
+    p.ReplaceTurboCurve(
+        Build({ { 0, 0 }, { 0.5, 1.0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.8, 4.0 }, { 5, 5 } }));
     p.SelectTurboForEdit();
     p.CopyCurve();
     // Points below the start and above the stop voltage are dropped; a point
     // exactly at the start voltage sets that point's output.
-    EXPECT_EQ(Collect(p.crCurve), (Points{{0, 0}, {1.5, 1.2}, {3.0, 3.3}, {4.5, 4.5}, {5, 5}}));
+    EXPECT_EQ(Collect(p.crCurve),
+        (Points { { 0, 0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.5, 4.5 }, { 5, 5 } }));
 
     ProjectState single;
     single.crCurve->Add(2.0, 1.0);
     single.CopyCurve();
-    EXPECT_EQ(Collect(single.turboCurve), (Points{{0, 0}, {5, 5}}));
+    EXPECT_EQ(Collect(single.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
 }
 
 TEST(ProjectResets, BuildTheLineOfSlopeOne)
@@ -110,44 +112,46 @@ TEST(ProjectResets, BuildTheLineOfSlopeOne)
     ProjectState p;
     p.crCurve->Add(2.0, 1.0);
     p.ResetCrCurve();
-    EXPECT_EQ(Collect(p.crCurve), (Points{{0, 0}, {1.5, 1.5}, {4.5, 4.5}, {5, 5}}));
+    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
 
     p.startVoltage = 0.0;
     p.stopVoltage = 5.0;
     p.ResetCrCurve();
-    EXPECT_EQ(Collect(p.crCurve), (Points{{0, 0}, {5, 5}}));
+    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 5, 5 } }));
 
     p.turboCurve->Add(1.0, 3.0);
     p.ResetTurboCurve();
-    EXPECT_EQ(Collect(p.turboCurve), (Points{{0, 0}, {5, 5}}));
+    EXPECT_EQ(Collect(p.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
 }
 
 TEST(ProjectTrim, KeepsTheEndsAndTheVoltagePoints)
 {
     ProjectState p;
-    p.ReplaceCrCurve(Build({{0, 0}, {0.5, 1}, {1.5, 2}, {2, 2}, {4.5, 3}, {4.7, 1}, {5, 5}}));
-    p.ReplaceTurboCurve(Build({{0, 0}, {0.5, 1}, {4.7, 1}, {5, 5}}));
+    p.ReplaceCrCurve(
+        Build({ { 0, 0 }, { 0.5, 1 }, { 1.5, 2 }, { 2, 2 }, { 4.5, 3 }, { 4.7, 1 }, { 5, 5 } }));
+    p.ReplaceTurboCurve(Build({ { 0, 0 }, { 0.5, 1 }, { 4.7, 1 }, { 5, 5 } }));
     p.TrimBelowStart();
     p.TrimAboveStop();
-    EXPECT_EQ(Collect(p.crCurve), (Points{{0, 0}, {1.5, 2}, {2, 2}, {4.5, 3}, {5, 5}}));
+    EXPECT_EQ(
+        Collect(p.crCurve), (Points { { 0, 0 }, { 1.5, 2 }, { 2, 2 }, { 4.5, 3 }, { 5, 5 } }));
     EXPECT_EQ(CountPoints(p.turboCurve), 4);
 }
 
 TEST(ProjectStartVoltage, DriftsExactlyAndKeepsTheNinetyRule)
 {
     ProjectState p;
-    const std::vector<double> down = {1.4, 1.2999999999999998, 1.1999999999999997,
-        1.0999999999999996, 0.9, 0.8};
+    const std::vector<double> down
+        = { 1.4, 1.2999999999999998, 1.1999999999999997, 1.0999999999999996, 0.9, 0.8 };
     for (double expected : down) {
         p.StepStartVoltage(false);
         EXPECT_EQ(p.startVoltage, expected);
     }
-    EXPECT_EQ(Collect(p.crCurve), (Points{{0, 0}, {0.8, 0.8}, {4.5, 4.5}, {5, 5}}));
+    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 0.8, 0.8 }, { 4.5, 4.5 }, { 5, 5 } }));
 
     p.startVoltage = 0.0;
     p.ResetCrCurve();
-    const std::vector<double> up = {0.1, 0.2, 0.30000000000000004, 0.4, 0.5, 0.6, 0.7,
-        0.7999999999999999, 0.8999999999999999, 0.9, 1.0};
+    const std::vector<double> up = { 0.1, 0.2, 0.30000000000000004, 0.4, 0.5, 0.6, 0.7,
+        0.7999999999999999, 0.8999999999999999, 0.9, 1.0 };
     for (double expected : up) {
         p.StepStartVoltage(true);
         EXPECT_EQ(p.startVoltage, expected);
@@ -168,39 +172,40 @@ TEST(ProjectStartVoltage, NeverPassesTheStopVoltageAndTrimsBelow)
     p.ResetCrCurve();
     p.StepStartVoltage(true);
     EXPECT_EQ(p.startVoltage, 4.5);
-    EXPECT_EQ(Collect(p.crCurve), (Points{{0, 0}, {4.5, 4.5}, {5, 5}}));
+    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 4.5, 4.5 }, { 5, 5 } }));
 
     ProjectState q;
     q.crCurve->Add(1.55, 3.0);
     q.crCurve->Add(2.0, 3.0);
     q.StepStartVoltage(true);
     EXPECT_EQ(Collect(q.crCurve),
-        (Points{{0, 0}, {1.6, 1.6}, {2.0, 3.0}, {4.5, 4.5}, {5, 5}}));
+        (Points { { 0, 0 }, { 1.6, 1.6 }, { 2.0, 3.0 }, { 4.5, 4.5 }, { 5, 5 } }));
 }
 
 TEST(ProjectStopVoltage, ReachesFiveAndKeepsTheEndPoint)
 {
     ProjectState p;
-    const std::vector<double> up = {4.6, 4.699999999999999, 4.799999999999999, 4.899999999999999,
-        4.999999999999998, 5.0, 5.0};
+    const std::vector<double> up = { 4.6, 4.699999999999999, 4.799999999999999, 4.899999999999999,
+        4.999999999999998, 5.0, 5.0 };
     for (double expected : up) {
         p.StepStopVoltage(true);
         EXPECT_EQ(p.stopVoltage, expected);
     }
-    EXPECT_EQ(Collect(p.crCurve), (Points{{0, 0}, {1.5, 1.5}, {5, 5}}));
+    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 5, 5 } }));
 
     ProjectState q;
     q.crCurve->Add(4.45, 2.0);
     q.crCurve->Add(4.0, 2.0);
     q.StepStopVoltage(false); // stop 4.4: points from 4.3 up to 5.0 go
-    EXPECT_EQ(Collect(q.crCurve), (Points{{0, 0}, {1.5, 1.5}, {4.0, 2.0}, {4.4, 4.4}, {5, 5}}));
+    EXPECT_EQ(Collect(q.crCurve),
+        (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.0, 2.0 }, { 4.4, 4.4 }, { 5, 5 } }));
 
     ProjectState r;
     r.startVoltage = 4.5;
     r.ResetCrCurve();
     r.StepStopVoltage(false);
     EXPECT_EQ(r.stopVoltage, 4.5);
-    EXPECT_EQ(Collect(r.crCurve), (Points{{0, 0}, {4.5, 4.5}, {5, 5}}));
+    EXPECT_EQ(Collect(r.crCurve), (Points { { 0, 0 }, { 4.5, 4.5 }, { 5, 5 } }));
 }
 
 TEST(ProjectStartDelay, WrapsBothWays)
@@ -210,22 +215,22 @@ TEST(ProjectStartDelay, WrapsBothWays)
         int m, s, m2, s2;
     };
     const Case cases[] = {
-        {true, true, 0, 59, 1, 0},
-        {true, true, 3, 59, 4, 0},
-        {true, true, 4, 0, 0, 0},
-        {true, false, 0, 0, 4, 0},
-        {true, false, 2, 0, 1, 59},
-        {true, false, 2, 30, 2, 29},
-        {false, true, 3, 30, 4, 0},
-        {false, true, 3, 0, 4, 0},
-        {false, true, 4, 0, 0, 0},
-        {false, true, 1, 15, 2, 15},
-        {false, false, 0, 45, 4, 0},
-        {false, false, 2, 45, 1, 45},
+        { true, true, 0, 59, 1, 0 },
+        { true, true, 3, 59, 4, 0 },
+        { true, true, 4, 0, 0, 0 },
+        { true, false, 0, 0, 4, 0 },
+        { true, false, 2, 0, 1, 59 },
+        { true, false, 2, 30, 2, 29 },
+        { false, true, 3, 30, 4, 0 },
+        { false, true, 3, 0, 4, 0 },
+        { false, true, 4, 0, 0, 0 },
+        { false, true, 1, 15, 2, 15 },
+        { false, false, 0, 45, 4, 0 },
+        { false, false, 2, 45, 1, 45 },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.seconds ? "sec " : "min ") << (c.up ? "up " : "down ")
-                                        << c.m << ":" << c.s);
+        SCOPED_TRACE(testing::Message()
+            << (c.seconds ? "sec " : "min ") << (c.up ? "up " : "down ") << c.m << ":" << c.s);
         ProjectState p;
         p.startDelayMin = c.m;
         p.startDelaySec = c.s;
@@ -245,8 +250,8 @@ TEST(ProjectCurveDelay, StepsWithinItsLimits)
         bool up;
         int to;
     };
-    const Case cases[] = {{500, true, 500}, {0, false, 0}, {490, true, 510}, {200, true, 220},
-        {200, false, 180}, {10, false, -10}, {510, false, 490}};
+    const Case cases[] = { { 500, true, 500 }, { 0, false, 0 }, { 490, true, 510 },
+        { 200, true, 220 }, { 200, false, 180 }, { 10, false, -10 }, { 510, false, 490 } };
     for (const Case& c : cases) {
         ProjectState p;
         p.curveDelay = c.from;

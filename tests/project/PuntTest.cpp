@@ -39,15 +39,18 @@ TEST(PuntAdd, InsertsSortedAndReplacesEqualInputs)
         bool newHead;
     };
     const Case cases[] = {
-        {"between", {{0, 0}, {5, 5}}, 2.0, 3.1, {{0, 0}, {2, 3.1}, {5, 5}}, false},
-        {"same input", {{0, 0}, {2, 3.1}, {5, 5}}, 2.0, 2.5, {{0, 0}, {2, 2.5}, {5, 5}}, false},
-        {"after last", {{0, 0}, {2, 2}}, 4.0, 1.0, {{0, 0}, {2, 2}, {4, 1}}, false},
-        {"below head", {{1, 1}, {5, 5}}, 0.5, 0.2, {{0.5, 0.2}, {1, 1}, {5, 5}}, true},
-        {"one point, above", {{1, 1}}, 3.0, 2.0, {{1, 1}, {3, 2}}, false},
-        {"one point, below", {{1, 1}}, 0.0, 0.3, {{0, 0.3}, {1, 1}}, true},
-        {"one point, equal", {{1, 1}}, 1.0, 4.0, {{1, 4}}, false},
-        {"drifted input is another point", {{0, 0}, {1.3, 1.3}, {5, 5}}, 1.2999999999999998, 1.0,
-            {{0, 0}, {1.2999999999999998, 1.0}, {1.3, 1.3}, {5, 5}}, false},
+        { "between", { { 0, 0 }, { 5, 5 } }, 2.0, 3.1, { { 0, 0 }, { 2, 3.1 }, { 5, 5 } }, false },
+        { "same input", { { 0, 0 }, { 2, 3.1 }, { 5, 5 } }, 2.0, 2.5,
+            { { 0, 0 }, { 2, 2.5 }, { 5, 5 } }, false },
+        { "after last", { { 0, 0 }, { 2, 2 } }, 4.0, 1.0, { { 0, 0 }, { 2, 2 }, { 4, 1 } }, false },
+        { "below head", { { 1, 1 }, { 5, 5 } }, 0.5, 0.2, { { 0.5, 0.2 }, { 1, 1 }, { 5, 5 } },
+            true },
+        { "one point, above", { { 1, 1 } }, 3.0, 2.0, { { 1, 1 }, { 3, 2 } }, false },
+        { "one point, below", { { 1, 1 } }, 0.0, 0.3, { { 0, 0.3 }, { 1, 1 } }, true },
+        { "one point, equal", { { 1, 1 } }, 1.0, 4.0, { { 1, 4 } }, false },
+        { "drifted input is another point", { { 0, 0 }, { 1.3, 1.3 }, { 5, 5 } },
+            1.2999999999999998, 1.0,
+            { { 0, 0 }, { 1.2999999999999998, 1.0 }, { 1.3, 1.3 }, { 5, 5 } }, false },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -66,14 +69,14 @@ TEST(PuntRemove, RemovesOnlyAnExactMatchAfterTheHead)
         double x;
         Points expected;
     };
-    const Points start = {{0, 0}, {1, 1}, {2, 2}, {5, 5}};
+    const Points start = { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 5, 5 } };
     const Case cases[] = {
-        {"head input", 0.0, start},
-        {"absent value between points", 1.5, start},
-        {"inner point", 1.0, {{0, 0}, {2, 2}, {5, 5}}},
-        {"last point", 5.0, {{0, 0}, {1, 1}, {2, 2}}},
-        {"above all", 6.0, start},
-        {"almost equal", 1.0000000000000002, start},
+        { "head input", 0.0, start },
+        { "absent value between points", 1.5, start },
+        { "inner point", 1.0, { { 0, 0 }, { 2, 2 }, { 5, 5 } } },
+        { "last point", 5.0, { { 0, 0 }, { 1, 1 }, { 2, 2 } } },
+        { "above all", 6.0, start },
+        { "almost equal", 1.0000000000000002, start },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -86,7 +89,7 @@ TEST(PuntRemove, RemovesOnlyAnExactMatchAfterTheHead)
 
 TEST(PuntFind, ReturnsLastPointNotAboveTheValue)
 {
-    CPunt* head = Build({{0, 0}, {2, 2}, {3, 3}});
+    CPunt* head = Build({ { 0, 0 }, { 2, 2 }, { 3, 3 } });
     EXPECT_EQ(head->Find(-0.1), nullptr);
     EXPECT_EQ(head->Find(0.0), head);
     EXPECT_EQ(head->Find(2.5)->input, 2.0);
@@ -102,17 +105,17 @@ TEST(PuntFindNear, StrictToleranceAndTiesToTheHigherPoint)
         double expected; // -1: none
     };
     const Case cases[] = {
-        {2.5, 1.0, 3.0},   // exact tie
-        {2.25, 1.0, 2.0},  // nearer left
-        {2.75, 1.0, 3.0},  // nearer right
-        {2.5, 0.5, -1},    // both exactly one tolerance away
-        {2.1, 0.2, 2.0},   // only left within
-        {2.9, 0.2, 3.0},   // only right within
-        {3.4, 0.5, 3.0},   // right of the last point
-        {3.5, 0.5, -1},    // right of the last point, exactly the tolerance
-        {1.0, 0.5, -1},    // between points, neither near
+        { 2.5, 1.0, 3.0 }, // exact tie
+        { 2.25, 1.0, 2.0 }, // nearer left
+        { 2.75, 1.0, 3.0 }, // nearer right
+        { 2.5, 0.5, -1 }, // both exactly one tolerance away
+        { 2.1, 0.2, 2.0 }, // only left within
+        { 2.9, 0.2, 3.0 }, // only right within
+        { 3.4, 0.5, 3.0 }, // right of the last point
+        { 3.5, 0.5, -1 }, // right of the last point, exactly the tolerance
+        { 1.0, 0.5, -1 }, // between points, neither near
     };
-    CPunt* head = Build({{0, 0}, {2, 2}, {3, 3}});
+    CPunt* head = Build({ { 0, 0 }, { 2, 2 }, { 3, 3 } });
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "x=" << c.x << " tol=" << c.tolerance);
         const CPunt* found = head->FindNear(c.x, c.tolerance);

@@ -30,10 +30,7 @@ bool PrintOutput(const std::string& bytes)
 
 bool LoadProject(const std::string& path, ProjectState& project)
 {
-    // Only a regular file: a device such as /dev/zero would never end, and a
-    // folder would read as an empty project.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error) || !OpenProjectFile(path, project)) {
+    if (!OpenProjectFile(path, project)) {
         PrintMessage("Can't open file!");
         return false;
     }

@@ -1,3 +1,4 @@
+#include "CurveTestSupport.h"
 #include "FilesTestSupport.h"
 #include "ProjectFile.h"
 
@@ -13,16 +14,6 @@
 #endif
 
 namespace {
-
-using CurvePoints = std::vector<std::pair<double, double>>;
-
-CurvePoints PointsOf(const CPunt* head)
-{
-    CurvePoints out;
-    for (const CPunt* p = head; p; p = p->next)
-        out.emplace_back(p->input, p->output);
-    return out;
-}
 
 QByteArray Contents(const QString& path)
 {
@@ -104,8 +95,8 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
     EXPECT_EQ(p.curveDelay, 220);
     EXPECT_EQ(p.startDelaySec, 1);
     EXPECT_EQ(PointsOf(p.crCurve),
-        (CurvePoints { { 0, 0 }, { 1.3, 1.3 }, { 2.25, 3.5 }, { 4.5, 4.5 }, { 5, 5 } }));
-    EXPECT_EQ(PointsOf(p.turboCurve), (CurvePoints { { 0, 0 }, { 1, 0.75 }, { 5, 5 } }));
+        (Points { { 0, 0 }, { 1.3, 1.3 }, { 2.25, 3.5 }, { 4.5, 4.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 1, 0.75 }, { 5, 5 } }));
     EXPECT_EQ(Find<QLineEdit>("startVoltageEdit")->text(), "1.3");
     EXPECT_EQ(window->windowTitle(), "Common Rail & Turbo Tuning - car.rmvp");
     // The box type chosen after New was a change: Open asked about it once.

@@ -3,6 +3,7 @@
 // Projects for end-to-end transfers over the real links, and the comparison
 // of a project read back with the one written.
 
+#include "CurveTestSupport.h"
 #include <BoxTable.h>
 #include <ProjectState.h>
 
@@ -13,16 +14,6 @@
 #include <vector>
 
 namespace linktest {
-
-using Points = std::vector<std::pair<double, double>>;
-
-inline Points PointsOf(const CPunt* head)
-{
-    Points points;
-    for (const CPunt* p = head; p; p = p->next)
-        points.emplace_back(p->input, p->output);
-    return points;
-}
 
 // A project the box can hold, on the box's grid (points in 20 mV steps,
 // voltages in 0.1 V steps, CR points between start and stop, which a read

@@ -1,3 +1,4 @@
+#include "CurveTestSupport.h"
 #include <BoxTable.h>
 
 #include <gtest/gtest.h>
@@ -6,16 +7,6 @@
 #include <vector>
 
 namespace {
-
-using Points = std::vector<std::pair<double, double>>;
-
-Points PointsOf(const CPunt* head)
-{
-    Points points;
-    for (const CPunt* p = head; p; p = p->next)
-        points.emplace_back(p->input, p->output);
-    return points;
-}
 
 // Cells of an empty box but for the essentials: the default project's.
 ReadCells DefaultCells()

@@ -1,3 +1,4 @@
+#include "CurveTestSupport.h"
 #include "TransferDoubles.h"
 
 #include <BoxSimulator.h>
@@ -10,16 +11,6 @@
 #include <vector>
 
 namespace {
-
-using Points = std::vector<std::pair<double, double>>;
-
-Points PointsOf(const CPunt* head)
-{
-    Points points;
-    for (const CPunt* p = head; p; p = p->next)
-        points.emplace_back(p->input, p->output);
-    return points;
-}
 
 // A project the box can hold, on the box's grid: points in steps of 20 mV,
 // voltages in steps of 0.1 V, CR points only between start and stop.

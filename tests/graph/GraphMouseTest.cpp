@@ -100,7 +100,7 @@ TEST(GraphMouse, StartStopAndZeroPointsDoNotMove)
         GraphBench b;
         b.UseView(io);
         Mouse m { b };
-        const Points before = Collect(b.project.crCurve);
+        const Points before = PointsOf(b.project.crCurve);
         for (double input : { 1.5, 4.5 }) {
             b.repaints = 0;
             m.Drag(input, m.Bottom());
@@ -113,7 +113,7 @@ TEST(GraphMouse, StartStopAndZeroPointsDoNotMove)
         b.graph.MouseAt(160, 100);
         EXPECT_EQ(b.repaints, 0);
         b.graph.EndDrag(160, 100);
-        EXPECT_EQ(Collect(b.project.crCurve), before);
+        EXPECT_EQ(PointsOf(b.project.crCurve), before);
     }
 }
 
@@ -122,7 +122,7 @@ TEST(GraphMouse, PressWhereNoPointIsInsertsOne)
     GraphBench b;
     Mouse m { b };
     m.Drag(2.5, b.YFor(2.2));
-    EXPECT_EQ(Collect(b.project.crCurve),
+    EXPECT_EQ(PointsOf(b.project.crCurve),
         (Points { { 0, 0 }, { 1.5, 1.5 }, { 2.5, 2.2 }, { 4.5, 4.5 }, { 5, 5 } }));
     // Below the start voltage the CR curve stays the line.
     m.Drag(1.0, b.YFor(0.5));
@@ -131,7 +131,7 @@ TEST(GraphMouse, PressWhereNoPointIsInsertsOne)
     b.project.SetBoxType(2);
     b.project.SelectTurboForEdit();
     m.Drag(1.0, b.YFor(0.5));
-    EXPECT_EQ(Collect(b.project.turboCurve), (Points { { 0, 0 }, { 1.0, 0.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(b.project.turboCurve), (Points { { 0, 0 }, { 1.0, 0.5 }, { 5, 5 } }));
 }
 
 // The box stores at most 62 CR and 63 TURBO points: a full curve takes no new

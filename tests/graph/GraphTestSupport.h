@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveTestSupport.h"
 #include "Graph.h"
 #include "ProjectState.h"
 
@@ -69,16 +70,6 @@ struct GraphBench {
         return -1;
     }
 };
-
-using Points = std::vector<std::pair<double, double>>;
-
-inline Points Collect(const CPunt* head)
-{
-    Points out;
-    for (const CPunt* p = head; p; p = p->next)
-        out.emplace_back(p->input, p->output);
-    return out;
-}
 
 inline const CPunt* PointAt(const CPunt* head, double input)
 {

@@ -10,7 +10,7 @@
 
 namespace {
 
-const CurvePoints kStraight { { 0, 0 }, { 5, 5 } };
+const Points kStraight { { 0, 0 }, { 5, 5 } };
 
 // A project whose parameters all differ from what the crafted files say, so
 // a test sees which ones a file changed.
@@ -110,7 +110,7 @@ TEST(ProjectFileRead, PointLines)
 {
     struct Case {
         std::string lines;
-        CurvePoints cr;
+        Points cr;
     };
     const Case cases[] = {
         { "2.000000 3.000000", { { 0, 0 }, { 2, 3 }, { 5, 5 } } },
@@ -160,8 +160,8 @@ TEST(ProjectFileRead, SectionsInAnyOrderAndTrimsAfterTheLastLine)
     EXPECT_EQ(p.stopVoltage, 4.5);
     // The CR points below the start and above the stop voltage are gone; the
     // TURBO curve is never trimmed.
-    EXPECT_EQ(PointsOf(p.crCurve), (CurvePoints { { 0, 0 }, { 2, 2.5 }, { 5, 5 } }));
-    EXPECT_EQ(PointsOf(p.turboCurve), (CurvePoints { { 0, 0 }, { 1, 0.5 }, { 4.9, 3 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 2, 2.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 1, 0.5 }, { 4.9, 3 }, { 5, 5 } }));
 }
 
 TEST(ProjectFileRead, TurboSectionWithoutAdcLineGivesBoxTypeTwo)
@@ -177,8 +177,8 @@ TEST(ProjectFileRead, TurboSectionWithoutAdcLineGivesBoxTypeTwo)
     EXPECT_EQ(p.twoInputs, 0);
     EXPECT_EQ(p.editCr, 1);
     EXPECT_EQ(p.editTurbo, 0);
-    EXPECT_EQ(PointsOf(p.crCurve), (CurvePoints { { 0, 0 }, { 2, 2.2 }, { 5, 5 } }));
-    EXPECT_EQ(PointsOf(p.turboCurve), (CurvePoints { { 0, 0 }, { 3, 3.3 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 2, 2.2 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 3, 3.3 }, { 5, 5 } }));
 }
 
 // Without an ADC or TURBO line the file has no TURBO curve; box type 2 would

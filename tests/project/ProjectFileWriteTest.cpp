@@ -70,8 +70,7 @@ TEST(ProjectFileWrite, DriftedStartVoltageComesBackAsItsPoint)
     ProjectState back;
     ReadProjectText(text, back);
     EXPECT_EQ(back.startVoltage, 1.3);
-    EXPECT_EQ(
-        PointsOf(back.crCurve), (CurvePoints { { 0, 0 }, { 1.3, 1.3 }, { 4.5, 4.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(back.crCurve), (Points { { 0, 0 }, { 1.3, 1.3 }, { 4.5, 4.5 }, { 5, 5 } }));
 }
 
 // Users with a comma locale still get points in the file.
@@ -151,7 +150,7 @@ TEST(ProjectFileRoundTrip, RandomProjectsOfEveryBoxType)
         if (boxType == 2) {
             expectRounded(p.turboCurve, back.turboCurve);
         } else {
-            EXPECT_EQ(PointsOf(back.turboCurve), (CurvePoints { { 0, 0 }, { 5, 5 } }));
+            EXPECT_EQ(PointsOf(back.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
         }
         // What was read once comes back byte for byte.
         ProjectState again;

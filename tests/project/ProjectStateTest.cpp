@@ -1,4 +1,5 @@
 #include "ProjectState.h"
+#include "CurveTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -6,24 +7,6 @@
 #include <vector>
 
 namespace {
-
-using Points = std::vector<std::pair<double, double>>;
-
-Points Collect(const CPunt* head)
-{
-    Points out;
-    for (const CPunt* p = head; p; p = p->next)
-        out.emplace_back(p->input, p->output);
-    return out;
-}
-
-CPunt* Build(const Points& points)
-{
-    CPunt* head = new CPunt(points.front().first, points.front().second);
-    for (size_t i = 1; i < points.size(); ++i)
-        head = head->Add(points[i].first, points[i].second);
-    return head;
-}
 
 TEST(ProjectNew, BuildsTheDefaultProjectAndKeepsBoxTypeAndView)
 {
@@ -37,8 +20,8 @@ TEST(ProjectNew, BuildsTheDefaultProjectAndKeepsBoxTypeAndView)
         p.crCurve->Add(2.0, 3.0);
         p.fileName = "old.rmvp";
         p.New();
-        EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
-        EXPECT_EQ(Collect(p.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
+        EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
+        EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
         EXPECT_EQ(p.startVoltage, 1.5);
         EXPECT_EQ(p.stopVoltage, 4.5);
         EXPECT_EQ(p.startDelayMin, 1);
@@ -76,7 +59,7 @@ TEST(ProjectBoxType, SetsFlagsAndKeepsTheTurboCurve)
     EXPECT_TRUE(p.SetBoxType(2));
     EXPECT_TRUE(p.turboEnabled);
     EXPECT_EQ(p.oneInput, 1);
-    EXPECT_EQ(Collect(p.turboCurve), (Points { { 0, 0 }, { 2, 4 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 2, 4 }, { 5, 5 } }));
 
     EXPECT_FALSE(p.SetBoxType(7));
     EXPECT_FALSE(p.SetBoxType(-1));
@@ -90,21 +73,21 @@ TEST(ProjectCopyCurve, CopiesInBothDirections)
     p.SetBoxType(2);
     p.crCurve->Add(2.0, 2.7);
     p.CopyCurve();
-    EXPECT_EQ(Collect(p.turboCurve), Collect(p.crCurve));
+    EXPECT_EQ(PointsOf(p.turboCurve), PointsOf(p.crCurve));
 
     p.ReplaceTurboCurve(
-        Build({ { 0, 0 }, { 0.5, 1.0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.8, 4.0 }, { 5, 5 } }));
+        BuildCurve({ { 0, 0 }, { 0.5, 1.0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.8, 4.0 }, { 5, 5 } }));
     p.SelectTurboForEdit();
     p.CopyCurve();
     // Points below the start and above the stop voltage are dropped; a point
     // exactly at the start voltage sets that point's output.
-    EXPECT_EQ(Collect(p.crCurve),
+    EXPECT_EQ(PointsOf(p.crCurve),
         (Points { { 0, 0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.5, 4.5 }, { 5, 5 } }));
 
     ProjectState single;
     single.crCurve->Add(2.0, 1.0);
     single.CopyCurve();
-    EXPECT_EQ(Collect(single.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(single.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
 }
 
 TEST(ProjectResets, BuildTheLineOfSlopeOne)
@@ -112,28 +95,28 @@ TEST(ProjectResets, BuildTheLineOfSlopeOne)
     ProjectState p;
     p.crCurve->Add(2.0, 1.0);
     p.ResetCrCurve();
-    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
 
     p.startVoltage = 0.0;
     p.stopVoltage = 5.0;
     p.ResetCrCurve();
-    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 5, 5 } }));
 
     p.turboCurve->Add(1.0, 3.0);
     p.ResetTurboCurve();
-    EXPECT_EQ(Collect(p.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
 }
 
 TEST(ProjectTrim, KeepsTheEndsAndTheVoltagePoints)
 {
     ProjectState p;
-    p.ReplaceCrCurve(
-        Build({ { 0, 0 }, { 0.5, 1 }, { 1.5, 2 }, { 2, 2 }, { 4.5, 3 }, { 4.7, 1 }, { 5, 5 } }));
-    p.ReplaceTurboCurve(Build({ { 0, 0 }, { 0.5, 1 }, { 4.7, 1 }, { 5, 5 } }));
+    p.ReplaceCrCurve(BuildCurve(
+        { { 0, 0 }, { 0.5, 1 }, { 1.5, 2 }, { 2, 2 }, { 4.5, 3 }, { 4.7, 1 }, { 5, 5 } }));
+    p.ReplaceTurboCurve(BuildCurve({ { 0, 0 }, { 0.5, 1 }, { 4.7, 1 }, { 5, 5 } }));
     p.TrimBelowStart();
     p.TrimAboveStop();
     EXPECT_EQ(
-        Collect(p.crCurve), (Points { { 0, 0 }, { 1.5, 2 }, { 2, 2 }, { 4.5, 3 }, { 5, 5 } }));
+        PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 2 }, { 2, 2 }, { 4.5, 3 }, { 5, 5 } }));
     EXPECT_EQ(CountPoints(p.turboCurve), 4);
 }
 
@@ -146,7 +129,7 @@ TEST(ProjectStartVoltage, DriftsExactlyAndKeepsTheNinetyRule)
         p.StepStartVoltage(false);
         EXPECT_EQ(p.startVoltage, expected);
     }
-    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 0.8, 0.8 }, { 4.5, 4.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 0.8, 0.8 }, { 4.5, 4.5 }, { 5, 5 } }));
 
     p.startVoltage = 0.0;
     p.ResetCrCurve();
@@ -172,13 +155,13 @@ TEST(ProjectStartVoltage, NeverPassesTheStopVoltageAndTrimsBelow)
     p.ResetCrCurve();
     p.StepStartVoltage(true);
     EXPECT_EQ(p.startVoltage, 4.5);
-    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 4.5, 4.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 4.5, 4.5 }, { 5, 5 } }));
 
     ProjectState q;
     q.crCurve->Add(1.55, 3.0);
     q.crCurve->Add(2.0, 3.0);
     q.StepStartVoltage(true);
-    EXPECT_EQ(Collect(q.crCurve),
+    EXPECT_EQ(PointsOf(q.crCurve),
         (Points { { 0, 0 }, { 1.6, 1.6 }, { 2.0, 3.0 }, { 4.5, 4.5 }, { 5, 5 } }));
 }
 
@@ -191,13 +174,13 @@ TEST(ProjectStopVoltage, ReachesFiveAndKeepsTheEndPoint)
         p.StepStopVoltage(true);
         EXPECT_EQ(p.stopVoltage, expected);
     }
-    EXPECT_EQ(Collect(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 5, 5 } }));
 
     ProjectState q;
     q.crCurve->Add(4.45, 2.0);
     q.crCurve->Add(4.0, 2.0);
     q.StepStopVoltage(false); // stop 4.4: points from 4.3 up to 5.0 go
-    EXPECT_EQ(Collect(q.crCurve),
+    EXPECT_EQ(PointsOf(q.crCurve),
         (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.0, 2.0 }, { 4.4, 4.4 }, { 5, 5 } }));
 
     ProjectState r;
@@ -205,7 +188,7 @@ TEST(ProjectStopVoltage, ReachesFiveAndKeepsTheEndPoint)
     r.ResetCrCurve();
     r.StepStopVoltage(false);
     EXPECT_EQ(r.stopVoltage, 4.5);
-    EXPECT_EQ(Collect(r.crCurve), (Points { { 0, 0 }, { 4.5, 4.5 }, { 5, 5 } }));
+    EXPECT_EQ(PointsOf(r.crCurve), (Points { { 0, 0 }, { 4.5, 4.5 }, { 5, 5 } }));
 }
 
 TEST(ProjectStartDelay, WrapsBothWays)

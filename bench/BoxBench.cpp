@@ -51,7 +51,6 @@ void BM_ReadDefaultProject(benchmark::State& state)
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
 }
 
-
 } // namespace
 
 BENCHMARK(BM_WriteDefaultProject)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "CurveTestSupport.h"
-#include "Punt.h"
-
-#include <utility>
-#include <vector>

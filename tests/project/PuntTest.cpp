@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // The points of a curve, checking on the way that prev mirrors next.
@@ -13,83 +15,53 @@ Points Collect(const CPunt* head)
     return PointsOf(head);
 }
 
+// Add returns the new head when the point goes below the old one; an input
+// 1.2999999999999998 is another point than 1.3.
 TEST(PuntAdd, InsertsSortedAndReplacesEqualInputs)
 {
-    struct Case {
-        const char* name;
-        Points start;
-        double x, y;
-        Points expected;
-        bool newHead;
-    };
-    const Case cases[] = {
-        { "between", { { 0, 0 }, { 5, 5 } }, 2.0, 3.1, { { 0, 0 }, { 2, 3.1 }, { 5, 5 } }, false },
-        { "same input", { { 0, 0 }, { 2, 3 }, { 5, 5 } }, 2.0, 2.5,
-            { { 0, 0 }, { 2, 2.5 }, { 5, 5 } }, false },
-        { "after last", { { 0, 0 }, { 2, 2 } }, 4.0, 1.0, { { 0, 0 }, { 2, 2 }, { 4, 1 } }, false },
-        { "below head", { { 1, 1 }, { 5, 5 } }, 0.5, 0.2, { { 0.5, 0.2 }, { 1, 1 }, { 5, 5 } },
-            true },
-        { "one point, equal", { { 1, 1 } }, 1.0, 4.0, { { 1, 4 } }, false },
-        { "drifted input is another point", { { 0, 0 }, { 1.3, 1.3 } }, 1.2999999999999998, 1.0,
-            { { 0, 0 }, { 1.2999999999999998, 1.0 }, { 1.3, 1.3 } }, false },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        CPunt* head = BuildCurve(c.start);
-        CPunt* result = head->Add(c.x, c.y);
-        EXPECT_EQ(result != head, c.newHead);
-        EXPECT_EQ(Collect(result), c.expected);
-        delete result;
-    }
-}
-
-TEST(PuntRemove, RemovesOnlyAnExactMatchAfterTheHead)
-{
-    const Points start = { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 5, 5 } };
-    const std::pair<double, Points> cases[] = {
-        { 0.0, start }, // the head's input
-        { 1.0000000000000002, start }, // almost equal
-        { 1.0, { { 0, 0 }, { 2, 2 }, { 5, 5 } } },
-        { 5.0, { { 0, 0 }, { 1, 1 }, { 2, 2 } } },
-    };
-    for (const auto& [x, expected] : cases) {
+    const std::tuple<Points, double, double, Points> cases[]
+        = { { { { 0, 0 }, { 5, 5 } }, 2.0, 3.1, { { 0, 0 }, { 2, 3.1 }, { 5, 5 } } },
+              { { { 0, 0 }, { 2, 3 } }, 2.0, 2.5, { { 0, 0 }, { 2, 2.5 } } },
+              { { { 0, 0 }, { 2, 2 } }, 4.0, 1.0, { { 0, 0 }, { 2, 2 }, { 4, 1 } } },
+              { { { 1, 1 }, { 5, 5 } }, 0.5, 0.2, { { 0.5, 0.2 }, { 1, 1 }, { 5, 5 } } },
+              { { { 1, 1 } }, 1.0, 4.0, { { 1, 4 } } },
+              { { { 0, 0 }, { 1.3, 1.3 } }, 1.2999999999999998, 1.0,
+                  { { 0, 0 }, { 1.2999999999999998, 1.0 }, { 1.3, 1.3 } } } };
+    for (const auto& [start, x, y, expected] : cases) {
         SCOPED_TRACE(x);
-        CPunt* head = BuildCurve(start);
-        head->Remove(x);
+        CPunt* head = BuildCurve(start)->Add(x, y);
         EXPECT_EQ(Collect(head), expected);
         delete head;
     }
 }
 
-TEST(PuntFind, ReturnsLastPointNotAboveTheValue)
+// Neither the head's input nor an almost equal value removes a point.
+TEST(PuntRemove, RemovesOnlyAnExactMatchAfterTheHead)
+{
+    const Points start = { { 0, 0 }, { 1, 1 }, { 5, 5 } };
+    const std::pair<double, Points> cases[] = { { 0.0, start }, { 1.0000000000000002, start },
+        { 1.0, { { 0, 0 }, { 5, 5 } } }, { 5.0, { { 0, 0 }, { 1, 1 } } } };
+    for (const auto& [x, expected] : cases) {
+        CPunt* head = BuildCurve(start);
+        head->Remove(x);
+        EXPECT_EQ(Collect(head), expected) << x;
+        delete head;
+    }
+}
+
+// Find gives the last point not above the value; FindNear the nearest point
+// strictly within the tolerance, a tie going to the higher point (-1: none).
+TEST(PuntFind, LastPointNotAboveAndNearestWithStrictTolerance)
 {
     CPunt* head = BuildCurve({ { 0, 0 }, { 2, 2 }, { 3, 3 } });
     EXPECT_EQ(head->Find(-0.1), nullptr);
-    EXPECT_EQ(head->Find(0.0), head);
     EXPECT_EQ(head->Find(2.5)->input, 2.0);
     EXPECT_EQ(head->Find(9.0)->input, 3.0);
-    delete head;
-}
-
-TEST(PuntFindNear, StrictToleranceAndTiesToTheHigherPoint)
-{
-    struct Case {
-        double x, tolerance;
-        double expected; // -1: none
-    };
-    const Case cases[] = {
-        { 2.5, 1.0, 3.0 }, // exact tie
-        { 2.25, 1.0, 2.0 }, // nearer left
-        { 2.5, 0.5, -1 }, // both exactly one tolerance away
-        { 2.9, 0.2, 3.0 }, // only right within
-        { 3.4, 0.5, 3.0 }, // right of the last point
-        { 3.5, 0.5, -1 }, // right of the last point, exactly the tolerance
-    };
-    CPunt* head = BuildCurve({ { 0, 0 }, { 2, 2 }, { 3, 3 } });
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "x=" << c.x << " tol=" << c.tolerance);
-        const CPunt* found = head->FindNear(c.x, c.tolerance);
-        EXPECT_EQ(found ? found->input : -1, c.expected);
+    const std::tuple<double, double, double> cases[] = { { 2.5, 1.0, 3.0 }, { 2.25, 1.0, 2.0 },
+        { 2.5, 0.5, -1 }, { 2.9, 0.2, 3.0 }, { 3.4, 0.5, 3.0 }, { 3.5, 0.5, -1 } };
+    for (const auto& [x, tolerance, expected] : cases) {
+        const CPunt* found = head->FindNear(x, tolerance);
+        EXPECT_EQ(found ? found->input : -1, expected) << x << " within " << tolerance;
     }
     delete head;
 }

@@ -7,7 +7,6 @@
 #include <Frames.h>
 #include <Protocol.h>
 
-#include <QColor>
 #include <QImage>
 
 #include <sstream>
@@ -28,77 +27,52 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-const std::string kTurbo = ProjectText({ "ADC = 1", "Volt = 1.5", "Off = 4.5", "CRD",
-    "0.000000 0.000000", "1.500000 1.500000", "3.000000 2.200000", "4.500000 4.500000",
-    "5.000000 5.000000", "TURBO", "0.000000 0.000000", "2.500000 3.500000", "5.000000 4.000000" });
-
-int CountPixels(const QImage& image, QColor colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    }
-    return count;
-}
-
 } // namespace
 
-// Files as the window's Open reads them (from the default project), printed
-// as its Save writes them. Reading and writing themselves: tests/project.
+// A file as the window's Open reads it (from the default project: what is
+// missing or junk keeps its value), printed as its Save writes it. Reading
+// and writing themselves: tests/project.
 TEST_F(CliProject, ShowPrintsWhatSaveWritesAfterOpen)
 {
-    const std::vector<std::string> files {
-        // box type 2, LF line ends, no end on the last line
-        "ADC = 1\nStart Delay = 2 min 5 sec\nCurve Delay = 300 \nVolt = 1.3\nOff = 4.4\nCRD\n"
-        "0.000000 0.000000\n1.300000 1.300000\n2.020000 2.600000\n4.400000 4.400000\n"
-        "5.000000 5.000000\nTURBO\n0.000000 0.000000\n1.000000 1.500000\n5.000000 4.800000",
-        // junk: what is missing keeps the default project's value
-        ProjectText({ "ADC = x", "Volt = abc", "hello world" }),
-    };
-    for (const std::string& text : files) {
-        ProjectState expected;
-        ReadProjectText(text, expected);
-        CliRun run = RunCli({ "show", Project(text) });
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(run.out, WriteProjectText(expected)) << text;
-        EXPECT_EQ(run.err, "");
-    }
+    const std::string text = "ADC = x\nVolt = abc\nhello world\nOff = 4.4\nCRD\n0.000000 "
+                             "0.000000\n2.020000 2.600000\nTURBO\n1.000000 1.500000";
+    ProjectState expected;
+    ReadProjectText(text, expected);
+    CliRun show = RunCli({ "show", Project(text) });
+    EXPECT_EQ(show.exitCode, 0) << show.err;
+    EXPECT_EQ(show.out, WriteProjectText(expected));
+    EXPECT_EQ(show.err, "");
     CliRun check = RunCli({ "check", Project(DefaultProjectText()) });
     EXPECT_EQ(check.exitCode, 0) << check.err;
     EXPECT_EQ(check.out, "The box can hold this project.\n");
 }
 
-// 768 lines "CELL VALUE" that read back to the same double, "unset" for 255;
-// the default project's cells are those the write tests check (tests/box).
+// 768 lines "CELL VALUE" that read back to the same double, "unset" for 255.
 TEST_F(CliProject, TablePrintsEveryCellSoItReadsBackExactly)
 {
-    for (const std::string& text : { DefaultProjectText(),
-             ProjectText({ "ADC = 1", "Volt = 1.3", "Off = 4.3", "CRD", "0.000000 0.000000",
-                 "1.300000 1.300000", "2.000000 2.710000", "4.300000 4.300000" }) }) {
-        ProjectState project;
-        ReadProjectText(text, project);
-        const BoxTable table = ComputeBoxTable(project);
-        const std::vector<std::string> lines = Lines(RunCli({ "table", Project(text) }).out);
-        ASSERT_EQ(lines.size(), 768u);
-        EXPECT_EQ(lines[255], "255 unset");
-        for (int cell = 0; cell < 768; ++cell) {
-            ASSERT_EQ(lines[cell].rfind(std::to_string(cell) + " ", 0), 0u) << lines[cell];
-            if (cell != 255) {
-                EXPECT_EQ(std::stod(lines[cell].substr(lines[cell].find(' ') + 1)), table[cell]);
-            }
+    const std::string text = ProjectText({ "ADC = 1", "Volt = 1.3", "Off = 4.3", "CRD",
+        "0.000000 0.000000", "1.300000 1.300000", "2.000000 2.710000", "4.300000 4.300000" });
+    ProjectState project;
+    ReadProjectText(text, project);
+    const BoxTable table = ComputeBoxTable(project);
+    const std::vector<std::string> lines = Lines(RunCli({ "table", Project(text) }).out);
+    ASSERT_EQ(lines.size(), 768u);
+    for (int cell = 0; cell < 768; ++cell) {
+        const std::string value
+            = cell == 255 ? "unset" : lines[cell].substr(lines[cell].find(' ') + 1);
+        EXPECT_EQ(lines[cell], std::to_string(cell) + " " + value);
+        if (cell != 255) {
+            EXPECT_EQ(std::stod(value), table[cell]) << lines[cell];
         }
     }
-    const std::vector<std::string> lines
-        = Lines(RunCli({ "table", Project(DefaultProjectText()) }).out);
-    EXPECT_EQ(lines.at(127), "127 229.5");
 }
 
-// The three handshake frames, then cells 0..766 in order without 255.
-TEST_F(CliProject, FramesOfTheDefaultProject)
+// The cells and frames the write tests check (tests/box): the three
+// handshake frames, then cells 0..766 in order without 255.
+TEST_F(CliProject, TableAndFramesOfTheDefaultProject)
 {
-    const std::vector<std::string> frames
-        = Lines(RunCli({ "frames", Project(DefaultProjectText()) }).out);
+    const QString file = Project(DefaultProjectText());
+    EXPECT_EQ(Lines(RunCli({ "table", file }).out).at(127), "127 229.5");
     const BoxTable table = ComputeBoxTable(ProjectState());
     std::vector<std::string> expected { "#00000213;", "#00000000;", "%02550000;" };
     for (int cell = 0; cell < 767; ++cell) {
@@ -106,32 +80,39 @@ TEST_F(CliProject, FramesOfTheDefaultProject)
             expected.push_back(cell < 255 ? RoundedWriteFrame(cell, table[cell])
                                           : TruncatedWriteFrame(cell, table[cell]));
     }
+    const std::vector<std::string> frames = Lines(RunCli({ "frames", file }).out);
     EXPECT_EQ(frames, expected);
     EXPECT_EQ(frames.at(130), "#01270230;");
 }
 
-TEST_F(CliProject, PngOfTheGraphInEitherViewAndSize)
+// Both curves drawn, the CR curve blue and the TURBO curve red; a one-page
+// PDF of the project sheet.
+TEST_F(CliProject, PngOfTheGraphAndPdfOfTheSheet)
 {
+    const QString file = Project(ProjectText({ "ADC = 1", "CRD", "0.000000 0.000000",
+        "3.000000 2.200000", "TURBO", "0.000000 0.000000", "2.500000 3.500000" }));
     const QString out = Path("graph.png");
     for (const auto& [options, size] : std::vector<std::pair<QStringList, QSize>> {
              { {}, QSize(800, 600) }, { { "--view", "io", "--size", "640x480" }, QSize(640, 480) },
              { { "--view=diff", "--size=1024x300" }, QSize(1024, 300) } }) {
         QFile::remove(out);
-        CliRun run = RunCli(QStringList { "png", Project(kTurbo), "-o", out } + options);
-        ASSERT_EQ(run.exitCode, 0) << run.err;
+        CliRun run = RunCli(QStringList { "png", file, "-o", out } + options);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.err, "");
         const QImage image(out);
         EXPECT_EQ(image.size(), size);
-        // Both curves are drawn: the CR curve blue, the TURBO curve red.
-        EXPECT_GT(CountPixels(image, QColor(0, 0, 255)), 100);
-        EXPECT_GT(CountPixels(image, QColor(255, 0, 0)), 100);
+        int blue = 0, red = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                blue += image.pixelColor(x, y) == QColor(0, 0, 255);
+                red += image.pixelColor(x, y) == QColor(255, 0, 0);
+            }
+        }
+        EXPECT_GT(blue, 100);
+        EXPECT_GT(red, 100);
     }
-}
-
-TEST_F(CliProject, PdfOfTheProjectSheet)
-{
-    CliRun run = RunCli({ "pdf", Project(kTurbo), "-o", Path("sheet.pdf") });
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    CliRun run = RunCli({ "pdf", file, "-o", Path("sheet.pdf") });
+    EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::string pdf = ReadFile(Path("sheet.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
@@ -140,37 +121,28 @@ TEST_F(CliProject, PdfOfTheProjectSheet)
 }
 
 // A refused or failed command ends with status 1 and its message, prints
-// nothing and leaves no file behind. A full disk under standard output is a
-// failure, not a short listing.
+// nothing and leaves no file behind; a project the box cannot hold is refused
+// before any box is asked. A full disk under standard output is a failure,
+// not a short listing.
 TEST_F(CliProject, FailuresEndWithStatusOneAndTheirMessage)
 {
     const QString fine = Project(DefaultProjectText());
-    const QString odd
-        = Project(ProjectText({ "ADC = 1", "Curve Delay = 210 ", "CRD" }), "odd.rmvp");
-    const QString missing = Path("missing.rmvp");
-    const QString device = Path("no-such-device");
+    const QString odd = Project(ProjectText({ "Curve Delay = 210 " }), "odd.rmvp");
+    const QString missing = Path("missing.rmvp"), device = Path("no-such-device");
     const std::string hold
         = "The box cannot hold this project:\nCurve delay 210 is not a multiple of 20.\n";
-    const std::string noDevice = std::string(kNoDeviceMessage) + "\n";
-    const std::string cantOpen = "Can't open file!\n";
+    const std::string noDevice = std::string(kNoDeviceMessage) + "\n", open = "Can't open file!\n";
     const std::string full = "Can't write standard output\n";
-    const std::vector<std::tuple<QStringList, std::string, QString>> cases {
-        { { "check", odd }, hold, {} },
-        { { "frames", odd }, hold, {} },
-        { { "write", odd, "--demo-box" }, hold, {} }, // before any box is asked
-        { { "show", missing }, cantOpen, {} },
-        { { "check", dir.path() }, cantOpen, {} },
-        { { "table", missing }, cantOpen, {} },
-        { { "frames", dir.path() }, cantOpen, {} },
-        { { "write", missing }, cantOpen, {} },
-        { { "write", dir.path() }, cantOpen, {} },
+    const std::vector<std::tuple<QStringList, std::string, QString>> cases { { { "check", odd },
+                                                                                 hold, {} },
+        { { "frames", odd }, hold, {} }, { { "write", odd, "--demo-box" }, hold, {} },
+        { { "show", missing }, open, {} }, { { "check", dir.path() }, open, {} },
+        { { "table", missing }, open, {} }, { { "frames", dir.path() }, open, {} },
+        { { "write", missing }, open, {} }, { { "write", dir.path() }, open, {} },
         { { "write", fine, "--port", device }, noDevice, {} },
         { { "read", fine, "--port", device }, noDevice, {} },
-        { { "show", fine }, full, "/dev/full" },
-        { { "check", fine }, full, "/dev/full" },
-        { { "table", fine }, full, "/dev/full" },
-        { { "frames", fine }, full, "/dev/full" },
-    };
+        { { "show", fine }, full, "/dev/full" }, { { "check", fine }, full, "/dev/full" },
+        { { "table", fine }, full, "/dev/full" }, { { "frames", fine }, full, "/dev/full" } };
     for (const auto& [arguments, message, out] : cases) {
         CliRun run = RunCli(arguments, out);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
@@ -178,20 +150,29 @@ TEST_F(CliProject, FailuresEndWithStatusOneAndTheirMessage)
         EXPECT_EQ(run.out, "");
     }
     EXPECT_EQ(ReadFile(fine), DefaultProjectText());
+    const QString unwritable = Path("no-such-folder/out");
     for (const char* command : { "png", "pdf" }) {
-        CliRun run = RunCli({ command, fine, "-o", Path("no-such-folder/out") });
+        CliRun run = RunCli({ command, fine, "-o", unwritable });
         EXPECT_EQ(run.exitCode, 1) << command;
-        EXPECT_EQ(
-            run.err.rfind("Can't write " + Path("no-such-folder/out").toStdString() + "\n", 0), 0u)
-            << run.err;
+        EXPECT_EQ(run.err.rfind("Can't write " + unwritable.toStdString() + "\n", 0), 0u);
     }
     EXPECT_FALSE(QDir(Path("no-such-folder")).exists());
 }
 
-TEST_F(CliProject, BadUsageEndsWithStatusTwo)
+// --help for the tool and each command; bad usage ends with status 2.
+TEST_F(CliProject, CommandLine)
 {
-    const QString file = Project(DefaultProjectText());
-    const QString png = Path("a.png");
+    const CliRun tool = RunCli({ "--help" });
+    EXPECT_EQ(tool.exitCode, 0);
+    for (const char* command :
+        { "show", "check", "table", "frames", "write", "read", "pdf", "png" }) {
+        EXPECT_NE(tool.out.find(std::string("  ") + command + " "), std::string::npos) << command;
+        CliRun help = RunCli({ command, "--help" });
+        EXPECT_EQ(help.exitCode, 0) << command;
+        EXPECT_EQ(help.out.rfind(std::string("Usage: ramvik-cli ") + command + " ", 0), 0u);
+        EXPECT_EQ(help.err, "");
+    }
+    const QString file = Project(DefaultProjectText()), png = Path("a.png");
     for (const QStringList& arguments :
         std::vector<QStringList> { {}, { "frobnicate", file }, { "show" }, { "show", file, file },
             { "table", file, "--demo-box" }, { "write", file, "--port" },
@@ -208,18 +189,4 @@ TEST_F(CliProject, BadUsageEndsWithStatusTwo)
         EXPECT_NE(run.err.find("Try 'ramvik-cli --help'."), std::string::npos) << run.err;
     }
     EXPECT_FALSE(QFile::exists(png));
-}
-
-TEST_F(CliProject, HelpForTheToolAndEachCommand)
-{
-    const std::string tool = RunCli({ "--help" }).out;
-    for (const char* command :
-        { "show", "check", "table", "frames", "write", "read", "pdf", "png" }) {
-        EXPECT_NE(tool.find(std::string("  ") + command + " "), std::string::npos) << command;
-        CliRun help = RunCli({ command, "--help" });
-        EXPECT_EQ(help.exitCode, 0) << command;
-        EXPECT_EQ(help.out.rfind(std::string("Usage: ramvik-cli ") + command + " ", 0), 0u)
-            << help.out;
-        EXPECT_EQ(help.err, "");
-    }
 }

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <ProjectFile.h>
@@ -46,9 +45,7 @@ inline CliRun RunCli(const QStringList& arguments, const QString& outputFile = Q
 inline std::string ReadFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll().toStdString();
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 // A project file with CR LF line ends from lines without them.
@@ -86,8 +83,6 @@ public:
     explicit BoxsimProcess(const QStringList& arguments)
     {
         process.start(QStringLiteral(BOXSIM_PATH), arguments);
-        if (!process.waitForStarted(kDeadlineMs))
-            return;
         // The first line it prints is the path of its pseudo-terminal.
         QDeadlineTimer deadline(kDeadlineMs);
         while (!process.canReadLine()
@@ -97,9 +92,8 @@ public:
 
     ~BoxsimProcess()
     {
-        process.terminate();
-        if (!process.waitForFinished(kDeadlineMs))
-            process.kill();
+        process.terminate(); // and killed with process if it does not end
+        process.waitForFinished(kDeadlineMs);
     }
 
     QString port; // empty when the box did not come up

@@ -3,15 +3,15 @@
 #include "Messages.h"
 #include "RamvikDlg.h"
 
-#include <QAbstractButton>
-#include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -19,10 +19,10 @@
 #include <optional>
 #include <vector>
 
-// A window started on a settings file written here, as the installer writes
-// it, in a configuration folder of the test's own; messages are recorded and
-// answered by the test.
-class FilesFixture : public ::testing::Test {
+// A main window started on a settings file of the test's own (written as the
+// installer writes it: box type 0, input-output view), with every message
+// recorded and answered by the test instead of the user.
+class AppTest : public ::testing::Test {
 protected:
     struct Message {
         QString text;
@@ -32,57 +32,41 @@ protected:
 
     void SetUp() override
     {
-#ifdef Q_OS_WIN
-        GTEST_SKIP() << "the settings live in the registry there";
-#endif
         ASSERT_TRUE(configDir.isValid() && dataDir.isValid());
         oldConfigHome = qgetenv("XDG_CONFIG_HOME");
-        NewConfigFolder();
         rootPath = dataDir.path() + "/";
-        QDir(dataDir.path()).mkdir("Projects");
+        projects = rootPath + "Projects/";
+        QDir().mkpath(projects);
+        WriteSettings(rootPath, QString("10"));
+        Start();
     }
-
     void TearDown() override
     {
         window.reset();
         qputenv("XDG_CONFIG_HOME", oldConfigHome);
     }
 
-    // Each settings file gets a folder of its own: QSettings keeps files it
-    // has read in a cache that may miss a rewrite within the same instant.
+    // Each settings file gets a folder of its own: QSettings caches files it
+    // has read and may miss a rewrite within the same instant.
     void NewConfigFolder()
     {
         configHome = configDir.path() + "/" + QString::number(++configFolders);
-        QDir().mkpath(configHome);
+        QDir().mkpath(configHome + "/Ramvik");
         qputenv("XDG_CONFIG_HOME", configHome.toUtf8());
     }
-
-    QString SettingsFile() const
-    {
-        return configHome + "/Ramvik/Ramvik.conf";
-    }
-
+    QString SettingsFile() const { return configHome + "/Ramvik/Ramvik.conf"; }
     // Writes the settings file in a new folder; a value left out is missing.
     void WriteSettings(std::optional<QString> root, std::optional<QString> usb)
     {
         NewConfigFolder();
-        QDir(configHome).mkpath("Ramvik");
         QFile file(SettingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("[General]\n");
         if (root)
             file.write("RootPath=\"" + root->toUtf8() + "\"\n");
         if (usb)
             file.write("USB=" + usb->toUtf8() + "\n");
     }
-
-    // The stored value as another program would read it from the file.
-    QString StoredCode() const
-    {
-        QSettings settings(SettingsFile(), QSettings::IniFormat);
-        return settings.value("USB").toString();
-    }
-
     void Start()
     {
         window.reset();
@@ -90,19 +74,31 @@ protected:
         window = std::make_unique<CRamvikDlg>();
     }
 
-    template <typename Widget> Widget* Find(const char* name) const
+    template <typename Widget = QWidget> Widget* Find(const char* name) const
     {
         auto* widget = window->findChild<Widget*>(name);
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-
-    void Click(const char* name)
+    void Click(const char* name, int times = 1)
     {
-        QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
     }
-
-    // The messages whose text starts with the given words.
+    bool Checked(const char* name) const { return Find<QCheckBox>(name)->isChecked(); }
+    QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
+    // Picks a box type the way a user does: the selector's activation.
+    void ChooseBoxType(int index)
+    {
+        auto* combo = Find<QComboBox>("boxTypeCombo");
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void Show()
+    {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
     int CountMessages(const QString& start) const
     {
         int n = 0;
@@ -111,11 +107,9 @@ protected:
         return n;
     }
 
-    QTemporaryDir configDir;
-    QString configHome;
+    QTemporaryDir configDir, dataDir;
+    QString configHome, rootPath, projects;
     int configFolders = 0;
-    QTemporaryDir dataDir;
-    QString rootPath;
     QByteArray oldConfigHome;
     std::vector<Message> messages;
     // Plain messages ignore the answer; the unsaved-changes question gets
@@ -127,4 +121,16 @@ protected:
         return answer;
     } };
     std::unique_ptr<CRamvikDlg> window;
+};
+
+// The settings live in the registry on Windows.
+class FilesTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+#ifdef Q_OS_WIN
+        GTEST_SKIP() << "the settings live in the registry there";
+#endif
+        AppTest::SetUp();
+    }
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 
 namespace {
@@ -68,7 +69,7 @@ TEST(BoxTable, PointLimitsAndEmptyPairs)
 {
     struct Case {
         int crPoints, turboPoints, crPlaced, turboPlaced;
-    } cases[] = { { 61, 62, 61, 62 }, { 62, 63, 62, 63 }, { 63, 64, 62, 63 }, { 80, 90, 62, 63 } };
+    } cases[] = { { 62, 63, 62, 63 }, { 80, 90, 62, 63 } };
     for (const Case& c : cases) {
         ProjectState project;
         project.SetBoxType(2);
@@ -115,19 +116,6 @@ TEST(BoxTable, BoxTypeCellAndNegativeDifferences)
     EXPECT_EQ(SentFrame(table, 256 + 153), "#0409-051;");
 }
 
-TEST(BoxTable, CurveCountsInterpolatesAndHoldsAtTheEnds)
-{
-    CPunt* curve = new CPunt(1.0, 2.0);
-    curve = curve->Add(3.0, 4.0);
-    struct Case {
-        double v, counts;
-    } cases[] = { { 1.0, 102 }, { 2.0, 153 }, { 3.0, 204 }, { 0.5, 102 }, { 4.0, 204 } };
-    for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(CurveCounts(c.v, curve), c.counts) << c.v;
-    EXPECT_EQ(CurveCounts(1.0, nullptr), 0.0);
-    delete curve;
-}
-
 TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
 {
     struct Case {
@@ -137,23 +125,17 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
     } cases[] = {
         { "CR output", [](ProjectState& p) { p.crCurve->Add(2.0, 5.2); },
             "CR point 3: output 5.2 V" },
-        { "CR input", [](ProjectState& p) { p.crCurve = p.crCurve->Add(-0.5, 0.0); },
-            "CR point 1: input -0.5 V" },
         { "TURBO output",
             [](ProjectState& p) {
                 p.SetBoxType(2);
                 p.turboCurve->Add(2.0, -1.0);
             },
             "TURBO point 2: output -1 V" },
-        { "start", [](ProjectState& p) { p.startVoltage = -0.1; },
-            "Start voltage -0.1 V lies outside" },
         { "stop", [](ProjectState& p) { p.stopVoltage = 5.5; }, "Stop voltage 5.5 V lies outside" },
         { "start above stop", [](ProjectState& p) { p.startVoltage = 3.0, p.stopVoltage = 2.0; },
             "Start voltage 3 V lies above the stop voltage 2 V" },
         { "delay too long", [](ProjectState& p) { p.curveDelay = 520; },
             "Curve delay 520 lies outside 0 to 500" },
-        { "delay negative", [](ProjectState& p) { p.curveDelay = -20; },
-            "Curve delay -20 lies outside" },
         { "delay step", [](ProjectState& p) { p.curveDelay = 30; },
             "Curve delay 30 is not a multiple of 20" },
         { "start delay", [](ProjectState& p) { p.startDelayMin = 4, p.startDelaySec = 1; },
@@ -201,4 +183,44 @@ TEST(BoxRefusals, AcceptsEveryLimitAndListsEveryReason)
     bad.curveDelay = 7;
     bad.startDelayMin = 9;
     EXPECT_EQ(BoxRefusals(bad).size(), 4u); // start range, start above stop, delay, start delay
+}
+
+TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
+{
+    struct Case {
+        bool rounded;
+        int cell;
+        double value;
+        const char* frame;
+    } cases[] = {
+        { true, 253, 76.5, "#02530077;" }, // printf("%.0f") would give 0076
+        { true, 20, 4.6, "#00200005;" },
+        { true, 20, 4.4, "#00200004;" },
+        { true, 3, 74.99999999999999, "#00030075;" },
+        { true, 10, -2.5, "#0010-003;" },
+        { true, 1, std::numeric_limits<double>::quiet_NaN(), "#00010000;" },
+        { true, 1, 1e300, "#00012147483647;" },
+        { false, 300, 4.6, "#03000004;" },
+        { false, 300, -5.0, "#0300-005;" },
+        { false, 300, -2.7, "#0300-002;" },
+        { false, 300, -0.9, "#03000000;" },
+        { false, 300, -1000, "#0300-1000;" },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(
+            c.rounded ? RoundedWriteFrame(c.cell, c.value) : TruncatedWriteFrame(c.cell, c.value),
+            c.frame)
+            << c.value;
+    EXPECT_EQ(ReadFrame(255), "%02550000;");
+}
+
+TEST(Frames, AnswersReadAsLeadingIntegers)
+{
+    struct Case {
+        const char* answer;
+        int value;
+    } cases[] = { { "0213", 213 }, { "ABCD", 0 }, { "-005", -5 }, { " 12x", 12 }, { "+7  ", 7 },
+        { "", 0 }, { "-", 0 } };
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseAnswer(c.answer), c.value) << c.answer;
 }

@@ -1,52 +1,30 @@
 // Transfers end to end over a pseudo-terminal: the serial link as Ramvik uses
 // it with --port, against ramvik-boxsim in its own process.
-#include "BoxsimProcess.h"
-#include "LinkTestSupport.h"
-#include "TransferDoubles.h"
+#include "BoxTestSupport.h"
 
 #include <ProjectFile.h>
 #include <Protocol.h>
 #include <SerialLink.h>
 
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
-#include <future>
+#include <fstream>
+#include <map>
 
 namespace {
 
-// Runs a transfer on a worker, as the dialogs do, and fails the test instead
-// of waiting for ever when it hangs.
-template <typename Transfer> TransferOutcome RunWithDeadline(Transfer& transfer)
+std::function<std::unique_ptr<Link>()> LinkTo(const BoxsimProcess& box)
 {
-    auto running = std::async(std::launch::async, [&transfer] { return transfer.Run(); });
-    if (running.wait_for(std::chrono::seconds(20)) != std::future_status::ready)
-        ADD_FAILURE() << "the transfer hangs";
-    return running.get();
+    return [path = box.path] { return std::make_unique<SerialLink>(path); };
 }
 
-std::unique_ptr<SerialLink> LinkTo(const BoxsimProcess& box)
+std::map<int, int> CellsIn(const QString& file)
 {
-    return std::make_unique<SerialLink>(box.path);
-}
-
-void WriteThenRead(const BoxsimProcess& box, const ProjectState& project)
-{
-    RecordingObserver writing;
-    WriteTransfer write(project, LinkTo(box), writing, NoWait);
-    ASSERT_EQ(RunWithDeadline(write), TransferOutcome::Completed)
-        << ::testing::PrintToString(writing.messages);
-    EXPECT_EQ(writing.progress, 767);
-
-    ProjectState current;
-    current.fileName = "mine.rmvp";
-    RecordingObserver reading;
-    ReadTransfer read(current, LinkTo(box), reading, NoWait);
-    ASSERT_EQ(RunWithDeadline(read), TransferOutcome::Completed)
-        << ::testing::PrintToString(reading.messages);
-    std::unique_ptr<ProjectState> back = read.TakeProject();
-    ASSERT_TRUE(back);
-    linktest::ExpectReadBack(*back, project);
-    EXPECT_EQ(back->fileName, "mine.rmvp");
+    std::map<int, int> cells;
+    std::ifstream in(file.toStdString());
+    for (int cell, value; in >> cell >> value;)
+        cells[cell] = value;
+    return cells;
 }
 
 TEST(PtyTransfer, WriteThenReadGivesBackTheProject)
@@ -55,19 +33,45 @@ TEST(PtyTransfer, WriteThenReadGivesBackTheProject)
     BoxsimProcess turboBox({ "--id", "213" });
     ASSERT_FALSE(crBox.path.isEmpty());
     ASSERT_FALSE(turboBox.path.isEmpty());
-
     std::mt19937 random(1206);
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 9; ++i) {
         const int boxType = i % 3;
         ProjectState project;
         if (i < 3)
             project.SetBoxType(boxType); // the default project
         else
-            linktest::RandomBoxProject(project, boxType, random);
+            RandomBoxProject(project, boxType, random);
         SCOPED_TRACE("project " + std::to_string(i) + ", box type " + std::to_string(boxType));
-        ASSERT_TRUE(BoxRefusals(project).empty());
-        WriteThenRead(boxType == 2 ? turboBox : crBox, project);
+        WriteThenRead(LinkTo(boxType == 2 ? turboBox : crBox), project);
     }
+}
+
+TEST(PtyTransfer, TheToolSavesOnSigtermAndLoadsWhatItSaved)
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("saved"), loaded = dir.filePath("loaded");
+    std::ofstream(loaded.toStdString()) << "767 5\n\n252 100\n";
+    ProjectState project;
+    project.curveDelay = 340;
+    {
+        BoxsimProcess box({ "--id", "132", "--load", loaded, "--save", saved });
+        ASSERT_FALSE(box.path.isEmpty());
+        RecordingObserver observer;
+        WriteTransfer write(project, LinkTo(box)(), observer, NoWait);
+        ASSERT_EQ(RunWithDeadline(write), TransferOutcome::Completed);
+        EXPECT_EQ(box.Stop(), 0);
+    }
+    std::map<int, int> cells = CellsIn(saved);
+    EXPECT_EQ(cells.size(), 768u);
+    EXPECT_EQ(cells[255], 132);
+    EXPECT_EQ(cells[252], 170);
+    EXPECT_EQ(cells[767], 5); // loaded, never written
+    BoxsimProcess box({ "--id", "132", "--load", saved });
+    RecordingObserver observer;
+    const ProjectState current;
+    ReadTransfer read(current, LinkTo(box)(), observer, NoWait);
+    ASSERT_EQ(RunWithDeadline(read), TransferOutcome::Completed);
+    EXPECT_EQ(read.TakeProject()->curveDelay, 340);
 }
 
 TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
@@ -77,8 +81,7 @@ TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
         const char* fault;
         TransferOutcome outcome;
         int progress; // -1: never moved
-    };
-    const Case cases[] = {
+    } cases[] = {
         { false, "short@0", TransferOutcome::HandshakeFailed, -1 },
         { false, "silent@255", TransferOutcome::HandshakeFailed, -1 },
         { false, "hangup@0", TransferOutcome::HandshakeFailed, -1 },
@@ -101,11 +104,11 @@ TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
         RecordingObserver observer;
         TransferOutcome outcome;
         if (c.read) {
-            ReadTransfer read(project, LinkTo(box), observer, NoWait);
+            ReadTransfer read(project, LinkTo(box)(), observer, NoWait);
             outcome = RunWithDeadline(read);
             EXPECT_FALSE(read.TakeProject());
         } else {
-            WriteTransfer write(project, LinkTo(box), observer, NoWait);
+            WriteTransfer write(project, LinkTo(box)(), observer, NoWait);
             outcome = RunWithDeadline(write);
         }
         EXPECT_EQ(outcome, c.outcome);
@@ -113,20 +116,19 @@ TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
         EXPECT_EQ(observer.progress, c.progress);
         EXPECT_EQ(observer.finishedCalls, 1);
         EXPECT_EQ(WriteProjectText(project), before);
+        EXPECT_EQ(box.Stop(), 0); // the tool outlives its faults
     }
 }
 
-TEST(PtyTransfer, APseudoTerminalOpensWithoutModemLines)
+TEST(PtyTransfer, TheToolRefusesABadCommandLine)
 {
-    BoxsimProcess box({});
-    ASSERT_FALSE(box.path.isEmpty());
-    SerialLink link(box.path);
-    ASSERT_TRUE(link.Open());
-    EXPECT_TRUE(link.SetDtr(true)); // skipped: there is no line to raise
-    EXPECT_TRUE(link.SetDtr(false));
-    EXPECT_FALSE(link.LowLatency()); // not a USB converter
-    link.Close();
-    EXPECT_FALSE(link.SetDtr(true)); // closed
+    for (const QStringList& args :
+        { QStringList { "--fault", "loud@3" }, QStringList { "--fault", "short@768" },
+            QStringList { "--id" }, QStringList { "--bogus" } }) {
+        BoxsimProcess box(args);
+        EXPECT_EQ(box.path, "") << args.join(' ').toStdString();
+        EXPECT_EQ(box.Stop(), 2) << args.join(' ').toStdString();
+    }
 }
 
 } // namespace

@@ -3,9 +3,8 @@
 // the PC writes goes to the box, and a read takes the box's answers, returning
 // at once with what is there (a simulated time-out costs no time).
 //
-// Tests steer it through the FakeFt_ functions: which box is attached, its
-// faults, and library calls that fail the way a converter pulled from its
-// socket fails.
+// Tests steer it through the FakeFt_ functions: which box is attached and
+// its faults.
 
 #include <BoxSimulator.h>
 
@@ -36,11 +35,8 @@ struct Device {
     bool open = false;
     bool hungUp = false;
     std::string answers; // from the box, not yet read
-    std::string failing; // a function name that fails from now on
     unsigned char latencyMs = 16;
     unsigned char lowestLatencyMs = 16;
-    bool dtr = false;
-    int opens = 0;
 };
 
 Device& TheDevice()
@@ -55,16 +51,14 @@ Handle TheHandle()
     return &TheDevice();
 }
 
-// Checks the handle and whether the test made this function fail.
-Status Check(Handle handle, const char* function)
+// Checks the handle and that the device is open.
+Status Check(Handle handle)
 {
     Device& d = TheDevice();
     if (handle != TheHandle())
         return invalidHandle;
     if (!d.open)
         return deviceNotOpened;
-    if (d.failing == function)
-        return ioError;
     return ok;
 }
 
@@ -84,14 +78,13 @@ FAKE_EXPORT Status FT_OpenEx(void* arg, std::uint32_t flags, Handle* handle)
     std::lock_guard<std::mutex> lock(d.mutex);
     *handle = nullptr;
     if (flags != openByDescription
-        || std::strcmp(static_cast<const char*>(arg), "USB <-> Serial") != 0 || !d.present || d.open
-        || d.failing == "FT_OpenEx")
+        || std::strcmp(static_cast<const char*>(arg), "USB <-> Serial") != 0 || !d.present
+        || d.open)
         return deviceNotFound;
     d.open = true;
     d.hungUp = false;
     d.answers.clear();
     d.box->ResetFraming();
-    ++d.opens;
     *handle = TheHandle();
     return ok;
 }
@@ -105,7 +98,7 @@ FAKE_EXPORT Status FT_Close(Handle handle)
 {
     Device& d = TheDevice();
     std::lock_guard<std::mutex> lock(d.mutex);
-    const Status status = Check(handle, "FT_Close");
+    const Status status = Check(handle);
     d.open = false;
     return status;
 }
@@ -116,7 +109,7 @@ FAKE_EXPORT Status FT_Write(
     Device& d = TheDevice();
     std::lock_guard<std::mutex> lock(d.mutex);
     *written = 0;
-    if (Status status = Check(handle, "FT_Write"))
+    if (Status status = Check(handle))
         return status;
     if (d.hungUp)
         return ioError;
@@ -132,7 +125,7 @@ FAKE_EXPORT Status FT_Read(Handle handle, void* buffer, std::uint32_t count, std
     Device& d = TheDevice();
     std::lock_guard<std::mutex> lock(d.mutex);
     *read = 0;
-    if (Status status = Check(handle, "FT_Read"))
+    if (Status status = Check(handle))
         return status;
     if (d.hungUp)
         return ioError;
@@ -147,7 +140,7 @@ FAKE_EXPORT Status FT_Read(Handle handle, void* buffer, std::uint32_t count, std
 FAKE_EXPORT Status FT_ResetDevice(Handle handle)
 {
     std::lock_guard<std::mutex> lock(TheDevice().mutex);
-    return Check(handle, "FT_ResetDevice");
+    return Check(handle);
 }
 #endif
 
@@ -155,7 +148,7 @@ FAKE_EXPORT Status FT_Purge(Handle handle, std::uint32_t)
 {
     Device& d = TheDevice();
     std::lock_guard<std::mutex> lock(d.mutex);
-    if (Status status = Check(handle, "FT_Purge"))
+    if (Status status = Check(handle))
         return status;
     d.answers.clear();
     return ok;
@@ -164,7 +157,7 @@ FAKE_EXPORT Status FT_Purge(Handle handle, std::uint32_t)
 FAKE_EXPORT Status FT_SetTimeouts(Handle handle, std::uint32_t, std::uint32_t)
 {
     std::lock_guard<std::mutex> lock(TheDevice().mutex);
-    return Check(handle, "FT_SetTimeouts");
+    return Check(handle);
 }
 
 FAKE_EXPORT Status FT_GetQueueStatus(Handle handle, std::uint32_t* received)
@@ -172,7 +165,7 @@ FAKE_EXPORT Status FT_GetQueueStatus(Handle handle, std::uint32_t* received)
     Device& d = TheDevice();
     std::lock_guard<std::mutex> lock(d.mutex);
     *received = static_cast<std::uint32_t>(d.answers.size());
-    return Check(handle, "FT_GetQueueStatus");
+    return Check(handle);
 }
 
 FAKE_EXPORT Status FT_SetBaudRate(Handle handle, std::uint32_t baud)
@@ -180,7 +173,7 @@ FAKE_EXPORT Status FT_SetBaudRate(Handle handle, std::uint32_t baud)
     std::lock_guard<std::mutex> lock(TheDevice().mutex);
     if (baud != 19200)
         return ioError; // the box talks at 19200 only
-    return Check(handle, "FT_SetBaudRate");
+    return Check(handle);
 }
 
 FAKE_EXPORT Status FT_SetDataCharacteristics(
@@ -189,34 +182,26 @@ FAKE_EXPORT Status FT_SetDataCharacteristics(
     std::lock_guard<std::mutex> lock(TheDevice().mutex);
     if (bits != 8 || stopBits != 0 || parity != 0)
         return ioError;
-    return Check(handle, "FT_SetDataCharacteristics");
+    return Check(handle);
 }
 
 FAKE_EXPORT Status FT_SetFlowControl(Handle handle, unsigned short, unsigned char, unsigned char)
 {
     std::lock_guard<std::mutex> lock(TheDevice().mutex);
-    return Check(handle, "FT_SetFlowControl");
+    return Check(handle);
 }
 
 FAKE_EXPORT Status FT_SetDtr(Handle handle)
 {
-    Device& d = TheDevice();
-    std::lock_guard<std::mutex> lock(d.mutex);
-    if (Status status = Check(handle, "FT_SetDtr"))
-        return status;
-    d.dtr = true;
-    return ok;
+    std::lock_guard<std::mutex> lock(TheDevice().mutex);
+    return Check(handle);
 }
 
 #ifndef FAKE_FTD2XX_PARTIAL
 FAKE_EXPORT Status FT_ClrDtr(Handle handle)
 {
-    Device& d = TheDevice();
-    std::lock_guard<std::mutex> lock(d.mutex);
-    if (Status status = Check(handle, "FT_ClrDtr"))
-        return status;
-    d.dtr = false;
-    return ok;
+    std::lock_guard<std::mutex> lock(TheDevice().mutex);
+    return Check(handle);
 }
 #endif
 
@@ -224,7 +209,7 @@ FAKE_EXPORT Status FT_SetLatencyTimer(Handle handle, unsigned char ms)
 {
     Device& d = TheDevice();
     std::lock_guard<std::mutex> lock(d.mutex);
-    if (Status status = Check(handle, "FT_SetLatencyTimer"))
+    if (Status status = Check(handle))
         return status;
     d.latencyMs = ms;
     d.lowestLatencyMs = std::min(d.lowestLatencyMs, ms);
@@ -236,12 +221,12 @@ FAKE_EXPORT Status FT_GetLatencyTimer(Handle handle, unsigned char* ms)
     Device& d = TheDevice();
     std::lock_guard<std::mutex> lock(d.mutex);
     *ms = d.latencyMs;
-    return Check(handle, "FT_GetLatencyTimer");
+    return Check(handle);
 }
 
 // --- for the tests -------------------------------------------------------
 
-// A fresh box with this identification, attached, with no failing function.
+// A fresh box with this identification, attached.
 FAKE_EXPORT void FakeFt_Reset(int identification)
 {
     Device& d = TheDevice();
@@ -251,10 +236,7 @@ FAKE_EXPORT void FakeFt_Reset(int identification)
     d.open = false;
     d.hungUp = false;
     d.answers.clear();
-    d.failing.clear();
     d.latencyMs = d.lowestLatencyMs = 16;
-    d.dtr = false;
-    d.opens = 0;
 }
 
 FAKE_EXPORT void FakeFt_SetPresent(int present)
@@ -274,23 +256,10 @@ FAKE_EXPORT int FakeFt_AddFault(const char* text)
     return 1;
 }
 
-// From now on the named function returns an I/O error ("" for none).
-FAKE_EXPORT void FakeFt_Fail(const char* function)
-{
-    std::lock_guard<std::mutex> lock(TheDevice().mutex);
-    TheDevice().failing = function;
-}
-
 FAKE_EXPORT int FakeFt_Cell(int cell)
 {
     std::lock_guard<std::mutex> lock(TheDevice().mutex);
     return TheDevice().box->Cell(cell);
-}
-
-FAKE_EXPORT void FakeFt_SetCell(int cell, int value)
-{
-    std::lock_guard<std::mutex> lock(TheDevice().mutex);
-    TheDevice().box->SetCell(cell, value);
 }
 
 // 1 while the device is open.

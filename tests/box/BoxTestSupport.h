@@ -1,0 +1,200 @@
+#pragma once
+
+// Shared by the box tests: an observer that records what a transfer reports,
+// a link wrapper that injects device failures, random projects the box can
+// hold, write-then-read with a deadline, and ramvik-boxsim as a child process.
+
+#include "CurveTestSupport.h"
+#include <BoxTable.h>
+#include <Link.h>
+#include <ProjectState.h>
+#include <Transfer.h>
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <future>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+struct RecordingObserver : TransferObserver {
+    void Progress(int position) override { Note(), progress = position; }
+    void Message(const std::string& text) override { Note(), messages.push_back(text); }
+    void EnableClose() override
+    {
+        Note();
+        closeAt = closeEnabled ? closeAt : progress;
+        closeEnabled = true;
+    }
+    void CloseDialog() override { Note(), dialogClosed = true; }
+    void Finished(TransferOutcome result) override { Note(), outcome = result, ++finishedCalls; }
+    void Note() { afterFinished |= finishedCalls > 0; }
+
+    int progress = -1; // -1: never moved
+    int closeAt = -1; // the progress when Close was first enabled
+    std::vector<std::string> messages;
+    bool closeEnabled = false, dialogClosed = false, afterFinished = false;
+    int finishedCalls = 0;
+    TransferOutcome outcome = TransferOutcome::Completed;
+};
+
+// Device failures a box cannot cause by itself. Frames count from 0: 0..2
+// are the handshake, then the data.
+struct LinkFaults {
+    bool failOpen = false;
+    int failWriteAtFrame = -1;
+    int failReadAtFrame = -1; // the read call of that frame fails outright
+    bool failPurgeAfterFrames = false; // purges fail once a frame went out
+    bool failDtrDrop = false;
+};
+
+// Wraps a link, injects LinkFaults and tells whether it was left open.
+class FaultyLink : public Link {
+public:
+    FaultyLink(std::unique_ptr<Link> inner_, LinkFaults faults_, bool* leftOpen_)
+        : inner(std::move(inner_))
+        , faults(faults_)
+        , leftOpen(leftOpen_)
+    {
+    }
+    bool Open() override { return *leftOpen = !faults.failOpen && inner->Open(); }
+    bool SetLine(const LineSettings& l) override { return inner->SetLine(l); }
+    bool SetTimeouts(const Timeouts& t) override { return inner->SetTimeouts(t); }
+    bool SetDtr(bool raised) override
+    {
+        return inner->SetDtr(raised) && (raised || !faults.failDtrDrop);
+    }
+    bool Purge() override { return inner->Purge() && !(faults.failPurgeAfterFrames && frames > 0); }
+    bool SetFlowControlOff() override { return inner->SetFlowControlOff(); }
+    IoResult Write(const char* data, std::size_t size) override
+    {
+        if (size > 1) // the link opening writes single characters
+            current = frames++;
+        if (size > 1 && current == faults.failWriteAtFrame)
+            return { false, 0 };
+        return inner->Write(data, size);
+    }
+    IoResult Read(char* buffer, std::size_t size) override
+    {
+        IoResult result = inner->Read(buffer, size);
+        return current == faults.failReadAtFrame ? IoResult { false, 0 } : result;
+    }
+    void Close() override { inner->Close(), *leftOpen = false; }
+
+private:
+    std::unique_ptr<Link> inner;
+    LinkFaults faults;
+    bool* leftOpen;
+    int frames = 0, current = -1;
+};
+
+// The settle wait of the link opening, left out so tests run at once.
+inline void NoWait(std::chrono::milliseconds) { }
+
+// Runs a transfer on a worker, as the dialogs do; a hang fails the test.
+template <typename Transfer> TransferOutcome RunWithDeadline(Transfer& transfer)
+{
+    auto running = std::async(std::launch::async, [&transfer] { return transfer.Run(); });
+    if (running.wait_for(std::chrono::seconds(20)) != std::future_status::ready)
+        ADD_FAILURE() << "the transfer hangs";
+    return running.get();
+}
+
+// A project the box can hold, on the box's grid (points in 20 mV steps,
+// voltages in 0.1 V steps, CR points between start and stop, which a read
+// puts back on the line of slope 1).
+inline void RandomBoxProject(ProjectState& project, int boxType, std::mt19937& random)
+{
+    auto pick
+        = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    project.SetBoxType(boxType);
+    const int start = pick(0, 50), stop = pick(start, 50), delay = pick(0, 240);
+    project.startVoltage = start / 10.0;
+    project.stopVoltage = stop / 10.0;
+    project.curveDelay = 20 * pick(0, 25);
+    project.startDelayMin = delay / 60;
+    project.startDelaySec = delay % 60;
+    project.ResetCrCurve();
+    for (int i = pick(0, 58); i > 0; --i)
+        project.crCurve
+            = project.crCurve->Add(pick(5 * start, 5 * stop) / 50.0, pick(0, 250) / 50.0);
+    project.ResetTurboCurve();
+    for (int i = pick(0, 61); i > 0; --i)
+        project.turboCurve = project.turboCurve->Add(pick(1, 250) / 50.0, pick(0, 250) / 50.0);
+    project.crCurve->Add(project.startVoltage, project.startVoltage);
+    project.crCurve->Add(project.stopVoltage, project.stopVoltage);
+}
+
+// Writes the project through one link, reads it back through another into a
+// different project, and checks what the read gives back and what it keeps.
+inline void WriteThenRead(
+    const std::function<std::unique_ptr<Link>()>& link, const ProjectState& project)
+{
+    ASSERT_TRUE(BoxRefusals(project).empty());
+    RecordingObserver writing;
+    WriteTransfer write(project, link(), writing, NoWait);
+    ASSERT_EQ(RunWithDeadline(write), TransferOutcome::Completed)
+        << testing::PrintToString(writing.messages);
+    EXPECT_EQ(writing.progress, 767);
+
+    ProjectState current;
+    current.SetBoxType(project.boxType == 0 ? 2 : 0);
+    current.fileName = "mine.rmvp";
+    current.ChooseDifferenceView();
+    RecordingObserver reading;
+    ReadTransfer read(current, link(), reading, NoWait);
+    ASSERT_EQ(RunWithDeadline(read), TransferOutcome::Completed)
+        << testing::PrintToString(reading.messages);
+    std::unique_ptr<ProjectState> back = read.TakeProject();
+    ASSERT_TRUE(back);
+    EXPECT_FALSE(read.TakeProject()); // handed over once
+    EXPECT_EQ(back->boxType, project.boxType);
+    EXPECT_EQ(back->turboEnabled, project.turboEnabled);
+    EXPECT_EQ(back->oneInput, project.oneInput);
+    EXPECT_EQ(back->twoInputs, project.twoInputs);
+    EXPECT_EQ(back->curveDelay, project.curveDelay);
+    EXPECT_EQ(back->startVoltage, project.startVoltage);
+    EXPECT_EQ(back->stopVoltage, project.stopVoltage);
+    EXPECT_EQ(back->startDelayMin, project.startDelayMin);
+    EXPECT_EQ(back->startDelaySec, project.startDelaySec);
+    EXPECT_EQ(PointsOf(back->crCurve), PointsOf(project.crCurve));
+    const Points turbo
+        = project.boxType == 2 ? PointsOf(project.turboCurve) : Points { { 0, 0 }, { 5, 5 } };
+    EXPECT_EQ(PointsOf(back->turboCurve), turbo);
+    // what a read does not set stays as the window had it
+    EXPECT_EQ(back->fileName, "mine.rmvp");
+    EXPECT_EQ(back->differenceView, current.differenceView);
+}
+
+// ramvik-boxsim with its options; its pseudo-terminal's path is the first
+// line it prints (empty when it did not start).
+class BoxsimProcess {
+public:
+    explicit BoxsimProcess(const QStringList& options)
+    {
+        process.start(QStringLiteral(BOXSIM_PATH), options);
+        if (!process.waitForStarted(5000))
+            return;
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) { }
+        path = QString::fromLocal8Bit(process.readLine()).trimmed();
+    }
+    ~BoxsimProcess() { Stop(); }
+
+    // SIGTERM; the exit code, or -1 after a crash.
+    int Stop()
+    {
+        process.terminate();
+        if (!process.waitForFinished(5000))
+            process.kill(), process.waitForFinished(5000);
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QString path;
+
+private:
+    QProcess process;
+};

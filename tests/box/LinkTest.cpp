@@ -1,0 +1,194 @@
+// The vendor-library link through the stand-in library (tests/fakeftd2xx),
+// the in-process box, and how a link is chosen.
+#include "BoxTestSupport.h"
+
+#include <BoxSimulator.h>
+#include <D2xxLibrary.h>
+#include <D2xxLink.h>
+#include <DemoLink.h>
+#include <LinkFactory.h>
+#include <PortFinder.h>
+#include <Protocol.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+#include <QTemporaryDir>
+
+namespace {
+
+// The stand-in library's own controls, looked up in the loaded copy.
+struct FakeVendorLibrary {
+    template <typename Fn> Fn Get(const char* name)
+    {
+        auto fn = reinterpret_cast<Fn>(library.resolve(name));
+        EXPECT_NE(fn, nullptr) << name;
+        return fn;
+    }
+    QLibrary library { QStringLiteral(FAKE_FTD2XX_FULL) };
+    void (*Reset)(int) = Get<void (*)(int)>("FakeFt_Reset");
+    int (*AddFault)(const char*) = Get<int (*)(const char*)>("FakeFt_AddFault");
+    void (*SetPresent)(int) = Get<void (*)(int)>("FakeFt_SetPresent");
+    int (*Cell)(int) = Get<int (*)(int)>("FakeFt_Cell");
+    int (*IsOpen)() = Get<int (*)()>("FakeFt_IsOpen");
+    int (*LatencyMs)() = Get<int (*)()>("FakeFt_LatencyMs");
+    int (*LowestLatencyMs)() = Get<int (*)()>("FakeFt_LowestLatencyMs");
+};
+
+std::shared_ptr<const D2xxLibrary> BindFake()
+{
+    D2xxLibrary::Binding binding = D2xxLibrary::Bind(QStringLiteral(FAKE_FTD2XX_FULL), true);
+    EXPECT_TRUE(binding.message.isEmpty()) << binding.message.toStdString();
+    return binding.library;
+}
+
+TEST(D2xxLibrary, StartUpCheckMessages)
+{
+    const QString missing = QStringLiteral("/nonexistent/libftd2xx.so");
+    struct Case {
+        QString file;
+        bool serialLinkServes;
+        QString message;
+        bool bound;
+    } cases[] = {
+        { missing, true, QString(), false }, // Linux, macOS: the serial port serves
+        { missing, false, "Error: Can't Load " + missing, false },
+        { FAKE_FTD2XX_PARTIAL, true, "Error: Can't Find FT_ResetDevice", false },
+        { FAKE_FTD2XX_FULL, true, QString(), true },
+    };
+    for (const Case& c : cases) {
+        D2xxLibrary::Binding binding = D2xxLibrary::Bind(c.file, c.serialLinkServes);
+        EXPECT_EQ(binding.message, c.message) << c.file.toStdString();
+        EXPECT_EQ(binding.library != nullptr, c.bound) << c.file.toStdString();
+    }
+}
+
+TEST(D2xxLink, WritesAndReadsAProjectThroughTheVendorLibrary)
+{
+    FakeVendorLibrary fake;
+    auto library = BindFake();
+    ASSERT_TRUE(library);
+    std::mt19937 random(5);
+    for (int boxType : { 0, 1, 2 }) {
+        SCOPED_TRACE(boxType);
+        fake.Reset(boxType == 2 ? 213 : 132);
+        ProjectState project;
+        RandomBoxProject(project, boxType, random);
+        WriteThenRead([&] { return std::make_unique<D2xxLink>(library); }, project);
+        EXPECT_EQ(fake.Cell(252), static_cast<int>(ComputeBoxTable(project)[252]));
+        // the latency timer was lowered for the transfers and put back
+        EXPECT_EQ(fake.LowestLatencyMs(), D2xxLink::kTransferLatencyMs);
+        EXPECT_EQ(fake.LatencyMs(), 16);
+        EXPECT_EQ(fake.IsOpen(), 0);
+    }
+}
+
+TEST(D2xxLink, ConverterFaultsEndWithTheirMessage)
+{
+    FakeVendorLibrary fake;
+    auto library = BindFake();
+    ASSERT_TRUE(library);
+    struct Case {
+        const char* fault; // a box fault, or "absent" for no converter
+        const char* message;
+        TransferOutcome outcome;
+    } cases[] = {
+        { "absent", kNoDeviceMessage, TransferOutcome::NotOpened },
+        { "hangup@255", kCheckConnectionMessage, TransferOutcome::HandshakeFailed },
+        { "short@0", kCheckConnectionMessage, TransferOutcome::HandshakeFailed },
+        { "hangup@300", kCheckConnectionMessage, TransferOutcome::DataFailed },
+        { "silent@766", kCheckConnectionMessage, TransferOutcome::DataFailed },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        fake.Reset(132);
+        if (std::string(c.fault) == "absent")
+            fake.SetPresent(0);
+        else
+            ASSERT_TRUE(fake.AddFault(c.fault));
+        ProjectState project;
+        RecordingObserver observer;
+        WriteTransfer write(project, std::make_unique<D2xxLink>(library), observer, NoWait);
+        EXPECT_EQ(write.Run(), c.outcome);
+        EXPECT_EQ(observer.messages, std::vector<std::string> { c.message });
+        EXPECT_EQ(observer.finishedCalls, 1);
+        EXPECT_EQ(fake.IsOpen(), 0);
+        EXPECT_EQ(fake.LatencyMs(), 16);
+    }
+}
+
+TEST(DemoLink, RandomProjectsOfEveryBoxTypeComeBack)
+{
+    std::mt19937 random(20261206);
+    for (int i = 0; i < 60; ++i) {
+        ProjectState project;
+        RandomBoxProject(project, i % 3, random);
+        auto box = std::make_shared<BoxSimulator>(project.boxType == 2 ? 213 : 132);
+        SCOPED_TRACE("random project " + std::to_string(i));
+        WriteThenRead([&] { return std::make_unique<DemoLink>(box); }, project);
+    }
+}
+
+TEST(LinkChoice, OptionsComeFirstThenTheVendorLibraryThenTheProductString)
+{
+    const auto box = std::make_shared<BoxSimulator>();
+    FakeVendorLibrary fake;
+    const auto vendor = BindFake();
+    ASSERT_TRUE(vendor);
+    struct Case {
+        std::shared_ptr<BoxSimulator> demoBox;
+        QString port;
+        std::shared_ptr<const D2xxLibrary> library;
+        LinkKind kind;
+    } cases[] = {
+        { box, "/dev/ttyUSB0", vendor, LinkKind::Demo },
+        { nullptr, "/dev/ttyUSB0", vendor, LinkKind::SerialPath },
+        { nullptr, QString(), vendor, LinkKind::Vendor },
+        { nullptr, QString(), nullptr, LinkKind::SerialByProduct },
+    };
+    for (const Case& c : cases) {
+        LinkChoice choice;
+        choice.demoBox = c.demoBox;
+        choice.port = c.port;
+        choice.vendorLibrary = c.library;
+        EXPECT_EQ(ChooseLinkKind(choice), c.kind);
+        EXPECT_TRUE(MakeLink(choice));
+    }
+    // No converter for the vendor library (the kernel's driver holds it):
+    // the serial port by product string is tried instead.
+    LinkChoice choice;
+    choice.vendorLibrary = vendor;
+    fake.Reset(132);
+    fake.SetPresent(0);
+    std::unique_ptr<Link> link = MakeLink(choice);
+    link->Open();
+    EXPECT_EQ(fake.IsOpen(), 0);
+    link->Close();
+}
+
+// A sysfs tree as Linux lays it out: the tty's class entry links to its
+// device; the USB device directory with the `product` file lies above it.
+TEST(PortFinder, FindsTheConverterByTheProductFileJustAboveTheTty)
+{
+    QTemporaryDir dir;
+    auto addTty = [&](const QString& name, const QString& usbDevice, const QString& below,
+                      const char* product) {
+        const QString usbDir = dir.path() + "/devices/" + usbDevice;
+        QDir().mkpath(usbDir + "/" + below);
+        QFile file(usbDir + "/product");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(product) + "\n");
+        QDir().mkpath(dir.path() + "/class/tty/" + name);
+        QFile::link(usbDir + "/" + below, dir.path() + "/class/tty/" + name + "/device");
+    };
+    QDir().mkpath(dir.path() + "/class/tty/tty0"); // a virtual terminal: no device
+    addTty("ttyUSB0", "usb1/1-1", "1-1:1.0/ttyUSB0", "USB_-_Serial");
+    // a product file far above the tty belongs to something else
+    addTty("ttyS0", "platform/serial8250", "a/b/c/d/e/tty/ttyS0", "USB <-> Serial");
+    EXPECT_EQ(FindPortByProduct("USB <-> Serial", dir.path(), "/dev"), QString());
+    addTty("ttyACM0", "usb1/1-2", "1-2:1.0", "Some Modem");
+    addTty("ttyUSB1", "usb2/2-1", "2-1:1.0/ttyUSB1", "USB <-> Serial");
+    EXPECT_EQ(FindPortByProduct("USB <-> Serial", dir.path(), "/dev"), "/dev/ttyUSB1");
+}
+
+} // namespace

@@ -6,37 +6,26 @@
 
 namespace {
 
-TEST(GraphGeometry, ConvertsVoltsToPixelsByTruncation)
+// Ticks i = 0, 2, 5, 10 and the worked example VoltsToX(1.23) = 304.
+TEST(GraphGeometry, ConvertsVoltsAndPlacesTicksByTruncation)
 {
     GraphBench b;
     struct Case {
         double volts;
-        int x, y;
+        int tick, x, y;
     };
-    for (const Case& c : { Case { 0.0, 150, 560 }, Case { 5.0, 780, 40 }, Case { 2.5, 465, 300 },
-             Case { 1.23, 304, 432 } }) {
+    for (const Case& c : { Case { 0.0, 0, 150, 560 }, Case { 1.0, 2, 276, 456 },
+             Case { 2.5, 5, 465, 300 }, Case { 5.0, 10, 780, 40 }, Case { 1.23, -1, 304, 432 } }) {
         SCOPED_TRACE(c.volts);
         EXPECT_EQ(b.graph.VoltsToX(c.volts), c.x);
         EXPECT_EQ(b.graph.VoltsToY(c.volts), c.y);
+        if (c.tick >= 0) {
+            EXPECT_EQ(b.graph.TickX(c.tick), c.x);
+            EXPECT_EQ(b.graph.TickY(c.tick), c.y);
+        }
     }
-    EXPECT_DOUBLE_EQ(b.graph.XToVolts(465), 2.5);
-    EXPECT_DOUBLE_EQ(b.graph.YToVolts(300), 2.5);
     EXPECT_NEAR(b.graph.XToVolts(304), 1.2222, 1e-4);
-    // Nothing is clamped.
-    EXPECT_LT(b.graph.VoltsToX(-1.0), 150);
-    EXPECT_GT(b.graph.VoltsToY(-1.0), 560);
-    EXPECT_GT(b.graph.VoltsToX(6.0), 780);
-}
-
-TEST(GraphGeometry, PlacesTicksByStepCount)
-{
-    GraphBench b;
-    const std::vector<int> xs { 150, 213, 276, 339, 402, 465, 528, 591, 654, 717, 780 };
-    const std::vector<int> ys { 560, 508, 456, 404, 352, 300, 248, 196, 144, 92, 40 };
-    for (int i = 0; i <= 10; ++i) {
-        EXPECT_EQ(b.graph.TickX(i), xs[i]) << i;
-        EXPECT_EQ(b.graph.TickY(i), ys[i]) << i;
-    }
+    EXPECT_GT(b.graph.VoltsToX(6.0), 780); // nothing is clamped
 }
 
 TEST(GraphGeometry, NormalisesFrameAndRange)
@@ -48,24 +37,21 @@ TEST(GraphGeometry, NormalisesFrameAndRange)
     EXPECT_EQ(b.graph.frame.top, 10);
     EXPECT_EQ(b.graph.frame.right, 200);
     EXPECT_EQ(b.graph.frame.bottom, 50);
-
     struct Case {
-        int l, t, r, b;
-        int xMin, yMax, xMax, yMin;
-        double xStep, yStep;
+        int l, t, r, b, xMin, yMax, xMax, yMin;
+        double step;
     };
-    for (const Case& c : { Case { 0, 5, 5, 0, 0, 5, 5, 0, 1.0, 1.0 },
-             Case { 5, 0, 0, 5, 0, 5, 5, 0, 1.0, 1.0 }, Case { 0, 3, 3, 0, 0, 3, 3, 0, 0.0, 0.0 },
-             Case { -5, 10, 5, 0, -5, 10, 5, 0, 2.0, 2.0 } }) {
+    for (const Case& c : { Case { 5, 0, 0, 5, 0, 5, 5, 0, 1.0 },
+             Case { 0, 3, 3, 0, 0, 3, 3, 0, 0.0 }, Case { -5, 10, 5, 0, -5, 10, 5, 0, 2.0 } }) {
         b.graph.SetRange(c.l, c.t, c.r, c.b);
         EXPECT_EQ(b.graph.range.xMin, c.xMin);
         EXPECT_EQ(b.graph.range.yMax, c.yMax);
         EXPECT_EQ(b.graph.range.xMax, c.xMax);
         EXPECT_EQ(b.graph.range.yMin, c.yMin);
-        EXPECT_EQ(b.graph.xStep, c.xStep);
-        EXPECT_EQ(b.graph.yStep, c.yStep);
+        EXPECT_EQ(b.graph.xStep, c.step);
+        EXPECT_EQ(b.graph.yStep, c.step);
     }
-    EXPECT_EQ(b.repaints, 5);
+    EXPECT_EQ(b.repaints, 4);
 }
 
 TEST(GraphGeometry, EachViewSetsItsMarginsAndVerticalRange)
@@ -74,13 +60,11 @@ TEST(GraphGeometry, EachViewSetsItsMarginsAndVerticalRange)
     b.UseView(false);
     EXPECT_EQ(b.graph.marginTop, 150);
     EXPECT_EQ(b.graph.marginBottom, 150);
-    EXPECT_EQ(b.graph.range.yMax, 2);
     EXPECT_EQ(b.graph.yStep, 0.2);
     EXPECT_EQ(b.graph.VoltsToY(0.0), 440);
     EXPECT_EQ(b.graph.VoltsToY(2.0), 160);
     b.UseView(true);
     EXPECT_EQ(b.graph.marginTop, 30);
-    EXPECT_EQ(b.graph.range.yMax, 5);
     EXPECT_EQ(b.graph.yStep, 0.5);
     EXPECT_EQ(b.graph.VoltsToY(2.5), 300);
 }
@@ -94,9 +78,9 @@ TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
         int rangeTop, rangeRight;
         double step;
     };
-    for (const Case& c : { Case { { 100, 10, 160, 70 }, 5, 5, 0.5 },
-             Case { { 100, 10, 100, 10 }, 5, 5, 0.5 }, Case { { 100, 10, 790, 590 }, 0, 0, 0.0 },
-             Case { { 0, 0, 0, 0 }, 0, 0, 0.0 }, Case { { 100, 10, 790, 590 }, 5, 5, 1e-12 } }) {
+    for (const Case& c :
+        { Case { { 100, 10, 160, 70 }, 5, 5, 0.5 }, Case { { 100, 10, 100, 10 }, 5, 5, 0.5 },
+            Case { { 0, 0, 0, 0 }, 0, 0, 0.0 }, Case { { 100, 10, 790, 590 }, 5, 5, 1e-12 } }) {
         SCOPED_TRACE(c.frame.right);
         GraphBench b;
         b.graph.SetFrame(c.frame.left, c.frame.top, c.frame.right, c.frame.bottom);
@@ -104,7 +88,7 @@ TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
         b.graph.xStep = b.graph.yStep = c.step;
         for (bool io : { true, false }) {
             b.UseView(io);
-            for (int px : { INT_MIN, -1, 0, 130, 500, INT_MAX }) {
+            for (int px : { INT_MIN, -1, 130, INT_MAX }) {
                 b.graph.VoltsToX(px / 100.0);
                 b.graph.VoltsToY(px / 100.0);
                 b.graph.TickX(px);

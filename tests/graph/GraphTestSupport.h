@@ -2,18 +2,22 @@
 
 #include "CurveTestSupport.h"
 #include "Graph.h"
+#include "PrintLayout.h"
 #include "ProjectState.h"
 
 #include <QImage>
 #include <QPainter>
 
 #include <cmath>
-#include <utility>
-#include <vector>
+#include <ostream>
 
-// A graph set up as the main window sets it up, on a client area of
-// 800 x 600 pixels: frame (100, 10, 790, 590), both axes 0 to 5 V in steps
-// of 0.5 V.
+inline void PrintTo(const QPoint& point, std::ostream* os)
+{
+    *os << "(" << point.x() << ", " << point.y() << ")";
+}
+
+// A graph set up as the main window sets it up on a client area of 800 x 600:
+// frame (100, 10, 790, 590), both axes 0 to 5 V in steps of 0.5 V.
 struct GraphBench {
     ProjectState project;
     CGraph graph { &project };
@@ -24,12 +28,9 @@ struct GraphBench {
         graph.repaintRequest = [this] { ++repaints; };
         graph.SetFrame(100, 10, 790, 590);
         graph.SetRange(0, 5, 5, 0);
-        graph.xStep = 0.5;
-        graph.yStep = 0.5;
-        graph.xUnit = "V";
-        graph.yUnit = "V";
+        graph.xStep = graph.yStep = 0.5;
+        graph.xUnit = graph.yUnit = "V";
     }
-
     void UseView(bool inputOutput)
     {
         if (inputOutput)
@@ -38,7 +39,6 @@ struct GraphBench {
             project.ChooseDifferenceView();
         Render(); // the view's geometry comes with its first paint
     }
-
     QImage Render(QSize size = QSize(800, 600))
     {
         QImage image(size, QImage::Format_RGB32);
@@ -47,11 +47,8 @@ struct GraphBench {
         graph.Draw(painter, Face());
         return image;
     }
-
     static QColor Face() { return QColor(212, 208, 200); }
-
-    // A pixel inside the frame at which the quantised cursor input is
-    // exactly the given value, searched as the pixels cannot hit every volt.
+    // A pixel inside the frame whose quantised cursor value is exactly volts.
     int XFor(double volts) const
     {
         for (int x = graph.frame.left + 1; x < graph.frame.right; ++x) {
@@ -60,7 +57,6 @@ struct GraphBench {
         }
         return -1;
     }
-
     int YFor(double volts) const
     {
         for (int y = graph.frame.bottom - 1; y > graph.frame.top; --y) {
@@ -76,6 +72,28 @@ inline const CPunt* PointAt(const CPunt* head, double input)
     for (const CPunt* p = head; p; p = p->next) {
         if (std::abs(p->input - input) < 1e-9)
             return p;
+    }
+    return nullptr;
+}
+
+// count points (at least 2) evenly from 0 V to 5 V, each output 0.25 V above
+// its input up to 5 V.
+inline CPunt* EvenCurve(int count)
+{
+    Points points;
+    for (int i = 0; i < count; ++i) {
+        const double input = 5.0 * i / (count - 1);
+        points.emplace_back(input, std::min(input + 0.25, 5.0));
+    }
+    return BuildCurve(points);
+}
+
+// The sheet's text at exactly this anchor, or null.
+inline const PrintText* TextAt(const PrintSheet& sheet, QPoint anchor)
+{
+    for (const PrintText& text : sheet.texts) {
+        if (text.anchor == anchor)
+            return &text;
     }
     return nullptr;
 }

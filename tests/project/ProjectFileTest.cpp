@@ -1,9 +1,14 @@
-#include "CurveTestSupport.h"
 #include "ProjectFile.h"
+#include "CurveTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -128,6 +133,117 @@ TEST(ProjectFileRead, BoxTypeFromTheSections)
         EXPECT_EQ(p.titlePrefix,
             boxType == 2 ? "Common Rail & Turbo Tuning - " : "Common Rail Tuning - ");
     }
+}
+
+// The default project of box type 0 gives the ten lines; box type 1 says
+// ADC = 2, box type 2 adds its TURBO section. Other box types hold a TURBO curve
+// that is not written.
+TEST(ProjectFileWrite, DefaultProjectGivesTheTenLinesWithCrLf)
+{
+    const std::string lines = "Start Delay = 1 min 0 sec\r\nCurve Delay = 200 \r\nVolt = 1.5\r\n"
+                              "Off = 4.5\r\nCRD\r\n0.000000 0.000000\r\n1.500000 1.500000\r\n"
+                              "4.500000 4.500000\r\n5.000000 5.000000\r\n";
+    const std::string expected[] = { "ADC = 1\r\n" + lines, "ADC = 2\r\n" + lines,
+        "ADC = 1\r\n" + lines
+            + "TURBO\r\n0.000000 0.000000\r\n2.500000 1.250000\r\n5.000000 5.000000\r\n" };
+    for (int boxType = 0; boxType < 3; ++boxType) {
+        ProjectState p;
+        p.SetBoxType(boxType);
+        p.New();
+        p.turboCurve = p.turboCurve->Add(2.5, 1.25);
+        EXPECT_EQ(WriteProjectText(p), expected[boxType]);
+    }
+}
+
+// A start voltage stepped down twice from 1.5 V is 1.2999999999999998; it is
+// stored as 1.3, and so is its CR point, so both still agree when read back.
+// Users with a comma locale still get points in the file.
+TEST(ProjectFileWrite, DriftedStartVoltageComesBackAsItsPointInAnyLocale)
+{
+    const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    ProjectState p;
+    p.StepStartVoltage(false);
+    p.StepStartVoltage(false);
+    const std::string text = WriteProjectText(p);
+    ProjectState back;
+    ReadProjectText(text, back);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_NE(text.find("Volt = 1.3\r\n"), std::string::npos);
+    EXPECT_NE(text.find("1.300000 1.300000\r\n"), std::string::npos);
+    EXPECT_EQ(back.startVoltage, 1.3);
+    EXPECT_EQ(PointsOf(back.crCurve), (Points { { 0, 0 }, { 1.3, 1.3 }, { 4.5, 4.5 }, { 5, 5 } }));
+    if (!german)
+        GTEST_SKIP() << "no German locale installed";
+}
+
+// The file as read back: points whose inputs print the same become one, the
+// last one winning.
+std::string Merged(const std::string& text)
+{
+    std::string merged;
+    for (std::size_t at = 0, end; at < text.size(); at = end) {
+        end = text.find('\n', at) + 1;
+        if (text.compare(at, 9, text, end, 9) != 0)
+            merged += text.substr(at, end - at);
+    }
+    return merged;
+}
+
+// Random projects as a user makes them (spin steps with their drift, points
+// dragged anywhere, only box type 2 writing its TURBO curve), read into a
+// project of another box type, give the same file again: the same project up
+// to the file's rounding (a stop voltage of 4.999999999999998 prints as 5.0).
+TEST(ProjectFileRoundTrip, RandomProjectsOfEveryBoxType)
+{
+    std::mt19937 random(20261206);
+    std::uniform_real_distribution<double> uniform(0.001, 4.999);
+    for (int round = 0; round < 60; ++round) {
+        ProjectState p;
+        p.SetBoxType(round % 3);
+        for (int i = static_cast<int>(random() % 20); i > 0; --i) {
+            p.StepStopVoltage(random() % 2 == 0);
+            p.StepStartVoltage(random() % 2 == 0);
+            p.StepStartDelaySeconds(true);
+            p.StepCurveDelay(random() % 2 == 0);
+            const double x = uniform(random);
+            if (x > p.startVoltage && x < p.stopVoltage)
+                p.crCurve = p.crCurve->Add(x, uniform(random));
+            p.turboCurve = p.turboCurve->Add(uniform(random), uniform(random));
+        }
+        const std::string text = WriteProjectText(p);
+        ProjectState back;
+        back.SetBoxType((round + 1) % 3);
+        ReadProjectText(text, back);
+        EXPECT_EQ(back.boxType, p.boxType);
+        EXPECT_EQ(WriteProjectText(back), Merged(text));
+    }
+}
+
+// The file wrappers of the command-line tool (which tests failing opens).
+TEST(ProjectFileOnDisk, SaveReplacesWholeAndOpenSetsTheName)
+{
+    const auto folder = std::filesystem::temp_directory_path()
+        / ("ramvik-files-" + std::to_string(std::random_device {}()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "car.rmvp").string();
+    std::ofstream(path, std::ios::binary) << std::string(5000, 'x');
+    ProjectState p;
+    p.SetBoxType(2);
+    std::string error;
+    ASSERT_TRUE(SaveProjectFile(path, p, error)) << error;
+    std::stringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    EXPECT_EQ(bytes.str(), WriteProjectText(p));
+    ProjectState back;
+    ASSERT_TRUE(OpenProjectFile(path, back));
+    EXPECT_EQ(back.Caption(), "Common Rail & Turbo Tuning - car.rmvp");
+    // A failed save says why and leaves no stray temporary file.
+    EXPECT_FALSE(SaveProjectFile((folder / "no" / "such.rmvp").string(), p, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                  std::filesystem::directory_iterator()),
+        1);
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

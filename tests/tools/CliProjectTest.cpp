@@ -34,15 +34,15 @@ std::vector<std::string> Lines(const std::string& text)
 // and writing themselves: tests/project.
 TEST_F(CliProject, ShowPrintsWhatSaveWritesAfterOpen)
 {
-    const std::string text = "ADC = x\nVolt = abc\nhello world\nOff = 4.4\nCRD\n0.000000 "
-                             "0.000000\n2.020000 2.600000\nTURBO\n1.000000 1.500000";
+    const std::string text = "ADC = x\nVolt = abc\nhello world\nOff = 4.4\nCRD\n"
+                             "0.000000 0.000000\n2.020000 2.600000\nTURBO\n1.000000 1.500000";
     ProjectState expected;
     ReadProjectText(text, expected);
     CliRun show = RunCli({ "show", Project(text) });
     EXPECT_EQ(show.exitCode, 0) << show.err;
     EXPECT_EQ(show.out, WriteProjectText(expected));
     EXPECT_EQ(show.err, "");
-    CliRun check = RunCli({ "check", Project(DefaultProjectText()) });
+    CliRun check = RunCli({ "check", Project(defaultText) });
     EXPECT_EQ(check.exitCode, 0) << check.err;
     EXPECT_EQ(check.out, "The box can hold this project.\n");
 }
@@ -71,7 +71,7 @@ TEST_F(CliProject, TablePrintsEveryCellSoItReadsBackExactly)
 // handshake frames, then cells 0..766 in order without 255.
 TEST_F(CliProject, TableAndFramesOfTheDefaultProject)
 {
-    const QString file = Project(DefaultProjectText());
+    const QString file = Project(defaultText);
     EXPECT_EQ(Lines(RunCli({ "table", file }).out).at(127), "127 229.5");
     const BoxTable table = ComputeBoxTable(ProjectState());
     std::vector<std::string> expected { "#00000213;", "#00000000;", "%02550000;" };
@@ -126,7 +126,7 @@ TEST_F(CliProject, PngOfTheGraphAndPdfOfTheSheet)
 // not a short listing.
 TEST_F(CliProject, FailuresEndWithStatusOneAndTheirMessage)
 {
-    const QString fine = Project(DefaultProjectText());
+    const QString fine = Project(defaultText);
     const QString odd = Project(ProjectText({ "Curve Delay = 210 " }), "odd.rmvp");
     const QString missing = Path("missing.rmvp"), device = Path("no-such-device");
     const std::string hold
@@ -149,7 +149,7 @@ TEST_F(CliProject, FailuresEndWithStatusOneAndTheirMessage)
         EXPECT_EQ(run.err, message) << arguments.join(' ').toStdString();
         EXPECT_EQ(run.out, "");
     }
-    EXPECT_EQ(ReadFile(fine), DefaultProjectText());
+    EXPECT_EQ(ReadFile(fine), defaultText);
     const QString unwritable = Path("no-such-folder/out");
     for (const char* command : { "png", "pdf" }) {
         CliRun run = RunCli({ command, fine, "-o", unwritable });
@@ -172,7 +172,7 @@ TEST_F(CliProject, CommandLine)
         EXPECT_EQ(help.out.rfind(std::string("Usage: ramvik-cli ") + command + " ", 0), 0u);
         EXPECT_EQ(help.err, "");
     }
-    const QString file = Project(DefaultProjectText()), png = Path("a.png");
+    const QString file = Project(defaultText), png = Path("a.png");
     for (const QStringList& arguments :
         std::vector<QStringList> { {}, { "frobnicate", file }, { "show" }, { "show", file, file },
             { "table", file, "--demo-box" }, { "write", file, "--port" },

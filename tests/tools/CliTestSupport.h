@@ -57,12 +57,6 @@ inline std::string ProjectText(std::initializer_list<const char*> lines)
     return text;
 }
 
-// The default project (box type 0) as Save writes it.
-inline std::string DefaultProjectText()
-{
-    return WriteProjectText(ProjectState());
-}
-
 // Each test keeps its files in a folder of its own.
 class CliTest : public ::testing::Test {
 protected:
@@ -75,11 +69,11 @@ protected:
         return Path(name);
     }
     QTemporaryDir dir;
+    const std::string defaultText = WriteProjectText(ProjectState()); // as Save writes it
 };
 
 // A simulated box on a pseudo-terminal, for as long as the object lives.
-class BoxsimProcess {
-public:
+struct BoxsimProcess {
     explicit BoxsimProcess(const QStringList& arguments)
     {
         process.start(QStringLiteral(BOXSIM_PATH), arguments);
@@ -88,6 +82,7 @@ public:
         while (!process.canReadLine()
             && process.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) { }
         port = QString::fromLocal8Bit(process.readLine()).trimmed();
+        EXPECT_FALSE(port.isEmpty()) << process.readAllStandardError().toStdString();
     }
 
     ~BoxsimProcess()
@@ -96,7 +91,7 @@ public:
         process.waitForFinished(kDeadlineMs);
     }
 
-    QString port; // empty when the box did not come up
+    QString port;
     QProcess process;
 };
 

@@ -1,5 +1,6 @@
 #include "ProjectState.h"
 #include "CurveTestSupport.h"
+#include "SettingsCode.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +11,8 @@ namespace {
 
 const Points kStraight { { 0, 0 }, { 5, 5 } };
 
-// The CR curve that the reset gives for the project's voltages.
-Points ResetCurve(const ProjectState& p)
-{
-    CPunt* curve = BuildCurve({ { 0, 0 }, { p.startVoltage, p.startVoltage },
-        { p.stopVoltage, p.stopVoltage }, { 5, 5 } });
-    const Points points = PointsOf(curve);
-    delete curve;
-    return points;
-}
-
-// New once set one input whatever the box type.
+// New once set one input whatever the box type. (The file test checks the
+// parameters and curves New gives.)
 TEST(ProjectNew, BuildsTheDefaultProjectAndKeepsBoxType)
 {
     for (int type = 0; type < 3; ++type) {
@@ -28,11 +20,7 @@ TEST(ProjectNew, BuildsTheDefaultProjectAndKeepsBoxType)
         p.SetBoxType(type);
         p.ChooseDifferenceView();
         p.SelectTurboForEdit();
-        p.StepStartVoltage(true);
-        p.crCurve->Add(2.0, 3.0);
         p.New();
-        EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
-        EXPECT_EQ(PointsOf(p.turboCurve), kStraight);
         EXPECT_EQ(p.boxType, type);
         EXPECT_EQ(p.graphType, 0);
         EXPECT_EQ(p.editTurbo, type == 2 ? 1 : 0);
@@ -74,14 +62,13 @@ TEST(ProjectResetsAndTrims, KeepTheEndsAndTheVoltagePoints)
     EXPECT_EQ(CountPoints(p.turboCurve), 4);
     p.ResetCrCurve();
     p.ResetTurboCurve();
-    EXPECT_EQ(PointsOf(p.crCurve), ResetCurve(p));
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
     EXPECT_EQ(PointsOf(p.turboCurve), kStraight);
 }
 
 // Start or stop, up, first start and stop voltage, the values the steps give:
 // the doubles drift unrounded, 0.9 V is a stop on the way, the start voltage
-// never passes the stop voltage and the stop voltage ends at 5. The voltage
-// points move along.
+// never passes the stop voltage and the stop voltage ends at 5.
 TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
 {
     struct Case {
@@ -104,12 +91,10 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
         ProjectState p;
         p.startVoltage = c.startVoltage;
         p.stopVoltage = c.stopVoltage;
-        p.ResetCrCurve();
         for (double expected : c.steps) {
             c.start ? p.StepStartVoltage(c.up) : p.StepStopVoltage(c.up);
             EXPECT_EQ(c.start ? p.startVoltage : p.stopVoltage, expected);
         }
-        EXPECT_EQ(PointsOf(p.crCurve), ResetCurve(p));
     }
 }
 
@@ -185,6 +170,47 @@ TEST(ProjectCheckBoxes, RefuseHidingTheEditedCurve)
     p.ClickShowCr();
     p.SelectCrForEdit();
     EXPECT_EQ(p.showCr, 1);
+}
+
+// Code, applied, box type, graph type. The project starts at box type 1 and
+// the other view, so what a code leaves alone shows.
+TEST(SettingsCode, AppliesViewAndBoxType)
+{
+    const std::tuple<const char*, bool, int, int> cases[]
+        = { { "12", true, 2, 1 }, { "2", true, 2, 0 }, { "10", true, 0, 1 }, { "7", false, 1, 0 },
+              { "13", false, 1, 1 }, { "-12", false, 1, 1 }, { "abc", true, 0, 0 },
+              { " 12 junk", true, 2, 1 }, { "99999999999", false, 1, 1 } };
+    for (const auto& [text, applied, boxType, graphType] : cases) {
+        SCOPED_TRACE(text);
+        ProjectState p;
+        p.SetBoxType(1);
+        p.SetGraphType(1 - graphType);
+        EXPECT_EQ(ApplySettingsCode(text, p), applied);
+        EXPECT_EQ(p.boxType, boxType);
+        EXPECT_EQ(p.turboEnabled, boxType == 2);
+        EXPECT_EQ(p.inputOutputView, graphType);
+        EXPECT_EQ(p.differenceView, 1 - graphType);
+    }
+}
+
+// The two view check boxes act as a radio pair, and the code follows them.
+TEST(SettingsCode, FollowsBoxTypeAndViewChanges)
+{
+    ProjectState p;
+    p.SetBoxType(1);
+    p.ChooseDifferenceView();
+    p.ChooseDifferenceView();
+    EXPECT_EQ(p.inputOutputView, 0);
+    EXPECT_EQ(FormatSettingsCode(p), "1");
+    p.SetBoxType(2);
+    p.ChooseInputOutputView();
+    EXPECT_EQ(p.differenceView, 0);
+    EXPECT_EQ(FormatSettingsCode(p), "12");
+    for (const char* code : { "0", "1", "2", "10", "11", "12" }) {
+        ProjectState q;
+        ApplySettingsCode(code, q);
+        EXPECT_EQ(FormatSettingsCode(q), code);
+    }
 }
 
 } // namespace

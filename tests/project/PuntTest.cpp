@@ -70,13 +70,9 @@ TEST(PuntLifetime, DestroyingTheHeadFreesALongCurve)
 {
     // The sanitizer build reports any point not freed; the length shows that
     // freeing does not recurse once per point.
-    CPunt* head = new CPunt(0.0, 0.0);
-    CPunt* last = head;
-    for (int i = 1; i < 200000; ++i) {
-        last->next = new CPunt(i * 1e-5, 0.0);
-        last->next->prev = last;
-        last = last->next;
-    }
+    CPunt* head = new CPunt(2.0, 0.0);
+    for (int i = 199999; i > 0; --i)
+        head = head->Add(i * 1e-5, 0.0);
     EXPECT_EQ(CountPoints(head), 200000);
     delete head;
 }

@@ -11,34 +11,29 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
-#include <vector>
 
-// A main window started on a settings file of the test's own (written as the
+// A main window started on a settings file of the test's own (as the
 // installer writes it: box type 0, input-output view), with every message
 // recorded and answered by the test instead of the user.
 class AppTest : public ::testing::Test {
 protected:
-    struct Message {
-        QString text;
-        QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
-    };
-
     void SetUp() override
     {
+#ifdef Q_OS_WIN
+        GTEST_SKIP() << "the settings live in the registry there";
+#endif
         ASSERT_TRUE(configDir.isValid() && dataDir.isValid());
         oldConfigHome = qgetenv("XDG_CONFIG_HOME");
         rootPath = dataDir.path() + "/";
         projects = rootPath + "Projects/";
         QDir().mkpath(projects);
-        WriteSettings(rootPath, QString("10"));
-        Start();
+        Start(QString("10"), rootPath);
     }
     void TearDown() override
     {
@@ -46,17 +41,20 @@ protected:
         qputenv("XDG_CONFIG_HOME", oldConfigHome);
     }
 
-    // Each settings file gets a folder of its own: QSettings caches files it
-    // has read and may miss a rewrite within the same instant.
+    // Each settings file gets a new folder: QSettings caches files it has
+    // read and may miss a rewrite within the same instant.
     void NewConfigFolder()
     {
         configHome = configDir.path() + "/" + QString::number(++configFolders);
         QDir().mkpath(configHome + "/Ramvik");
         qputenv("XDG_CONFIG_HOME", configHome.toUtf8());
     }
-    QString SettingsFile() const { return configHome + "/Ramvik/Ramvik.conf"; }
-    // Writes the settings file in a new folder; a value left out is missing.
-    void WriteSettings(std::optional<QString> root, std::optional<QString> usb)
+    QString SettingsFile() const
+    {
+        return configHome + "/Ramvik/Ramvik.conf";
+    }
+    // Starts the window on new settings; a value left out is missing.
+    void Start(std::optional<QString> usb, std::optional<QString> root)
     {
         NewConfigFolder();
         QFile file(SettingsFile());
@@ -66,6 +64,8 @@ protected:
             file.write("RootPath=\"" + root->toUtf8() + "\"\n");
         if (usb)
             file.write("USB=" + usb->toUtf8() + "\n");
+        file.close();
+        Start();
     }
     void Start()
     {
@@ -85,52 +85,37 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
     }
-    bool Checked(const char* name) const { return Find<QCheckBox>(name)->isChecked(); }
-    QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
+    bool Checked(const char* name) const
+    {
+        return Find<QCheckBox>(name)->isChecked();
+    }
+    QString Text(const char* name) const
+    {
+        return Find<QLineEdit>(name)->text();
+    }
     // Picks a box type the way a user does: the selector's activation.
     void ChooseBoxType(int index)
     {
-        auto* combo = Find<QComboBox>("boxTypeCombo");
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    void Show()
-    {
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        Find<QComboBox>("boxTypeCombo")->setCurrentIndex(index);
+        emit Find<QComboBox>("boxTypeCombo")->activated(index);
     }
     int CountMessages(const QString& start) const
     {
-        int n = 0;
-        for (const Message& m : messages)
-            n += m.text.startsWith(start) ? 1 : 0;
-        return n;
+        return int(std::count_if(messages.begin(), messages.end(),
+            [&](const QString& text) { return text.startsWith(start); }));
     }
 
     QTemporaryDir configDir, dataDir;
     QString configHome, rootPath, projects;
     int configFolders = 0;
     QByteArray oldConfigHome;
-    std::vector<Message> messages;
-    // Plain messages ignore the answer; the unsaved-changes question gets
-    // Discard unless a test says otherwise.
+    QStringList messages;
+    // The unsaved-changes question gets Discard unless a test says otherwise.
     QMessageBox::StandardButton answer = QMessageBox::Discard;
-    ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon icon,
-                                 QMessageBox::StandardButtons buttons) {
-        messages.push_back({ text, icon, buttons });
+    ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon,
+                                 QMessageBox::StandardButtons) {
+        messages << text;
         return answer;
     } };
     std::unique_ptr<CRamvikDlg> window;
-};
-
-// The settings live in the registry on Windows.
-class FilesTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-#ifdef Q_OS_WIN
-        GTEST_SKIP() << "the settings live in the registry there";
-#endif
-        AppTest::SetUp();
-    }
 };

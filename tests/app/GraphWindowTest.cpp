@@ -11,7 +11,8 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        Show();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->grab(); // the view's geometry comes with its first paint
         window->project.crCurve->Add(2.0, 1.7);
     }

@@ -20,13 +20,12 @@ QByteArray Contents(const QString& path)
 
 const QString kChanged = "The project \"untitled.rmvp\" has changed.";
 
-class ProjectFiles : public FilesTest {
+class ProjectFiles : public AppTest {
 protected:
     void SetUp() override
     {
-        FilesTest::SetUp();
-        WriteSettings(rootPath, QString("12"));
-        Start();
+        AppTest::SetUp();
+        Start(QString("12"), rootPath);
         window->show();
     }
     // The next file dialogs answer with this path (empty: cancelled) and
@@ -104,7 +103,7 @@ TEST_F(ProjectFiles, CancelledOrFailedOpenChangesNothing)
     AnswerDialog(projects + "gone.rmvp");
     Click("openButton");
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Can't open file!");
+    EXPECT_EQ(messages[0], "Can't open file!");
     EXPECT_EQ(WriteProjectText(window->project), before);
     EXPECT_EQ(window->windowTitle(), Caption("untitled.rmvp"));
 }
@@ -133,8 +132,8 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
     std::signal(SIGXFSZ, oldHandler);
 
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith("Can't save file!\n\n"));
-    EXPECT_TRUE(messages[0].text.contains(QDir::toNativeSeparators(projects + "old.rmvp")));
+    EXPECT_TRUE(messages[0].startsWith("Can't save file!\n\n"));
+    EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(projects + "old.rmvp")));
     EXPECT_EQ(Contents(projects + "old.rmvp"), "Volt = 2.0\r\nTURBO\r\n");
     EXPECT_EQ(QDir(projects).entryList(QDir::Files), QStringList { "old.rmvp" });
     EXPECT_EQ(window->windowTitle(), Caption("old.rmvp"));

@@ -8,7 +8,7 @@ const QString kKeyNotFound = "A register key was not found!\n\nPlease reinstall 
                              "correct this error. The default value for this setting will be "
                              "loaded.";
 
-using Settings = FilesTest;
+using Settings = AppTest;
 
 TEST_F(Settings, CodesChooseBoxTypeAndView)
 {
@@ -21,8 +21,7 @@ TEST_F(Settings, CodesChooseBoxTypeAndView)
     for (const Case& c : { Case { "12", 2, true }, Case { "2", 2, false }, Case { "10", 0, true },
              Case { "11", 1, true }, Case { "7", 0, false } }) {
         SCOPED_TRACE(c.code);
-        WriteSettings(rootPath, QString(c.code));
-        Start();
+        Start(QString(c.code), rootPath);
         EXPECT_TRUE(messages.empty());
         EXPECT_EQ(window->project.boxType, c.boxType);
         EXPECT_EQ(window->project.oneInput + 2 * window->project.twoInputs, c.boxType == 1 ? 2 : 1);
@@ -49,15 +48,14 @@ TEST_F(Settings, MissingKeyOrValuesAreAnnouncedAndDefaultsLoaded)
     for (const Case& c : { Case { false, {}, {}, 1, 0 }, Case { true, {}, {}, 0, 3 },
              Case { true, {}, QString("2"), 0, 2 }, Case { true, QString("/opt/r"), {}, 0, 1 } }) {
         SCOPED_TRACE(c.keysNotFound * 10 + c.keyNotFound);
-        if (c.keyExists)
-            WriteSettings(c.root, c.code);
-        else
+        if (c.keyExists) {
+            Start(c.code, c.root);
+        } else {
             NewConfigFolder();
-        Start();
+            Start();
+        }
         EXPECT_EQ(CountMessages(kKeysNotFound), c.keysNotFound);
         EXPECT_EQ(CountMessages(kKeyNotFound), c.keyNotFound);
-        for (const Message& m : messages)
-            EXPECT_EQ(m.icon, QMessageBox::Critical);
         EXPECT_EQ(window->project.rootPath, c.root ? "/opt/r/" : ""); // the separator added
         EXPECT_EQ(window->logoPath, c.root ? "/opt/r" : "");
         EXPECT_EQ(window->project.boxType, c.code ? 2 : 0);
@@ -73,7 +71,9 @@ TEST_F(Settings, MissingKeyOrValuesAreAnnouncedAndDefaultsLoaded)
 
 TEST_F(Settings, BoxTypeAndViewAreStoredAndRemembered)
 {
-    auto stored = [this] { return QSettings(SettingsFile(), QSettings::IniFormat).value("USB"); };
+    auto stored = [this] {
+        return QSettings(SettingsFile(), QSettings::IniFormat).value("USB").toString();
+    };
     ChooseBoxType(1);
     EXPECT_EQ(stored(), "11");
     Click("differenceCheck");
@@ -93,7 +93,8 @@ TEST_F(Settings, BoxTypeAndViewAreStoredAndRemembered)
     EXPECT_EQ(window->project.graphType, 0);
     EXPECT_TRUE(Checked("differenceCheck"));
     // The installer's value is left as it was.
-    EXPECT_EQ(QSettings(SettingsFile(), QSettings::IniFormat).value("RootPath"), rootPath);
+    EXPECT_EQ(
+        QSettings(SettingsFile(), QSettings::IniFormat).value("RootPath").toString(), rootPath);
 }
 
 } // namespace

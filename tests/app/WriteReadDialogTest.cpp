@@ -12,8 +12,7 @@
 #include <QPushButton>
 
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <thread>
 
 namespace {
@@ -33,38 +32,22 @@ bool WaitFor(const std::function<bool()>& condition)
 // A demo link that holds the worker at a chosen frame (0 to 2 are the
 // handshake) until the test opens the gate, so the test can act meanwhile.
 struct Gate {
-    std::mutex mutex;
-    std::condition_variable opened;
-    bool open = false;
+    std::promise<void> open;
+    std::shared_future<void> opened = open.get_future().share();
     std::atomic<bool> reached { false };
-    void Open()
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        open = true;
-        opened.notify_all();
-    }
 };
-class GatedLink : public DemoLink {
-public:
-    GatedLink(std::shared_ptr<BoxSimulator> box, Gate& gate, int holdAt)
-        : DemoLink(std::move(box))
-        , gate(gate)
-        , holdAt(holdAt)
-    {
-    }
+struct GatedLink : DemoLink {
+    using DemoLink::DemoLink;
     IoResult Write(const char* data, std::size_t size) override
     {
         if (size > 1 && frames++ == holdAt) {
-            gate.reached = true;
-            std::unique_lock<std::mutex> lock(gate.mutex);
-            gate.opened.wait(lock, [this] { return gate.open; });
+            gate->reached = true;
+            gate->opened.wait();
         }
         return DemoLink::Write(data, size);
     }
-
-private:
-    Gate& gate;
-    int holdAt, frames = 0;
+    Gate* gate = nullptr;
+    int holdAt = 0, frames = 0;
 };
 
 class TransferDialog : public ::testing::Test {
@@ -78,7 +61,12 @@ protected:
     LinkChoice Gated(Gate& g, int holdAt)
     {
         LinkChoice choice;
-        choice.custom = [this, &g, holdAt] { return std::make_unique<GatedLink>(box, g, holdAt); };
+        choice.custom = [this, &g, holdAt] {
+            auto link = std::make_unique<GatedLink>(box);
+            link->gate = &g;
+            link->holdAt = holdAt;
+            return link;
+        };
         return choice;
     }
     // Shows the dialog, records every progress position, presses the
@@ -119,18 +107,14 @@ TEST_F(TransferDialog, WriteThenReadMoveTheProgressBarAndInstallTheBoxProject)
     EXPECT_EQ(write.progressBar->value(), 767);
     EXPECT_GT(positions.size(), 700u); // it moved cell by cell
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
-    EXPECT_TRUE(write.isVisible()); // the user closes it
-    EXPECT_TRUE(write.closeButton->isEnabled());
+    EXPECT_TRUE(write.isVisible() && write.closeButton->isEnabled()); // the user closes it
     EXPECT_FALSE(write.transferButton->isEnabled()); // a second write needs a new dialog
-    QTest::mouseClick(write.closeButton, Qt::LeftButton);
-    EXPECT_FALSE(write.isVisible());
 
     ProjectState project;
     project.fileName = "mine.rmvp";
     CRead read(project, Demo());
     ASSERT_TRUE(Run(read));
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(read.ProjectReplaced());
+    EXPECT_TRUE(messages.empty() && read.ProjectReplaced());
     EXPECT_EQ(read.progressBar->value(), 255);
     EXPECT_TRUE(read.closeButton->isEnabled());
     EXPECT_EQ(WriteProjectText(project), WriteProjectText(written));
@@ -194,6 +178,8 @@ TEST_F(TransferDialog, NoConverterClosesTheDialogAndAnUnfitProjectIsRefusedBefor
     EXPECT_TRUE(refused.closeButton->isEnabled());
 }
 
+// Escape and the system's close command are refused while the worker runs;
+// a dialog destroyed meanwhile joins its worker first.
 TEST_F(TransferDialog, CannotBeDismissedWhileTheWorkerRuns)
 {
     ProjectState project;
@@ -201,42 +187,20 @@ TEST_F(TransferDialog, CannotBeDismissedWhileTheWorkerRuns)
     Start(dialog);
     ASSERT_TRUE(WaitFor([&] { return gate.reached && dialog.progressBar->value() > 0; }));
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    dialog.close(); // the system's close command
+    dialog.close();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.closeButton->isEnabled());
-    gate.Open();
+    gate.open.set_value();
     ASSERT_TRUE(WaitFor([&] { return !dialog.WorkerRunning(); }));
     EXPECT_EQ(dialog.Outcome(), TransferOutcome::Completed);
-    EXPECT_TRUE(dialog.isVisible());
     QTest::keyClick(&dialog, Qt::Key_Escape); // now it may go
     EXPECT_FALSE(dialog.isVisible());
-}
 
-TEST_F(TransferDialog, ClosingOrDestroyingMidTransferWaitsForTheWorker)
-{
-    // Close pressed while the read finishes its last cell (Close is enabled
-    // from cell 255 on): the dialog ends once the project is installed.
-    ProjectState project;
-    project.curveDelay = 60;
-    CWrite write(project, Demo());
-    ASSERT_TRUE(Run(write));
-    ProjectState target;
-    CRead dialog(target, Gated(gate, 3 + 255));
-    Start(dialog);
-    ASSERT_TRUE(WaitFor([&] { return gate.reached && dialog.closeButton->isEnabled(); }));
-    QTest::mouseClick(dialog.closeButton, Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    gate.Open();
-    ASSERT_TRUE(WaitFor([&] { return !dialog.isVisible(); }));
-    EXPECT_TRUE(dialog.ProjectReplaced());
-    EXPECT_EQ(target.curveDelay, 60);
-
-    // A dialog destroyed while its worker is held joins the worker first.
     Gate second;
     auto held = std::make_unique<CWrite>(project, Gated(second, 10));
     Start(*held);
     ASSERT_TRUE(WaitFor([&] { return second.reached.load(); }));
-    std::thread opener([&] { second.Open(); });
+    std::thread opener([&] { second.open.set_value(); });
     held.reset();
     opener.join();
 }

@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-// The main window's mouse events reach these calls; tests/app/GraphWindowTest
-// sends real events for the highlight, CR limits and the right button.
+// tests/app/GraphWindowTest sends the window real mouse events for the
+// highlight, the CR limits and the right button; here the rest of the editing.
 namespace {
 
 struct Mouse {
     GraphBench& b;
 
-    int Top() const { return b.graph.frame.top + 1; }
-    int Bottom() const { return b.graph.frame.bottom - 1; }
     void Hover(double input, double vertical) { b.graph.MouseAt(b.XFor(input), b.YFor(vertical)); }
     // Press at the input, move to y with the button held, release there.
     void Drag(double input, int y)
@@ -23,7 +21,16 @@ struct Mouse {
     }
 };
 
-// Where a point at 2.0 V ends when dragged to the top or the bottom of the plot.
+GraphBench& EditTurbo(GraphBench& b, bool turbo)
+{
+    b.project.SetBoxType(2);
+    if (turbo)
+        b.project.SelectTurboForEdit();
+    return b;
+}
+
+// Where a point at 2.0 V ends when dragged to the top or the bottom of the plot;
+// the start and stop points of the CR curve do not move.
 TEST(GraphMouse, DragLimitsOfBothCurvesInBothViews)
 {
     struct Case {
@@ -34,68 +41,56 @@ TEST(GraphMouse, DragLimitsOfBothCurvesInBothViews)
              Case { true, false, 3.6, 0.4 }, Case { false, false, 0.4, 2.0 } }) {
         SCOPED_TRACE(c.io * 10 + c.cr);
         GraphBench b;
-        b.project.SetBoxType(2);
-        if (!c.cr)
-            b.project.SelectTurboForEdit();
         CPunt*& head = c.cr ? b.project.crCurve : b.project.turboCurve;
+        EditTurbo(b, !c.cr);
         head->Add(2.0, 2.0);
         b.UseView(c.io);
         Mouse m { b };
-        m.Drag(2.0, m.Top());
+        m.Drag(2.0, b.graph.frame.top + 1);
         EXPECT_NEAR(PointAt(head, 2.0)->output, c.top, 1e-9);
-        m.Drag(2.0, m.Bottom());
+        m.Drag(2.0, b.graph.frame.bottom - 1);
         EXPECT_NEAR(PointAt(head, 2.0)->output, c.bottom, 1e-9);
         EXPECT_FALSE(b.graph.dragging);
-        EXPECT_EQ(CountPoints(head), c.cr ? 5 : 3);
-        // The start and stop points of the CR curve stay where they are.
         const Points before = PointsOf(head);
-        m.Drag(1.5, m.Bottom());
-        m.Drag(4.5, m.Bottom());
+        m.Drag(1.5, b.graph.frame.bottom - 1);
+        m.Drag(4.5, b.graph.frame.bottom - 1);
         EXPECT_TRUE(!c.cr || PointsOf(head) == before);
     }
 }
 
-TEST(GraphMouse, PressWhereNoPointIsInsertsOne)
+// A press where no point is inserts one, not below the CR curve's start voltage
+// and not into a curve as full as the box stores (62 CR, 63 TURBO points).
+TEST(GraphMouse, InsertsWhereNoPointIsUnlessTheCurveIsFull)
 {
     GraphBench b;
     Mouse m { b };
     m.Drag(2.5, b.YFor(2.2));
+    m.Drag(1.0, b.YFor(0.5));
     EXPECT_EQ(PointsOf(b.project.crCurve),
         (Points { { 0, 0 }, { 1.5, 1.5 }, { 2.5, 2.2 }, { 4.5, 4.5 }, { 5, 5 } }));
-    m.Drag(1.0, b.YFor(0.5)); // below the start voltage the CR curve stays the line
-    EXPECT_EQ(CountPoints(b.project.crCurve), 5);
-    b.project.SetBoxType(2); // the TURBO curve knows no start or stop voltage
-    b.project.SelectTurboForEdit();
+    EditTurbo(b, true);
     m.Drag(1.0, b.YFor(0.5));
     EXPECT_EQ(PointsOf(b.project.turboCurve), (Points { { 0, 0 }, { 1.0, 0.5 }, { 5, 5 } }));
-}
-
-// The box stores at most 62 CR and 63 TURBO points: a full curve takes no new
-// point, but its points still move.
-TEST(GraphMouse, FullCurveRefusesANewPoint)
-{
     for (bool cr : { true, false }) {
         SCOPED_TRACE(cr);
-        GraphBench b;
-        b.project.SetBoxType(2);
-        if (!cr)
-            b.project.SelectTurboForEdit();
-        CPunt*& head = cr ? b.project.crCurve : b.project.turboCurve;
+        GraphBench full;
+        CPunt*& head = cr ? full.project.crCurve : full.project.turboCurve;
+        EditTurbo(full, !cr);
         const int limit = cr ? 62 : 63;
         for (int n = 1; CountPoints(head) < limit; ++n)
             head->Add(1.5 + n * 0.04, 1.5);
-        Mouse m { b };
-        m.Drag(4.42, b.YFor(4.0));
+        Mouse f { full };
+        f.Drag(4.42, full.YFor(4.0));
         EXPECT_EQ(PointAt(head, 4.42), nullptr);
-        m.Drag(1.54, b.YFor(1.0));
+        f.Drag(1.54, full.YFor(1.0)); // its points still move
         EXPECT_NEAR(PointAt(head, 1.54)->output, 1.0, 1e-9);
-        m.Hover(4.42, 1.0); // a right click during a drag takes no new point either
-        b.graph.BeginDrag();
-        b.graph.RightClick();
+        f.Hover(4.42, 1.0); // a right click during a drag takes no new point either
+        full.graph.BeginDrag();
+        full.graph.RightClick();
         EXPECT_EQ(CountPoints(head), limit);
-        m.Hover(1.54, 1.0); // after a deletion there is room again
-        b.graph.RightClick();
-        m.Drag(4.42, b.YFor(4.0));
+        f.Hover(1.54, 1.0); // after a deletion there is room again
+        full.graph.RightClick();
+        f.Drag(4.42, full.YFor(4.0));
         EXPECT_NEAR(PointAt(head, 4.42)->output, 4.0, 1e-9);
     }
 }
@@ -112,13 +107,10 @@ TEST(GraphMouse, RightClickDeletesButKeepsTheFixedPoints)
              Case { false, 1.5, true, true }, Case { false, 5.0, false, false } }) {
         SCOPED_TRACE(c.cr * 10 + c.input);
         GraphBench b;
-        b.project.SetBoxType(2);
         b.project.crCurve->Add(2.0, 1.0);
         b.project.turboCurve->Add(1.5, 1.0);
-        if (!c.cr)
-            b.project.SelectTurboForEdit();
         CPunt* head = c.cr ? b.project.crCurve : b.project.turboCurve;
-        Mouse { b }.Hover(c.input, 1.0);
+        Mouse { EditTurbo(b, !c.cr) }.Hover(c.input, 1.0);
         ASSERT_NE(b.graph.SelectedPoint(), nullptr);
         const int count = CountPoints(head);
         b.repaints = 0;
@@ -136,7 +128,6 @@ TEST(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
     Mouse m { b };
     b.project.crCurve->Add(2.0, 1.0);
     m.Hover(2.0, 1.0);
-    ASSERT_NE(b.graph.SelectedPoint(), nullptr);
     b.project.New();
     EXPECT_EQ(b.graph.SelectedPoint(), nullptr);
     b.graph.RightClick();
@@ -147,7 +138,7 @@ TEST(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
     b.graph.BeginDrag();
     EXPECT_EQ(b.graph.dragInput, 1.5);
     b.graph.EndDrag(b.XFor(3.0), 300);
-    b.project.SetBoxType(2); // a switch to the other curve drops the highlight too
+    EditTurbo(b, false); // a switch to the other curve drops the highlight too
     m.Hover(1.5, 1.0);
     b.project.SelectTurboForEdit();
     EXPECT_EQ(b.graph.SelectedPoint(), nullptr);

@@ -9,12 +9,6 @@
 #include <QPainter>
 
 #include <cmath>
-#include <ostream>
-
-inline void PrintTo(const QPoint& point, std::ostream* os)
-{
-    *os << "(" << point.x() << ", " << point.y() << ")";
-}
 
 // A graph set up as the main window sets it up on a client area of 800 x 600:
 // frame (100, 10, 790, 590), both axes 0 to 5 V in steps of 0.5 V.
@@ -49,19 +43,13 @@ struct GraphBench {
     }
     static QColor Face() { return QColor(212, 208, 200); }
     // A pixel inside the frame whose quantised cursor value is exactly volts.
-    int XFor(double volts) const
+    int XFor(double volts) const { return Find(graph.frame.left, graph.frame.right, volts, true); }
+    int YFor(double volts) const { return Find(graph.frame.bottom, graph.frame.top, volts, false); }
+    int Find(int from, int to, double volts, bool x) const
     {
-        for (int x = graph.frame.left + 1; x < graph.frame.right; ++x) {
-            if (std::trunc(graph.XToVolts(x) * 50) / 50 == volts)
-                return x;
-        }
-        return -1;
-    }
-    int YFor(double volts) const
-    {
-        for (int y = graph.frame.bottom - 1; y > graph.frame.top; --y) {
-            if (std::trunc(graph.YToVolts(y) * 50) / 50 == volts)
-                return y;
+        for (int p = from; p != to; p += from < to ? 1 : -1) {
+            if (std::trunc((x ? graph.XToVolts(p) : graph.YToVolts(p)) * 50) / 50 == volts)
+                return p;
         }
         return -1;
     }

@@ -41,37 +41,28 @@ ProjectState Read(const std::string& text, int boxType = 1)
 // line counts.
 TEST(ProjectFileRead, ParameterLinesByFirstLetterAndColumn)
 {
-    struct Case {
-        std::string line;
-        double startVoltage, stopVoltage;
-        int minutes, seconds, curveDelay, boxType;
-    };
-    const Case cases[] = { { "Volt = 2.5", 2.5, 4.8, 3, 33, 460, 1 },
-        { "Volt = 3.5\nV", 0.0, 4.8, 3, 33, 460, 1 },
-        { "Vxxxxxx   -1.25e0", -1.25, 4.8, 3, 33, 460, 1 },
-        { "Volt = 1,5\nOff = 2E-1x", 1.0, 0.2, 3, 33, 460, 1 },
-        { std::string("Volt = 1.5\0"
-                      "9",
-              12),
-            1.5, 4.8, 3, 33, 460, 1 },
-        { "Start Delay = 2 min 15 sec", 0.5, 4.8, 2, 15, 460, 1 },
-        { "Start Delay = 2", 0.5, 4.8, 2, 0, 460, 1 },
-        { "Curve Delay = 3.9", 0.5, 4.8, 3, 33, 3, 1 },
-        { "Curve Delay = -99999999999999", 0.5, 4.8, 3, 33, INT_MIN, 1 },
-        { "CRD ", 0.5, 4.8, 3, 33, 0, 1 }, { "ADC = 1", 0.5, 4.8, 3, 33, 460, 0 },
-        { "ADC =  2", 0.5, 4.8, 3, 33, 460, 0 }, { "ADC = 2\nTURBO", 0.5, 4.8, 3, 33, 460, 2 },
-        { "Volt = nan\nOff = inf", 0.0, 0.0, 3, 33, 460, 1 },
-        { "Volt = 0x1.8p1\nOff = 1e999", 0.0, 0.0, 3, 33, 460, 1 },
-        { "Volt = 2.5" + std::string(190, ' ') + "TURBO", 2.5, 4.8, 3, 33, 460, 1 } };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        const ProjectState p = Read(c.line);
-        EXPECT_EQ(p.startVoltage, c.startVoltage);
-        EXPECT_EQ(p.stopVoltage, c.stopVoltage);
-        EXPECT_EQ(p.startDelayMin, c.minutes);
-        EXPECT_EQ(p.startDelaySec, c.seconds);
-        EXPECT_EQ(p.curveDelay, c.curveDelay);
-        EXPECT_EQ(p.boxType, c.boxType);
+    using Values = std::tuple<double, double, int, int, int, int>;
+    const std::pair<std::string, Values> cases[] = { { "Volt = 2.5", { 2.5, 4.8, 3, 33, 460, 1 } },
+        { "Volt = 3.5\nV", { 0.0, 4.8, 3, 33, 460, 1 } },
+        { "Vxxxxxx   -1.25e0", { -1.25, 4.8, 3, 33, 460, 1 } },
+        { "Volt = 1,5\nOff = 2E-1x", { 1.0, 0.2, 3, 33, 460, 1 } },
+        { std::string("Volt = 1.5\0009", 12), { 1.5, 4.8, 3, 33, 460, 1 } },
+        { "Start Delay = 2 min 15 sec", { 0.5, 4.8, 2, 15, 460, 1 } },
+        { "Start Delay = 2", { 0.5, 4.8, 2, 0, 460, 1 } },
+        { "Curve Delay = 3.9", { 0.5, 4.8, 3, 33, 3, 1 } },
+        { "Curve Delay = -99999999999999", { 0.5, 4.8, 3, 33, INT_MIN, 1 } },
+        { "CRD ", { 0.5, 4.8, 3, 33, 0, 1 } }, { "ADC = 1", { 0.5, 4.8, 3, 33, 460, 0 } },
+        { "ADC =  2", { 0.5, 4.8, 3, 33, 460, 0 } },
+        { "ADC = 2\nTURBO", { 0.5, 4.8, 3, 33, 460, 2 } },
+        { "Volt = nan\nOff = inf", { 0.0, 0.0, 3, 33, 460, 1 } },
+        { "Volt = 0x1.8p1\nOff = 1e999", { 0.0, 0.0, 3, 33, 460, 1 } },
+        { "Volt = 2.5" + std::string(190, ' ') + "TURBO", { 2.5, 4.8, 3, 33, 460, 1 } } };
+    for (const auto& [line, values] : cases) {
+        const ProjectState p = Read(line);
+        EXPECT_EQ(Values(p.startVoltage, p.stopVoltage, p.startDelayMin, p.startDelaySec,
+                      p.curveDelay, p.boxType),
+            values)
+            << line;
     }
 }
 

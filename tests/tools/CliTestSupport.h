@@ -68,6 +68,16 @@ protected:
             && file.write(text.data(), qint64(text.size())) == qint64(text.size()));
         return Path(name);
     }
+    // A command line from words; "@name" is a file of the test's folder.
+    QStringList Args(const char* line) const
+    {
+        QStringList words = QString::fromLatin1(line).split(' ', Qt::SkipEmptyParts);
+        for (QString& word : words) {
+            if (word.startsWith('@'))
+                word = dir.filePath(word.mid(1));
+        }
+        return words;
+    }
     QTemporaryDir dir;
     const std::string defaultText = WriteProjectText(ProjectState()); // as Save writes it
 };

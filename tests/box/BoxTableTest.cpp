@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <set>
 
 namespace {
@@ -29,27 +29,15 @@ CPunt* CurveWithPoints(int count)
 
 TEST(BoxTable, DefaultProjectCells)
 {
-    ProjectState project;
-    BoxTable table = ComputeBoxTable(project);
-
-    const double head[] = { 0, 45, 75, 75, 225, 225, 250, 250 };
-    for (int cell = 0; cell < 8; ++cell)
-        EXPECT_EQ(table[cell], head[cell]) << "cell " << cell;
-    for (int cell = 8; cell <= 125; ++cell)
-        EXPECT_EQ(table[cell], 251.0) << "cell " << cell;
-    for (int cell = 128; cell <= 251; ++cell) // no TURBO points for box type 0
-        EXPECT_EQ(table[cell], 251.0) << "cell " << cell;
-    EXPECT_EQ(table[126], 15.0);
-    EXPECT_EQ(table[127], 229.5);
-    EXPECT_EQ(table[252], 100.0);
-    EXPECT_EQ(table[253], 76.5);
-    EXPECT_EQ(table[254], 60.0);
-    EXPECT_EQ(SentFrame(table, 1), "#00010045;");
-    EXPECT_EQ(SentFrame(table, 8), "#00080251;");
-    EXPECT_EQ(SentFrame(table, 127), "#01270230;");
+    BoxTable table = ComputeBoxTable(ProjectState());
+    const std::map<int, double> cells
+        = { { 1, 45 }, { 2, 75 }, { 3, 75 }, { 4, 225 }, { 5, 225 }, { 6, 250 }, { 7, 250 },
+              { 126, 15 }, { 127, 229.5 }, { 252, 100 }, { 253, 76.5 }, { 254, 60 } };
+    for (int cell = 0; cell <= 254; ++cell) // no TURBO points for box type 0
+        EXPECT_EQ(table[cell], cell == 0 ? 0 : cells.count(cell) ? cells.at(cell) : 251) << cell;
     EXPECT_EQ(SentFrame(table, 253), "#02530077;");
-    for (int n = 0; n <= 255; ++n)
-        EXPECT_EQ(SentFrame(table, 256 + n), TruncatedWriteFrame(256 + n, 0)) << "n " << n;
+    for (int cell = 256; cell <= 511; ++cell) // the default CR curve: no differences
+        EXPECT_EQ(SentFrame(table, cell), TruncatedWriteFrame(cell, 0)) << "cell " << cell;
 }
 
 TEST(BoxTable, StraightTurboCurveTruncatesTwentyInputsToOneLess)
@@ -65,21 +53,21 @@ TEST(BoxTable, StraightTurboCurveTruncatesTwentyInputsToOneLess)
     }
 }
 
-TEST(BoxTable, PointLimitsAndEmptyPairs)
+TEST(BoxTable, PointLimitsAndTurboPairsOnlyForTheTurboBox)
 {
     struct Case {
-        int crPoints, turboPoints, crPlaced, turboPlaced;
-    } cases[] = { { 62, 63, 62, 63 }, { 80, 90, 62, 63 } };
+        int boxType, crPoints, turboPoints, crPlaced, turboPlaced;
+    } cases[] = { { 2, 62, 63, 62, 63 }, { 2, 80, 90, 62, 63 },
+        { 0, 5, 5, 5, 1 } }; // 126: the start voltage
     for (const Case& c : cases) {
         ProjectState project;
-        project.SetBoxType(2);
+        project.SetBoxType(c.boxType);
         project.ReplaceCrCurve(CurveWithPoints(c.crPoints));
         project.ReplaceTurboCurve(CurveWithPoints(c.turboPoints));
         BoxTable table = ComputeBoxTable(project);
-        int crPairs = 0;
+        int crPairs = 0, turboPairs = 0;
         for (int cell = 0; cell <= 124; cell += 2)
             crPairs += table[cell] <= 250;
-        int turboPairs = 0;
         for (int cell = 126; cell <= 250; cell += 2)
             turboPairs += table[cell] <= 250;
         EXPECT_EQ(crPairs, c.crPlaced) << c.crPoints;
@@ -87,20 +75,6 @@ TEST(BoxTable, PointLimitsAndEmptyPairs)
         EXPECT_EQ(table[124], 251.0);
         EXPECT_EQ(table[125], 251.0);
     }
-}
-
-TEST(BoxTable, TurboPointsOnlyForTheTurboBox)
-{
-    ProjectState project;
-    project.turboCurve = project.turboCurve->Add(2.0, 3.0);
-    BoxTable crBox = ComputeBoxTable(project);
-    EXPECT_EQ(crBox[128], 251.0);
-    EXPECT_EQ(crBox[512 + 102], CurveCounts(102 * 0.0196078431372549, project.turboCurve));
-    project.SetBoxType(2);
-    BoxTable turboBox = ComputeBoxTable(project);
-    EXPECT_EQ(turboBox[128], 100.0);
-    EXPECT_EQ(turboBox[129], 150.0);
-    EXPECT_EQ(turboBox[130], 250.0);
 }
 
 TEST(BoxTable, BoxTypeCellAndNegativeDifferences)
@@ -125,11 +99,7 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
     } cases[] = {
         { "CR output", [](ProjectState& p) { p.crCurve->Add(2.0, 5.2); },
             "CR point 3: output 5.2 V" },
-        { "TURBO output",
-            [](ProjectState& p) {
-                p.SetBoxType(2);
-                p.turboCurve->Add(2.0, -1.0);
-            },
+        { "TURBO output", [](ProjectState& p) { p.SetBoxType(2), p.turboCurve->Add(2.0, -1.0); },
             "TURBO point 2: output -1 V" },
         { "stop", [](ProjectState& p) { p.stopVoltage = 5.5; }, "Stop voltage 5.5 V lies outside" },
         { "start above stop", [](ProjectState& p) { p.startVoltage = 3.0, p.stopVoltage = 2.0; },
@@ -145,10 +115,7 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
         { "CR points", [](ProjectState& p) { p.ReplaceCrCurve(CurveWithPoints(63)); },
             "CR curve has 63 points; the box stores at most 62." },
         { "TURBO points",
-            [](ProjectState& p) {
-                p.SetBoxType(2);
-                p.ReplaceTurboCurve(CurveWithPoints(64));
-            },
+            [](ProjectState& p) { p.SetBoxType(2), p.ReplaceTurboCurve(CurveWithPoints(64)); },
             "TURBO curve has 64 points; the box stores at most 63." },
         { "box type", [](ProjectState& p) { p.boxType = 3; }, "Box type 3 is not 0, 1 or 2." },
     };
@@ -165,24 +132,15 @@ TEST(BoxRefusals, AcceptsEveryLimitAndListsEveryReason)
 {
     ProjectState edge;
     edge.SetBoxType(2);
-    edge.startVoltage = 0.0;
-    edge.stopVoltage = 5.0;
-    edge.curveDelay = 500;
-    edge.startDelayMin = 4;
-    edge.startDelaySec = 0;
+    edge.startVoltage = 0.0, edge.stopVoltage = 5.0, edge.curveDelay = 500, edge.startDelayMin = 4;
     edge.ReplaceCrCurve(CurveWithPoints(62));
     edge.ReplaceTurboCurve(CurveWithPoints(63));
     EXPECT_TRUE(BoxRefusals(edge).empty());
-    // a TURBO curve the CR box never receives is not checked
-    ProjectState crBox;
-    crBox.ReplaceTurboCurve(CurveWithPoints(90));
-    EXPECT_TRUE(BoxRefusals(crBox).empty());
-
-    ProjectState bad;
-    bad.startVoltage = 6.0;
-    bad.curveDelay = 7;
-    bad.startDelayMin = 9;
-    EXPECT_EQ(BoxRefusals(bad).size(), 4u); // start range, start above stop, delay, start delay
+    edge.SetBoxType(0); // a TURBO curve the CR box never receives is not checked
+    edge.ReplaceTurboCurve(CurveWithPoints(90));
+    EXPECT_TRUE(BoxRefusals(edge).empty());
+    edge.startVoltage = 6.0, edge.curveDelay = 7, edge.startDelayMin = 9;
+    EXPECT_EQ(BoxRefusals(edge).size(), 4u); // start range, start above stop, delay, start delay
 }
 
 TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)

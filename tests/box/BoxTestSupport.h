@@ -1,12 +1,10 @@
 #pragma once
 
-// Shared by the box tests: an observer that records what a transfer reports,
-// a link wrapper that injects device failures, random projects the box can
-// hold, write-then-read with a deadline, and ramvik-boxsim as a child process.
+// Shared by the box tests: an observer of transfers, random projects the box
+// can hold, write-then-read with a deadline, ramvik-boxsim as a child process.
 
 #include "CurveTestSupport.h"
 #include <BoxTable.h>
-#include <Link.h>
 #include <ProjectState.h>
 #include <Transfer.h>
 
@@ -16,80 +14,23 @@
 
 #include <functional>
 #include <future>
-#include <memory>
 #include <random>
-#include <string>
-#include <vector>
 
 struct RecordingObserver : TransferObserver {
     void Progress(int position) override { Note(), progress = position; }
     void Message(const std::string& text) override { Note(), messages.push_back(text); }
     void EnableClose() override
     {
-        Note();
-        closeAt = closeEnabled ? closeAt : progress;
-        closeEnabled = true;
+        Note(), closeAt = closeEnabled ? closeAt : progress, closeEnabled = true;
     }
     void CloseDialog() override { Note(), dialogClosed = true; }
     void Finished(TransferOutcome result) override { Note(), outcome = result, ++finishedCalls; }
     void Note() { afterFinished |= finishedCalls > 0; }
 
-    int progress = -1; // -1: never moved
-    int closeAt = -1; // the progress when Close was first enabled
+    int progress = -1, closeAt = -1, finishedCalls = 0; // -1: never moved, never enabled
     std::vector<std::string> messages;
     bool closeEnabled = false, dialogClosed = false, afterFinished = false;
-    int finishedCalls = 0;
     TransferOutcome outcome = TransferOutcome::Completed;
-};
-
-// Device failures a box cannot cause by itself. Frames count from 0: 0..2
-// are the handshake, then the data.
-struct LinkFaults {
-    bool failOpen = false;
-    int failWriteAtFrame = -1;
-    int failReadAtFrame = -1; // the read call of that frame fails outright
-    bool failPurgeAfterFrames = false; // purges fail once a frame went out
-    bool failDtrDrop = false;
-};
-
-// Wraps a link, injects LinkFaults and tells whether it was left open.
-class FaultyLink : public Link {
-public:
-    FaultyLink(std::unique_ptr<Link> inner_, LinkFaults faults_, bool* leftOpen_)
-        : inner(std::move(inner_))
-        , faults(faults_)
-        , leftOpen(leftOpen_)
-    {
-    }
-    bool Open() override { return *leftOpen = !faults.failOpen && inner->Open(); }
-    bool SetLine(const LineSettings& l) override { return inner->SetLine(l); }
-    bool SetTimeouts(const Timeouts& t) override { return inner->SetTimeouts(t); }
-    bool SetDtr(bool raised) override
-    {
-        return inner->SetDtr(raised) && (raised || !faults.failDtrDrop);
-    }
-    bool Purge() override { return inner->Purge() && !(faults.failPurgeAfterFrames && frames > 0); }
-    bool SetFlowControlOff() override { return inner->SetFlowControlOff(); }
-    IoResult Write(const char* data, std::size_t size) override
-    {
-        if (size > 1) // the link opening writes single characters
-            current = frames++;
-        if (size > 1 && current == faults.failWriteAtFrame)
-            return { false, 0 };
-        return inner->Write(data, size);
-    }
-    IoResult Read(char* buffer, std::size_t size) override
-    {
-        IoResult result = inner->Read(buffer, size);
-        return current == faults.failReadAtFrame ? IoResult { false, 0 } : result;
-    }
-    void Close() override { inner->Close(), *leftOpen = false; }
-
-private:
-    std::unique_ptr<Link> inner;
-    LinkFaults faults;
-    bool* leftOpen;
-    int frames = 0, current = -1;
 };
 
 // The settle wait of the link opening, left out so tests run at once.
@@ -113,11 +54,9 @@ inline void RandomBoxProject(ProjectState& project, int boxType, std::mt19937& r
         = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     project.SetBoxType(boxType);
     const int start = pick(0, 50), stop = pick(start, 50), delay = pick(0, 240);
-    project.startVoltage = start / 10.0;
-    project.stopVoltage = stop / 10.0;
+    project.startVoltage = start / 10.0, project.stopVoltage = stop / 10.0;
     project.curveDelay = 20 * pick(0, 25);
-    project.startDelayMin = delay / 60;
-    project.startDelaySec = delay % 60;
+    project.startDelayMin = delay / 60, project.startDelaySec = delay % 60;
     project.ResetCrCurve();
     for (int i = pick(0, 58); i > 0; --i)
         project.crCurve
@@ -154,13 +93,12 @@ inline void WriteThenRead(
     EXPECT_FALSE(read.TakeProject()); // handed over once
     EXPECT_EQ(back->boxType, project.boxType);
     EXPECT_EQ(back->turboEnabled, project.turboEnabled);
-    EXPECT_EQ(back->oneInput, project.oneInput);
-    EXPECT_EQ(back->twoInputs, project.twoInputs);
+    EXPECT_EQ(back->oneInput + 2 * back->twoInputs, project.oneInput + 2 * project.twoInputs);
     EXPECT_EQ(back->curveDelay, project.curveDelay);
-    EXPECT_EQ(back->startVoltage, project.startVoltage);
-    EXPECT_EQ(back->stopVoltage, project.stopVoltage);
-    EXPECT_EQ(back->startDelayMin, project.startDelayMin);
-    EXPECT_EQ(back->startDelaySec, project.startDelaySec);
+    EXPECT_EQ(std::make_pair(back->startVoltage, back->stopVoltage),
+        std::make_pair(project.startVoltage, project.stopVoltage));
+    EXPECT_EQ(std::make_pair(back->startDelayMin, back->startDelaySec),
+        std::make_pair(project.startDelayMin, project.startDelaySec));
     EXPECT_EQ(PointsOf(back->crCurve), PointsOf(project.crCurve));
     const Points turbo
         = project.boxType == 2 ? PointsOf(project.turboCurve) : Points { { 0, 0 }, { 5, 5 } };
@@ -170,8 +108,7 @@ inline void WriteThenRead(
     EXPECT_EQ(back->differenceView, current.differenceView);
 }
 
-// ramvik-boxsim with its options; its pseudo-terminal's path is the first
-// line it prints (empty when it did not start).
+// ramvik-boxsim; its pseudo-terminal's path is the first line it prints.
 class BoxsimProcess {
 public:
     explicit BoxsimProcess(const QStringList& options)
@@ -183,9 +120,7 @@ public:
         path = QString::fromLocal8Bit(process.readLine()).trimmed();
     }
     ~BoxsimProcess() { Stop(); }
-
-    // SIGTERM; the exit code, or -1 after a crash.
-    int Stop()
+    int Stop() // SIGTERM; the exit code, or -1 after a crash
     {
         process.terminate();
         if (!process.waitForFinished(5000))

@@ -6,13 +6,54 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
+// Device failures a box cannot cause by itself; frames count from 0 (0..2: the handshake).
+struct LinkFaults {
+    bool failOpen = false, failPurgeAfterFrames = false, failDtrDrop = false;
+    int failWriteAtFrame = -1, failReadAtFrame = -1; // the read call fails outright
+};
+
+// Wraps a link, injects LinkFaults and tells whether it was left open.
+class FaultyLink : public Link {
+public:
+    FaultyLink(std::unique_ptr<Link> inner_, LinkFaults faults_, bool* leftOpen_)
+        : inner(std::move(inner_))
+        , faults(faults_)
+        , leftOpen(leftOpen_)
+    {
+    }
+    bool Open() override { return *leftOpen = !faults.failOpen && inner->Open(); }
+    bool SetLine(const LineSettings& l) override { return inner->SetLine(l); }
+    bool SetTimeouts(const Timeouts& t) override { return inner->SetTimeouts(t); }
+    bool SetDtr(bool up) override { return inner->SetDtr(up) && (up || !faults.failDtrDrop); }
+    bool Purge() override { return inner->Purge() && !(faults.failPurgeAfterFrames && frames > 0); }
+    bool SetFlowControlOff() override { return inner->SetFlowControlOff(); }
+    IoResult Write(const char* data, std::size_t size) override
+    {
+        // the link opening writes single characters
+        if (size > 1 && (current = frames++) == faults.failWriteAtFrame)
+            return { false, 0 };
+        return inner->Write(data, size);
+    }
+    IoResult Read(char* buffer, std::size_t size) override
+    {
+        IoResult result = inner->Read(buffer, size);
+        return current == faults.failReadAtFrame ? IoResult { false, 0 } : result;
+    }
+    void Close() override { inner->Close(), *leftOpen = false; }
+
+private:
+    std::unique_ptr<Link> inner;
+    LinkFaults faults;
+    bool* leftOpen;
+    int frames = 0, current = -1;
+};
+
 using O = TransferOutcome;
-using K = BoxFaultKind;
-using Strings = std::vector<std::string>;
 const char* const kNoDevice = "No USB Device Connected!";
 const char* const kWr0001
     = "An error occured,\nplease replug\nthe USB-interface.\n\nError code: WR0001";
@@ -25,15 +66,14 @@ const char* const kTurboOnly = "This box is for CR-TURBO-Tuning only!\nplease ad
 const char* const kPu0001 = "USB-error\n\nError code: PU0001";
 const char* const kCl0001 = "USB-error\n\nError code: CL0001";
 
-// A row of the failure tables: the fault and how the transfer has to end.
+// A row of the failure tables. The fault is a box fault as ramvik-boxsim takes
+// it ("short@300") or a device failure: "no device", "write@FRAME", "read@FRAME",
+// "purge" (fails once a frame went out), "dtr" (dropping DTR fails).
 struct Row {
-    const char* what;
-    std::optional<BoxFault> boxFault;
-    LinkFaults linkFaults; // { failOpen, failWriteAtFrame, failReadAtFrame, purge, DTR drop }
+    const char* fault;
     const char* message; // null: none
     O outcome;
-    int progress;
-    bool closeEnabled, dialogClosed;
+    int progress; // -1: never moved
 };
 
 struct Run {
@@ -45,20 +85,26 @@ struct Run {
 };
 
 // Writes the project, or reads into it from a box that holds the default
-// project, over the in-process box with the row's faults.
-std::unique_ptr<Run> Transfer(
-    bool read, const ProjectState& project, int identification, const Row& row)
+// project, over the in-process box with the row's fault; checks the end.
+std::unique_ptr<Run> Transfer(bool read, const ProjectState& project, int id, const Row& row)
 {
     auto run = std::make_unique<Run>();
-    run->box = std::make_shared<BoxSimulator>(identification);
-    if (row.boxFault)
-        run->box->AddFault(*row.boxFault);
+    run->box = std::make_shared<BoxSimulator>(id);
+    const BoxTable table = ComputeBoxTable(ProjectState());
+    for (int cell = 0; read && cell < 255; ++cell)
+        run->box->SetCell(cell, static_cast<int>(std::lround(table[cell])));
+    BoxFault boxFault;
+    if (ParseBoxFault(row.fault, boxFault))
+        run->box->AddFault(boxFault);
+    LinkFaults faults;
+    faults.failOpen = !std::strcmp(row.fault, "no device");
+    faults.failPurgeAfterFrames = !std::strcmp(row.fault, "purge");
+    faults.failDtrDrop = !std::strcmp(row.fault, "dtr");
+    std::sscanf(row.fault, "write@%d", &faults.failWriteAtFrame);
+    std::sscanf(row.fault, "read@%d", &faults.failReadAtFrame);
     auto link = std::make_unique<FaultyLink>(
-        std::make_unique<DemoLink>(run->box), row.linkFaults, &run->leftOpen);
+        std::make_unique<DemoLink>(run->box), faults, &run->leftOpen);
     if (read) {
-        const BoxTable table = ComputeBoxTable(ProjectState());
-        for (int cell = 0; cell < 255; ++cell)
-            run->box->SetCell(cell, static_cast<int>(std::lround(table[cell])));
         ReadTransfer transfer(project, std::move(link), run->observer, NoWait);
         run->outcome = transfer.Run();
         run->project = transfer.TakeProject();
@@ -66,15 +112,18 @@ std::unique_ptr<Run> Transfer(
         WriteTransfer transfer(project, std::move(link), run->observer, NoWait);
         run->outcome = transfer.Run();
     }
-    SCOPED_TRACE(row.what);
+    SCOPED_TRACE(std::string(read ? "read, " : "write, ") + row.fault);
+    using Strings = std::vector<std::string>;
     EXPECT_EQ(run->observer.messages, row.message ? Strings { row.message } : Strings {});
     EXPECT_EQ(run->outcome, row.outcome);
     EXPECT_EQ(run->observer.outcome, row.outcome);
     EXPECT_EQ(run->observer.finishedCalls, 1);
     EXPECT_FALSE(run->observer.afterFinished);
     EXPECT_EQ(run->observer.progress, row.progress);
-    EXPECT_EQ(run->observer.closeEnabled, row.closeEnabled);
-    EXPECT_EQ(run->observer.dialogClosed, row.dialogClosed);
+    // the dialog closes itself without a link and after a failed write in the data phase
+    const bool closes = row.outcome == O::NotOpened || (!read && row.outcome == O::DataFailed);
+    EXPECT_EQ(run->observer.dialogClosed, closes);
+    EXPECT_EQ(run->observer.closeEnabled, !closes);
     EXPECT_FALSE(run->leftOpen);
     return run;
 }
@@ -85,7 +134,7 @@ TEST(Handshake, TheBoxMustFitTheProjectToWriteAndBeOursToRead)
 {
     struct Case {
         bool read;
-        int identification, boxType;
+        int id, boxType;
         const char* message; // null: accepted
     } cases[] = {
         { false, 213, 2, nullptr },
@@ -101,20 +150,19 @@ TEST(Handshake, TheBoxMustFitTheProjectToWriteAndBeOursToRead)
         { true, 131, 0, kForeign },
     };
     for (const Case& c : cases) {
-        const std::string what = std::to_string(c.read) + " " + std::to_string(c.identification)
-            + " / " + std::to_string(c.boxType);
+        SCOPED_TRACE(std::to_string(c.id) + " / " + std::to_string(c.boxType));
         const int last = c.read ? 255 : 767;
         ProjectState project;
         project.SetBoxType(c.boxType);
-        auto run = Transfer(c.read, project, c.identification,
-            c.message ? Row { what.c_str(), {}, {}, c.message, O::HandshakeFailed, -1, true, false }
-                      : Row { what.c_str(), {}, {}, nullptr, O::Completed, last, true, false });
-        EXPECT_EQ(run->project != nullptr, c.read && !c.message) << what;
+        auto run = Transfer(c.read, project, c.id,
+            { "", c.message, c.message ? O::HandshakeFailed : O::Completed,
+                c.message ? -1 : last });
+        EXPECT_EQ(run->project != nullptr, c.read && !c.message);
         // Close comes before the last cell's progress, which the shutdown follows
-        EXPECT_EQ(run->observer.closeAt, c.message ? -1 : last - 1) << what;
+        EXPECT_EQ(run->observer.closeAt, c.message ? -1 : last - 1);
         if (!c.read && !c.message) { // 3 handshake frames, then cells 0..766 without 255
-            EXPECT_EQ(run->box->FramesAnswered(), 769) << what;
-            EXPECT_EQ(run->box->Cell(255), c.identification) << what;
+            EXPECT_EQ(run->box->FramesAnswered(), 769);
+            EXPECT_EQ(run->box->Cell(255), c.id);
         }
     }
 }
@@ -122,31 +170,19 @@ TEST(Handshake, TheBoxMustFitTheProjectToWriteAndBeOursToRead)
 TEST(WriteFailures, EveryRowEndsWithItsMessage)
 {
     const Row rows[] = {
-        { "no device", {}, { true }, kNoDevice, O::NotOpened, -1, false, true },
-        { "write fails in handshake", {}, { false, 1 }, kWr0001, O::HandshakeFailed, -1, true,
-            false },
-        { "short answer in handshake", BoxFault { K::Short, 0 }, {}, kCheck, O::HandshakeFailed, -1,
-            true, false },
-        { "silent identification", BoxFault { K::Silent, 255 }, {}, kCheck, O::HandshakeFailed, -1,
-            true, false },
-        { "hang-up at identification", BoxFault { K::HangUp, 255 }, {}, kCheck, O::HandshakeFailed,
-            -1, true, false },
-        { "identification read call fails", {}, { false, -1, 2 }, kCheck, O::HandshakeFailed, -1,
-            true, false },
-        // cell 300 is the 300th data frame (255 is skipped)
-        { "write fails in data", {}, { false, 3 + 299 }, kWr0001, O::DataFailed, 299, false, true },
-        { "short answer in data", BoxFault { K::Short, 300 }, {}, kCheck, O::DataFailed, 299, false,
-            true },
-        { "silent in data", BoxFault { K::Silent, 766 }, {}, kCheck, O::DataFailed, 765, false,
-            true },
-        { "hang-up in data", BoxFault { K::HangUp, 256 }, {}, kCheck, O::DataFailed, 254, false,
-            true },
-        { "read call fails in data", {}, { false, -1, 3 + 100 }, kCheck, O::DataFailed, 99, false,
-            true },
-        { "purge fails at the end", {}, { false, -1, -1, true }, kPu0001, O::ShutdownFailed, 767,
-            true, false },
-        { "DTR drop fails at the end", {}, { false, -1, -1, false, true }, kCl0001,
-            O::ShutdownFailed, 767, true, false },
+        { "no device", kNoDevice, O::NotOpened, -1 },
+        { "write@1", kWr0001, O::HandshakeFailed, -1 },
+        { "short@0", kCheck, O::HandshakeFailed, -1 },
+        { "silent@255", kCheck, O::HandshakeFailed, -1 },
+        { "hangup@255", kCheck, O::HandshakeFailed, -1 },
+        { "read@2", kCheck, O::HandshakeFailed, -1 }, // the identification's read call
+        { "write@302", kWr0001, O::DataFailed, 299 }, // cell 300: 255 is skipped
+        { "short@300", kCheck, O::DataFailed, 299 },
+        { "silent@766", kCheck, O::DataFailed, 765 },
+        { "hangup@256", kCheck, O::DataFailed, 254 },
+        { "read@103", kCheck, O::DataFailed, 99 },
+        { "purge", kPu0001, O::ShutdownFailed, 767 },
+        { "dtr", kCl0001, O::ShutdownFailed, 767 },
     };
     for (const Row& row : rows)
         Transfer(false, ProjectState(), 132, row);
@@ -158,36 +194,27 @@ TEST(WriteFailures, RefusedProjectNeverOpensTheLink)
     project.curveDelay = 510;
     project.stopVoltage = 5.5;
     auto run = Transfer(false, project, 132,
-        { "refused", {}, {},
+        { "",
             "The box cannot hold this project:\nStop voltage 5.5 V lies outside 0 V to 5 V.\n"
             "Curve delay 510 lies outside 0 to 500.",
-            O::Refused, -1, true, false });
+            O::Refused, -1 });
     EXPECT_EQ(run->box->FramesAnswered(), 0);
 }
 
 TEST(ReadFailures, EveryRowEndsWithItsMessageAndTheProjectUntouched)
 {
     const Row rows[] = {
-        { "no device", {}, { true }, kNoDevice, O::NotOpened, -1, false, true },
-        { "write fails in handshake", {}, { false, 0 }, kWr0001, O::HandshakeFailed, -1, true,
-            false },
-        { "short identification", BoxFault { K::Short, 255 }, {}, kCheck, O::HandshakeFailed, -1,
-            true, false },
-        { "identification read call fails", {}, { false, -1, 2 }, kCheck, O::HandshakeFailed, -1,
-            true, false },
-        { "write fails in data", {}, { false, 3 + 17 }, kWr0001, O::DataFailed, 16, true, false },
-        { "short answer at cell 200", BoxFault { K::Short, 200 }, {}, kCheck, O::DataFailed, 199,
-            true, false },
-        { "silent at cell 1", BoxFault { K::Silent, 1 }, {}, kCheck, O::DataFailed, 0, true,
-            false },
-        { "hang-up at cell 254", BoxFault { K::HangUp, 254 }, {}, kCheck, O::DataFailed, 253, true,
-            false },
-        { "read call fails in data", {}, { false, -1, 3 + 252 }, kCheck, O::DataFailed, 251, true,
-            false },
-        { "purge fails at the end", {}, { false, -1, -1, true }, kPu0001, O::ShutdownFailed, 255,
-            true, false },
-        { "DTR drop fails at the end", {}, { false, -1, -1, false, true }, kCl0001,
-            O::ShutdownFailed, 255, true, false },
+        { "no device", kNoDevice, O::NotOpened, -1 },
+        { "write@0", kWr0001, O::HandshakeFailed, -1 },
+        { "short@255", kCheck, O::HandshakeFailed, -1 },
+        { "read@2", kCheck, O::HandshakeFailed, -1 },
+        { "write@20", kWr0001, O::DataFailed, 16 },
+        { "short@200", kCheck, O::DataFailed, 199 },
+        { "silent@1", kCheck, O::DataFailed, 0 },
+        { "hangup@254", kCheck, O::DataFailed, 253 },
+        { "read@255", kCheck, O::DataFailed, 251 },
+        { "purge", kPu0001, O::ShutdownFailed, 255 },
+        { "dtr", kCl0001, O::ShutdownFailed, 255 },
     };
     for (const Row& row : rows) {
         ProjectState current;
@@ -195,9 +222,9 @@ TEST(ReadFailures, EveryRowEndsWithItsMessageAndTheProjectUntouched)
         current.curveDelay = 40;
         auto run = Transfer(true, current, 132, row);
         // only a read that got every cell builds a project; the current one is never touched
-        EXPECT_EQ(run->project != nullptr, row.outcome == O::ShutdownFailed) << row.what;
-        EXPECT_EQ(current.boxType, 2) << row.what;
-        EXPECT_EQ(current.curveDelay, 40) << row.what;
-        EXPECT_EQ(run->project ? run->project->curveDelay : 200, 200) << row.what;
+        EXPECT_EQ(run->project != nullptr, row.outcome == O::ShutdownFailed) << row.fault;
+        EXPECT_EQ(current.boxType, 2) << row.fault;
+        EXPECT_EQ(current.curveDelay, 40) << row.fault;
+        EXPECT_EQ(run->project ? run->project->curveDelay : 200, 200) << row.fault;
     }
 }

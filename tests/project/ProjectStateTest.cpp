@@ -9,11 +9,9 @@
 
 namespace {
 
-const Points kStraight { { 0, 0 }, { 5, 5 } };
-
-// New once set one input whatever the box type. (The file test checks the
-// parameters and curves New gives.)
-TEST(ProjectNew, BuildsTheDefaultProjectAndKeepsBoxType)
+// New once set one input whatever the box type (the file test checks the
+// parameters and curves New gives).
+TEST(ProjectNew, KeepsBoxTypeAndResetsViewAndEditing)
 {
     for (int type = 0; type < 3; ++type) {
         ProjectState p;
@@ -21,11 +19,8 @@ TEST(ProjectNew, BuildsTheDefaultProjectAndKeepsBoxType)
         p.ChooseDifferenceView();
         p.SelectTurboForEdit();
         p.New();
-        EXPECT_EQ(p.boxType, type);
-        EXPECT_EQ(p.graphType, 0);
-        EXPECT_EQ(p.editTurbo, type == 2 ? 1 : 0);
-        EXPECT_EQ(p.oneInput, type == 1 ? 0 : 1);
-        EXPECT_EQ(p.twoInputs, type == 1 ? 1 : 0);
+        EXPECT_EQ(std::make_tuple(p.boxType, p.graphType, p.editTurbo, p.oneInput, p.twoInputs),
+            std::make_tuple(type, 0, type == 2 ? 1 : 0, type == 1 ? 0 : 1, type == 1 ? 1 : 0));
         EXPECT_EQ(p.Caption(),
             std::string(type == 2 ? "Common Rail & Turbo Tuning - " : "Common Rail Tuning - ")
                 + "untitled.rmvp");
@@ -52,18 +47,16 @@ TEST(ProjectCopyCurve, CopiesInBothDirections)
 TEST(ProjectResetsAndTrims, KeepTheEndsAndTheVoltagePoints)
 {
     ProjectState p;
-    p.ReplaceCrCurve(BuildCurve(
-        { { 0, 0 }, { 0.5, 1 }, { 1.5, 2 }, { 2, 2 }, { 4.5, 3 }, { 4.7, 1 }, { 5, 5 } }));
-    p.ReplaceTurboCurve(BuildCurve({ { 0, 0 }, { 0.5, 1 }, { 4.7, 1 }, { 5, 5 } }));
+    p.ReplaceCrCurve(
+        BuildCurve({ { 0, 0 }, { 0.5, 1 }, { 1.5, 2 }, { 4.5, 3 }, { 4.7, 1 }, { 5, 5 } }));
     p.TrimBelowStart();
     p.TrimAboveStop();
-    EXPECT_EQ(
-        PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 2 }, { 2, 2 }, { 4.5, 3 }, { 5, 5 } }));
-    EXPECT_EQ(CountPoints(p.turboCurve), 4);
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 2 }, { 4.5, 3 }, { 5, 5 } }));
+    p.turboCurve->Add(2.0, 1.0);
     p.ResetCrCurve();
     p.ResetTurboCurve();
     EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
-    EXPECT_EQ(PointsOf(p.turboCurve), kStraight);
+    EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
 }
 
 // Start or stop, up, first start and stop voltage, the values the steps give:
@@ -110,34 +103,27 @@ TEST(ProjectVoltages, StepsTrimTheCurve)
         (Points { { 0, 0 }, { 1.6, 1.6 }, { 2, 3 }, { 4, 3 }, { 4.4, 4.4 }, { 5, 5 } }));
 }
 
-// Seconds or minutes, up, start delay before and after.
-TEST(ProjectStartDelay, WrapsBothWays)
+// Spin, up, start delay and curve delay before and after: the start delay
+// wraps both ways; the curve delay's limits are checked before the step.
+TEST(ProjectDelays, StepsWrapAndStopAtTheirLimits)
 {
-    const std::tuple<bool, bool, int, int, int, int> cases[] = { { true, true, 3, 59, 4, 0 },
-        { true, true, 4, 0, 0, 0 }, { true, false, 0, 0, 4, 0 }, { true, false, 2, 0, 1, 59 },
-        { false, true, 3, 30, 4, 0 }, { false, true, 4, 0, 0, 0 }, { false, true, 1, 15, 2, 15 },
-        { false, false, 0, 45, 4, 0 } };
-    for (const auto& [seconds, up, m, s, m2, s2] : cases) {
-        SCOPED_TRACE(testing::Message() << seconds << up << " " << m << ":" << s);
+    using Delays = std::tuple<int, int, int>;
+    const std::tuple<char, bool, Delays, Delays> cases[]
+        = { { 's', true, { 3, 59, 0 }, { 4, 0, 0 } }, { 's', true, { 4, 0, 0 }, { 0, 0, 0 } },
+              { 's', false, { 0, 0, 0 }, { 4, 0, 0 } }, { 's', false, { 2, 0, 0 }, { 1, 59, 0 } },
+              { 'm', true, { 3, 30, 0 }, { 4, 0, 0 } }, { 'm', true, { 4, 0, 0 }, { 0, 0, 0 } },
+              { 'm', true, { 1, 15, 0 }, { 2, 15, 0 } }, { 'm', false, { 0, 45, 0 }, { 4, 0, 0 } },
+              { 'c', true, { 0, 0, 500 }, { 0, 0, 500 } }, { 'c', false, { 0, 0, 0 }, { 0, 0, 0 } },
+              { 'c', true, { 0, 0, 490 }, { 0, 0, 510 } },
+              { 'c', false, { 0, 0, 10 }, { 0, 0, -10 } } };
+    for (const auto& [spin, up, before, after] : cases) {
+        SCOPED_TRACE(testing::Message() << spin << up << " " << testing::PrintToString(before));
         ProjectState p;
-        p.startDelayMin = m;
-        p.startDelaySec = s;
-        seconds ? p.StepStartDelaySeconds(up) : p.StepStartDelayMinutes(up);
-        EXPECT_EQ(p.startDelayMin, m2);
-        EXPECT_EQ(p.startDelaySec, s2);
-    }
-}
-
-// The limits are checked before the step: 490 up gives 510.
-TEST(ProjectCurveDelay, StepsWithinItsLimits)
-{
-    const std::tuple<int, bool, int> cases[]
-        = { { 500, true, 500 }, { 0, false, 0 }, { 490, true, 510 }, { 10, false, -10 } };
-    for (const auto& [from, up, to] : cases) {
-        ProjectState p;
-        p.curveDelay = from;
-        p.StepCurveDelay(up);
-        EXPECT_EQ(p.curveDelay, to) << from << (up ? " up" : " down");
+        std::tie(p.startDelayMin, p.startDelaySec, p.curveDelay) = before;
+        spin == 's'       ? p.StepStartDelaySeconds(up)
+            : spin == 'm' ? p.StepStartDelayMinutes(up)
+                          : p.StepCurveDelay(up);
+        EXPECT_EQ(Delays(p.startDelayMin, p.startDelaySec, p.curveDelay), after);
     }
 }
 

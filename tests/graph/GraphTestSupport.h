@@ -76,12 +76,12 @@ inline CPunt* EvenCurve(int count)
     return BuildCurve(points);
 }
 
-// The sheet's text at exactly this anchor, or null.
-inline const PrintText* TextAt(const PrintSheet& sheet, QPoint anchor)
+// The sheet's text at exactly this anchor.
+inline QString TextAt(const PrintSheet& sheet, QPoint anchor)
 {
     for (const PrintText& text : sheet.texts) {
         if (text.anchor == anchor)
-            return &text;
+            return text.text;
     }
-    return nullptr;
+    return "<none>";
 }

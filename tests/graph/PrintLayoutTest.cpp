@@ -19,22 +19,15 @@ std::vector<QPolygon> LinesOf(const PrintSheet& sheet, PrintPen pen)
 // The worked example: digits, axes with outline arrowheads, grid every 375 and 272 units.
 TEST(PrintLayout, GraphStandsWhereTheWorkedExamplePutsIt)
 {
-    struct Label {
-        const char* text;
-        QPoint anchor;
-        PrintAlign align;
-    };
-    const std::vector<Label> expected = { { "0", { 203, 3360 }, PrintAlign::TopLeft },
-        { "1", { 975, 3355 }, PrintAlign::TopCenter },
-        { "2", { 1725, 3355 }, PrintAlign::TopCenter },
-        { "3", { 2475, 3355 }, PrintAlign::TopCenter },
-        { "4", { 3225, 3355 }, PrintAlign::TopCenter },
-        { "5", { 3975, 3355 }, PrintAlign::TopCenter },
-        { "0", { 175, 3305 }, PrintAlign::TopRight }, { "1", { 175, 2761 }, PrintAlign::TopRight },
-        { "2", { 175, 2217 }, PrintAlign::TopRight }, { "3", { 175, 1673 }, PrintAlign::TopRight },
-        { "4", { 175, 1129 }, PrintAlign::TopRight }, { "5", { 175, 585 }, PrintAlign::TopRight } };
-    ProjectState project;
-    const PrintSheet sheet = LayOutPrintSheet(project);
+    std::vector<PrintText> expected { { "0", { 203, 3360 }, PrintAlign::TopLeft,
+        PrintFont::Device } };
+    for (int v = 1; v <= 5; ++v)
+        expected.push_back({ QString::number(v), { 225 + 750 * v, 3355 }, PrintAlign::TopCenter,
+            PrintFont::Device });
+    for (int v = 0; v <= 5; ++v)
+        expected.push_back({ QString::number(v), { 175, 3305 - 544 * v }, PrintAlign::TopRight,
+            PrintFont::Device });
+    const PrintSheet sheet = LayOutPrintSheet(ProjectState());
     std::vector<PrintText> digits;
     for (const PrintText& text : sheet.texts) {
         if (text.font == PrintFont::Device)
@@ -42,10 +35,9 @@ TEST(PrintLayout, GraphStandsWhereTheWorkedExamplePutsIt)
     }
     ASSERT_EQ(digits.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(digits[i].text.toStdString(), expected[i].text);
-        EXPECT_EQ(digits[i].anchor, expected[i].anchor);
-        EXPECT_EQ(digits[i].align, expected[i].align);
+        EXPECT_EQ(digits[i].text, expected[i].text) << i;
+        EXPECT_EQ(digits[i].anchor, expected[i].anchor) << i;
+        EXPECT_EQ(digits[i].align, expected[i].align) << i;
     }
     EXPECT_EQ(LinesOf(sheet, PrintPen::Axis),
         (std::vector<QPolygon> { QPolygon({ { 235, 3335 }, { 4115, 3335 } }),
@@ -73,14 +65,14 @@ TEST(PrintLayout, CurvesFollowTheVoltMapping)
     for (bool turbo : { false, true }) {
         project.turboEnabled = turbo;
         const PrintSheet sheet = LayOutPrintSheet(project);
-        EXPECT_EQ(LinesOf(sheet, PrintPen::Diagonal),
-            std::vector<QPolygon> { QPolygon({ { 235, 3335 }, { 3985, 615 } }) });
-        EXPECT_EQ(LinesOf(sheet, PrintPen::Cr),
-            std::vector<QPolygon> { QPolygon({ { 235, 3335 }, { 1735, 2519 }, { 3985, 615 } }) });
-        EXPECT_EQ(LinesOf(sheet, PrintPen::Turbo),
-            turbo ? std::vector<QPolygon> { QPolygon(
-                { { 235, 3335 }, { 2110, 1159 }, { 3985, 615 } }) }
-                  : std::vector<QPolygon> {});
+        EXPECT_EQ(
+            LinesOf(sheet, PrintPen::Diagonal).at(0), QPolygon({ { 235, 3335 }, { 3985, 615 } }));
+        EXPECT_EQ(LinesOf(sheet, PrintPen::Cr).at(0),
+            QPolygon({ { 235, 3335 }, { 1735, 2519 }, { 3985, 615 } }));
+        EXPECT_EQ(LinesOf(sheet, PrintPen::Turbo).size(), turbo ? 1u : 0u);
+        EXPECT_TRUE(!turbo
+            || LinesOf(sheet, PrintPen::Turbo)[0]
+                == QPolygon({ { 235, 3335 }, { 2110, 1159 }, { 3985, 615 } }));
     }
     project.ReplaceCrCurve(
         BuildCurve({ { 0, 0 }, { 1, 1e300 }, { 2, -1e300 }, { 3, std::nan("") }, { 1e300, 5 } }));
@@ -90,23 +82,13 @@ TEST(PrintLayout, CurvesFollowTheVoltMapping)
     EXPECT_GT(stray[4].x(), 4000);
 }
 
-// Column start x -> the "Vin" texts, top to bottom.
-std::map<int, std::vector<PrintText>> InputColumns(const PrintSheet& sheet)
-{
-    std::map<int, std::vector<PrintText>> columns;
-    for (const PrintText& text : sheet.texts) {
-        if (text.font == PrintFont::Small && text.anchor.y() >= 4885
-            && (text.anchor.x() - 175) % 1000 == 0)
-            columns[text.anchor.x()].push_back(text);
-    }
-    return columns;
-}
-
+// Both tables in columns 1000 units apart: "Vin" and "Vdif" headers, 21 rows in
+// a curve's first column and 20 after; the TURBO table starts a new column.
 TEST(PrintLayout, TableColumnsBreakAfter21RowsThenEvery20)
 {
     struct Case {
         int crPoints, turboPoints;
-        std::vector<size_t> rowsPerColumn;
+        std::vector<int> rowsPerColumn;
     };
     for (const Case& c : { Case { 21, 0, { 21 } }, Case { 22, 0, { 21, 1 } },
              Case { 42, 0, { 21, 20, 1 } }, Case { 5, 25, { 5, 21, 4 } } }) {
@@ -114,53 +96,40 @@ TEST(PrintLayout, TableColumnsBreakAfter21RowsThenEvery20)
         ProjectState project;
         project.SetBoxType(c.turboPoints ? 2 : 0);
         project.ReplaceCrCurve(EvenCurve(c.crPoints));
-        if (c.turboPoints)
+        Points values = PointsOf(project.crCurve);
+        if (c.turboPoints) {
             project.ReplaceTurboCurve(EvenCurve(c.turboPoints));
-        const PrintSheet sheet = LayOutPrintSheet(project);
-        const auto columns = InputColumns(sheet);
-        ASSERT_EQ(columns.size(), c.rowsPerColumn.size());
-        ASSERT_TRUE(TextAt(sheet, { 235, 4585 }));
-        EXPECT_EQ(TextAt(sheet, { 235, 4585 })->text.toStdString(), "CR-curve");
-        // The TURBO table starts at the column after the CR table, titled there.
-        const PrintText* turboTitle = TextAt(sheet, { 1175, 4585 });
-        EXPECT_EQ(
-            turboTitle ? turboTitle->text.toStdString() : "", c.turboPoints ? "TURBO-curve" : "");
-        Points values = PointsOf(project.crCurve); // the TURBO rows follow the CR rows
-        if (c.turboPoints)
             for (const auto& v : PointsOf(project.turboCurve))
                 values.push_back(v);
+        }
+        const PrintSheet sheet = LayOutPrintSheet(project);
+        EXPECT_EQ(TextAt(sheet, { 235, 4585 }), "CR-curve");
+        EXPECT_EQ(TextAt(sheet, { 1175, 4585 }), c.turboPoints ? "TURBO-curve" : "<none>");
+        std::map<int, int> rows; // column x -> rows
+        for (const PrintText& text : sheet.texts) {
+            if (text.font == PrintFont::Small && text.anchor.y() >= 4885)
+                rows[text.anchor.x()] += (text.anchor.x() - 175) % 1000 == 0;
+        }
         size_t next = 0;
         for (size_t k = 0; k < c.rowsPerColumn.size(); ++k) {
             const int x = 175 + 1000 * int(k);
-            const std::vector<PrintText>& rows = columns.at(x);
-            ASSERT_EQ(rows.size(), c.rowsPerColumn[k]) << k;
-            ASSERT_TRUE(TextAt(sheet, { x, 4735 }) && TextAt(sheet, { x + 350, 4735 }));
-            EXPECT_EQ(TextAt(sheet, { x + 350, 4735 })->text.toStdString(), "Vdif");
-            for (size_t row = 0; row < rows.size() && next < values.size(); ++row, ++next) {
-                const int y = 4885 + 100 * int(row);
-                EXPECT_EQ(rows[row].anchor.y(), y);
-                EXPECT_EQ(rows[row].text, QString::asprintf("%0.2f", values[next].first));
-                ASSERT_TRUE(TextAt(sheet, { x + 350, y }));
-                EXPECT_EQ(TextAt(sheet, { x + 350, y })->text,
+            ASSERT_EQ(rows[x], c.rowsPerColumn[k]) << k;
+            EXPECT_EQ(TextAt(sheet, { x, 4735 }) + TextAt(sheet, { x + 350, 4735 }), "VinVdif");
+            for (int row = 0; row < rows[x]; ++row, ++next) {
+                const int y = 4885 + 100 * row;
+                EXPECT_EQ(TextAt(sheet, { x, y }), QString::asprintf("%0.2f", values[next].first));
+                EXPECT_EQ(TextAt(sheet, { x + 350, y }),
                     QString::asprintf("%0.2f", values[next].second - values[next].first));
             }
         }
         EXPECT_EQ(next, values.size());
+        EXPECT_EQ(rows[175 + 1000 * int(c.rowsPerColumn.size())], 0);
     }
 }
 
-TEST(PrintLayout, DifferenceIsOutputMinusInputWithTwoDecimals)
-{
-    ProjectState project;
-    // 0.1 + 0.2 lies a hair above 0.3: the difference must not print as "-0.00".
-    project.ReplaceCrCurve(BuildCurve({ { 0, 0 }, { 0.1 + 0.2, 0.3 }, { 2.0, 1.5 }, { 5, 5 } }));
-    const PrintSheet sheet = LayOutPrintSheet(project);
-    ASSERT_TRUE(TextAt(sheet, { 525, 4985 }) && TextAt(sheet, { 525, 5085 }));
-    EXPECT_EQ(TextAt(sheet, { 525, 4985 })->text.toStdString(), "0.00");
-    EXPECT_EQ(TextAt(sheet, { 525, 5085 })->text.toStdString(), "-0.50");
-}
-
-TEST(PrintLayout, HeadingRowsFromTheFlagsWithoutLeadingZerosOrStopVoltage)
+// The box type from the flags, not the selector (empty when no flag is set);
+// the delay without leading zeros; no stop voltage; "-0.50", never "-0.00".
+TEST(PrintLayout, HeadingAndDifferenceTexts)
 {
     struct Case {
         bool turbo;
@@ -171,15 +140,12 @@ TEST(PrintLayout, HeadingRowsFromTheFlagsWithoutLeadingZerosOrStopVoltage)
              Case { true, 0, 0, "CR & TURBO" }, Case { false, 1, 0, "2 CR input" },
              Case { false, 1, 1, "2 CR input" }, Case { false, 0, 1, "1 CR input" },
              Case { false, 0, 0, "" } }) {
-        SCOPED_TRACE(c.text);
         ProjectState project;
-        project.boxType = 1; // the selector does not count
+        project.boxType = 1;
         project.turboEnabled = c.turbo;
         project.twoInputs = c.twoInputs;
         project.oneInput = c.oneInput;
-        const PrintText* row = TextAt(LayOutPrintSheet(project), { 175, 3885 });
-        ASSERT_TRUE(row);
-        EXPECT_EQ(row->text.toStdString(), c.text);
+        EXPECT_EQ(TextAt(LayOutPrintSheet(project), { 175, 3885 }), c.text);
     }
     ProjectState project;
     project.SetBoxType(2);
@@ -189,22 +155,14 @@ TEST(PrintLayout, HeadingRowsFromTheFlagsWithoutLeadingZerosOrStopVoltage)
     project.startDelayMin = 2;
     project.startDelaySec = 5;
     project.curveDelay = 40;
+    project.ReplaceCrCurve(BuildCurve({ { 0, 0 }, { 0.1 + 0.2, 0.3 }, { 2.0, 1.5 }, { 5, 5 } }));
     const PrintSheet sheet = LayOutPrintSheet(project);
-    struct Row {
-        QPoint at;
-        PrintFont font;
-        const char* text;
-    };
-    for (const Row& row :
-        { Row { { 150, 200 }, PrintFont::Large, "Common Rail & Turbo Tuning - pump.rmvp" },
-            Row { { 175, 4035 }, PrintFont::Medium, "Start Voltage [V] :   2.3" },
-            Row { { 175, 4185 }, PrintFont::Medium, "Start Delay [mm:ss] :   2:5" },
-            Row { { 175, 4335 }, PrintFont::Medium, "Curve Delay [ms/0.1V] :   40" } }) {
-        const PrintText* text = TextAt(sheet, row.at);
-        ASSERT_TRUE(text) << row.text;
-        EXPECT_EQ(text->text.toStdString(), row.text);
-        EXPECT_EQ(text->font, row.font);
-    }
+    EXPECT_EQ(TextAt(sheet, { 150, 200 }), "Common Rail & Turbo Tuning - pump.rmvp");
+    EXPECT_EQ(TextAt(sheet, { 175, 4035 }), "Start Voltage [V] :   2.3");
+    EXPECT_EQ(TextAt(sheet, { 175, 4185 }), "Start Delay [mm:ss] :   2:5");
+    EXPECT_EQ(TextAt(sheet, { 175, 4335 }), "Curve Delay [ms/0.1V] :   40");
+    EXPECT_EQ(TextAt(sheet, { 525, 4985 }), "0.00");
+    EXPECT_EQ(TextAt(sheet, { 525, 5085 }), "-0.50");
     for (const PrintText& text : sheet.texts)
         EXPECT_FALSE(text.text.contains("Stop") || text.text.contains("4.7"));
 }

@@ -7,7 +7,6 @@
 #include <ProjectFile.h>
 #include <Protocol.h>
 
-#include <QDeadlineTimer>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -16,18 +15,6 @@
 #include <thread>
 
 namespace {
-
-// Runs the event loop until the condition holds or five seconds pass.
-bool WaitFor(const std::function<bool()>& condition)
-{
-    QDeadlineTimer deadline(5000);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 // A demo link that holds the worker at a chosen frame (0 to 2 are the
 // handshake) until the test opens the gate, so the test can act meanwhile.
@@ -50,23 +37,20 @@ struct GatedLink : DemoLink {
     int holdAt = 0, frames = 0;
 };
 
-class TransferDialog : public ::testing::Test {
+class TransferDialog : public AppTest {
 protected:
-    LinkChoice Demo()
+    // The demo box, held at a frame when a gate is given.
+    LinkChoice Demo(Gate* g = nullptr, int holdAt = 0)
     {
         LinkChoice choice;
         choice.demoBox = box;
-        return choice;
-    }
-    LinkChoice Gated(Gate& g, int holdAt)
-    {
-        LinkChoice choice;
-        choice.custom = [this, &g, holdAt] {
-            auto link = std::make_unique<GatedLink>(box);
-            link->gate = &g;
-            link->holdAt = holdAt;
-            return link;
-        };
+        if (g)
+            choice.custom = [this, g, holdAt] {
+                auto link = std::make_unique<GatedLink>(box);
+                link->gate = g;
+                link->holdAt = holdAt;
+                return link;
+            };
         return choice;
     }
     // Shows the dialog, records every progress position, presses the
@@ -81,18 +65,12 @@ protected:
     bool Run(CTransferDlg& dialog)
     {
         Start(dialog);
-        return WaitFor([&] { return !dialog.WorkerRunning(); });
+        return QTest::qWaitFor([&] { return !dialog.WorkerRunning(); });
     }
 
     std::shared_ptr<BoxSimulator> box = std::make_shared<BoxSimulator>(132);
     Gate gate;
     std::vector<int> positions;
-    std::vector<std::string> messages;
-    ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon,
-                                 QMessageBox::StandardButtons) {
-        messages.push_back(text.toStdString());
-        return QMessageBox::Ok;
-    } };
 };
 
 TEST_F(TransferDialog, WriteThenReadMoveTheProgressBarAndInstallTheBoxProject)
@@ -114,12 +92,10 @@ TEST_F(TransferDialog, WriteThenReadMoveTheProgressBarAndInstallTheBoxProject)
     project.fileName = "mine.rmvp";
     CRead read(project, Demo());
     ASSERT_TRUE(Run(read));
-    EXPECT_TRUE(messages.empty() && read.ProjectReplaced());
+    EXPECT_TRUE(messages.empty() && read.ProjectReplaced() && read.closeButton->isEnabled());
     EXPECT_EQ(read.progressBar->value(), 255);
-    EXPECT_TRUE(read.closeButton->isEnabled());
     EXPECT_EQ(WriteProjectText(project), WriteProjectText(written));
-    EXPECT_EQ(project.oneInput, 0); // a mended fault: a box with two CR inputs
-    EXPECT_EQ(project.twoInputs, 1);
+    EXPECT_EQ(project.oneInput + 2 * project.twoInputs, 2); // mended: two CR inputs
     EXPECT_EQ(project.fileName, "mine.rmvp");
 }
 
@@ -144,13 +120,11 @@ TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
         messages.clear();
         ProjectState project;
         const std::string before = WriteProjectText(project);
-        std::unique_ptr<CTransferDlg> dialog;
-        if (c.read)
-            dialog = std::make_unique<CRead>(project, Demo());
-        else
-            dialog = std::make_unique<CWrite>(project, Demo());
+        std::unique_ptr<CTransferDlg> dialog(c.read
+                ? static_cast<CTransferDlg*>(new CRead(project, Demo()))
+                : new CWrite(project, Demo()));
         ASSERT_TRUE(Run(*dialog));
-        EXPECT_EQ(messages, std::vector<std::string> { kCheckConnectionMessage });
+        EXPECT_EQ(messages, QStringList { kCheckConnectionMessage });
         EXPECT_EQ(dialog->isVisible(), c.dialogOpen);
         EXPECT_TRUE(!c.dialogOpen || dialog->closeButton->isEnabled());
         EXPECT_EQ(dialog->progressBar->value(), c.progress);
@@ -165,15 +139,15 @@ TEST_F(TransferDialog, NoConverterClosesTheDialogAndAnUnfitProjectIsRefusedBefor
     nowhere.port = "/nonexistent/ttyUSB9";
     CWrite noDevice(project, nowhere);
     ASSERT_TRUE(Run(noDevice));
-    EXPECT_EQ(messages, std::vector<std::string> { kNoDeviceMessage });
+    EXPECT_EQ(messages, QStringList { kNoDeviceMessage });
     EXPECT_FALSE(noDevice.isVisible());
 
     messages.clear();
     project.startDelayMin = 5;
     CWrite refused(project, Demo());
     ASSERT_TRUE(Run(refused));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find("5:00"), std::string::npos) << messages[0];
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("5:00")) << messages[0].toStdString();
     EXPECT_EQ(box->FramesAnswered(), 0); // the link was never opened
     EXPECT_TRUE(refused.closeButton->isEnabled());
 }
@@ -183,23 +157,22 @@ TEST_F(TransferDialog, NoConverterClosesTheDialogAndAnUnfitProjectIsRefusedBefor
 TEST_F(TransferDialog, CannotBeDismissedWhileTheWorkerRuns)
 {
     ProjectState project;
-    CWrite dialog(project, Gated(gate, 100));
+    CWrite dialog(project, Demo(&gate, 100));
     Start(dialog);
-    ASSERT_TRUE(WaitFor([&] { return gate.reached && dialog.progressBar->value() > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.reached && dialog.progressBar->value() > 0; }));
     QTest::keyClick(&dialog, Qt::Key_Escape);
     dialog.close();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(dialog.closeButton->isEnabled());
+    EXPECT_TRUE(dialog.isVisible() && !dialog.closeButton->isEnabled());
     gate.open.set_value();
-    ASSERT_TRUE(WaitFor([&] { return !dialog.WorkerRunning(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }));
     EXPECT_EQ(dialog.Outcome(), TransferOutcome::Completed);
     QTest::keyClick(&dialog, Qt::Key_Escape); // now it may go
     EXPECT_FALSE(dialog.isVisible());
 
     Gate second;
-    auto held = std::make_unique<CWrite>(project, Gated(second, 10));
+    auto held = std::make_unique<CWrite>(project, Demo(&second, 10));
     Start(*held);
-    ASSERT_TRUE(WaitFor([&] { return second.reached.load(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.reached.load(); }));
     std::thread opener([&] { second.open.set_value(); });
     held.reset();
     opener.join();
@@ -218,14 +191,14 @@ TEST_F(AppTest, ReadButtonInstallsTrimsAndCountsAsSaved)
     CWrite write(inBox, window->linkChoice);
     write.show();
     QTest::mouseClick(write.transferButton, Qt::LeftButton);
-    ASSERT_TRUE(WaitFor([&] { return !write.WorkerRunning(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !write.WorkerRunning(); }));
     QMetaObject::invokeMethod(
         qApp,
         [] {
             auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
-            ASSERT_TRUE(WaitFor([&] { return !dialog->WorkerRunning(); }));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
             QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
         },
         Qt::QueuedConnection);

@@ -84,7 +84,6 @@ TEST(ProjectFileRead, PointLines)
         const ProjectState p = Read("Volt = 0.0\nOff = 5.0\nCRD\n" + lines);
         EXPECT_EQ(PointsOf(p.crCurve), cr);
         EXPECT_EQ(PointsOf(p.turboCurve), kStraight);
-        EXPECT_EQ(p.boxType, 1);
     }
 }
 

@@ -36,46 +36,41 @@ bool NearColour(const QImage& image, const CGraph& g, double input, double verti
     return false;
 }
 
-TEST(GraphDraw, InputOutputViewHasElevenLabelsPerAxisAndTenGridLines)
+// Eleven labels per axis, grid lines at all but the first tick; in the
+// Difference view nothing above 1.6 V, and the zones' colours.
+TEST(GraphDraw, LabelsGridAndZonesOfBothViews)
 {
-    GraphBench b;
-    b.project.crCurve->Add(3.0, 2.0); // so the curve leaves the diagonal
-    const QImage image = b.Render();
-    const GraphRect plot = b.graph.PlotArea();
-    const int between = (b.graph.TickY(0) + b.graph.TickY(1)) / 2;
-    for (int i = 0; i <= 10; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_TRUE(HasLabelAt(image, b.graph.TickX(i) - 10, plot.bottom + 9));
-        EXPECT_TRUE(HasLabelAt(image, plot.left - 40, b.graph.TickY(i) - 8));
-        // No grid line at the first tick: the black border lies there.
-        const QColor line = i == 0 ? kBlack : kGrey;
-        EXPECT_EQ(image.pixelColor(b.graph.TickX(i), between), line);
-        EXPECT_EQ(image.pixelColor((plot.left + plot.right) / 2 + 5, b.graph.TickY(i)), line);
-        EXPECT_EQ(image.pixelColor(b.graph.TickX(i) + 5, between), b.Face());
-    }
-    EXPECT_TRUE(NearColour(image, b.graph, 3.25, 3.25, kGrey)); // the diagonal
-    EXPECT_EQ(image.pixelColor(100, 300), kWhite); // the frame border
-}
-
-TEST(GraphDraw, DifferenceViewShowsZonesAndNothingAboveOnePointSix)
-{
-    GraphBench b;
-    b.project.ChooseDifferenceView();
-    const QImage image = b.Render();
-    const GraphRect plot = b.graph.PlotArea();
-    const int column = (b.graph.TickX(6) + b.graph.TickX(7)) / 2;
-    for (int j = 0; j <= 10; ++j) {
-        SCOPED_TRACE(j);
-        EXPECT_TRUE(HasLabelAt(image, b.graph.TickX(j) - 10, plot.bottom + 9));
-        const bool shown = j <= 8; // 0.00 V to 1.60 V
-        // A label at 1.80 V would lie under the axis label.
-        EXPECT_TRUE(j == 9 || HasLabelAt(image, plot.left - 40, b.graph.TickY(j) - 8) == shown);
-        if (j > 0) {
-            EXPECT_EQ(image.pixelColor(column, b.graph.TickY(j)) == kGrey, shown);
-            EXPECT_EQ(image.pixelColor(b.graph.TickX(j), b.graph.VoltsToY(1.3)), kGrey);
-            EXPECT_EQ(image.pixelColor(b.graph.TickX(j), b.graph.VoltsToY(1.9)), b.Face());
+    for (bool io : { true, false }) {
+        SCOPED_TRACE(io);
+        GraphBench b;
+        b.project.crCurve->Add(3.0, 2.0); // so the curve leaves the diagonal
+        b.UseView(io);
+        const QImage image = b.Render();
+        const GraphRect plot = b.graph.PlotArea();
+        const int column = (b.graph.TickX(6) + b.graph.TickX(7)) / 2;
+        const int low = b.graph.VoltsToY(io ? 0.25 : 1.3);
+        for (int i = 0; i <= 10; ++i) {
+            SCOPED_TRACE(i);
+            const bool shown = io || i <= 8;
+            EXPECT_TRUE(HasLabelAt(image, b.graph.TickX(i) - 10, plot.bottom + 9));
+            // A label at 1.80 V would lie under the axis label.
+            EXPECT_TRUE((!io && i == 9)
+                || HasLabelAt(image, plot.left - 40, b.graph.TickY(i) - 8) == shown);
+            // At the first tick the black border lies, or in the Difference view the zones'
+            // outline.
+            EXPECT_TRUE(
+                (!io && i == 0) || image.pixelColor(b.graph.TickX(i), low) == (i ? kGrey : kBlack));
+            EXPECT_EQ(image.pixelColor(column, b.graph.TickY(i)) == kGrey, i > 0 && shown);
+            EXPECT_TRUE(
+                io || image.pixelColor(b.graph.TickX(i), b.graph.VoltsToY(1.9)) == b.Face());
+            EXPECT_TRUE(!io || image.pixelColor(b.graph.TickX(i) + 5, low) == b.Face());
         }
+        EXPECT_TRUE(!io || NearColour(image, b.graph, 3.25, 3.25, kGrey)); // the diagonal
+        EXPECT_EQ(image.pixelColor(100, 300), kWhite); // the frame border
     }
+    GraphBench b;
+    b.UseView(false);
+    const QImage image = b.Render();
     struct Sample {
         double input, vertical;
         QColor colour;

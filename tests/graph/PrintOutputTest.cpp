@@ -12,7 +12,8 @@
 namespace {
 
 // Share of the points along the segment with a matching pixel within reach.
-double Share(const QImage& image, QPoint from, QPoint to, bool (*test)(QRgb), int reach = 1)
+template <typename Test>
+double Share(const QImage& image, QPoint from, QPoint to, Test test, int reach = 1)
 {
     const int steps = std::max({ 1, std::abs(to.x() - from.x()), std::abs(to.y() - from.y()) });
     int hits = 0;
@@ -28,39 +29,22 @@ double Share(const QImage& image, QPoint from, QPoint to, bool (*test)(QRgb), in
     return double(hits) / (steps + 1);
 }
 
-bool Blue(QRgb p)
-{
-    return p == qRgb(0, 0, 255);
-}
-bool Red(QRgb p)
-{
-    return p == qRgb(255, 0, 0);
-}
-bool Grey(QRgb p)
-{
-    return p == qRgb(127, 127, 127);
-}
-bool Ink(QRgb p)
-{
-    return qGray(p) < 96;
-}
-bool NotWhite(QRgb p)
-{
-    return qGray(p) <= 250;
-}
+const auto Ink = [](QRgb p) { return qGray(p) < 96; };
+const auto NotWhite = [](QRgb p) { return qGray(p) <= 250; };
+const auto Is = [](QRgb colour) { return [colour](QRgb p) { return p == colour; }; };
 
-// The graph at 600 dpi, one pixel per sheet unit.
+// The graph at 600 dpi, one pixel per sheet unit, whatever the screen shows.
 TEST(PrintRender, AxesGridAndCurvesInTheirPens)
 {
     ProjectState project;
     project.ReplaceCrCurve(BuildCurve({ { 0, 0 }, { 2.0, 1.5 }, { 5, 5 } }));
     project.ReplaceTurboCurve(BuildCurve({ { 0, 0 }, { 2.5, 4.0 }, { 5, 5 } }));
+    project.showCr = project.showTurbo = project.graphType = 0;
+    project.differenceView = 1;
     for (bool turbo : { false, true }) {
         SCOPED_TRACE(turbo);
-        project.SetBoxType(turbo ? 2 : 0);
+        project.turboEnabled = turbo;
         QImage image(QSize(4200, 3450), QImage::Format_RGB32);
-        image.setDotsPerMeterX(qRound(600 / 0.0254));
-        image.setDotsPerMeterY(qRound(600 / 0.0254));
         image.fill(Qt::white);
         {
             QPainter painter(&image);
@@ -69,22 +53,21 @@ TEST(PrintRender, AxesGridAndCurvesInTheirPens)
         // The axes end in outline arrowheads.
         EXPECT_EQ(Share(image, { 300, 3335 }, { 4110, 3335 }, Ink), 1.0);
         EXPECT_EQ(Share(image, { 235, 3300 }, { 235, 510 }, Ink), 1.0);
+        EXPECT_EQ(Share(image, { 4080, 3320 }, { 4080, 3320 }, Ink), 1.0);
         for (QPoint blank :
             { QPoint(4122, 3335), QPoint(4090, 3325), QPoint(235, 498), QPoint(245, 530) })
             EXPECT_EQ(Share(image, blank, blank, NotWhite), 0.0) << blank.x();
-        EXPECT_EQ(Share(image, { 4080, 3320 }, { 4080, 3320 }, Ink), 1.0);
-        // Dotted grid lines; the diagonal where neither curve nor grid crosses it.
-        const double dots = Share(image, { 985, 700 }, { 985, 2200 }, Grey, 0);
+        // Dotted grey grid lines; the diagonal where neither curve nor grid crosses it.
+        const double dots = Share(image, { 985, 700 }, { 985, 2200 }, Is(qRgb(127, 127, 127)), 0);
         EXPECT_GT(dots, 0.2);
         EXPECT_LT(dots, 0.6);
-        EXPECT_GT(Share(image, { 2900, 1402 }, { 2960, 1359 }, Grey), 0.9);
+        EXPECT_GT(Share(image, { 2900, 1402 }, { 2960, 1359 }, Is(qRgb(127, 127, 127))), 0.9);
         // The CR curve bends at page (1735, 2519), three pixels wide; TURBO dashed.
-        EXPECT_EQ(Share(image, { 300, 3300 }, { 1700, 2538 }, Blue), 1.0);
-        EXPECT_EQ(Share(image, { 1770, 2490 }, { 3950, 645 }, Blue), 1.0);
-        EXPECT_EQ(Share(image, { 985, 2921 }, { 985, 2921 }, Blue), 0.0);
-        const double dashed = Share(image, { 300, 3260 }, { 2080, 1194 }, Red);
-        EXPECT_EQ(dashed > 0.5 && dashed < 0.9, turbo) << dashed;
-        EXPECT_EQ(dashed == 0.0, !turbo);
+        EXPECT_EQ(Share(image, { 300, 3300 }, { 1700, 2538 }, Is(qRgb(0, 0, 255))), 1.0);
+        EXPECT_EQ(Share(image, { 1770, 2490 }, { 3950, 645 }, Is(qRgb(0, 0, 255))), 1.0);
+        EXPECT_EQ(Share(image, { 985, 2921 }, { 985, 2921 }, Is(qRgb(0, 0, 255))), 0.0);
+        const double dashed = Share(image, { 300, 3260 }, { 2080, 1194 }, Is(qRgb(255, 0, 0)));
+        EXPECT_TRUE(turbo ? dashed > 0.5 && dashed < 0.9 : dashed == 0.0) << dashed;
     }
 }
 

@@ -100,56 +100,45 @@ TEST_F(TransferDialog, WriteThenReadMoveTheProgressBarAndInstallTheBoxProject)
 }
 
 // Failures end with their message, the dialog as the user expects it, the
-// progress where it stopped and the project untouched.
+// progress where it stopped and the project untouched. (The refusal of an
+// unfit project before the link opens is tested in the box layer.)
 TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
 {
     struct Case {
         bool read;
-        const char* fault;
+        const char *fault, *message;
         bool dialogOpen;
         int progress;
     };
-    for (const Case& c :
-        { Case { false, "short@300", false, 299 }, Case { false, "hangup@255", true, 0 },
-            Case { true, "short@200", true, 199 }, Case { true, "silent@0", true, 0 } }) {
+    for (const Case& c : { Case { false, "short@300", kCheckConnectionMessage, false, 299 },
+             Case { false, "hangup@255", kCheckConnectionMessage, true, 0 },
+             Case { true, "short@200", kCheckConnectionMessage, true, 199 },
+             Case { true, "silent@0", kCheckConnectionMessage, true, 0 },
+             Case { false, "", kNoDeviceMessage, false, 0 } }) {
         SCOPED_TRACE(c.fault);
         box = std::make_shared<BoxSimulator>(132);
+        LinkChoice link = Demo();
         BoxFault fault;
-        ASSERT_TRUE(ParseBoxFault(c.fault, fault));
-        box->AddFault(fault);
+        if (*c.fault) {
+            ASSERT_TRUE(ParseBoxFault(c.fault, fault));
+            box->AddFault(fault);
+        } else { // no converter at all
+            link = LinkChoice();
+            link.port = "/nonexistent/ttyUSB9";
+        }
         messages.clear();
         ProjectState project;
         const std::string before = WriteProjectText(project);
         std::unique_ptr<CTransferDlg> dialog(c.read
-                ? static_cast<CTransferDlg*>(new CRead(project, Demo()))
-                : new CWrite(project, Demo()));
+                ? static_cast<CTransferDlg*>(new CRead(project, link))
+                : new CWrite(project, link));
         ASSERT_TRUE(Run(*dialog));
-        EXPECT_EQ(messages, QStringList { kCheckConnectionMessage });
+        EXPECT_EQ(messages, QStringList { c.message });
         EXPECT_EQ(dialog->isVisible(), c.dialogOpen);
         EXPECT_TRUE(!c.dialogOpen || dialog->closeButton->isEnabled());
         EXPECT_EQ(dialog->progressBar->value(), c.progress);
         EXPECT_EQ(WriteProjectText(project), before);
     }
-}
-
-TEST_F(TransferDialog, NoConverterClosesTheDialogAndAnUnfitProjectIsRefusedBeforeOpening)
-{
-    ProjectState project;
-    LinkChoice nowhere;
-    nowhere.port = "/nonexistent/ttyUSB9";
-    CWrite noDevice(project, nowhere);
-    ASSERT_TRUE(Run(noDevice));
-    EXPECT_EQ(messages, QStringList { kNoDeviceMessage });
-    EXPECT_FALSE(noDevice.isVisible());
-
-    messages.clear();
-    project.startDelayMin = 5;
-    CWrite refused(project, Demo());
-    ASSERT_TRUE(Run(refused));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains("5:00")) << messages[0].toStdString();
-    EXPECT_EQ(box->FramesAnswered(), 0); // the link was never opened
-    EXPECT_TRUE(refused.closeButton->isEnabled());
 }
 
 // Escape and the system's close command are refused while the worker runs;

@@ -108,7 +108,7 @@ TEST(ProjectCopyCurve, CopiesInBothDirections)
         (Points { { 0, 0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.5, 4.5 }, { 5, 5 } }));
 }
 
-TEST(ProjectResetsAndTrims, KeepTheEndsAndTheVoltagePoints)
+TEST(ProjectResetsAndTrims, KeepTheEndsAndMoveTheVoltagePoints)
 {
     ProjectState p;
     p.ReplaceCrCurve(
@@ -121,6 +121,12 @@ TEST(ProjectResetsAndTrims, KeepTheEndsAndTheVoltagePoints)
     p.ResetTurboCurve();
     EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
     EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
+    for (double x : { 1.55, 2.0, 4.0, 4.45 })
+        p.crCurve->Add(x, 3.0);
+    p.StepStartVoltage(true); // the steps trim the points they pass
+    p.StepStopVoltage(false);
+    EXPECT_EQ(PointsOf(p.crCurve),
+        (Points { { 0, 0 }, { 1.6, 1.6 }, { 2, 3 }, { 4, 3 }, { 4.4, 4.4 }, { 5, 5 } }));
 }
 
 // Start or stop, up, first start and stop voltage, the values the steps give:
@@ -153,18 +159,6 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
             EXPECT_EQ(c.start ? p.startVoltage : p.stopVoltage, expected);
         }
     }
-}
-
-// A voltage step drops the points it passes and keeps the others.
-TEST(ProjectVoltages, StepsTrimTheCurve)
-{
-    ProjectState p;
-    for (double x : { 1.55, 2.0, 4.0, 4.45 })
-        p.crCurve->Add(x, 3.0);
-    p.StepStartVoltage(true);
-    p.StepStopVoltage(false);
-    EXPECT_EQ(PointsOf(p.crCurve),
-        (Points { { 0, 0 }, { 1.6, 1.6 }, { 2, 3 }, { 4, 3 }, { 4.4, 4.4 }, { 5, 5 } }));
 }
 
 // Spin, up, start delay and curve delay before and after: the start delay
@@ -215,7 +209,7 @@ TEST(ProjectCheckBoxes, RefuseHidingTheEditedCurve)
 
 // Code, applied, box type, graph type. The project starts at box type 1 and
 // the other view, so what a code leaves alone shows.
-TEST(SettingsCode, AppliesViewAndBoxType)
+TEST(SettingsCode, AppliesAndFollowsViewAndBoxType)
 {
     const std::tuple<const char*, bool, int, int> cases[]
         = { { "12", true, 2, 1 }, { "2", true, 2, 0 }, { "10", true, 0, 1 }, { "7", false, 1, 0 },
@@ -231,11 +225,8 @@ TEST(SettingsCode, AppliesViewAndBoxType)
             std::make_tuple(boxType, boxType == 2, graphType, 1 - graphType));
         EXPECT_EQ(FormatSettingsCode(p), std::to_string(graphType * 10 + boxType));
     }
-}
 
-// The two view check boxes act as a radio pair, and the code follows them.
-TEST(SettingsCode, FollowsBoxTypeAndViewChanges)
-{
+    // The view check boxes act as a radio pair, and the code follows them.
     ProjectState p;
     p.SetBoxType(1);
     p.ChooseDifferenceView();

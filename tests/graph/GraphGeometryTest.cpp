@@ -35,20 +35,17 @@ TEST(GraphGeometry, NormalisesFrameAndRange)
 {
     GraphBench b;
     b.graph.SetFrame(200, 50, 100, 10);
-    EXPECT_EQ(b.graph.frame.left * 1000 + b.graph.frame.right, 100200);
-    EXPECT_EQ(b.graph.frame.top * 1000 + b.graph.frame.bottom, 10050);
-    struct Case {
-        int l, t, r, b, xMin, yMax, xMax, yMin;
-        double step;
-    };
-    for (const Case& c : { Case { 5, 0, 0, 5, 0, 5, 5, 0, 1.0 },
-             Case { 0, 3, 3, 0, 0, 3, 3, 0, 0.0 }, Case { -5, 10, 5, 0, -5, 10, 5, 0, 2.0 } }) {
-        b.graph.SetRange(c.l, c.t, c.r, c.b);
+    const GraphRect& f = b.graph.frame;
+    EXPECT_EQ(std::vector<int>({ f.left, f.top, f.right, f.bottom }),
+        std::vector<int>({ 100, 10, 200, 50 }));
+    // left, top, right, bottom -> xMin, yMax, xMax, yMin, xStep, yStep (a fifth, whole volts)
+    for (const std::vector<double>& c : { std::vector<double> { 5, 0, 0, 5, 0, 5, 5, 0, 1, 1 },
+             { 0, 3, 3, 0, 0, 3, 3, 0, 0, 0 }, { -5, 10, 5, 0, -5, 10, 5, 0, 2, 2 } }) {
+        b.graph.SetRange(c[0], c[1], c[2], c[3]);
         const GraphRange& r = b.graph.range;
-        EXPECT_EQ(std::vector<int>({ r.xMin, r.yMax, r.xMax, r.yMin }),
-            std::vector<int>({ c.xMin, c.yMax, c.xMax, c.yMin }));
-        EXPECT_EQ(b.graph.xStep, c.step);
-        EXPECT_EQ(b.graph.yStep, c.step);
+        EXPECT_EQ(std::vector<double>({ 1.0 * r.xMin, 1.0 * r.yMax, 1.0 * r.xMax, 1.0 * r.yMin,
+                      b.graph.xStep, b.graph.yStep }),
+            std::vector<double>(c.begin() + 4, c.end()));
     }
 }
 

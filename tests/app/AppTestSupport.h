@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -69,9 +68,8 @@ protected:
     }
     void Start()
     {
-        window.reset();
         messages.clear();
-        window = std::make_unique<CRamvikDlg>();
+        window.reset(new CRamvikDlg);
     }
 
     template <typename Widget = QWidget> Widget* Find(const char* name) const
@@ -98,11 +96,6 @@ protected:
     {
         Find<QComboBox>("boxTypeCombo")->setCurrentIndex(index);
         emit Find<QComboBox>("boxTypeCombo")->activated(index);
-    }
-    int CountMessages(const QString& start) const
-    {
-        return int(std::count_if(messages.begin(), messages.end(),
-            [&](const QString& text) { return text.startsWith(start); }));
     }
 
     QTemporaryDir configDir, dataDir;

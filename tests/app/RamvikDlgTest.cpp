@@ -1,6 +1,5 @@
 #include "AppTestSupport.h"
 
-#include <QApplication>
 #include <QWindow>
 
 #include <string>
@@ -36,25 +35,19 @@ TEST_F(RamvikDlg, SpinArrowsStepTheShownValues)
 // never the click's own flip.
 TEST_F(RamvikDlg, CheckMarksFollowTheProject)
 {
-    struct Row {
-        std::vector<const char*> clicks, checked, unchecked;
-    };
-    for (const Row& r : { Row { { "showCrCheck" }, { "showCrCheck" }, {} },
-             Row { { "editCrCheck" }, { "editCrCheck" }, { "editTurboCheck" } },
-             Row { { "editTurboCheck", "showCrCheck", "showTurboCheck" },
-                 { "editTurboCheck", "showTurboCheck" }, { "editCrCheck", "showCrCheck" } },
-             Row { { "differenceCheck", "differenceCheck" }, { "differenceCheck" },
-                 { "inputOutputCheck" } } }) {
-        SCOPED_TRACE(r.clicks.back());
-        Start();
-        ChooseBoxType(2);
-        for (const char* box : r.clicks)
-            Click(box);
-        for (const char* box : r.checked)
-            EXPECT_TRUE(Checked(box)) << box;
-        for (const char* box : r.unchecked)
-            EXPECT_FALSE(Checked(box)) << box;
-    }
+    ChooseBoxType(2);
+    Click("showCrCheck"); // the edited curve stays shown
+    EXPECT_TRUE(Checked("showCrCheck"));
+    Click("editTurboCheck");
+    Click("showCrCheck");
+    Click("showTurboCheck");
+    for (const char* box : { "editTurboCheck", "showTurboCheck" })
+        EXPECT_TRUE(Checked(box)) << box;
+    for (const char* box : { "editCrCheck", "showCrCheck" })
+        EXPECT_FALSE(Checked(box)) << box;
+    Click("differenceCheck", 2); // a pair: the second click is refused
+    EXPECT_TRUE(Checked("differenceCheck"));
+    EXPECT_FALSE(Checked("inputOutputCheck"));
 }
 
 // The selector: caption, flags, the TURBO controls, and the buttons.
@@ -99,34 +92,6 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     window->project.fileName = "a[*]b.rmvp";
     window->Refresh();
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp");
-}
-
-// A mended fault: without settings, start with box type 0 and the
-// input-output view.
-TEST_F(RamvikDlg, WithoutSettingsStartsWithOneCrInputAndTheInputOutputView)
-{
-    NewConfigFolder();
-    Start();
-    EXPECT_FALSE(messages.empty());
-    EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentText(), "1 CR input");
-    EXPECT_TRUE(Checked("inputOutputCheck"));
-    EXPECT_FALSE(Checked("differenceCheck"));
-}
-
-TEST_F(RamvikDlg, ResizingMovesTheGraphFrameAndNotThePanel)
-{
-    window->show();
-    const auto panel = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    std::vector<QRect> before;
-    for (QWidget* control : panel)
-        before.push_back(control->geometry());
-    for (QSize size : { QSize(1000, 700), QSize(300, 200) }) {
-        window->resize(size);
-        QApplication::processEvents();
-        EXPECT_EQ(window->graphFrame, QRect(100, 10, size.width() - 110, size.height() - 20));
-        for (qsizetype i = 0; i < panel.size(); ++i)
-            EXPECT_EQ(panel[i]->geometry(), before[i]) << panel[i]->objectName().toStdString();
-    }
 }
 
 } // namespace

@@ -104,15 +104,4 @@ TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
     }
 }
 
-TEST(PtyTransfer, TheToolRefusesABadCommandLine)
-{
-    for (const QStringList& args :
-        { QStringList { "--fault", "loud@3" }, QStringList { "--fault", "short@768" },
-            QStringList { "--id" }, QStringList { "--bogus" } }) {
-        BoxsimProcess box(args);
-        EXPECT_EQ(box.path, "") << args.join(' ').toStdString();
-        EXPECT_EQ(box.Stop(), 2) << args.join(' ').toStdString();
-    }
-}
-
 } // namespace

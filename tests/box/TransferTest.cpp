@@ -50,109 +50,88 @@ const char* const kTurboOnly = "This box is for CR-TURBO-Tuning only!\nplease ad
 const char* const kPu0001 = "USB-error\n\nError code: PU0001";
 const char* const kCl0001 = "USB-error\n\nError code: CL0001";
 
-// A row of the failure tables. The fault is a box fault as ramvik-boxsim takes
-// it ("short@300") or a device failure: "no device", "write@FRAME", "read@FRAME",
-// "purge" (fails once a frame went out), "dtr" (dropping DTR fails).
+// A row of the handshake and failure tables. The fault is a box fault as
+// ramvik-boxsim takes it ("short@300") or a device failure: "no device",
+// "write@FRAME", "read@FRAME", "purge" (fails once a frame went out), "dtr"
+// (dropping DTR fails); frames count from 0 (0..2: the handshake).
 struct Row {
     const char* fault;
     const char* message; // null: none
     O outcome;
     int progress; // -1: never moved
-};
-
-struct Run {
-    RecordingObserver observer;
-    O outcome;
-    bool leftOpen = false;
-    std::shared_ptr<BoxSimulator> box;
-    std::unique_ptr<ProjectState> project; // what a read built
+    int id = 132, boxType = 0; // the box's identification, the project's box type
 };
 
 // Writes the project, or reads into it from a box that holds the default
 // project, over the in-process box with the row's fault; checks the end.
-std::unique_ptr<Run> Transfer(bool read, const ProjectState& project, int id, const Row& row)
+void Transfer(bool read, const Row& row, const ProjectState& project)
 {
-    auto run = std::make_unique<Run>();
-    run->box = std::make_shared<BoxSimulator>(id);
+    auto box = std::make_shared<BoxSimulator>(row.id);
     const BoxTable table = ComputeBoxTable(ProjectState());
     for (int cell = 0; read && cell < 255; ++cell)
-        run->box->SetCell(cell, static_cast<int>(std::lround(table[cell])));
+        box->SetCell(cell, static_cast<int>(std::lround(table[cell])));
     BoxFault boxFault;
     if (ParseBoxFault(row.fault, boxFault))
-        run->box->AddFault(boxFault);
-    auto link = std::make_unique<FaultyLink>(run->box);
-    link->leftOpen = &run->leftOpen;
+        box->AddFault(boxFault);
+    bool leftOpen = false;
+    auto link = std::make_unique<FaultyLink>(box);
+    link->leftOpen = &leftOpen;
     link->failOpen = !std::strcmp(row.fault, "no device");
     link->failPurgeAfterFrames = !std::strcmp(row.fault, "purge");
     link->failDtrDrop = !std::strcmp(row.fault, "dtr");
     std::sscanf(row.fault, "write@%d", &link->failWriteAtFrame);
     std::sscanf(row.fault, "read@%d", &link->failReadAtFrame);
+    RecordingObserver observer;
+    O outcome;
+    std::unique_ptr<ProjectState> built;
     if (read) {
-        ReadTransfer transfer(project, std::move(link), run->observer, NoWait);
-        run->outcome = transfer.Run();
-        run->project = transfer.TakeProject();
+        ReadTransfer transfer(project, std::move(link), observer, NoWait);
+        outcome = transfer.Run();
+        built = transfer.TakeProject();
     } else {
-        WriteTransfer transfer(project, std::move(link), run->observer, NoWait);
-        run->outcome = transfer.Run();
+        WriteTransfer transfer(project, std::move(link), observer, NoWait);
+        outcome = transfer.Run();
     }
-    SCOPED_TRACE(std::string(read ? "read, " : "write, ") + row.fault);
+    SCOPED_TRACE(std::string(read ? "read, " : "write, ") + row.fault + " " + std::to_string(row.id)
+        + "/" + std::to_string(row.boxType));
     using Strings = std::vector<std::string>;
-    EXPECT_EQ(run->observer.messages, row.message ? Strings { row.message } : Strings {});
-    EXPECT_EQ(run->outcome, row.outcome);
-    EXPECT_EQ(run->observer.outcome, row.outcome);
-    EXPECT_EQ(run->observer.finishedCalls, 1);
-    EXPECT_FALSE(run->observer.afterFinished);
-    EXPECT_EQ(run->observer.progress, row.progress);
+    EXPECT_EQ(observer.messages, row.message ? Strings { row.message } : Strings {});
+    EXPECT_EQ(outcome, row.outcome);
+    EXPECT_EQ(observer.outcome, row.outcome);
+    EXPECT_EQ(observer.finishedCalls, 1);
+    EXPECT_FALSE(observer.afterFinished);
+    EXPECT_EQ(observer.progress, row.progress);
     // the dialog closes itself without a link and after a failed write in the data phase
     const bool closes = row.outcome == O::NotOpened || (!read && row.outcome == O::DataFailed);
-    EXPECT_EQ(run->observer.dialogClosed, closes);
-    EXPECT_EQ(run->observer.closeEnabled, !closes);
-    EXPECT_FALSE(run->leftOpen);
-    return run;
+    EXPECT_EQ(observer.dialogClosed, closes);
+    EXPECT_EQ(observer.closeEnabled, !closes);
+    EXPECT_FALSE(leftOpen);
+    const bool allCells = row.outcome == O::Completed || row.outcome == O::ShutdownFailed;
+    if (allCells) { // Close comes before the last cell's progress, which the shutdown follows
+        EXPECT_EQ(observer.closeAt, row.progress - 1);
+    }
+    // only a read that got every cell builds a project, from the box's cells
+    EXPECT_EQ(built != nullptr, read && allCells);
+    EXPECT_EQ(built ? built->curveDelay : 200, 200);
+    if (!read && allCells) { // 3 handshake frames, then cells 0..766 without 255
+        EXPECT_EQ(box->FramesAnswered(), 769);
+        EXPECT_EQ(box->Cell(255), row.id);
+    }
 }
 
 } // namespace
 
-TEST(Handshake, TheBoxMustFitTheProjectToWriteAndBeOursToRead)
-{
-    struct Case {
-        bool read;
-        int id, boxType;
-        const char* message; // null: accepted
-    } cases[] = {
-        { false, 213, 2, nullptr },
-        { false, 132, 0, nullptr },
-        { false, 132, 1, nullptr },
-        { false, 132, 2, kCrOnly },
-        { false, 213, 0, kTurboOnly },
-        { false, 213, 1, kTurboOnly },
-        { false, 0, 0, kForeign },
-        { false, 214, 2, kForeign },
-        { true, 213, 0, nullptr },
-        { true, 132, 2, nullptr },
-        { true, 131, 0, kForeign },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.id) + " / " + std::to_string(c.boxType));
-        const int last = c.read ? 255 : 767;
-        ProjectState project;
-        project.SetBoxType(c.boxType);
-        auto run = Transfer(c.read, project, c.id,
-            { "", c.message, c.message ? O::HandshakeFailed : O::Completed,
-                c.message ? -1 : last });
-        EXPECT_EQ(run->project != nullptr, c.read && !c.message);
-        // Close comes before the last cell's progress, which the shutdown follows
-        EXPECT_EQ(run->observer.closeAt, c.message ? -1 : last - 1);
-        if (!c.read && !c.message) { // 3 handshake frames, then cells 0..766 without 255
-            EXPECT_EQ(run->box->FramesAnswered(), 769);
-            EXPECT_EQ(run->box->Cell(255), c.id);
-        }
-    }
-}
-
-TEST(WriteFailures, EveryRowEndsWithItsMessage)
+TEST(WriteFailures, HandshakeAndEveryFailureEndWithTheirMessage)
 {
     const Row rows[] = {
+        { "", nullptr, O::Completed, 767, 213, 2 },
+        { "", nullptr, O::Completed, 767, 132, 0 },
+        { "", nullptr, O::Completed, 767, 132, 1 },
+        { "", kCrOnly, O::HandshakeFailed, -1, 132, 2 },
+        { "", kTurboOnly, O::HandshakeFailed, -1, 213, 0 },
+        { "", kTurboOnly, O::HandshakeFailed, -1, 213, 1 },
+        { "", kForeign, O::HandshakeFailed, -1, 0, 0 },
+        { "", kForeign, O::HandshakeFailed, -1, 214, 2 },
         { "no device", kNoDevice, O::NotOpened, -1 },
         { "write@1", kWr0001, O::HandshakeFailed, -1 },
         { "short@0", kCheck, O::HandshakeFailed, -1 },
@@ -167,26 +146,28 @@ TEST(WriteFailures, EveryRowEndsWithItsMessage)
         { "purge", kPu0001, O::ShutdownFailed, 767 },
         { "dtr", kCl0001, O::ShutdownFailed, 767 },
     };
-    for (const Row& row : rows)
-        Transfer(false, ProjectState(), 132, row);
-}
-
-TEST(WriteFailures, RefusedProjectNeverOpensTheLink)
-{
-    ProjectState project;
-    project.curveDelay = 510;
-    project.stopVoltage = 5.5;
-    auto run = Transfer(false, project, 132,
-        { "",
+    for (const Row& row : rows) {
+        ProjectState project;
+        project.SetBoxType(row.boxType);
+        Transfer(false, row, project);
+    }
+    ProjectState refused; // before the link is opened
+    refused.curveDelay = 510;
+    refused.stopVoltage = 5.5;
+    Transfer(false,
+        { "no device",
             "The box cannot hold this project:\nStop voltage 5.5 V lies outside 0 V to 5 V.\n"
             "Curve delay 510 lies outside 0 to 500.",
-            O::Refused, -1 });
-    EXPECT_EQ(run->box->FramesAnswered(), 0);
+            O::Refused, -1 },
+        refused);
 }
 
-TEST(ReadFailures, EveryRowEndsWithItsMessageAndTheProjectUntouched)
+TEST(ReadFailures, HandshakeAndEveryFailureEndWithTheirMessageAndTheProjectUntouched)
 {
     const Row rows[] = {
+        { "", nullptr, O::Completed, 255, 213 },
+        { "", nullptr, O::Completed, 255, 132 },
+        { "", kForeign, O::HandshakeFailed, -1, 131 },
         { "no device", kNoDevice, O::NotOpened, -1 },
         { "write@0", kWr0001, O::HandshakeFailed, -1 },
         { "short@255", kCheck, O::HandshakeFailed, -1 },
@@ -203,11 +184,8 @@ TEST(ReadFailures, EveryRowEndsWithItsMessageAndTheProjectUntouched)
         ProjectState current;
         current.SetBoxType(2);
         current.curveDelay = 40;
-        auto run = Transfer(true, current, 132, row);
-        // only a read that got every cell builds a project; the current one is never touched
-        EXPECT_EQ(run->project != nullptr, row.outcome == O::ShutdownFailed) << row.fault;
+        Transfer(true, row, current);
         EXPECT_EQ(current.boxType, 2) << row.fault;
         EXPECT_EQ(current.curveDelay, 40) << row.fault;
-        EXPECT_EQ(run->project ? run->project->curveDelay : 200, 200) << row.fault;
     }
 }

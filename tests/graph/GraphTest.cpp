@@ -1,0 +1,419 @@
+#include "Graph.h"
+#include "CurveTestSupport.h"
+#include "ProjectState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+// The graph's geometry, drawing and editing. tests/app/GraphWindowTest sends the
+// window real mouse events for the highlight, the CR limits, insertion and the
+// right button.
+namespace {
+
+// A graph set up as the main window sets it up on a client area of 800 x 600:
+// frame (100, 10, 790, 590), both axes 0 to 5 V in steps of 0.5 V.
+struct GraphBench {
+    ProjectState project;
+    CGraph graph { &project };
+    GraphBench()
+    {
+        graph.repaintRequest = [] {};
+        graph.SetFrame(100, 10, 790, 590);
+        graph.SetRange(0, 5, 5, 0);
+        graph.xStep = graph.yStep = 0.5;
+        graph.xUnit = graph.yUnit = "V";
+    }
+    void UseView(bool inputOutput)
+    {
+        if (inputOutput)
+            project.ChooseInputOutputView();
+        else
+            project.ChooseDifferenceView();
+        Render(); // the view's geometry comes with its first paint
+    }
+    QImage Render(QSize size = QSize(800, 600))
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Face());
+        QPainter painter(&image);
+        graph.Draw(painter, Face());
+        return image;
+    }
+    static QColor Face() { return QColor(212, 208, 200); }
+    // A pixel inside the frame whose quantised cursor value is exactly volts.
+    int XFor(double volts) const { return Find(graph.frame.left, graph.frame.right, volts, true); }
+    int YFor(double volts) const { return Find(graph.frame.bottom, graph.frame.top, volts, false); }
+    int Find(int from, int to, double volts, bool x) const
+    {
+        for (int p = from; p != to; p += from < to ? 1 : -1) {
+            if (std::trunc((x ? graph.XToVolts(p) : graph.YToVolts(p)) * 50) / 50 == volts)
+                return p;
+        }
+        return -1;
+    }
+};
+
+inline const CPunt* PointAt(const CPunt* head, double input)
+{
+    for (const CPunt* p = head; p; p = p->next) {
+        if (std::abs(p->input - input) < 1e-9)
+            return p;
+    }
+    return nullptr;
+}
+
+// Ticks 0, 2, 5, 10 and the worked example VoltsToX(1.23) = 304; nothing is clamped.
+TEST(GraphGeometry, ConvertsVoltsAndPlacesTicksByTruncation)
+{
+    GraphBench b;
+    struct Case {
+        double volts;
+        int tick, x, y;
+    };
+    for (const Case& c :
+        { Case { 0.0, 0, 150, 560 }, Case { 1.0, 2, 276, 456 }, Case { 2.5, 5, 465, 300 },
+            Case { 5.0, 10, 780, 40 }, Case { 1.23, -1, 304, 432 }, Case { 6.0, -1, 906, -64 } }) {
+        SCOPED_TRACE(c.volts);
+        EXPECT_EQ(b.graph.VoltsToX(c.volts), c.x);
+        EXPECT_EQ(b.graph.VoltsToY(c.volts), c.y);
+        EXPECT_TRUE(c.tick < 0 || (b.graph.TickX(c.tick) == c.x && b.graph.TickY(c.tick) == c.y));
+    }
+    EXPECT_NEAR(b.graph.XToVolts(304), 1.2222, 1e-4);
+    b.UseView(false); // the Difference view: margins 150, 0 to 2 V in steps of 0.2 V
+    EXPECT_EQ(b.graph.yStep, 0.2);
+    EXPECT_EQ(b.graph.VoltsToY(0.0), 440);
+    EXPECT_EQ(b.graph.VoltsToY(2.0), 160);
+    b.UseView(true);
+    EXPECT_EQ(b.graph.VoltsToY(2.5), 300);
+}
+
+TEST(GraphGeometry, NormalisesFrameAndRange)
+{
+    GraphBench b;
+    b.graph.SetFrame(200, 50, 100, 10);
+    const GraphRect& f = b.graph.frame;
+    EXPECT_EQ(std::vector<int>({ f.left, f.top, f.right, f.bottom }),
+        std::vector<int>({ 100, 10, 200, 50 }));
+    // left, top, right, bottom -> xMin, yMax, xMax, yMin, xStep, yStep (a fifth, whole volts)
+    for (const std::vector<double>& c : { std::vector<double> { 5, 0, 0, 5, 0, 5, 5, 0, 1, 1 },
+             { 0, 3, 3, 0, 0, 3, 3, 0, 0, 0 }, { -5, 10, 5, 0, -5, 10, 5, 0, 2, 2 } }) {
+        b.graph.SetRange(c[0], c[1], c[2], c[3]);
+        const GraphRange& r = b.graph.range;
+        EXPECT_EQ(std::vector<double>({ 1.0 * r.xMin, 1.0 * r.yMax, 1.0 * r.xMax, 1.0 * r.yMin,
+                      b.graph.xStep, b.graph.yStep }),
+            std::vector<double>(c.begin() + 4, c.end()));
+    }
+}
+
+// A window shrunk below the margins, or ranges of no width, must not make the
+// conversions, the mouse or the drawing fail or hang.
+TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
+{
+    struct Case {
+        GraphRect frame;
+        int range;
+        double step;
+    };
+    for (const Case& c :
+        { Case { { 100, 10, 160, 70 }, 5, 0.5 }, Case { { 100, 10, 100, 10 }, 5, 0.5 },
+            Case { { 0, 0, 0, 0 }, 0, 0.0 }, Case { { 100, 10, 790, 590 }, 5, 1e-12 } }) {
+        SCOPED_TRACE(c.frame.right);
+        GraphBench b;
+        b.graph.SetFrame(c.frame.left, c.frame.top, c.frame.right, c.frame.bottom);
+        b.graph.SetRange(0, c.range, c.range, 0);
+        b.graph.xStep = b.graph.yStep = c.step;
+        for (bool io : { true, false }) {
+            b.UseView(io);
+            for (int px : { INT_MIN, -1, 130, INT_MAX }) {
+                b.graph.VoltsToX(px / 100.0);
+                b.graph.VoltsToY(px / 100.0);
+                b.graph.TickX(px);
+                b.graph.TickY(px);
+                b.graph.MouseAt(px, px);
+                EXPECT_GE(b.graph.cursorX, b.graph.range.xMin);
+                EXPECT_LE(b.graph.cursorX, b.graph.range.xMax);
+                b.graph.BeginDrag();
+                b.graph.MouseAt(px, px);
+                b.graph.RightClick();
+            }
+            b.Render(QSize(200, 100));
+        }
+    }
+}
+
+const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kGrey(127, 127, 127);
+const QColor kBlue(0, 0, 255), kRed(255, 0, 0), kOrange(255, 182, 67);
+
+// A label cell: opaque white with some dark text pixels in it.
+bool HasLabelAt(const QImage& image, int left, int top)
+{
+    bool white = false, ink = false;
+    for (int y = top; y < top + 15; ++y) {
+        for (int x = left; x < left + 30; ++x) {
+            white = white || image.pixelColor(x, y) == kWhite;
+            ink = ink || image.pixelColor(x, y).lightness() < 100;
+        }
+    }
+    return white && ink;
+}
+
+bool NearColour(const QImage& image, const CGraph& g, double input, double vertical, QColor colour)
+{
+    const QPoint at(g.VoltsToX(input), g.VoltsToY(vertical));
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (image.pixelColor(at.x() + dx, at.y() + dy) == colour)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Eleven labels per axis, grid lines at all but the first tick; in the
+// Difference view nothing above 1.6 V, and the zones' colours.
+TEST(GraphDraw, LabelsGridAndZonesOfBothViews)
+{
+    for (bool io : { true, false }) {
+        SCOPED_TRACE(io);
+        GraphBench b;
+        b.project.crCurve->Add(3.0, 2.0); // so the curve leaves the diagonal
+        b.UseView(io);
+        const QImage image = b.Render();
+        const GraphRect plot = b.graph.PlotArea();
+        const int column = (b.graph.TickX(6) + b.graph.TickX(7)) / 2;
+        const int low = b.graph.VoltsToY(io ? 0.25 : 1.3);
+        for (int i = 0; i <= 10; ++i) {
+            SCOPED_TRACE(i);
+            const bool shown = io || i <= 8;
+            EXPECT_TRUE(HasLabelAt(image, b.graph.TickX(i) - 10, plot.bottom + 9));
+            // A label at 1.80 V would lie under the axis label.
+            EXPECT_TRUE((!io && i == 9)
+                || HasLabelAt(image, plot.left - 40, b.graph.TickY(i) - 8) == shown);
+            // At the first tick the black border lies, or in the Difference view the zones'
+            // outline.
+            EXPECT_TRUE(
+                (!io && i == 0) || image.pixelColor(b.graph.TickX(i), low) == (i ? kGrey : kBlack));
+            EXPECT_EQ(image.pixelColor(column, b.graph.TickY(i)) == kGrey, i > 0 && shown);
+            EXPECT_TRUE(
+                io || image.pixelColor(b.graph.TickX(i), b.graph.VoltsToY(1.9)) == b.Face());
+            EXPECT_TRUE(!io || image.pixelColor(b.graph.TickX(i) + 5, low) == b.Face());
+        }
+        EXPECT_TRUE(!io || NearColour(image, b.graph, 3.25, 3.25, kGrey)); // the diagonal
+        EXPECT_EQ(image.pixelColor(100, 300), kWhite); // the frame border
+    }
+    GraphBench b;
+    b.UseView(false);
+    const QImage image = b.Render();
+    struct Sample {
+        double input, vertical;
+        QColor colour;
+    };
+    for (const Sample& s :
+        { Sample { 3.25, 0.3, QColor(0, 255, 0) }, Sample { 3.25, 0.65, QColor(255, 255, 0) },
+            Sample { 3.25, 1.1, kOrange }, Sample { 0.25, 1.1, kRed }, Sample { 1.25, 1.5, kRed },
+            Sample { 3.25, 1.8, b.Face() } }) {
+        SCOPED_TRACE(s.input * 100 + s.vertical);
+        EXPECT_EQ(
+            image.pixelColor(b.graph.VoltsToX(s.input), b.graph.VoltsToY(s.vertical)), s.colour);
+    }
+}
+
+// The marker's outline seen left of its centre, 0 for none.
+int MarkerRadius(const QImage& image, const CGraph& g, double in, double out, const QColor& colour)
+{
+    int left = 0;
+    for (int dx = 2; dx <= 8; ++dx) {
+        if (image.pixelColor(g.VoltsToX(in) - dx, g.VoltsToY(out)) == colour)
+            left = dx;
+    }
+    return left;
+}
+
+// TURBO in red when enabled and shown. The edited curve carries markers of
+// radius 3 on every point, the other one none; the highlighted point radius 4.
+TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
+{
+    struct Case {
+        int boxType;
+        bool showTurbo, editTurbo, red;
+    };
+    for (bool io : { true, false }) {
+        for (const Case& c : { Case { 2, true, false, true }, Case { 2, false, false, false },
+                 Case { 0, true, false, false }, Case { 2, true, true, true } }) {
+            SCOPED_TRACE(c.boxType * 100 + c.showTurbo * 10 + c.editTurbo);
+            GraphBench b;
+            b.project.SetBoxType(c.boxType);
+            if (!io)
+                b.project.ChooseDifferenceView();
+            b.project.crCurve->Add(2.5, 1.5);
+            b.project.turboCurve->Add(2.5, io ? 4.0 : 2.2);
+            if (c.editTurbo)
+                b.project.SelectTurboForEdit();
+            if (!c.showTurbo)
+                b.project.ClickShowTurbo();
+            b.graph.MouseAt(b.XFor(1.5), 300); // highlights the CR point at 1.5 V
+            const QImage image = b.Render();
+            // CR runs flat at 1.5 V from 1.5 to 2.5 V; TURBO rises to its point at 2.5 V.
+            EXPECT_TRUE(NearColour(image, b.graph, 2.25, io ? 1.5 : 0.75, kBlue));
+            EXPECT_EQ(NearColour(image, b.graph, 1.25, io ? 2.0 : 0.15, kRed), c.red);
+            if (io) {
+                EXPECT_EQ(MarkerRadius(image, b.graph, 1.5, 1.5, kBlue), c.editTurbo ? 0 : 4);
+                EXPECT_EQ(MarkerRadius(image, b.graph, 4.5, 4.5, kBlue), c.editTurbo ? 0 : 3);
+                EXPECT_EQ(MarkerRadius(image, b.graph, 2.5, 4.0, kRed), c.editTurbo ? 3 : 0);
+            }
+        }
+    }
+}
+
+TEST(GraphDraw, ReadOutRightAlignedAndLimitedToOnePointSix)
+{
+    GraphBench b;
+    b.graph.cursorX = 2.0;
+    b.graph.cursorY = 1.7;
+    const QImage image = b.Render();
+    EXPECT_EQ(b.graph.ReadOutText(), "V[in]:2.00V V[diff]:-0.30V");
+    EXPECT_EQ(image.pixelColor(790 - 11, 10 + 8), kWhite); // ten pixels inside the frame
+    EXPECT_NE(image.pixelColor(790 - 9, 10 + 8), kWhite);
+    b.UseView(false);
+    b.graph.cursorY = 1.9;
+    b.Render();
+    EXPECT_EQ(b.graph.ReadOutText(), "V[in]:2.00V V[diff]:1.60V");
+}
+
+// Drawn at (110, 20) at most 235 x 150; a missing file leaves the view as it was.
+TEST(GraphDraw, LogoIsScaledAndMayBeMissing)
+{
+    QTemporaryDir dir;
+    GraphBench b;
+    b.project.ChooseDifferenceView();
+    const QImage reference = b.Render();
+    b.graph.logoPath = dir.path() + "/";
+    const QString file = dir.filePath("logo.bmp");
+    EXPECT_EQ(QDir::fromNativeSeparators(b.graph.LogoFile()), file);
+    const QColor magenta(255, 0, 255);
+    for (QSize size : { QSize(470, 100), QSize(100, 300) }) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(magenta);
+        ASSERT_TRUE(picture.save(file, "BMP"));
+        const QSize drawn = CGraph::LogoSize(size);
+        EXPECT_EQ(drawn, size.width() > 400 ? QSize(235, 50) : QSize(50, 150));
+        const QImage image = b.Render();
+        EXPECT_EQ(image.pixelColor(110 + drawn.width() - 1, 20 + drawn.height() - 1), magenta);
+        EXPECT_NE(image.pixelColor(110 + drawn.width(), 20), magenta);
+        EXPECT_NE(image.pixelColor(110, 20 + drawn.height()), magenta);
+    }
+    QFile::remove(file);
+    EXPECT_EQ(b.Render(), reference);
+}
+
+struct Mouse {
+    GraphBench& b;
+
+    void Hover(double input, double vertical) { b.graph.MouseAt(b.XFor(input), b.YFor(vertical)); }
+    // Press at the input, move to y with the button held, release there.
+    void Drag(double input, int y)
+    {
+        Hover(input, 1.0);
+        b.graph.BeginDrag();
+        b.graph.MouseAt(b.XFor(input), b.YFor(1.0));
+        b.graph.MouseAt(b.XFor(input), y);
+        b.graph.EndDrag(b.XFor(input), y);
+    }
+};
+
+GraphBench& EditTurbo(GraphBench& b, bool turbo)
+{
+    b.project.SetBoxType(2);
+    if (turbo)
+        b.project.SelectTurboForEdit();
+    return b;
+}
+
+// Where a point at 2.0 V ends when dragged to the top or the bottom of the plot.
+TEST(GraphMouse, DragLimitsOfBothCurvesInBothViews)
+{
+    struct Case {
+        bool io, cr;
+        double top, bottom;
+    };
+    for (const Case& c : { Case { true, true, 2.0, 0.4 }, Case { false, true, 0.4, 2.0 },
+             Case { true, false, 3.6, 0.4 }, Case { false, false, 0.4, 2.0 } }) {
+        SCOPED_TRACE(c.io * 10 + c.cr);
+        GraphBench b;
+        CPunt*& head = c.cr ? b.project.crCurve : b.project.turboCurve;
+        EditTurbo(b, !c.cr);
+        head->Add(2.0, 2.0);
+        b.UseView(c.io);
+        Mouse m { b };
+        m.Drag(2.0, b.graph.frame.top + 1);
+        EXPECT_NEAR(PointAt(head, 2.0)->output, c.top, 1e-9);
+        m.Drag(2.0, b.graph.frame.bottom - 1);
+        EXPECT_NEAR(PointAt(head, 2.0)->output, c.bottom, 1e-9);
+        EXPECT_FALSE(b.graph.dragging);
+    }
+}
+
+// A press where no point is inserts one, not below the CR curve's start voltage
+// (the TURBO curve has none) and not into a curve as full as the box stores
+// (62 CR, 63 TURBO points).
+TEST(GraphMouse, InsertsWhereNoPointIsUnlessTheCurveIsFull)
+{
+    for (bool cr : { true, false }) {
+        SCOPED_TRACE(cr);
+        GraphBench b;
+        CPunt*& head = cr ? b.project.crCurve : b.project.turboCurve;
+        EditTurbo(b, !cr);
+        Mouse m { b };
+        m.Drag(1.0, b.YFor(0.5));
+        EXPECT_EQ(PointAt(head, 1.0) != nullptr, !cr);
+        const int limit = cr ? 62 : 63;
+        for (int n = 1; CountPoints(head) < limit; ++n)
+            head->Add(1.5 + n * 0.04, 1.5);
+        m.Drag(4.42, b.YFor(4.0));
+        EXPECT_EQ(PointAt(head, 4.42), nullptr);
+        m.Drag(1.54, b.YFor(1.0)); // its points still move
+        EXPECT_NEAR(PointAt(head, 1.54)->output, 1.0, 1e-9);
+        m.Hover(4.42, 1.0); // a right click during a drag takes no new point either
+        b.graph.BeginDrag();
+        b.graph.RightClick();
+        EXPECT_EQ(CountPoints(head), limit);
+        m.Hover(1.54, 1.0); // after a deletion there is room again
+        b.graph.RightClick();
+        m.Drag(4.42, b.YFor(4.0));
+        EXPECT_NEAR(PointAt(head, 4.42)->output, 4.0, 1e-9);
+    }
+}
+
+// New, a reset or a read replace the curves behind the graph's back: a point
+// highlighted before must not be used afterwards.
+TEST(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
+{
+    GraphBench b;
+    Mouse m { b };
+    b.project.crCurve->Add(2.0, 1.0);
+    m.Hover(2.0, 1.0);
+    b.project.New();
+    EXPECT_EQ(b.graph.SelectedPoint(), nullptr);
+    b.graph.RightClick();
+    b.Render();
+    EXPECT_EQ(CountPoints(b.project.crCurve), 4);
+    m.Hover(1.5, 1.0);
+    b.project.ResetCrCurve();
+    b.graph.BeginDrag();
+    EXPECT_EQ(b.graph.dragInput, 1.5);
+    b.graph.EndDrag(b.XFor(3.0), 300);
+    EditTurbo(b, false); // a switch to the other curve drops the highlight too
+    m.Hover(1.5, 1.0);
+    b.project.SelectTurboForEdit();
+    EXPECT_EQ(b.graph.SelectedPoint(), nullptr);
+}
+
+} // namespace

@@ -73,19 +73,6 @@ protected:
     std::vector<int> positions;
 };
 
-TEST_F(TransferDialog, WriteMovesTheProgressBarCellByCell)
-{
-    ProjectState written;
-    CWrite write(written, Demo());
-    ASSERT_TRUE(Run(write));
-    EXPECT_EQ(write.Outcome(), TransferOutcome::Completed);
-    EXPECT_EQ(write.progressBar->value(), 767);
-    EXPECT_GT(positions.size(), 700u); // it moved cell by cell
-    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
-    EXPECT_TRUE(write.isVisible() && write.closeButton->isEnabled()); // the user closes it
-    EXPECT_FALSE(write.transferButton->isEnabled()); // a second write needs a new dialog
-}
-
 // Failures end with their message, the dialog as the user expects it, the
 // progress where it stopped and the project untouched. (The refusal of an
 // unfit project before the link opens is tested in the box layer.)
@@ -128,9 +115,10 @@ TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
     }
 }
 
-// Escape and the system's close command are refused while the worker runs;
-// a dialog destroyed meanwhile joins its worker first.
-TEST_F(TransferDialog, CannotBeDismissedWhileTheWorkerRuns)
+// A write moves the progress bar cell by cell. Escape and the system's close
+// command are refused while the worker runs; afterwards the user closes it. A
+// dialog destroyed while its worker runs joins the worker first.
+TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
 {
     ProjectState project;
     CWrite dialog(project, Demo(&gate, 100));
@@ -142,7 +130,12 @@ TEST_F(TransferDialog, CannotBeDismissedWhileTheWorkerRuns)
     gate.open.set_value();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }));
     EXPECT_EQ(dialog.Outcome(), TransferOutcome::Completed);
-    QTest::keyClick(&dialog, Qt::Key_Escape); // now it may go
+    EXPECT_EQ(dialog.progressBar->value(), 767);
+    EXPECT_GT(positions.size(), 700u);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_TRUE(dialog.isVisible() && dialog.closeButton->isEnabled());
+    EXPECT_FALSE(dialog.transferButton->isEnabled()); // a second write needs a new dialog
+    QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
 
     Gate second;
@@ -157,19 +150,16 @@ TEST_F(TransferDialog, CannotBeDismissedWhileTheWorkerRuns)
 // The Read button installs the box's project in one step, trims the CR points
 // outside the start and stop voltages, and counts as saved. A mended fault:
 // the input flags of a box with two CR inputs.
-TEST_F(AppTest, ReadButtonInstallsTrimsAndCountsAsSaved)
+TEST_F(TransferDialog, ReadButtonInstallsTrimsAndCountsAsSaved)
 {
-    window->linkChoice = LinkChoice();
-    window->linkChoice.demoBox = std::make_shared<BoxSimulator>(132);
+    window->linkChoice = Demo();
     ProjectState inBox;
     inBox.SetBoxType(1);
     inBox.curveDelay = 340;
     inBox.crCurve->Add(1.0, 2.0);
     inBox.crCurve->Add(4.8, 4.0);
-    CWrite write(inBox, window->linkChoice);
-    write.show();
-    QTest::mouseClick(write.transferButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !write.WorkerRunning(); }));
+    CWrite write(inBox, Demo());
+    ASSERT_TRUE(Run(write));
     QMetaObject::invokeMethod(
         qApp,
         [] {

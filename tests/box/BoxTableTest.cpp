@@ -10,13 +10,6 @@
 
 namespace {
 
-// The frame the write transfer sends for a cell of the table.
-std::string SentFrame(const BoxTable& table, int cell)
-{
-    return cell < 255 ? RoundedWriteFrame(cell, table[cell])
-                      : TruncatedWriteFrame(cell, table[cell]);
-}
-
 CPunt* CurveWithPoints(int count)
 {
     CPunt* head = MakeStraightCurve();
@@ -35,9 +28,10 @@ TEST(BoxTable, DefaultProjectCells)
               { 126, 15 }, { 127, 229.5 }, { 252, 100 }, { 253, 76.5 }, { 254, 60 } };
     for (int cell = 0; cell <= 254; ++cell) // no TURBO points for box type 0
         EXPECT_EQ(table[cell], cell == 0 ? 0 : cells.count(cell) ? cells.at(cell) : 251) << cell;
-    EXPECT_EQ(SentFrame(table, 253), "#02530077;");
+    EXPECT_EQ(RoundedWriteFrame(253, table[253]), "#02530077;");
     for (int cell = 256; cell <= 511; ++cell) // the default CR curve: no differences
-        EXPECT_EQ(SentFrame(table, cell), TruncatedWriteFrame(cell, 0)) << "cell " << cell;
+        EXPECT_EQ(TruncatedWriteFrame(cell, table[cell]), TruncatedWriteFrame(cell, 0))
+            << "cell " << cell;
 }
 
 TEST(BoxTable, StraightTurboCurveTruncatesTwentyInputsToOneLess)
@@ -75,19 +69,6 @@ TEST(BoxTable, PointLimitsAndTurboPairsOnlyForTheTurboBox)
         EXPECT_EQ(table[124], 251.0);
         EXPECT_EQ(table[125], 251.0);
     }
-}
-
-TEST(BoxTable, BoxTypeCellAndNegativeDifferences)
-{
-    ProjectState project;
-    project.SetBoxType(2);
-    project.curveDelay = 500;
-    project.crCurve = project.crCurve->Add(3.0, 4.0);
-    BoxTable table = ComputeBoxTable(project);
-    EXPECT_EQ(table[252], 252.0);
-    // at 3 V (n = 153) the output is 4 V: n - 204 counts
-    EXPECT_EQ(std::trunc(table[256 + 153]), -51.0);
-    EXPECT_EQ(SentFrame(table, 256 + 153), "#0409-051;");
 }
 
 TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
@@ -163,7 +144,6 @@ TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
             c.rounded ? RoundedWriteFrame(c.cell, c.value) : TruncatedWriteFrame(c.cell, c.value),
             c.frame)
             << c.value;
-    EXPECT_EQ(ReadFrame(255), "%02550000;");
 }
 
 TEST(Frames, AnswersReadAsLeadingIntegers)

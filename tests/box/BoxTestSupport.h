@@ -15,6 +15,7 @@
 #include <functional>
 #include <future>
 #include <random>
+#include <utility>
 
 struct RecordingObserver : TransferObserver {
     void Progress(int position) override { Note(), progress = position; }
@@ -43,6 +44,19 @@ template <typename Transfer> TransferOutcome RunWithDeadline(Transfer& transfer)
     if (running.wait_for(std::chrono::seconds(20)) != std::future_status::ready)
         ADD_FAILURE() << "the transfer hangs";
     return running.get();
+}
+
+// Writes the project, or reads from the box: the outcome and the project read.
+inline std::pair<TransferOutcome, std::unique_ptr<ProjectState>> RunTransfer(
+    bool read, const ProjectState& project, std::unique_ptr<Link> link, RecordingObserver& observer)
+{
+    if (!read) {
+        WriteTransfer write(project, std::move(link), observer, NoWait);
+        return { RunWithDeadline(write), nullptr };
+    }
+    ReadTransfer transfer(project, std::move(link), observer, NoWait);
+    const TransferOutcome outcome = RunWithDeadline(transfer);
+    return { outcome, transfer.TakeProject() };
 }
 
 // A project the box can hold, on the box's grid (points in 20 mV steps,

@@ -83,11 +83,10 @@ TEST(D2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
         fake.Reset(132);
         fake.SetPresent(std::string(fault) != "absent");
         fake.AddFault(fault);
-        const ProjectState project;
         RecordingObserver observer;
-        WriteTransfer write(project, link(), observer, NoWait);
         const bool absent = std::string(fault) == "absent";
-        EXPECT_EQ(write.Run(), absent ? TransferOutcome::NotOpened : TransferOutcome::DataFailed);
+        EXPECT_EQ(RunTransfer(false, ProjectState(), link(), observer).first,
+            absent ? TransferOutcome::NotOpened : TransferOutcome::DataFailed);
         EXPECT_EQ(observer.messages,
             std::vector<std::string> { absent ? kNoDeviceMessage : kCheckConnectionMessage });
         EXPECT_EQ(observer.progress, absent ? -1 : 299);

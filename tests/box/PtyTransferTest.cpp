@@ -55,10 +55,9 @@ TEST(PtyTransfer, TheToolServesTransfersSavesOnSigtermAndLoadsWhatItSaved)
         EXPECT_TRUE(text.contains(line)) << line;
     BoxsimProcess box({ "--id", "132", "--load", saved });
     RecordingObserver observer;
-    const ProjectState current;
-    ReadTransfer read(current, LinkTo(box)(), observer, NoWait);
-    ASSERT_EQ(RunWithDeadline(read), TransferOutcome::Completed);
-    EXPECT_EQ(read.TakeProject()->curveDelay, 340);
+    auto [outcome, back] = RunTransfer(true, ProjectState(), LinkTo(box)(), observer);
+    ASSERT_EQ(outcome, TransferOutcome::Completed);
+    EXPECT_EQ(back->curveDelay, 340);
 }
 
 TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
@@ -66,34 +65,26 @@ TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
     struct Case {
         bool read;
         const char* fault;
-        TransferOutcome outcome;
-        int progress; // -1: never moved
+        int progress; // -1: never moved, the handshake failed
     } cases[] = {
-        { false, "short@0", TransferOutcome::HandshakeFailed, -1 },
-        { true, "silent@255", TransferOutcome::HandshakeFailed, -1 },
-        { false, "hangup@0", TransferOutcome::HandshakeFailed, -1 },
-        { true, "short@100", TransferOutcome::DataFailed, 99 },
-        { false, "silent@766", TransferOutcome::DataFailed, 765 },
-        { true, "hangup@1", TransferOutcome::DataFailed, 0 },
-        { false, "hangup@512", TransferOutcome::DataFailed, 511 },
+        { false, "short@0", -1 },
+        { true, "silent@255", -1 },
+        { false, "hangup@0", -1 },
+        { true, "short@100", 99 },
+        { false, "silent@766", 765 },
+        { true, "hangup@1", 0 },
+        { false, "hangup@512", 511 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.read ? "read, " : "write, ") + c.fault);
         BoxsimProcess box({ "--id", "132", "--fault", c.fault });
-        ASSERT_FALSE(box.path.isEmpty());
         ProjectState project;
         const std::string before = WriteProjectText(project);
         RecordingObserver observer;
-        TransferOutcome outcome;
-        if (c.read) {
-            ReadTransfer read(project, LinkTo(box)(), observer, NoWait);
-            outcome = RunWithDeadline(read);
-            EXPECT_FALSE(read.TakeProject());
-        } else {
-            WriteTransfer write(project, LinkTo(box)(), observer, NoWait);
-            outcome = RunWithDeadline(write);
-        }
-        EXPECT_EQ(outcome, c.outcome);
+        auto [outcome, built] = RunTransfer(c.read, project, LinkTo(box)(), observer);
+        EXPECT_EQ(outcome,
+            c.progress < 0 ? TransferOutcome::HandshakeFailed : TransferOutcome::DataFailed);
+        EXPECT_FALSE(built);
         EXPECT_EQ(observer.messages, std::vector<std::string> { kCheckConnectionMessage });
         EXPECT_EQ(observer.progress, c.progress);
         EXPECT_EQ(observer.finishedCalls, 1);

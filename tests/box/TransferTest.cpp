@@ -82,16 +82,7 @@ void Transfer(bool read, const Row& row, const ProjectState& project)
     std::sscanf(row.fault, "write@%d", &link->failWriteAtFrame);
     std::sscanf(row.fault, "read@%d", &link->failReadAtFrame);
     RecordingObserver observer;
-    O outcome;
-    std::unique_ptr<ProjectState> built;
-    if (read) {
-        ReadTransfer transfer(project, std::move(link), observer, NoWait);
-        outcome = transfer.Run();
-        built = transfer.TakeProject();
-    } else {
-        WriteTransfer transfer(project, std::move(link), observer, NoWait);
-        outcome = transfer.Run();
-    }
+    auto [outcome, built] = RunTransfer(read, project, std::move(link), observer);
     SCOPED_TRACE(std::string(read ? "read, " : "write, ") + row.fault + " " + std::to_string(row.id)
         + "/" + std::to_string(row.boxType));
     using Strings = std::vector<std::string>;

@@ -59,15 +59,32 @@ struct GraphBench {
         }
         return -1;
     }
+    void Hover(double input, double vertical) { graph.MouseAt(XFor(input), YFor(vertical)); }
+    // Press at the input, move to y with the button held, release there.
+    void Drag(double input, int y)
+    {
+        Hover(input, 1.0);
+        graph.BeginDrag();
+        graph.MouseAt(XFor(input), YFor(1.0));
+        graph.MouseAt(XFor(input), y);
+        graph.EndDrag(XFor(input), y);
+    }
+    void EditTurbo(bool turbo)
+    {
+        project.SetBoxType(2);
+        if (turbo)
+            project.SelectTurboForEdit();
+    }
 };
 
-inline const CPunt* PointAt(const CPunt* head, double input)
+// The output of the curve's point at the input, NaN for none.
+double OutputAt(const CPunt* head, double input)
 {
     for (const CPunt* p = head; p; p = p->next) {
         if (std::abs(p->input - input) < 1e-9)
-            return p;
+            return p->output;
     }
-    return nullptr;
+    return std::nan("");
 }
 
 // Ticks 0, 2, 5, 10 and the worked example VoltsToX(1.23) = 304; nothing is clamped.
@@ -138,8 +155,8 @@ TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
                 b.graph.TickX(px);
                 b.graph.TickY(px);
                 b.graph.MouseAt(px, px);
-                EXPECT_GE(b.graph.cursorX, b.graph.range.xMin);
-                EXPECT_LE(b.graph.cursorX, b.graph.range.xMax);
+                EXPECT_TRUE(
+                    b.graph.cursorX >= b.graph.range.xMin && b.graph.cursorX <= b.graph.range.xMax);
                 b.graph.BeginDrag();
                 b.graph.MouseAt(px, px);
                 b.graph.RightClick();
@@ -197,8 +214,7 @@ TEST(GraphDraw, LabelsGridAndZonesOfBothViews)
             // A label at 1.80 V would lie under the axis label.
             EXPECT_TRUE((!io && i == 9)
                 || HasLabelAt(image, plot.left - 40, b.graph.TickY(i) - 8) == shown);
-            // At the first tick the black border lies, or in the Difference view the zones'
-            // outline.
+            // At the first tick lies the black border, or the zones' outline.
             EXPECT_TRUE(
                 (!io && i == 0) || image.pixelColor(b.graph.TickX(i), low) == (i ? kGrey : kBlack));
             EXPECT_EQ(image.pixelColor(column, b.graph.TickY(i)) == kGrey, i > 0 && shown);
@@ -314,29 +330,6 @@ TEST(GraphDraw, LogoIsScaledAndMayBeMissing)
     EXPECT_EQ(b.Render(), reference);
 }
 
-struct Mouse {
-    GraphBench& b;
-
-    void Hover(double input, double vertical) { b.graph.MouseAt(b.XFor(input), b.YFor(vertical)); }
-    // Press at the input, move to y with the button held, release there.
-    void Drag(double input, int y)
-    {
-        Hover(input, 1.0);
-        b.graph.BeginDrag();
-        b.graph.MouseAt(b.XFor(input), b.YFor(1.0));
-        b.graph.MouseAt(b.XFor(input), y);
-        b.graph.EndDrag(b.XFor(input), y);
-    }
-};
-
-GraphBench& EditTurbo(GraphBench& b, bool turbo)
-{
-    b.project.SetBoxType(2);
-    if (turbo)
-        b.project.SelectTurboForEdit();
-    return b;
-}
-
 // Where a point at 2.0 V ends when dragged to the top or the bottom of the plot.
 TEST(GraphMouse, DragLimitsOfBothCurvesInBothViews)
 {
@@ -349,14 +342,13 @@ TEST(GraphMouse, DragLimitsOfBothCurvesInBothViews)
         SCOPED_TRACE(c.io * 10 + c.cr);
         GraphBench b;
         CPunt*& head = c.cr ? b.project.crCurve : b.project.turboCurve;
-        EditTurbo(b, !c.cr);
+        b.EditTurbo(!c.cr);
         head->Add(2.0, 2.0);
         b.UseView(c.io);
-        Mouse m { b };
-        m.Drag(2.0, b.graph.frame.top + 1);
-        EXPECT_NEAR(PointAt(head, 2.0)->output, c.top, 1e-9);
-        m.Drag(2.0, b.graph.frame.bottom - 1);
-        EXPECT_NEAR(PointAt(head, 2.0)->output, c.bottom, 1e-9);
+        b.Drag(2.0, b.graph.frame.top + 1);
+        EXPECT_NEAR(OutputAt(head, 2.0), c.top, 1e-9);
+        b.Drag(2.0, b.graph.frame.bottom - 1);
+        EXPECT_NEAR(OutputAt(head, 2.0), c.bottom, 1e-9);
         EXPECT_FALSE(b.graph.dragging);
     }
 }
@@ -370,25 +362,24 @@ TEST(GraphMouse, InsertsWhereNoPointIsUnlessTheCurveIsFull)
         SCOPED_TRACE(cr);
         GraphBench b;
         CPunt*& head = cr ? b.project.crCurve : b.project.turboCurve;
-        EditTurbo(b, !cr);
-        Mouse m { b };
-        m.Drag(1.0, b.YFor(0.5));
-        EXPECT_EQ(PointAt(head, 1.0) != nullptr, !cr);
+        b.EditTurbo(!cr);
+        b.Drag(1.0, b.YFor(0.5));
+        EXPECT_EQ(std::isnan(OutputAt(head, 1.0)), cr);
         const int limit = cr ? 62 : 63;
         for (int n = 1; CountPoints(head) < limit; ++n)
             head->Add(1.5 + n * 0.04, 1.5);
-        m.Drag(4.42, b.YFor(4.0));
-        EXPECT_EQ(PointAt(head, 4.42), nullptr);
-        m.Drag(1.54, b.YFor(1.0)); // its points still move
-        EXPECT_NEAR(PointAt(head, 1.54)->output, 1.0, 1e-9);
-        m.Hover(4.42, 1.0); // a right click during a drag takes no new point either
+        b.Drag(4.42, b.YFor(4.0));
+        EXPECT_TRUE(std::isnan(OutputAt(head, 4.42)));
+        b.Drag(1.54, b.YFor(1.0)); // its points still move
+        EXPECT_NEAR(OutputAt(head, 1.54), 1.0, 1e-9);
+        b.Hover(4.42, 1.0); // a right click during a drag takes no new point either
         b.graph.BeginDrag();
         b.graph.RightClick();
         EXPECT_EQ(CountPoints(head), limit);
-        m.Hover(1.54, 1.0); // after a deletion there is room again
+        b.Hover(1.54, 1.0); // after a deletion there is room again
         b.graph.RightClick();
-        m.Drag(4.42, b.YFor(4.0));
-        EXPECT_NEAR(PointAt(head, 4.42)->output, 4.0, 1e-9);
+        b.Drag(4.42, b.YFor(4.0));
+        EXPECT_NEAR(OutputAt(head, 4.42), 4.0, 1e-9);
     }
 }
 
@@ -397,21 +388,20 @@ TEST(GraphMouse, InsertsWhereNoPointIsUnlessTheCurveIsFull)
 TEST(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
 {
     GraphBench b;
-    Mouse m { b };
     b.project.crCurve->Add(2.0, 1.0);
-    m.Hover(2.0, 1.0);
+    b.Hover(2.0, 1.0);
     b.project.New();
     EXPECT_EQ(b.graph.SelectedPoint(), nullptr);
     b.graph.RightClick();
     b.Render();
     EXPECT_EQ(CountPoints(b.project.crCurve), 4);
-    m.Hover(1.5, 1.0);
+    b.Hover(1.5, 1.0);
     b.project.ResetCrCurve();
     b.graph.BeginDrag();
     EXPECT_EQ(b.graph.dragInput, 1.5);
     b.graph.EndDrag(b.XFor(3.0), 300);
-    EditTurbo(b, false); // a switch to the other curve drops the highlight too
-    m.Hover(1.5, 1.0);
+    b.EditTurbo(false); // a switch to the other curve drops the highlight too
+    b.Hover(1.5, 1.0);
     b.project.SelectTurboForEdit();
     EXPECT_EQ(b.graph.SelectedPoint(), nullptr);
 }

@@ -88,23 +88,17 @@ inline void WriteThenRead(
     const std::function<std::unique_ptr<Link>()>& link, const ProjectState& project)
 {
     ASSERT_TRUE(BoxRefusals(project).empty());
-    RecordingObserver writing;
-    WriteTransfer write(project, link(), writing, NoWait);
-    ASSERT_EQ(RunWithDeadline(write), TransferOutcome::Completed)
+    RecordingObserver writing, reading;
+    ASSERT_EQ(RunTransfer(false, project, link(), writing).first, TransferOutcome::Completed)
         << testing::PrintToString(writing.messages);
     EXPECT_EQ(writing.progress, 767);
-
     ProjectState current;
     current.SetBoxType(project.boxType == 0 ? 2 : 0);
     current.fileName = "mine.rmvp";
     current.ChooseDifferenceView();
-    RecordingObserver reading;
-    ReadTransfer read(current, link(), reading, NoWait);
-    ASSERT_EQ(RunWithDeadline(read), TransferOutcome::Completed)
-        << testing::PrintToString(reading.messages);
-    std::unique_ptr<ProjectState> back = read.TakeProject();
+    auto [outcome, back] = RunTransfer(true, current, link(), reading);
+    ASSERT_EQ(outcome, TransferOutcome::Completed) << testing::PrintToString(reading.messages);
     ASSERT_TRUE(back);
-    EXPECT_FALSE(read.TakeProject()); // handed over once
     EXPECT_EQ(back->boxType, project.boxType);
     EXPECT_EQ(back->turboEnabled, project.turboEnabled);
     EXPECT_EQ(back->oneInput + 2 * back->twoInputs, project.oneInput + 2 * project.twoInputs);

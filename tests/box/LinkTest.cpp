@@ -32,13 +32,6 @@ struct FakeVendorLibrary {
     int (*LowestLatencyMs)() = Get<int (*)()>("FakeFt_LowestLatencyMs");
 };
 
-std::shared_ptr<const D2xxLibrary> BindFake()
-{
-    D2xxLibrary::Binding binding = D2xxLibrary::Bind(QStringLiteral(FAKE_FTD2XX_FULL), true);
-    EXPECT_TRUE(binding.message.isEmpty()) << binding.message.toStdString();
-    return binding.library;
-}
-
 TEST(D2xxLibrary, StartUpCheckMessages)
 {
     const QString missing = QStringLiteral("/nonexistent/libftd2xx.so");
@@ -63,7 +56,7 @@ TEST(D2xxLibrary, StartUpCheckMessages)
 TEST(D2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
 {
     FakeVendorLibrary fake;
-    auto library = BindFake();
+    auto library = D2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
     ASSERT_TRUE(library);
     auto link = [&] { return std::make_unique<D2xxLink>(library); };
     std::mt19937 random(5);
@@ -101,7 +94,7 @@ TEST(LinkChoice, TheVendorLibraryThenTheProductString)
     FakeVendorLibrary fake;
     LinkChoice choice;
     EXPECT_EQ(ChooseLinkKind(choice), LinkKind::SerialByProduct);
-    choice.vendorLibrary = BindFake();
+    choice.vendorLibrary = D2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
     EXPECT_EQ(ChooseLinkKind(choice), LinkKind::Vendor);
     // no converter for the vendor library (the kernel's driver holds it): the
     // serial port by product string is tried instead

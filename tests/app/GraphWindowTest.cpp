@@ -31,9 +31,9 @@ protected:
     }
     int X(double volts) { return At(volts, false); }
     int Y(double volts) { return At(volts, true); }
-    void Mouse(QTest::MouseAction action, int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    void Mouse(QTest::MouseAction action, int x, int y)
     {
-        QTest::mouseEvent(action, window.get(), button, {}, QPoint(x, y));
+        QTest::mouseEvent(action, window.get(), Qt::LeftButton, {}, QPoint(x, y));
     }
     double OutputAt(double input)
     {
@@ -76,21 +76,6 @@ TEST_F(GraphWindow, LeavingTheFrameEndsADragAndAPressBesideItStartsOne)
     EXPECT_TRUE(Graph().dragging);
     Mouse(QTest::MouseRelease, 97, Y(1.2));
     EXPECT_DOUBLE_EQ(OutputAt(2.5), 1.2);
-}
-
-TEST_F(GraphWindow, RightButtonDeletesOrResetsDuringADrag)
-{
-    window->project.crCurve->Add(3.0, 2.0);
-    Mouse(QTest::MouseMove, X(2.0), Y(1.0));
-    Mouse(QTest::MouseClick, X(2.0), Y(1.0), Qt::RightButton);
-    EXPECT_EQ(OutputAt(2.0), -1.0);
-    Mouse(QTest::MouseMove, X(3.0), Y(2.0));
-    Mouse(QTest::MousePress, X(3.0), Y(2.0));
-    Mouse(QTest::MouseMove, X(3.0), Y(1.5));
-    Mouse(QTest::MouseClick, X(3.0), Y(1.5), Qt::RightButton);
-    EXPECT_FALSE(Graph().dragging);
-    Mouse(QTest::MouseRelease, X(3.0), Y(1.5));
-    EXPECT_EQ(OutputAt(3.0), 3.0); // back onto the line output = input
 }
 
 } // namespace

@@ -44,10 +44,9 @@ protected:
     void MakeChanges()
     {
         Click("startVoltageDown", 2);
-        Click("curveDelayUp");
         Click("startDelaySecUp");
-        window->project.crCurve = window->project.crCurve->Add(2.25, 3.5);
-        window->project.turboCurve = window->project.turboCurve->Add(1.0, 0.75);
+        window->project.crCurve->Add(2.25, 3.5);
+        window->project.turboCurve->Add(1.0, 0.75);
     }
     QString Caption(const char* name) { return QString("Common Rail & Turbo Tuning - ") + name; }
 

@@ -18,7 +18,6 @@ TEST_F(RamvikDlg, SpinArrowsStepTheShownValues)
         const char *edit, *shown;
     };
     for (const Row& r : { Row { "startVoltageDown", 2, "startVoltageEdit", "1.3" },
-             Row { "startVoltageUp", 40, "startVoltageEdit", "4.5" },
              Row { "stopVoltageUp", 6, "stopVoltageEdit", "5" },
              Row { "startDelayMinUp", 4, "startDelayMinEdit", "0" },
              Row { "startDelaySecDown", 1, "startDelaySecEdit", "59" },

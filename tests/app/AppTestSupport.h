@@ -18,9 +18,7 @@
 #include <memory>
 #include <optional>
 
-// A main window started on a settings file of the test's own (as the
-// installer writes it: box type 0, input-output view), with every message
-// recorded and answered by the test instead of the user.
+// A main window on settings of its own; the test records and answers messages.
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -40,8 +38,7 @@ protected:
         qputenv("XDG_CONFIG_HOME", oldConfigHome);
     }
 
-    // Each settings file gets a new folder: QSettings caches files it has
-    // read and may miss a rewrite within the same instant.
+    // A new folder each time: QSettings' cache may miss a quick rewrite.
     void NewConfigFolder()
     {
         configHome = configDir.path() + "/" + QString::number(++configFolders);
@@ -82,7 +79,6 @@ protected:
     }
     bool Checked(const char* name) const { return Find<QCheckBox>(name)->isChecked(); }
     QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
-    // Picks a box type the way a user does: the selector's activation.
     void ChooseBoxType(int index)
     {
         Find<QComboBox>("boxTypeCombo")->setCurrentIndex(index);

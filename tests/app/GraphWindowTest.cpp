@@ -5,8 +5,7 @@
 
 namespace {
 
-// The graph in the real window, driven by the mouse events a user makes; the
-// drag and delete rules themselves are tested in the graph layer.
+// Mouse events in the real window (the editing rules are the graph layer's).
 class GraphWindow : public AppTest {
 protected:
     void SetUp() override
@@ -70,7 +69,6 @@ TEST_F(GraphWindow, LeavingTheFrameEndsADragAndAPressBesideItStartsOne)
     Mouse(QTest::MouseMove, X(2.0), Y(1.0)); // back inside with the button held: a hover
     Mouse(QTest::MouseRelease, X(2.0), Y(1.0));
     EXPECT_DOUBLE_EQ(OutputAt(2.0), 1.2);
-    // Left of the frame, beside the panel: a drag at the last input.
     Mouse(QTest::MouseMove, X(2.5), Y(2.5));
     Mouse(QTest::MousePress, 97, Y(1.2));
     EXPECT_TRUE(Graph().dragging);

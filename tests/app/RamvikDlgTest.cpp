@@ -8,8 +8,7 @@ namespace {
 
 using RamvikDlg = AppTest;
 
-// Spin arrows from the default project, read back in the edit boxes: limits,
-// wrap-arounds, and a drifted 1.2999999999999998 shown as "1.3".
+// Limits, wrap-arounds, and a drifted 1.2999999999999998 shown as "1.3".
 TEST_F(RamvikDlg, SpinArrowsStepTheShownValues)
 {
     struct Row {
@@ -30,8 +29,7 @@ TEST_F(RamvikDlg, SpinArrowsStepTheShownValues)
     }
 }
 
-// Refused check-box clicks: the marks show the project's flags afterwards,
-// never the click's own flip.
+// After refused clicks the marks show the project, not the click's flip.
 TEST_F(RamvikDlg, CheckMarksFollowTheProject)
 {
     ChooseBoxType(2);
@@ -49,7 +47,6 @@ TEST_F(RamvikDlg, CheckMarksFollowTheProject)
     EXPECT_FALSE(Checked("inputOutputCheck"));
 }
 
-// The selector: caption, flags, the TURBO controls, and the buttons.
 TEST_F(RamvikDlg, BoxTypeSelectorAndCurveButtons)
 {
     for (int index : { 2, 1, 0 }) {
@@ -70,8 +67,7 @@ TEST_F(RamvikDlg, BoxTypeSelectorAndCurveButtons)
     EXPECT_EQ(CountPoints(window->project.crCurve), 4);
 }
 
-// Mended faults: the platform's dialog defaults closed the window on Escape
-// and Enter; Qt's "[*]" in a file name vanished from the caption.
+// Mended faults: Escape and Enter closed the window; "[*]" left the caption.
 TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
 {
     window->show();

@@ -16,8 +16,7 @@
 
 namespace {
 
-// A demo link that holds the worker at a chosen frame (0 to 2 are the
-// handshake) until the test opens the gate, so the test can act meanwhile.
+// Holds the worker at a frame (0 to 2: the handshake) until the gate opens.
 struct Gate {
     std::promise<void> open;
     std::shared_future<void> opened = open.get_future().share();
@@ -39,7 +38,6 @@ struct GatedLink : DemoLink {
 
 class TransferDialog : public AppTest {
 protected:
-    // The demo box, held at a frame when a gate is given.
     LinkChoice Demo(Gate* g = nullptr, int holdAt = 0)
     {
         LinkChoice choice;
@@ -53,8 +51,6 @@ protected:
             };
         return choice;
     }
-    // Shows the dialog, records every progress position, presses the
-    // transfer button.
     void Start(CTransferDlg& dialog)
     {
         dialog.show();
@@ -73,9 +69,7 @@ protected:
     std::vector<int> positions;
 };
 
-// Failures end with their message, the dialog as the user expects it, the
-// progress where it stopped and the project untouched. (The refusal of an
-// unfit project before the link opens is tested in the box layer.)
+// The dialog after failures (an unfit project's refusal is the box layer's).
 TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
 {
     struct Case {
@@ -115,9 +109,7 @@ TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
     }
 }
 
-// A write moves the progress bar cell by cell. Escape and the system's close
-// command are refused while the worker runs; afterwards the user closes it. A
-// dialog destroyed while its worker runs joins the worker first.
+// Escape and close are refused while the worker runs; destruction joins it.
 TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
 {
     ProjectState project;
@@ -147,9 +139,7 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     opener.join();
 }
 
-// The Read button installs the box's project in one step, trims the CR points
-// outside the start and stop voltages, and counts as saved. A mended fault:
-// the input flags of a box with two CR inputs.
+// Read installs in one step and trims; mended: the flags of two CR inputs.
 TEST_F(TransferDialog, ReadButtonInstallsTrimsAndCountsAsSaved)
 {
     window->linkChoice = Demo();

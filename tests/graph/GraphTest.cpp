@@ -12,6 +12,7 @@
 
 #include <climits>
 #include <cmath>
+#include <tuple>
 
 // The graph's geometry, drawing and editing. tests/app/GraphWindowTest sends the
 // window real mouse events for the highlight, the CR limits, insertion and the
@@ -91,17 +92,13 @@ double OutputAt(const CPunt* head, double input)
 TEST(GraphGeometry, ConvertsVoltsAndPlacesTicksByTruncation)
 {
     GraphBench b;
-    struct Case {
-        double volts;
-        int tick, x, y;
-    };
-    for (const Case& c :
-        { Case { 0.0, 0, 150, 560 }, Case { 1.0, 2, 276, 456 }, Case { 2.5, 5, 465, 300 },
-            Case { 5.0, 10, 780, 40 }, Case { 1.23, -1, 304, 432 }, Case { 6.0, -1, 906, -64 } }) {
-        SCOPED_TRACE(c.volts);
-        EXPECT_EQ(b.graph.VoltsToX(c.volts), c.x);
-        EXPECT_EQ(b.graph.VoltsToY(c.volts), c.y);
-        EXPECT_TRUE(c.tick < 0 || (b.graph.TickX(c.tick) == c.x && b.graph.TickY(c.tick) == c.y));
+    for (const auto& [volts, tick, x, y] : std::vector<std::tuple<double, int, int, int>> {
+             { 0.0, 0, 150, 560 }, { 1.0, 2, 276, 456 }, { 2.5, 5, 465, 300 }, { 5.0, 10, 780, 40 },
+             { 1.23, -1, 304, 432 }, { 6.0, -1, 906, -64 } }) {
+        SCOPED_TRACE(volts);
+        EXPECT_EQ(b.graph.VoltsToX(volts), x);
+        EXPECT_EQ(b.graph.VoltsToY(volts), y);
+        EXPECT_TRUE(tick < 0 || (b.graph.TickX(tick) == x && b.graph.TickY(tick) == y));
     }
     EXPECT_NEAR(b.graph.XToVolts(304), 1.2222, 1e-4);
     b.UseView(false); // the Difference view: margins 150, 0 to 2 V in steps of 0.2 V
@@ -132,19 +129,14 @@ TEST(GraphGeometry, NormalisesFrameAndRange)
 // conversions, the mouse or the drawing fail or hang.
 TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
 {
-    struct Case {
-        GraphRect frame;
-        int range;
-        double step;
-    };
-    for (const Case& c :
-        { Case { { 100, 10, 160, 70 }, 5, 0.5 }, Case { { 100, 10, 100, 10 }, 5, 0.5 },
-            Case { { 0, 0, 0, 0 }, 0, 0.0 }, Case { { 100, 10, 790, 590 }, 5, 1e-12 } }) {
-        SCOPED_TRACE(c.frame.right);
+    for (const auto& [frame, range, step] : std::vector<std::tuple<GraphRect, int, double>> {
+             { { 100, 10, 160, 70 }, 5, 0.5 }, { { 100, 10, 100, 10 }, 5, 0.5 },
+             { { 0, 0, 0, 0 }, 0, 0.0 }, { { 100, 10, 790, 590 }, 5, 1e-12 } }) {
+        SCOPED_TRACE(frame.right);
         GraphBench b;
-        b.graph.SetFrame(c.frame.left, c.frame.top, c.frame.right, c.frame.bottom);
-        b.graph.SetRange(0, c.range, c.range, 0);
-        b.graph.xStep = b.graph.yStep = c.step;
+        b.graph.SetFrame(frame.left, frame.top, frame.right, frame.bottom);
+        b.graph.SetRange(0, range, range, 0);
+        b.graph.xStep = b.graph.yStep = step;
         for (bool io : { true, false }) {
             b.UseView(io);
             for (int px : { INT_MIN, -1, 130, INT_MAX }) {
@@ -226,17 +218,12 @@ TEST(GraphDraw, LabelsGridAndZonesOfBothViews)
     GraphBench b;
     b.UseView(false);
     const QImage image = b.Render();
-    struct Sample {
-        double input, vertical;
-        QColor colour;
-    };
-    for (const Sample& s :
-        { Sample { 3.25, 0.3, QColor(0, 255, 0) }, Sample { 3.25, 0.65, QColor(255, 255, 0) },
-            Sample { 3.25, 1.1, kOrange }, Sample { 0.25, 1.1, kRed }, Sample { 1.25, 1.5, kRed },
-            Sample { 3.25, 1.8, b.Face() } }) {
-        SCOPED_TRACE(s.input * 100 + s.vertical);
-        EXPECT_EQ(
-            image.pixelColor(b.graph.VoltsToX(s.input), b.graph.VoltsToY(s.vertical)), s.colour);
+    for (const auto& [input, vertical, colour] :
+        std::vector<std::tuple<double, double, QColor>> { { 3.25, 0.3, QColor(0, 255, 0) },
+            { 3.25, 0.65, QColor(255, 255, 0) }, { 3.25, 1.1, kOrange }, { 0.25, 1.1, kRed },
+            { 1.25, 1.5, kRed }, { 3.25, 1.8, b.Face() } }) {
+        SCOPED_TRACE(input * 100 + vertical);
+        EXPECT_EQ(image.pixelColor(b.graph.VoltsToX(input), b.graph.VoltsToY(vertical)), colour);
     }
 }
 
@@ -255,33 +242,30 @@ int MarkerRadius(const QImage& image, const CGraph& g, double in, double out, co
 // radius 3 on every point, the other one none; the highlighted point radius 4.
 TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
 {
-    struct Case {
-        int boxType;
-        bool showTurbo, editTurbo, red;
-    };
     for (bool io : { true, false }) {
-        for (const Case& c : { Case { 2, true, false, true }, Case { 2, false, false, false },
-                 Case { 0, true, false, false }, Case { 2, true, true, true } }) {
-            SCOPED_TRACE(c.boxType * 100 + c.showTurbo * 10 + c.editTurbo);
+        for (const auto& [boxType, showTurbo, editTurbo, red] :
+            std::vector<std::tuple<int, bool, bool, bool>> { { 2, true, false, true },
+                { 2, false, false, false }, { 0, true, false, false }, { 2, true, true, true } }) {
+            SCOPED_TRACE(boxType * 100 + showTurbo * 10 + editTurbo);
             GraphBench b;
-            b.project.SetBoxType(c.boxType);
+            b.project.SetBoxType(boxType);
             if (!io)
                 b.project.ChooseDifferenceView();
             b.project.crCurve->Add(2.5, 1.5);
             b.project.turboCurve->Add(2.5, io ? 4.0 : 2.2);
-            if (c.editTurbo)
+            if (editTurbo)
                 b.project.SelectTurboForEdit();
-            if (!c.showTurbo)
+            if (!showTurbo)
                 b.project.ClickShowTurbo();
             b.graph.MouseAt(b.XFor(1.5), 300); // highlights the CR point at 1.5 V
             const QImage image = b.Render();
             // CR runs flat at 1.5 V from 1.5 to 2.5 V; TURBO rises to its point at 2.5 V.
             EXPECT_TRUE(NearColour(image, b.graph, 2.25, io ? 1.5 : 0.75, kBlue));
-            EXPECT_EQ(NearColour(image, b.graph, 1.25, io ? 2.0 : 0.15, kRed), c.red);
+            EXPECT_EQ(NearColour(image, b.graph, 1.25, io ? 2.0 : 0.15, kRed), red);
             if (io) {
-                EXPECT_EQ(MarkerRadius(image, b.graph, 1.5, 1.5, kBlue), c.editTurbo ? 0 : 4);
-                EXPECT_EQ(MarkerRadius(image, b.graph, 4.5, 4.5, kBlue), c.editTurbo ? 0 : 3);
-                EXPECT_EQ(MarkerRadius(image, b.graph, 2.5, 4.0, kRed), c.editTurbo ? 3 : 0);
+                EXPECT_EQ(MarkerRadius(image, b.graph, 1.5, 1.5, kBlue), editTurbo ? 0 : 4);
+                EXPECT_EQ(MarkerRadius(image, b.graph, 4.5, 4.5, kBlue), editTurbo ? 0 : 3);
+                EXPECT_EQ(MarkerRadius(image, b.graph, 2.5, 4.0, kRed), editTurbo ? 3 : 0);
             }
         }
     }
@@ -331,22 +315,19 @@ TEST(GraphDraw, LogoIsScaledAndMayBeMissing)
 // Where a point at 2.0 V ends when dragged to the top or the bottom of the plot.
 TEST(GraphMouse, DragLimitsOfBothCurvesInBothViews)
 {
-    struct Case {
-        bool io, cr;
-        double top, bottom;
-    };
-    for (const Case& c : { Case { true, true, 2.0, 0.4 }, Case { false, true, 0.4, 2.0 },
-             Case { true, false, 3.6, 0.4 }, Case { false, false, 0.4, 2.0 } }) {
-        SCOPED_TRACE(c.io * 10 + c.cr);
+    for (const auto& [io, cr, top, bottom] :
+        std::vector<std::tuple<bool, bool, double, double>> { { true, true, 2.0, 0.4 },
+            { false, true, 0.4, 2.0 }, { true, false, 3.6, 0.4 }, { false, false, 0.4, 2.0 } }) {
+        SCOPED_TRACE(io * 10 + cr);
         GraphBench b;
-        CPunt*& head = c.cr ? b.project.crCurve : b.project.turboCurve;
-        b.EditTurbo(!c.cr);
+        CPunt*& head = cr ? b.project.crCurve : b.project.turboCurve;
+        b.EditTurbo(!cr);
         head->Add(2.0, 2.0);
-        b.UseView(c.io);
+        b.UseView(io);
         b.Drag(2.0, b.graph.frame.top + 1);
-        EXPECT_NEAR(OutputAt(head, 2.0), c.top, 1e-9);
+        EXPECT_NEAR(OutputAt(head, 2.0), top, 1e-9);
         b.Drag(2.0, b.graph.frame.bottom - 1);
-        EXPECT_NEAR(OutputAt(head, 2.0), c.bottom, 1e-9);
+        EXPECT_NEAR(OutputAt(head, 2.0), bottom, 1e-9);
         EXPECT_FALSE(b.graph.dragging);
     }
 }

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 // The printout: its layout in sheet units of 1/600 inch, its pixels and a PDF.
 namespace {
@@ -96,27 +97,24 @@ TEST(PrintLayout, StrayVoltagesLandOffTheGraph)
 // a curve's first column and 20 after; the TURBO table starts a new column.
 TEST(PrintLayout, TableColumnsBreakAfter21RowsThenEvery20)
 {
-    struct Case {
-        int crPoints, turboPoints;
-        std::vector<int> rowsPerColumn;
-    };
-    for (const Case& c : { Case { 21, 0, { 21 } }, Case { 22, 0, { 21, 1 } },
-             Case { 42, 0, { 21, 20, 1 } }, Case { 5, 25, { 5, 21, 4 } } }) {
-        SCOPED_TRACE(c.crPoints);
+    for (const auto& [crPoints, turboPoints, rowsPerColumn] :
+        std::vector<std::tuple<int, int, std::vector<int>>> { { 21, 0, { 21 } },
+            { 22, 0, { 21, 1 } }, { 42, 0, { 21, 20, 1 } }, { 5, 25, { 5, 21, 4 } } }) {
+        SCOPED_TRACE(crPoints);
         ProjectState project;
-        project.SetBoxType(c.turboPoints ? 2 : 0);
-        project.ReplaceCrCurve(EvenCurve(c.crPoints));
+        project.SetBoxType(turboPoints ? 2 : 0);
+        project.ReplaceCrCurve(EvenCurve(crPoints));
         Points values = PointsOf(project.crCurve);
-        if (c.turboPoints) {
-            project.ReplaceTurboCurve(EvenCurve(c.turboPoints));
+        if (turboPoints) {
+            project.ReplaceTurboCurve(EvenCurve(turboPoints));
             for (const auto& v : PointsOf(project.turboCurve))
                 values.push_back(v);
         }
         const PrintSheet sheet = LayOutPrintSheet(project);
         EXPECT_EQ(TextAt(sheet, { 235, 4585 }), "CR-curve");
-        EXPECT_EQ(TextAt(sheet, { 1175, 4585 }), c.turboPoints ? "TURBO-curve" : "<none>");
+        EXPECT_EQ(TextAt(sheet, { 1175, 4585 }), turboPoints ? "TURBO-curve" : "<none>");
         size_t next = 0;
-        for (size_t k = 0; k <= c.rowsPerColumn.size(); ++k) { // and one empty column
+        for (size_t k = 0; k <= rowsPerColumn.size(); ++k) { // and one empty column
             const int x = 175 + 1000 * int(k);
             int row = 0;
             for (; next < values.size() && TextAt(sheet, { x, 4885 + 100 * row }) != "<none>";
@@ -126,7 +124,7 @@ TEST(PrintLayout, TableColumnsBreakAfter21RowsThenEvery20)
                 EXPECT_EQ(TextAt(sheet, { x + 350, 4885 + 100 * row }),
                     QString::asprintf("%0.2f", values[next].second - values[next].first));
             }
-            EXPECT_EQ(row, k < c.rowsPerColumn.size() ? c.rowsPerColumn[k] : 0) << k;
+            EXPECT_EQ(row, k < rowsPerColumn.size() ? rowsPerColumn[k] : 0) << k;
             EXPECT_EQ(TextAt(sheet, { x, 4735 }) + TextAt(sheet, { x + 350, 4735 }),
                 row ? "VinVdif" : "<none><none>");
         }
@@ -138,21 +136,17 @@ TEST(PrintLayout, TableColumnsBreakAfter21RowsThenEvery20)
 // the delay without leading zeros; no stop voltage; "-0.50", never "-0.00".
 TEST(PrintLayout, HeadingAndDifferenceTexts)
 {
-    struct Case {
-        bool turbo;
-        int twoInputs, oneInput;
-        const char* text;
-    };
-    for (const Case& c : { Case { true, 0, 1, "CR & TURBO" }, Case { true, 1, 0, "CR & TURBO" },
-             Case { true, 0, 0, "CR & TURBO" }, Case { false, 1, 0, "2 CR input" },
-             Case { false, 1, 1, "2 CR input" }, Case { false, 0, 1, "1 CR input" },
-             Case { false, 0, 0, "" } }) {
+    for (const auto& [turbo, twoInputs, oneInput, text] :
+        std::vector<std::tuple<bool, int, int, const char*>> { { true, 0, 1, "CR & TURBO" },
+            { true, 1, 0, "CR & TURBO" }, { true, 0, 0, "CR & TURBO" },
+            { false, 1, 0, "2 CR input" }, { false, 1, 1, "2 CR input" },
+            { false, 0, 1, "1 CR input" }, { false, 0, 0, "" } }) {
         ProjectState project;
         project.boxType = 1;
-        project.turboEnabled = c.turbo;
-        project.twoInputs = c.twoInputs;
-        project.oneInput = c.oneInput;
-        EXPECT_EQ(TextAt(LayOutPrintSheet(project), { 175, 3885 }), c.text);
+        project.turboEnabled = turbo;
+        project.twoInputs = twoInputs;
+        project.oneInput = oneInput;
+        EXPECT_EQ(TextAt(LayOutPrintSheet(project), { 175, 3885 }), text);
     }
     ProjectState project;
     project.SetBoxType(2);
@@ -270,17 +264,13 @@ TEST(PrintPdf, WordsStandAtTheLayoutPositions)
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
     EXPECT_EQ(html.count("<page "), 1);
-    struct Expected {
-        const char* text;
-        double left, top; // sheet units
-    };
-    for (const Expected& e : { Expected { "Common", 150, 200 }, Expected { "CR-curve", 235, 4585 },
-             Expected { "Vdif", 525, 4735 }, Expected { "2.00", 175, 4985 },
-             Expected { "-0.50", 525, 4985 }, Expected { "1", 975 - 20, 3355 },
-             Expected { "Start", 175, 4185 } }) {
-        SCOPED_TRACE(e.text);
-        const QPointF expected = QPointF(e.left, e.top) * 72.0 / 600.0;
-        const QPointF at = NearestWord(html, e.text, expected);
+    for (const auto& [text, left, top] :
+        std::vector<std::tuple<const char*, double, double>> { { "Common", 150, 200 },
+            { "CR-curve", 235, 4585 }, { "Vdif", 525, 4735 }, { "2.00", 175, 4985 },
+            { "-0.50", 525, 4985 }, { "1", 975 - 20, 3355 }, { "Start", 175, 4185 } }) {
+        SCOPED_TRACE(text);
+        const QPointF expected = QPointF(left, top) * 72.0 / 600.0;
+        const QPointF at = NearestWord(html, text, expected);
         EXPECT_NEAR(at.x(), expected.x(), 2.5);
         EXPECT_NEAR(at.y(), expected.y(), 2.0);
     }

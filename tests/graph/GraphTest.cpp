@@ -159,29 +159,29 @@ TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
 const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kGrey(127, 127, 127);
 const QColor kBlue(0, 0, 255), kRed(255, 0, 0), kOrange(255, 182, 67);
 
-// A label cell: opaque white with some dark text pixels in it.
-bool HasLabelAt(const QImage& image, int left, int top)
+template <typename Test> bool Any(const QImage& image, QRect area, Test test)
 {
-    bool white = false, ink = false;
-    for (int y = top; y < top + 15; ++y) {
-        for (int x = left; x < left + 30; ++x) {
-            white = white || image.pixelColor(x, y) == kWhite;
-            ink = ink || image.pixelColor(x, y).lightness() < 100;
-        }
-    }
-    return white && ink;
-}
-
-bool NearColour(const QImage& image, const CGraph& g, double input, double vertical, QColor colour)
-{
-    const QPoint at(g.VoltsToX(input), g.VoltsToY(vertical));
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            if (image.pixelColor(at.x() + dx, at.y() + dy) == colour)
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (test(image.pixelColor(x, y)))
                 return true;
         }
     }
     return false;
+}
+
+// A label cell: opaque white with some dark text pixels in it.
+bool HasLabelAt(const QImage& image, int left, int top)
+{
+    const QRect cell(left, top, 30, 15);
+    return Any(image, cell, [](QColor c) { return c == kWhite; })
+        && Any(image, cell, [](QColor c) { return c.lightness() < 100; });
+}
+
+bool NearColour(const QImage& image, const CGraph& g, double input, double vertical, QColor colour)
+{
+    const QRect around(g.VoltsToX(input) - 1, g.VoltsToY(vertical) - 1, 3, 3);
+    return Any(image, around, [&colour](QColor c) { return c == colour; });
 }
 
 // Eleven labels per axis, grid lines at all but the first tick; in the

@@ -26,9 +26,6 @@ protected:
         if (QSysInfo::productType() == "windows")
             GTEST_SKIP() << "the settings live in the registry there";
         ASSERT_TRUE(configDir.isValid() && dataDir.isValid());
-        oldConfigHome = qgetenv("XDG_CONFIG_HOME");
-        rootPath = dataDir.path() + "/";
-        projects = rootPath + "Projects/";
         QDir().mkpath(projects);
         Start(QString("10"), rootPath);
     }
@@ -86,11 +83,10 @@ protected:
     }
 
     QTemporaryDir configDir, dataDir;
-    QString configHome, rootPath, projects;
+    QString rootPath = dataDir.path() + "/", projects = rootPath + "Projects/", configHome;
     int configFolders = 0;
-    QByteArray oldConfigHome;
+    QByteArray oldConfigHome = qgetenv("XDG_CONFIG_HOME");
     QStringList messages;
-    // The unsaved-changes question gets Discard unless a test says otherwise.
     QMessageBox::StandardButton answer = QMessageBox::Discard;
     ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon,
                                  QMessageBox::StandardButtons) {

@@ -80,7 +80,6 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
     EXPECT_EQ(window->project.startVoltage, 1.3);
     EXPECT_EQ(Text("startVoltageEdit"), "1.3");
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 2);
-    EXPECT_TRUE(Find("editTurboCheck")->isEnabled());
     EXPECT_EQ(window->windowTitle(), Caption("car.rmvp"));
     EXPECT_EQ(messages.size(), 2);
     EXPECT_EQ(messages.filter(kChanged).size(), 1);

@@ -10,21 +10,19 @@ const QString kKeyNotFound = "A register key was not found!\n\nPlease reinstall 
 
 using Settings = AppTest;
 
-TEST_F(Settings, CodesChooseBoxTypeAndView)
+TEST_F(Settings, CodesChooseBoxTypeAndViewAndIgnoreAnUnknownType)
 {
     struct Case {
         const char* code;
         int boxType;
         bool inputOutput;
     };
-    // "7": a box type outside the list keeps the default box type.
     for (const Case& c : { Case { "12", 2, true }, Case { "2", 2, false }, Case { "10", 0, true },
              Case { "7", 0, false } }) {
         SCOPED_TRACE(c.code);
         Start(QString(c.code), rootPath);
         EXPECT_TRUE(messages.empty());
         EXPECT_EQ(window->project.boxType, c.boxType);
-        EXPECT_EQ(window->project.oneInput, 1);
         EXPECT_EQ(window->project.graphType, c.inputOutput ? 1 : 0);
         EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), c.boxType);
         EXPECT_EQ(Checked("inputOutputCheck"), c.inputOutput);
@@ -43,12 +41,7 @@ TEST_F(Settings, MissingKeyOrValuesAreAnnouncedAndDefaultsLoaded)
     for (const Case& c : { Case { false, {}, {}, 1, 0 }, Case { true, {}, {}, 0, 3 },
              Case { true, {}, QString("2"), 0, 2 }, Case { true, QString("/opt/r"), {}, 0, 1 } }) {
         SCOPED_TRACE(c.keysNotFound * 10 + c.keyNotFound);
-        if (c.keyExists) {
-            Start(c.code, c.root);
-        } else {
-            NewConfigFolder();
-            Start();
-        }
+        c.keyExists ? Start(c.code, c.root) : (NewConfigFolder(), Start());
         EXPECT_EQ(messages.count(kKeysNotFound), c.keysNotFound);
         EXPECT_EQ(messages.count(kKeyNotFound), c.keyNotFound);
         EXPECT_EQ(window->project.rootPath, c.root ? "/opt/r/" : ""); // the separator added

@@ -86,15 +86,11 @@ TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
              Case { false, "", kNoDeviceMessage, false, 0 } }) {
         SCOPED_TRACE(c.fault);
         box = std::make_shared<BoxSimulator>(132);
-        LinkChoice link = Demo();
         BoxFault fault;
-        if (*c.fault) {
-            ASSERT_TRUE(ParseBoxFault(c.fault, fault));
+        if (ParseBoxFault(c.fault, fault))
             box->AddFault(fault);
-        } else { // no converter at all
-            link = LinkChoice();
-            link.port = "/nonexistent/ttyUSB9";
-        }
+        LinkChoice link = *c.fault ? Demo() : LinkChoice();
+        link.port = *c.fault ? "" : "/nonexistent/ttyUSB9"; // no converter at all
         messages.clear();
         ProjectState project;
         const std::string before = WriteProjectText(project);

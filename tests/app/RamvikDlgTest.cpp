@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 
+#include <QPrinter>
 #include <QWindow>
 
 namespace {
@@ -84,6 +85,43 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     window->project.fileName = "a[*]b.rmvp";
     window->Refresh();
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp");
+}
+
+// The graph's frame follows the client area; the panel stays where it is.
+TEST_F(RamvikDlg, ResizingMovesTheGraphFrameOnly)
+{
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QPoint panel = Find("newButton")->pos();
+    window->resize(900, 700);
+    EXPECT_EQ(window->graphFrame, QRect(QPoint(100, 10), QPoint(889, 689)));
+    EXPECT_EQ(Find("newButton")->pos(), panel);
+}
+
+// One job named after the caption; nothing after a cancel, and no message
+// when the job cannot start.
+TEST_F(RamvikDlg, PrintProjectPrintsOneNamedJob)
+{
+    const QString pdf = rootPath + "sheet.pdf";
+    QString target;
+    bool confirmed = true;
+    window->project.fileName = "pump.rmvp";
+    window->choosePrinter = [&](QPrinter& printer) {
+        EXPECT_EQ(printer.docName(), "Common Rail Tuning - pump.rmvp");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        return confirmed;
+    };
+    for (const auto& [path, ok, written] : { std::tuple { pdf, false, false },
+             std::tuple { rootPath + "missing/sheet.pdf", true, false },
+             std::tuple { pdf, true, true } }) {
+        target = path;
+        confirmed = ok;
+        Click("printButton");
+        QFile file(path);
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF", written) << path.toStdString();
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "AppTestSupport.h"
 
+#include <QFileInfo>
+#include <QProcess>
+
 namespace {
 
 const QString kKeysNotFound = "Register Keys not found!\n\nPlease reinstall the program. The "
@@ -79,6 +82,27 @@ TEST_F(Settings, BoxTypeAndViewAreStoredAndRemembered)
     EXPECT_TRUE(Checked("differenceCheck"));
     EXPECT_EQ(
         QSettings(SettingsFile(), QSettings::IniFormat).value("RootPath").toString(), rootPath);
+}
+
+// What the installer does for a newcomer: the first start finds the settings,
+// the project folder and the logo, and shows no message.
+TEST_F(Settings, PreparedSettingsNeedNoMessage)
+{
+    NewConfigFolder();
+    QProcess prepare;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", dataDir.path() + "/odd \"name\", with\\ space");
+    prepare.setProcessEnvironment(environment);
+    prepare.start("bash",
+        { QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../scripts/prepare-settings" });
+    ASSERT_TRUE(prepare.waitForFinished(30000));
+    ASSERT_EQ(prepare.exitCode(), 0) << prepare.readAllStandardError().toStdString();
+    Start();
+    EXPECT_TRUE(messages.empty());
+    const QString root = dataDir.path() + "/odd \"name\", with\\ space/Ramvik/";
+    EXPECT_EQ(QString::fromStdString(window->project.rootPath), root);
+    EXPECT_TRUE(QFileInfo(root + "Projects").isDir());
+    EXPECT_TRUE(QFileInfo(root + "logo.bmp").isFile());
 }
 
 } // namespace

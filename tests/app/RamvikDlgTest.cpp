@@ -119,7 +119,8 @@ TEST_F(RamvikDlg, PrintProjectPrintsOneNamedJob)
         confirmed = ok;
         Click("printButton");
         QFile file(path);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF", written) << path.toStdString();
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF", written)
+            << path.toStdString();
     }
     EXPECT_TRUE(messages.empty());
 }

@@ -5,30 +5,30 @@
 
 namespace {
 
-struct OptionSpec {
+struct OptionInfo {
     const char* name; // with its dashes
     const char* shortName; // or null
     const char* valueName; // null for a flag
     const char* help;
 };
 
-struct CommandSpec {
+struct CommandInfo {
     const char* name;
     const char* arguments; // what follows the command in the usage line
     const char* brief; // one line for the tool's help
     const char* summary;
-    std::vector<OptionSpec> options;
+    std::vector<OptionInfo> options;
 };
 
-const OptionSpec kPort { "--port", nullptr, "PATH",
+const OptionInfo kPort { "--port", nullptr, "PATH",
     "talk to the box through this serial device (e.g. /dev/ttyUSB0)" };
-const OptionSpec kDemoBox { "--demo-box", nullptr, nullptr,
+const OptionInfo kDemoBox { "--demo-box", nullptr, nullptr,
     "talk to a simulated box inside the tool" };
-const OptionSpec kOutput { "--output", "-o", "OUT", "the file to write" };
+const OptionInfo kOutput { "--output", "-o", "OUT", "the file to write" };
 
-const std::vector<CommandSpec>& Commands()
+const std::vector<CommandInfo>& Commands()
 {
-    static const std::vector<CommandSpec> commands {
+    static const std::vector<CommandInfo> commands {
         { "show", "FILE", "print the project as Save writes it",
             "Opens FILE as Ramvik's Open does (starting from the default project with box\n"
             "type 0) and prints the project as Save would write it (the same lines, CR LF).",
@@ -76,18 +76,18 @@ const std::vector<CommandSpec>& Commands()
     return commands;
 }
 
-const CommandSpec* FindCommand(const std::string& name)
+const CommandInfo* FindCommand(const std::string& name)
 {
-    for (const CommandSpec& spec : Commands()) {
-        if (name == spec.name)
-            return &spec;
+    for (const CommandInfo& entry : Commands()) {
+        if (name == entry.name)
+            return &entry;
     }
     return nullptr;
 }
 
-const OptionSpec* FindOption(const CommandSpec& command, const std::string& name)
+const OptionInfo* FindOption(const CommandInfo& command, const std::string& name)
 {
-    for (const OptionSpec& option : command.options) {
+    for (const OptionInfo& option : command.options) {
         if (name == option.name || (option.shortName && name == option.shortName))
             return &option;
     }
@@ -99,8 +99,8 @@ std::string ToolHelp()
     std::string text = "Usage: ramvik-cli COMMAND FILE [OPTIONS]\n"
                        "Inspects, writes, reads and prints Ramvik projects (*.rmvp) without "
                        "the window.\n\nCommands:\n";
-    for (const CommandSpec& spec : Commands())
-        text += std::string("  ") + spec.name + " " + spec.arguments + "\n      " + spec.brief
+    for (const CommandInfo& entry : Commands())
+        text += std::string("  ") + entry.name + " " + entry.arguments + "\n      " + entry.brief
             + "\n";
     text += "\nMessages go to standard error. Exit status: 0 done, 1 refused or failed, "
             "2 bad usage.\n"
@@ -120,15 +120,15 @@ std::string Indented(const std::string& text, std::size_t column)
     return out;
 }
 
-std::string CommandHelp(const CommandSpec& spec)
+std::string CommandHelp(const CommandInfo& entry)
 {
-    std::string text = std::string("Usage: ramvik-cli ") + spec.name + " " + spec.arguments + "\n\n"
-        + spec.summary + "\n";
-    std::vector<OptionSpec> options = spec.options;
+    std::string text = std::string("Usage: ramvik-cli ") + entry.name + " " + entry.arguments
+        + "\n\n" + entry.summary + "\n";
+    std::vector<OptionInfo> options = entry.options;
     options.push_back({ "--help", "-h", nullptr, "show this help" });
     text += "\nOptions:\n";
     constexpr std::size_t kColumn = 24;
-    for (const OptionSpec& option : options) {
+    for (const OptionInfo& option : options) {
         std::string left = "  ";
         if (option.shortName)
             left += std::string(option.shortName) + ", ";
@@ -175,7 +175,7 @@ ParseResult BadUsage(const std::string& complaint)
 
 // Stores one option's value; a complaint when the value is not one the
 // option takes.
-std::string ApplyOption(const OptionSpec& option, const std::string& value, CliRequest& request)
+std::string ApplyOption(const OptionInfo& option, const std::string& value, CliRequest& request)
 {
     const std::string name = option.name;
     if (name == "--port") {
@@ -214,7 +214,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
         result.text = ToolHelp();
         return result;
     }
-    const CommandSpec* command = FindCommand(arguments[0]);
+    const CommandInfo* command = FindCommand(arguments[0]);
     if (!command)
         return BadUsage("unknown command '" + arguments[0] + "'");
     if (std::any_of(arguments.begin() + 1, arguments.end(), IsHelp)) {
@@ -240,7 +240,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        const OptionSpec* option = FindOption(*command, name);
+        const OptionInfo* option = FindOption(*command, name);
         if (!option)
             return BadUsage(std::string("'") + command->name + "' has no option " + name);
         std::string value;

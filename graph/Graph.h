@@ -146,6 +146,7 @@ private:
     void PutPoint(double input, double output);
 
     // GraphDraw.cpp
+    void DrawPlotBorder(QPainter& painter);
     void DrawInputOutputView(QPainter& painter);
     void DrawDifferenceView(QPainter& painter, const QColor& face);
     void DrawHorizontalTicks(QPainter& painter);

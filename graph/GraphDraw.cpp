@@ -106,14 +106,19 @@ void CGraph::Draw(QPainter& painter, const QColor& face)
     painter.restore();
 }
 
-void CGraph::DrawInputOutputView(QPainter& painter)
+void CGraph::DrawPlotBorder(QPainter& painter)
 {
-    ApplyViewGeometry(true);
     const GraphRect plot = PlotArea();
     Outline(painter,
         QPolygon({ { plot.right, plot.bottom }, { plot.left, plot.bottom }, { plot.left, plot.top },
             { plot.right, plot.top } }),
         kBlack);
+}
+
+void CGraph::DrawInputOutputView(QPainter& painter)
+{
+    ApplyViewGeometry(true);
+    DrawPlotBorder(painter);
 
     DrawHorizontalTicks(painter);
     DrawVerticalTicks(painter, range.yMax, "%0.1f");
@@ -135,11 +140,7 @@ void CGraph::DrawInputOutputView(QPainter& painter)
 void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
 {
     ApplyViewGeometry(false);
-    const GraphRect plot = PlotArea();
-    Outline(painter,
-        QPolygon({ { plot.right, plot.bottom }, { plot.left, plot.bottom }, { plot.left, plot.top },
-            { plot.right, plot.top } }),
-        kBlack);
+    DrawPlotBorder(painter);
 
     // Zones of the difference: red where the output would be negative, then
     // green, yellow and orange as the difference grows.

@@ -24,6 +24,17 @@ void PrintMessages(const std::vector<std::string>& messages)
         PrintMessage(message);
 }
 
+// A write into a simulated box that fits the project; false, with the write's
+// own messages on standard error, when the box cannot hold the project.
+bool DryRunOrSayWhy(const ProjectState& project, DryRun& run)
+{
+    run = DryRunWrite(project);
+    if (run.outcome == TransferOutcome::Completed)
+        return true;
+    PrintMessages(run.messages);
+    return false;
+}
+
 } // namespace
 
 int ShowCommand(const CliRequest& request)
@@ -39,12 +50,9 @@ int CheckCommand(const CliRequest& request)
     ProjectState project;
     if (!LoadProject(request.file, project))
         return kExitFailed;
-    // The write's own checks say why a box cannot hold the project.
-    DryRun run = DryRunWrite(project);
-    if (run.outcome != TransferOutcome::Completed) {
-        PrintMessages(run.messages);
+    DryRun run;
+    if (!DryRunOrSayWhy(project, run))
         return kExitFailed;
-    }
     return PrintOutput("The box can hold this project.\n") ? kExitDone : kExitFailed;
 }
 
@@ -68,11 +76,9 @@ int FramesCommand(const CliRequest& request)
     ProjectState project;
     if (!LoadProject(request.file, project))
         return kExitFailed;
-    DryRun run = DryRunWrite(project);
-    if (run.outcome != TransferOutcome::Completed) {
-        PrintMessages(run.messages);
+    DryRun run;
+    if (!DryRunOrSayWhy(project, run))
         return kExitFailed;
-    }
     std::string text;
     for (const std::string& frame : run.frames)
         text += frame + "\n";

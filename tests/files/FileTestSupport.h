@@ -19,6 +19,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -106,10 +107,13 @@ struct ProgramRun {
     std::string err;
 };
 
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
 // Runs a program with its standard error captured. A fileSizeLimit above 0
 // caps the size of files it writes, as a nearly full disk would, with
 // SIGXFSZ ignored so the writes fail with EFBIG instead of killing it.
-inline ProgramRun RunProgram(const std::vector<std::string>& arguments, rlim_t fileSizeLimit = 0)
+inline ProgramRun RunProgram(const std::vector<std::string>& arguments, rlim_t fileSizeLimit = 0,
+    const Environment& environment = {})
 {
     int errPipe[2];
     if (pipe(errPipe) != 0)
@@ -124,6 +128,8 @@ inline ProgramRun RunProgram(const std::vector<std::string>& arguments, rlim_t f
             const rlimit limit { fileSizeLimit, fileSizeLimit };
             setrlimit(RLIMIT_FSIZE, &limit);
         }
+        for (const auto& [name, value] : environment)
+            setenv(name.c_str(), value.c_str(), 1);
         std::vector<char*> argv;
         for (const std::string& argument : arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));

@@ -1,5 +1,6 @@
 #include "FileTestSupport.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -80,6 +81,34 @@ TEST(ReplaceTest, ReplacementKeepsTheOwnerWhenRootSaves)
     EXPECT_EQ(StatusOf(path).st_uid, kUnprivilegedId);
     EXPECT_EQ(StatusOf(path).st_gid, kUnprivilegedId);
     EXPECT_EQ(StatusOf(path).st_mode & 07777, 0640u);
+}
+
+// Without the flush a crash soon after the rename can leave an empty file
+// under the name: the rename may reach the disk before the content.
+TEST(ReplaceTest, NewContentReachesTheDiskBeforeTheRename)
+{
+    TestFolder folder;
+    const std::string path = folder / "project.rmvp";
+    PutFile(path, kOld);
+    const std::string log = folder / "sync.log";
+    const ProgramRun run = RunProgram({ FILE_WRITER_PROBE, path, kNew }, 0,
+        { { "LD_PRELOAD", SYNC_RECORDER }, { "SYNC_RECORDER_LOG", log },
+            { "ASAN_OPTIONS", "verify_asan_link_order=0" } });
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+
+    std::vector<std::string> calls;
+    std::istringstream lines(ReadBytes(log));
+    for (std::string line; std::getline(lines, line);)
+        calls.push_back(line);
+    const auto rename = std::find_if(calls.begin(), calls.end(),
+        [](const std::string& call) { return call.rfind("rename ", 0) == 0; });
+    ASSERT_NE(rename, calls.end()) << ReadBytes(log);
+    // The kernel names the descriptors by their canonical paths.
+    const std::string folderPath = std::filesystem::canonical(folder.Path()).string();
+    const std::string temporary = folderPath + "/"
+        + std::filesystem::path(rename->substr(std::string("rename ").size())).filename().string();
+    EXPECT_NE(std::find(calls.begin(), rename, "fsync " + temporary), rename) << ReadBytes(log);
+    EXPECT_NE(std::find(rename, calls.end(), "fsync " + folderPath), calls.end()) << ReadBytes(log);
 }
 
 // Earlier saves went through the fixed name "PATH.saving": a link planted

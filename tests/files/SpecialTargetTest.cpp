@@ -1,6 +1,6 @@
 #include "FileTestSupport.h"
 
-#include <poll.h>
+#include <FifoReading.h>
 
 #include <chrono>
 #include <thread>
@@ -62,27 +62,6 @@ TEST(SpecialTargetTest, LinkLoopIsReported)
     EXPECT_EQ(NamesIn(folder.Path()), (std::set<std::string> { "a", "b" }));
 }
 
-// Reads a FIFO until its writer closes it, giving up at the deadline so a
-// writer that never comes cannot hang the test.
-std::string ReadUntilClosed(int fd)
-{
-    std::string bytes;
-    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
-    char buffer[65536];
-    while (std::chrono::steady_clock::now() < deadline) {
-        pollfd ready { fd, POLLIN, 0 };
-        if (poll(&ready, 1, 100) <= 0)
-            continue;
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EAGAIN)
-            continue;
-        if (got <= 0)
-            break; // the writer closed its end
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-    return bytes;
-}
-
 // More than a pipe holds, so the writer must wait for the reader and go on
 // after short writes.
 TEST(SpecialTargetTest, FifoIsWrittenIntoNotReplaced)
@@ -93,7 +72,7 @@ TEST(SpecialTargetTest, FifoIsWrittenIntoNotReplaced)
     const int readEnd = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(readEnd, 0);
     std::string received;
-    std::thread reader([&] { received = ReadUntilClosed(readEnd); });
+    std::thread reader([&] { received = ReadUntilClosed(readEnd, kDeadline); });
 
     const std::string bytes(1 << 20, 'f');
     std::string error;
@@ -134,7 +113,7 @@ public:
     std::string Received()
     {
         Restore();
-        return ReadUntilClosed(ends_[0]);
+        return ReadUntilClosed(ends_[0], kDeadline);
     }
     void CloseReader()
     {

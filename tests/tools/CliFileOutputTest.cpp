@@ -4,8 +4,9 @@
 
 #include "CliTestSupport.h"
 
+#include <FifoReading.h>
+
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,27 +34,6 @@ bool HasType(const QString& path, mode_t type)
     struct stat status { };
     return lstat(QFile::encodeName(path).constData(), &status) == 0
         && (status.st_mode & S_IFMT) == type;
-}
-
-// Reads a FIFO until its writer closes it; gives up at the deadline so a tool
-// that never comes cannot hang the test.
-std::string ReadUntilClosed(int fd)
-{
-    std::string bytes;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kDeadlineMs);
-    char buffer[65536];
-    while (std::chrono::steady_clock::now() < deadline) {
-        pollfd ready { fd, POLLIN, 0 };
-        if (poll(&ready, 1, 100) <= 0)
-            continue;
-        const ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EAGAIN)
-            continue;
-        if (got <= 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-    return bytes;
 }
 
 class CliFileOutput : public CliTest {
@@ -133,7 +113,8 @@ TEST_F(CliFileOutput, FifoIsWrittenIntoNotReplaced)
         const int readEnd = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
         ASSERT_GE(readEnd, 0);
         std::string received;
-        std::thread reader([&] { received = ReadUntilClosed(readEnd); });
+        std::thread reader(
+            [&] { received = ReadUntilClosed(readEnd, std::chrono::milliseconds(kDeadlineMs)); });
         const CliRun run = RunCli(Arguments(command, fifo));
         reader.join();
         close(readEnd);

@@ -2,8 +2,9 @@
 
 #include "DecimalText.h"
 
+#include <FileWriter.h>
+
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -174,28 +175,5 @@ bool OpenProjectFile(const std::string& path, ProjectState& project)
 
 bool SaveProjectFile(const std::string& path, const ProjectState& project, std::string& error)
 {
-    const std::string text = WriteProjectText(project);
-    const std::string temporary = path + ".saving";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            error = "cannot create " + temporary;
-            return false;
-        }
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (!file) {
-            error = "cannot write " + temporary;
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        error = ec.message();
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, WriteProjectText(project), error);
 }

@@ -38,8 +38,7 @@ std::string FileNameOf(const std::string& path);
 // file cannot be read; the project is then unchanged.
 bool OpenProjectFile(const std::string& path, ProjectState& project);
 
-// Writes the project to path through a temporary file in the same folder that
-// replaces the old file only when everything is written, so a failed save
-// keeps the old file. Sets nothing in the project. On failure, false and the
-// reason in error.
+// Writes the project's file text to path through WriteFileSafely, so a
+// failed save keeps the old file. Sets nothing in the project. On failure,
+// false and the reason in error.
 bool SaveProjectFile(const std::string& path, const ProjectState& project, std::string& error);

@@ -1,5 +1,7 @@
 #include "BoxsimOptions.h"
 
+#include <FileWriter.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -107,14 +109,12 @@ bool LoadCells(const std::string& path, BoxSimulator& box, std::string& error)
 
 bool SaveCells(const std::string& path, const BoxSimulator& box, std::string& error)
 {
-    std::ofstream out(path, std::ios::trunc);
+    std::ostringstream text;
     auto cells = box.Cells();
     for (int cell = 0; cell < BoxSimulator::kCells; ++cell)
-        out << cell << ' ' << cells[cell] << '\n';
-    out.flush();
-    if (!out) {
-        error = "cannot write " + path;
-        return false;
-    }
-    return true;
+        text << cell << ' ' << cells[cell] << '\n';
+    if (WriteFileSafely(path, text.str(), error))
+        return true;
+    error = "cannot write " + path + ": " + error;
+    return false;
 }

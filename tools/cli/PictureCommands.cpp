@@ -1,14 +1,15 @@
 #include "CliCommands.h"
 
+#include <FileWriter.h>
 #include <Graph.h>
 #include <Print.h>
 #include <ProjectState.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -20,20 +21,15 @@ QString QtPath(const std::string& path)
     return QFile::decodeName(path.c_str());
 }
 
-bool OpenOutput(QSaveFile& file, const std::string& path)
+// The picture's bytes to the output through the file writer, so a failed
+// write keeps the old file; the writer gives the system's reason.
+bool WriteOutput(const QByteArray& bytes, const std::string& path)
 {
-    if (file.open(QIODevice::WriteOnly))
+    std::string error;
+    if (WriteFileSafely(
+            path, std::string_view(bytes.constData(), std::size_t(bytes.size())), error))
         return true;
-    PrintMessage("Can't write " + path + "\n" + file.errorString().toStdString());
-    return false;
-}
-
-// Replaces the old file only now that the new one is whole.
-bool CommitOutput(QSaveFile& file, const std::string& path)
-{
-    if (file.commit())
-        return true;
-    PrintMessage("Can't write " + path + "\n" + file.errorString().toStdString());
+    PrintMessage("Can't write " + path + "\n" + error);
     return false;
 }
 
@@ -62,24 +58,27 @@ QImage DrawGraph(ProjectState& project, const CliRequest& request)
 
 } // namespace
 
+// Both pictures are made in memory first: the output is touched only once
+// the picture's own writer has said that all of it came out.
 int PdfCommand(const CliRequest& request)
 {
     ProjectState project;
     if (!LoadProject(request.file, project))
         return kExitFailed;
-    QSaveFile file(QtPath(request.output));
-    if (!OpenOutput(file, request.output))
-        return kExitFailed;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    bool printed = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setTitle(QString::fromStdString(project.Caption()));
         writer.setCreator(QStringLiteral("Ramvik"));
-        if (!PrintProject(writer, project)) {
-            PrintMessage("Can't write " + request.output);
-            return kExitFailed;
-        }
+        printed = PrintProject(writer, project);
     } // the writer finishes the document when it goes
-    return CommitOutput(file, request.output) ? kExitDone : kExitFailed;
+    if (!printed || pdf.data().isEmpty()) {
+        PrintMessage("Can't write " + request.output + "\nThe PDF could not be made.");
+        return kExitFailed;
+    }
+    return WriteOutput(pdf.data(), request.output) ? kExitDone : kExitFailed;
 }
 
 int PngCommand(const CliRequest& request)
@@ -88,12 +87,11 @@ int PngCommand(const CliRequest& request)
     if (!LoadProject(request.file, project))
         return kExitFailed;
     const QImage image = DrawGraph(project, request);
-    QSaveFile file(QtPath(request.output));
-    if (!OpenOutput(file, request.output))
-        return kExitFailed;
-    if (!image.save(&file, "PNG")) {
-        PrintMessage("Can't write " + request.output);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG")) {
+        PrintMessage("Can't write " + request.output + "\nThe PNG could not be made.");
         return kExitFailed;
     }
-    return CommitOutput(file, request.output) ? kExitDone : kExitFailed;
+    return WriteOutput(png.data(), request.output) ? kExitDone : kExitFailed;
 }

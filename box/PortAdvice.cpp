@@ -88,3 +88,10 @@ std::string SeveralConvertersText(const PortPick& pick)
         text += "\n  " + ConverterLine(port);
     return text;
 }
+
+std::string UdevRuleInstallHint()
+{
+    return std::string("sudo cp resources/udev/") + kUdevRuleName
+        + " /etc/udev/rules.d/ (the Debian package installs it itself),\nthen sudo udevadm "
+          "control --reload-rules && sudo udevadm trigger";
+}

@@ -32,3 +32,6 @@ std::string SeveralConvertersText(const PortPick& pick);
 
 // The name of the user this program runs as.
 std::string CurrentUserName();
+
+// How to install the udev rule for good, on two lines.
+std::string UdevRuleInstallHint();

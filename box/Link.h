@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // The serial line settings the box needs: 19200 baud, 8 data bits, no
 // parity, one stop bit. Other settings of the device stay as they were.
@@ -50,6 +51,10 @@ public:
     // A link may lower its converter's latency while it is open and puts it
     // back in Close.
     virtual bool Open() = 0;
+
+    // Why the last Open failed and what the user can do about it, shown
+    // after "No USB Device Connected!"; empty when the link cannot tell.
+    virtual std::string OpenFailure() const { return {}; }
 
     // Applies baud rate, data bits, parity and stop bits; false on failure.
     virtual bool SetLine(const LineSettings& line) = 0;

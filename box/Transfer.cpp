@@ -32,8 +32,9 @@ std::string RefusalMessage(const std::vector<std::string>& reasons)
 // Ends a transfer whose link could not be opened.
 TransferOutcome EndNotOpened(Link& link, TransferObserver& observer)
 {
+    const std::string reason = link.OpenFailure();
     link.Close();
-    observer.Message(kNoDeviceMessage);
+    observer.Message(reason.empty() ? kNoDeviceMessage : kNoDeviceMessage + ("\n\n" + reason));
     observer.CloseDialog();
     observer.Finished(TransferOutcome::NotOpened);
     return TransferOutcome::NotOpened;

@@ -6,6 +6,8 @@ QString D2xxLibrary::DefaultFileName()
 {
 #ifdef _WIN32
     return QStringLiteral("Ftd2xx.dll");
+#elif defined(__APPLE__)
+    return QStringLiteral("libftd2xx.dylib");
 #else
     return QStringLiteral("libftd2xx.so");
 #endif

@@ -11,7 +11,8 @@
 // shared, read-only, by every D2xxLink of the run.
 class D2xxLibrary {
 public:
-    // "Ftd2xx.dll" on Windows, "libftd2xx.so" elsewhere.
+    // "Ftd2xx.dll" on Windows, "libftd2xx.dylib" on macOS, "libftd2xx.so"
+    // elsewhere.
     static QString DefaultFileName();
     // Whether the operating system's serial port reaches the converter when
     // the library is missing (Linux and macOS); there a missing library is

@@ -13,6 +13,7 @@ public:
     FallbackLink(std::unique_ptr<Link> first, std::unique_ptr<Link> second);
 
     bool Open() override;
+    std::string OpenFailure() const override { return active->OpenFailure(); }
     bool SetLine(const LineSettings& line) override { return active->SetLine(line); }
     bool SetTimeouts(const Timeouts& timeouts) override { return active->SetTimeouts(timeouts); }
     bool SetDtr(bool raised) override { return active->SetDtr(raised); }

@@ -7,6 +7,8 @@
 // or the main thread of a program without a QCoreApplication. Qt Serial Port
 // watches its device with socket notifiers, which refuse to exist in a thread
 // without any dispatcher; its blocking calls poll the device themselves.
+// The same few functions are abstract on every platform: Qt 6 keeps the
+// Windows event notifiers out of this interface.
 class PassiveEventDispatcher : public QAbstractEventDispatcher {
     Q_OBJECT
 
@@ -25,11 +27,4 @@ public:
     int remainingTime(int) override { return -1; }
     void wakeUp() override { }
     void interrupt() override { }
-#ifdef Q_OS_WIN
-    bool registerEventNotifier(QWinEventNotifier*) override
-    {
-        return false;
-    }
-    void unregisterEventNotifier(QWinEventNotifier*) override { }
-#endif
 };

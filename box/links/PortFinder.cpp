@@ -1,64 +1,71 @@
 #include "PortFinder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <PortAdvice.h>
+
 #include <QSerialPortInfo>
+
+#include <algorithm>
+#include <filesystem>
 
 namespace {
 
-// The USB device directory lies a few levels above the tty's device link
-// (interface, then device); no tty is nested deeper than this.
-constexpr int maxLevelsUp = 4;
-
-QString ReadProduct(const QString& usbDeviceDir)
+// The ports as Qt Serial Port lists them, where sysfs is not there to read.
+std::vector<SerialPortInfo> PortsFromQt(const SystemRoots& roots)
 {
-    QFile file(usbDeviceDir + QStringLiteral("/product"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll()).trimmed();
-}
-
-QString FindInSysfs(const QString& product, const QString& sysRoot, const QString& devRoot)
-{
-    const QDir ttys(sysRoot + QStringLiteral("/class/tty"));
-    const QStringList names
-        = ttys.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
-    for (const QString& name : names) {
-        const QString device
-            = QFileInfo(ttys.filePath(name) + QStringLiteral("/device")).canonicalFilePath();
-        if (device.isEmpty())
-            continue; // a virtual terminal: no hardware behind it
-        QDir dir(device);
-        for (int level = 0; level <= maxLevelsUp; ++level) {
-            if (QFile::exists(dir.filePath(QStringLiteral("product")))) {
-                if (ReadProduct(dir.path()) == product)
-                    return devRoot + QLatin1Char('/') + name;
-                break;
-            }
-            if (!dir.cdUp())
-                break;
-        }
+    std::vector<SerialPortInfo> ports;
+    const auto available = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : available) {
+        SerialPortInfo port;
+        port.path = info.systemLocation().toStdString();
+        port.name = info.portName().toStdString();
+        if (info.hasVendorIdentifier())
+            port.vendorId = info.vendorIdentifier();
+        if (info.hasProductIdentifier())
+            port.productId = info.productIdentifier();
+        port.serialNumber = info.serialNumber().toStdString();
+        port.product = info.description().toStdString();
+        port.manufacturer = info.manufacturer().toStdString();
+        port.candidate = IsBoxConverter(port.vendorId, port.productId, port.product);
+        InspectDeviceNode(port, roots);
+        ports.push_back(std::move(port));
     }
-    return QString();
+    std::sort(ports.begin(), ports.end(), [](const SerialPortInfo& a, const SerialPortInfo& b) {
+        return NaturalLess(a.name, b.name);
+    });
+    return ports;
 }
 
 } // namespace
 
-QString FindPortByProduct(const QString& product, const QString& sysRoot, const QString& devRoot)
+std::vector<SerialPortInfo> ListSerialPorts(const SystemRoots& roots)
 {
 #ifdef __linux__
-    const QString found = FindInSysfs(product, sysRoot, devRoot);
-    if (!found.isEmpty())
-        return found;
-#else
-    Q_UNUSED(sysRoot);
-    Q_UNUSED(devRoot);
+    std::error_code error;
+    if (std::filesystem::is_directory(roots.sys + "/class/tty", error))
+        return ScanSysfsPorts(roots);
 #endif
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& info : ports) {
-        if (info.description() == product)
-            return info.systemLocation();
-    }
-    return QString();
+    return PortsFromQt(roots);
+}
+
+PortLookup FindBoxPort(const SystemRoots& roots, const std::string& remembered)
+{
+    PortLookup lookup;
+    const PortPick pick = PickBoxPort(ListSerialPorts(roots), remembered);
+    if (pick.chosen >= 0)
+        lookup.path = pick.candidates[static_cast<std::size_t>(pick.chosen)].path;
+    else if (pick.Ambiguous())
+        lookup.failure = SeveralConvertersText(pick) + "\nChoose the box's converter.";
+    return lookup;
+}
+
+std::string ExplainOpenFailure(
+    const std::string& path, const std::string& driverError, const SystemRoots& roots)
+{
+    SerialPortInfo port;
+    port.path = path;
+    InspectDeviceNode(port, roots);
+    std::string reason = OpenFailureReason(port);
+    if (reason.empty())
+        reason = "Opening " + path + " failed: " + driverError + ".";
+    return reason;
 }

@@ -1,13 +1,30 @@
 #pragma once
 
-#include <QString>
+#include <SerialPorts.h>
 
-// Finds the serial device of the box's USB converter by the product string its
-// USB descriptor carries ("USB <-> Serial").
+#include <string>
+#include <vector>
+
+// Finds the serial device of the box's USB converter among the machine's
+// serial ports.
 //
-// On Linux the string is the file `product` of the USB device above the tty in
-// sysfs; Qt's port description there comes from udev with '<', '>' and blanks
-// mangled, so it is only the fallback. sysRoot lets tests stand up a fake
-// sysfs tree; devRoot is where the device nodes live.
-QString FindPortByProduct(const QString& product, const QString& sysRoot = QStringLiteral("/sys"),
-    const QString& devRoot = QStringLiteral("/dev"));
+// On Linux the ports and their USB descriptions come from sysfs (Qt's port
+// description there comes from udev with '<', '>' and blanks mangled, so it
+// never equals "USB <-> Serial"); elsewhere from Qt Serial Port, which there
+// knows the USB ids and, on macOS, the product string.
+
+// Every serial port with hardware behind it, in natural order of the names.
+std::vector<SerialPortInfo> ListSerialPorts(const SystemRoots& roots);
+
+// The converter a transfer uses when no port is named, or why there is none
+// to use.
+struct PortLookup {
+    std::string path; // empty: none found, or several to choose from
+    std::string failure; // what to add to "No USB Device Connected!"; may be empty
+};
+PortLookup FindBoxPort(const SystemRoots& roots, const std::string& remembered = std::string());
+
+// Why the device at path could not be opened, with the remedy, from what the
+// system shows; else the driver's own words (driverError).
+std::string ExplainOpenFailure(
+    const std::string& path, const std::string& driverError, const SystemRoots& roots);

@@ -4,32 +4,49 @@
 #include <linux/serial.h>
 #include <sys/ioctl.h>
 #elif defined(__APPLE__)
+#include <IOKit/serial/ioss.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #endif
 
-bool HasModemLines(long long handle)
+namespace {
+
+#ifdef __APPLE__
+// The receive latency while a transfer runs, in microseconds.
+constexpr unsigned long kTransferLatencyUs = 1000;
+#endif
+
+} // namespace
+
+bool HasModemLines(NativeSerialHandle handle)
 {
 #if defined(__linux__) || defined(__APPLE__)
     int lines = 0;
-    return handle >= 0 && ioctl(static_cast<int>(handle), TIOCMGET, &lines) == 0;
+    return handle >= 0 && ioctl(handle, TIOCMGET, &lines) == 0;
 #else
     (void)handle;
     return true;
 #endif
 }
 
-bool LowLatencyGuard::Enable(long long fd)
+bool LowLatencyGuard::Enable(NativeSerialHandle fd)
 {
-#ifdef __linux__
     Restore();
+#ifdef __linux__
     serial_struct info {};
-    if (fd < 0 || ioctl(static_cast<int>(fd), TIOCGSERIAL, &info) != 0)
+    if (fd < 0 || ioctl(fd, TIOCGSERIAL, &info) != 0)
         return false;
     if ((info.flags & ASYNC_LOW_LATENCY) != 0)
         return true;
     info.flags |= ASYNC_LOW_LATENCY;
-    if (ioctl(static_cast<int>(fd), TIOCSSERIAL, &info) != 0)
+    if (ioctl(fd, TIOCSSERIAL, &info) != 0)
+        return false;
+    handle = fd;
+    changed = true;
+    return true;
+#elif defined(__APPLE__)
+    unsigned long latencyUs = kTransferLatencyUs;
+    if (fd < 0 || ioctl(fd, IOSSDATALAT, &latencyUs) != 0)
         return false;
     handle = fd;
     changed = true;
@@ -42,14 +59,17 @@ bool LowLatencyGuard::Enable(long long fd)
 
 void LowLatencyGuard::Restore()
 {
-#ifdef __linux__
     if (!changed)
         return;
     changed = false;
+#ifdef __linux__
     serial_struct info {};
-    if (ioctl(static_cast<int>(handle), TIOCGSERIAL, &info) == 0) {
+    if (ioctl(handle, TIOCGSERIAL, &info) == 0) {
         info.flags &= ~ASYNC_LOW_LATENCY;
-        ioctl(static_cast<int>(handle), TIOCSSERIAL, &info);
+        ioctl(handle, TIOCSSERIAL, &info);
     }
+#elif defined(__APPLE__)
+    unsigned long driverChoice = 0;
+    ioctl(handle, IOSSDATALAT, &driverChoice);
 #endif
 }

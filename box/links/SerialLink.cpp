@@ -21,7 +21,14 @@ SerialLink::~SerialLink()
 bool SerialLink::Open()
 {
     Close();
-    openedPath = path.isEmpty() ? FindPortByProduct(QString::fromLatin1(kProduct)) : path;
+    failure.clear();
+    const SystemRoots roots = SystemRootsFromEnvironment();
+    openedPath = path;
+    if (openedPath.isEmpty()) {
+        const PortLookup lookup = FindBoxPort(roots);
+        failure = lookup.failure;
+        openedPath = QString::fromStdString(lookup.path);
+    }
     if (openedPath.isEmpty())
         return false;
     PassiveEventDispatcher::EnsureForCurrentThread();
@@ -29,6 +36,8 @@ bool SerialLink::Open()
     port->setPortName(openedPath);
     // Qt Serial Port locks the device for this process: no sharing.
     if (!port->open(QIODevice::ReadWrite)) {
+        failure = ExplainOpenFailure(
+            openedPath.toStdString(), port->errorString().toStdString(), roots);
         port.reset();
         return false;
     }

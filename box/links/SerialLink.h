@@ -6,25 +6,25 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class QSerialPort;
 
 // The box's converter through the operating system's serial driver, with Qt
 // Serial Port used blocking. The device is either given as a path (a serial
-// device or a pseudo-terminal) or found by its USB product string when the
-// link opens.
+// device or a pseudo-terminal) or found among the machine's serial ports by
+// its USB ids or product string when the link opens.
 //
 // Threads: the QSerialPort is created in Open and destroyed in Close, on the
 // thread that runs the transfer; the link must not be used from another.
 class SerialLink : public Link {
 public:
-    static constexpr const char* kProduct = "USB <-> Serial";
-
-    // An empty path: find the device by kProduct when opening.
+    // An empty path: find the box's converter when opening.
     explicit SerialLink(QString path = QString());
     ~SerialLink() override;
 
     bool Open() override;
+    std::string OpenFailure() const override { return failure; }
     bool SetLine(const LineSettings& line) override;
     bool SetTimeouts(const Timeouts& timeouts) override;
     bool SetDtr(bool raised) override;
@@ -44,6 +44,7 @@ private:
 
     QString path;
     QString openedPath;
+    std::string failure;
     std::unique_ptr<QSerialPort> port;
     Timeouts timeouts;
     bool modemLines = false;

@@ -79,11 +79,13 @@ TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
         bool dialogOpen;
         int progress;
     };
+    const std::string noDevice
+        = std::string(kNoDeviceMessage) + "\n\n/nonexistent/ttyUSB9 does not exist.";
     for (const Case& c : { Case { false, "short@300", kCheckConnectionMessage, false, 299 },
              Case { false, "hangup@255", kCheckConnectionMessage, true, 0 },
              Case { true, "short@200", kCheckConnectionMessage, true, 199 },
              Case { true, "silent@0", kCheckConnectionMessage, true, 0 },
-             Case { false, "", kNoDeviceMessage, false, 0 } }) {
+             Case { false, "", noDevice.c_str(), false, 0 } }) {
         SCOPED_TRACE(c.fault);
         box = std::make_shared<BoxSimulator>(132);
         BoxFault fault;

@@ -5,13 +5,9 @@
 #include <D2xxLibrary.h>
 #include <D2xxLink.h>
 #include <LinkFactory.h>
-#include <PortFinder.h>
 #include <Protocol.h>
 
-#include <QDir>
-#include <QFile>
 #include <QLibrary>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -103,30 +99,6 @@ TEST(LinkChoice, TheVendorLibraryThenTheProductString)
     std::unique_ptr<Link> link = MakeLink(choice);
     EXPECT_FALSE(link->Open() && fake.IsOpen());
     link->Close();
-}
-
-// A sysfs tree as Linux lays it out: the tty's class entry links to its
-// device; the USB device directory with the `product` file lies above it.
-TEST(PortFinder, FindsTheConverterByTheProductFileJustAboveTheTty)
-{
-    QTemporaryDir dir;
-    auto addTty = [&](const QString& tty, const QString& usbDevice, const char* product) {
-        const QString usb = dir.path() + "/devices/" + usbDevice.section('/', 0, 1);
-        QDir().mkpath(dir.path() + "/devices/" + usbDevice);
-        QDir().mkpath(dir.path() + "/class/tty/" + tty);
-        QFile::link(
-            dir.path() + "/devices/" + usbDevice, dir.path() + "/class/tty/" + tty + "/device");
-        QFile file(usb + "/product");
-        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(product) + "\n") > 0;
-    };
-    QDir().mkpath(dir.path() + "/class/tty/tty0"); // a virtual terminal: no device
-    ASSERT_TRUE(addTty("ttyUSB0", "usb1/1-1/1-1:1.0/ttyUSB0", "USB_-_Serial"));
-    // a product file far above the tty belongs to something else
-    ASSERT_TRUE(addTty("ttyS0", "platform/serial8250/a/b/c/d/e/tty/ttyS0", "USB <-> Serial"));
-    EXPECT_EQ(FindPortByProduct("USB <-> Serial", dir.path(), "/dev"), QString());
-    ASSERT_TRUE(addTty("ttyACM0", "usb1/1-2/1-2:1.0", "Some Modem"));
-    ASSERT_TRUE(addTty("ttyUSB1", "usb2/2-1/2-1:1.0/ttyUSB1", "USB <-> Serial"));
-    EXPECT_EQ(FindPortByProduct("USB <-> Serial", dir.path(), "/dev"), "/dev/ttyUSB1");
 }
 
 } // namespace

@@ -103,7 +103,9 @@ TEST_F(CliProject, FailuresEndWithStatusOneAndTheirMessage)
     Project(ProjectText({ "Curve Delay = 210 " }), "odd");
     const std::string hold
         = "The box cannot hold this project:\nCurve delay 210 is not a multiple of 20.\n";
-    const std::string none = std::string(kNoDeviceMessage) + "\n", open = "Can't open file!\n";
+    const std::string none = std::string(kNoDeviceMessage) + "\n\n"
+        + Path("no-device").toStdString() + " does not exist.\n";
+    const std::string open = "Can't open file!\n";
     const std::string full = "Can't write standard output\n";
     for (const auto& [line, message] : std::vector<std::pair<const char*, std::string>> {
              { "check @odd", hold }, { "frames @odd", hold }, { "write @odd --demo-box", hold },

@@ -49,26 +49,24 @@ bool PtyBoxServer::Open(std::string& error)
     return true;
 }
 
-void PtyBoxServer::Serve(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask)
+void PtyBoxServer::Serve(const volatile std::sig_atomic_t& stop, int wakeFd)
 {
     char buffer[256];
     while (!stop) {
-        if (master < 0) { // hung up: nothing to serve, wait for the end
-            sigsuspend(&waitMask);
+        // Once hung up there is nothing to serve: only the wake-up is watched.
+        pollfd watch[2] = { { wakeFd, POLLIN, 0 }, { master, POLLIN, 0 } };
+        const nfds_t count = master >= 0 ? 2 : 1;
+        if (poll(watch, count, -1) < 0) {
+            if (errno != EINTR)
+                HangUp();
             continue;
         }
-        pollfd watch { master, POLLIN, 0 };
-        int ready = ppoll(&watch, 1, nullptr, &waitMask);
-        if (ready < 0) {
-            if (errno == EINTR)
-                continue;
-            HangUp();
-            continue;
-        }
-        ssize_t count = read(master, buffer, sizeof buffer);
-        if (count > 0)
-            Answer(buffer, static_cast<std::size_t>(count));
-        else if (count < 0 && errno != EINTR && errno != EAGAIN)
+        if (count < 2 || watch[1].revents == 0)
+            continue; // woken up: stop is set
+        ssize_t got = read(master, buffer, sizeof buffer);
+        if (got > 0)
+            Answer(buffer, static_cast<std::size_t>(got));
+        else if (got < 0 && errno != EINTR && errno != EAGAIN)
             HangUp();
     }
 }

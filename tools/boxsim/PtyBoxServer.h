@@ -20,10 +20,10 @@ public:
     bool Open(std::string& error);
     const std::string& Path() const { return path; }
 
-    // Answers frames until stop is set. The caller blocks the signals that
-    // set stop; they are let through only while waiting (waitMask), so a
-    // signal never slips in between the test and the wait.
-    void Serve(const volatile std::sig_atomic_t& stop, const sigset_t& waitMask);
+    // Answers frames until stop is set. Whatever sets stop then writes a
+    // byte into the pipe whose reading end is wakeFd, so a signal that comes
+    // between the test of stop and the wait still ends the wait.
+    void Serve(const volatile std::sig_atomic_t& stop, int wakeFd);
 
 private:
     void Answer(const char* bytes, std::size_t count);

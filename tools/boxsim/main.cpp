@@ -1,9 +1,14 @@
 #include "BoxsimOptions.h"
 #include "PtyBoxServer.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <iostream>
+#include <string>
+#include <unistd.h>
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
@@ -11,10 +16,34 @@
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
+int wakeWriteFd = -1;
 
 void RequestStop(int)
 {
+    const int savedErrno = errno;
     stopRequested = 1;
+    const char wake = 1;
+    // A full pipe already holds a wake-up: nothing lost.
+    [[maybe_unused]] const ssize_t written = write(wakeWriteFd, &wake, 1);
+    errno = savedErrno;
+}
+
+// The pipe through which the signal handler wakes the server's wait; both
+// ends never block and are not inherited.
+bool MakeWakePipe(int& readFd, std::string& error)
+{
+    int ends[2];
+    if (pipe(ends) != 0) {
+        error = std::string("cannot create a pipe: ") + std::strerror(errno);
+        return false;
+    }
+    for (int end : ends) {
+        fcntl(end, F_SETFL, fcntl(end, F_GETFL) | O_NONBLOCK);
+        fcntl(end, F_SETFD, FD_CLOEXEC);
+    }
+    readFd = ends[0];
+    wakeWriteFd = ends[1];
+    return true;
 }
 
 } // namespace
@@ -38,14 +67,11 @@ int main(int argc, char** argv)
     for (const BoxFault& fault : options.faults)
         box.AddFault(fault);
 
-    // SIGINT and SIGTERM are blocked except while the server waits.
-    sigset_t stopSignals, waitMask;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    sigprocmask(SIG_BLOCK, &stopSignals, &waitMask);
-    sigdelset(&waitMask, SIGINT);
-    sigdelset(&waitMask, SIGTERM);
+    int wakeReadFd = -1;
+    if (!MakeWakePipe(wakeReadFd, error)) {
+        std::cerr << "ramvik-boxsim: " << error << "\n";
+        return 1;
+    }
     struct sigaction action { };
     action.sa_handler = RequestStop;
     sigemptyset(&action.sa_mask);
@@ -64,7 +90,7 @@ int main(int argc, char** argv)
     }
     std::printf("%s\n", server.Path().c_str());
     std::fflush(stdout);
-    server.Serve(stopRequested, waitMask);
+    server.Serve(stopRequested, wakeReadFd);
 
     if (!options.savePath.empty() && !SaveCells(options.savePath, box, error)) {
         std::cerr << "ramvik-boxsim: " << error << "\n";

@@ -82,7 +82,7 @@ LinkChoice ChooseLink(const CliRequest& request, std::shared_ptr<BoxSimulator> d
 int WriteCommand(const CliRequest& request)
 {
     ProjectState project;
-    if (!LoadProject(request.file, project))
+    if (!LoadProject(request.file, project) || RefuseSeveralConverters(request))
         return kExitFailed;
     const LinkChoice choice = ChooseLink(request, request.demoBox ? DemoBoxFor(project) : nullptr);
     ToolObserver observer(kWriteCells, WrittenCells);
@@ -95,6 +95,8 @@ int ReadCommand(const CliRequest& request)
     // The read starts from the window's first project; the box replaces
     // everything a project file holds.
     ProjectState current;
+    if (RefuseSeveralConverters(request))
+        return kExitFailed;
     const LinkChoice choice = ChooseLink(request, request.demoBox ? DemoBoxForRead() : nullptr);
     ToolObserver observer(kReadCellCount, ReadCellsDone);
     ReadTransfer transfer(current, MakeLink(choice), observer);

@@ -72,6 +72,18 @@ const std::vector<CommandInfo>& Commands()
                 { "--logo-folder", nullptr, "DIR",
                     "folder of logo.bmp, drawn in the diff view (the window takes its\n"
                     "installation folder)" } } },
+        { "ports", "", "list the serial ports and which may be the box's",
+            "Lists every serial port with hardware behind it: path, USB vendor:product\n"
+            "id, serial number, kernel driver, latency timer, whether this user may open\n"
+            "it, the programs that hold it, whether it may be the box's converter\n"
+            "(candidate), and the USB product string.",
+            {} },
+        { "doctor", "[--port PATH]", "check the way to the box's converter",
+            "Checks one thing after another: a converter is connected, a driver reaches\n"
+            "it, this user may open it, no other program holds it, its latency timer, the\n"
+            "vendor library. Prints OK, NOTE or PROBLEM with the fix for each. Exit status\n"
+            "0 when a transfer can start, 1 when it cannot.",
+            { kPort } },
     };
     return commands;
 }
@@ -139,6 +151,11 @@ std::string CommandHelp(const CommandInfo& entry)
         text += left + Indented(option.help, kColumn) + "\n";
     }
     return text;
+}
+
+bool TakesFile(const CommandInfo& command)
+{
+    return std::string(command.arguments).rfind("FILE", 0) == 0;
 }
 
 bool IsHelp(const std::string& argument)
@@ -233,7 +250,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
             continue;
         }
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            if (!request.file.empty())
+            if (!request.file.empty() || !TakesFile(*command))
                 return BadUsage("unexpected argument '" + argument + "'");
             request.file = argument;
             continue;
@@ -259,7 +276,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
             return BadUsage(complaint);
     }
 
-    if (request.file.empty())
+    if (request.file.empty() && TakesFile(*command))
         return BadUsage(std::string("'") + command->name + "' needs a project FILE");
     if (request.demoBox && !request.port.empty())
         return BadUsage("--port and --demo-box exclude each other");

@@ -31,6 +31,8 @@ const CommandEntry kCommands[] = {
     { "read", ReadCommand, false },
     { "pdf", PdfCommand, true },
     { "png", PngCommand, true },
+    { "ports", PortsCommand, false },
+    { "doctor", DoctorCommand, false },
 };
 
 // Standard error carries the tool's messages only: Qt's notes about the

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "SerialPorts.h"
+
+#include <string>
+
+// The words shown to the user about serial ports: why the box's converter
+// cannot be opened and what to do about it, and how to name a converter in a
+// list. Shown after "No USB Device Connected!" and by the connection doctor.
+
+// The file name of Ramvik's udev rule for the box's converter.
+extern const char* const kUdevRuleName; // "60-ramvik.rules"
+
+// The reason the port cannot be opened and its remedy, from what the system
+// shows (the node's rights, the programs holding it); empty when it shows
+// nothing wrong.
+std::string OpenFailureReason(const SerialPortInfo& port);
+
+// The reason for a user who may not open the port.
+std::string DeniedReason(const SerialPortInfo& port);
+
+// The reason for a port other programs hold, naming the first of them.
+std::string BusyReason(const SerialPortInfo& port);
+
+// One line for a converter in a list: path, ids, serial number, product.
+// "/dev/ttyUSB0  0403:6001  serial A9XK31  "USB <-> Serial""
+std::string ConverterLine(const SerialPortInfo& port);
+
+// Several candidates and nothing to choose between them by: the list, one
+// line each, after a first line that says so.
+std::string SeveralConvertersText(const PortPick& pick);
+
+// The name of the user this program runs as.
+std::string CurrentUserName();
+
+// How to install the udev rule for good, on two lines.
+std::string UdevRuleInstallHint();

@@ -1,0 +1,322 @@
+#include "SerialPorts.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+const char* const kBoxConverterProduct = "USB <-> Serial";
+
+namespace {
+
+// The USB device lies a few levels above the tty's device (usb-serial port,
+// then interface, then device); no tty is nested deeper than this.
+constexpr int kMaxLevelsUp = 4;
+
+// The first line of a small sysfs or procfs file, without the line end;
+// empty when it cannot be read.
+std::string ReadLine(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back())))
+        line.pop_back();
+    return line;
+}
+
+int ReadHex(const fs::path& file)
+{
+    const std::string text = ReadLine(file);
+    if (text.empty() || text.size() > 4 || !std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isxdigit(static_cast<unsigned char>(c));
+        }))
+        return -1;
+    return static_cast<int>(std::strtol(text.c_str(), nullptr, 16));
+}
+
+int ReadDecimal(const fs::path& file)
+{
+    const std::string text = ReadLine(file);
+    if (text.empty() || text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        }))
+        return -1;
+    return std::atoi(text.c_str());
+}
+
+fs::path Canonical(const fs::path& path)
+{
+    std::error_code error;
+    fs::path resolved = fs::canonical(path, error);
+    return error ? fs::path() : resolved;
+}
+
+// The name of the driver a sysfs device is bound to; empty when none.
+std::string DriverOf(const fs::path& device)
+{
+    const fs::path driver = Canonical(device / "driver");
+    return driver.empty() ? std::string() : driver.filename().string();
+}
+
+// The USB device (the folder with idVendor) at or above a sysfs device.
+fs::path UsbDeviceAbove(fs::path device)
+{
+    for (int level = 0; level <= kMaxLevelsUp && !device.empty(); ++level) {
+        if (fs::exists(device / "idVendor"))
+            return device;
+        const fs::path parent = device.parent_path();
+        if (parent == device)
+            break;
+        device = parent;
+    }
+    return {};
+}
+
+// A serial8250 port the firmware reserved but no chip backs: sysfs lists it
+// with the port type 0 (unknown).
+bool IsEmptyLegacyPort(const fs::path& ttyDir)
+{
+    return fs::exists(ttyDir / "type") && ReadDecimal(ttyDir / "type") == 0;
+}
+
+void ReadUsbDescription(const fs::path& usbDevice, SerialPortInfo& port)
+{
+    port.vendorId = ReadHex(usbDevice / "idVendor");
+    port.productId = ReadHex(usbDevice / "idProduct");
+    port.serialNumber = ReadLine(usbDevice / "serial");
+    port.product = ReadLine(usbDevice / "product");
+    port.manufacturer = ReadLine(usbDevice / "manufacturer");
+}
+
+bool IsDigits(const std::string& text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+    });
+}
+
+} // namespace
+
+SystemRoots SystemRootsFromEnvironment()
+{
+    SystemRoots roots;
+    const char* base = std::getenv("RAMVIK_SYSTEM_ROOT");
+    if (base && *base) {
+        const std::string root = base;
+        roots.sys = root + "/sys";
+        roots.dev = root + "/dev";
+        roots.proc = root + "/proc";
+    }
+    return roots;
+}
+
+bool IsBoxConverter(int vendorId, int productId, const std::string& product)
+{
+    if (product == kBoxConverterProduct)
+        return true;
+    return vendorId == kFtdiVendorId
+        && (productId == 0x6001 || productId == 0x6014 || productId == 0x6015);
+}
+
+std::string UsbIds(int vendorId, int productId)
+{
+    if (vendorId < 0 || productId < 0)
+        return {};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04x:%04x", vendorId & 0xffff, productId & 0xffff);
+    return text;
+}
+
+bool NaturalLess(const std::string& a, const std::string& b)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool digitA = std::isdigit(static_cast<unsigned char>(a[i])) != 0;
+        const bool digitB = std::isdigit(static_cast<unsigned char>(b[j])) != 0;
+        if (digitA && digitB) {
+            std::size_t endA = i;
+            std::size_t endB = j;
+            while (endA < a.size() && std::isdigit(static_cast<unsigned char>(a[endA])))
+                ++endA;
+            while (endB < b.size() && std::isdigit(static_cast<unsigned char>(b[endB])))
+                ++endB;
+            // Leading zeros aside, the longer run is the larger number.
+            std::string runA = a.substr(i, endA - i);
+            std::string runB = b.substr(j, endB - j);
+            runA.erase(0, std::min(runA.find_first_not_of('0'), runA.size()));
+            runB.erase(0, std::min(runB.find_first_not_of('0'), runB.size()));
+            if (runA.size() != runB.size())
+                return runA.size() < runB.size();
+            if (runA != runB)
+                return runA < runB;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+
+std::vector<SerialPortInfo> ScanSysfsPorts(const SystemRoots& roots)
+{
+    std::vector<SerialPortInfo> ports;
+    std::error_code error;
+    for (const fs::directory_entry& entry :
+        fs::directory_iterator(fs::path(roots.sys) / "class" / "tty", error)) {
+        const fs::path ttyDir = entry.path();
+        const fs::path device = Canonical(ttyDir / "device");
+        if (device.empty() || IsEmptyLegacyPort(ttyDir))
+            continue; // a virtual terminal or a reserved legacy port: no hardware
+        SerialPortInfo port;
+        port.name = ttyDir.filename().string();
+        port.path = roots.dev + "/" + port.name;
+        port.driver = DriverOf(device);
+        port.latencyTimerMs = ReadDecimal(device / "latency_timer");
+        const fs::path usbDevice = UsbDeviceAbove(device);
+        if (!usbDevice.empty())
+            ReadUsbDescription(usbDevice, port);
+        port.candidate
+            = !usbDevice.empty() && IsBoxConverter(port.vendorId, port.productId, port.product);
+        InspectDeviceNode(port, roots);
+        ports.push_back(std::move(port));
+    }
+    std::sort(ports.begin(), ports.end(), [](const SerialPortInfo& a, const SerialPortInfo& b) {
+        return NaturalLess(a.name, b.name);
+    });
+    return ports;
+}
+
+void InspectDeviceNode(SerialPortInfo& port, const SystemRoots& roots)
+{
+#ifndef _WIN32
+    struct stat node { };
+    if (stat(port.path.c_str(), &node) != 0) {
+        port.access = PortAccess::Missing;
+        return;
+    }
+    port.access = access(port.path.c_str(), R_OK | W_OK) == 0 ? PortAccess::Allowed
+        : errno == EACCES                                     ? PortAccess::Denied
+                                                              : PortAccess::Unknown;
+    if (const group* owner = getgrgid(node.st_gid))
+        port.group = owner->gr_name;
+    else
+        port.group = std::to_string(node.st_gid);
+    port.groupMayUse = (node.st_mode & S_IRGRP) != 0 && (node.st_mode & S_IWGRP) != 0;
+#else
+    (void)port;
+#endif
+    port.holders = FindPortHolders(port.path, roots.proc);
+}
+
+std::vector<PortHolder> FindPortHolders(const std::string& devicePath, const std::string& procRoot)
+{
+    std::vector<PortHolder> holders;
+    std::error_code error;
+    for (const fs::directory_entry& process : fs::directory_iterator(procRoot, error)) {
+        const std::string pid = process.path().filename().string();
+        if (!IsDigits(pid))
+            continue;
+        std::error_code fdError;
+        // Another user's descriptors are unreadable without root: skipped.
+        for (const fs::directory_entry& fd :
+            fs::directory_iterator(process.path() / "fd", fdError)) {
+            std::error_code linkError;
+            const fs::path target = fs::read_symlink(fd.path(), linkError);
+            if (linkError || target.string() != devicePath)
+                continue;
+            holders.push_back({ std::atoi(pid.c_str()), ReadLine(process.path() / "comm") });
+            break;
+        }
+    }
+    std::sort(holders.begin(), holders.end(),
+        [](const PortHolder& a, const PortHolder& b) { return a.pid < b.pid; });
+    return holders;
+}
+
+std::vector<UnboundConverter> FindUnboundConverters(
+    const SystemRoots& roots, const std::vector<SerialPortInfo>& ports)
+{
+    // The USB devices that already have a serial port.
+    std::vector<fs::path> served;
+    for (const SerialPortInfo& port : ports) {
+        const fs::path usbDevice = UsbDeviceAbove(
+            Canonical(fs::path(roots.sys) / "class" / "tty" / port.name / "device"));
+        if (!usbDevice.empty())
+            served.push_back(usbDevice);
+    }
+    std::vector<UnboundConverter> unbound;
+    std::error_code error;
+    for (const fs::directory_entry& entry :
+        fs::directory_iterator(fs::path(roots.sys) / "bus" / "usb" / "devices", error)) {
+        const fs::path device = Canonical(entry.path());
+        if (device.empty() || !fs::exists(device / "idVendor"))
+            continue; // an interface, not a device
+        UnboundConverter found;
+        found.usbPath = entry.path().filename().string();
+        found.vendorId = ReadHex(device / "idVendor");
+        found.productId = ReadHex(device / "idProduct");
+        found.product = ReadLine(device / "product");
+        if (!IsBoxConverter(found.vendorId, found.productId, found.product)
+            || std::find(served.begin(), served.end(), device) != served.end())
+            continue;
+        unbound.push_back(std::move(found));
+    }
+    std::sort(
+        unbound.begin(), unbound.end(), [](const UnboundConverter& a, const UnboundConverter& b) {
+            return NaturalLess(a.usbPath, b.usbPath);
+        });
+    return unbound;
+}
+
+PortPick PickBoxPort(const std::vector<SerialPortInfo>& ports, const std::string& remembered)
+{
+    PortPick pick;
+    for (const SerialPortInfo& port : ports) {
+        if (port.candidate)
+            pick.candidates.push_back(port);
+    }
+    const auto& candidates = pick.candidates;
+    for (std::size_t i = 0; i < candidates.size() && !remembered.empty(); ++i) {
+        if (RememberedPortKey(candidates[i]) == remembered || candidates[i].path == remembered) {
+            pick.chosen = static_cast<int>(i);
+            return pick;
+        }
+    }
+    if (candidates.size() == 1) {
+        pick.chosen = 0;
+        return pick;
+    }
+    int free = -1;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (!candidates[i].holders.empty())
+            continue;
+        if (free >= 0)
+            return pick; // two free ones: the user chooses
+        free = static_cast<int>(i);
+    }
+    pick.chosen = free;
+    return pick;
+}
+
+std::string RememberedPortKey(const SerialPortInfo& port)
+{
+    return port.serialNumber.empty() ? port.path : port.serialNumber;
+}

@@ -93,8 +93,7 @@ TEST_F(Settings, PreparedSettingsNeedNoMessage)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", dataDir.path() + "/odd \"name\", with\\ space");
     prepare.setProcessEnvironment(environment);
-    prepare.start("bash",
-        { QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../scripts/prepare-settings" });
+    prepare.start("bash", { QStringLiteral(RAMVIK_SOURCE_DIR "/scripts/prepare-settings") });
     ASSERT_TRUE(prepare.waitForFinished(30000));
     ASSERT_EQ(prepare.exitCode(), 0) << prepare.readAllStandardError().toStdString();
     Start();

@@ -21,7 +21,7 @@ SerialLink::~SerialLink()
 bool SerialLink::Open()
 {
     Close();
-    openedPath = path.isEmpty() ? FindPortByProduct(QString::fromLatin1(kProduct)) : path;
+    openedPath = path.isEmpty() ? FindPortByProduct(QString::fromLatin1(kConverterProduct)) : path;
     if (openedPath.isEmpty())
         return false;
     PassiveEventDispatcher::EnsureForCurrentThread();

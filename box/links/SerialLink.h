@@ -18,9 +18,7 @@ class QSerialPort;
 // thread that runs the transfer; the link must not be used from another.
 class SerialLink : public Link {
 public:
-    static constexpr const char* kProduct = "USB <-> Serial";
-
-    // An empty path: find the device by kProduct when opening.
+    // An empty path: find the device by kConverterProduct when opening.
     explicit SerialLink(QString path = QString());
     ~SerialLink() override;
 

@@ -68,7 +68,7 @@ public:
         relay.target = &observer;
         return transfer.Run();
     }
-    void Finish() override { session.InstallRead(transfer.TakeProject()); }
+    bool Finish() override { return session.InstallRead(transfer.TakeProject()); }
 
 private:
     CSession& session;
@@ -110,10 +110,18 @@ void CSession::New()
     MarkSaved();
 }
 
-SessionResult CSession::Open(const std::string& path)
+SessionResult OpenProject(const std::string& path, ProjectState& project)
 {
     if (!OpenProjectFile(path, project))
         return SessionResult::Failed("Can't open file!");
+    return SessionResult::Done();
+}
+
+SessionResult CSession::Open(const std::string& path)
+{
+    SessionResult result = OpenProject(path, project);
+    if (!result.ok)
+        return result;
     filePath = path;
     MarkSaved();
     return SessionResult::Done();

@@ -27,6 +27,10 @@ struct SessionResult {
     static SessionResult Failed(std::string text) { return { false, std::move(text) }; }
 };
 
+// Reads a project file into a project as Open does, for a caller that needs
+// no session around it (a printout of a file).
+SessionResult OpenProject(const std::string& path, ProjectState& project);
+
 // One user's working session, the same for the window and ramvik-cli: the
 // project, the file it came from or went to, the project as last saved (to
 // tell unsaved changes), and the transfers with the box. It never shows

@@ -19,6 +19,7 @@ public:
     virtual TransferOutcome Run(TransferObserver& observer) = 0;
 
     // On the caller's thread once Run has returned: a read installs the
-    // project it brought. A write changes nothing.
-    virtual void Finish() { }
+    // project it brought. True when the session's project was replaced; a
+    // write never replaces it.
+    virtual bool Finish() { return false; }
 };

@@ -29,21 +29,21 @@ protected:
     // Answers with the path (empty: cancel); "rmvp" everywhere is a mended fault.
     void AnswerDialog(const QString& path)
     {
-        window->runFileDialog = [this, path](QFileDialog& dialog) {
+        Inside().AnswerFileDialogs([this, path](QFileDialog& dialog) {
             modes << dialog.acceptMode();
             EXPECT_EQ(dialog.nameFilters(), QStringList { "Ramvik Project (*.rmvp)" });
             EXPECT_EQ(dialog.defaultSuffix(), "rmvp");
             EXPECT_EQ(QDir(dialog.directory()).absolutePath(), QDir(projects).absolutePath());
             EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
             return path;
-        };
+        });
     }
     void MakeChanges()
     {
         Click("startVoltageDown", 2);
         Click("startDelaySecUp");
-        window->project.crCurve->Add(2.25, 3.5);
-        window->project.turboCurve->Add(1.0, 0.75);
+        Project().crCurve->Add(2.25, 3.5);
+        Project().turboCurve->Add(1.0, 0.75);
     }
     QString Caption(const char* name) { return QString("Common Rail & Turbo Tuning - ") + name; }
 
@@ -54,8 +54,8 @@ protected:
 TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
 {
     MakeChanges();
-    window->MarkProjectSaved();
-    const std::string expected = WriteProjectText(window->project);
+    Inside().Session().MarkSaved();
+    const std::string expected = WriteProjectText(Project());
     AnswerDialog(QString());
     Click("openButton");
     Click("saveButton");
@@ -63,7 +63,7 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
     Click("openButton");
     EXPECT_EQ(messages, QStringList { "Can't open file!" });
     EXPECT_TRUE(QDir(projects).isEmpty());
-    EXPECT_EQ(WriteProjectText(window->project), expected);
+    EXPECT_EQ(WriteProjectText(Project()), expected);
     EXPECT_EQ(window->windowTitle(), Caption("untitled.rmvp"));
 
     AnswerDialog(projects + "car.rmvp");
@@ -76,8 +76,8 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
     EXPECT_EQ(modes,
         (QList { QFileDialog::AcceptOpen, QFileDialog::AcceptSave, QFileDialog::AcceptOpen,
             QFileDialog::AcceptSave, QFileDialog::AcceptOpen }));
-    EXPECT_EQ(WriteProjectText(window->project), expected);
-    EXPECT_EQ(window->project.startVoltage, 1.3);
+    EXPECT_EQ(WriteProjectText(Project()), expected);
+    EXPECT_EQ(Project().startVoltage, 1.3);
     EXPECT_EQ(Text("startVoltageEdit"), "1.3");
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 2);
     EXPECT_EQ(window->windowTitle(), Caption("car.rmvp"));

@@ -50,19 +50,19 @@ TEST_F(RamvikDlg, BoxTypeSelectorAndCurveButtons)
     for (int index : { 2, 1, 0 }) {
         ChooseBoxType(index);
         EXPECT_EQ(window->windowTitle().startsWith("Common Rail & Turbo"), index == 2);
-        EXPECT_EQ(window->project.twoInputs, index == 1 ? 1 : 0);
+        EXPECT_EQ(Project().twoInputs, index == 1 ? 1 : 0);
         for (const char* control :
             { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" })
             EXPECT_EQ(Find(control)->isEnabled(), index == 2) << control;
     }
     ChooseBoxType(2);
-    window->project.crCurve->Add(2.0, 3.0);
+    Project().crCurve->Add(2.0, 3.0);
     Click("copyCurveButton");
-    EXPECT_EQ(CountPoints(window->project.turboCurve), 5);
+    EXPECT_EQ(CountPoints(Project().turboCurve), 5);
     Click("resetTurboButton");
-    EXPECT_EQ(CountPoints(window->project.turboCurve), 2);
+    EXPECT_EQ(CountPoints(Project().turboCurve), 2);
     Click("resetCrButton");
-    EXPECT_EQ(CountPoints(window->project.crCurve), 4);
+    EXPECT_EQ(CountPoints(Project().crCurve), 4);
 }
 
 // Mended faults: Escape and Enter closed the window; "[*]" left the caption.
@@ -82,8 +82,8 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     QTest::keyClick(Find("newButton"), Qt::Key_Return); // presses New
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Text("curveDelayEdit"), "200");
-    window->project.fileName = "a[*]b.rmvp";
-    window->Refresh();
+    Project().fileName = "a[*]b.rmvp";
+    Inside().Refresh();
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp");
 }
 
@@ -94,7 +94,7 @@ TEST_F(RamvikDlg, ResizingMovesTheGraphFrameOnly)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QPoint panel = Find("newButton")->pos();
     window->resize(900, 700);
-    EXPECT_EQ(window->graphFrame, QRect(QPoint(100, 10), QPoint(889, 689)));
+    EXPECT_EQ(Inside().GraphFrame(), QRect(QPoint(100, 10), QPoint(889, 689)));
     EXPECT_EQ(Find("newButton")->pos(), panel);
 }
 
@@ -105,13 +105,13 @@ TEST_F(RamvikDlg, PrintProjectPrintsOneNamedJob)
     const QString pdf = rootPath + "sheet.pdf";
     QString target;
     bool confirmed = true;
-    window->project.fileName = "pump.rmvp";
-    window->choosePrinter = [&](QPrinter& printer) {
+    Project().fileName = "pump.rmvp";
+    Inside().AnswerPrintDialogs([&](QPrinter& printer) {
         EXPECT_EQ(printer.docName(), "Common Rail Tuning - pump.rmvp");
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(target);
         return confirmed;
-    };
+    });
     for (const auto& [path, ok, written] : { std::tuple { pdf, false, false },
              std::tuple { rootPath + "missing/sheet.pdf", true, false },
              std::tuple { pdf, true, true } }) {

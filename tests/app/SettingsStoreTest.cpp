@@ -25,8 +25,8 @@ TEST_F(Settings, CodesChooseBoxTypeAndViewAndIgnoreAnUnknownType)
         SCOPED_TRACE(c.code);
         Start(QString(c.code), rootPath);
         EXPECT_TRUE(messages.empty());
-        EXPECT_EQ(window->project.boxType, c.boxType);
-        EXPECT_EQ(window->project.graphType, c.inputOutput ? 1 : 0);
+        EXPECT_EQ(Project().boxType, c.boxType);
+        EXPECT_EQ(Project().graphType, c.inputOutput ? 1 : 0);
         EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), c.boxType);
         EXPECT_EQ(Checked("inputOutputCheck"), c.inputOutput);
         EXPECT_EQ(window->windowTitle().startsWith("Common Rail & Turbo"), c.boxType == 2);
@@ -47,10 +47,10 @@ TEST_F(Settings, MissingKeyOrValuesAreAnnouncedAndDefaultsLoaded)
         c.keyExists ? Start(c.code, c.root) : (NewConfigFolder(), Start());
         EXPECT_EQ(messages.count(kKeysNotFound), c.keysNotFound);
         EXPECT_EQ(messages.count(kKeyNotFound), c.keyNotFound);
-        EXPECT_EQ(window->project.rootPath, c.root ? "/opt/r/" : ""); // the separator added
-        EXPECT_EQ(window->logoPath, c.root ? "/opt/r" : "");
-        EXPECT_EQ(window->project.boxType, c.code ? 2 : 0);
-        EXPECT_EQ(window->project.graphType, c.code ? 0 : 1);
+        EXPECT_EQ(Project().rootPath, c.root ? "/opt/r/" : ""); // the separator added
+        EXPECT_EQ(Inside().LogoPath(), c.root ? "/opt/r" : "");
+        EXPECT_EQ(Project().boxType, c.code ? 2 : 0);
+        EXPECT_EQ(Project().graphType, c.code ? 0 : 1);
         EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), c.code ? 2 : 0);
         if (!c.keyExists) {
             ChooseBoxType(2);
@@ -78,7 +78,7 @@ TEST_F(Settings, BoxTypeAndViewAreStoredAndRemembered)
 
     Start(); // a restart
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(window->project.boxType, 2);
+    EXPECT_EQ(Project().boxType, 2);
     EXPECT_TRUE(Checked("differenceCheck"));
     EXPECT_EQ(
         QSettings(SettingsFile(), QSettings::IniFormat).value("RootPath").toString(), rootPath);
@@ -100,7 +100,7 @@ TEST_F(Settings, PreparedSettingsNeedNoMessage)
     Start();
     EXPECT_TRUE(messages.empty());
     const QString root = dataDir.path() + "/odd \"name\", with\\ space/Ramvik/";
-    EXPECT_EQ(QString::fromStdString(window->project.rootPath), root);
+    EXPECT_EQ(QString::fromStdString(Project().rootPath), root);
     EXPECT_TRUE(QFileInfo(root + "Projects").isDir());
     EXPECT_TRUE(QFileInfo(root + "logo.bmp").isFile());
 }

@@ -26,7 +26,7 @@ protected:
         Start(QString("12"), rootPath);
         window->show();
     }
-    // Answers with the path (empty: cancel); "rmvp" everywhere is a mended fault.
+    // Answers with the path (empty: cancel); the dialog offers and adds ".rmvp".
     void AnswerDialog(const QString& path)
     {
         Inside().AnswerFileDialogs([this, path](QFileDialog& dialog) {
@@ -86,7 +86,7 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
 }
 
 #ifdef Q_OS_UNIX
-// A mended fault: a full disk (a size limit here) lost the old file on Save.
+// A full disk (a size limit here) must not cost the old file on Save.
 TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
 {
     AnswerDialog(projects + "old.rmvp");
@@ -111,31 +111,36 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
 }
 #endif
 
-// A mended fault: closing lost unsaved changes (the view is no part of them).
+// Closing, New and Open offer unsaved changes for saving (the view is no
+// part of them).
 TEST_F(ProjectFiles, UnsavedChangesAreOfferedForSaving)
 {
-    struct Case {
+    struct Row {
+        const char* what;
         const char* change;
         QMessageBox::StandardButton answer;
-        const char* savePath;
+        const char* savePath; // the name given in the save dialog; empty: cancelled
         bool closes;
     };
-    for (const Case& c : { Case { "differenceCheck", QMessageBox::Cancel, "", true },
-             Case { "curveDelayUp", QMessageBox::Cancel, "", false },
-             Case { "curveDelayUp", QMessageBox::Discard, "", true },
-             Case { "curveDelayUp", QMessageBox::Save, "closing.rmvp", true },
-             Case { "curveDelayUp", QMessageBox::Save, "", false } }) {
-        SCOPED_TRACE(std::string(c.change) + " " + std::to_string(c.answer) + c.savePath);
+    const Row rows[] = {
+        { "a view change is no unsaved change", "differenceCheck", QMessageBox::Cancel, "", true },
+        { "cancel keeps the window", "curveDelayUp", QMessageBox::Cancel, "", false },
+        { "discard closes", "curveDelayUp", QMessageBox::Discard, "", true },
+        { "save, then close", "curveDelayUp", QMessageBox::Save, "closing.rmvp", true },
+        { "save cancelled keeps the window", "curveDelayUp", QMessageBox::Save, "", false },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
         QFile::remove(projects + "closing.rmvp");
         Start();
         window->show();
-        Click(c.change);
-        answer = c.answer;
-        AnswerDialog(*c.savePath ? projects + c.savePath : QString());
-        EXPECT_EQ(window->close(), c.closes);
-        EXPECT_EQ(
-            messages.filter(kChanged).size(), c.closes && c.answer == QMessageBox::Cancel ? 0 : 1);
-        EXPECT_EQ(QFile::exists(projects + "closing.rmvp"), *c.savePath != 0);
+        Click(row.change);
+        answer = row.answer;
+        AnswerDialog(*row.savePath ? projects + row.savePath : QString());
+        EXPECT_EQ(window->close(), row.closes);
+        EXPECT_EQ(messages.filter(kChanged).size(),
+            row.closes && row.answer == QMessageBox::Cancel ? 0 : 1);
+        EXPECT_EQ(QFile::exists(projects + "closing.rmvp"), *row.savePath != 0);
     }
     answer = QMessageBox::Discard;
     Click("newButton");

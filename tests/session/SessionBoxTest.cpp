@@ -38,6 +38,7 @@ TEST(SessionBox, DemoBoxTakesEveryBoxTypeAndReadsItBack)
         CRecordingObserver reading;
         EXPECT_EQ(RunJob(*session.MakeReadJob(), reading), TransferOutcome::Completed);
         EXPECT_EQ(reading.lastPosition, 255);
+        EXPECT_TRUE(reading.replaced);
         EXPECT_EQ(WriteProjectText(session.Project()), written);
         EXPECT_FALSE(session.HasUnsavedChanges()) << "a read counts as saved";
         session.Project().StepCurveDelay(true);
@@ -88,6 +89,7 @@ TEST(SessionBox, FailedReadLeavesTheProjectUntouched)
         CRecordingObserver reading;
         EXPECT_EQ(RunJob(*session.MakeReadJob(), reading), row.outcome);
         EXPECT_EQ(reading.messages, std::vector<std::string> { row.message });
+        EXPECT_FALSE(reading.replaced);
         EXPECT_EQ(WriteProjectText(session.Project()), before);
         EXPECT_EQ(session.Project().fileName, "mine.rmvp");
         EXPECT_TRUE(session.HasUnsavedChanges());

@@ -59,12 +59,13 @@ public:
     int lastPosition = -1;
     std::vector<std::string> messages;
     TransferOutcome outcome = TransferOutcome::NotOpened;
+    bool replaced = false; // what the job's Finish said
 };
 
 // A whole transfer on this thread, as ramvik-cli runs it.
 inline TransferOutcome RunJob(CTransferJob& job, CRecordingObserver& observer)
 {
     const TransferOutcome outcome = job.Run(observer);
-    job.Finish();
+    observer.replaced = job.Finish();
     return outcome;
 }

@@ -1,8 +1,5 @@
 #include "Messages.h"
 
-#include <QGuiApplication>
-
-#include <cstdio>
 #include <utility>
 
 namespace {
@@ -19,14 +16,6 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
 {
     if (const MessageHook& hook = CurrentHook())
         return hook(text, icon, buttons);
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        // Nobody could answer a box there (a headless test without a hook):
-        // report on stderr and take the most cautious answer.
-        std::fprintf(stderr, "Ramvik message: %s\n", qUtf8Printable(text));
-        if (buttons.testFlag(QMessageBox::Cancel))
-            return QMessageBox::Cancel;
-        return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::NoButton;
-    }
     QMessageBox box(icon, QStringLiteral("Ramvik"), text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);

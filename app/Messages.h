@@ -7,14 +7,13 @@
 
 class QWidget;
 
-// Every message box of the program goes through here, so tests can read the
-// texts and answer the questions without a modal loop.
+// Every message box of the program goes through here, so that an answerer
+// can be put in place of the user (the headless tests read the texts and
+// answer the questions without a modal loop).
 
 // Shows a modal message box captioned "Ramvik" and returns the button the
 // user pressed. Escape or the close box give the escape button Qt chooses.
-// On the offscreen platform without a hook (headless tests), where nobody
-// could answer, the text goes to stderr and the answer is Cancel when
-// offered, else Ok.
+// While a ScopedMessageHook lives, its answerer gets the message instead.
 QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     QMessageBox::Icon icon = QMessageBox::Critical,
     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
@@ -24,7 +23,7 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
 using MessageHook = std::function<QMessageBox::StandardButton(
     const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)>;
 
-// While one of these lives, messages go to its hook instead of a box (tests).
+// While one of these lives, messages go to its hook instead of a box.
 // Only on the UI thread; the previous hook comes back when it ends.
 class ScopedMessageHook {
 public:

@@ -54,8 +54,8 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
 
     LoadSettings();
     BindUsbLibrary();
-    project.New();
-    MarkProjectSaved();
+    // The settings chose box type and view; New keeps them.
+    session.New();
 
     CreateGraph();
     graphReady = true;
@@ -102,8 +102,7 @@ void CRamvikDlg::OnNew()
 {
     if (!MaySaveChanges())
         return;
-    project.New();
-    MarkProjectSaved();
+    session.New();
     Refresh();
 }
 

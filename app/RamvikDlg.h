@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ProjectState.h"
 #include "StartOptions.h"
 
-#include <LinkFactory.h>
+#include <Session.h>
 
 #include <QRect>
 #include <QWidget>
@@ -24,7 +23,8 @@ class QPrinter;
 class QPushButton;
 
 // The main window: the panel of buttons and parameter controls on the left,
-// the graph in the rest of the client area. It owns the project.
+// the graph in the rest of the client area. It shows the session's project
+// and asks the user what the session asks.
 //
 // A plain top-level widget, not a dialog: Escape and Enter do nothing here,
 // only the close box or the platform's quit command closes the window (and
@@ -44,13 +44,22 @@ public:
     explicit CRamvikDlg(const StartOptions& options = StartOptions(), QWidget* parent = nullptr);
     ~CRamvikDlg() override;
 
-    ProjectState project;
+private:
+    // The window tests read the state and answer the file and print dialogs
+    // through it.
+    friend class CRamvikDlgTestAccess;
+
+    CSession session;
+    // The session's project, which stays the same object for the window's
+    // life; the handlers and the graph work on it.
+    ProjectState& project = session.Project();
     StartOptions startOptions;
 
     // Pushes every project field into its control, sets the enabled states
     // and the caption, and repaints.
     void Refresh();
 
+private slots:
     // --- panel handlers (RamvikDlg.cpp): one project operation, then Refresh
     void OnNew();
     void OnBoxTypeChosen(int index);
@@ -70,6 +79,7 @@ public:
     void OnDifferenceView();
     void ShowAbout();
 
+private:
     // --- graph (RamvikDlgGraph.cpp)
     // Creates the graph for this window; called once at start-up after New.
     void CreateGraph();
@@ -91,35 +101,42 @@ public:
     std::string logoPath;
 
     // --- project files (RamvikDlgFiles.cpp)
+private slots:
     void OnOpen();
     void OnSave();
+
+private:
     // Asks what to do with unsaved changes; false when the user cancels.
     bool MaySaveChanges();
-    // Records the current project as the one last saved (or read, or new).
-    void MarkProjectSaved();
     // Asks for a name and saves; false when cancelled or the save failed.
     bool SaveWithDialog();
+    // The project file the user picks in the open or the save dialog, set
+    // up in the project folder; empty when cancelled.
+    QString ChooseProjectFile(bool forSaving);
     // Runs a file dialog set up by Open or Save and gives the chosen path,
     // empty when cancelled. Empty function: the dialog runs modally. Tests
     // set it to answer without a modal loop.
     std::function<QString(QFileDialog&)> runFileDialog;
-    // What Save wrote, or would have written, at the last New, Open, Save or read.
-    std::string savedProjectText;
 
     // --- settings (RamvikDlgSettings.cpp)
     void LoadSettings();
     void StoreSettingsCode();
 
     // --- box transfers (RamvikDlgBox.cpp)
+private slots:
     void OnRead();
     void OnWrite();
+
+private:
+    // Gives the session its way to the box, from the start options and the
+    // vendor library's start-up check.
     void BindUsbLibrary();
-    // Which link the transfers use, set by BindUsbLibrary from the start
-    // options and the vendor library's start-up check.
-    LinkChoice linkChoice;
 
     // --- printout (RamvikDlgPrint.cpp)
+private slots:
     void OnPrint();
+
+private:
     // Chooses the printer for OnPrint; false when the user cancels. When
     // empty, the platform's print dialog asks. Tests put a PDF printer here.
     std::function<bool(QPrinter&)> choosePrinter;

@@ -4,63 +4,41 @@
 #include "Read.h"
 #include "Write.h"
 
-#include <BoxTable.h>
+#include <LinkFactory.h>
 
-#include <cmath>
-
-// Reading from and writing to the box.
-
-namespace {
-
-// The simulated box of --demo-box. It starts out holding the default project,
-// as a box fresh from the workshop would, so a first read gives something
-// sensible; a CR box, so the default project can be written at once.
-std::shared_ptr<BoxSimulator> MakeDemoBox()
-{
-    auto box = std::make_shared<BoxSimulator>(132);
-    const BoxTable table = ComputeBoxTable(ProjectState());
-    for (int cell = 0; cell < kLastWrittenCell + 1; ++cell) {
-        if (cell == kIdentificationCell)
-            continue;
-        // As the write frames carry them: rounded below cell 255, truncated above.
-        const double value
-            = cell < kIdentificationCell ? std::round(table[cell]) : std::trunc(table[cell]);
-        box->SetCell(cell, static_cast<int>(value));
-    }
-    return box;
-}
-
-} // namespace
+// Reading from and writing to the box: the session runs the transfers, the
+// dialogs show them.
 
 void CRamvikDlg::OnRead()
 {
     // A read replaces the project: unsaved changes are offered for saving first.
     if (!MaySaveChanges())
         return;
-    CRead dialog(project, linkChoice, this);
+    CRead dialog(session, this);
     dialog.exec();
-    // Trimmed whether or not anything was read, as the box's users know it.
-    project.TrimBelowStart();
-    project.TrimAboveStop();
-    if (dialog.ProjectReplaced())
-        MarkProjectSaved();
     Refresh();
 }
 
 void CRamvikDlg::OnWrite()
 {
-    CWrite dialog(project, linkChoice, this);
+    CWrite dialog(session, this);
     dialog.exec();
 }
 
 void CRamvikDlg::BindUsbLibrary()
 {
+    // The library is checked at every start, so its message shows also when
+    // the options choose another way to the box.
     const D2xxLibrary::Binding binding
         = D2xxLibrary::Bind(D2xxLibrary::DefaultFileName(), D2xxLibrary::SerialLinkServes());
     if (!binding.message.isEmpty())
         ShowMessage(this, binding.message);
-    linkChoice.vendorLibrary = binding.library;
-    linkChoice.port = startOptions.port;
-    if (startOptions.demoBox)
-        linkChoice.demoBox = MakeDemoBox();
+    if (startOptions.demoBox) {
+        session.UseDemoBox();
+        return;
+    }
+    LinkChoice choice;
+    choice.vendorLibrary = binding.library;
+    choice.port = startOptions.port;
+    session.SetLinkFactory([choice] { return MakeLink(choice); });
 }

@@ -21,11 +21,7 @@ void CRamvikDlg::CreateGraph()
     graph.reset(new CGraph(&project));
     // Every paint redraws the whole graph, so any change repaints all of it.
     graph->repaintRequest = [this] { update(kPanelWidth, 0, width() - kPanelWidth, height()); };
-    graph->SetRange(0, 5, 5, 0);
-    graph->xStep = 0.5;
-    graph->yStep = 0.5;
-    graph->xUnit = QStringLiteral("V");
-    graph->yUnit = QStringLiteral("V");
+    graph->UseStandardAxes();
     graph->logoPath = QString::fromStdString(logoPath);
     // Hovering highlights points, so moves arrive without a button held.
     setMouseTracking(true);

@@ -1,56 +1,33 @@
 #include "RamvikDlg.h"
 
 #include "Messages.h"
-#include "SettingsCode.h"
 #include "SettingsStore.h"
 
-#include <QDir>
-
 // The settings remembered between runs: installation folder, box type, view.
+// The store reads and writes them; the session decides what they mean.
 
 namespace {
-const char* const kKeysNotFound = "Register Keys not found!\n\nPlease reinstall the program. The "
-                                  "default values will be loaded.";
-const char* const kKeyNotFound = "A register key was not found!\n\nPlease reinstall the program "
-                                 "to correct this error. The default value for this setting will "
-                                 "be loaded.";
-
-// Project files are looked for in the root path followed directly by
-// "Projects"; a hand-written value without the final separator still works.
-QString WithSeparator(const QString& path)
+std::optional<std::string> StoredValue(const CSettingsStore& store, const char* name)
 {
-    if (path.isEmpty() || path.endsWith('/') || path.endsWith(QDir::separator()))
-        return path;
-    return path + QDir::separator();
+    if (const std::optional<QString> value = store.Read(name))
+        return value->toStdString();
+    return std::nullopt;
 }
 } // namespace
 
 // Every missing value is announced and start-up goes on with the project's
-// defaults (box type 0, input-output view). "RootPath" is read twice, for the
-// logo and for the project folder, and each read announces its own failure.
+// defaults (box type 0, input-output view).
 void CRamvikDlg::LoadSettings()
 {
     const CSettingsStore store;
-    if (!store.Exists()) {
-        ShowMessage(this, kKeysNotFound, QMessageBox::Critical);
-        return;
-    }
-    if (const auto root = store.Read("RootPath"))
-        logoPath = root->toStdString();
-    else
-        ShowMessage(this, kKeyNotFound, QMessageBox::Critical);
-
-    if (const auto code = store.Read("USB"))
-        ApplySettingsCode(code->toStdString(), project);
-    else
-        ShowMessage(this, kKeyNotFound, QMessageBox::Critical);
-
-    if (const auto root = store.Read("RootPath")) {
-        project.rootPath = WithSeparator(*root).toStdString();
-    } else {
-        ShowMessage(this, kKeyNotFound, QMessageBox::Critical);
-        project.rootPath.clear();
-    }
+    StoredSettings stored;
+    stored.keyExists = store.Exists();
+    stored.rootPath = StoredValue(store, "RootPath");
+    stored.code = StoredValue(store, "USB");
+    const LoadedSettings loaded = session.ApplySettings(stored);
+    logoPath = loaded.logoFolder;
+    for (const std::string& message : loaded.messages)
+        ShowMessage(this, QString::fromStdString(message), QMessageBox::Critical);
 }
 
 // Failures to write are silent: where the user may not write the settings,
@@ -58,5 +35,5 @@ void CRamvikDlg::LoadSettings()
 void CRamvikDlg::StoreSettingsCode()
 {
     CSettingsStore store;
-    store.Write("USB", QString::fromStdString(FormatSettingsCode(project)));
+    store.Write("USB", QString::fromStdString(session.SettingsCode()));
 }

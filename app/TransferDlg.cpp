@@ -9,14 +9,17 @@
 #include <QPushButton>
 
 namespace {
-// The template's control ids, kept as a property for tests and tools.
+// The dialog's control ids, kept as a property so tests find each control
+// by its id.
 constexpr int kCloseId = 1;
 constexpr int kTransferId = 1004;
 constexpr int kProgressId = 1005;
 } // namespace
 
-CTransferDlg::CTransferDlg(const QString& transferText, QWidget* parent)
+CTransferDlg::CTransferDlg(
+    const QString& transferText, std::unique_ptr<CTransferJob> job_, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , job(std::move(job_))
 {
     setModal(true);
     setFixedSize(DialogUnits(0, 0, 186, 47).size());
@@ -40,6 +43,7 @@ CTransferDlg::CTransferDlg(const QString& transferText, QWidget* parent)
     transferButton->setProperty("controlId", kTransferId);
     transferButton->setGeometry(DialogUnits(7, 26, 50, 14));
     transferButton->setAutoDefault(false);
+    connect(transferButton, &QPushButton::clicked, this, [this] { StartTransfer(); });
 
     closeButton = new QPushButton(QStringLiteral("Close"), this);
     closeButton->setObjectName("closeButton");
@@ -51,26 +55,25 @@ CTransferDlg::CTransferDlg(const QString& transferText, QWidget* parent)
 
 CTransferDlg::~CTransferDlg()
 {
-    JoinWorker();
-}
-
-void CTransferDlg::JoinWorker()
-{
     // Normally the worker has ended long before; this only waits when the
-    // dialog is destroyed while its transfer still runs.
+    // dialog is destroyed while its transfer still runs. The job and the
+    // forwarder are members, so they outlive this join.
     if (worker.joinable())
         worker.join();
 }
 
-void CTransferDlg::StartWorker(int lastProgress, std::function<void()> body)
+void CTransferDlg::StartTransfer()
 {
-    progressBar->setRange(0, lastProgress);
+    // A second click, queued before the button was disabled, starts nothing.
+    if (workerRunning || !transferButton->isEnabled())
+        return;
+    progressBar->setRange(0, job->LastPosition());
     progressBar->setValue(0);
     transferButton->setEnabled(false);
     closeButton->setEnabled(false);
     workerRunning = true;
-    worker = std::thread([this, body = std::move(body)] {
-        body();
+    worker = std::thread([this] {
+        job->Run(forwarder);
         Post([this] { WorkerEnded(); });
     });
 }
@@ -111,7 +114,7 @@ void CTransferDlg::WorkerEnded()
     // The worker posts this as its last act; the join returns at once.
     worker.join();
     workerRunning = false;
-    OnWorkerFinished();
+    job->Finish();
     if (closePending)
         accept();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <Transfer.h>
+#include <TransferJob.h>
 
 #include <QDialog>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <thread>
 
 class QProgressBar;
@@ -13,7 +14,7 @@ class QPushButton;
 
 // What the Write and the Read dialog share: a bordered pop-up without a title
 // bar (186 x 47 dialog units) with a progress bar, the transfer button and
-// "Close", and one worker thread that runs the transfer.
+// "Close", and one worker thread that runs the session's transfer job.
 //
 // Thread rules: the worker never touches a widget. Everything it reports goes
 // through Post(), which queues the action on the user-interface thread. While
@@ -21,7 +22,8 @@ class QPushButton;
 // the dialog changes in the order the worker reported, after its message.
 //
 // The dialog cannot be dismissed (Escape, the system's close command) while
-// the worker runs; the destructor joins the worker.
+// the worker runs. The dialog owns the job and the worker; its destructor
+// joins the worker before the job and the observer the worker uses go.
 class CTransferDlg : public QDialog {
     Q_OBJECT
 
@@ -37,26 +39,8 @@ public:
     QPushButton* closeButton = nullptr;
 
 protected:
-    CTransferDlg(const QString& transferText, QWidget* parent);
+    CTransferDlg(const QString& transferText, std::unique_ptr<CTransferJob> job, QWidget* parent);
 
-    // Disables both buttons, sets the progress range 0..last and starts the
-    // worker with the body.
-    void StartWorker(int lastProgress, std::function<void()> body);
-    // Receives the transfer's reports on the worker and forwards each one to
-    // the user-interface thread.
-    TransferObserver& Observer() { return forwarder; }
-    // Queues an action for the user-interface thread; callable from any
-    // thread. Actions posted after the dialog is gone are dropped.
-    void Post(std::function<void()> action);
-
-    // Waits for the worker. A derived dialog calls it first in its destructor,
-    // as the worker uses the derived dialog's transfer.
-    void JoinWorker();
-
-    // Called on the user-interface thread when the worker has ended.
-    virtual void OnWorkerFinished() { }
-
-    void ShowTransferMessage(const QString& text);
     // Ends the dialog as its Close button does: now when the worker has
     // ended, else as soon as it ends.
     void CloseWhenDone();
@@ -65,6 +49,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The transfer button: disables both buttons, sets the progress range and
+    // runs the job on the worker. Once only.
+    void StartTransfer();
+    // Queues an action for the user-interface thread; callable from any
+    // thread. Actions posted after the dialog is gone are dropped.
+    void Post(std::function<void()> action);
+    void ShowTransferMessage(const QString& text);
+
     class Forwarder : public TransferObserver {
     public:
         explicit Forwarder(CTransferDlg& dialog_)
@@ -84,6 +76,8 @@ private:
     void RunOrDefer(std::function<void()> action);
     void WorkerEnded();
 
+    // The worker uses the job and the forwarder: both are declared before it.
+    std::unique_ptr<CTransferJob> job;
     Forwarder forwarder { *this };
     TransferOutcome outcome = TransferOutcome::NotOpened;
     std::thread worker;

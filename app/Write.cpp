@@ -1,23 +1,8 @@
 #include "Write.h"
 
-#include <QPushButton>
+#include <Session.h>
 
-CWrite::CWrite(const ProjectState& project, const LinkChoice& link, QWidget* parent)
-    : CTransferDlg(QStringLiteral("Write Data"), parent)
-    , transfer(std::make_unique<WriteTransfer>(project, MakeLink(link), Observer()))
+CWrite::CWrite(CSession& session, QWidget* parent)
+    : CTransferDlg(QStringLiteral("Write Data"), session.MakeWriteJob(), parent)
 {
-    connect(transferButton, &QPushButton::clicked, this, [this] { OnWriteData(); });
-}
-
-// The worker is joined by the base class before the transfer it runs goes.
-CWrite::~CWrite()
-{
-    JoinWorker();
-}
-
-void CWrite::OnWriteData()
-{
-    if (WorkerRunning() || !transferButton->isEnabled())
-        return;
-    StartWorker(767, [this] { transfer->Run(); });
 }

@@ -47,9 +47,7 @@ void DrawGraph(benchmark::State& state, bool inputOutput)
     CGraph graph(&project);
     const QSize client(1920, 1080);
     graph.SetFrame(100, 10, client.width() - 10, client.height() - 10);
-    graph.SetRange(0, 5, 5, 0);
-    graph.xStep = graph.yStep = 0.5;
-    graph.xUnit = graph.yUnit = "V";
+    graph.UseStandardAxes();
     graph.logoPath = logoDir.path();
     const QColor face = CGraph::FaceColour();
 

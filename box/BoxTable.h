@@ -26,8 +26,6 @@ constexpr int kBoxTypeCell = 252;
 constexpr int kStartDelayCell = 254;
 constexpr int kLastWrittenCell = 766;
 constexpr double kEmptyPair = 251.0;
-constexpr int kMaxCrPoints = 62;
-constexpr int kMaxTurboPoints = 63;
 
 using BoxTable = std::array<double, kBoxCells>;
 

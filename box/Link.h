@@ -3,6 +3,11 @@
 #include <cstddef>
 #include <string>
 
+// The product string in the USB descriptor of the box's serial converter:
+// the vendor library opens the converter by it, and the serial port is found
+// by it.
+constexpr const char* kConverterProduct = "USB <-> Serial";
+
 // The serial line settings the box needs: 19200 baud, 8 data bits, no
 // parity, one stop bit. Other settings of the device stay as they were.
 enum class Parity { None, Odd, Even };

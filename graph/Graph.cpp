@@ -54,6 +54,15 @@ void CGraph::SetRange(int left, int top, int right, int bottom)
     RequestRepaint();
 }
 
+void CGraph::UseStandardAxes()
+{
+    SetRange(0, 5, 5, 0);
+    xStep = 0.5;
+    yStep = 0.5;
+    xUnit = QStringLiteral("V");
+    yUnit = QStringLiteral("V");
+}
+
 GraphRect CGraph::PlotArea() const
 {
     return { frame.left + marginLeft, frame.top + marginTop, frame.right - marginRight,

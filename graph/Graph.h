@@ -43,10 +43,6 @@ struct GraphRange {
 // insertion returns. The project must outlive the graph.
 class CGraph {
 public:
-    // Most points a curve can hold: the box stores no more.
-    static constexpr int kMaxCrPoints = 62;
-    static constexpr int kMaxTurboPoints = 63;
-
     explicit CGraph(ProjectState* project);
     virtual ~CGraph();
     CGraph(const CGraph&) = delete;
@@ -62,6 +58,9 @@ public:
     // value and sets both steps to a fifth of the span, in whole volts.
     void SetFrame(int left, int top, int right, int bottom);
     void SetRange(int left, int top, int right, int bottom);
+    // The axes of every view of a project: both 0 to 5 V (the sensor's
+    // span), ticks and grid every 0.5 V, unit "V".
+    void UseStandardAxes();
 
     // Volts to pixels truncate towards zero; pixels to volts are unrounded.
     // Neither clamps: a value outside the range maps outside the plot area.

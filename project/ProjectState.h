@@ -4,6 +4,11 @@
 
 #include <string>
 
+// Most points a curve can hold: the box stores 62 CR pairs (its 63rd pair is
+// always empty) and 63 TURBO pairs, so the graph refuses a point beyond them.
+constexpr int kMaxCrPoints = 62;
+constexpr int kMaxTurboPoints = 63;
+
 // Everything that makes up one tuning project: the two transfer curves, the
 // box type with its input configuration, and the timing and voltage
 // parameters sent to the box with the curves. The state owns both curves.

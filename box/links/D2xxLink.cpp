@@ -1,6 +1,7 @@
 #include "D2xxLink.h"
 
 #include <algorithm>
+#include <string>
 
 D2xxLink::D2xxLink(std::shared_ptr<const D2xxLibrary> library_)
     : library(std::move(library_))
@@ -18,9 +19,10 @@ bool D2xxLink::Open()
     if (!library)
         return false;
     const auto& fn = library->Fn();
-    char description[] = "USB <-> Serial";
+    // The library takes the description through a pointer to non-const.
+    std::string description = kConverterProduct;
     ftd2xx::Handle opened = nullptr;
-    if (fn.openEx(description, ftd2xx::openByDescription, &opened) != ftd2xx::ok
+    if (fn.openEx(description.data(), ftd2xx::openByDescription, &opened) != ftd2xx::ok
         || opened == nullptr)
         return false;
     handle = opened;

@@ -12,7 +12,6 @@
 // link turns the per-byte time-outs into the total for each call's size.
 class D2xxLink : public Link {
 public:
-    static constexpr const char* kDescription = "USB <-> Serial";
     // The converter's latency timer while a transfer runs, in milliseconds.
     static constexpr unsigned char kTransferLatencyMs = 2;
 

@@ -18,6 +18,34 @@
 #include <memory>
 #include <optional>
 
+// The window's inside, for tests: the project as the graph and the handlers
+// change it, the session, the graph, and the answerers of the file and print
+// dialogs.
+class CRamvikDlgTestAccess {
+public:
+    explicit CRamvikDlgTestAccess(CRamvikDlg& window_)
+        : window(window_)
+    {
+    }
+    ProjectState& Project() { return window.project; }
+    CSession& Session() { return window.session; }
+    CGraph& Graph() { return *window.graph; }
+    QRect GraphFrame() const { return window.graphFrame; }
+    const std::string& LogoPath() const { return window.logoPath; }
+    void Refresh() { window.Refresh(); }
+    void AnswerFileDialogs(std::function<QString(QFileDialog&)> answer)
+    {
+        window.runFileDialog = std::move(answer);
+    }
+    void AnswerPrintDialogs(std::function<bool(QPrinter&)> answer)
+    {
+        window.choosePrinter = std::move(answer);
+    }
+
+private:
+    CRamvikDlg& window;
+};
+
 // A main window on settings of its own; the test records and answers messages.
 class AppTest : public ::testing::Test {
 protected:
@@ -62,6 +90,9 @@ protected:
         messages.clear();
         window.reset(new CRamvikDlg);
     }
+
+    CRamvikDlgTestAccess Inside() { return CRamvikDlgTestAccess(*window); }
+    ProjectState& Project() { return Inside().Project(); }
 
     template <typename Widget = QWidget> Widget* Find(const char* name) const
     {

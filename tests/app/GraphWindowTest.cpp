@@ -14,9 +14,9 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->grab(); // the view's geometry comes with its first paint
-        window->project.crCurve->Add(2.0, 1.7);
+        Project().crCurve->Add(2.0, 1.7);
     }
-    CGraph& Graph() { return *window->graph; }
+    CGraph& Graph() { return Inside().Graph(); }
     // A window pixel at which the quantised cursor value is exactly volts.
     int At(double volts, bool vertical)
     {
@@ -36,7 +36,7 @@ protected:
     }
     double OutputAt(double input)
     {
-        const CPunt* p = window->project.crCurve->Find(input);
+        const CPunt* p = Project().crCurve->Find(input);
         return p && p->input == input ? p->output : -1.0;
     }
 };

@@ -26,24 +26,24 @@ protected:
         Start(QString("12"), rootPath);
         window->show();
     }
-    // Answers with the path (empty: cancel); "rmvp" everywhere is a mended fault.
+    // Answers with the path (empty: cancel); the dialog offers and adds ".rmvp".
     void AnswerDialog(const QString& path)
     {
-        window->runFileDialog = [this, path](QFileDialog& dialog) {
+        Inside().AnswerFileDialogs([this, path](QFileDialog& dialog) {
             modes << dialog.acceptMode();
             EXPECT_EQ(dialog.nameFilters(), QStringList { "Ramvik Project (*.rmvp)" });
             EXPECT_EQ(dialog.defaultSuffix(), "rmvp");
             EXPECT_EQ(QDir(dialog.directory()).absolutePath(), QDir(projects).absolutePath());
             EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
             return path;
-        };
+        });
     }
     void MakeChanges()
     {
         Click("startVoltageDown", 2);
         Click("startDelaySecUp");
-        window->project.crCurve->Add(2.25, 3.5);
-        window->project.turboCurve->Add(1.0, 0.75);
+        Project().crCurve->Add(2.25, 3.5);
+        Project().turboCurve->Add(1.0, 0.75);
     }
     QString Caption(const char* name) { return QString("Common Rail & Turbo Tuning - ") + name; }
 
@@ -54,8 +54,8 @@ protected:
 TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
 {
     MakeChanges();
-    window->MarkProjectSaved();
-    const std::string expected = WriteProjectText(window->project);
+    Inside().Session().MarkSaved();
+    const std::string expected = WriteProjectText(Project());
     AnswerDialog(QString());
     Click("openButton");
     Click("saveButton");
@@ -63,7 +63,7 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
     Click("openButton");
     EXPECT_EQ(messages, QStringList { "Can't open file!" });
     EXPECT_TRUE(QDir(projects).isEmpty());
-    EXPECT_EQ(WriteProjectText(window->project), expected);
+    EXPECT_EQ(WriteProjectText(Project()), expected);
     EXPECT_EQ(window->windowTitle(), Caption("untitled.rmvp"));
 
     AnswerDialog(projects + "car.rmvp");
@@ -76,8 +76,8 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
     EXPECT_EQ(modes,
         (QList { QFileDialog::AcceptOpen, QFileDialog::AcceptSave, QFileDialog::AcceptOpen,
             QFileDialog::AcceptSave, QFileDialog::AcceptOpen }));
-    EXPECT_EQ(WriteProjectText(window->project), expected);
-    EXPECT_EQ(window->project.startVoltage, 1.3);
+    EXPECT_EQ(WriteProjectText(Project()), expected);
+    EXPECT_EQ(Project().startVoltage, 1.3);
     EXPECT_EQ(Text("startVoltageEdit"), "1.3");
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 2);
     EXPECT_EQ(window->windowTitle(), Caption("car.rmvp"));
@@ -86,7 +86,7 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
 }
 
 #ifdef Q_OS_UNIX
-// A mended fault: a full disk (a size limit here) lost the old file on Save.
+// A full disk (a size limit here) must not cost the old file on Save.
 TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
 {
     AnswerDialog(projects + "old.rmvp");
@@ -111,31 +111,36 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
 }
 #endif
 
-// A mended fault: closing lost unsaved changes (the view is no part of them).
+// Closing, New and Open offer unsaved changes for saving (the view is no
+// part of them).
 TEST_F(ProjectFiles, UnsavedChangesAreOfferedForSaving)
 {
-    struct Case {
+    struct Row {
+        const char* what;
         const char* change;
         QMessageBox::StandardButton answer;
-        const char* savePath;
+        const char* savePath; // the name given in the save dialog; empty: cancelled
         bool closes;
     };
-    for (const Case& c : { Case { "differenceCheck", QMessageBox::Cancel, "", true },
-             Case { "curveDelayUp", QMessageBox::Cancel, "", false },
-             Case { "curveDelayUp", QMessageBox::Discard, "", true },
-             Case { "curveDelayUp", QMessageBox::Save, "closing.rmvp", true },
-             Case { "curveDelayUp", QMessageBox::Save, "", false } }) {
-        SCOPED_TRACE(std::string(c.change) + " " + std::to_string(c.answer) + c.savePath);
+    const Row rows[] = {
+        { "a view change is no unsaved change", "differenceCheck", QMessageBox::Cancel, "", true },
+        { "cancel keeps the window", "curveDelayUp", QMessageBox::Cancel, "", false },
+        { "discard closes", "curveDelayUp", QMessageBox::Discard, "", true },
+        { "save, then close", "curveDelayUp", QMessageBox::Save, "closing.rmvp", true },
+        { "save cancelled keeps the window", "curveDelayUp", QMessageBox::Save, "", false },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
         QFile::remove(projects + "closing.rmvp");
         Start();
         window->show();
-        Click(c.change);
-        answer = c.answer;
-        AnswerDialog(*c.savePath ? projects + c.savePath : QString());
-        EXPECT_EQ(window->close(), c.closes);
-        EXPECT_EQ(
-            messages.filter(kChanged).size(), c.closes && c.answer == QMessageBox::Cancel ? 0 : 1);
-        EXPECT_EQ(QFile::exists(projects + "closing.rmvp"), *c.savePath != 0);
+        Click(row.change);
+        answer = row.answer;
+        AnswerDialog(*row.savePath ? projects + row.savePath : QString());
+        EXPECT_EQ(window->close(), row.closes);
+        EXPECT_EQ(messages.filter(kChanged).size(),
+            row.closes && row.answer == QMessageBox::Cancel ? 0 : 1);
+        EXPECT_EQ(QFile::exists(projects + "closing.rmvp"), *row.savePath != 0);
     }
     answer = QMessageBox::Discard;
     Click("newButton");

@@ -15,15 +15,15 @@ TEST_F(RamvikDlg, SpinArrowsStepTheShownValues)
         int clicks;
         const char *edit, *shown;
     };
-    for (const Row& r : { Row { "startVoltageDown", 2, "startVoltageEdit", "1.3" },
+    for (const Row& row : { Row { "startVoltageDown", 2, "startVoltageEdit", "1.3" },
              Row { "stopVoltageUp", 6, "stopVoltageEdit", "5" },
              Row { "startDelayMinUp", 4, "startDelayMinEdit", "0" },
              Row { "startDelaySecDown", 1, "startDelaySecEdit", "59" },
              Row { "curveDelayUp", 20, "curveDelayEdit", "500" } }) {
-        SCOPED_TRACE(r.arrow);
+        SCOPED_TRACE(row.arrow);
         Start();
-        Click(r.arrow, r.clicks);
-        EXPECT_EQ(Text(r.edit), r.shown);
+        Click(row.arrow, row.clicks);
+        EXPECT_EQ(Text(row.edit), row.shown);
     }
 }
 
@@ -50,22 +50,22 @@ TEST_F(RamvikDlg, BoxTypeSelectorAndCurveButtons)
     for (int index : { 2, 1, 0 }) {
         ChooseBoxType(index);
         EXPECT_EQ(window->windowTitle().startsWith("Common Rail & Turbo"), index == 2);
-        EXPECT_EQ(window->project.twoInputs, index == 1 ? 1 : 0);
+        EXPECT_EQ(Project().twoInputs, index == 1 ? 1 : 0);
         for (const char* control :
             { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" })
             EXPECT_EQ(Find(control)->isEnabled(), index == 2) << control;
     }
     ChooseBoxType(2);
-    window->project.crCurve->Add(2.0, 3.0);
+    Project().crCurve->Add(2.0, 3.0);
     Click("copyCurveButton");
-    EXPECT_EQ(CountPoints(window->project.turboCurve), 5);
+    EXPECT_EQ(CountPoints(Project().turboCurve), 5);
     Click("resetTurboButton");
-    EXPECT_EQ(CountPoints(window->project.turboCurve), 2);
+    EXPECT_EQ(CountPoints(Project().turboCurve), 2);
     Click("resetCrButton");
-    EXPECT_EQ(CountPoints(window->project.crCurve), 4);
+    EXPECT_EQ(CountPoints(Project().crCurve), 4);
 }
 
-// Mended faults: Escape and Enter closed the window; "[*]" left the caption.
+// Escape and Enter leave the window open; "[*]" in a name stays in the caption.
 TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
 {
     window->show();
@@ -82,8 +82,8 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     QTest::keyClick(Find("newButton"), Qt::Key_Return); // presses New
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Text("curveDelayEdit"), "200");
-    window->project.fileName = "a[*]b.rmvp";
-    window->Refresh();
+    Project().fileName = "a[*]b.rmvp";
+    Inside().Refresh();
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp");
 }
 
@@ -94,7 +94,7 @@ TEST_F(RamvikDlg, ResizingMovesTheGraphFrameOnly)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QPoint panel = Find("newButton")->pos();
     window->resize(900, 700);
-    EXPECT_EQ(window->graphFrame, QRect(QPoint(100, 10), QPoint(889, 689)));
+    EXPECT_EQ(Inside().GraphFrame(), QRect(QPoint(100, 10), QPoint(889, 689)));
     EXPECT_EQ(Find("newButton")->pos(), panel);
 }
 
@@ -105,18 +105,29 @@ TEST_F(RamvikDlg, PrintProjectPrintsOneNamedJob)
     const QString pdf = rootPath + "sheet.pdf";
     QString target;
     bool confirmed = true;
-    window->project.fileName = "pump.rmvp";
-    window->choosePrinter = [&](QPrinter& printer) {
+    Project().fileName = "pump.rmvp";
+    Inside().AnswerPrintDialogs([&](QPrinter& printer) {
         EXPECT_EQ(printer.docName(), "Common Rail Tuning - pump.rmvp");
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(target);
         return confirmed;
+    });
+    struct Row {
+        const char* what;
+        QString path;
+        bool confirmed, written;
     };
-    for (const auto& [path, ok, written] : { std::tuple { pdf, false, false },
-             std::tuple { rootPath + "missing/sheet.pdf", true, false },
-             std::tuple { pdf, true, true } }) {
+    const Row rows[] = {
+        { "print dialog cancelled", pdf, false, false },
+        { "job cannot start", rootPath + "missing/sheet.pdf", true, false },
+        { "printed", pdf, true, true },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QString& path = row.path;
+        const bool written = row.written;
         target = path;
-        confirmed = ok;
+        confirmed = row.confirmed;
         Click("printButton");
         QFile file(path);
         EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF", written)

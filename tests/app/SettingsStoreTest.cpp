@@ -15,44 +15,61 @@ using Settings = AppTest;
 
 TEST_F(Settings, CodesChooseBoxTypeAndViewAndIgnoreAnUnknownType)
 {
-    struct Case {
+    struct Row {
+        const char* what;
         const char* code;
         int boxType;
         bool inputOutput;
     };
-    for (const Case& c : { Case { "12", 2, true }, Case { "2", 2, false }, Case { "10", 0, true },
-             Case { "7", 0, false } }) {
-        SCOPED_TRACE(c.code);
-        Start(QString(c.code), rootPath);
+    const Row rows[] = {
+        { "CR&TURBO, input-output", "12", 2, true },
+        { "CR&TURBO, difference", "2", 2, false },
+        { "one CR input, input-output", "10", 0, true },
+        { "unknown box type 7", "7", 0, false },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Start(QString(row.code), rootPath);
         EXPECT_TRUE(messages.empty());
-        EXPECT_EQ(window->project.boxType, c.boxType);
-        EXPECT_EQ(window->project.graphType, c.inputOutput ? 1 : 0);
-        EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), c.boxType);
-        EXPECT_EQ(Checked("inputOutputCheck"), c.inputOutput);
-        EXPECT_EQ(window->windowTitle().startsWith("Common Rail & Turbo"), c.boxType == 2);
+        EXPECT_EQ(Project().boxType, row.boxType);
+        EXPECT_EQ(Project().graphType, row.inputOutput ? 1 : 0);
+        EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), row.boxType);
+        EXPECT_EQ(Checked("inputOutputCheck"), row.inputOutput);
+        EXPECT_EQ(window->windowTitle().startsWith("Common Rail & Turbo"), row.boxType == 2);
     }
 }
 
 // Each failure is announced; the defaults load; no change creates the key.
 TEST_F(Settings, MissingKeyOrValuesAreAnnouncedAndDefaultsLoaded)
 {
-    struct Case {
+    struct Row {
+        const char* what;
         bool keyExists;
         std::optional<QString> root, code;
         int keysNotFound, keyNotFound;
     };
-    for (const Case& c : { Case { false, {}, {}, 1, 0 }, Case { true, {}, {}, 0, 3 },
-             Case { true, {}, QString("2"), 0, 2 }, Case { true, QString("/opt/r"), {}, 0, 1 } }) {
-        SCOPED_TRACE(c.keysNotFound * 10 + c.keyNotFound);
-        c.keyExists ? Start(c.code, c.root) : (NewConfigFolder(), Start());
-        EXPECT_EQ(messages.count(kKeysNotFound), c.keysNotFound);
-        EXPECT_EQ(messages.count(kKeyNotFound), c.keyNotFound);
-        EXPECT_EQ(window->project.rootPath, c.root ? "/opt/r/" : ""); // the separator added
-        EXPECT_EQ(window->logoPath, c.root ? "/opt/r" : "");
-        EXPECT_EQ(window->project.boxType, c.code ? 2 : 0);
-        EXPECT_EQ(window->project.graphType, c.code ? 0 : 1);
-        EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), c.code ? 2 : 0);
-        if (!c.keyExists) {
+    const Row rows[] = {
+        { "no settings at all", false, {}, {}, 1, 0 },
+        { "no values", true, {}, {}, 0, 3 },
+        { "no root path", true, {}, QString("2"), 0, 2 },
+        { "no settings code", true, QString("/opt/r"), {}, 0, 1 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        if (row.keyExists) {
+            Start(row.code, row.root);
+        } else {
+            NewConfigFolder();
+            Start();
+        }
+        EXPECT_EQ(messages.count(kKeysNotFound), row.keysNotFound);
+        EXPECT_EQ(messages.count(kKeyNotFound), row.keyNotFound);
+        EXPECT_EQ(Project().rootPath, row.root ? "/opt/r/" : ""); // the separator added
+        EXPECT_EQ(Inside().LogoPath(), row.root ? "/opt/r" : "");
+        EXPECT_EQ(Project().boxType, row.code ? 2 : 0);
+        EXPECT_EQ(Project().graphType, row.code ? 0 : 1);
+        EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), row.code ? 2 : 0);
+        if (!row.keyExists) {
             ChooseBoxType(2);
             Click("differenceCheck");
             EXPECT_FALSE(QFile::exists(SettingsFile()));
@@ -78,7 +95,7 @@ TEST_F(Settings, BoxTypeAndViewAreStoredAndRemembered)
 
     Start(); // a restart
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(window->project.boxType, 2);
+    EXPECT_EQ(Project().boxType, 2);
     EXPECT_TRUE(Checked("differenceCheck"));
     EXPECT_EQ(
         QSettings(SettingsFile(), QSettings::IniFormat).value("RootPath").toString(), rootPath);
@@ -99,7 +116,7 @@ TEST_F(Settings, PreparedSettingsNeedNoMessage)
     Start();
     EXPECT_TRUE(messages.empty());
     const QString root = dataDir.path() + "/odd \"name\", with\\ space/Ramvik/";
-    EXPECT_EQ(QString::fromStdString(window->project.rootPath), root);
+    EXPECT_EQ(QString::fromStdString(Project().rootPath), root);
     EXPECT_TRUE(QFileInfo(root + "Projects").isDir());
     EXPECT_TRUE(QFileInfo(root + "logo.bmp").isFile());
 }

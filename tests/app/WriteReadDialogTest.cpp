@@ -4,6 +4,7 @@
 
 #include <BoxSimulator.h>
 #include <DemoLink.h>
+#include <LinkFactory.h>
 #include <ProjectFile.h>
 #include <Protocol.h>
 
@@ -16,6 +17,9 @@
 #include <thread>
 
 namespace {
+
+const QString kChangedQuestion
+    = "The project \"untitled.rmvp\" has changed.\n\nDo you want to save the changes?";
 
 // Holds the worker at a frame (0 to 2: the handshake) until the gate opens.
 struct Gate {
@@ -39,18 +43,17 @@ struct GatedLink : DemoLink {
 
 class TransferDialog : public AppTest {
 protected:
-    LinkChoice Demo(Gate* g = nullptr, int holdAt = 0)
+    // The window's way to the demo box; with a gate, held at a frame.
+    LinkFactory Demo(Gate* gate = nullptr, int holdAt = 0)
     {
-        LinkChoice choice;
-        choice.demoBox = box;
-        if (g)
-            choice.custom = [this, g, holdAt] {
-                auto link = std::make_unique<GatedLink>(box);
-                link->gate = g;
-                link->holdAt = holdAt;
-                return link;
-            };
-        return choice;
+        return [this, gate, holdAt]() -> std::unique_ptr<Link> {
+            if (!gate)
+                return std::make_unique<DemoLink>(box);
+            auto link = std::make_unique<GatedLink>(box);
+            link->gate = gate;
+            link->holdAt = holdAt;
+            return link;
+        };
     }
     void Start(CTransferDlg& dialog)
     {
@@ -59,13 +62,26 @@ protected:
             [this](int value) { positions.push_back(value); });
         QTest::mouseClick(dialog.transferButton, Qt::LeftButton);
     }
+    // Clicks a window button that opens a transfer dialog, runs the transfer
+    // and closes the dialog.
+    void ClickTransfer(const char* button)
+    {
+        QTimer::singleShot(0, [] { // runs in the modal dialog's event loop
+            auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
+            QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
+        });
+        Click(button);
+    }
     bool Run(CTransferDlg& dialog)
     {
         Start(dialog);
         return QTest::qWaitFor([&] { return !dialog.WorkerRunning(); });
     }
 
-    std::shared_ptr<BoxSimulator> box = std::make_shared<BoxSimulator>(132);
+    std::shared_ptr<BoxSimulator> box = std::make_shared<BoxSimulator>(kCrBoxId);
     Gate gate;
     std::vector<int> positions;
 };
@@ -73,46 +89,62 @@ protected:
 // The dialog after failures (an unfit project's refusal is the box layer's).
 TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
 {
-    struct Case {
-        bool read;
-        const char *fault, *message;
-        bool dialogOpen;
+    enum class Direction { Write, Read };
+    struct Row {
+        const char* what;
+        Direction direction;
+        const char* fault; // empty: no converter at all
+        const char* message;
+        bool dialogStaysOpen;
         int progress;
     };
     const std::string noDevice
         = std::string(kNoDeviceMessage) + "\n\n/nonexistent/ttyUSB9 does not exist.";
-    for (const Case& c : { Case { false, "short@300", kCheckConnectionMessage, false, 299 },
-             Case { false, "hangup@255", kCheckConnectionMessage, true, 0 },
-             Case { true, "short@200", kCheckConnectionMessage, true, 199 },
-             Case { true, "silent@0", kCheckConnectionMessage, true, 0 },
-             Case { false, "", noDevice.c_str(), false, 0 } }) {
-        SCOPED_TRACE(c.fault);
-        box = std::make_shared<BoxSimulator>(132);
+    const Row rows[] = {
+        { "write, short answer in the data", Direction::Write, "short@300", kCheckConnectionMessage,
+            false, 299 },
+        { "write, hang-up at the handshake", Direction::Write, "hangup@255",
+            kCheckConnectionMessage, true, 0 },
+        { "read, short answer in the data", Direction::Read, "short@200", kCheckConnectionMessage,
+            true, 199 },
+        { "read, silent box", Direction::Read, "silent@0", kCheckConnectionMessage, true, 0 },
+        { "write, no converter", Direction::Write, "", noDevice.c_str(), false, 0 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        box = std::make_shared<BoxSimulator>(kCrBoxId);
         BoxFault fault;
-        if (ParseBoxFault(c.fault, fault))
+        CSession session;
+        if (ParseBoxFault(row.fault, fault)) {
             box->AddFault(fault);
-        LinkChoice link = *c.fault ? Demo() : LinkChoice();
-        link.port = *c.fault ? "" : "/nonexistent/ttyUSB9"; // no converter at all
+            session.SetLinkFactory(Demo());
+        } else {
+            LinkChoice nowhere;
+            nowhere.port = "/nonexistent/ttyUSB9";
+            session.SetLinkFactory([nowhere] { return MakeLink(nowhere); });
+        }
         messages.clear();
-        ProjectState project;
-        const std::string before = WriteProjectText(project);
-        std::unique_ptr<CTransferDlg> dialog(c.read
-                ? static_cast<CTransferDlg*>(new CRead(project, link))
-                : new CWrite(project, link));
+        const std::string before = WriteProjectText(session.Project());
+        std::unique_ptr<CTransferDlg> dialog;
+        if (row.direction == Direction::Read)
+            dialog = std::make_unique<CRead>(session);
+        else
+            dialog = std::make_unique<CWrite>(session);
         ASSERT_TRUE(Run(*dialog));
-        EXPECT_EQ(messages, QStringList { c.message });
-        EXPECT_EQ(dialog->isVisible(), c.dialogOpen);
-        EXPECT_TRUE(!c.dialogOpen || dialog->closeButton->isEnabled());
-        EXPECT_EQ(dialog->progressBar->value(), c.progress);
-        EXPECT_EQ(WriteProjectText(project), before);
+        EXPECT_EQ(messages, QStringList { row.message });
+        EXPECT_EQ(dialog->isVisible(), row.dialogStaysOpen);
+        EXPECT_TRUE(!row.dialogStaysOpen || dialog->closeButton->isEnabled());
+        EXPECT_EQ(dialog->progressBar->value(), row.progress);
+        EXPECT_EQ(WriteProjectText(session.Project()), before);
     }
 }
 
 // Escape and close are refused while the worker runs; destruction joins it.
 TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
 {
-    ProjectState project;
-    CWrite dialog(project, Demo(&gate, 100));
+    CSession session;
+    session.SetLinkFactory(Demo(&gate, 100));
+    CWrite dialog(session);
     Start(dialog);
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.reached && dialog.progressBar->value() > 0; }));
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -130,8 +162,11 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
 
+    // Destroyed while its worker waits at the gate: the dialog's own
+    // destructor joins the worker before the job goes.
     Gate second;
-    auto held = std::make_unique<CWrite>(project, Demo(&second, 10));
+    session.SetLinkFactory(Demo(&second, 10));
+    auto held = std::make_unique<CWrite>(session);
     Start(*held);
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.reached.load(); }));
     std::thread opener([&] { second.open.set_value(); });
@@ -139,32 +174,46 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     opener.join();
 }
 
-// Read installs in one step and trims; mended: the flags of two CR inputs.
+// The Read button installs in one step and trims; the read counts as saved.
+// Two CR inputs: their flags once came back wrong.
 TEST_F(TransferDialog, ReadButtonInstallsTrimsAndCountsAsSaved)
 {
-    window->linkChoice = Demo();
-    ProjectState inBox;
+    Inside().Session().SetLinkFactory(Demo());
+    CSession workshop;
+    workshop.SetLinkFactory(Demo());
+    ProjectState& inBox = workshop.Project();
     inBox.SetBoxType(1);
     inBox.curveDelay = 340;
     inBox.crCurve->Add(1.0, 2.0);
     inBox.crCurve->Add(4.8, 4.0);
-    CWrite write(inBox, Demo());
+    CWrite write(workshop);
     ASSERT_TRUE(Run(write));
-    QTimer::singleShot(0, [] { // the modal dialog the button opens
-        auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
-        QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
-    });
-    Click("readButton");
+    ClickTransfer("readButton");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(window->project.boxType, 1);
-    EXPECT_EQ(std::pair(window->project.oneInput, window->project.twoInputs), std::pair(0, 1));
-    EXPECT_EQ(window->project.curveDelay, 340);
-    EXPECT_EQ(CountPoints(window->project.crCurve), 4); // (0,0) start stop (5,5)
-    EXPECT_EQ(WriteProjectText(window->project), window->savedProjectText);
+    EXPECT_EQ(Project().boxType, 1);
+    EXPECT_EQ(std::pair(Project().oneInput, Project().twoInputs), std::pair(0, 1));
+    EXPECT_EQ(Project().curveDelay, 340);
+    EXPECT_EQ(CountPoints(Project().crCurve), 4); // (0,0) start stop (5,5)
+    EXPECT_FALSE(Inside().Session().HasUnsavedChanges());
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 1);
+}
+
+// --demo-box: a CR&TURBO project is written without hardware, and read back.
+TEST_F(TransferDialog, DemoBoxTakesACrAndTurboProject)
+{
+    StartOptions options;
+    options.demoBox = true;
+    window.reset(new CRamvikDlg(options));
+    ChooseBoxType(2);
+    Project().turboCurve->Add(1.0, 1.5);
+    const std::string written = WriteProjectText(Project());
+    ClickTransfer("writeButton");
+    EXPECT_TRUE(messages.empty()) << messages.join("|").toStdString();
+    Click("newButton"); // discards the changes: they are in the box
+    ClickTransfer("readButton");
+    EXPECT_EQ(messages, QStringList { kChangedQuestion });
+    EXPECT_EQ(WriteProjectText(Project()), written);
+    EXPECT_TRUE(Checked("showTurboCheck"));
 }
 
 } // namespace

@@ -28,9 +28,7 @@ struct GraphBench {
     {
         graph.repaintRequest = [] {};
         graph.SetFrame(100, 10, 790, 590);
-        graph.SetRange(0, 5, 5, 0);
-        graph.xStep = graph.yStep = 0.5;
-        graph.xUnit = graph.yUnit = "V";
+        graph.UseStandardAxes();
     }
     void UseView(bool inputOutput)
     {

@@ -7,16 +7,21 @@ using CliBox = CliTest;
 
 // Projects of each box type on the box's grid, whose CR points at the start
 // and stop voltage lie on the line of slope 1, as a read puts them back.
-const std::vector<std::pair<QString, std::string>> kBoxCases {
-    { "132", // one CR input
+struct BoxCase {
+    const char* what;
+    QString identification;
+    std::string text;
+};
+const std::vector<BoxCase> kBoxCases {
+    { "one CR input", "132",
         ProjectText({ "ADC = 1", "Start Delay = 2 min 5 sec", "Curve Delay = 300 ", "Volt = 1.2",
             "Off = 4.4", "CRD", "0.000000 0.000000", "1.200000 1.200000", "2.000000 2.500000",
             "4.400000 4.400000", "5.000000 5.000000" }) },
-    { "132", // two CR inputs
+    { "two CR inputs", "132",
         ProjectText({ "ADC = 2", "Start Delay = 0 min 0 sec", "Curve Delay = 0 ", "Volt = 0.0",
             "Off = 5.0", "CRD", "0.000000 0.000000", "0.020000 0.000000", "2.500000 1.000000",
             "4.980000 5.000000", "5.000000 5.000000" }) },
-    { "213", // CR and TURBO
+    { "CR and TURBO", "213",
         ProjectText({ "ADC = 1", "Start Delay = 4 min 0 sec", "Curve Delay = 500 ", "Volt = 1.5",
             "Off = 4.5", "CRD", "0.000000 0.000000", "1.500000 1.500000", "3.000000 2.700000",
             "4.500000 4.500000", "5.000000 5.000000", "TURBO", "0.000000 0.000000",
@@ -28,8 +33,10 @@ const std::vector<std::pair<QString, std::string>> kBoxCases {
 TEST_F(CliBox, WriteThenReadGivesTheProjectBackForEveryBoxType)
 {
     const QString back = Path("back.rmvp");
-    for (const auto& [identification, text] : kBoxCases) {
-        BoxsimProcess box({ "--id", identification });
+    for (const BoxCase& boxCase : kBoxCases) {
+        SCOPED_TRACE(boxCase.what);
+        const std::string& text = boxCase.text;
+        BoxsimProcess box({ "--id", boxCase.identification });
         CliRun write = RunCli({ "write", Project(text), "--port", box.port });
         EXPECT_EQ(write.exitCode, 0) << text;
         EXPECT_EQ(write.err, ""); // not a terminal: no progress bar
@@ -49,27 +56,36 @@ TEST_F(CliBox, FaultsEndWithTheirMessageAndNoFile)
 {
     const std::string lost = "Please check the connection\nof the USB-interface\nand try again.\n";
     const std::string foreign = std::string(kForeignBoxMessage) + "\n";
-    const std::vector<std::tuple<const char*, const char*, std::string>> cases {
-        { "write", "--id 132 --fault short@255", lost },
-        { "write", "--id 132 --fault short@300", lost },
-        { "write", "--id 132 --fault hangup@600", lost },
-        { "write", "--id 213", std::string(kTurboBoxOnlyMessage) + "\n" },
-        { "write", "--id 77", foreign }, { "read", "--fault silent@255", lost },
-        { "read", "--fault short@200", lost }, { "read", "--fault hangup@128", lost },
-        { "read", "--id 0", foreign }
+    struct Row {
+        const char* what;
+        const char* command;
+        const char* boxArguments;
+        std::string message;
     };
-    for (const auto& [command, boxArguments, message] : cases) {
-        SCOPED_TRACE(std::string(command) + " " + boxArguments);
-        BoxsimProcess box(QString::fromLatin1(boxArguments).split(' '));
-        const bool read = std::string(command) == "read";
-        const QString file = read ? Path("back.rmvp") : Project(kBoxCases[0].second);
-        CliRun run = RunCli({ command, file, "--port", box.port });
+    const Row rows[] = {
+        { "write, short answer at the handshake", "write", "--id 132 --fault short@255", lost },
+        { "write, short answer in the data", "write", "--id 132 --fault short@300", lost },
+        { "write, hang-up in the data", "write", "--id 132 --fault hangup@600", lost },
+        { "write to a CR&TURBO box", "write", "--id 213",
+            std::string(kTurboBoxOnlyMessage) + "\n" },
+        { "write to a foreign box", "write", "--id 77", foreign },
+        { "read, silent at the handshake", "read", "--fault silent@255", lost },
+        { "read, short answer in the data", "read", "--fault short@200", lost },
+        { "read, hang-up in the data", "read", "--fault hangup@128", lost },
+        { "read from a foreign box", "read", "--id 0", foreign },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        BoxsimProcess box(QString::fromLatin1(row.boxArguments).split(' '));
+        const bool read = std::string(row.command) == "read";
+        const QString file = read ? Path("back.rmvp") : Project(kBoxCases[0].text);
+        CliRun run = RunCli({ row.command, file, "--port", box.port });
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(run.err, row.message);
         EXPECT_NE(QFile::exists(file), read);
         EXPECT_TRUE(QDir(dir.path()).entryList({ "*.saving" }, QDir::Files).isEmpty());
     }
     BoxsimProcess box({ "--fault", "short@250" });
-    EXPECT_EQ(RunCli({ "read", Project(kBoxCases[2].second), "--port", box.port }).exitCode, 1);
-    EXPECT_EQ(ReadFile(Path("project.rmvp")), kBoxCases[2].second);
+    EXPECT_EQ(RunCli({ "read", Project(kBoxCases[2].text), "--port", box.port }).exitCode, 1);
+    EXPECT_EQ(ReadFile(Path("project.rmvp")), kBoxCases[2].text);
 }

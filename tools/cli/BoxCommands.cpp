@@ -1,12 +1,9 @@
 #include "CliCommands.h"
-#include "DemoBox.h"
 #include "TerminalProgress.h"
 
 #include <D2xxLibrary.h>
 #include <LinkFactory.h>
-#include <ProjectFile.h>
-#include <ProjectState.h>
-#include <Transfer.h>
+#include <Session.h>
 
 #include <QFile>
 
@@ -33,9 +30,9 @@ int ReadCellsDone(int position)
 // What the dialogs show in message boxes goes to standard error, and the
 // progress bar to the terminal. The transfer runs on this thread, so every
 // call arrives here in order and at once.
-class ToolObserver : public TransferObserver {
+class CToolObserver : public TransferObserver {
 public:
-    ToolObserver(int totalCells, std::function<int(int)> cellsDone_)
+    CToolObserver(int totalCells, std::function<int(int)> cellsDone_)
         : progress(totalCells)
         , cellsDone(std::move(cellsDone_))
     {
@@ -52,19 +49,21 @@ public:
     void Finished(TransferOutcome) override { progress.BreakLine(); }
 
 private:
-    TerminalProgress progress;
+    CTerminalProgress progress;
     std::function<int(int)> cellsDone;
 };
 
-// The link the window would use: the box named on the command line, else the
-// vendor library as the start-up binds it, else the converter found by its
-// USB product string.
-LinkChoice ChooseLink(const CliRequest& request, std::shared_ptr<BoxSimulator> demoBox)
+// The way to the box the window would use: the box named on the command
+// line, else the vendor library as the start-up binds it, else the converter
+// found by its USB product string.
+void ChooseLink(const CliRequest& request, CSession& session)
 {
-    LinkChoice choice;
     if (request.demoBox) {
-        choice.demoBox = std::move(demoBox);
-    } else if (!request.port.empty()) {
+        session.UseDemoBox();
+        return;
+    }
+    LinkChoice choice;
+    if (!request.port.empty()) {
         choice.port = QFile::decodeName(request.port.c_str());
     } else {
         D2xxLibrary::Binding binding
@@ -74,45 +73,36 @@ LinkChoice ChooseLink(const CliRequest& request, std::shared_ptr<BoxSimulator> d
             PrintMessage(binding.message.toStdString());
         choice.vendorLibrary = binding.library;
     }
-    return choice;
+    session.SetLinkFactory([choice] { return MakeLink(choice); });
 }
 
 } // namespace
 
 int WriteCommand(const CliRequest& request)
 {
-    ProjectState project;
-    if (!LoadProject(request.file, project) || RefuseSeveralConverters(request))
+    CSession session;
+    if (!ShowFailure(session.Open(request.file)) || RefuseSeveralConverters(request))
         return kExitFailed;
-    const LinkChoice choice = ChooseLink(request, request.demoBox ? DemoBoxFor(project) : nullptr);
-    ToolObserver observer(kWriteCells, WrittenCells);
-    WriteTransfer transfer(project, MakeLink(choice), observer);
-    return transfer.Run() == TransferOutcome::Completed ? kExitDone : kExitFailed;
+    ChooseLink(request, session);
+    CToolObserver observer(kWriteCells, WrittenCells);
+    const TransferOutcome outcome = session.MakeWriteJob()->Run(observer);
+    return outcome == TransferOutcome::Completed ? kExitDone : kExitFailed;
 }
 
 int ReadCommand(const CliRequest& request)
 {
     // The read starts from the window's first project; the box replaces
     // everything a project file holds.
-    ProjectState current;
     if (RefuseSeveralConverters(request))
         return kExitFailed;
-    const LinkChoice choice = ChooseLink(request, request.demoBox ? DemoBoxForRead() : nullptr);
-    ToolObserver observer(kReadCellCount, ReadCellsDone);
-    ReadTransfer transfer(current, MakeLink(choice), observer);
-    const TransferOutcome outcome = transfer.Run();
-    std::unique_ptr<ProjectState> project = transfer.TakeProject();
-    if (!project)
-        return kExitFailed;
-
+    CSession session;
+    ChooseLink(request, session);
+    CToolObserver observer(kReadCellCount, ReadCellsDone);
+    const std::unique_ptr<CTransferJob> job = session.MakeReadJob();
+    const TransferOutcome outcome = job->Run(observer);
     // Every cell arrived, even when the link then did not shut cleanly (its
     // message is out): the project is complete and is saved.
-    project->TrimBelowStart();
-    project->TrimAboveStop();
-    std::string error;
-    if (!SaveProjectFile(request.file, *project, error)) {
-        PrintMessage("Can't save file!\n\n" + request.file + "\n\n" + error);
+    if (!job->Finish() || !ShowFailure(session.SaveAs(request.file)))
         return kExitFailed;
-    }
     return outcome == TransferOutcome::Completed ? kExitDone : kExitFailed;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 struct ProjectState;
+struct SessionResult;
 
 // Exit status of every command.
 constexpr int kExitDone = 0;
@@ -39,6 +40,8 @@ void PrintMessage(const std::string& text);
 // Bytes on standard output as they are (CR LF stays CR LF on every platform).
 // False, with a message, when they could not all be written (a full disk).
 bool PrintOutput(const std::string& bytes);
+// Prints the message of a failed session operation; false when it failed.
+bool ShowFailure(const SessionResult& result);
 // Opens a project file into the project as the window's Open does; says
 // "Can't open file!" when it cannot be read.
 bool LoadProject(const std::string& path, ProjectState& project);

@@ -1,7 +1,6 @@
 #include "CliCommands.h"
 
-#include <ProjectFile.h>
-#include <ProjectState.h>
+#include <Session.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -28,11 +27,14 @@ bool PrintOutput(const std::string& bytes)
     return false;
 }
 
+bool ShowFailure(const SessionResult& result)
+{
+    if (!result.ok)
+        PrintMessage(result.message);
+    return result.ok;
+}
+
 bool LoadProject(const std::string& path, ProjectState& project)
 {
-    if (!OpenProjectFile(path, project)) {
-        PrintMessage("Can't open file!");
-        return false;
-    }
-    return true;
+    return ShowFailure(OpenProject(path, project));
 }

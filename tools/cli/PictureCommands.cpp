@@ -39,11 +39,7 @@ QImage DrawGraph(ProjectState& project, const CliRequest& request)
 {
     project.SetGraphType(request.differenceView ? 0 : 1);
     CGraph graph(&project);
-    graph.SetRange(0, 5, 5, 0);
-    graph.xStep = 0.5;
-    graph.yStep = 0.5;
-    graph.xUnit = QStringLiteral("V");
-    graph.yUnit = QStringLiteral("V");
+    graph.UseStandardAxes();
     graph.logoPath = QtPath(request.logoFolder);
     graph.SetFrame(kFrameGap, kFrameGap, request.width - kFrameGap, request.height - kFrameGap);
 

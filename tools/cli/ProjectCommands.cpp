@@ -1,7 +1,7 @@
 #include "CliCommands.h"
-#include "DemoBox.h"
 
 #include <BoxTable.h>
+#include <DemoBox.h>
 #include <ProjectFile.h>
 #include <ProjectState.h>
 

@@ -13,19 +13,19 @@ namespace {
 constexpr int kBarWidth = 30;
 }
 
-TerminalProgress::TerminalProgress(int totalCells, std::FILE* stream_)
+CTerminalProgress::CTerminalProgress(int totalCells, std::FILE* stream_)
     : total(std::max(totalCells, 1))
     , stream(stream_)
     , terminal(isatty(fileno(stream_)) != 0)
 {
 }
 
-TerminalProgress::~TerminalProgress()
+CTerminalProgress::~CTerminalProgress()
 {
     BreakLine();
 }
 
-std::string TerminalProgress::Line(int cellsDone, int totalCells, double secondsLeft)
+std::string CTerminalProgress::Line(int cellsDone, int totalCells, double secondsLeft)
 {
     const int done = std::clamp(cellsDone, 0, totalCells);
     const int filled = totalCells > 0 ? done * kBarWidth / totalCells : kBarWidth;
@@ -40,7 +40,7 @@ std::string TerminalProgress::Line(int cellsDone, int totalCells, double seconds
     return text;
 }
 
-void TerminalProgress::Show(int cellsDone)
+void CTerminalProgress::Show(int cellsDone)
 {
     if (!terminal)
         return;
@@ -64,7 +64,7 @@ void TerminalProgress::Show(int cellsDone)
     lineOpen = true;
 }
 
-void TerminalProgress::BreakLine()
+void CTerminalProgress::BreakLine()
 {
     if (!lineOpen)
         return;

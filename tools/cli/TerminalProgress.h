@@ -7,12 +7,12 @@
 // A progress bar on one line of a terminal: the cells moved, the cells in
 // all and the time left, redrawn in place. Draws nothing when the stream is
 // not a terminal, so logs and pipes get only the messages.
-class TerminalProgress {
+class CTerminalProgress {
 public:
-    TerminalProgress(int totalCells, std::FILE* stream = stderr);
-    ~TerminalProgress();
-    TerminalProgress(const TerminalProgress&) = delete;
-    TerminalProgress& operator=(const TerminalProgress&) = delete;
+    CTerminalProgress(int totalCells, std::FILE* stream = stderr);
+    ~CTerminalProgress();
+    CTerminalProgress(const CTerminalProgress&) = delete;
+    CTerminalProgress& operator=(const CTerminalProgress&) = delete;
 
     void Show(int cellsDone);
     // Ends the bar's line, so that a message starts on a line of its own.

@@ -7,9 +7,9 @@
 namespace {
 
 // Passes everything on to a link and keeps a copy of each frame written.
-class RecordingLink : public Link {
+class CRecordingLink : public Link {
 public:
-    RecordingLink(std::unique_ptr<Link> inner_, std::vector<std::string>& frames_)
+    CRecordingLink(std::unique_ptr<Link> inner_, std::vector<std::string>& frames_)
         : inner(std::move(inner_))
         , frames(frames_)
     {
@@ -36,9 +36,9 @@ private:
     std::vector<std::string>& frames;
 };
 
-class CollectingObserver : public TransferObserver {
+class CCollectingObserver : public TransferObserver {
 public:
-    explicit CollectingObserver(std::vector<std::string>& messages_)
+    explicit CCollectingObserver(std::vector<std::string>& messages_)
         : messages(messages_)
     {
     }
@@ -57,27 +57,32 @@ void NoWait(std::chrono::milliseconds) { }
 
 } // namespace
 
-std::shared_ptr<BoxSimulator> DemoBoxFor(const ProjectState& project)
+int DemoBoxIdentification(const ProjectState& project)
 {
-    return std::make_shared<BoxSimulator>(project.boxType == 2 ? kTurboBoxId : kCrBoxId);
+    return project.boxType == 2 ? kTurboBoxId : kCrBoxId;
 }
 
-std::shared_ptr<BoxSimulator> DemoBoxForRead()
+std::shared_ptr<BoxSimulator> MakeDemoBox()
 {
-    ProjectState project;
-    auto box = DemoBoxFor(project);
+    const ProjectState project;
+    auto box = std::make_shared<BoxSimulator>(DemoBoxIdentification(project));
     std::vector<std::string> messages;
-    CollectingObserver observer(messages);
+    CCollectingObserver observer(messages);
     WriteTransfer(project, std::make_unique<DemoLink>(box), observer, NoWait).Run();
     return box;
+}
+
+void FitDemoBox(BoxSimulator& box, const ProjectState& project)
+{
+    box.SetCell(kIdentificationCell, DemoBoxIdentification(project));
 }
 
 DryRun DryRunWrite(const ProjectState& project)
 {
     DryRun run;
-    CollectingObserver observer(run.messages);
-    auto link = std::make_unique<RecordingLink>(
-        std::make_unique<DemoLink>(DemoBoxFor(project)), run.frames);
+    CCollectingObserver observer(run.messages);
+    auto box = std::make_shared<BoxSimulator>(DemoBoxIdentification(project));
+    auto link = std::make_unique<CRecordingLink>(std::make_unique<DemoLink>(box), run.frames);
     run.outcome = WriteTransfer(project, std::move(link), observer, NoWait).Run();
     return run;
 }

@@ -1,0 +1,239 @@
+#include "Session.h"
+
+#include "DemoBox.h"
+#include "SessionSettings.h"
+
+#include <DemoLink.h>
+#include <ProjectFile.h>
+#include <Protocol.h>
+#include <SettingsCode.h>
+
+namespace {
+
+// Hands the reports of a transfer made before its observer was known to the
+// observer of the run. Set before the worker starts, read only by it.
+class CRelayObserver : public TransferObserver {
+public:
+    void Progress(int position) override { target->Progress(position); }
+    void Message(const std::string& text) override { target->Message(text); }
+    void EnableClose() override { target->EnableClose(); }
+    void CloseDialog() override { target->CloseDialog(); }
+    void Finished(TransferOutcome outcome) override { target->Finished(outcome); }
+
+    TransferObserver* target = nullptr;
+};
+
+// The link of a session that has no way to the box: it never opens.
+class CAbsentLink : public Link {
+public:
+    bool Open() override { return false; }
+    bool SetLine(const LineSettings&) override { return false; }
+    bool SetTimeouts(const Timeouts&) override { return false; }
+    bool SetDtr(bool) override { return false; }
+    bool Purge() override { return false; }
+    bool SetFlowControlOff() override { return false; }
+    IoResult Write(const char*, std::size_t) override { return {}; }
+    IoResult Read(char*, std::size_t) override { return {}; }
+    void Close() override { }
+};
+
+class CWriteJob : public CTransferJob {
+public:
+    CWriteJob(const ProjectState& project, std::unique_ptr<Link> link)
+        : transfer(project, std::move(link), relay)
+    {
+    }
+    int LastPosition() const override { return kLastWrittenCell + 1; }
+    TransferOutcome Run(TransferObserver& observer) override
+    {
+        relay.target = &observer;
+        return transfer.Run();
+    }
+
+private:
+    CRelayObserver relay; // before transfer, which keeps a reference to it
+    WriteTransfer transfer;
+};
+
+class CReadJob : public CTransferJob {
+public:
+    CReadJob(CSession& session_, std::unique_ptr<Link> link)
+        : session(session_)
+        , transfer(session_.Project(), std::move(link), relay)
+    {
+    }
+    int LastPosition() const override { return kIdentificationCell; }
+    TransferOutcome Run(TransferObserver& observer) override
+    {
+        relay.target = &observer;
+        return transfer.Run();
+    }
+    bool Finish() override { return session.InstallRead(transfer.TakeProject()); }
+
+private:
+    CSession& session;
+    CRelayObserver relay;
+    ReadTransfer transfer;
+};
+
+} // namespace
+
+const char* const kKeysNotFoundMessage = "Register Keys not found!\n\nPlease reinstall the "
+                                         "program. The default values will be loaded.";
+const char* const kKeyNotFoundMessage = "A register key was not found!\n\nPlease reinstall the "
+                                        "program to correct this error. The default value for "
+                                        "this setting will be loaded.";
+
+std::string WithFolderSeparator(const std::string& path)
+{
+#ifdef _WIN32
+    const bool ends = !path.empty() && (path.back() == '/' || path.back() == '\\');
+    const char separator = '\\';
+#else
+    const bool ends = !path.empty() && path.back() == '/';
+    const char separator = '/';
+#endif
+    return path.empty() || ends ? path : path + separator;
+}
+
+CSession::CSession()
+{
+    New();
+}
+
+CSession::~CSession() = default;
+
+void CSession::New()
+{
+    project.New();
+    filePath.clear();
+    MarkSaved();
+}
+
+SessionResult OpenProject(const std::string& path, ProjectState& project)
+{
+    if (!OpenProjectFile(path, project))
+        return SessionResult::Failed("Can't open file!");
+    return SessionResult::Done();
+}
+
+SessionResult CSession::Open(const std::string& path)
+{
+    SessionResult result = OpenProject(path, project);
+    if (!result.ok)
+        return result;
+    filePath = path;
+    MarkSaved();
+    return SessionResult::Done();
+}
+
+SessionResult CSession::Save()
+{
+    if (filePath.empty())
+        return SessionResult::Failed(std::string());
+    return SaveAs(filePath);
+}
+
+SessionResult CSession::SaveAs(const std::string& path)
+{
+    std::string error;
+    if (!SaveProjectFile(path, project, error))
+        return SessionResult::Failed("Can't save file!\n\n" + path + "\n\n" + error);
+    filePath = path;
+    project.fileName = FileNameOf(path);
+    MarkSaved();
+    return SessionResult::Done();
+}
+
+bool CSession::HasUnsavedChanges() const
+{
+    return WriteProjectText(project) != savedText;
+}
+
+std::optional<std::string> CSession::UnsavedChangesQuestion() const
+{
+    if (!HasUnsavedChanges())
+        return std::nullopt;
+    return "The project \"" + project.fileName
+        + "\" has changed.\n\nDo you want to save the changes?";
+}
+
+void CSession::MarkSaved()
+{
+    savedText = WriteProjectText(project);
+}
+
+void CSession::SetLinkFactory(LinkFactory factory)
+{
+    linkFactory = std::move(factory);
+    demoBox.reset();
+}
+
+void CSession::UseDemoBox()
+{
+    demoBox = MakeDemoBox();
+    linkFactory = [box = demoBox] { return std::make_unique<DemoLink>(box); };
+}
+
+std::unique_ptr<Link> CSession::MakeLink() const
+{
+    std::unique_ptr<Link> link = linkFactory ? linkFactory() : nullptr;
+    if (!link)
+        return std::make_unique<CAbsentLink>();
+    return link;
+}
+
+std::unique_ptr<CTransferJob> CSession::MakeWriteJob()
+{
+    if (demoBox)
+        FitDemoBox(*demoBox, project);
+    return std::make_unique<CWriteJob>(project, MakeLink());
+}
+
+std::unique_ptr<CTransferJob> CSession::MakeReadJob()
+{
+    return std::make_unique<CReadJob>(*this, MakeLink());
+}
+
+bool CSession::InstallRead(std::unique_ptr<ProjectState> read)
+{
+    if (read)
+        project = std::move(*read);
+    // The box's curve may hold points the voltages exclude.
+    project.TrimBelowStart();
+    project.TrimAboveStop();
+    if (read)
+        MarkSaved();
+    return read != nullptr;
+}
+
+LoadedSettings CSession::ApplySettings(const StoredSettings& stored)
+{
+    LoadedSettings loaded;
+    if (!stored.keyExists) {
+        loaded.messages.push_back(kKeysNotFoundMessage);
+        return loaded;
+    }
+    // The root path serves the logo and the project folder, and each use
+    // announces its own missing value.
+    if (stored.rootPath)
+        loaded.logoFolder = *stored.rootPath;
+    else
+        loaded.messages.push_back(kKeyNotFoundMessage);
+    if (stored.code)
+        ApplySettingsCode(*stored.code, project);
+    else
+        loaded.messages.push_back(kKeyNotFoundMessage);
+    if (stored.rootPath) {
+        project.rootPath = WithFolderSeparator(*stored.rootPath);
+    } else {
+        loaded.messages.push_back(kKeyNotFoundMessage);
+        project.rootPath.clear();
+    }
+    return loaded;
+}
+
+std::string CSession::SettingsCode() const
+{
+    return FormatSettingsCode(project);
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "SessionSettings.h"
+#include "TransferJob.h"
+
+#include <Link.h>
+#include <ProjectState.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class BoxSimulator;
+
+// Makes a new, unopened link to the box for one transfer. Called on the
+// caller's thread; the link is then used only by the transfer's worker.
+using LinkFactory = std::function<std::unique_ptr<Link>()>;
+
+// What an operation of the session did. A failure carries the exact text
+// the window shows in its message box and the tool prints on standard error.
+struct SessionResult {
+    bool ok = true;
+    std::string message; // empty when ok
+
+    static SessionResult Done() { return {}; }
+    static SessionResult Failed(std::string text) { return { false, std::move(text) }; }
+};
+
+// Reads a project file into a project as Open does, for a caller that needs
+// no session around it (a printout of a file).
+SessionResult OpenProject(const std::string& path, ProjectState& project);
+
+// One user's working session, the same for the window and ramvik-cli: the
+// project, the file it came from or went to, the project as last saved (to
+// tell unsaved changes), and the transfers with the box. It never shows
+// anything: results, messages and questions come back as values, and the
+// window or the tool presents them.
+//
+// Threads: every member is for the caller's thread. Only a transfer job's
+// Run goes to a worker, and it never touches the session's project.
+class CSession {
+public:
+    CSession();
+    ~CSession();
+    CSession(const CSession&) = delete;
+    CSession& operator=(const CSession&) = delete;
+
+    // The project. It is the same object for the session's whole life (New,
+    // Open and a read replace its contents), so the window and its graph may
+    // keep a reference or pointer to it. Edits go straight to it for now;
+    // an undo history would route them through the session.
+    ProjectState& Project() { return project; }
+    const ProjectState& Project() const { return project; }
+
+    // --- files
+    // The default project, counted as saved; no file.
+    void New();
+    // Reads a project file (a regular file only, whole before anything
+    // changes) into the project, as the window's Open does: parameters the
+    // file does not mention keep their values. Counts as saved. Fails with
+    // "Can't open file!" and leaves the project as it was.
+    SessionResult Open(const std::string& path);
+    // Saves to the file of the last Open or Save As. Without one it fails
+    // with an empty message: the adapter asks for a name and calls SaveAs.
+    SessionResult Save();
+    // Saves under a new name; from then on the caption shows that name. On
+    // failure, "Can't save file!\n\n<path>\n\n<reason>", and the project's
+    // name and saved state stay as they were.
+    SessionResult SaveAs(const std::string& path);
+    // The file of the last Open or Save As; empty after New.
+    const std::string& FilePath() const { return filePath; }
+
+    // Whether the project differs from what was last saved, opened, read or
+    // made new, as its file would show it (the view is no part of a file).
+    bool HasUnsavedChanges() const;
+    // The question to ask before the project is replaced or the window
+    // closes, answered with Save, Discard or Cancel; nothing when no change
+    // would be lost.
+    std::optional<std::string> UnsavedChangesQuestion() const;
+    // Counts the project as it is now as saved.
+    void MarkSaved();
+
+    // --- the box
+    // Where transfers find the box. Without a factory every link fails to
+    // open: the transfer says "No USB Device Connected!".
+    void SetLinkFactory(LinkFactory factory);
+    // A simulated box in this process instead: it first holds the default
+    // project, and before each write it takes the identification the
+    // project needs (a CR&TURBO box for box type 2, a CR box otherwise), so
+    // any project can be written and read back without hardware.
+    void UseDemoBox();
+    // The simulated box of UseDemoBox; null otherwise.
+    std::shared_ptr<BoxSimulator> DemoBox() const { return demoBox; }
+
+    // A write of the project as it is now: the box table is computed here,
+    // so later edits do not change what is sent.
+    std::unique_ptr<CTransferJob> MakeWriteJob();
+    // A read that replaces the project. Its Finish installs the project read
+    // in one step, trims the CR curve to the start and stop voltages (also
+    // when nothing was read) and counts a complete read as saved. The job
+    // refers to this session, which must outlive it.
+    std::unique_ptr<CTransferJob> MakeReadJob();
+    // What the read job's Finish does with the project the transfer built
+    // (null when the read did not get every cell). True when it replaced
+    // the project.
+    bool InstallRead(std::unique_ptr<ProjectState> read);
+
+    // --- settings
+    // Applies what the settings store held at start-up: the view and box
+    // type of the settings code, the project folder. Says what to announce.
+    LoadedSettings ApplySettings(const StoredSettings& stored);
+    // The settings code remembered between runs (view x 10 + box type).
+    std::string SettingsCode() const;
+
+private:
+    std::unique_ptr<Link> MakeLink() const;
+
+    ProjectState project;
+    std::string savedText; // the file text of the project as last saved
+    std::string filePath;
+    LinkFactory linkFactory;
+    std::shared_ptr<BoxSimulator> demoBox;
+};

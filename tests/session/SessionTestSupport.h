@@ -1,0 +1,71 @@
+#pragma once
+
+#include <Session.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// A folder of the test's own, removed with everything in it at the end.
+class CTempFolder {
+public:
+    CTempFolder()
+    {
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "ramvik-session-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            path = pattern;
+    }
+    ~CTempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+
+    std::string File(const std::string& name) const { return (path / name).string(); }
+
+    std::filesystem::path path;
+};
+
+inline std::string FileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return file ? bytes.str() : std::string("<missing>");
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Keeps what a transfer reports, as the tool's observer would print it.
+class CRecordingObserver : public TransferObserver {
+public:
+    void Progress(int position) override { lastPosition = position; }
+    void Message(const std::string& text) override { messages.push_back(text); }
+    void EnableClose() override { }
+    void CloseDialog() override { }
+    void Finished(TransferOutcome result) override { outcome = result; }
+
+    int lastPosition = -1;
+    std::vector<std::string> messages;
+    TransferOutcome outcome = TransferOutcome::NotOpened;
+    bool replaced = false; // what the job's Finish said
+};
+
+// A whole transfer on this thread, as ramvik-cli runs it.
+inline TransferOutcome RunJob(CTransferJob& job, CRecordingObserver& observer)
+{
+    const TransferOutcome outcome = job.Run(observer);
+    observer.replaced = job.Finish();
+    return outcome;
+}

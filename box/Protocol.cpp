@@ -38,6 +38,8 @@ bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& 
 FrameResult ExchangeFrame(
     Link& link, const std::string& frame, std::size_t answerSize, std::string* answer)
 {
+    if (frame.size() != kFrameSize)
+        return FrameResult::WriteFailed;
     IoResult sent = link.Write(frame.data(), frame.size());
     if (!sent.ok || sent.count != frame.size())
         return FrameResult::WriteFailed;
@@ -54,6 +56,22 @@ FrameResult ExchangeFrame(
     return FrameResult::Answered;
 }
 
+FrameResult ReadCell(Link& link, int cell, int& value)
+{
+    std::string answer;
+    FrameResult result = ExchangeFrame(link, ReadFrame(cell), kReadAnswerSize, &answer);
+    if (result == FrameResult::Answered && !ParseAnswer(answer, value))
+        return FrameResult::Garbled;
+    return result;
+}
+
+bool LineIsQuiet(Link& link)
+{
+    char extra = 0;
+    IoResult got = link.Read(&extra, 1);
+    return got.ok && got.count == 0;
+}
+
 const char* FrameFailureMessage(FrameResult result)
 {
     return result == FrameResult::WriteFailed ? kWriteFailedMessage : kCheckConnectionMessage;
@@ -67,11 +85,7 @@ FrameResult IdentifyBox(Link& link, int& identification)
     result = ExchangeFrame(link, TruncatedWriteFrame(0, 0), kWriteAnswerSize);
     if (result != FrameResult::Answered)
         return result;
-    std::string answer;
-    result = ExchangeFrame(link, ReadFrame(255), kReadAnswerSize, &answer);
-    if (result == FrameResult::Answered)
-        identification = ParseAnswer(answer);
-    return result;
+    return ReadCell(link, 255, identification);
 }
 
 void ShutLinkQuietly(Link& link)

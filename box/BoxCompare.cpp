@@ -20,8 +20,7 @@ void CompareValue(const std::string& name, const std::string& project, const std
         lines.push_back(name + ": project " + project + ", box " + box + ".");
 }
 
-void CompareParameters(
-    const ReadCells& sent, const ReadCells& box, std::vector<std::string>& lines)
+void CompareParameters(const ReadCells& sent, const ReadCells& box, std::vector<std::string>& lines)
 {
     const CellParameters p = DecodeParameters(sent);
     const CellParameters b = DecodeParameters(box);
@@ -29,17 +28,15 @@ void CompareParameters(
     CompareValue("Curve delay", std::to_string(p.curveDelay), std::to_string(b.curveDelay), lines);
     CompareValue("Start voltage", Volts(sent[kStartVoltageCell], 10),
         Volts(box[kStartVoltageCell], 10), lines);
-    CompareValue("Stop voltage", Volts(sent[kStopVoltageCell], 10),
-        Volts(box[kStopVoltageCell], 10), lines);
+    CompareValue(
+        "Stop voltage", Volts(sent[kStopVoltageCell], 10), Volts(box[kStopVoltageCell], 10), lines);
     CompareValue("Start delay", MinutesSecondsText(sent[kStartDelayCell]),
         MinutesSecondsText(box[kStartDelayCell]), lines);
     CompareValue("First CR input", Volts(sent[0], 50), Volts(box[0], 50), lines);
-    const char* counts = " (1/51 V)";
-    CompareValue("CR output at the stop voltage", std::to_string(sent[kStopOutputCell]) + counts,
-        std::to_string(box[kStopOutputCell]) + counts, lines);
-    CompareValue("CR output at the start voltage",
-        std::to_string(sent[kStartOutputCell]) + counts,
-        std::to_string(box[kStartOutputCell]) + counts, lines);
+    CompareValue("CR output at the stop voltage (1/51 V)", std::to_string(sent[kStopOutputCell]),
+        std::to_string(box[kStopOutputCell]), lines);
+    CompareValue("CR output at the start voltage (1/51 V)", std::to_string(sent[kStartOutputCell]),
+        std::to_string(box[kStartOutputCell]), lines);
 }
 
 // The outputs of the non-empty pairs 1..62 of a curve, by input (both in
@@ -75,7 +72,8 @@ void ComparePoints(const char* curve, const ReadCells& sent, const ReadCells& bo
                 it = project.erase(it);
             }
         }
-        const std::string point = std::string(curve) + " point at " + Volts(input, 50) + ": output ";
+        const std::string point
+            = std::string(curve) + " point at " + Volts(input, 50) + ": output ";
         if (project.size() == 1 && held.size() == 1) {
             lines.push_back(point + Volts(*project.begin(), 50) + " in the project, "
                 + Volts(*held.begin(), 50) + " in the box.");

@@ -52,8 +52,8 @@ std::vector<std::string> Reasons(const ProjectState& project, TurboUse turbo)
     if (turbo == TurboUse::Shown)
         CheckCurve("TURBO", project.turboCurve, kMaxTurboPoints, "", reasons);
     else if (turbo == TurboUse::Hidden)
-        CheckCurve("TURBO", project.turboCurve, 0, "TURBO curve (not used by this box type): ",
-            reasons);
+        CheckCurve(
+            "TURBO", project.turboCurve, 0, "TURBO curve (not used by this box type): ", reasons);
 
     if (!InVoltRange(project.startVoltage))
         reasons.push_back(

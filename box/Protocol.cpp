@@ -17,6 +17,15 @@ const char* const kTurboBoxOnlyMessage
 const char* const kPurgeFailedMessage = "USB-error\n\nError code: PU0001";
 const char* const kDtrFailedMessage = "USB-error\n\nError code: CL0001";
 
+namespace {
+
+bool SentWhole(IoResult sent, std::size_t size)
+{
+    return sent.ok && sent.count == size;
+}
+
+} // namespace
+
 bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& settle)
 {
     if (!link.Open())
@@ -28,8 +37,9 @@ bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& 
     if (!link.SetDtr(true) || !link.Purge() || !link.SetFlowControlOff())
         return false;
     settle(std::chrono::milliseconds(100));
-    // The two characters end whatever half frame the box may still hold.
-    if (!link.Write("#", 1).ok || !link.Write(";", 1).ok)
+    // The two characters end whatever half frame the box may still hold; one
+    // that did not go out leaves the box out of step with every frame.
+    if (!SentWhole(link.Write("#", 1), 1) || !SentWhole(link.Write(";", 1), 1))
         return false;
     link.Purge();
     return true;
@@ -40,8 +50,7 @@ FrameResult ExchangeFrame(
 {
     if (frame.size() != kFrameSize)
         return FrameResult::WriteFailed;
-    IoResult sent = link.Write(frame.data(), frame.size());
-    if (!sent.ok || sent.count != frame.size())
+    if (!SentWhole(link.Write(frame.data(), frame.size()), frame.size()))
         return FrameResult::WriteFailed;
     char buffer[8] = {};
     if (answerSize > sizeof buffer)

@@ -146,8 +146,8 @@ TransferOutcome WriteTransfer::SendCells()
                                                        : TruncatedWriteFrame(cell, table[cell]);
         FrameResult result = ExchangeFrame(*link, frame, kWriteAnswerSize);
         if (result != FrameResult::Answered)
-            return EndFailed(*link, observer, FrameFailureMessage(result),
-                TransferOutcome::DataFailed, true);
+            return EndFailed(
+                *link, observer, FrameFailureMessage(result), TransferOutcome::DataFailed, true);
         observer.Progress(cell);
         if (cell == kLastWrittenCell && !verify)
             observer.EnableClose();
@@ -167,8 +167,8 @@ TransferOutcome WriteTransfer::VerifyCells()
         int value = 0;
         FrameResult result = ReadCell(*link, cell, value);
         if (result != FrameResult::Answered)
-            return EndFailed(*link, observer, FrameFailureMessage(result),
-                TransferOutcome::VerifyFailed, false);
+            return EndFailed(
+                *link, observer, FrameFailureMessage(result), TransferOutcome::VerifyFailed, false);
         if (value != sent[cell] && difference.empty())
             difference = DifferenceText(cell, value, sent[cell], table);
         observer.Progress(kVerifyProgressStart + cell);
@@ -176,8 +176,8 @@ TransferOutcome WriteTransfer::VerifyCells()
     // A stray byte shifts every later answer: the values only count when
     // nothing follows the last one, so the difference is told after that.
     if (!LineIsQuiet(*link))
-        return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::VerifyFailed,
-            false);
+        return EndFailed(
+            *link, observer, kCheckConnectionMessage, TransferOutcome::VerifyFailed, false);
     if (!difference.empty())
         return EndFailed(*link, observer, difference, TransferOutcome::VerifyFailed, false);
     observer.EnableClose();
@@ -212,8 +212,8 @@ TransferOutcome ReadTransfer::Run()
             observer.EnableClose();
         FrameResult result = ReadCell(*link, cell, reading->cells[cell]);
         if (result != FrameResult::Answered)
-            return EndFailed(*link, observer, FrameFailureMessage(result),
-                TransferOutcome::DataFailed, false);
+            return EndFailed(
+                *link, observer, FrameFailureMessage(result), TransferOutcome::DataFailed, false);
         observer.Progress(cell);
     }
     if (!LineIsQuiet(*link))

@@ -89,19 +89,14 @@ std::vector<std::string> BoxRefusals(const ProjectState& project)
 
 std::vector<std::string> ReadWarnings(const ReadCells& cells)
 {
-    // The values as the box holds them: no clamp, no start and stop points
-    // added to the curve, the box-type digit as it is.
-    const CellParameters held = DecodeParameters(cells);
+    // The rebuilt project with the values as the box holds them: the
+    // box-type digit the rebuild cannot take, the start voltage before its
+    // clamp, the CR curve without the start and stop points it adds.
     ProjectState project;
+    RebuildFromCells(cells, project);
+    const CellParameters held = DecodeParameters(cells);
     project.boxType = held.boxTypeDigit;
-    project.curveDelay = held.curveDelay;
     project.startVoltage = held.startVoltage;
-    project.stopVoltage = held.stopVoltage;
-    project.startDelayMin = held.startDelayMin;
-    project.startDelaySec = held.startDelaySec;
     project.ReplaceCrCurve(CurveFromCellPairs(cells, 0, 124));
-    const bool turbo = held.boxTypeDigit == 2;
-    if (turbo)
-        project.ReplaceTurboCurve(CurveFromCellPairs(cells, 126, 250));
-    return Reasons(project, turbo ? TurboUse::Shown : TurboUse::NotRead);
+    return Reasons(project, held.boxTypeDigit == 2 ? TurboUse::Shown : TurboUse::NotRead);
 }

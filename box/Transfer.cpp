@@ -39,16 +39,6 @@ TransferOutcome EndNotOpened(Link& link, TransferObserver& observer)
     return TransferOutcome::NotOpened;
 }
 
-// Ends a transfer stopped in the handshake; the dialog stays open.
-TransferOutcome EndHandshake(Link& link, TransferObserver& observer, const char* message)
-{
-    ShutLinkQuietly(link);
-    observer.Message(message);
-    observer.EnableClose();
-    observer.Finished(TransferOutcome::HandshakeFailed);
-    return TransferOutcome::HandshakeFailed;
-}
-
 // Ends a transfer at the normal end, with the shutdown checks.
 TransferOutcome EndNormally(Link& link, TransferObserver& observer)
 {
@@ -62,10 +52,10 @@ TransferOutcome EndNormally(Link& link, TransferObserver& observer)
     return outcome;
 }
 
-// Ends a transfer at a failure after the handshake: the link is shut without
-// checks; the dialog closes or stays open with Close enabled.
+// Ends a transfer at a failure once the link is open: the link is shut
+// without checks; the dialog closes or stays open with Close enabled.
 TransferOutcome EndFailed(Link& link, TransferObserver& observer, const std::string& message,
-    TransferOutcome outcome, bool closeDialog)
+    TransferOutcome outcome, bool closeDialog = false)
 {
     ShutLinkQuietly(link);
     observer.Message(message);
@@ -127,7 +117,7 @@ TransferOutcome WriteTransfer::Run()
     if (!OpenLink(*link, settle))
         return EndNotOpened(*link, observer);
     if (const char* problem = HandshakeProblem(*link, true, boxType, identification))
-        return EndHandshake(*link, observer, problem);
+        return EndFailed(*link, observer, problem, TransferOutcome::HandshakeFailed);
     TransferOutcome outcome = SendCells();
     if (outcome == TransferOutcome::Completed && verify)
         outcome = VerifyCells();
@@ -168,7 +158,7 @@ TransferOutcome WriteTransfer::VerifyCells()
         FrameResult result = ReadCell(*link, cell, value);
         if (result != FrameResult::Answered)
             return EndFailed(
-                *link, observer, FrameFailureMessage(result), TransferOutcome::VerifyFailed, false);
+                *link, observer, FrameFailureMessage(result), TransferOutcome::VerifyFailed);
         if (value != sent[cell] && difference.empty())
             difference = DifferenceText(cell, value, sent[cell], table);
         observer.Progress(kVerifyProgressStart + cell);
@@ -176,10 +166,9 @@ TransferOutcome WriteTransfer::VerifyCells()
     // A stray byte shifts every later answer: the values only count when
     // nothing follows the last one, so the difference is told after that.
     if (!LineIsQuiet(*link))
-        return EndFailed(
-            *link, observer, kCheckConnectionMessage, TransferOutcome::VerifyFailed, false);
+        return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::VerifyFailed);
     if (!difference.empty())
-        return EndFailed(*link, observer, difference, TransferOutcome::VerifyFailed, false);
+        return EndFailed(*link, observer, difference, TransferOutcome::VerifyFailed);
     observer.EnableClose();
     return TransferOutcome::Completed;
 }
@@ -203,7 +192,7 @@ TransferOutcome ReadTransfer::Run()
         return EndNotOpened(*link, observer);
     int identification = 0;
     if (const char* problem = HandshakeProblem(*link, false, 0, identification))
-        return EndHandshake(*link, observer, problem);
+        return EndFailed(*link, observer, problem, TransferOutcome::HandshakeFailed);
 
     observer.PhaseStarted(TransferPhase::Reading);
     auto reading = std::make_unique<BoxReading>();
@@ -213,12 +202,11 @@ TransferOutcome ReadTransfer::Run()
         FrameResult result = ReadCell(*link, cell, reading->cells[cell]);
         if (result != FrameResult::Answered)
             return EndFailed(
-                *link, observer, FrameFailureMessage(result), TransferOutcome::DataFailed, false);
+                *link, observer, FrameFailureMessage(result), TransferOutcome::DataFailed);
         observer.Progress(cell);
     }
     if (!LineIsQuiet(*link))
-        return EndFailed(
-            *link, observer, kCheckConnectionMessage, TransferOutcome::DataFailed, false);
+        return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::DataFailed);
     link->SetDtr(false);
 
     observer.Progress(kReadProgressEnd);

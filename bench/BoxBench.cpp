@@ -21,17 +21,21 @@ struct QuietObserver : TransferObserver {
 
 void NoSettle(std::chrono::milliseconds) { }
 
+// Argument: verification (255 read frames more).
 void BM_WriteDefaultProject(benchmark::State& state)
 {
     auto box = std::make_shared<BoxSimulator>(132);
     ProjectState project;
     QuietObserver observer;
+    const bool verify = state.range(0) != 0;
     for (auto _ : state) {
         WriteTransfer transfer(project, std::make_unique<DemoLink>(box), observer, NoSettle);
+        transfer.SetVerify(verify);
         if (transfer.Run() != TransferOutcome::Completed)
             state.SkipWithError("write failed");
     }
-    state.counters["per_frame"] = benchmark::Counter(769.0 * state.iterations(),
+    const double frames = verify ? 769.0 + 255.0 : 769.0;
+    state.counters["per_frame"] = benchmark::Counter(frames * state.iterations(),
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
 }
 
@@ -53,6 +57,6 @@ void BM_ReadDefaultProject(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_WriteDefaultProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteDefaultProject)->ArgName("verify")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadDefaultProject)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -7,6 +7,9 @@
 //   wire:  the box sends at 19200 baud, 10 bits a character; a write moves
 //          769 frames of 12 characters (4.806 s on the wire), a read 259 of
 //          14 (1.889 s). Target: no more than 5 % above.
+//   verified write: the write and its read-back of 255 frames of 14
+//          characters; target no more than 1.10 x (4.806 s + 1.889 s), the
+//          time of a write and a read (counter of_write_and_read).
 #include <SerialLink.h>
 #include <Transfer.h>
 
@@ -24,6 +27,7 @@ namespace {
 
 constexpr double kWriteWireSeconds = 769 * 12 * 10 / 19200.0;
 constexpr double kReadWireSeconds = 259 * 14 * 10 / 19200.0;
+constexpr double kVerifyWireSeconds = 255 * 14 * 10 / 19200.0;
 
 // ramvik-boxsim as a child process, serving a CR box.
 class Boxsim {
@@ -70,8 +74,10 @@ struct QuietObserver : TransferObserver {
     void Finished(TransferOutcome) override { }
 };
 
-template <typename Transfer, typename... Args>
-void RunOverPty(benchmark::State& state, bool wire, double wireSeconds, const Args&... args)
+// Runs the transfer made by makeTransfer(link, observer) over the
+// pseudo-terminal once per iteration.
+template <typename MakeTransfer>
+void RunOverPty(benchmark::State& state, bool wire, double wireSeconds, MakeTransfer makeTransfer)
 {
     Boxsim boxsim(wire);
     if (boxsim.path.empty()) {
@@ -80,9 +86,9 @@ void RunOverPty(benchmark::State& state, bool wire, double wireSeconds, const Ar
     }
     QuietObserver observer;
     for (auto _ : state) {
-        Transfer transfer(
-            args..., std::make_unique<SerialLink>(QString::fromStdString(boxsim.path)), observer);
-        if (transfer.Run() != TransferOutcome::Completed) {
+        auto transfer = makeTransfer(
+            std::make_unique<SerialLink>(QString::fromStdString(boxsim.path)), observer);
+        if (transfer->Run() != TransferOutcome::Completed) {
             state.SkipWithError("the transfer failed");
             return;
         }
@@ -92,29 +98,46 @@ void RunOverPty(benchmark::State& state, bool wire, double wireSeconds, const Ar
             benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// Arguments: wire model, verification.
 void BM_WriteOverPty(benchmark::State& state)
 {
     const ProjectState project;
-    RunOverPty<WriteTransfer>(state, state.range(0) != 0, kWriteWireSeconds, project);
+    const bool wire = state.range(0) != 0;
+    const bool verify = state.range(1) != 0;
+    RunOverPty(state, wire, kWriteWireSeconds + (verify ? kVerifyWireSeconds : 0.0),
+        [&](std::unique_ptr<Link> link, TransferObserver& observer) {
+            auto transfer = std::make_unique<WriteTransfer>(project, std::move(link), observer);
+            transfer->SetVerify(verify);
+            return transfer;
+        });
+    if (wire && verify) // 1.10 is the limit
+        state.counters["of_write_and_read"]
+            = benchmark::Counter(state.iterations() * (kWriteWireSeconds + kReadWireSeconds),
+                benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_ReadOverPty(benchmark::State& state)
 {
     const ProjectState project;
-    RunOverPty<ReadTransfer>(state, state.range(0) != 0, kReadWireSeconds, project);
+    RunOverPty(state, state.range(0) != 0, kReadWireSeconds,
+        [&](std::unique_ptr<Link> link, TransferObserver& observer) {
+            return std::make_unique<ReadTransfer>(project, std::move(link), observer);
+        });
 }
 
 } // namespace
 
 BENCHMARK(BM_WriteOverPty)
-    ->ArgName("wire")
-    ->Arg(0)
+    ->ArgNames({ "wire", "verify" })
+    ->Args({ 0, 0 })
+    ->Args({ 0, 1 })
     ->Iterations(3)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteOverPty)
-    ->ArgName("wire")
-    ->Arg(1)
+    ->ArgNames({ "wire", "verify" })
+    ->Args({ 1, 0 })
+    ->Args({ 1, 1 })
     ->Iterations(2)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -1,7 +1,10 @@
 #include "BoxSimulator.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -75,15 +78,17 @@ std::string BoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
         || !ParseValue(text.substr(5, text.size() - 6), value))
         return {};
 
+    const bool write = marker == '#';
     BoxFaultKind fault;
-    bool faulty = TakeFault(cell, fault);
+    bool faulty = TakeFault(cell, write, fault);
     if (faulty && fault == BoxFaultKind::HangUp) {
         hungUp = true;
         return {};
     }
     std::string answer;
-    if (marker == '#') {
-        cells[cell] = value < -999 ? -999 : value > 9999 ? 9999 : value;
+    if (write) {
+        if (!(faulty && fault == BoxFaultKind::Forget))
+            cells[cell] = value < -999 ? -999 : value > 9999 ? 9999 : value;
         answer = "OK";
     } else {
         char text4[16];
@@ -94,14 +99,18 @@ std::string BoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
         return {};
     if (faulty && fault == BoxFaultKind::Short)
         return answer.substr(0, 1);
+    if (faulty && fault == BoxFaultKind::Noise)
+        answer.assign(answer.size(), '?');
+    if (faulty && fault == BoxFaultKind::Stray)
+        answer += '0';
     ++framesAnswered;
     return answer;
 }
 
-bool BoxSimulator::TakeFault(int cell, BoxFaultKind& kind)
+bool BoxSimulator::TakeFault(int cell, bool write, BoxFaultKind& kind)
 {
     for (auto it = faults.begin(); it != faults.end(); ++it) {
-        if (it->cell == cell) {
+        if (it->cell == cell && (write || it->kind != BoxFaultKind::Forget)) {
             kind = it->kind;
             faults.erase(it);
             return true;
@@ -170,14 +179,18 @@ bool ParseBoxFault(std::string_view text, BoxFault& fault)
     std::size_t at = text.find('@');
     if (at == std::string_view::npos)
         return false;
-    std::string_view kind = text.substr(0, at);
-    if (kind == "short")
-        fault.kind = BoxFaultKind::Short;
-    else if (kind == "silent")
-        fault.kind = BoxFaultKind::Silent;
-    else if (kind == "hangup")
-        fault.kind = BoxFaultKind::HangUp;
-    else
+    static const std::pair<std::string_view, BoxFaultKind> kinds[] = {
+        { "short", BoxFaultKind::Short },
+        { "silent", BoxFaultKind::Silent },
+        { "hangup", BoxFaultKind::HangUp },
+        { "stray", BoxFaultKind::Stray },
+        { "noise", BoxFaultKind::Noise },
+        { "forget", BoxFaultKind::Forget },
+    };
+    auto named = std::find_if(std::begin(kinds), std::end(kinds),
+        [kind = text.substr(0, at)](const auto& entry) { return entry.first == kind; });
+    if (named == std::end(kinds))
         return false;
+    fault.kind = named->second;
     return ParseDigits(text.substr(at + 1), fault.cell) && fault.cell < BoxSimulator::kCells;
 }

@@ -8,11 +8,14 @@
 #include <vector>
 
 // Faults a simulated box can show, each once, at the first frame that
-// addresses its cell.
+// addresses its cell (Forget: the first write-cell frame).
 enum class BoxFaultKind {
     Short, // answers with one character only
     Silent, // does not answer
     HangUp, // goes away: no answer, and the connection is gone
+    Stray, // sends one extra character ("0") after its answer
+    Noise, // answers with as many non-digits ("?") as the answer has characters
+    Forget, // acknowledges a write, but the cell keeps its old value
 };
 
 struct BoxFault {
@@ -63,7 +66,7 @@ public:
 
 private:
     std::string HandleFrame(const std::string& frame, bool& hungUp);
-    bool TakeFault(int cell, BoxFaultKind& kind);
+    bool TakeFault(int cell, bool write, BoxFaultKind& kind);
 
     mutable std::mutex mutex;
     std::array<int, kCells> cells {};
@@ -73,6 +76,7 @@ private:
     bool wire = false;
 };
 
-// Faults as the command line gives them: "short@300", "silent@255",
-// "hangup@0". False when the text is not such a fault.
+// Faults as the command line gives them: KIND@CELL with KIND short, silent,
+// hangup, stray, noise or forget ("short@300", "stray@253") and CELL 0 to
+// 767. False when the text is not such a fault.
 bool ParseBoxFault(std::string_view text, BoxFault& fault);

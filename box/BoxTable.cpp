@@ -1,5 +1,7 @@
 #include "BoxTable.h"
 
+#include "Frames.h"
+
 namespace {
 
 // n x this factor is the table's input voltage n / 51 V, computed exactly as
@@ -60,4 +62,12 @@ BoxTable ComputeBoxTable(const ProjectState& project)
         table[512 + n] = CurveCounts(v, project.turboCurve);
     }
     return table;
+}
+
+ReadCells SentDataCells(const BoxTable& table)
+{
+    ReadCells cells {};
+    for (int cell = 0; cell <= kLastDataCell; ++cell)
+        cells[cell] = RoundedFrameValue(table[cell]);
+    return cells;
 }

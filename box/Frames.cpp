@@ -28,10 +28,15 @@ std::string WriteFrame(int cell, long long value)
 
 } // namespace
 
-std::string RoundedWriteFrame(int cell, double value)
+int RoundedFrameValue(double value)
 {
     // std::round takes halves away from zero, unlike printf's "%.0f".
-    return WriteFrame(cell, ClampToInt(std::round(value)));
+    return static_cast<int>(ClampToInt(std::round(value)));
+}
+
+std::string RoundedWriteFrame(int cell, double value)
+{
+    return WriteFrame(cell, RoundedFrameValue(value));
 }
 
 std::string TruncatedWriteFrame(int cell, double value)
@@ -46,21 +51,26 @@ std::string ReadFrame(int cell)
     return text;
 }
 
-int ParseAnswer(std::string_view answer)
+bool ParseAnswer(std::string_view answer, int& value)
 {
+    if (answer.size() != kReadAnswerSize)
+        return false;
     std::size_t i = 0;
-    while (i < answer.size() && std::isspace(static_cast<unsigned char>(answer[i])))
+    while (i < answer.size() && answer[i] == ' ')
         ++i;
     bool negative = false;
     if (i < answer.size() && (answer[i] == '-' || answer[i] == '+')) {
         negative = answer[i] == '-';
         ++i;
     }
-    long long value = 0;
-    while (i < answer.size() && std::isdigit(static_cast<unsigned char>(answer[i]))
-        && value < 100000000) {
-        value = value * 10 + (answer[i] - '0');
-        ++i;
+    if (i == answer.size())
+        return false; // no digit at all
+    int number = 0;
+    for (; i < answer.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(answer[i])))
+            return false;
+        number = number * 10 + (answer[i] - '0');
     }
-    return static_cast<int>(negative ? -value : value);
+    value = negative ? -number : number;
+    return true;
 }

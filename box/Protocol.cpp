@@ -17,6 +17,15 @@ const char* const kTurboBoxOnlyMessage
 const char* const kPurgeFailedMessage = "USB-error\n\nError code: PU0001";
 const char* const kDtrFailedMessage = "USB-error\n\nError code: CL0001";
 
+namespace {
+
+bool SentWhole(IoResult sent, std::size_t size)
+{
+    return sent.ok && sent.count == size;
+}
+
+} // namespace
+
 bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& settle)
 {
     if (!link.Open())
@@ -28,8 +37,9 @@ bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& 
     if (!link.SetDtr(true) || !link.Purge() || !link.SetFlowControlOff())
         return false;
     settle(std::chrono::milliseconds(100));
-    // The two characters end whatever half frame the box may still hold.
-    if (!link.Write("#", 1).ok || !link.Write(";", 1).ok)
+    // The two characters end whatever half frame the box may still hold; one
+    // that did not go out leaves the box out of step with every frame.
+    if (!SentWhole(link.Write("#", 1), 1) || !SentWhole(link.Write(";", 1), 1))
         return false;
     link.Purge();
     return true;
@@ -38,8 +48,9 @@ bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& 
 FrameResult ExchangeFrame(
     Link& link, const std::string& frame, std::size_t answerSize, std::string* answer)
 {
-    IoResult sent = link.Write(frame.data(), frame.size());
-    if (!sent.ok || sent.count != frame.size())
+    if (frame.size() != kFrameSize)
+        return FrameResult::WriteFailed;
+    if (!SentWhole(link.Write(frame.data(), frame.size()), frame.size()))
         return FrameResult::WriteFailed;
     char buffer[8] = {};
     if (answerSize > sizeof buffer)
@@ -52,6 +63,22 @@ FrameResult ExchangeFrame(
     if (answer)
         answer->assign(buffer, answerSize);
     return FrameResult::Answered;
+}
+
+FrameResult ReadCell(Link& link, int cell, int& value)
+{
+    std::string answer;
+    FrameResult result = ExchangeFrame(link, ReadFrame(cell), kReadAnswerSize, &answer);
+    if (result == FrameResult::Answered && !ParseAnswer(answer, value))
+        return FrameResult::Garbled;
+    return result;
+}
+
+bool LineIsQuiet(Link& link)
+{
+    char extra = 0;
+    IoResult got = link.Read(&extra, 1);
+    return got.ok && got.count == 0;
 }
 
 const char* FrameFailureMessage(FrameResult result)
@@ -67,11 +94,7 @@ FrameResult IdentifyBox(Link& link, int& identification)
     result = ExchangeFrame(link, TruncatedWriteFrame(0, 0), kWriteAnswerSize);
     if (result != FrameResult::Answered)
         return result;
-    std::string answer;
-    result = ExchangeFrame(link, ReadFrame(255), kReadAnswerSize, &answer);
-    if (result == FrameResult::Answered)
-        identification = ParseAnswer(answer);
-    return result;
+    return ReadCell(link, 255, identification);
 }
 
 void ShutLinkQuietly(Link& link)

@@ -29,13 +29,26 @@ bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& 
 
 enum class FrameResult {
     Answered,
-    WriteFailed, // the write call failed or did not send the whole frame
+    WriteFailed, // the write call failed, did not send the whole frame, or the
+                 // frame is not ten characters long and was not sent
     NoAnswer, // fewer characters than expected, or the read call failed
+    Garbled, // a read answer that is not a decimal number
 };
 
-// Sends one frame and waits for its answer of answerSize characters.
+// Sends one frame and waits for its answer of answerSize characters. A write
+// frame's answer is not examined.
 FrameResult ExchangeFrame(
     Link& link, const std::string& frame, std::size_t answerSize, std::string* answer = nullptr);
+
+// Sends the read-cell frame for the cell; on Answered value holds the box's
+// value.
+FrameResult ReadCell(Link& link, int cell, int& value);
+
+// After the last answer of a read: true when nothing more arrives within one
+// more read time-out. A byte still on the line means the answers were out of
+// step with their frames (a stray byte shifts every later answer), so the
+// values read cannot be trusted.
+bool LineIsQuiet(Link& link);
 
 // The message for a frame that failed.
 const char* FrameFailureMessage(FrameResult result);

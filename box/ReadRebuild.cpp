@@ -1,9 +1,25 @@
 #include "BoxTable.h"
 
-namespace {
-
-CPunt* CurveFromPairs(const ReadCells& cells, int firstCell, int lastCell)
+CellParameters DecodeParameters(const ReadCells& cells)
 {
+    CellParameters held;
+    const int code = cells[kBoxTypeCell];
+    held.boxTypeDigit = code % 10;
+    held.curveDelay = (code / 10) * 20;
+    held.startVoltage = cells[kStartVoltageCell] / 10.0;
+    held.stopVoltage = cells[kStopVoltageCell] / 10.0;
+    const int total = cells[kStartDelayCell];
+    held.startDelaySec = total % 60;
+    held.startDelayMin = (total - held.startDelaySec) / 60;
+    return held;
+}
+
+CPunt* CurveFromCellPairs(ReadCells cells, int firstCell, int lastCell)
+{
+    // Pair 0 of each curve carried the voltages; as points it reads (0, 0).
+    cells[kStartVoltageCell] = 0;
+    cells[kStopVoltageCell] = 0;
+    cells[kStopOutputCell] = 0;
     CPunt* head = MakeStraightCurve();
     for (int i = firstCell; i <= lastCell; i += 2) {
         if (cells[i] > 250)
@@ -13,14 +29,12 @@ CPunt* CurveFromPairs(const ReadCells& cells, int firstCell, int lastCell)
     return head;
 }
 
-} // namespace
-
-void RebuildFromCells(ReadCells cells, ProjectState& project)
+void RebuildFromCells(const ReadCells& cells, ProjectState& project)
 {
-    int code = cells[kBoxTypeCell];
+    const CellParameters held = DecodeParameters(cells);
     // A remainder other than 0, 1 or 2 (a negative code among them) keeps the
     // project's box type.
-    int type = code % 10;
+    const int type = held.boxTypeDigit;
     if (type >= 0 && type <= 2) {
         project.boxType = type;
         project.turboEnabled = type == 2;
@@ -30,21 +44,15 @@ void RebuildFromCells(ReadCells cells, ProjectState& project)
     // The inputs follow the box type: a two-input box keeps its two inputs.
     project.oneInput = project.boxType == 1 ? 0 : 1;
     project.twoInputs = project.boxType == 1 ? 1 : 0;
-    project.curveDelay = (code / 10) * 20;
+    project.curveDelay = held.curveDelay;
+    project.startVoltage = held.startVoltage;
+    project.stopVoltage = held.stopVoltage;
+    project.startDelaySec = held.startDelaySec;
+    project.startDelayMin = held.startDelayMin;
 
-    project.startVoltage = cells[126] / 10.0;
-    project.stopVoltage = cells[1] / 10.0;
-    int total = cells[kStartDelayCell];
-    project.startDelaySec = total % 60;
-    project.startDelayMin = (total - project.startDelaySec) / 60;
-
-    // Pair 0 of each curve carried the voltages; as points it reads (0, 0).
-    cells[126] = 0;
-    cells[1] = 0;
-    cells[127] = 0;
-    project.ReplaceCrCurve(CurveFromPairs(cells, 0, 124));
+    project.ReplaceCrCurve(CurveFromCellPairs(cells, 0, 124));
     project.ReplaceTurboCurve(
-        project.turboEnabled ? CurveFromPairs(cells, 126, 250) : MakeStraightCurve());
+        project.turboEnabled ? CurveFromCellPairs(cells, 126, 250) : MakeStraightCurve());
 
     if (project.startVoltage > 5.0)
         project.startVoltage = 5.0;

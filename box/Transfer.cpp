@@ -40,16 +40,6 @@ TransferOutcome EndNotOpened(Link& link, TransferObserver& observer)
     return TransferOutcome::NotOpened;
 }
 
-// Ends a transfer stopped in the handshake; the dialog stays open.
-TransferOutcome EndHandshake(Link& link, TransferObserver& observer, const char* message)
-{
-    ShutLinkQuietly(link);
-    observer.Message(message);
-    observer.EnableClose();
-    observer.Finished(TransferOutcome::HandshakeFailed);
-    return TransferOutcome::HandshakeFailed;
-}
-
 // Ends a transfer at the normal end, with the shutdown checks.
 TransferOutcome EndNormally(Link& link, TransferObserver& observer)
 {
@@ -63,11 +53,25 @@ TransferOutcome EndNormally(Link& link, TransferObserver& observer)
     return outcome;
 }
 
+// Ends a transfer at a failure once the link is open: the link is shut
+// without checks; the dialog closes or stays open with Close enabled.
+TransferOutcome EndFailed(Link& link, TransferObserver& observer, const std::string& message,
+    TransferOutcome outcome, bool closeDialog = false)
+{
+    ShutLinkQuietly(link);
+    observer.Message(message);
+    if (closeDialog)
+        observer.CloseDialog();
+    else
+        observer.EnableClose();
+    observer.Finished(outcome);
+    return outcome;
+}
+
 // The box's answer to the handshake, as the message that stops the transfer
 // or null when it may go on. A write also needs the box to fit the project.
-const char* HandshakeProblem(Link& link, bool checkBoxType, int boxType)
+const char* HandshakeProblem(Link& link, bool checkBoxType, int boxType, int& identification)
 {
-    int identification = 0;
     FrameResult result = IdentifyBox(link, identification);
     if (result != FrameResult::Answered)
         return FrameFailureMessage(result);
@@ -80,11 +84,21 @@ const char* HandshakeProblem(Link& link, bool checkBoxType, int boxType)
     return nullptr;
 }
 
+std::string DifferenceText(int cell, int boxValue, int sentValue, const BoxTable& table)
+{
+    return kVerifyDifferenceMessage + std::string("cell ") + std::to_string(cell) + " ("
+        + CellMeaning(cell, table) + "): box " + std::to_string(boxValue) + ", written "
+        + std::to_string(sentValue) + ".";
+}
+
 } // namespace
+
+const char* const kVerifyDifferenceMessage = "The box holds other values than were written: ";
 
 WriteTransfer::WriteTransfer(const ProjectState& project, std::unique_ptr<Link> link_,
     TransferObserver& observer_, SettleWait settle_)
     : table(ComputeBoxTable(project))
+    , sent(SentDataCells(table))
     , boxType(project.boxType)
     , refusals(BoxRefusals(project))
     , link(std::move(link_))
@@ -103,28 +117,61 @@ TransferOutcome WriteTransfer::Run()
     }
     if (!OpenLink(*link, settle))
         return EndNotOpened(*link, observer);
-    if (const char* problem = HandshakeProblem(*link, true, boxType))
-        return EndHandshake(*link, observer, problem);
+    if (const char* problem = HandshakeProblem(*link, true, boxType, identification))
+        return EndFailed(*link, observer, problem, TransferOutcome::HandshakeFailed);
+    TransferOutcome outcome = SendCells();
+    if (outcome == TransferOutcome::Completed && verify)
+        outcome = VerifyCells();
+    if (outcome != TransferOutcome::Completed)
+        return outcome;
+    return EndNormally(*link, observer);
+}
 
+TransferOutcome WriteTransfer::SendCells()
+{
+    observer.PhaseStarted(TransferPhase::Writing);
     for (int cell = 0; cell <= kLastWrittenCell; ++cell) {
         if (cell == kIdentificationCell)
             continue;
         std::string frame = cell < kIdentificationCell ? RoundedWriteFrame(cell, table[cell])
                                                        : TruncatedWriteFrame(cell, table[cell]);
         FrameResult result = ExchangeFrame(*link, frame, kWriteAnswerSize);
-        if (result != FrameResult::Answered) {
-            ShutLinkQuietly(*link);
-            observer.Message(FrameFailureMessage(result));
-            observer.CloseDialog();
-            observer.Finished(TransferOutcome::DataFailed);
-            return TransferOutcome::DataFailed;
-        }
+        if (result != FrameResult::Answered)
+            return EndFailed(
+                *link, observer, FrameFailureMessage(result), TransferOutcome::DataFailed, true);
         observer.Progress(cell);
-        if (cell == kLastWrittenCell)
+        if (cell == kLastWrittenCell && !verify)
             observer.EnableClose();
     }
-    observer.Progress(767);
-    return EndNormally(*link, observer);
+    observer.Progress(kWriteProgressEnd);
+    return TransferOutcome::Completed;
+}
+
+TransferOutcome WriteTransfer::VerifyCells()
+{
+    observer.PhaseStarted(TransferPhase::Verifying);
+    // The write answers were not examined; whatever extra they brought must
+    // not be taken for the first values read back.
+    link->Purge();
+    std::string difference;
+    for (int cell = 0; cell <= kLastDataCell; ++cell) {
+        int value = 0;
+        FrameResult result = ReadCell(*link, cell, value);
+        if (result != FrameResult::Answered)
+            return EndFailed(
+                *link, observer, FrameFailureMessage(result), TransferOutcome::VerifyFailed);
+        if (value != sent[cell] && difference.empty())
+            difference = DifferenceText(cell, value, sent[cell], table);
+        observer.Progress(kVerifyProgressStart + cell);
+    }
+    // A stray byte shifts every later answer: the values only count when
+    // nothing follows the last one, so the difference is told after that.
+    if (!LineIsQuiet(*link))
+        return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::VerifyFailed);
+    if (!difference.empty())
+        return EndFailed(*link, observer, difference, TransferOutcome::VerifyFailed);
+    observer.EnableClose();
+    return TransferOutcome::Completed;
 }
 
 ReadTransfer::ReadTransfer(const ProjectState& current, std::unique_ptr<Link> link_,
@@ -144,38 +191,44 @@ TransferOutcome ReadTransfer::Run()
         return TransferOutcome::DataFailed; // Run was called before
     if (!OpenLink(*link, settle))
         return EndNotOpened(*link, observer);
-    if (const char* problem = HandshakeProblem(*link, false, 0))
-        return EndHandshake(*link, observer, problem);
+    int identification = 0;
+    if (const char* problem = HandshakeProblem(*link, false, 0, identification))
+        return EndFailed(*link, observer, problem, TransferOutcome::HandshakeFailed);
 
-    ReadCells cells {};
-    std::string answer;
-    for (int cell = 0; cell <= 255; ++cell) {
+    observer.PhaseStarted(TransferPhase::Reading);
+    auto reading = std::make_unique<BoxReading>();
+    for (int cell = 0; cell <= kReadProgressEnd; ++cell) {
         if (cell == kIdentificationCell)
             observer.EnableClose();
-        FrameResult result = ExchangeFrame(*link, ReadFrame(cell), kReadAnswerSize, &answer);
-        if (result != FrameResult::Answered) {
-            ShutLinkQuietly(*link);
-            observer.Message(FrameFailureMessage(result));
-            observer.EnableClose();
-            observer.Finished(TransferOutcome::DataFailed);
-            return TransferOutcome::DataFailed;
-        }
-        cells[cell] = ParseAnswer(answer);
+        FrameResult result = ReadCell(*link, cell, reading->cells[cell]);
+        if (result != FrameResult::Answered)
+            return EndFailed(
+                *link, observer, FrameFailureMessage(result), TransferOutcome::DataFailed);
         observer.Progress(cell);
     }
+    if (!LineIsQuiet(*link))
+        return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::DataFailed);
     link->SetDtr(false);
 
-    observer.Progress(255);
-    RebuildFromCells(cells, *base);
+    observer.Progress(kReadProgressEnd);
+    RebuildFromCells(reading->cells, *base);
+    reading->project = std::move(base);
+    reading->warnings = ReadWarnings(reading->cells);
     {
         std::lock_guard<std::mutex> lock(resultMutex);
-        result = std::move(base);
+        result = std::move(reading);
     }
     return EndNormally(*link, observer);
+}
+
+std::unique_ptr<BoxReading> ReadTransfer::TakeReading()
+{
+    std::lock_guard<std::mutex> lock(resultMutex);
+    return std::move(result);
 }
 
 std::unique_ptr<ProjectState> ReadTransfer::TakeProject()
 {
     std::lock_guard<std::mutex> lock(resultMutex);
-    return std::move(result);
+    return result ? std::move(result->project) : nullptr;
 }

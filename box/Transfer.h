@@ -15,13 +15,31 @@
 
 // How a transfer ended.
 enum class TransferOutcome {
-    Completed, // every frame answered, the link shut cleanly
+    Completed, // every frame answered (and the box confirmed a verified write)
     Refused, // write only: the box cannot hold the project; link never opened
     NotOpened, // "No USB Device Connected!"; the link is closed again
     HandshakeFailed, // failed write, short answer, foreign or unsuitable box
-    DataFailed, // failed write or short answer while sending or reading cells
+    DataFailed, // failed write, short or garbled answer while sending or
+                // reading cells, or bytes left on the line after a read
+    VerifyFailed, // write only: every cell was sent and acknowledged, but
+                  // reading cells 0..254 back found another value or lost
+                  // the connection; the message says which
     ShutdownFailed, // all cells moved, but the final purge or DTR drop failed
 };
+
+// The parts of a transfer after the handshake, each announced once.
+enum class TransferPhase {
+    Writing, // cells 0..766 without 255; progress 0..767
+    Verifying, // cells 0..254 read back; progress 768 + cell, so 768..1022
+    Reading, // cells 0..255; progress 0..255
+};
+
+// Progress positions of a write: the data phase ends at 767, the read-back of
+// a verified write at 1022 (768 + 254).
+constexpr int kWriteProgressEnd = 767;
+constexpr int kVerifyProgressStart = 768;
+constexpr int kVerifiedWriteProgressEnd = kVerifyProgressStart + kLastDataCell;
+constexpr int kReadProgressEnd = 255;
 
 // What a transfer reports to its dialog (or to the command-line tool). Every
 // call comes from the transfer's worker thread, in this order of events; a
@@ -30,9 +48,12 @@ enum class TransferOutcome {
 class TransferObserver {
 public:
     virtual ~TransferObserver() = default;
-    // The progress bar's position: the cell just answered (write 0..767, read
-    // 0..255). The range is 0..767 for a write and 0..255 for a read.
+    // The progress bar's position: the cell just answered. A write's range is
+    // 0..WriteTransfer::LastProgress() (767, or 1022 when it is verified), a
+    // read's 0..255; see TransferPhase.
     virtual void Progress(int position) = 0;
+    // A phase begins; a dialog may name it beside the progress bar.
+    virtual void PhaseStarted(TransferPhase) { }
     // A message for a message box with an OK button; text exact, "\n" breaks.
     virtual void Message(const std::string& text) = 0;
     // The Close button may be pressed from now on.
@@ -52,44 +73,82 @@ void SleepFor(std::chrono::milliseconds duration);
 // computes the box table from the project there, so the project is not used
 // afterwards), then call Run on a worker thread. The transfer owns the link:
 // it opens it in Run and has closed it when Run returns.
+//
+// A write is verified unless SetVerify(false) is called before Run: after
+// the last cell, cells 0..254 are read back in the same link session and
+// compared with the values sent. The first difference is reported by its
+// meaning (kVerifyDifferenceMessage); a lost connection while reading back
+// with the connection message. Either ends with VerifyFailed.
 class WriteTransfer {
 public:
     WriteTransfer(const ProjectState& project, std::unique_ptr<Link> link,
         TransferObserver& observer, SettleWait settle = SleepFor);
 
+    void SetVerify(bool verify) { this->verify = verify; }
+    bool Verifies() const { return verify; }
+    // The progress bar's end: kVerifiedWriteProgressEnd or kWriteProgressEnd.
+    int LastProgress() const { return verify ? kVerifiedWriteProgressEnd : kWriteProgressEnd; }
+
     // The whole transfer: the refusal check, opening the link, the
-    // handshake, cells 0 to 766 without 255, the shutdown. Blocks. Run once.
+    // handshake, cells 0 to 766 without 255, the read-back, the shutdown.
+    // Blocks. Run once.
     TransferOutcome Run();
 
     const BoxTable& Table() const { return table; }
+    // The box's identification (cell 255) once the handshake read it, else 0.
+    // Read it after Run has returned.
+    int BoxIdentification() const { return identification; }
 
 private:
+    TransferOutcome SendCells();
+    TransferOutcome VerifyCells();
+
     BoxTable table;
+    ReadCells sent; // the values of cells 0..254 as their frames carry them
     int boxType;
     std::vector<std::string> refusals;
     std::unique_ptr<Link> link;
     TransferObserver& observer;
     SettleWait settle;
+    bool verify = true;
+    int identification = 0;
+};
+
+// "The box holds other values than were written: " followed by the cell,
+// its meaning and both values, e.g. "cell 1 (stop voltage): box 44, written
+// 45."
+extern const char* const kVerifyDifferenceMessage;
+
+// What a completed read hands over.
+struct BoxReading {
+    std::unique_ptr<ProjectState> project; // rebuilt from the cells
+    ReadCells cells {}; // as the box answered, cell 255 its identification
+    // Values no project can hold (ReadWarnings): the project is rebuilt from
+    // them all the same; show these after installing it.
+    std::vector<std::string> warnings;
 };
 
 // Reads the box into a new project. Create it on the user-interface thread
 // with the current project (the fields a read does not set are copied from
 // it there), then call Run on a worker thread. The new project is built on
 // the worker; after Finished (outcome Completed or ShutdownFailed) the
-// user-interface thread takes it with TakeProject and installs it in one
-// step: project = std::move(*newProject).
+// user-interface thread takes it with TakeReading (or TakeProject) and
+// installs it in one step: project = std::move(*reading->project).
 class ReadTransfer {
 public:
     ReadTransfer(const ProjectState& current, std::unique_ptr<Link> link,
         TransferObserver& observer, SettleWait settle = SleepFor);
     ~ReadTransfer();
 
-    // The handshake, cells 0 to 255, the rebuild, the shutdown. Blocks. Run
-    // once: a second call reports nothing and returns DataFailed.
+    // The handshake, cells 0 to 255, the check that nothing more is on the
+    // line, the rebuild, the shutdown. Blocks. Run once: a second call
+    // reports nothing and returns DataFailed.
     TransferOutcome Run();
 
-    // The project read from the box, or null when the read did not get every
-    // cell. Safe to call from any thread; hands the project over once.
+    // What the read got, or null when it did not get every cell. Safe to call
+    // from any thread; hands the reading over once.
+    std::unique_ptr<BoxReading> TakeReading();
+    // The project alone, out of the same reading (taken once by either call).
     std::unique_ptr<ProjectState> TakeProject();
 
 private:
@@ -98,5 +157,5 @@ private:
     TransferObserver& observer;
     SettleWait settle;
     std::mutex resultMutex;
-    std::unique_ptr<ProjectState> result;
+    std::unique_ptr<BoxReading> result;
 };

@@ -43,7 +43,7 @@ public:
         : transfer(project, std::move(link), relay)
     {
     }
-    int LastPosition() const override { return kLastWrittenCell + 1; }
+    int LastPosition() const override { return transfer.LastProgress(); }
     TransferOutcome Run(TransferObserver& observer) override
     {
         relay.target = &observer;

@@ -153,7 +153,8 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     gate.open.set_value();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }));
     EXPECT_EQ(dialog.Outcome(), TransferOutcome::Completed);
-    EXPECT_EQ(dialog.progressBar->value(), 767);
+    EXPECT_EQ(dialog.progressBar->value(), kVerifiedWriteProgressEnd)
+        << "the write, then the read-back";
     EXPECT_GT(positions.size(), 700u);
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     // Close is the user's; a second write needs a new dialog.

@@ -59,7 +59,8 @@ TEST(BoxTable, PointLimitsAndTurboPairsOnlyForTheTurboBox)
         project.ReplaceCrCurve(CurveWithPoints(c.crPoints));
         project.ReplaceTurboCurve(CurveWithPoints(c.turboPoints));
         BoxTable table = ComputeBoxTable(project);
-        int crPairs = 0, turboPairs = 0;
+        int crPairs = 0;
+        int turboPairs = 0;
         for (int cell = 0; cell <= 124; cell += 2)
             crPairs += table[cell] <= 250;
         for (int cell = 126; cell <= 250; cell += 2)
@@ -81,19 +82,41 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
         { "CR output", [](ProjectState& p) { p.crCurve->Add(2.0, 5.2); },
             "CR point 3: output 5.2 V" },
         { "stop", [](ProjectState& p) { p.stopVoltage = 5.5; }, "Stop voltage 5.5 V lies outside" },
-        { "start above stop", [](ProjectState& p) { p.startVoltage = 3.0, p.stopVoltage = 2.0; },
+        { "start above stop",
+            [](ProjectState& p) {
+                p.startVoltage = 3.0;
+                p.stopVoltage = 2.0;
+            },
             "Start voltage 3 V lies above the stop voltage 2 V" },
         { "delay too long", [](ProjectState& p) { p.curveDelay = 520; },
             "Curve delay 520 lies outside 0 to 500" },
         { "delay step", [](ProjectState& p) { p.curveDelay = 30; },
             "Curve delay 30 is not a multiple of 20" },
-        { "start delay", [](ProjectState& p) { p.startDelayMin = 4, p.startDelaySec = 1; },
+        { "start delay",
+            [](ProjectState& p) {
+                p.startDelayMin = 4;
+                p.startDelaySec = 1;
+            },
             "Start delay 4 min 1 s (4:01) lies outside 0:00 to 4:00" },
         { "CR points", [](ProjectState& p) { p.ReplaceCrCurve(CurveWithPoints(63)); },
             "CR curve has 63 points; the box stores at most 62." },
         { "TURBO points",
-            [](ProjectState& p) { p.SetBoxType(2), p.ReplaceTurboCurve(CurveWithPoints(64)); },
+            [](ProjectState& p) {
+                p.SetBoxType(2);
+                p.ReplaceTurboCurve(CurveWithPoints(64));
+            },
             "TURBO curve has 64 points; the box stores at most 63." },
+        { "TURBO output of a CR box, which still fills cells 512..766",
+            [](ProjectState& p) { p.turboCurve->Add(2.0, 300.0); },
+            "TURBO curve (not used by this box type): TURBO point 2: output 300 V lies outside "
+            "0 V to 5 V." },
+        { "TURBO input of a two-input box",
+            [](ProjectState& p) {
+                p.SetBoxType(1);
+                p.turboCurve = p.turboCurve->Add(-1.0, 1.0);
+            },
+            "TURBO curve (not used by this box type): TURBO point 1: input -1 V lies outside "
+            "0 V to 5 V." },
         { "box type", [](ProjectState& p) { p.boxType = 3; }, "Box type 3 is not 0, 1 or 2." },
     };
     for (const Case& c : cases) {
@@ -109,14 +132,20 @@ TEST(BoxRefusals, AcceptsEveryLimitAndListsEveryReason)
 {
     ProjectState edge;
     edge.SetBoxType(2);
-    edge.startVoltage = 0.0, edge.stopVoltage = 5.0, edge.curveDelay = 500, edge.startDelayMin = 4;
+    edge.startVoltage = 0.0;
+    edge.stopVoltage = 5.0;
+    edge.curveDelay = 500;
+    edge.startDelayMin = 4;
     edge.ReplaceCrCurve(CurveWithPoints(62));
     edge.ReplaceTurboCurve(CurveWithPoints(63));
     EXPECT_TRUE(BoxRefusals(edge).empty());
-    edge.SetBoxType(0); // a TURBO curve the CR box never receives is not checked
+    // a CR box receives only the TURBO output table, not its pairs: no point limit
+    edge.SetBoxType(0);
     edge.ReplaceTurboCurve(CurveWithPoints(90));
     EXPECT_TRUE(BoxRefusals(edge).empty());
-    edge.startVoltage = 6.0, edge.curveDelay = 7, edge.startDelayMin = 9;
+    edge.startVoltage = 6.0;
+    edge.curveDelay = 7;
+    edge.startDelayMin = 9;
     EXPECT_EQ(BoxRefusals(edge).size(), 4u); // start range, start above stop, delay, start delay
 }
 
@@ -146,13 +175,30 @@ TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
             << c.value;
 }
 
-TEST(Frames, AnswersReadAsLeadingIntegers)
+TEST(Frames, ReadAnswersCountOnlyAsBlanksSignAndDigits)
 {
     struct Case {
         const char* answer;
+        bool counts;
         int value;
-    } cases[] = { { "0213", 213 }, { "ABCD", 0 }, { "-005", -5 }, { " 12x", 12 }, { "+7  ", 7 },
-        { "", 0 }, { "-", 0 } };
-    for (const Case& c : cases)
-        EXPECT_EQ(ParseAnswer(c.answer), c.value) << c.answer;
+    } cases[] = {
+        { "0213", true, 213 },
+        { "-005", true, -5 },
+        { "  12", true, 12 },
+        { " +7", false, 0 }, // three characters
+        { "  +7", true, 7 },
+        { "   -", false, 0 }, // no digit
+        { "    ", false, 0 },
+        { "ABCD", false, 0 },
+        { "????", false, 0 },
+        { " 12x", false, 0 }, // a trailing character
+        { "12 3", false, 0 }, // a blank after a digit
+        { "0K01", false, 0 }, // a write answer shifted into a read answer
+        { "02130", false, 0 },
+    };
+    for (const Case& c : cases) {
+        int value = 0;
+        EXPECT_EQ(ParseAnswer(c.answer, value), c.counts) << c.answer;
+        EXPECT_EQ(value, c.value) << c.answer;
+    }
 }

@@ -18,19 +18,49 @@
 #include <utility>
 
 struct RecordingObserver : TransferObserver {
-    void Progress(int position) override { Note(), progress = position; }
-    void Message(const std::string& text) override { Note(), messages.push_back(text); }
+    void Progress(int position) override
+    {
+        Note();
+        progress = position;
+    }
+    void PhaseStarted(TransferPhase phase) override
+    {
+        Note();
+        phases.push_back(phase);
+    }
+    void Message(const std::string& text) override
+    {
+        Note();
+        messages.push_back(text);
+    }
     void EnableClose() override
     {
-        Note(), closeAt = closeEnabled ? closeAt : progress, closeEnabled = true;
+        Note();
+        if (!closeEnabled)
+            closeAt = progress;
+        closeEnabled = true;
     }
-    void CloseDialog() override { Note(), dialogClosed = true; }
-    void Finished(TransferOutcome result) override { Note(), outcome = result, ++finishedCalls; }
+    void CloseDialog() override
+    {
+        Note();
+        dialogClosed = true;
+    }
+    void Finished(TransferOutcome result) override
+    {
+        Note();
+        outcome = result;
+        ++finishedCalls;
+    }
     void Note() { afterFinished |= finishedCalls > 0; }
 
-    int progress = -1, closeAt = -1, finishedCalls = 0; // -1: never moved, never enabled
+    int progress = -1; // -1: never moved
+    int closeAt = -1; // the progress when Close was enabled; -1: never enabled
+    int finishedCalls = 0;
     std::vector<std::string> messages;
-    bool closeEnabled = false, dialogClosed = false, afterFinished = false;
+    std::vector<TransferPhase> phases;
+    bool closeEnabled = false;
+    bool dialogClosed = false;
+    bool afterFinished = false;
     TransferOutcome outcome = TransferOutcome::Completed;
 };
 
@@ -46,12 +76,15 @@ template <typename Transfer> TransferOutcome RunWithDeadline(Transfer& transfer)
     return running.get();
 }
 
-// Writes the project, or reads from the box: the outcome and the project read.
-inline std::pair<TransferOutcome, std::unique_ptr<ProjectState>> RunTransfer(
-    bool read, const ProjectState& project, std::unique_ptr<Link> link, RecordingObserver& observer)
+// Writes the project (verified unless told), or reads from the box: the
+// outcome and the project read.
+inline std::pair<TransferOutcome, std::unique_ptr<ProjectState>> RunTransfer(bool read,
+    const ProjectState& project, std::unique_ptr<Link> link, RecordingObserver& observer,
+    bool verify = true)
 {
     if (!read) {
         WriteTransfer write(project, std::move(link), observer, NoWait);
+        write.SetVerify(verify);
         return { RunWithDeadline(write), nullptr };
     }
     ReadTransfer transfer(project, std::move(link), observer, NoWait);
@@ -67,10 +100,14 @@ inline void RandomBoxProject(ProjectState& project, int boxType, std::mt19937& r
     auto pick
         = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     project.SetBoxType(boxType);
-    const int start = pick(0, 50), stop = pick(start, 50), delay = pick(0, 240);
-    project.startVoltage = start / 10.0, project.stopVoltage = stop / 10.0;
+    const int start = pick(0, 50);
+    const int stop = pick(start, 50);
+    const int delay = pick(0, 240);
+    project.startVoltage = start / 10.0;
+    project.stopVoltage = stop / 10.0;
     project.curveDelay = 20 * pick(0, 25);
-    project.startDelayMin = delay / 60, project.startDelaySec = delay % 60;
+    project.startDelayMin = delay / 60;
+    project.startDelaySec = delay % 60;
     project.ResetCrCurve();
     for (int i = pick(0, 58); i > 0; --i)
         project.crCurve
@@ -88,10 +125,11 @@ inline void WriteThenRead(
     const std::function<std::unique_ptr<Link>()>& link, const ProjectState& project)
 {
     ASSERT_TRUE(BoxRefusals(project).empty());
-    RecordingObserver writing, reading;
+    RecordingObserver writing;
+    RecordingObserver reading;
     ASSERT_EQ(RunTransfer(false, project, link(), writing).first, TransferOutcome::Completed)
         << testing::PrintToString(writing.messages);
-    EXPECT_EQ(writing.progress, 767);
+    EXPECT_EQ(writing.progress, kVerifiedWriteProgressEnd);
     ProjectState current;
     current.SetBoxType(project.boxType == 0 ? 2 : 0);
     current.fileName = "mine.rmvp";
@@ -131,8 +169,10 @@ public:
     int Stop() // SIGTERM; the exit code, or -1 after a crash
     {
         process.terminate();
-        if (!process.waitForFinished(5000))
-            process.kill(), process.waitForFinished(5000);
+        if (!process.waitForFinished(5000)) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 

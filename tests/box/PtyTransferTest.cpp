@@ -62,18 +62,29 @@ TEST(PtyTransfer, TheToolServesTransfersSavesOnSigtermAndLoadsWhatItSaved)
 
 TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
 {
+    using O = TransferOutcome;
+    const char* const kCheck = kCheckConnectionMessage;
     struct Case {
         bool read;
         const char* fault;
+        O outcome;
+        const char* message;
         int progress; // -1: never moved, the handshake failed
     } cases[] = {
-        { false, "short@0", -1 },
-        { true, "silent@255", -1 },
-        { false, "hangup@0", -1 },
-        { true, "short@100", 99 },
-        { false, "silent@766", 765 },
-        { true, "hangup@1", 0 },
-        { false, "hangup@512", 511 },
+        { false, "short@0", O::HandshakeFailed, kCheck, -1 },
+        { true, "silent@255", O::HandshakeFailed, kCheck, -1 },
+        { false, "hangup@0", O::HandshakeFailed, kCheck, -1 },
+        { true, "short@100", O::DataFailed, kCheck, 99 },
+        { false, "silent@766", O::DataFailed, kCheck, 765 },
+        { true, "hangup@1", O::DataFailed, kCheck, 0 },
+        { false, "hangup@512", O::DataFailed, kCheck, 511 },
+        // the extra byte comes in the same write as the answer
+        { true, "stray@253", O::DataFailed, kCheck, kReadProgressEnd },
+        { true, "noise@100", O::DataFailed, kCheck, 99 },
+        { false, "forget@254", O::VerifyFailed,
+            "The box holds other values than were written: cell 254 (start delay): box 0, "
+            "written 60.",
+            kVerifiedWriteProgressEnd },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.read ? "read, " : "write, ") + c.fault);
@@ -82,10 +93,9 @@ TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
         const std::string before = WriteProjectText(project);
         RecordingObserver observer;
         auto [outcome, built] = RunTransfer(c.read, project, LinkTo(box)(), observer);
-        EXPECT_EQ(outcome,
-            c.progress < 0 ? TransferOutcome::HandshakeFailed : TransferOutcome::DataFailed);
+        EXPECT_EQ(outcome, c.outcome);
         EXPECT_FALSE(built);
-        EXPECT_EQ(observer.messages, std::vector<std::string> { kCheckConnectionMessage });
+        EXPECT_EQ(observer.messages, std::vector<std::string> { c.message });
         EXPECT_EQ(observer.progress, c.progress);
         EXPECT_EQ(observer.finishedCalls, 1);
         EXPECT_EQ(WriteProjectText(project), before);

@@ -12,28 +12,60 @@
 namespace {
 
 // The in-process box's link with the device failures a box cannot cause by
-// itself; frames count from 0 (0..2: the handshake).
+// itself; frames count from 0 (0..2: the handshake). The link opening's "#"
+// and ";" are single-character writes and no frames.
 struct FaultyLink : DemoLink {
     using DemoLink::DemoLink;
-    bool Open() override { return *leftOpen = !failOpen && DemoLink::Open(); }
+    bool Open() override
+    {
+        *leftOpen = !failOpen && DemoLink::Open();
+        return *leftOpen;
+    }
     bool SetDtr(bool up) override { return DemoLink::SetDtr(up) && (up || !failDtrDrop); }
     bool Purge() override { return DemoLink::Purge() && !(failPurgeAfterFrames && frames > 0); }
     IoResult Write(const char* data, std::size_t size) override
     {
-        // the link opening writes single characters
-        if (size > 1 && (current = frames++) == failWriteAtFrame)
+        if (size == 1)
+            return WriteSyncCharacter(*data);
+        current = frames;
+        ++frames;
+        if (current == failWriteAtFrame)
             return { false, 0 };
+        if (current == shortSendAtFrame) { // the write time-out ran out early
+            DemoLink::Write(data, size - 1);
+            return { true, size - 1 };
+        }
         return DemoLink::Write(data, size);
+    }
+    IoResult WriteSyncCharacter(char c)
+    {
+        if (c == failSyncCharacter)
+            return { false, 0 };
+        if (c == stallSyncCharacter)
+            return { true, 0 };
+        return DemoLink::Write(&c, 1);
     }
     IoResult Read(char* buffer, std::size_t size) override
     {
         IoResult result = DemoLink::Read(buffer, size);
         return current == failReadAtFrame ? IoResult { false, 0 } : result; // fails outright
     }
-    void Close() override { DemoLink::Close(), *leftOpen = false; }
+    void Close() override
+    {
+        DemoLink::Close();
+        *leftOpen = false;
+    }
 
-    bool failOpen = false, failPurgeAfterFrames = false, failDtrDrop = false;
-    int failWriteAtFrame = -1, failReadAtFrame = -1, frames = 0, current = -1;
+    bool failOpen = false;
+    bool failPurgeAfterFrames = false;
+    bool failDtrDrop = false;
+    char failSyncCharacter = 0; // the write call fails
+    char stallSyncCharacter = 0; // the write call sends nothing
+    int failWriteAtFrame = -1;
+    int shortSendAtFrame = -1;
+    int failReadAtFrame = -1;
+    int frames = 0;
+    int current = -1;
     bool* leftOpen = nullptr;
 };
 
@@ -52,14 +84,19 @@ const char* const kCl0001 = "USB-error\n\nError code: CL0001";
 
 // A row of the handshake and failure tables. The fault is a box fault as
 // ramvik-boxsim takes it ("short@300") or a device failure: "no device",
-// "write@FRAME", "read@FRAME", "purge" (fails once a frame went out), "dtr"
-// (dropping DTR fails); frames count from 0 (0..2: the handshake).
+// "write@FRAME" (the write call fails), "send short@FRAME" (one character
+// less goes out), "read@FRAME", "fail #" or "fail ;" (the link opening's
+// write call fails), "stall ;" (it sends nothing), "purge" (fails once a
+// frame went out), "dtr" (dropping DTR fails); frames count from 0 (0..2:
+// the handshake).
 struct Row {
     const char* fault;
     const char* message; // null: none
     O outcome;
     int progress; // -1: never moved
-    int id = 132, boxType = 0; // the box's identification, the project's box type
+    int id = 132; // the box's identification
+    int boxType = 0; // the project's
+    bool verify = true; // a write only
 };
 
 // Writes the project, or reads into it from a box that holds the default
@@ -80,9 +117,12 @@ void Transfer(bool read, const Row& row, const ProjectState& project)
     link->failPurgeAfterFrames = !std::strcmp(row.fault, "purge");
     link->failDtrDrop = !std::strcmp(row.fault, "dtr");
     std::sscanf(row.fault, "write@%d", &link->failWriteAtFrame);
+    std::sscanf(row.fault, "send short@%d", &link->shortSendAtFrame);
     std::sscanf(row.fault, "read@%d", &link->failReadAtFrame);
+    std::sscanf(row.fault, "fail %c", &link->failSyncCharacter);
+    std::sscanf(row.fault, "stall %c", &link->stallSyncCharacter);
     RecordingObserver observer;
-    auto [outcome, built] = RunTransfer(read, project, std::move(link), observer);
+    auto [outcome, built] = RunTransfer(read, project, std::move(link), observer, row.verify);
     SCOPED_TRACE(std::string(read ? "read, " : "write, ") + row.fault + " " + std::to_string(row.id)
         + "/" + std::to_string(row.boxType));
     using Strings = std::vector<std::string>;
@@ -98,14 +138,16 @@ void Transfer(bool read, const Row& row, const ProjectState& project)
     EXPECT_EQ(observer.closeEnabled, !closes);
     EXPECT_FALSE(leftOpen);
     const bool allCells = row.outcome == O::Completed || row.outcome == O::ShutdownFailed;
-    if (allCells) { // Close comes before the last cell's progress, which the shutdown follows
-        EXPECT_EQ(observer.closeAt, row.progress - 1);
+    // Close comes before the last cell's progress, which the shutdown follows;
+    // a verified write enables it once the last cell read back matched
+    if (allCells) {
+        EXPECT_EQ(observer.closeAt, !read && row.verify ? row.progress : row.progress - 1);
     }
     // only a read that got every cell builds a project, from the box's cells
     EXPECT_EQ(built != nullptr, read && allCells);
     EXPECT_EQ(built ? built->curveDelay : 200, 200);
-    if (!read && allCells) { // 3 handshake frames, then cells 0..766 without 255
-        EXPECT_EQ(box->FramesAnswered(), 769);
+    if (!read && allCells) { // 3 handshake frames, cells 0..766 without 255, 0..254 read back
+        EXPECT_EQ(box->FramesAnswered(), row.verify ? 769 + 255 : 769);
         EXPECT_EQ(box->Cell(255), row.id);
     }
 }
@@ -114,28 +156,36 @@ void Transfer(bool read, const Row& row, const ProjectState& project)
 
 TEST(WriteFailures, HandshakeAndEveryFailureEndWithTheirMessage)
 {
+    const int end = kVerifiedWriteProgressEnd;
     const Row rows[] = {
-        { "", nullptr, O::Completed, 767, 213, 2 },
-        { "", nullptr, O::Completed, 767, 132, 0 },
-        { "", nullptr, O::Completed, 767, 132, 1 },
+        { "", nullptr, O::Completed, end, 213, 2 },
+        { "", nullptr, O::Completed, end, 132, 0 },
+        { "", nullptr, O::Completed, end, 132, 1 },
+        { "", nullptr, O::Completed, kWriteProgressEnd, 132, 0, false }, // not verified
         { "", kCrOnly, O::HandshakeFailed, -1, 132, 2 },
         { "", kTurboOnly, O::HandshakeFailed, -1, 213, 0 },
         { "", kTurboOnly, O::HandshakeFailed, -1, 213, 1 },
         { "", kForeign, O::HandshakeFailed, -1, 0, 0 },
         { "", kForeign, O::HandshakeFailed, -1, 214, 2 },
         { "no device", kNoDevice, O::NotOpened, -1 },
+        { "fail #", kNoDevice, O::NotOpened, -1 },
+        { "fail ;", kNoDevice, O::NotOpened, -1 },
+        { "stall ;", kNoDevice, O::NotOpened, -1 },
         { "write@1", kWr0001, O::HandshakeFailed, -1 },
+        { "send short@0", kWr0001, O::HandshakeFailed, -1 },
         { "short@0", kCheck, O::HandshakeFailed, -1 },
         { "silent@255", kCheck, O::HandshakeFailed, -1 },
         { "hangup@255", kCheck, O::HandshakeFailed, -1 },
         { "read@2", kCheck, O::HandshakeFailed, -1 }, // the identification's read call
         { "write@302", kWr0001, O::DataFailed, 299 }, // cell 300: 255 is skipped
+        { "send short@302", kWr0001, O::DataFailed, 299 },
         { "short@300", kCheck, O::DataFailed, 299 },
         { "silent@766", kCheck, O::DataFailed, 765 },
         { "hangup@256", kCheck, O::DataFailed, 254 },
         { "read@103", kCheck, O::DataFailed, 99 },
-        { "purge", kPu0001, O::ShutdownFailed, 767 },
-        { "dtr", kCl0001, O::ShutdownFailed, 767 },
+        { "read@770", kCheck, O::VerifyFailed, kVerifyProgressStart }, // reading back cell 1
+        { "purge", kPu0001, O::ShutdownFailed, end },
+        { "dtr", kCl0001, O::ShutdownFailed, end },
     };
     for (const Row& row : rows) {
         ProjectState project;
@@ -160,10 +210,14 @@ TEST(ReadFailures, HandshakeAndEveryFailureEndWithTheirMessageAndTheProjectUntou
         { "", nullptr, O::Completed, 255, 132 },
         { "", kForeign, O::HandshakeFailed, -1, 131 },
         { "no device", kNoDevice, O::NotOpened, -1 },
+        { "fail #", kNoDevice, O::NotOpened, -1 },
+        { "fail ;", kNoDevice, O::NotOpened, -1 },
         { "write@0", kWr0001, O::HandshakeFailed, -1 },
+        { "send short@2", kWr0001, O::HandshakeFailed, -1 },
         { "short@255", kCheck, O::HandshakeFailed, -1 },
         { "read@2", kCheck, O::HandshakeFailed, -1 },
         { "write@20", kWr0001, O::DataFailed, 16 },
+        { "send short@100", kWr0001, O::DataFailed, 96 },
         { "short@200", kCheck, O::DataFailed, 199 },
         { "silent@1", kCheck, O::DataFailed, 0 },
         { "hangup@254", kCheck, O::DataFailed, 253 },

@@ -122,7 +122,8 @@ TEST(SessionBox, DryRunSendsEveryFrameOrSaysWhyNot)
     fits.SetBoxType(2);
     const DryRun run = DryRunWrite(fits);
     EXPECT_EQ(run.outcome, TransferOutcome::Completed);
-    ASSERT_EQ(run.frames.size(), 3u + 766u) << "the handshake, then cells 0 to 766 but 255";
+    ASSERT_EQ(run.frames.size(), 3u + 766u + 255u)
+        << "the handshake, cells 0 to 766 but 255, then the read-back of cells 0 to 254";
     EXPECT_EQ(run.frames[0], "#00000213;");
     EXPECT_TRUE(run.messages.empty());
 

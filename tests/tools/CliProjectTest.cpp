@@ -40,7 +40,8 @@ TEST_F(CliProject, ShowPrintsWhatSaveWritesAfterOpen)
 }
 
 // 768 lines "CELL VALUE" reading back as the same double, "unset" for 255; the
-// 3 handshake frames, then cells 0..766 but 255. Default's cells: tests/box.
+// 3 handshake frames, then cells 0..766 but 255, then the read-back of cells
+// 0..254. Default's cells: tests/box.
 TEST_F(CliProject, TableAndFrames)
 {
     for (const std::string& text : { defaultText,
@@ -63,6 +64,8 @@ TEST_F(CliProject, TableAndFrames)
                 frames.push_back(cell < 255 ? RoundedWriteFrame(cell, table[cell])
                                             : TruncatedWriteFrame(cell, table[cell]));
         }
+        for (int cell = 0; cell <= 254; ++cell) // a write reads the data cells back
+            frames.push_back(ReadFrame(cell));
         EXPECT_EQ(Lines(RunCli({ "frames", Project(text) }).out), frames);
     }
     EXPECT_EQ(Lines(RunCli({ "table", Project(defaultText) }).out).at(127), "127 229.5");

@@ -10,8 +10,11 @@
 const char* const kBoxsimUsage
     = "usage: ramvik-boxsim [--id N] [--load FILE] [--save FILE] [--wire] [--fault KIND@CELL]...\n"
       "Serves a simulated tuning box on a pseudo-terminal whose path is the first line\n"
-      "printed. KIND is short (one answer character), silent (no answer) or hangup\n"
-      "(the pseudo-terminal closes); each happens once, at the first frame for CELL.\n"
+      "printed. KIND is short (one answer character), silent (no answer), hangup\n"
+      "(the pseudo-terminal closes), stray (one extra character after the answer),\n"
+      "noise (an answer of non-digits) or forget (a write is acknowledged but not\n"
+      "stored); each happens once, at the first frame for CELL (forget: the first\n"
+      "write of CELL).\n"
       "SIGINT or SIGTERM ends it; --save then writes the cells as lines \"CELL VALUE\".\n";
 
 namespace {
@@ -66,8 +69,8 @@ bool ParseBoxsimOptions(int argc, char** argv, BoxsimOptions& options, std::stri
             if (!value(text))
                 return false;
             if (!ParseBoxFault(text, fault)) {
-                error = "--fault wants short@CELL, silent@CELL or hangup@CELL with CELL 0 to 767, "
-                        "not \""
+                error = "--fault wants KIND@CELL with KIND short, silent, hangup, stray, noise or "
+                        "forget and CELL 0 to 767, not \""
                     + text + "\"";
                 return false;
             }

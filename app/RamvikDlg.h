@@ -90,6 +90,10 @@ public:
     // The installation folder as read at start-up; the graph's logo lives there.
     std::string logoPath;
 
+    // --- start (RamvikDlgStart.cpp)
+    // Opens the project file named on the command line, as Open does.
+    void OpenAtStart(const QString& path);
+
     // --- project files (RamvikDlgFiles.cpp)
     void OnOpen();
     void OnSave();
@@ -130,6 +134,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     // RamvikDlg.cpp
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -144,6 +150,19 @@ private:
     void AddAboutToSystemMenu();
     // Steps the value whose box has the focus; false when none has it.
     bool StepFocusedValue(bool up);
+    // RamvikDlgStart.cpp: the everyday shortcuts.
+    void AddShortcuts();
+    // RamvikDlgGraph.cpp: the keys that edit the curve while the window
+    // itself (not a control) has the focus; false for other keys.
+    bool HandleGraphKey(QKeyEvent* event);
+    // The entry for the exact values of the highlighted point, or of a new
+    // point when none is highlighted.
+    void OpenPointEntry();
+    // Says in the status line why an edit was held back; empty clears it.
+    void ShowStatus(const QString& text);
+
+    // Under the graph: why the last edit was held back.
+    QLabel* statusLine = nullptr;
 
     // The panel's controls, top to bottom.
     QPushButton* newButton = nullptr;

@@ -94,6 +94,8 @@ void CGraph::Draw(QPainter& painter, const QColor& face)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
+    ApplyViewGeometry(InputOutputView());
+    UpdateHover();
     Outline(painter,
         QPolygon({ { frame.left, frame.top }, { frame.left, frame.bottom },
             { frame.right, frame.bottom }, { frame.right, frame.top } }),

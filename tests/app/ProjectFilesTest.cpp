@@ -45,7 +45,10 @@ protected:
         window->project.crCurve->Add(2.25, 3.5);
         window->project.turboCurve->Add(1.0, 0.75);
     }
-    QString Caption(const char* name) { return QString("Common Rail & Turbo Tuning - ") + name; }
+    QString Caption(const char* name)
+    {
+        return QString("Common Rail & Turbo Tuning - ") + name + "[*]";
+    }
 
     QList<QFileDialog::AcceptMode> modes;
 };

@@ -16,7 +16,7 @@ inline QRect DialogUnits(int x, int y, int width, int height)
 
 // The panel occupies the client area left of this x (pixels); the graph
 // paints from here rightwards.
-constexpr int kPanelWidth = 95;
+constexpr int kPanelWidth = 105;
 // Height of the status line under the graph, pixels.
 constexpr int kStatusHeight = 20;
 

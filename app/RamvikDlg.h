@@ -152,6 +152,8 @@ private:
     bool StepFocusedValue(bool up);
     // RamvikDlgStart.cpp: the everyday shortcuts.
     void AddShortcuts();
+    // RamvikDlgLayout.cpp: a tooltip on every control; the wheel on values.
+    void AddToolTips();
     // RamvikDlgGraph.cpp: the keys that edit the curve while the window
     // itself (not a control) has the focus; false for other keys.
     bool HandleGraphKey(QKeyEvent* event);

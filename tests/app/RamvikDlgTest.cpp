@@ -96,7 +96,7 @@ TEST_F(RamvikDlg, ResizingMovesTheGraphFrameOnly)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QPoint panel = Find("newButton")->pos();
     window->resize(900, 700);
-    EXPECT_EQ(window->graphFrame, QRect(QPoint(100, 10), QPoint(889, 669)));
+    EXPECT_EQ(window->graphFrame, QRect(QPoint(110, 10), QPoint(889, 669)));
     EXPECT_EQ(Find("newButton")->pos(), panel);
 }
 

@@ -30,7 +30,7 @@ inline QSize WindowStartSize()
 // run into each other in either view.
 inline QSize WindowMinimumSize()
 {
-    return QSize(760, DialogUnits(0, 0, 1, 322).height());
+    return QSize(760, 560);
 }
 
 // The graph's frame in a client area of this size: 5 pixels right of the

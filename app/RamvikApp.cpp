@@ -16,6 +16,7 @@ void DescribeOptions(QCommandLineParser& parser)
     parser.addVersionOption();
     parser.addOption({ "demo-box", "Talk to a simulated box instead of a real one." });
     parser.addOption({ "port", "Talk to the box through this serial device.", "PATH" });
+    parser.addPositionalArgument("FILE", "The project file to open.", "[FILE]");
 }
 } // namespace
 
@@ -29,6 +30,12 @@ bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QStr
     }
     options.demoBox = parser.isSet("demo-box");
     options.port = parser.value("port");
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        error = "Only one project file can be opened.";
+        return false;
+    }
+    options.file = files.value(0);
     return true;
 }
 
@@ -56,5 +63,7 @@ int CRamvikApp::Run()
     CRamvikDlg window(options);
     setWindowIcon(window.windowIcon());
     window.show();
+    if (!options.file.isEmpty())
+        window.OpenPath(options.file);
     return exec();
 }

@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "PanelGeometry.h"
+#include "ProjectFile.h"
 #include "SpinArrows.h"
 
 #include <QCheckBox>
@@ -50,7 +51,9 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
     BuildPanel();
     ConnectPanel();
     resize(WindowStartSize());
+    setMinimumSize(WindowMinimumSize());
     AddAboutToSystemMenu();
+    AddShortcuts();
 
     LoadSettings();
     BindUsbLibrary();
@@ -59,7 +62,7 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
 
     CreateGraph();
     graphReady = true;
-    graphFrame = QRect(100, 10, width() - 110, height() - 20);
+    graphFrame = GraphFrameFor(size());
     SetGraphFrame();
     Refresh();
 }
@@ -91,10 +94,11 @@ void CRamvikDlg::Refresh()
             static_cast<QWidget*>(showTurboCheck), static_cast<QWidget*>(resetTurboButton) })
         turboControl->setEnabled(project.turboEnabled);
 
-    // The toolkit hides "[*]" in titles (its modified mark) unless doubled; a
-    // file name may contain it.
+    // The toolkit's modified mark "[*]" goes after the name; a "[*]" in the
+    // file name itself is doubled so it shows as written.
     QString caption = QString::fromStdString(project.Caption());
-    setWindowTitle(caption.replace("[*]", "[*][*]"));
+    setWindowTitle(caption.replace("[*]", "[*][*]") + "[*]");
+    setWindowModified(session.HasUnsavedChanges());
     update();
 }
 
@@ -209,7 +213,7 @@ void CRamvikDlg::ShowAbout()
 void CRamvikDlg::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    graphFrame = QRect(100, 10, width() - 110, height() - 20);
+    graphFrame = GraphFrameFor(size());
     if (graphReady)
         SetGraphFrame();
 }
@@ -226,6 +230,8 @@ void CRamvikDlg::keyPressEvent(QKeyEvent* event)
 {
     // Escape and Enter end nothing here: closing the window is the close
     // box's job, which asks about unsaved changes first.
+    if (HandleGraphKey(event))
+        return;
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:

@@ -43,6 +43,9 @@ class CRamvikDlg : public QWidget {
 public:
     explicit CRamvikDlg(const StartOptions& options = StartOptions(), QWidget* parent = nullptr);
     ~CRamvikDlg() override;
+    // Opens a project file as Open does, without asking for its name: the file
+    // named on the command line (RamvikDlgFiles.cpp).
+    void OpenPath(const QString& path);
 
 private:
     // The window tests read the state and answer the file and print dialogs
@@ -147,6 +150,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     // RamvikDlg.cpp
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -161,6 +166,21 @@ private:
     void AddAboutToSystemMenu();
     // Steps the value whose box has the focus; false when none has it.
     bool StepFocusedValue(bool up);
+    // RamvikDlgStart.cpp: the everyday shortcuts.
+    void AddShortcuts();
+    // RamvikDlgLayout.cpp: a tooltip on every control; the wheel on values.
+    void AddToolTips();
+    // RamvikDlgGraph.cpp: the keys that edit the curve while the window
+    // itself (not a control) has the focus; false for other keys.
+    bool HandleGraphKey(QKeyEvent* event);
+    // The entry for the exact values of the highlighted point, or of a new
+    // point when none is highlighted.
+    void OpenPointEntry();
+    // Says in the status line why an edit was held back; empty clears it.
+    void ShowStatus(const QString& text);
+
+    // Under the graph: why the last edit was held back.
+    QLabel* statusLine = nullptr;
 
     // The panel's controls, top to bottom.
     QPushButton* newButton = nullptr;

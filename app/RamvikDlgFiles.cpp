@@ -53,8 +53,12 @@ void CRamvikDlg::OnOpen()
     if (!MaySaveChanges())
         return;
     const QString path = ChooseProjectFile(false);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        OpenPath(path);
+}
+
+void CRamvikDlg::OpenPath(const QString& path)
+{
     const SessionResult opened = session.Open(SessionPath(path));
     if (!opened.ok)
         ShowMessage(this, MessageText(opened.message), QMessageBox::Warning);

@@ -2,14 +2,24 @@
 
 #include "Graph.h"
 #include "PanelGeometry.h"
+#include "PointEntryDlg.h"
 
 #include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 // The graph's side of the main window: it creates the graph, keeps its frame
-// in step with the window, paints it and hands it the mouse.
+// in step with the window, paints it and hands it the mouse and the keys.
+
+namespace {
+// The Up and Down keys move a point by one of the box's steps, with Shift by
+// five.
+constexpr double kKeyStep = 0.02;
+constexpr double kShiftKeyStep = 0.1;
+} // namespace
 
 void CRamvikDlg::GraphDeleter::operator()(CGraph* graph) const
 {
@@ -21,10 +31,20 @@ void CRamvikDlg::CreateGraph()
     graph.reset(new CGraph(&project));
     // Every paint redraws the whole graph, so any change repaints all of it.
     graph->repaintRequest = [this] { update(kPanelWidth, 0, width() - kPanelWidth, height()); };
+    // The caption's modified mark follows a drag once it is over.
+    graph->dragEnded = [this] { Refresh(); };
+    graph->editReported
+        = [this](const std::string& refusal) { ShowStatus(QString::fromStdString(refusal)); };
     graph->UseStandardAxes();
     graph->logoPath = QString::fromStdString(logoPath);
     // Hovering highlights points, so moves arrive without a button held.
     setMouseTracking(true);
+    // A click on the graph, or Tab, gives the window the keys that edit it.
+    setFocusPolicy(Qt::StrongFocus);
+
+    statusLine = new QLabel(this);
+    statusLine->setObjectName("statusLine");
+    statusLine->setToolTip("Why the last change to a point was held back");
 }
 
 void CRamvikDlg::SetGraphFrame()
@@ -33,6 +53,14 @@ void CRamvikDlg::SetGraphFrame()
         return;
     graph->SetFrame(graphFrame.x(), graphFrame.y(), graphFrame.x() + graphFrame.width(),
         graphFrame.y() + graphFrame.height());
+    statusLine->setGeometry(
+        graphFrame.x(), graphFrame.bottom() + 4, graphFrame.width(), kStatusHeight);
+}
+
+void CRamvikDlg::ShowStatus(const QString& text)
+{
+    if (statusLine)
+        statusLine->setText(text);
 }
 
 void CRamvikDlg::paintEvent(QPaintEvent* event)
@@ -60,14 +88,15 @@ void CRamvikDlg::paintEvent(QPaintEvent* event)
         QRectF(graphArea.x() * ratio, 0, graphArea.width() * ratio, graphArea.height() * ratio));
 }
 
+// Only a press on a drawn point or inside the plot area edits; presses on the
+// panel's labels and group boxes, which pass them on to the window, and on
+// the margins and tick labels do nothing.
 void CRamvikDlg::mousePressEvent(QMouseEvent* event)
 {
-    // A press anywhere on the window's own surface starts a drag, also beside
-    // the frame.
     if (graph && event->button() == Qt::LeftButton) {
-        graph->BeginDrag();
         const QPoint at = event->position().toPoint();
-        graph->MouseAt(at.x(), at.y());
+        if (graph->PressAt(at.x(), at.y()))
+            setFocus(Qt::MouseFocusReason);
     }
     QWidget::mousePressEvent(event);
 }
@@ -81,6 +110,8 @@ void CRamvikDlg::mouseMoveEvent(QMouseEvent* event)
             graph->MouseAt(at.x(), at.y());
         else if (graph->dragging)
             graph->EndDrag(at.x(), at.y());
+        else
+            graph->PointerLeft();
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -89,10 +120,81 @@ void CRamvikDlg::mouseReleaseEvent(QMouseEvent* event)
 {
     if (graph) {
         const QPoint at = event->position().toPoint();
-        if (event->button() == Qt::LeftButton)
+        if (event->button() == Qt::LeftButton && graph->dragging) {
             graph->EndDrag(at.x(), at.y());
-        else if (event->button() == Qt::RightButton)
-            graph->RightClick();
+        } else if (event->button() == Qt::RightButton) {
+            graph->RightClickAt(at.x(), at.y());
+            Refresh();
+        }
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+// The first click of a double click has already picked or made the point
+// under the pointer; the second opens its entry.
+void CRamvikDlg::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (graph && event->button() == Qt::LeftButton) {
+        const QPoint at = event->position().toPoint();
+        if (graph->PointUnder(at.x(), at.y())) {
+            graph->MouseAt(at.x(), at.y());
+            OpenPointEntry();
+            return;
+        }
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void CRamvikDlg::leaveEvent(QEvent* event)
+{
+    if (graph && !graph->dragging)
+        graph->PointerLeft();
+    QWidget::leaveEvent(event);
+}
+
+bool CRamvikDlg::HandleGraphKey(QKeyEvent* event)
+{
+    const QWidget* focus = focusWidget();
+    if (!graph || (focus && focus != this))
+        return false;
+    const double step = event->modifiers() & Qt::ShiftModifier ? kShiftKeyStep : kKeyStep;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        graph->SelectNeighbour(event->key() == Qt::Key_Right);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        graph->MoveSelected(event->key() == Qt::Key_Up ? step : -step);
+        break;
+    case Qt::Key_Delete:
+        graph->RemoveSelected();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OpenPointEntry();
+        break;
+    default:
+        return false;
+    }
+    event->accept();
+    Refresh();
+    return true;
+}
+
+void CRamvikDlg::OpenPointEntry()
+{
+    if (!graph || graph->dragging)
+        return;
+    const CPunt* chosen = graph->SelectedPoint();
+    // A new point starts where the pointer or the key last was.
+    const double input = chosen ? chosen->input : graph->cursorX;
+    const double output = chosen ? chosen->output : input;
+    auto* entry = new CPointEntryDlg(project, chosen == nullptr, input, output, this);
+    entry->setAttribute(Qt::WA_DeleteOnClose);
+    connect(entry, &QDialog::accepted, this, [this, entry] {
+        graph->PutTypedPoint(entry->Input(), entry->Output());
+        Refresh();
+    });
+    entry->open();
 }

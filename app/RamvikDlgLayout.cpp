@@ -15,6 +15,7 @@
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <utility>
 
 // Creates the panel's controls in the order the Tab key visits them; group
 // boxes and labels come first in each section so the controls lie above them.
@@ -97,44 +98,44 @@ void CRamvikDlg::BuildPanel()
     setFont(panelFont);
 
     // Project buttons.
-    Place(new QGroupBox(this), "projectGroup", DialogUnits(4, 2, 59, 98));
-    newButton = Place(new QPushButton("New", this), "newButton", DialogUnits(6, 9, 54, 12));
-    openButton = Place(new QPushButton("Open", this), "openButton", DialogUnits(6, 24, 54, 12));
-    saveButton = Place(new QPushButton("Save", this), "saveButton", DialogUnits(6, 39, 54, 12));
-    readButton = Place(new QPushButton("Read", this), "readButton", DialogUnits(6, 54, 54, 12));
-    writeButton = Place(new QPushButton("Write", this), "writeButton", DialogUnits(6, 69, 54, 12));
+    Place(new QGroupBox(this), "projectGroup", DialogUnits(4, 2, 65, 97));
+    newButton = Place(new QPushButton("New", this), "newButton", DialogUnits(7, 9, 60, 12));
+    openButton = Place(new QPushButton("Open", this), "openButton", DialogUnits(7, 24, 60, 12));
+    saveButton = Place(new QPushButton("Save", this), "saveButton", DialogUnits(7, 39, 60, 12));
+    readButton = Place(new QPushButton("Read", this), "readButton", DialogUnits(7, 54, 60, 12));
+    writeButton = Place(new QPushButton("Write", this), "writeButton", DialogUnits(7, 69, 60, 12));
     printButton
-        = Place(new QPushButton("Print Project", this), "printButton", DialogUnits(6, 84, 54, 12));
+        = Place(new QPushButton("Print Project", this), "printButton", DialogUnits(7, 84, 60, 12));
 
     // Graph view.
-    Place(new QGroupBox("Graph Type:", this), "graphTypeGroup", DialogUnits(4, 95, 59, 41));
+    Place(new QGroupBox("Graph Type:", this), "graphTypeGroup", DialogUnits(4, 99, 65, 37));
     inputOutputCheck = Place(
-        new QCheckBox("Input-Output", this), "inputOutputCheck", DialogUnits(8, 112, 52, 10));
+        new QCheckBox("Input-Output", this), "inputOutputCheck", DialogUnits(8, 111, 58, 10));
     differenceCheck
-        = Place(new QCheckBox("Difference ", this), "differenceCheck", DialogUnits(8, 123, 51, 10));
+        = Place(new QCheckBox("Difference ", this), "differenceCheck", DialogUnits(8, 123, 58, 10));
 
     // Box type and curves.
-    Place(new QGroupBox("Box Type:", this), "boxTypeGroup", DialogUnits(4, 131, 59, 74));
-    boxTypeCombo = Place(new QComboBox(this), "boxTypeCombo", DialogUnits(5, 150, 56, 13));
+    Place(new QGroupBox("Box Type:", this), "boxTypeGroup", DialogUnits(4, 136, 65, 68));
+    boxTypeCombo = Place(new QComboBox(this), "boxTypeCombo", DialogUnits(6, 150, 62, 13));
     boxTypeCombo->addItems({ "1 CR input", "2 CR inputs", "CR&TURBO" });
     // The window owns the style; it outlives the selector, its child made
     // earlier.
     auto* comboStyle = new CCompactComboStyle;
     comboStyle->setParent(this);
     boxTypeCombo->setStyle(comboStyle);
-    editCrCheck = Place(new QCheckBox("CR", this), "editCrCheck", DialogUnits(5, 166, 24, 11));
-    resetCrButton = Place(new QPushButton("0", this), "resetCrButton", DialogUnits(44, 166, 7, 8));
-    showCrCheck = Place(new QCheckBox(this), "showCrCheck", DialogUnits(52, 166, 8, 8));
+    editCrCheck = Place(new QCheckBox("CR", this), "editCrCheck", DialogUnits(6, 166, 24, 11));
+    resetCrButton = Place(new QPushButton("0", this), "resetCrButton", DialogUnits(46, 166, 9, 10));
+    showCrCheck = Place(new QCheckBox(this), "showCrCheck", DialogUnits(56, 166, 9, 10));
     editTurboCheck
-        = Place(new QCheckBox("TURBO", this), "editTurboCheck", DialogUnits(5, 177, 37, 10));
+        = Place(new QCheckBox("TURBO", this), "editTurboCheck", DialogUnits(6, 177, 37, 11));
     resetTurboButton
-        = Place(new QPushButton("0", this), "resetTurboButton", DialogUnits(44, 179, 7, 8));
-    showTurboCheck = Place(new QCheckBox(this), "showTurboCheck", DialogUnits(52, 179, 8, 8));
+        = Place(new QPushButton("0", this), "resetTurboButton", DialogUnits(46, 178, 9, 10));
+    showTurboCheck = Place(new QCheckBox(this), "showTurboCheck", DialogUnits(56, 178, 9, 10));
     copyCurveButton = Place(
-        new QPushButton("Copy curve", this), "copyCurveButton", DialogUnits(6, 190, 54, 12));
+        new QPushButton("Copy curve", this), "copyCurveButton", DialogUnits(7, 190, 60, 12));
 
     // Parameters.
-    Place(new QGroupBox(this), "parameterGroup", DialogUnits(4, 200, 59, 116));
+    Place(new QGroupBox(this), "parameterGroup", DialogUnits(4, 204, 65, 112));
     AddLabel(this, "startVoltageLabel", "Start Voltage:", DialogUnits(9, 207, 52, 8));
     AddLabel(this, "startVoltageUnit", "V", DialogUnits(40, 220, 8, 8));
     AddLabel(this, "stopVoltageLabel", "Stop Voltage:", DialogUnits(9, 231, 52, 8));
@@ -176,14 +177,57 @@ void CRamvikDlg::BuildPanel()
     for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
         button->setAutoDefault(true);
 
-    WidenToText(inputOutputCheck, 62);
-    WidenToText(differenceCheck, 62);
-    WidenToText(editCrCheck, 44);
-    WidenToText(editTurboCheck, 44);
+    WidenToText(inputOutputCheck, 68);
+    WidenToText(differenceCheck, 68);
+    WidenToText(editCrCheck, 46);
+    WidenToText(editTurboCheck, 46);
     AddColourLine(editCrCheck, "crColourLine", 175, QColor(0, 0, 255), false);
-    AddColourLine(editTurboCheck, "turboColourLine", 186, QColor(255, 0, 0), true);
-    WidenToText(showCrCheck, 62);
-    WidenToText(showTurboCheck, 62);
+    // Solid, as the TURBO curve is drawn.
+    AddColourLine(editTurboCheck, "turboColourLine", 186, QColor(255, 0, 0), false);
+    // The unlabelled visibility boxes show their whole mark.
+    WidenToText(showCrCheck, 68);
+    WidenToText(showTurboCheck, 68);
+    AddToolTips();
+}
+
+void CRamvikDlg::AddToolTips()
+{
+    const std::pair<QWidget*, const char*> tips[] = {
+        { newButton, "Start a new project (Ctrl+N)" },
+        { openButton, "Open a project file (Ctrl+O)" },
+        { saveButton, "Save the project to a file (Ctrl+S)" },
+        { readButton, "Read the curves and parameters from the box" },
+        { writeButton, "Write the curves and parameters into the box" },
+        { printButton, "Print the project sheet (Ctrl+P)" },
+        { inputOutputCheck, "Show the output voltage against the input voltage" },
+        { differenceCheck, "Show the input voltage minus the output voltage" },
+        { boxTypeCombo, "The type of the box the project is for" },
+        { editCrCheck, "Edit the CR curve (blue)" },
+        { resetCrButton, "Make the CR curve a straight line again" },
+        { showCrCheck, "Show the CR curve while the TURBO curve is edited" },
+        { editTurboCheck, "Edit the TURBO curve (red)" },
+        { resetTurboButton, "Make the TURBO curve a straight line again" },
+        { showTurboCheck, "Show the TURBO curve while the CR curve is edited" },
+        { copyCurveButton, "Copy the edited curve onto the other curve" },
+        { startVoltageEdit, "Below this input voltage the box leaves the signal alone" },
+        { startVoltageSpin, "Start voltage, in steps of 0.1 V" },
+        { stopVoltageEdit, "Above this input voltage the box leaves the signal alone" },
+        { stopVoltageSpin, "Stop voltage, in steps of 0.1 V" },
+        { startDelayMinEdit, "Start delay, minutes" },
+        { startDelaySecEdit, "Start delay, seconds" },
+        { startDelayMinSpin, "Start delay, in steps of a minute" },
+        { startDelaySecSpin, "Start delay, in steps of a second" },
+        { curveDelayEdit, "Curve delay, milliseconds per 0.1 V" },
+        { curveDelaySpin, "Curve delay, in steps of 20 ms" },
+    };
+    for (const auto& [control, tip] : tips)
+        control->setToolTip(tip);
+    // The wheel over a value or its arrows steps it as the arrows do.
+    const std::pair<QWidget*, CSpinArrows*> values[] = { { startVoltageEdit, startVoltageSpin },
+        { stopVoltageEdit, stopVoltageSpin }, { startDelayMinEdit, startDelayMinSpin },
+        { startDelaySecEdit, startDelaySecSpin }, { curveDelayEdit, curveDelaySpin } };
+    for (const auto& [box, spin] : values)
+        spin->StepOnWheelOver(box);
 }
 
 void CRamvikDlg::ConnectPanel()

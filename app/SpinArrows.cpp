@@ -1,6 +1,7 @@
 #include "SpinArrows.h"
 
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType type, const QString& name)
@@ -31,4 +32,35 @@ void CSpinArrows::resizeEvent(QResizeEvent* event)
     const int upHeight = height() / 2;
     up->setGeometry(0, 0, width(), upHeight);
     down->setGeometry(0, upHeight, width(), height() - upHeight);
+}
+
+void CSpinArrows::StepOnWheelOver(QWidget* box)
+{
+    box->installEventFilter(this);
+}
+
+bool CSpinArrows::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// One step per notch (15 degrees); a fine-grained wheel or touchpad adds up
+// its small turns first.
+void CSpinArrows::wheelEvent(QWheelEvent* event)
+{
+    constexpr int kNotch = 120;
+    wheelTurn += event->angleDelta().y();
+    while (wheelTurn >= kNotch) {
+        wheelTurn -= kNotch;
+        emit stepped(true);
+    }
+    while (wheelTurn <= -kNotch) {
+        wheelTurn += kNotch;
+        emit stepped(false);
+    }
+    event->accept();
 }

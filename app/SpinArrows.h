@@ -13,6 +13,9 @@ class CSpinArrows : public QWidget {
 public:
     CSpinArrows(const QString& name, QWidget* parent);
 
+    // The mouse wheel over the box steps the value as over the arrows.
+    void StepOnWheelOver(QWidget* box);
+
     QToolButton* upArrow() const { return up; }
     QToolButton* downArrow() const { return down; }
 
@@ -21,8 +24,11 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* up;
     QToolButton* down;
+    int wheelTurn = 0; // eighths of a degree not yet stepped
 };

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <string>
 #include <utility>
 
 class CGraphPaintCache;
@@ -87,14 +88,50 @@ public:
     // vertical value.
     QString ReadOutText() const;
 
-    // --- mouse editing (GraphMouse.cpp)
+    // --- mouse and keyboard editing (GraphMouse.cpp). Every change to the
+    // curve is one call of ProjectState's point edits.
+    //
+    // A left press. On a point's drawn marker it picks that point and starts
+    // dragging it; elsewhere inside the plot area it inserts a point at the
+    // pointer and drags that. Anywhere else it does nothing and gives false.
+    bool PressAt(int x, int y);
+    // The pointer moved inside the frame: a hover, or a drag step while a
+    // drag runs. The read-out follows.
     void MouseAt(int x, int y);
-    void BeginDrag();
+    // Left button up, or the pointer left the frame while dragging.
     void EndDrag(int x, int y);
-    void RightClick();
+    // Right button up: during a drag the dragged point goes back onto the
+    // line output = input; otherwise the point whose marker lies under the
+    // pixel is removed, as far as the rules allow.
+    void RightClickAt(int x, int y);
+    // The pointer left the frame: a highlight the pointer made goes.
+    void PointerLeft();
+    // Keys: highlight the neighbouring point of the edited curve; move the
+    // highlighted point up (positive volts) or down on the screen; remove it.
+    void SelectNeighbour(bool higher);
+    void MoveSelected(double volts);
+    void RemoveSelected();
+    // A typed point: sets the output of the point at this input, or inserts
+    // one there, and highlights it.
+    void PutTypedPoint(double input, double output);
+    // The point of the edited curve whose drawn marker covers the pixel (the
+    // nearest when markers overlap), or null. Uses the current view.
+    CPunt* PointUnder(int x, int y);
+    // Recomputes the highlight and the read-out for the current project and
+    // view, as the last pointer position or key chose them; Draw calls it,
+    // so a paint never shows a stale read-out.
+    void UpdateHover();
     // The highlighted point of the edited curve, or null. Checked against the
     // current curve, so a point freed by New, a reset or a read is never used.
     CPunt* SelectedPoint();
+
+    // A drag begins with a press and ends with the release, the pointer
+    // leaving the frame or the right button; the curve changes only between.
+    // A history records everything in between as one step.
+    std::function<void()> dragBegan;
+    std::function<void()> dragEnded;
+    // After every edit attempt: why the rules held it back, or empty.
+    std::function<void(const std::string& refusal)> editReported;
 
     // --- logo (GraphLogo.cpp)
     // The file drawn as the logo: logoPath + separator + "logo.bmp"; empty
@@ -124,11 +161,19 @@ public:
     double cursorY = 0.0;
     bool dragging = false;
     double dragInput = 0.0; // input of the dragged point while dragging
+    // Vertical volts between the grabbed marker's centre and the press, kept
+    // through the drag so the point does not jump to the pointer.
+    double grabOffset = 0.0;
 
 private:
     // The point under the mouse, not owned; read it through SelectedPoint().
     CPunt* selected = nullptr;
     double selectedInput = 0.0; // its input when it was picked
+    // The last pointer position inside the frame, while the pointer is there
+    // and no key has chosen the highlight since.
+    bool pointerOver = false;
+    int pointerX = 0;
+    int pointerY = 0;
 
     bool InputOutputView() const;
     bool EditingCr() const;
@@ -138,11 +183,13 @@ private:
     void ApplyViewGeometry(bool inputOutput);
 
     // GraphMouse.cpp
+    void CursorFromPointer();
     void HoverStep();
     void DragStep();
-    // Sets the output of the point at this input, or inserts one unless the
-    // curve is full. Stores back the head that Add returns.
-    void PutPoint(double input, double output);
+    void Highlight(CPunt* p);
+    double Vertical(const CPunt* p) const;
+    void RemovePoint(const CPunt* p);
+    void Report(const std::string& refusal);
 
     // GraphDraw.cpp
     void DrawPlotBorder(QPainter& painter);

@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QPolygon>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -94,6 +95,8 @@ void CGraph::Draw(QPainter& painter, const QColor& face)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
+    ApplyViewGeometry(InputOutputView());
+    UpdateHover();
     Outline(painter,
         QPolygon({ { frame.left, frame.top }, { frame.left, frame.bottom },
             { frame.right, frame.bottom }, { frame.right, frame.top } }),
@@ -124,8 +127,11 @@ void CGraph::DrawInputOutputView(QPainter& painter)
     DrawVerticalTicks(painter, range.yMax, "%0.1f");
     paintCache->DrawText(
         painter, LabelFont(), frame.right - 10, frame.top + 8, ReadOutText(), Align::Right);
-    paintCache->DrawText(
-        painter, LabelFont(), frame.right - 49, frame.bottom - 8, QStringLiteral("V[In]"));
+    // In the plot's lower right corner, where no curve can go (an output lies
+    // at most 1.6 V below its input), clear of the tick labels.
+    const GraphRect plot = PlotArea();
+    paintCache->DrawText(painter, LabelFont(), plot.right - 2, plot.bottom - 17,
+        QStringLiteral("V[In]"), Align::Right);
     paintCache->DrawText(
         painter, LabelFont(), frame.left + 10, frame.top + 8, QStringLiteral("V[Out]"));
 
@@ -164,8 +170,9 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
         cursorY = kDifferenceTop;
     paintCache->DrawText(
         painter, LabelFont(), frame.right - 10, frame.top + 168, ReadOutText(), Align::Right);
-    paintCache->DrawText(
-        painter, LabelFont(), frame.right - 25, frame.bottom - 128, QStringLiteral("V[In]"));
+    // Below the tick labels, inside the frame.
+    paintCache->DrawText(painter, LabelFont(), frame.right - 2, PlotArea().bottom + 26,
+        QStringLiteral("V[In]"), Align::Right);
     paintCache->DrawText(
         painter, LabelFont(), frame.left + 10, frame.top + 168, QStringLiteral("V[Diff]"));
     paintCache->DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 100,
@@ -181,8 +188,11 @@ void CGraph::DrawHorizontalTicks(QPainter& painter)
     const GraphRect plot = PlotArea();
     for (int i = 0; i <= kMaxTicks && range.xMin + i * xStep <= range.xMax; ++i) {
         const int x = TickX(i);
-        paintCache->DrawText(painter, LabelFont(), x - 10, plot.bottom + 9,
-            QString::asprintf("%0.1f", range.xMin + i * xStep) + xUnit);
+        const QString label = QString::asprintf("%0.1f", range.xMin + i * xStep) + xUnit;
+        // The last label ends inside the frame instead of past the window.
+        const int width = QFontMetrics(LabelFont()).horizontalAdvance(label);
+        paintCache->DrawText(painter, LabelFont(), std::min(x - 10, frame.right - 2 - width),
+            plot.bottom + 9, label);
         if (i > 0)
             Edge(painter, QPoint(x, plot.bottom), QPoint(x, plot.top), kGrey);
     }

@@ -6,20 +6,15 @@
 
 namespace {
 
-// Mouse positions are cut down to whole fiftieths of a volt, the box's own
-// resolution.
-constexpr double kPerVolt = 50.0;
-// A point is picked when its input lies closer than this to the cursor's.
-constexpr double kPickTolerance = 0.01;
-// A dragged output lies at most this far below its input (and, for the TURBO
-// curve in the Input-Output view, above it).
-constexpr double kMaxDifference = 1.6;
+// A press or hover within this many pixels of a marker's centre lies on it:
+// the highlighted marker's radius with half a pixel for its outline.
+constexpr int kPickRadiusSquared = 20; // 4.5 squared, rounded down
 
 double Quantise(double volts)
 {
     if (!std::isfinite(volts))
         return volts;
-    return std::trunc(volts * kPerVolt) / kPerVolt;
+    return SnapToBoxStep(volts);
 }
 
 double Limit(double value, int low, int high)
@@ -46,119 +41,220 @@ CPunt* CGraph::SelectedPoint()
     return nullptr;
 }
 
+double CGraph::Vertical(const CPunt* p) const
+{
+    return InputOutputView() ? p->output : p->input - p->output;
+}
+
+CPunt* CGraph::PointUnder(int x, int y)
+{
+    ApplyViewGeometry(InputOutputView());
+    CPunt* nearest = nullptr;
+    long long best = kPickRadiusSquared;
+    // Later points are drawn over earlier ones, so a tie goes to the later.
+    for (CPunt* p = EditedHead(); p; p = p->next) {
+        const long long dx = VoltsToX(p->input) - static_cast<long long>(x);
+        const long long dy = VoltsToY(Vertical(p)) - static_cast<long long>(y);
+        const long long distance = dx * dx + dy * dy;
+        if (distance <= best) {
+            best = distance;
+            nearest = p;
+        }
+    }
+    return nearest;
+}
+
+void CGraph::Highlight(CPunt* p)
+{
+    selected = p;
+    if (!p)
+        return;
+    selectedInput = p->input;
+    // The read-out shows the point's own values.
+    cursorX = p->input;
+    cursorY = Vertical(p);
+}
+
+void CGraph::CursorFromPointer()
+{
+    ApplyViewGeometry(InputOutputView());
+    cursorX = Limit(Quantise(XToVolts(pointerX)), range.xMin, range.xMax);
+    const double vertical = YToVolts(pointerY) + (dragging ? grabOffset : 0.0);
+    cursorY = Limit(Quantise(vertical), range.yMin, range.yMax);
+}
+
 void CGraph::MouseAt(int x, int y)
 {
-    cursorX = Limit(Quantise(XToVolts(x)), range.xMin, range.xMax);
-    cursorY = Limit(Quantise(YToVolts(y)), range.yMin, range.yMax);
+    pointerOver = true;
+    pointerX = x;
+    pointerY = y;
+    CursorFromPointer();
     if (dragging)
         DragStep();
     else
         HoverStep();
+    RequestRepaint();
 }
 
 void CGraph::HoverStep()
 {
-    CPunt* head = EditedHead();
-    CPunt* p = head ? head->FindNear(cursorX, kPickTolerance) : nullptr;
-    selected = p;
-    if (p) {
-        selectedInput = p->input;
-        // The read-out snaps to the point.
-        cursorX = p->input;
-        cursorY = InputOutputView() ? p->output : p->input - p->output;
+    Highlight(PointUnder(pointerX, pointerY));
+}
+
+void CGraph::UpdateHover()
+{
+    if (dragging)
+        return;
+    if (pointerOver) {
+        CursorFromPointer();
+        HoverStep();
+    } else if (CPunt* p = SelectedPoint()) {
+        Highlight(p);
     }
+}
+
+void CGraph::PointerLeft()
+{
+    if (!pointerOver)
+        return;
+    pointerOver = false;
+    selected = nullptr;
     RequestRepaint();
+}
+
+bool CGraph::PressAt(int x, int y)
+{
+    CPunt* p = PointUnder(x, y);
+    const GraphRect plot = PlotArea();
+    const bool inPlot = plot.left <= x && x <= plot.right && plot.top <= y && y <= plot.bottom;
+    if (dragging || (!p && !inPlot))
+        return false;
+    MouseAt(x, y); // highlights p and sets the read-out
+    dragging = true;
+    if (dragBegan)
+        dragBegan();
+    if (p) {
+        // The press itself changes nothing; the point follows the moves.
+        dragInput = p->input;
+        grabOffset = Vertical(p) - YToVolts(y);
+        Report(project->MoveRefusal(dragInput));
+        return true;
+    }
+    dragInput = cursorX;
+    grabOffset = 0.0;
+    DragStep();
+    RequestRepaint();
+    return true;
 }
 
 void CGraph::DragStep()
 {
-    // The point at 0 V is never edited.
-    if (dragInput == 0.0)
-        return;
     selected = nullptr;
     // Only the vertical mouse position counts: the point keeps its input.
     cursorX = dragInput;
-    const bool inputOutput = InputOutputView();
-    if (EditingCr()) {
-        if (cursorY > cursorX)
-            cursorY = cursorX;
-        if (project->startVoltage < dragInput && dragInput < project->stopVoltage) {
-            if (inputOutput) {
-                if (cursorX - kMaxDifference > cursorY)
-                    cursorY = cursorX - kMaxDifference;
-                PutPoint(dragInput, cursorY);
-            } else {
-                if (cursorY > kMaxDifference)
-                    cursorY = kMaxDifference;
-                PutPoint(dragInput, dragInput - cursorY);
-            }
-        }
-    } else if (inputOutput) {
-        if (cursorX - kMaxDifference > cursorY)
-            cursorY = cursorX - kMaxDifference;
-        if (cursorX + kMaxDifference < cursorY)
-            cursorY = cursorX + kMaxDifference;
-        PutPoint(dragInput, cursorY);
-    } else {
-        if (cursorY > cursorX)
-            cursorY = cursorX;
-        if (cursorY > kMaxDifference)
-            cursorY = kMaxDifference;
-        PutPoint(dragInput, dragInput - cursorY);
-    }
-    RequestRepaint();
-}
-
-void CGraph::PutPoint(double input, double output)
-{
-    CPunt*& head = EditedHead();
-    if (!head)
-        return;
-    const CPunt* at = head->Find(input);
-    const bool exists = at && at->input == input;
-    const int limit = EditingCr() ? kMaxCrPoints : kMaxTurboPoints;
-    if (!exists && CountPoints(head) >= limit)
-        return;
-    head = head->Add(input, output);
-}
-
-void CGraph::BeginDrag()
-{
-    dragging = true;
-    const CPunt* p = SelectedPoint();
-    dragInput = p ? p->input : cursorX;
+    const double output = InputOutputView() ? cursorY : dragInput - cursorY;
+    Report(project->SetPointOutput(dragInput, output).refusal);
+    // The read-out shows where the point went, within its limits.
+    const CPunt* at = EditedHead() ? EditedHead()->Find(dragInput) : nullptr;
+    if (at && at->input == dragInput)
+        cursorY = Vertical(at);
 }
 
 void CGraph::EndDrag(int x, int y)
 {
-    dragging = false;
+    if (dragging) {
+        dragging = false;
+        if (dragEnded)
+            dragEnded();
+    }
     MouseAt(x, y);
 }
 
-void CGraph::RightClick()
+void CGraph::RightClickAt(int x, int y)
 {
     if (!dragging) {
-        const CPunt* p = SelectedPoint();
-        if (!p)
-            return;
-        const double input = p->input;
-        // The point at the top of the range stays.
-        if (input == range.xMax)
-            return;
-        // The CR curve keeps its start and stop points.
-        const bool fixed
-            = EditingCr() && (input == project->startVoltage || input == project->stopVoltage);
-        if (!fixed) {
-            EditedHead()->Remove(input);
-            selected = nullptr;
-        }
-        RequestRepaint();
+        if (const CPunt* p = PointUnder(x, y))
+            RemovePoint(p);
         return;
     }
     // During a drag: the dragged point goes back onto the line output = input.
-    PutPoint(dragInput, dragInput);
+    Report(project->PutPointOnLine(dragInput).refusal);
     dragging = false;
     cursorX = dragInput;
     cursorY = InputOutputView() ? dragInput : 0.0;
+    if (dragEnded)
+        dragEnded();
     RequestRepaint();
+}
+
+void CGraph::RemovePoint(const CPunt* p)
+{
+    const double input = p->input;
+    CPunt* lower = p->prev;
+    const PointEditResult result = project->RemovePoint(input);
+    Report(result.refusal);
+    if (result.changed) {
+        // A key user deletes on down the curve; a mouse user sees the pointer.
+        if (!pointerOver && lower)
+            Highlight(lower);
+        else
+            selected = nullptr;
+    }
+    RequestRepaint();
+}
+
+void CGraph::SelectNeighbour(bool higher)
+{
+    CPunt* head = EditedHead();
+    if (!head || dragging)
+        return;
+    CPunt* p = SelectedPoint();
+    CPunt* chosen = p ? (higher ? p->next : p->prev) : head;
+    if (!p && !higher) {
+        while (chosen->next)
+            chosen = chosen->next;
+    }
+    // The key owns the highlight until the mouse moves again.
+    pointerOver = false;
+    Highlight(chosen ? chosen : p);
+    RequestRepaint();
+}
+
+void CGraph::MoveSelected(double volts)
+{
+    CPunt* p = SelectedPoint();
+    if (!p || dragging)
+        return;
+    // Up on the screen: a higher output, or in the Difference view a greater
+    // difference, which is a lower output.
+    const double output = InputOutputView() ? p->output + volts : p->output - volts;
+    Report(project->SetPointOutput(p->input, output).refusal);
+    Highlight(p);
+    RequestRepaint();
+}
+
+void CGraph::RemoveSelected()
+{
+    if (const CPunt* p = SelectedPoint(); p && !dragging)
+        RemovePoint(p);
+}
+
+void CGraph::PutTypedPoint(double input, double output)
+{
+    if (dragging)
+        return;
+    Report(project->SetPointOutput(input, output).refusal);
+    CPunt* head = EditedHead();
+    CPunt* at = head ? head->Find(input) : nullptr;
+    if (at && at->input == input) {
+        pointerOver = false;
+        Highlight(at);
+    }
+    RequestRepaint();
+}
+
+void CGraph::Report(const std::string& refusal)
+{
+    if (editReported)
+        editReported(refusal);
 }

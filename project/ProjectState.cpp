@@ -1,11 +1,14 @@
 #include "ProjectState.h"
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
 namespace {
 const char* const kSingleTitle = "Common Rail Tuning - ";
 const char* const kTurboTitle = "Common Rail & Turbo Tuning - ";
+// A voltage closer to zero than this is zero.
+constexpr double kZeroVoltage = 1e-9;
 } // namespace
 
 ProjectState::ProjectState()
@@ -192,6 +195,10 @@ void ProjectState::StepStartVoltage(bool up)
         startVoltage = 0.0;
     if (startVoltage > 5.0)
         startVoltage = 5.0;
+    // Twenty steps down from 1.5 V end a hair above zero (1.4e-16), which
+    // would show as such and give the curve a second point beside its head.
+    if (std::abs(startVoltage) < kZeroVoltage)
+        startVoltage = 0.0;
     crCurve = crCurve->Add(startVoltage, startVoltage);
     crCurve = crCurve->Add(stopVoltage, stopVoltage);
     TrimBelowStart();
@@ -211,7 +218,8 @@ void ProjectState::StepStopVoltage(bool up)
         stopVoltage = 0.0;
     if (stopVoltage > 5.0)
         stopVoltage = 5.0;
-    RemoveCrPointsIn(stopVoltage - 0.1, 5.0, true);
+    // Points the user drew below the new stop voltage stay.
+    RemoveCrPointsIn(stopVoltage, 5.0, true);
     crCurve = crCurve->Add(stopVoltage, stopVoltage);
     crCurve = crCurve->Add(startVoltage, startVoltage);
 }

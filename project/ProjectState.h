@@ -9,6 +9,22 @@
 constexpr int kMaxCrPoints = 62;
 constexpr int kMaxTurboPoints = 63;
 
+// What became of a point edit: whether the curve changed, and, when the rules
+// held the edit back in full or in part, why, as a sentence for the user.
+struct PointEditResult {
+    bool changed = false;
+    std::string refusal;
+};
+
+// The outputs a point of the edited curve may take, volts, both included.
+struct OutputLimits {
+    double low = 0.0;
+    double high = 0.0;
+};
+
+// The nearest of the box's voltage steps (fiftieths of a volt).
+double SnapToBoxStep(double volts);
+
 // Everything that makes up one tuning project: the two transfer curves, the
 // box type with its input configuration, and the timing and voltage
 // parameters sent to the box with the curves. The state owns both curves.
@@ -80,6 +96,28 @@ struct ProjectState {
     void ChooseDifferenceView();
     // Sets the view flags from a remembered graph type (0 or 1).
     void SetGraphType(int type);
+
+    // --- point edits of the edited curve (ProjectPoints.cpp). Every change a
+    // user makes to single points goes through these three, so a history can
+    // record each call as one step. Outputs snap to the box's 0.02 V steps.
+    //
+    // Sets the output of the point at exactly this input, or inserts a point
+    // there; an output beyond the limits is held at the nearer limit.
+    PointEditResult SetPointOutput(double input, double output);
+    // Removes the point at exactly this input.
+    PointEditResult RemovePoint(double input);
+    // Puts the point at this input on the line output = input (the right
+    // button during a drag), inserting it if needed; no limits apply.
+    PointEditResult PutPointOnLine(double input);
+    // Why the edited curve's point at this input cannot be moved; empty when
+    // it can.
+    std::string MoveRefusal(double input) const;
+    // The outputs allowed at this input for the edited curve in the current
+    // view (the Difference view allows no output above the input).
+    OutputLimits PointOutputLimits(double input) const;
+    // The head field of the edited curve.
+    CPunt*& EditedCurve() { return editCr ? crCurve : turboCurve; }
+    const CPunt* EditedCurve() const { return editCr ? crCurve : turboCurve; }
 
     // Copies every field but the two curves, which stay as they are.
     void CopyFieldsFrom(const ProjectState& other);

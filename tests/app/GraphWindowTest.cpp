@@ -1,11 +1,18 @@
 #include "AppTestSupport.h"
+#include "CurveTestSupport.h"
 #include "Graph.h"
+#include "PointEntryDlg.h"
+
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
 
 #include <cmath>
 
 namespace {
 
-// Mouse events in the real window (the editing rules are the graph layer's).
+// The real window driven with mouse events and keys; the editing rules
+// themselves are tested in the graph and project layers.
 class GraphWindow : public AppTest {
 protected:
     void SetUp() override
@@ -13,67 +20,156 @@ protected:
         AppTest::SetUp();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->grab(); // the view's geometry comes with its first paint
         Project().crCurve->Add(2.0, 1.7);
+        window->grab(); // the view's geometry comes with its first paint
     }
     CGraph& Graph() { return Inside().Graph(); }
-    // A window pixel at which the quantised cursor value is exactly volts.
-    int At(double volts, bool vertical)
-    {
-        const GraphRect& f = Graph().frame;
-        for (int p = vertical ? f.top + 1 : f.left + 1; p < (vertical ? f.bottom : f.right); ++p)
-            if (std::trunc((vertical ? Graph().YToVolts(p) : Graph().XToVolts(p)) * 50) / 50
-                == volts)
-                return p;
-        ADD_FAILURE() << volts;
-        return 0;
-    }
-    int X(double volts) { return At(volts, false); }
-    int Y(double volts) { return At(volts, true); }
-    void Mouse(QTest::MouseAction action, int x, int y)
-    {
-        QTest::mouseEvent(action, window.get(), Qt::LeftButton, {}, QPoint(x, y));
-    }
-    double OutputAt(double input)
+    // Where the CR point at this input is drawn.
+    QPoint Marker(double input)
     {
         const CPunt* p = Project().crCurve->Find(input);
-        return p && p->input == input ? p->output : -1.0;
+        return QPoint(Graph().VoltsToX(p->input), Graph().VoltsToY(p->output));
     }
+    void Mouse(QTest::MouseAction action, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseEvent(action, window.get(), button, {}, at);
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window.get(), key, modifiers);
+    }
+    QString Status() { return Find<QLabel>("statusLine")->text(); }
+    Points Curve() { return PointsOf(Project().crCurve); }
 };
 
-TEST_F(GraphWindow, HighlightsAPointOnlyAtItsInputAndDragsItToItsLimit)
+// Mended: a press on a marker's centre made a new point 0.02 V to its left.
+// Every marker, pressed at its centre and at its edges, is picked and the
+// press alone leaves the curve as it was.
+TEST_F(GraphWindow, PressesOnEachDrawnMarkerPickThatPoint)
 {
-    Mouse(QTest::MouseMove, X(2.0), Graph().frame.bottom - 1);
-    ASSERT_NE(Graph().SelectedPoint(), nullptr);
-    EXPECT_EQ(Graph().SelectedPoint()->input, 2.0);
-    EXPECT_EQ(Graph().ReadOutText(), "V[in]:2.00V V[diff]:-0.30V");
-    for (double input : { 1.98, 2.02 }) {
-        Mouse(QTest::MouseMove, X(input), Y(1.0));
-        EXPECT_EQ(Graph().SelectedPoint(), nullptr) << input;
+    const Points before = Curve();
+    for (const auto& [input, output] : before) {
+        for (QPoint offset : { QPoint(0, 0), QPoint(-4, 0), QPoint(4, 0), QPoint(0, 4) }) {
+            SCOPED_TRACE(testing::Message() << input << " " << offset.x() << "," << offset.y());
+            const QPoint at = Marker(input) + offset;
+            Mouse(QTest::MouseMove, at);
+            ASSERT_NE(Graph().SelectedPoint(), nullptr); // hover shows what a press takes
+            EXPECT_EQ(Graph().SelectedPoint()->input, input);
+            Mouse(QTest::MousePress, at);
+            EXPECT_EQ(Graph().dragInput, input);
+            Mouse(QTest::MouseRelease, at);
+            EXPECT_EQ(Curve(), before);
+        }
     }
-    Mouse(QTest::MouseMove, X(2.0), Y(1.0));
-    Mouse(QTest::MousePress, X(2.0), Y(1.0));
-    Mouse(QTest::MouseMove, X(2.0), Graph().frame.top + 1);
-    Mouse(QTest::MouseRelease, X(2.0), Graph().frame.top + 1);
-    EXPECT_DOUBLE_EQ(OutputAt(2.0), 2.0);
+    // A drag of the grabbed point moves it; one at the start voltage says why not.
+    Mouse(QTest::MousePress, Marker(2.0));
+    Mouse(QTest::MouseMove, Marker(2.0) + QPoint(0, -200));
+    Mouse(QTest::MouseRelease, Marker(2.0));
+    EXPECT_EQ(Graph().SelectedPoint()->output, 2.0);
+    Mouse(QTest::MousePress, Marker(1.5));
+    Mouse(QTest::MouseRelease, Marker(1.5));
+    EXPECT_EQ(Status(), "Only points between the start and stop voltage can be moved");
 }
 
-TEST_F(GraphWindow, LeavingTheFrameEndsADragAndAPressBesideItStartsOne)
+// Mended: a press on a label, a group box, a tick label or a margin inserted
+// a point at the last hovered input.
+TEST_F(GraphWindow, PressesOutsideThePlotAreaChangeNothing)
 {
-    Mouse(QTest::MouseMove, X(2.0), Y(1.7));
-    Mouse(QTest::MousePress, X(2.0), Y(1.7));
-    Mouse(QTest::MouseMove, X(2.0), Y(1.2));
-    EXPECT_DOUBLE_EQ(OutputAt(2.0), 1.2);
-    Mouse(QTest::MouseMove, Graph().frame.right + 3, Y(1.0));
-    EXPECT_FALSE(Graph().dragging);
-    Mouse(QTest::MouseMove, X(2.0), Y(1.0)); // back inside with the button held: a hover
-    Mouse(QTest::MouseRelease, X(2.0), Y(1.0));
-    EXPECT_DOUBLE_EQ(OutputAt(2.0), 1.2);
-    Mouse(QTest::MouseMove, X(2.5), Y(2.5));
-    Mouse(QTest::MousePress, 97, Y(1.2));
-    EXPECT_TRUE(Graph().dragging);
-    Mouse(QTest::MouseRelease, 97, Y(1.2));
-    EXPECT_DOUBLE_EQ(OutputAt(2.5), 1.2);
+    const Points before = Curve();
+    const GraphRect plot = Graph().PlotArea();
+    const GraphRect& frame = Graph().frame;
+    const auto centre = [this](const char* name) {
+        QWidget* w = Find(name);
+        return w->mapTo(window.get(), w->rect().center());
+    };
+    const std::pair<const char*, QPoint> places[] = {
+        { "label", centre("stopVoltageLabel") },
+        { "group box",
+            window->findChild<QGroupBox*>("parameterGroup")->geometry().topLeft() + QPoint(3, 3) },
+        { "tick label", QPoint(Graph().TickX(4), plot.bottom + 15) },
+        { "left tick label", QPoint(plot.left - 30, Graph().TickY(3) - 2) },
+        { "frame margin", QPoint(frame.left + 5, frame.top + 5) },
+        { "status line", centre("statusLine") },
+    };
+    for (const auto& [name, at] : places) {
+        SCOPED_TRACE(name);
+        Mouse(QTest::MouseMove, Marker(2.0)); // a point hovered just before
+        Mouse(QTest::MousePress, at);
+        EXPECT_FALSE(Graph().dragging);
+        Mouse(QTest::MouseRelease, at);
+        Mouse(QTest::MouseClick, at, Qt::RightButton);
+        EXPECT_EQ(Curve(), before);
+    }
+}
+
+// Left and Right walk the curve, Up and Down stop at the dragging limits and
+// say so, Delete keeps the start point.
+TEST_F(GraphWindow, KeysMoveThePointToItsLimits)
+{
+    Mouse(QTest::MouseClick, Marker(2.0)); // picks it and gives the window the keys
+    ASSERT_EQ(Graph().SelectedPoint()->input, 2.0);
+    for (int i = 0; i < 14; ++i)
+        Key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_NEAR(Graph().SelectedPoint()->output, 0.4, 1e-12);
+    EXPECT_EQ(Status(), "The output at 2.00 V stays between 0.40 V and 2.00 V");
+    Key(Qt::Key_Up);
+    EXPECT_NEAR(Graph().SelectedPoint()->output, 0.42, 1e-12);
+    EXPECT_EQ(Status(), "");
+    EXPECT_TRUE(window->isWindowModified());
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Status(), "The CR points at the start and stop voltage stay");
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Curve(), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
+    EXPECT_FALSE(window->isWindowModified()); // the project as New made it again
+}
+
+// Enter opens the entry: the chosen point's output within its limits, or a new
+// point at a typed input; both snap to 0.02 V.
+TEST_F(GraphWindow, TypedValuesSnapAndStayWithinTheLimits)
+{
+    const auto entry = [this](double input, double output) {
+        auto* dialog = window->findChild<CPointEntryDlg*>();
+        ASSERT_NE(dialog, nullptr);
+        auto* inputBox = dialog->findChild<QDoubleSpinBox*>("inputBox");
+        if (!inputBox->isReadOnly())
+            inputBox->setValue(input);
+        dialog->findChild<QDoubleSpinBox*>("outputBox")->setValue(output);
+        dialog->accept();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // it closes itself
+    };
+    window->setFocus();
+    Key(Qt::Key_Return); // nothing highlighted: a new point
+    entry(3.01, 2.5);
+    EXPECT_EQ(Graph().SelectedPoint()->input, 3.02);
+    EXPECT_EQ(Graph().SelectedPoint()->output, 2.5);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(window->findChild<QLabel*>("limitsLabel")->text(), "Output from 0.40 V to 2.00 V");
+    entry(0, 9.0); // held at the top of the limits
+    EXPECT_EQ(Graph().SelectedPoint()->output, 2.0);
+    Key(Qt::Key_Return);
+    entry(0, 1.23);
+    EXPECT_EQ(Graph().SelectedPoint()->output, 1.24);
+    Key(Qt::Key_Left); // the start point: the entry says why it takes no value
+    Key(Qt::Key_Return);
+    EXPECT_EQ(window->findChild<QLabel*>("limitsLabel")->text(),
+        "Only points between the start and stop voltage can be moved");
+    window->findChild<CPointEntryDlg*>()->reject();
+}
+
+// Mended: lowering the stop voltage removed points below it; stepping the
+// start voltage down from 1.5 V ended at 1.3877787807814457e-16.
+TEST_F(GraphWindow, StopVoltageKeepsLowerPointsAndStartReachesZero)
+{
+    Project().crCurve->Add(4.35, 3.0);
+    Click("stopVoltageDown");
+    EXPECT_EQ(Text("stopVoltageEdit"), "4.4");
+    EXPECT_EQ(Project().crCurve->Find(4.35)->input, 4.35);
+    Click("startVoltageDown", 15);
+    EXPECT_EQ(Text("startVoltageEdit"), "0");
+    EXPECT_EQ(Project().crCurve->next->input, 2.0);
 }
 
 } // namespace

@@ -45,7 +45,10 @@ protected:
         Project().crCurve->Add(2.25, 3.5);
         Project().turboCurve->Add(1.0, 0.75);
     }
-    QString Caption(const char* name) { return QString("Common Rail & Turbo Tuning - ") + name; }
+    QString Caption(const char* name)
+    {
+        return QString("Common Rail & Turbo Tuning - ") + name + "[*]";
+    }
 
     QList<QFileDialog::AcceptMode> modes;
 };

@@ -85,6 +85,8 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     Project().fileName = "a[*]b.rmvp";
     Inside().Refresh();
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp");
+    Click("curveDelayUp"); // the project now differs from the saved one
+    EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp*");
 }
 
 // The graph's frame follows the client area; the panel stays where it is.
@@ -94,7 +96,7 @@ TEST_F(RamvikDlg, ResizingMovesTheGraphFrameOnly)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     const QPoint panel = Find("newButton")->pos();
     window->resize(900, 700);
-    EXPECT_EQ(Inside().GraphFrame(), QRect(QPoint(100, 10), QPoint(889, 689)));
+    EXPECT_EQ(Inside().GraphFrame(), QRect(QPoint(110, 10), QPoint(889, 669)));
     EXPECT_EQ(Find("newButton")->pos(), panel);
 }
 

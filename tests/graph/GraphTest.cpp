@@ -53,20 +53,26 @@ struct GraphBench {
     int Find(int from, int to, double volts, bool x) const
     {
         for (int p = from; p != to; p += from < to ? 1 : -1) {
-            if (std::trunc((x ? graph.XToVolts(p) : graph.YToVolts(p)) * 50) / 50 == volts)
+            if (SnapToBoxStep(x ? graph.XToVolts(p) : graph.YToVolts(p)) == volts)
                 return p;
         }
         return -1;
     }
     void Hover(double input, double vertical) { graph.MouseAt(XFor(input), YFor(vertical)); }
-    // Press at the input, move to y with the button held, release there.
+    // Press at the input where no marker is, move to y with the button held,
+    // release there.
     void Drag(double input, int y)
     {
-        Hover(input, 1.0);
-        graph.BeginDrag();
-        graph.MouseAt(XFor(input), YFor(1.0));
+        graph.PressAt(XFor(input), YFor(1.0));
         graph.MouseAt(XFor(input), y);
         graph.EndDrag(XFor(input), y);
+    }
+    // Where the edited curve's point at this input is drawn.
+    QPoint MarkerOf(double input)
+    {
+        const CPunt* p = project.EditedCurve()->Find(input);
+        const double vertical = project.graphType ? p->output : p->input - p->output;
+        return QPoint(graph.VoltsToX(p->input), graph.VoltsToY(vertical));
     }
     void EditTurbo(bool turbo)
     {
@@ -145,9 +151,9 @@ TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
                 b.graph.MouseAt(px, px);
                 EXPECT_TRUE(
                     b.graph.cursorX >= b.graph.range.xMin && b.graph.cursorX <= b.graph.range.xMax);
-                b.graph.BeginDrag();
+                b.graph.PressAt(px, px);
                 b.graph.MouseAt(px, px);
-                b.graph.RightClick();
+                b.graph.RightClickAt(px, px);
             }
             b.Render(QSize(200, 100));
         }
@@ -260,8 +266,9 @@ TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
                 b.project.SelectTurboForEdit();
             if (!showTurbo)
                 b.project.ClickShowTurbo();
-            b.graph.MouseAt(b.XFor(1.5), 300); // highlights the CR point at 1.5 V
-            const QImage image = b.Render();
+            b.Render();
+            b.graph.MouseAt(b.graph.VoltsToX(1.5), b.graph.VoltsToY(io ? 1.5 : 0.0));
+            const QImage image = b.Render(); // with the CR point at 1.5 V highlighted
             // CR runs flat at 1.5 V from 1.5 to 2.5 V; TURBO rises to its point at 2.5 V.
             EXPECT_TRUE(NearColour(image, b.graph, 2.25, io ? 1.5 : 0.75, kBlue));
             EXPECT_EQ(NearColour(image, b.graph, 1.25, io ? 2.0 : 0.15, kRed), red);
@@ -320,34 +327,114 @@ TEST(GraphMouse, DragLimitsOfBothCurvesInBothViews)
     }
 }
 
-// A press where no point is inserts one, not below the CR curve's start voltage
-// (the TURBO curve has none) and not into a curve as full as the box stores
-// (62 CR, 63 TURBO points).
-TEST(GraphMouse, InsertsWhereNoPointIsUnlessTheCurveIsFull)
+// Mended: a press on a marker's centre made a new point 0.02 V to its left.
+// Pixels around the marker of the CR point at 2.0 V (drawn at the truncated
+// pixel): a press there picks the point, which the press alone leaves as it
+// was, and a hover there highlights the same point; further off a press makes
+// a new point where the pointer is.
+TEST(GraphMouse, PressesOnADrawnMarkerPickThatPoint)
 {
-    for (bool cr : { true, false }) {
-        SCOPED_TRACE(cr);
-        GraphBench b;
-        CPunt*& head = cr ? b.project.crCurve : b.project.turboCurve;
-        b.EditTurbo(!cr);
-        b.Drag(1.0, b.YFor(0.5));
-        EXPECT_EQ(std::isnan(OutputAt(head, 1.0)), cr);
-        const int limit = cr ? 62 : 63;
-        for (int n = 1; CountPoints(head) < limit; ++n)
-            head->Add(1.5 + n * 0.04, 1.5);
-        b.Drag(4.42, b.YFor(4.0));
-        EXPECT_TRUE(std::isnan(OutputAt(head, 4.42)));
-        b.Drag(1.54, b.YFor(1.0)); // its points still move
-        EXPECT_NEAR(OutputAt(head, 1.54), 1.0, 1e-9);
-        b.Hover(4.42, 1.0); // a right click during a drag takes no new point either
-        b.graph.BeginDrag();
-        b.graph.RightClick();
-        EXPECT_EQ(CountPoints(head), limit);
-        b.Hover(1.54, 1.0); // after a deletion there is room again
-        b.graph.RightClick();
-        b.Drag(4.42, b.YFor(4.0));
-        EXPECT_NEAR(OutputAt(head, 4.42), 4.0, 1e-9);
+    struct Row {
+        const char* name;
+        int dx, dy;
+        bool picked;
+    };
+    const Row rows[] = { { "centre", 0, 0, true }, { "left edge", -4, 0, true },
+        { "right edge", 4, 0, true }, { "top edge", 0, -4, true }, { "lower right", 3, 3, true },
+        { "beside the right edge", 6, 0, false }, { "beside the left edge", -6, 0, false } };
+    for (bool io : { true, false }) {
+        for (const Row& r : rows) {
+            SCOPED_TRACE(testing::Message() << r.name << (io ? " input-output" : " difference"));
+            GraphBench b;
+            b.project.crCurve->Add(2.0, 1.7);
+            b.UseView(io);
+            const QPoint at = b.MarkerOf(2.0) + QPoint(r.dx, r.dy);
+            b.graph.MouseAt(at.x(), at.y());
+            const CPunt* hovered = b.graph.SelectedPoint();
+            EXPECT_EQ(hovered && hovered->input == 2.0, r.picked);
+            EXPECT_TRUE(b.graph.PressAt(at.x(), at.y()));
+            EXPECT_EQ(b.graph.dragInput == 2.0, r.picked);
+            b.graph.EndDrag(at.x(), at.y());
+            EXPECT_EQ(CountPoints(b.project.crCurve), r.picked ? 5 : 6);
+            EXPECT_EQ(OutputAt(b.project.crCurve, 2.0), 1.7);
+        }
     }
+}
+
+// A drag keeps the distance between the pointer and the grabbed marker, so
+// the point moves with the pointer instead of jumping to it.
+TEST(GraphMouse, ADraggedPointFollowsThePointerWithoutAJump)
+{
+    GraphBench b;
+    b.project.crCurve->Add(2.0, 1.7);
+    b.UseView(true);
+    const QPoint grab = b.MarkerOf(2.0) + QPoint(0, 3);
+    b.graph.PressAt(grab.x(), grab.y());
+    b.graph.MouseAt(grab.x(), grab.y() + 1);
+    EXPECT_NEAR(OutputAt(b.project.crCurve, 2.0), 1.7, 0.011);
+    const int down = b.graph.VoltsToY(0.0) - b.graph.VoltsToY(0.5); // pixels for 0.5 V
+    b.graph.MouseAt(grab.x(), grab.y() + down);
+    b.graph.EndDrag(grab.x(), grab.y() + down);
+    EXPECT_NEAR(OutputAt(b.project.crCurve, 2.0), 1.2, 0.021);
+}
+
+// Keys: Left and Right walk the edited curve, Up and Down move the point
+// within the dragging limits (up on the screen in both views), Delete removes
+// under the right button's rules and highlights the point below.
+TEST(GraphKeys, WalkMoveAndDeleteTheEditedCurve)
+{
+    GraphBench b;
+    std::string said;
+    b.graph.editReported = [&said](const std::string& refusal) { said = refusal; };
+    b.project.crCurve->Add(2.0, 1.7);
+    b.UseView(true);
+    b.graph.SelectNeighbour(true); // none highlighted: the first point
+    b.graph.SelectNeighbour(true);
+    b.graph.SelectNeighbour(true);
+    ASSERT_NE(b.graph.SelectedPoint(), nullptr);
+    EXPECT_EQ(b.graph.SelectedPoint()->input, 2.0);
+    EXPECT_EQ(b.graph.ReadOutText(), "V[in]:2.00V V[diff]:-0.30V");
+    for (int i = 0; i < 20; ++i)
+        b.graph.MoveSelected(0.02);
+    EXPECT_EQ(OutputAt(b.project.crCurve, 2.0), 2.0);
+    EXPECT_EQ(said, "The output at 2.00 V stays between 0.40 V and 2.00 V");
+    b.project.ChooseDifferenceView();
+    b.graph.MoveSelected(0.1); // up on the screen: a greater difference
+    EXPECT_EQ(OutputAt(b.project.crCurve, 2.0), 1.9);
+    EXPECT_EQ(said, "");
+    b.graph.RemoveSelected();
+    EXPECT_TRUE(std::isnan(OutputAt(b.project.crCurve, 2.0)));
+    EXPECT_EQ(b.graph.SelectedPoint()->input, 1.5);
+    b.graph.RemoveSelected();
+    EXPECT_EQ(said, "The CR points at the start and stop voltage stay");
+    b.graph.SelectNeighbour(false);
+    b.graph.SelectNeighbour(false);
+    EXPECT_EQ(b.graph.SelectedPoint()->input, 0.0);
+    b.graph.SelectNeighbour(false); // stays on the first point
+    EXPECT_EQ(b.graph.SelectedPoint()->input, 0.0);
+}
+
+// Mended: the read-out went stale after a view switch and after a deletion.
+TEST(GraphMouse, TheReadOutFollowsViewSwitchesAndDeletions)
+{
+    GraphBench b;
+    b.project.crCurve->Add(2.0, 1.7);
+    b.UseView(true);
+    b.graph.SelectNeighbour(true);
+    b.graph.SelectNeighbour(true);
+    b.graph.SelectNeighbour(true);
+    EXPECT_EQ(b.graph.ReadOutText(), "V[in]:2.00V V[diff]:-0.30V");
+    b.graph.RemoveSelected(); // the key's highlight goes down the curve
+    EXPECT_EQ(b.graph.ReadOutText(), "V[in]:1.50V V[diff]:0.00V");
+    const int x = b.XFor(3.0), y = b.YFor(1.0);
+    b.graph.MouseAt(x, y);
+    const QString inputOutput = b.graph.ReadOutText();
+    b.project.ChooseDifferenceView();
+    b.Render();
+    const QString afterSwitch = b.graph.ReadOutText();
+    b.graph.MouseAt(x, y); // what the pointer shows there in this view
+    EXPECT_EQ(afterSwitch, b.graph.ReadOutText());
+    EXPECT_NE(afterSwitch, inputOutput);
 }
 
 // New, a reset or a read replace the curves behind the graph's back: a point
@@ -356,17 +443,13 @@ TEST(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
 {
     GraphBench b;
     b.project.crCurve->Add(2.0, 1.0);
-    b.Hover(2.0, 1.0);
+    b.graph.SelectNeighbour(false);
     b.project.New();
     EXPECT_EQ(b.graph.SelectedPoint(), nullptr);
-    b.graph.RightClick();
+    b.graph.RemoveSelected();
+    b.graph.MoveSelected(0.1);
     b.Render();
     EXPECT_EQ(CountPoints(b.project.crCurve), 4);
-    b.Hover(1.5, 1.0);
-    b.project.ResetCrCurve();
-    b.graph.BeginDrag();
-    EXPECT_EQ(b.graph.dragInput, 1.5);
-    b.graph.EndDrag(b.XFor(3.0), 300);
 }
 
 } // namespace

@@ -136,7 +136,7 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
         = { { true, false, 1.5, 4.5,
                 { 1.4, 1.2999999999999998, 1.1999999999999997, 1.0999999999999996, 0.9, 0.8 } },
               { true, true, 0.6, 4.5, { 0.7, 0.7999999999999999, 0.8999999999999999, 0.9, 1.0 } },
-              { true, false, 0.10000000000000014, 4.5, { 1.3877787807814457e-16, 0.0, 0.0 } },
+              { true, false, 0.10000000000000014, 4.5, { 0.0, 0.0 } },
               { true, true, 4.4, 4.5, { 4.5, 4.5 } },
               { false, true, 1.5, 4.5,
                   { 4.6, 4.699999999999999, 4.799999999999999, 4.899999999999999, 4.999999999999998,
@@ -150,6 +150,109 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
             start ? p.StepStartVoltage(up) : p.StepStopVoltage(up);
             EXPECT_EQ(start ? p.startVoltage : p.stopVoltage, expected);
         }
+    }
+}
+
+// Mended: stepping down to zero from 1.5 V ended at 1.4e-16 V, which showed
+// as such and left a second point beside the head.
+TEST(ProjectVoltages, StartStepsDownFromTheDefaultEndAtExactlyZero)
+{
+    ProjectState p;
+    for (int i = 0; i < 15; ++i)
+        p.StepStartVoltage(false);
+    EXPECT_EQ(p.startVoltage, 0.0);
+    EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 4.5, 4.5 }, { 5, 5 } }));
+}
+
+// Mended: lowering the stop voltage removed every point from 0.1 V below the
+// new stop voltage upwards.
+TEST(ProjectVoltages, LoweringTheStopVoltageKeepsThePointsBelowIt)
+{
+    ProjectState p;
+    for (double x : { 4.3, 4.35, 4.4, 4.45 })
+        p.crCurve->Add(x, 3.0);
+    p.StepStopVoltage(false);
+    EXPECT_EQ(PointsOf(p.crCurve),
+        (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.3, 3 }, { 4.35, 3 }, { 4.4, 4.4 }, { 5, 5 } }));
+}
+
+// The three point edits on either curve and view: what each does to the point
+// at 2.0 V (or the named input) and the reason given when held back.
+TEST(ProjectPoints, EditsFollowTheDraggingRulesAndSayWhy)
+{
+    enum Edit { Set, Remove, OnLine };
+    struct Row {
+        const char* name;
+        bool turbo, difference;
+        Edit edit;
+        double input, output;
+        bool changed;
+        double after; // the output at the input afterwards, -1: no point there
+        const char* refusal;
+    };
+    const Row rows[] = {
+        { "CR output snaps to the box's step", false, false, Set, 2.0, 1.234, true, 1.24, "" },
+        { "CR new point inside the voltages", false, false, Set, 3.0, 2.5, true, 2.5, "" },
+        { "CR output held at the input", false, false, Set, 2.0, 2.5, true, 2.0,
+            "The output at 2.00 V stays between 0.40 V and 2.00 V" },
+        { "CR output held 1.6 V below", false, false, Set, 2.0, 0.1, true, 0.4,
+            "The output at 2.00 V stays between 0.40 V and 2.00 V" },
+        { "CR point at the start voltage", false, false, Set, 1.5, 1.0, false, 1.5,
+            "Only points between the start and stop voltage can be moved" },
+        { "CR new point below the start voltage", false, false, Set, 1.0, 1.0, false, -1,
+            "Only points between the start and stop voltage can be moved" },
+        { "the point at 0 V", true, false, Set, 0.0, 0.5, false, 0.0, "The point at 0 V stays" },
+        { "TURBO rises above the line", true, false, Set, 2.0, 3.6, true, 3.6, "" },
+        { "TURBO held 1.6 V above", true, false, Set, 2.0, 4.0, true, 3.6,
+            "The output at 2.00 V stays between 0.40 V and 3.60 V" },
+        { "TURBO in the Difference view stays below", true, true, Set, 2.0, 2.5, true, 2.0,
+            "The output at 2.00 V stays between 0.40 V and 2.00 V" },
+        { "TURBO point at 5 V moves", true, false, Set, 5.0, 4.0, true, 4.0, "" },
+        { "remove a CR point", false, false, Remove, 2.0, 0, true, -1, "" },
+        { "remove the CR stop point", false, false, Remove, 4.5, 0, false, 4.5,
+            "The CR points at the start and stop voltage stay" },
+        { "remove the point at 5 V", true, false, Remove, 5.0, 0, false, 5.0,
+            "The point at 5 V stays" },
+        { "remove the point at 0 V", true, false, Remove, 0.0, 0, false, 0.0,
+            "The point at 0 V stays" },
+        { "back on the line below the start voltage", false, false, OnLine, 1.0, 0, true, 1.0, "" },
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ProjectState p;
+        p.SetBoxType(2);
+        if (r.turbo)
+            p.SelectTurboForEdit();
+        if (r.difference)
+            p.ChooseDifferenceView();
+        p.EditedCurve()->Add(2.0, 1.0);
+        const PointEditResult result = r.edit == Set ? p.SetPointOutput(r.input, r.output)
+            : r.edit == Remove                       ? p.RemovePoint(r.input)
+                                                     : p.PutPointOnLine(r.input);
+        EXPECT_EQ(result.changed, r.changed);
+        EXPECT_EQ(result.refusal, r.refusal);
+        const CPunt* at = p.EditedCurve()->Find(r.input);
+        EXPECT_NEAR(at && at->input == r.input ? at->output : -1, r.after, 1e-12);
+    }
+}
+
+// A curve as full as the box stores takes no new point, but its points move.
+TEST(ProjectPoints, AFullCurveRefusesNewPoints)
+{
+    for (bool turbo : { false, true }) {
+        ProjectState p;
+        p.SetBoxType(2);
+        if (turbo)
+            p.SelectTurboForEdit();
+        const int capacity = turbo ? 63 : 62;
+        for (int n = 1; CountPoints(p.EditedCurve()) < capacity; ++n)
+            p.EditedCurve()->Add(1.5 + n * 0.04, 1.5);
+        const std::string full = std::string("A ") + (turbo ? "TURBO" : "CR")
+            + " curve holds at most " + std::to_string(capacity) + " points";
+        EXPECT_EQ(p.SetPointOutput(4.42, 4.0).refusal, full);
+        EXPECT_EQ(p.PutPointOnLine(4.42).refusal, full);
+        EXPECT_TRUE(p.SetPointOutput(1.54, 1.0).changed);
+        EXPECT_EQ(CountPoints(p.EditedCurve()), capacity);
     }
 }
 

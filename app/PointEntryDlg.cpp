@@ -1,0 +1,80 @@
+#include "PointEntryDlg.h"
+
+#include "ProjectState.h"
+
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+QDoubleSpinBox* VoltageBox(const char* name, double value, QWidget* parent)
+{
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(name);
+    box->setDecimals(2);
+    box->setSingleStep(0.02);
+    box->setRange(0.0, 5.0);
+    box->setSuffix(" V");
+    box->setValue(value);
+    return box;
+}
+} // namespace
+
+CPointEntryDlg::CPointEntryDlg(
+    const ProjectState& state, bool isNew, double input, double output, QWidget* parent)
+    : QDialog(parent)
+    , project(state)
+    , newPoint(isNew)
+    , pointInput(input)
+    , inputBox(VoltageBox("inputBox", input, this))
+    , outputBox(VoltageBox("outputBox", output, this))
+    , limitsLabel(new QLabel(this))
+{
+    setWindowTitle(newPoint ? "New Point" : "Point");
+    inputBox->setReadOnly(!newPoint);
+    inputBox->setToolTip(newPoint ? "The input voltage of the new point"
+                                  : "The input voltage of the point; dragging keeps it");
+    outputBox->setToolTip("The output voltage the box hands on at this input");
+    limitsLabel->setObjectName("limitsLabel");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    okButton = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(inputBox, &QDoubleSpinBox::valueChanged, this, &CPointEntryDlg::ShowLimits);
+
+    auto* form = new QFormLayout(this);
+    form->addRow("Input:", inputBox);
+    form->addRow("Output:", outputBox);
+    form->addRow(limitsLabel);
+    form->addRow(buttons);
+    ShowLimits();
+    (newPoint ? inputBox : outputBox)->selectAll();
+    (newPoint ? inputBox : outputBox)->setFocus();
+}
+
+double CPointEntryDlg::Input() const
+{
+    return newPoint ? SnapToBoxStep(inputBox->value()) : pointInput;
+}
+
+double CPointEntryDlg::Output() const
+{
+    return SnapToBoxStep(outputBox->value());
+}
+
+void CPointEntryDlg::ShowLimits()
+{
+    const double input = Input();
+    const std::string refusal = project.MoveRefusal(input);
+    okButton->setEnabled(refusal.empty());
+    if (!refusal.empty()) {
+        limitsLabel->setText(QString::fromStdString(refusal));
+        return;
+    }
+    const OutputLimits limits = project.PointOutputLimits(input);
+    outputBox->setRange(limits.low, limits.high);
+    limitsLabel->setText(
+        QString("Output from %1 V to %2 V").arg(limits.low, 0, 'f', 2).arg(limits.high, 0, 'f', 2));
+}

@@ -3,6 +3,7 @@
 #include "ProjectState.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -55,6 +56,10 @@ CPunt* CGraph::PointUnder(int x, int y)
     for (CPunt* p = EditedHead(); p; p = p->next) {
         const long long dx = VoltsToX(p->input) - static_cast<long long>(x);
         const long long dy = VoltsToY(Vertical(p)) - static_cast<long long>(y);
+        // Far-off markers first, so a degenerate plot's huge pixel distances
+        // are never squared.
+        if (std::llabs(dx) > kPickRadiusSquared || std::llabs(dy) > kPickRadiusSquared)
+            continue;
         const long long distance = dx * dx + dy * dy;
         if (distance <= best) {
             best = distance;

@@ -27,11 +27,3 @@ PortChoice ChooseCandidate(PortChoice choice, int index)
     choice.path = choice.pick.candidates[static_cast<std::size_t>(index)].path;
     return choice;
 }
-
-void ApplyPortChoice(CSession& session, const PortChoice& choice, const LinkMaker& linksFor)
-{
-    if (choice.demoBox)
-        session.UseDemoBox();
-    else
-        session.SetLinkFactory(linksFor(choice.path));
-}

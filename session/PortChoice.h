@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Session.h"
-
 #include <SerialPorts.h>
 
 #include <functional>
@@ -10,7 +8,7 @@
 
 // Which way to the box a transfer takes, decided once for the window and
 // ramvik-cli. The decision is plain C++; the links themselves need Qt and
-// are made by the caller's link maker (box/links).
+// are made from the chosen path in box/links (LinkChoiceFor).
 
 // What the user named on the command line: the simulated box, a port, or
 // neither (then the converter is searched for).
@@ -45,9 +43,3 @@ PortChoice ChoosePort(const BoxRoute& route,
 
 // The choice once the user has picked candidate index of choice.pick.
 PortChoice ChooseCandidate(PortChoice choice, int index);
-
-// Makes the links for a device path (empty: search when opening).
-using LinkMaker = std::function<LinkFactory(const std::string& path)>;
-
-// Gives the session the way to the box the choice names.
-void ApplyPortChoice(CSession& session, const PortChoice& choice, const LinkMaker& linksFor);

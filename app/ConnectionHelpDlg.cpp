@@ -10,7 +10,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFontDatabase>
+#include <QFont>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -25,7 +25,13 @@ CConnectionHelpDlg::CConnectionHelpDlg(const QString& report, QWidget* parent)
     reportView->setReadOnly(true);
     reportView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     reportView->setLineWrapMode(QPlainTextEdit::NoWrap);
-    reportView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The report's columns line up only in a fixed-pitch font. The system's
+    // fixed font is not always one (the offscreen platform gives its plain
+    // font), so the program's own monospace face is asked for by name.
+    QFont monospace(QStringLiteral("Courier New"));
+    monospace.setStyleHint(QFont::TypeWriter);
+    monospace.setFixedPitch(true);
+    reportView->setFont(monospace);
     layout->addWidget(reportView);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

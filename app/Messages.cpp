@@ -1,5 +1,7 @@
 #include "Messages.h"
 
+#include <QAbstractButton>
+
 #include <utility>
 
 namespace {
@@ -12,13 +14,15 @@ MessageHook& CurrentHook()
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButton defaultButton, const QString& helpLabel)
 {
     if (const MessageHook& hook = CurrentHook())
         return hook(text, icon, buttons);
     QMessageBox box(icon, QStringLiteral("Ramvik"), text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    if (QAbstractButton* help = box.button(QMessageBox::Help); help && !helpLabel.isEmpty())
+        help->setText(helpLabel);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -14,10 +14,12 @@ class QWidget;
 // Shows a modal message box captioned "Ramvik" and returns the button the
 // user pressed. Escape or the close box give the escape button Qt chooses.
 // While a ScopedMessageHook lives, its answerer gets the message instead.
+// A Help button among the buttons carries helpLabel when one is given.
 QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     QMessageBox::Icon icon = QMessageBox::Critical,
     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+    const QString& helpLabel = QString());
 
 // Receives each message instead of the user and gives the button pressed.
 using MessageHook = std::function<QMessageBox::StandardButton(

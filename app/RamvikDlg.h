@@ -12,6 +12,7 @@
 #include <string>
 
 class CGraph;
+class D2xxLibrary;
 class CSpinArrows;
 class QCheckBox;
 class QComboBox;
@@ -134,6 +135,11 @@ private:
     // Gives the session its way to the box, from the start options and the
     // vendor library's start-up check.
     void BindUsbLibrary();
+    // Settles the device the next transfer opens, asking the user when
+    // several converters may be the box's; false when the user cancelled.
+    bool ChooseTransferPort();
+    std::shared_ptr<const D2xxLibrary> vendorLibrary; // null: not bound
+    std::string transferPort; // empty: search when the link opens
 
     // --- printout (RamvikDlgPrint.cpp)
 private slots:

@@ -1,10 +1,18 @@
 #include "RamvikDlg.h"
 
+#include "DialogRunner.h"
 #include "Messages.h"
+#include "PortChoiceDlg.h"
 #include "Read.h"
+#include "SettingsStore.h"
 #include "Write.h"
 
 #include <LinkFactory.h>
+#include <PortAdvice.h>
+#include <PortChoice.h>
+#include <PortFinder.h>
+
+#include <QFile>
 
 // Reading from and writing to the box: the session runs the transfers, the
 // dialogs show them.
@@ -12,7 +20,7 @@
 void CRamvikDlg::OnRead()
 {
     // A read replaces the project: unsaved changes are offered for saving first.
-    if (!MaySaveChanges())
+    if (!MaySaveChanges() || !ChooseTransferPort())
         return;
     CRead dialog(session, this);
     dialog.exec();
@@ -21,6 +29,8 @@ void CRamvikDlg::OnRead()
 
 void CRamvikDlg::OnWrite()
 {
+    if (!ChooseTransferPort())
+        return;
     CWrite dialog(session, this);
     dialog.exec();
 }
@@ -37,8 +47,37 @@ void CRamvikDlg::BindUsbLibrary()
         session.UseDemoBox();
         return;
     }
-    LinkChoice choice;
-    choice.vendorLibrary = binding.library;
-    choice.port = startOptions.port;
-    session.SetLinkFactory([choice] { return MakeLink(choice); });
+    vendorLibrary = binding.library;
+    transferPort = QFile::encodeName(startOptions.port).toStdString();
+    // The port is settled before each transfer (ChooseTransferPort), so a
+    // converter plugged in while the window is open is found.
+    session.SetLinkFactory([this] { return MakeLink(LinkChoiceFor(transferPort, vendorLibrary)); });
+}
+
+bool CRamvikDlg::ChooseTransferPort()
+{
+    const BoxRoute route { startOptions.demoBox,
+        QFile::encodeName(startOptions.port).toStdString() };
+    if (!SearchesForConverter(route))
+        return true;
+    CSettingsStore store;
+    const std::string remembered = store.Read(kPortSetting).value_or(QString()).toStdString();
+    PortChoice choice = ChoosePort(
+        route, [] { return ListSerialPorts(SystemRootsFromEnvironment()); }, remembered);
+    if (choice.NeedsUser()) {
+        QStringList lines;
+        for (const SerialPortInfo& candidate : choice.pick.candidates)
+            lines << QString::fromStdString(ConverterLine(candidate));
+        CPortChoiceDlg dialog(lines, this);
+        if (RunDialog(dialog) != QDialog::Accepted || dialog.ChosenIndex() < 0)
+            return false;
+        choice = ChooseCandidate(choice, dialog.ChosenIndex());
+        const SerialPortInfo& chosen
+            = choice.pick.candidates[static_cast<std::size_t>(dialog.ChosenIndex())];
+        // A settings key the installer never made stays missing; the user is
+        // then asked again next time.
+        store.Write(kPortSetting, QString::fromStdString(RememberedPortKey(chosen)));
+    }
+    transferPort = choice.path;
+    return true;
 }

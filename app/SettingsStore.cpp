@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+const char* const kPortSetting = "Port";
+
 namespace {
 #ifdef Q_OS_WIN
 const char* const kParentKey = "HKEY_LOCAL_MACHINE\\SOFTWARE";

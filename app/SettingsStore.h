@@ -7,6 +7,10 @@
 
 class QSettings;
 
+// The value that remembers which converter the user chose among several:
+// its USB serial number, or its path when it has none.
+extern const char* const kPortSetting; // "Port"
+
 // The settings that outlive a run: "RootPath" (the installation folder,
 // ending in a separator, written by the installer) and "USB" (the settings
 // code, written on every change of box type or view).

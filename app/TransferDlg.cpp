@@ -1,5 +1,6 @@
 #include "TransferDlg.h"
 
+#include "ConnectionHelpDlg.h"
 #include "Messages.h"
 #include "PanelGeometry.h"
 
@@ -99,8 +100,9 @@ void CTransferDlg::RunOrDefer(std::function<void()> action)
 void CTransferDlg::ShowTransferMessage(const QString& text)
 {
     showingMessage = true;
-    // A plain message box with an OK button.
-    ShowMessage(this, text, QMessageBox::NoIcon);
+    // A plain message box with an OK button ("No USB Device Connected!" also
+    // with "Connection help").
+    ShowTransferMessageBox(this, text);
     showingMessage = false;
     while (!deferred.empty() && !showingMessage) {
         auto next = std::move(deferred.front());

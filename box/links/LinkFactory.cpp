@@ -6,6 +6,8 @@
 
 #include <DemoLink.h>
 
+#include <QFile>
+
 LinkKind ChooseLinkKind(const LinkChoice& choice)
 {
     if (choice.custom)
@@ -35,4 +37,12 @@ std::unique_ptr<Link> MakeLink(const LinkChoice& choice)
         break;
     }
     return std::make_unique<SerialLink>();
+}
+
+LinkChoice LinkChoiceFor(const std::string& path, std::shared_ptr<const D2xxLibrary> vendorLibrary)
+{
+    LinkChoice choice;
+    choice.port = QFile::decodeName(path.c_str());
+    choice.vendorLibrary = std::move(vendorLibrary);
+    return choice;
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 // Which link a transfer uses, decided in this order: a link of the caller's
 // own when given (tests drive transfers with one), a simulated box when one
@@ -26,6 +27,11 @@ struct LinkChoice {
 enum class LinkKind { Custom, Demo, SerialPath, Vendor, SerialByProduct };
 
 LinkKind ChooseLinkKind(const LinkChoice& choice);
+
+// The links to the device at path (a file name in the system's encoding);
+// an empty path: the vendor library when one is given, then the serial
+// port found when the link opens.
+LinkChoice LinkChoiceFor(const std::string& path, std::shared_ptr<const D2xxLibrary> vendorLibrary);
 
 // A new, unopened link; cheap, and safe to create on any thread (the link
 // makes its thread-bound resources when it opens).

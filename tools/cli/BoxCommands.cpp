@@ -3,9 +3,10 @@
 
 #include <D2xxLibrary.h>
 #include <LinkFactory.h>
+#include <PortAdvice.h>
+#include <PortChoice.h>
+#include <PortFinder.h>
 #include <Session.h>
-
-#include <QFile>
 
 #include <algorithm>
 #include <functional>
@@ -54,26 +55,35 @@ private:
 };
 
 // The way to the box the window would use: the box named on the command
-// line, else the vendor library as the start-up binds it, else the converter
-// found by its USB product string.
-void ChooseLink(const CliRequest& request, CSession& session)
+// line, else the converter searched for. Where the window would ask which
+// of several converters to use, the tool refuses and asks for --port. The
+// vendor library is bound only when the converter is searched for.
+bool ChooseLink(const CliRequest& request, CSession& session)
 {
-    if (request.demoBox) {
-        session.UseDemoBox();
-        return;
+    const BoxRoute route { request.demoBox, request.port };
+    const PortChoice choice = ChoosePort(
+        route, [] { return ListSerialPorts(SystemRootsFromEnvironment()); }, std::string());
+    if (choice.NeedsUser()) {
+        PrintMessage(
+            SeveralConvertersText(choice.pick) + "\nName the box's converter with --port PATH.");
+        return false;
     }
-    LinkChoice choice;
-    if (!request.port.empty()) {
-        choice.port = QFile::decodeName(request.port.c_str());
-    } else {
+    if (choice.demoBox) {
+        session.UseDemoBox();
+        return true;
+    }
+    std::shared_ptr<const D2xxLibrary> vendorLibrary;
+    if (SearchesForConverter(route)) {
         D2xxLibrary::Binding binding
             = D2xxLibrary::Bind(D2xxLibrary::DefaultFileName(), D2xxLibrary::SerialLinkServes());
         // The window shows this at start-up and goes on; so does the tool.
         if (!binding.message.isEmpty())
             PrintMessage(binding.message.toStdString());
-        choice.vendorLibrary = binding.library;
+        vendorLibrary = binding.library;
     }
-    session.SetLinkFactory([choice] { return MakeLink(choice); });
+    const LinkChoice links = LinkChoiceFor(choice.path, vendorLibrary);
+    session.SetLinkFactory([links] { return MakeLink(links); });
+    return true;
 }
 
 } // namespace
@@ -81,9 +91,8 @@ void ChooseLink(const CliRequest& request, CSession& session)
 int WriteCommand(const CliRequest& request)
 {
     CSession session;
-    if (!ShowFailure(session.Open(request.file)) || RefuseSeveralConverters(request))
+    if (!ShowFailure(session.Open(request.file)) || !ChooseLink(request, session))
         return kExitFailed;
-    ChooseLink(request, session);
     CToolObserver observer(kWriteCells, WrittenCells);
     const TransferOutcome outcome = session.MakeWriteJob()->Run(observer);
     return outcome == TransferOutcome::Completed ? kExitDone : kExitFailed;
@@ -93,10 +102,9 @@ int ReadCommand(const CliRequest& request)
 {
     // The read starts from the window's first project; the box replaces
     // everything a project file holds.
-    if (RefuseSeveralConverters(request))
-        return kExitFailed;
     CSession session;
-    ChooseLink(request, session);
+    if (!ChooseLink(request, session))
+        return kExitFailed;
     CToolObserver observer(kReadCellCount, ReadCellsDone);
     const std::unique_ptr<CTransferJob> job = session.MakeReadJob();
     const TransferOutcome outcome = job->Run(observer);

@@ -25,9 +25,6 @@ int ReadCommand(const CliRequest& request);
 // PortCommands.cpp: the serial ports and the connection doctor.
 int PortsCommand(const CliRequest& request);
 int DoctorCommand(const CliRequest& request);
-// Several converters may be the box's and none was named: lists them, asks
-// for --port and returns true.
-bool RefuseSeveralConverters(const CliRequest& request);
 
 // PictureCommands.cpp: the printed sheet and the graph. They need a
 // QGuiApplication.

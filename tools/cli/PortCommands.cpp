@@ -95,14 +95,3 @@ int DoctorCommand(const CliRequest& request)
         return kExitFailed;
     return report.transferCanStart ? kExitDone : kExitFailed;
 }
-
-bool RefuseSeveralConverters(const CliRequest& request)
-{
-    if (request.demoBox || !request.port.empty())
-        return false;
-    const PortPick pick = PickBoxPort(ListSerialPorts(SystemRootsFromEnvironment()), std::string());
-    if (!pick.Ambiguous())
-        return false;
-    PrintMessage(SeveralConvertersText(pick) + "\nName the box's converter with --port PATH.");
-    return true;
-}

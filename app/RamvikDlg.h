@@ -58,9 +58,13 @@ private:
     ProjectState& project = session.Project();
     StartOptions startOptions;
 
-    // Pushes every project field into its control, sets the enabled states
+    // Records any change of the project as a step of the undo history,
+    // pushes every project field into its control, sets the enabled states
     // and the caption, and repaints.
     void Refresh();
+    // Records one step of a value's arrows, so a held arrow's burst is one
+    // step to undo, and refreshes.
+    void RecordStep(const char* value);
 
 private slots:
     // --- panel handlers (RamvikDlg.cpp): one project operation, then Refresh
@@ -81,6 +85,9 @@ private slots:
     void OnInputOutputView();
     void OnDifferenceView();
     void ShowAbout();
+    // Ctrl+Z and Ctrl+Shift+Z or Ctrl+Y (RamvikDlgStart.cpp).
+    void OnUndo();
+    void OnRedo();
 
 private:
     // --- graph (RamvikDlgGraph.cpp)
@@ -107,6 +114,8 @@ private:
 private slots:
     void OnOpen();
     void OnSave();
+    // Ctrl+S: saves to the project's file without asking once it has one.
+    void OnSaveToFile();
 
 private:
     // Asks what to do with unsaved changes; false when the user cancels.

@@ -145,7 +145,7 @@ SessionResult CSession::SaveAs(const std::string& path)
     project.fileName = FileNameOf(path);
     MarkSaved();
     history.Saved(filePath, savedText);
-    RecordChange();
+    history.ReplacePresent(Snapshot());
     return SessionResult::Done();
 }
 
@@ -240,6 +240,7 @@ LoadedSettings CSession::ApplySettings(const StoredSettings& stored)
         project.rootPath.clear();
     }
     // The remembered settings are where the user starts, not a step back.
+    MarkSaved();
     history.Reset(Snapshot());
     return loaded;
 }

@@ -55,6 +55,9 @@ public:
     // The file at path now holds text: every state of that file says so, so
     // undoing back to the saved project shows it unmodified.
     void Saved(const std::string& path, const std::string& text);
+    // The present state takes this one without a step (Save As names the
+    // project anew but changes nothing to undo).
+    void ReplacePresent(SessionSnapshot state) { present = std::move(state); }
 
     bool CanUndo() const { return !earlier.empty(); }
     bool CanRedo() const { return !undone.empty(); }

@@ -43,7 +43,7 @@ protected:
     {
         ProjectState start;
         start.SetBoxType(2);
-        start.SetPointOutput(2.0, 2.5);
+        start.SetPointOutput(2.0, 1.6);
         start.SelectTurboForEdit();
         start.SetPointOutput(3.0, 3.6);
         start.SelectCrForEdit();
@@ -70,8 +70,8 @@ TEST_F(SessionUndo, EveryKindOfChangeIsOneStep)
         std::function<void(CSession&)> change;
     };
     const Row rows[] = {
-        { "a new point", [](CSession& s) { s.Project().SetPointOutput(3.0, 3.4); } },
-        { "a moved point", [](CSession& s) { s.Project().SetPointOutput(2.0, 2.2); } },
+        { "a new point", [](CSession& s) { s.Project().SetPointOutput(3.0, 2.6); } },
+        { "a moved point", [](CSession& s) { s.Project().SetPointOutput(2.0, 1.8); } },
         { "a removed point", [](CSession& s) { s.Project().RemovePoint(2.0); } },
         { "a point put on the line", [](CSession& s) { s.Project().PutPointOnLine(2.0); } },
         { "start voltage", [](CSession& s) { s.Project().StepStartVoltage(false); } },

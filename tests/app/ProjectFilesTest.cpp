@@ -36,7 +36,7 @@ protected:
             EXPECT_EQ(dialog.defaultSuffix(), "rmvp");
             EXPECT_EQ(QDir(dialog.directory()).absolutePath(), QDir(projects).absolutePath());
             EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-            // Mended: the dialogs opened too small to read the names in.
+            // Large enough to read the names in; they once opened far smaller.
             EXPECT_GE(dialog.width(), ReadableFileDialogSize().width());
             EXPECT_GE(dialog.height(), ReadableFileDialogSize().height());
             return path;

@@ -175,10 +175,9 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     opener.join();
 }
 
-// The Read button installs in one step and trims. Mended: the caption kept
-// naming the file opened before, and closing asked nothing, although no file
-// holds the read project; it is now untitled and unsaved, and Undo brings
-// back the opened file's project under its name.
+// The Read button installs in one step and trims. No file holds the read
+// project, so the caption names none (it once kept the file opened before)
+// and closing asks; Undo brings back the opened file's project and name.
 // Two CR inputs: their flags once came back wrong.
 TEST_F(TransferDialog, ReadButtonInstallsTrimsAndLeavesTheProjectUntitled)
 {

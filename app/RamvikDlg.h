@@ -65,6 +65,8 @@ private:
     // Records one step of a value's arrows, so a held arrow's burst is one
     // step to undo, and refreshes.
     void RecordStep(const char* value);
+    // Undo or Redo of the session, unless a drag is under way.
+    void TravelHistory(bool (CSession::*step)());
 
 private slots:
     // --- panel handlers (RamvikDlg.cpp): one project operation, then Refresh

@@ -38,19 +38,20 @@ void CRamvikDlg::AddShortcuts()
 
 void CRamvikDlg::OnUndo()
 {
-    // A drag in progress is not a step yet; it ends first.
-    if (graph && graph->dragging)
-        return;
-    if (session.Undo())
-        ShowStatus(QString());
-    Refresh();
+    TravelHistory(&CSession::Undo);
 }
 
 void CRamvikDlg::OnRedo()
 {
+    TravelHistory(&CSession::Redo);
+}
+
+void CRamvikDlg::TravelHistory(bool (CSession::*step)())
+{
+    // A drag in progress is not a step yet; it ends first.
     if (graph && graph->dragging)
         return;
-    if (session.Redo())
+    if ((session.*step)())
         ShowStatus(QString());
     Refresh();
 }

@@ -264,18 +264,19 @@ void CSession::RecordChange(const std::string& group, CUndoHistory::Clock::time_
 
 bool CSession::Undo()
 {
-    // A change made without being recorded is still a step to undo.
-    RecordChange();
-    const SessionSnapshot* state = history.Undo();
-    if (state)
-        Restore(*state);
-    return state != nullptr;
+    return Travel(&CUndoHistory::Undo);
 }
 
 bool CSession::Redo()
 {
+    return Travel(&CUndoHistory::Redo);
+}
+
+bool CSession::Travel(const SessionSnapshot* (CUndoHistory::*step)())
+{
+    // A change made without being recorded is still a step to undo.
     RecordChange();
-    const SessionSnapshot* state = history.Redo();
+    const SessionSnapshot* state = (history.*step)();
     if (state)
         Restore(*state);
     return state != nullptr;

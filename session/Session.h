@@ -136,6 +136,7 @@ public:
 private:
     SessionSnapshot Snapshot() const;
     void Restore(const SessionSnapshot& state);
+    bool Travel(const SessionSnapshot* (CUndoHistory::*step)());
 
     CUndoHistory history;
 

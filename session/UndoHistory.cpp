@@ -14,7 +14,7 @@ CPunt* CopyPoints(const CPunt* head)
     return copy;
 }
 
-void ForEachState(std::deque<SessionSnapshot>& earlier, std::vector<SessionSnapshot>& undone,
+void ForEachState(std::deque<SessionSnapshot>& earlier, std::deque<SessionSnapshot>& undone,
     SessionSnapshot& present, const std::string& path, const std::string& text)
 {
     auto mark = [&](SessionSnapshot& state) {
@@ -103,22 +103,22 @@ void CUndoHistory::Saved(const std::string& path, const std::string& text)
 
 const SessionSnapshot* CUndoHistory::Undo()
 {
-    if (earlier.empty())
-        return nullptr;
-    undone.push_back(std::move(present));
-    present = std::move(earlier.back());
-    earlier.pop_back();
-    lastGroup.clear();
-    return &present;
+    return Travel(earlier, undone);
 }
 
 const SessionSnapshot* CUndoHistory::Redo()
 {
-    if (undone.empty())
+    return Travel(undone, earlier);
+}
+
+const SessionSnapshot* CUndoHistory::Travel(
+    std::deque<SessionSnapshot>& from, std::deque<SessionSnapshot>& to)
+{
+    if (from.empty())
         return nullptr;
-    earlier.push_back(std::move(present));
-    present = std::move(undone.back());
-    undone.pop_back();
+    to.push_back(std::move(present));
+    present = std::move(from.back());
+    from.pop_back();
     lastGroup.clear();
     return &present;
 }

@@ -7,7 +7,6 @@
 #include <deque>
 #include <memory>
 #include <string>
-#include <vector>
 
 // How many steps Undo can go back; the oldest step is forgotten beyond it.
 constexpr std::size_t kUndoLimit = 200;
@@ -67,8 +66,13 @@ public:
     const SessionSnapshot* Redo();
 
 private:
+    // Makes the last state of from the present one and keeps the present
+    // one at the end of to.
+    const SessionSnapshot* Travel(
+        std::deque<SessionSnapshot>& from, std::deque<SessionSnapshot>& to);
+
     std::deque<SessionSnapshot> earlier; // oldest first
-    std::vector<SessionSnapshot> undone; // the most recently undone last
+    std::deque<SessionSnapshot> undone; // the most recently undone last
     SessionSnapshot present;
     std::string lastGroup;
     Clock::time_point lastAt;

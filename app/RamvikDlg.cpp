@@ -1,6 +1,7 @@
 #include "RamvikDlg.h"
 
 #include "AboutDlg.h"
+#include "Graph.h"
 #include "PanelGeometry.h"
 #include "ProjectFile.h"
 #include "SpinArrows.h"
@@ -71,6 +72,10 @@ CRamvikDlg::~CRamvikDlg() = default;
 
 void CRamvikDlg::Refresh()
 {
+    // Whatever changed the project since the last step is one step; a drag
+    // becomes one when it ends.
+    if (!graph || !graph->dragging)
+        session.RecordChange();
     startVoltageEdit->setText(VoltageText(project.startVoltage));
     stopVoltageEdit->setText(VoltageText(project.stopVoltage));
     startDelayMinEdit->setText(QString::number(project.startDelayMin));
@@ -139,30 +144,36 @@ void CRamvikDlg::OnResetTurboCurve()
 void CRamvikDlg::OnStartVoltage(bool up)
 {
     project.StepStartVoltage(up);
-    Refresh();
+    RecordStep("start voltage");
 }
 
 void CRamvikDlg::OnStopVoltage(bool up)
 {
     project.StepStopVoltage(up);
-    Refresh();
+    RecordStep("stop voltage");
 }
 
 void CRamvikDlg::OnStartDelayMinutes(bool up)
 {
     project.StepStartDelayMinutes(up);
-    Refresh();
+    RecordStep("start delay minutes");
 }
 
 void CRamvikDlg::OnStartDelaySeconds(bool up)
 {
     project.StepStartDelaySeconds(up);
-    Refresh();
+    RecordStep("start delay seconds");
 }
 
 void CRamvikDlg::OnCurveDelay(bool up)
 {
     project.StepCurveDelay(up);
+    RecordStep("curve delay");
+}
+
+void CRamvikDlg::RecordStep(const char* value)
+{
+    session.RecordChange(value);
     Refresh();
 }
 

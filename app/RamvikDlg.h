@@ -59,9 +59,15 @@ private:
     ProjectState& project = session.Project();
     StartOptions startOptions;
 
-    // Pushes every project field into its control, sets the enabled states
+    // Records any change of the project as a step of the undo history,
+    // pushes every project field into its control, sets the enabled states
     // and the caption, and repaints.
     void Refresh();
+    // Records one step of a value's arrows, so a held arrow's burst is one
+    // step to undo, and refreshes.
+    void RecordStep(const char* value);
+    // Undo or Redo of the session, unless a drag is under way.
+    void TravelHistory(bool (CSession::*step)());
 
 private slots:
     // --- panel handlers (RamvikDlg.cpp): one project operation, then Refresh
@@ -82,6 +88,9 @@ private slots:
     void OnInputOutputView();
     void OnDifferenceView();
     void ShowAbout();
+    // Ctrl+Z and Ctrl+Shift+Z or Ctrl+Y (RamvikDlgStart.cpp).
+    void OnUndo();
+    void OnRedo();
 
 private:
     // --- graph (RamvikDlgGraph.cpp)
@@ -108,6 +117,8 @@ private:
 private slots:
     void OnOpen();
     void OnSave();
+    // Ctrl+S: saves to the project's file without asking once it has one.
+    void OnSaveToFile();
 
 private:
     // Asks what to do with unsaved changes; false when the user cancels.

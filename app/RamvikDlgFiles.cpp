@@ -1,5 +1,6 @@
 #include "RamvikDlg.h"
 
+#include "DialogSizes.h"
 #include "Messages.h"
 
 #include <QDir>
@@ -37,6 +38,7 @@ QString CRamvikDlg::ChooseProjectFile(bool forSaving)
     // rootPath ends in a separator; without settings the folder is relative.
     dialog.setDirectory(QString::fromStdString(project.rootPath) + "Projects");
     dialog.selectFile("*.rmvp");
+    GiveReadableSize(dialog);
     if (runFileDialog)
         return runFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted)
@@ -68,6 +70,18 @@ void CRamvikDlg::OpenPath(const QString& path)
 void CRamvikDlg::OnSave()
 {
     SaveWithDialog();
+}
+
+void CRamvikDlg::OnSaveToFile()
+{
+    if (session.FilePath().empty()) {
+        SaveWithDialog();
+        return;
+    }
+    const SessionResult saved = session.Save();
+    if (!saved.ok)
+        ShowMessage(this, MessageText(saved.message), QMessageBox::Critical);
+    Refresh();
 }
 
 bool CRamvikDlg::SaveWithDialog()

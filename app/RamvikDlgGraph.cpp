@@ -11,6 +11,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <string>
+
 // The graph's side of the main window: it creates the graph, keeps its frame
 // in step with the window, paints it and hands it the mouse and the keys.
 
@@ -166,6 +168,9 @@ bool CRamvikDlg::HandleGraphKey(QKeyEvent* event)
     case Qt::Key_Up:
     case Qt::Key_Down:
         graph->MoveSelected(event->key() == Qt::Key_Up ? step : -step);
+        // A held key's repeats move one point in one step to undo.
+        if (const CPunt* moved = graph->SelectedPoint())
+            session.RecordChange("point key " + std::to_string(moved->input));
         break;
     case Qt::Key_Delete:
         graph->RemoveSelected();

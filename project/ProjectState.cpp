@@ -101,7 +101,7 @@ void ProjectState::New()
     twoInputs = boxType == 1 ? 1 : 0;
     showCr = 1;
     showTurbo = 1;
-    fileName = "untitled.rmvp";
+    fileName = kUntitledFileName;
 }
 
 bool ProjectState::SetBoxType(int index)

@@ -22,6 +22,9 @@ struct OutputLimits {
     double high = 0.0;
 };
 
+// The file name of a project no file holds yet.
+constexpr const char* kUntitledFileName = "untitled.rmvp";
+
 // The nearest of the box's voltage steps (fiftieths of a volt).
 double SnapToBoxStep(double volts);
 

@@ -108,6 +108,7 @@ void CSession::New()
     project.New();
     filePath.clear();
     MarkSaved();
+    RecordChange();
 }
 
 SessionResult OpenProject(const std::string& path, ProjectState& project)
@@ -124,6 +125,7 @@ SessionResult CSession::Open(const std::string& path)
         return result;
     filePath = path;
     MarkSaved();
+    RecordChange();
     return SessionResult::Done();
 }
 
@@ -142,6 +144,8 @@ SessionResult CSession::SaveAs(const std::string& path)
     filePath = path;
     project.fileName = FileNameOf(path);
     MarkSaved();
+    history.Saved(filePath, savedText);
+    history.ReplacePresent(Snapshot());
     return SessionResult::Done();
 }
 
@@ -197,13 +201,18 @@ std::unique_ptr<CTransferJob> CSession::MakeReadJob()
 
 bool CSession::InstallRead(std::unique_ptr<ProjectState> read)
 {
-    if (read)
+    if (read) {
         project = std::move(*read);
+        // No file holds what the box held: the caption names none, and the
+        // project counts as unsaved until it is saved under a name.
+        project.fileName = kUntitledFileName;
+        filePath.clear();
+        savedText.clear();
+    }
     // The box's curve may hold points the voltages exclude.
     project.TrimBelowStart();
     project.TrimAboveStop();
-    if (read)
-        MarkSaved();
+    RecordChange();
     return read != nullptr;
 }
 
@@ -230,7 +239,47 @@ LoadedSettings CSession::ApplySettings(const StoredSettings& stored)
         loaded.messages.push_back(kKeyNotFoundMessage);
         project.rootPath.clear();
     }
+    // The remembered settings are where the user starts, not a step back.
+    MarkSaved();
+    history.Reset(Snapshot());
     return loaded;
+}
+
+SessionSnapshot CSession::Snapshot() const
+{
+    return { CloneProject(project), WriteProjectText(project), filePath, savedText };
+}
+
+void CSession::Restore(const SessionSnapshot& state)
+{
+    RestoreProject(project, *state.project);
+    filePath = state.filePath;
+    savedText = state.savedText;
+}
+
+void CSession::RecordChange(const std::string& group, CUndoHistory::Clock::time_point at)
+{
+    history.Record(Snapshot(), group, at);
+}
+
+bool CSession::Undo()
+{
+    return Travel(&CUndoHistory::Undo);
+}
+
+bool CSession::Redo()
+{
+    return Travel(&CUndoHistory::Redo);
+}
+
+bool CSession::Travel(const SessionSnapshot* (CUndoHistory::*step)())
+{
+    // A change made without being recorded is still a step to undo.
+    RecordChange();
+    const SessionSnapshot* state = (history.*step)();
+    if (state)
+        Restore(*state);
+    return state != nullptr;
 }
 
 std::string CSession::SettingsCode() const

@@ -2,6 +2,7 @@
 
 #include "SessionSettings.h"
 #include "TransferJob.h"
+#include "UndoHistory.h"
 
 #include <Link.h>
 #include <ProjectState.h>
@@ -47,9 +48,9 @@ public:
     CSession& operator=(const CSession&) = delete;
 
     // The project. It is the same object for the session's whole life (New,
-    // Open and a read replace its contents), so the window and its graph may
-    // keep a reference or pointer to it. Edits go straight to it for now;
-    // an undo history would route them through the session.
+    // Open, a read and Undo replace its contents), so the window and its
+    // graph may keep a reference or pointer to it. Edits go straight to it;
+    // the caller then records them with RecordChange.
     ProjectState& Project() { return project; }
     const ProjectState& Project() const { return project; }
 
@@ -58,7 +59,8 @@ public:
     void New();
     // Reads a project file (a regular file only, whole before anything
     // changes) into the project, as the window's Open does: parameters the
-    // file does not mention keep their values. Counts as saved. Fails with
+    // file does not mention keep their values. Counts as saved. New and Open
+    // are steps of the undo history. Fails with
     // "Can't open file!" and leaves the project as it was.
     SessionResult Open(const std::string& path);
     // Saves to the file of the last Open or Save As. Without one it fails
@@ -71,8 +73,9 @@ public:
     // The file of the last Open or Save As; empty after New.
     const std::string& FilePath() const { return filePath; }
 
-    // Whether the project differs from what was last saved, opened, read or
-    // made new, as its file would show it (the view is no part of a file).
+    // Whether the project differs from what was last saved, opened or made
+    // new, as its file would show it (the view is no part of a file). A
+    // project read from the box and not yet saved always counts as changed.
     bool HasUnsavedChanges() const;
     // The question to ask before the project is replaced or the window
     // closes, answered with Save, Discard or Cancel; nothing when no change
@@ -97,8 +100,10 @@ public:
     // so later edits do not change what is sent.
     std::unique_ptr<CTransferJob> MakeWriteJob();
     // A read that replaces the project. Its Finish installs the project read
-    // in one step, trims the CR curve to the start and stop voltages (also
-    // when nothing was read) and counts a complete read as saved. The job
+    // in one step and trims the CR curve to the start and stop voltages (also
+    // when nothing was read). A complete read is a step of the undo history
+    // and leaves the project without a file: it is stored nowhere, so it
+    // counts as unsaved and Save asks for a name. The job
     // refers to this session, which must outlive it.
     std::unique_ptr<CTransferJob> MakeReadJob();
     // What the read job's Finish does with the project the transfer built
@@ -113,11 +118,35 @@ public:
     // The settings code remembered between runs (view x 10 + box type).
     std::string SettingsCode() const;
 
+    // --- undo history (UndoHistory.h)
+    // Takes the project as it is now as one step of the history when it
+    // differs, as its file would show it, from the last step; changes of the
+    // view alone are no step. Steps of the same non-empty group (one value's
+    // arrows) within kBurstGap of each other make one step.
+    void RecordChange(const std::string& group = std::string(),
+        CUndoHistory::Clock::time_point at = CUndoHistory::Clock::now());
+    bool CanUndo() const { return history.CanUndo(); }
+    bool CanRedo() const { return history.CanRedo(); }
+    // Brings back the project, its file and its saved state before the last
+    // step, or after the last undone one. False when there is none. The
+    // history survives Save; a new change forgets what was undone.
+    bool Undo();
+    bool Redo();
+
+private:
+    SessionSnapshot Snapshot() const;
+    void Restore(const SessionSnapshot& state);
+    bool Travel(const SessionSnapshot* (CUndoHistory::*step)());
+
+    CUndoHistory history;
+
 private:
     std::unique_ptr<Link> MakeLink() const;
 
     ProjectState project;
-    std::string savedText; // the file text of the project as last saved
+    // The file text of the project as last saved; empty while the project is
+    // stored nowhere (after a read), as no file text is empty.
+    std::string savedText;
     std::string filePath;
     LinkFactory linkFactory;
     std::shared_ptr<BoxSimulator> demoBox;

@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "DialogSizes.h"
 #include "ProjectFile.h"
 
 #include <QFileDialog>
@@ -35,6 +36,9 @@ protected:
             EXPECT_EQ(dialog.defaultSuffix(), "rmvp");
             EXPECT_EQ(QDir(dialog.directory()).absolutePath(), QDir(projects).absolutePath());
             EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+            // Large enough to read the names in; they once opened far smaller.
+            EXPECT_GE(dialog.width(), ReadableFileDialogSize().width());
+            EXPECT_GE(dialog.height(), ReadableFileDialogSize().height());
             return path;
         });
     }

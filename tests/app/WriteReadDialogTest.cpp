@@ -175,11 +175,16 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     opener.join();
 }
 
-// The Read button installs in one step and trims; the read counts as saved.
+// The Read button installs in one step and trims. No file holds the read
+// project, so the caption names none (it once kept the file opened before)
+// and closing asks; Undo brings back the opened file's project and name.
 // Two CR inputs: their flags once came back wrong.
-TEST_F(TransferDialog, ReadButtonInstallsTrimsAndCountsAsSaved)
+TEST_F(TransferDialog, ReadButtonInstallsTrimsAndLeavesTheProjectUntitled)
 {
     Inside().Session().SetLinkFactory(Demo());
+    ASSERT_TRUE(Inside().Session().SaveAs((projects + "car.rmvp").toStdString()).ok);
+    window->OpenPath(projects + "car.rmvp");
+    const std::string opened = WriteProjectText(Project());
     CSession workshop;
     workshop.SetLinkFactory(Demo());
     ProjectState& inBox = workshop.Project();
@@ -189,14 +194,27 @@ TEST_F(TransferDialog, ReadButtonInstallsTrimsAndCountsAsSaved)
     inBox.crCurve->Add(4.8, 4.0);
     CWrite write(workshop);
     ASSERT_TRUE(Run(write));
+    write.close(); // a modal dialog would hold the window's keys
     ClickTransfer("readButton");
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Project().boxType, 1);
     EXPECT_EQ(std::pair(Project().oneInput, Project().twoInputs), std::pair(0, 1));
     EXPECT_EQ(Project().curveDelay, 340);
     EXPECT_EQ(CountPoints(Project().crCurve), 4); // (0,0) start stop (5,5)
-    EXPECT_FALSE(Inside().Session().HasUnsavedChanges());
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 1);
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp[*]");
+    EXPECT_TRUE(window->isWindowModified());
+    answer = QMessageBox::Cancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(messages, QStringList { kChangedQuestion });
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(WriteProjectText(Project()), opened);
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - car.rmvp[*]");
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 // --demo-box: a CR&TURBO project is written without hardware, and read back.

@@ -40,9 +40,12 @@ TEST(SessionBox, DemoBoxTakesEveryBoxTypeAndReadsItBack)
         EXPECT_EQ(reading.lastPosition, 255);
         EXPECT_TRUE(reading.replaced);
         EXPECT_EQ(WriteProjectText(session.Project()), written);
-        EXPECT_FALSE(session.HasUnsavedChanges()) << "a read counts as saved";
-        session.Project().StepCurveDelay(true);
+        // No file holds the read project: it counts as unsaved, and Save
+        // asks for a name.
         EXPECT_TRUE(session.HasUnsavedChanges());
+        EXPECT_EQ(session.FilePath(), "");
+        EXPECT_EQ(session.Project().fileName, "untitled.rmvp");
+        EXPECT_EQ(session.Save().message, "");
     }
 }
 
@@ -111,7 +114,7 @@ TEST(SessionBox, InstallingAReadTrimsTheCrCurve)
         (Points { { 0, 0 }, { 1.5, 1.5 }, { 3, 3.3 }, { 4.5, 4.5 }, { 5, 5 } }));
     EXPECT_EQ(
         PointsOf(session.Project().turboCurve), (Points { { 0, 0 }, { 0.5, 0.8 }, { 4.8, 4.9 } }));
-    EXPECT_FALSE(session.HasUnsavedChanges());
+    EXPECT_TRUE(session.HasUnsavedChanges()) << "no file holds the read project";
     EXPECT_FALSE(session.InstallRead(nullptr));
 }
 

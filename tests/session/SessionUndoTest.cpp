@@ -1,0 +1,273 @@
+#include "SessionTestSupport.h"
+
+#include <ProjectFile.h>
+
+#include <functional>
+
+namespace {
+
+using Clock = CUndoHistory::Clock;
+
+// What the user sees of a session: the file text, the caption's name, the
+// file the project belongs to and the modified mark.
+struct Seen {
+    std::string text;
+    std::string fileName;
+    std::string filePath;
+    bool modified = false;
+
+    bool operator==(const Seen& other) const
+    {
+        return text == other.text && fileName == other.fileName && filePath == other.filePath
+            && modified == other.modified;
+    }
+};
+
+Seen Look(const CSession& session)
+{
+    return { WriteProjectText(session.Project()), session.Project().fileName, session.FilePath(),
+        session.HasUnsavedChanges() };
+}
+
+std::ostream& operator<<(std::ostream& out, const Seen& seen)
+{
+    return out << seen.fileName << " at '" << seen.filePath << "'"
+               << (seen.modified ? " modified\n" : "\n") << seen.text;
+}
+
+// A CR&TURBO project opened from a file, with a point of its own on each
+// curve, so every kind of change has something to change.
+class SessionUndo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ProjectState start;
+        start.SetBoxType(2);
+        start.SetPointOutput(2.0, 1.6);
+        start.SelectTurboForEdit();
+        start.SetPointOutput(3.0, 3.6);
+        start.SelectCrForEdit();
+        std::string error;
+        ASSERT_TRUE(SaveProjectFile(folder.File("start.rmvp"), start, error)) << error;
+        start.StepCurveDelay(true);
+        ASSERT_TRUE(SaveProjectFile(folder.File("other.rmvp"), start, error)) << error;
+        session.UseDemoBox();
+        ASSERT_TRUE(session.Open(folder.File("start.rmvp")).ok);
+    }
+
+    ProjectState& Project() { return session.Project(); }
+
+    CTempFolder folder;
+    CSession session;
+};
+
+// Each kind of change is one step: Undo brings back exactly what was there
+// before it, with its file and modified mark, and Redo the change.
+TEST_F(SessionUndo, EveryKindOfChangeIsOneStep)
+{
+    struct Row {
+        const char* what;
+        std::function<void(CSession&)> change;
+    };
+    const Row rows[] = {
+        { "a new point", [](CSession& s) { s.Project().SetPointOutput(3.0, 2.6); } },
+        { "a moved point", [](CSession& s) { s.Project().SetPointOutput(2.0, 1.8); } },
+        { "a removed point", [](CSession& s) { s.Project().RemovePoint(2.0); } },
+        { "a point put on the line", [](CSession& s) { s.Project().PutPointOnLine(2.0); } },
+        { "start voltage", [](CSession& s) { s.Project().StepStartVoltage(false); } },
+        { "stop voltage", [](CSession& s) { s.Project().StepStopVoltage(false); } },
+        { "start delay minutes", [](CSession& s) { s.Project().StepStartDelayMinutes(true); } },
+        { "start delay seconds", [](CSession& s) { s.Project().StepStartDelaySeconds(true); } },
+        { "curve delay", [](CSession& s) { s.Project().StepCurveDelay(false); } },
+        { "box type", [](CSession& s) { s.Project().SetBoxType(1); } },
+        { "copy curve", [](CSession& s) { s.Project().CopyCurve(); } },
+        { "reset CR curve", [](CSession& s) { s.Project().ResetCrCurve(); } },
+        { "reset TURBO curve", [](CSession& s) { s.Project().ResetTurboCurve(); } },
+        { "New", [](CSession& s) { s.New(); } },
+        { "Open", [this](CSession& s) { ASSERT_TRUE(s.Open(folder.File("other.rmvp")).ok); } },
+        { "Read",
+            [](CSession& s) {
+                CRecordingObserver observer;
+                ASSERT_EQ(RunJob(*s.MakeReadJob(), observer), TransferOutcome::Completed);
+            } },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(session.Open(folder.File("start.rmvp")).ok);
+        Project().StepStartDelaySeconds(true);
+        session.RecordChange();
+        const Seen before = Look(session);
+        row.change(session);
+        session.RecordChange();
+        const Seen after = Look(session);
+        ASSERT_FALSE(before == after) << "the row changes nothing";
+
+        EXPECT_TRUE(session.Undo());
+        EXPECT_EQ(Look(session), before);
+        EXPECT_TRUE(session.Redo());
+        EXPECT_EQ(Look(session), after);
+        EXPECT_FALSE(session.Redo()) << "nothing more to redo";
+        EXPECT_TRUE(session.Undo());
+        EXPECT_TRUE(session.Undo()) << "the step before is still there";
+    }
+}
+
+// What the file does not hold is the view: switching it or choosing the
+// edited curve is no step, and Undo leaves it alone.
+TEST_F(SessionUndo, ViewChangesAreNoStepAndUndoKeepsTheView)
+{
+    Project().StepCurveDelay(true);
+    session.RecordChange();
+    Project().ChooseDifferenceView();
+    Project().SelectTurboForEdit();
+    session.RecordChange();
+    ASSERT_TRUE(session.Undo()) << "the curve delay step";
+    EXPECT_EQ(Project().curveDelay, 200);
+    EXPECT_EQ(Project().differenceView, 1);
+    EXPECT_EQ(Project().editTurbo, 1);
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(session.FilePath(), "") << "the step before was the Open: the view changes were none";
+}
+
+// Undoing a box type change brings back the curve choice of that box type,
+// so the TURBO curve is never edited in a box without one.
+TEST_F(SessionUndo, UndoingABoxTypeTakesItsCurveChoice)
+{
+    Project().SetBoxType(0);
+    session.RecordChange();
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Project().boxType, 2);
+    EXPECT_TRUE(Project().turboEnabled);
+    Project().SelectTurboForEdit();
+    ASSERT_TRUE(session.Redo());
+    EXPECT_EQ(Project().boxType, 0);
+    EXPECT_EQ(std::pair(Project().editCr, Project().editTurbo), std::pair(1, 0));
+}
+
+// A held arrow repeats its step; the whole burst is one step. A pause longer
+// than the gap, another value or another kind of change starts a new one.
+TEST_F(SessionUndo, BurstsOfOneValueAreOneStep)
+{
+    const Clock::time_point start = Clock::now();
+    auto at = [&](int ms) { return start + std::chrono::milliseconds(ms); };
+    const std::string first = WriteProjectText(Project());
+    for (int ms : { 0, 300, 400, 500, 600 }) {
+        Project().StepCurveDelay(true);
+        session.RecordChange("curve delay", at(ms));
+    }
+    const std::string afterBurst = WriteProjectText(Project());
+    Project().StepCurveDelay(true);
+    session.RecordChange("curve delay", at(1200)); // a pause
+    Project().StepStopVoltage(false);
+    session.RecordChange("stop voltage", at(1300)); // another value
+    Project().StepStopVoltage(false);
+    session.RecordChange("stop voltage", at(1400));
+
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Project().stopVoltage, 4.5) << "both stop voltage steps in one";
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(WriteProjectText(Project()), afterBurst);
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(WriteProjectText(Project()), first);
+}
+
+// A step after an undo is a new step, even of the same value within the gap.
+TEST_F(SessionUndo, AStepAfterUndoIsANewStepAndForgetsRedo)
+{
+    const Clock::time_point start = Clock::now();
+    Project().StepCurveDelay(true);
+    session.RecordChange("curve delay", start);
+    Project().StepCurveDelay(true);
+    session.RecordChange("curve delay", start + std::chrono::milliseconds(100));
+    ASSERT_TRUE(session.Undo());
+    Project().StepCurveDelay(false);
+    session.RecordChange("curve delay", start + std::chrono::milliseconds(200));
+    EXPECT_FALSE(session.CanRedo());
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Project().curveDelay, 200);
+}
+
+// The history survives Save, and the modified mark follows it: undoing back
+// to what the file holds shows the project unmodified.
+TEST_F(SessionUndo, ModifiedMarkFollowsTheHistoryAcrossSave)
+{
+    Project().StepCurveDelay(true);
+    session.RecordChange();
+    ASSERT_TRUE(session.Undo());
+    EXPECT_FALSE(session.HasUnsavedChanges()) << "back to what was opened";
+    ASSERT_TRUE(session.Redo());
+    EXPECT_TRUE(session.HasUnsavedChanges());
+
+    ASSERT_TRUE(session.Save().ok);
+    EXPECT_FALSE(session.HasUnsavedChanges());
+    ASSERT_TRUE(session.Undo()) << "the history survives Save";
+    EXPECT_EQ(Project().curveDelay, 200);
+    EXPECT_TRUE(session.HasUnsavedChanges()) << "the file now holds the later delay";
+    ASSERT_TRUE(session.Redo());
+    EXPECT_FALSE(session.HasUnsavedChanges());
+}
+
+// Save As to another file: the states of the first file keep that file's
+// name and saved text, those of the new one take the new.
+TEST_F(SessionUndo, SaveAsKeepsEachStateWithItsFile)
+{
+    Project().StepCurveDelay(true);
+    session.RecordChange();
+    const std::string renamed = folder.File("renamed.rmvp");
+    ASSERT_TRUE(session.SaveAs(renamed).ok);
+    Project().StepCurveDelay(true);
+    session.RecordChange();
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(session.FilePath(), renamed);
+    EXPECT_FALSE(session.HasUnsavedChanges());
+    ASSERT_TRUE(session.Undo()) << "Save As itself was no step";
+    EXPECT_EQ(session.FilePath(), folder.File("start.rmvp"));
+    EXPECT_EQ(Project().fileName, "start.rmvp");
+    EXPECT_FALSE(session.HasUnsavedChanges()) << "as opened";
+}
+
+// The project before a Read comes back with its file; the read one has none
+// and counts as unsaved, so closing asks.
+TEST_F(SessionUndo, ReadProjectHasNoFileAndUndoBringsBackTheOpenedOne)
+{
+    const Seen opened = Look(session);
+    CRecordingObserver observer;
+    ASSERT_EQ(RunJob(*session.MakeReadJob(), observer), TransferOutcome::Completed);
+    EXPECT_EQ(session.FilePath(), "");
+    EXPECT_EQ(Project().fileName, "untitled.rmvp");
+    EXPECT_EQ(session.UnsavedChangesQuestion().value_or("<none>"),
+        "The project \"untitled.rmvp\" has changed.\n\nDo you want to save the changes?");
+    ASSERT_TRUE(session.Undo());
+    EXPECT_EQ(Look(session), opened);
+}
+
+// The history keeps the last kUndoLimit steps.
+TEST_F(SessionUndo, HistoryIsBounded)
+{
+    const int steps = static_cast<int>(kUndoLimit) + 5;
+    for (int step = 0; step < steps; ++step) {
+        Project().curveDelay = 1000 + step;
+        session.RecordChange();
+    }
+    int undone = 0;
+    while (session.Undo())
+        ++undone;
+    EXPECT_EQ(undone, static_cast<int>(kUndoLimit));
+    EXPECT_EQ(Project().curveDelay, 1000 + 4);
+}
+
+// The settings read at start-up are where the user starts: nothing to undo.
+TEST(SessionUndoStart, AppliedSettingsAreNoStep)
+{
+    CSession session;
+    StoredSettings stored;
+    stored.keyExists = true;
+    stored.rootPath = "/opt/ramvik";
+    stored.code = "12";
+    session.ApplySettings(stored);
+    session.New();
+    EXPECT_EQ(session.Project().boxType, 2);
+    EXPECT_FALSE(session.CanUndo());
+}
+
+} // namespace

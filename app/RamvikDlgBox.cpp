@@ -5,6 +5,9 @@
 #include "Write.h"
 
 #include <LinkFactory.h>
+#include <WriteHistory.h>
+
+#include <QCheckBox>
 
 // Reading from and writing to the box: the session runs the transfers, the
 // dialogs show them.
@@ -21,8 +24,13 @@ void CRamvikDlg::OnRead()
 
 void CRamvikDlg::OnWrite()
 {
-    CWrite dialog(session, this);
+    // Every write is kept in the installation folder's history.
+    session.SetHistoryFolder(WindowHistoryFolder(session.Project().rootPath));
+    const bool verify = VerifyWritesSetting();
+    CWrite dialog(session, verify, this);
     dialog.exec();
+    if (dialog.verifyBox->isChecked() != verify)
+        StoreVerifyWritesSetting(dialog.verifyBox->isChecked());
 }
 
 void CRamvikDlg::BindUsbLibrary()

@@ -3,6 +3,7 @@
 #include <ProjectState.h>
 #include <Punt.h>
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -53,20 +54,28 @@ void CGraph::DrawOverlay(QPainter& painter, bool difference)
     if (!overlay)
         return;
     painter.save();
-    const GraphRect plot = PlotArea();
-    painter.setClipRect(QRect(QPoint(plot.left, plot.top), QPoint(plot.right, plot.bottom)));
+    // The project's curves may leave the plot area (a difference below
+    // zero); so may the box's, but not the frame.
+    painter.setClipRect(QRect(QPoint(frame.left, frame.top), QPoint(frame.right, frame.bottom)));
     DrawOverlayCurve(painter, overlay->crCurve, kBoxCr, difference);
     if (overlay->turboEnabled)
         DrawOverlayCurve(painter, overlay->turboCurve, kBoxTurbo, difference);
 
-    // The legend in the plot's top right corner, on a white ground.
+    // The legend at the top of the plot area, centred, on a white ground:
+    // clear of the read-out and the axis labels in both views.
+    const GraphRect plot = PlotArea();
+    QFont font(QStringLiteral("arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    painter.setFont(font);
     const QString box = QStringLiteral("Box");
     const QString turbo = QStringLiteral("Box TURBO");
     const QFontMetrics metrics(painter.font());
     const int rows = overlay->turboEnabled ? 2 : 1;
     const int rowHeight = metrics.height() + 2;
     const int width = kLegendLine + 8 + metrics.horizontalAdvance(turbo) + 8;
-    const QRect legend(plot.right - width - 6, plot.top + 6, width, rows * rowHeight + 6);
+    const QRect legend(
+        (plot.left + plot.right - width) / 2, plot.top + 6, width, rows * rowHeight + 6);
     painter.setClipping(false);
     painter.fillRect(legend, Qt::white);
     painter.setPen(QPen(Qt::black, 1));

@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "Write.h"
 
+#include <BoxSimulator.h>
 #include <Graph.h>
 #include <ProjectFile.h>
 #include <StartOptions.h>
@@ -118,6 +119,16 @@ TEST_F(CompareWindow, TakingTheBoxInstallsItsProjectAsAReadDoes)
     EXPECT_EQ(Inside().Graph().Overlay(), nullptr);
     // The box holds the project now: nothing to list.
     EXPECT_EQ(Compare(false).text, "The box holds the project.");
+}
+
+// A box holding a value no project can hold: the project is installed as
+// the box holds it, then one message names each such value.
+TEST_F(CompareWindow, ReadShowsImplausibleValuesAfterInstalling)
+{
+    Inside().Session().DemoBox()->SetCell(1, 60); // stop voltage 6.0 V
+    ClickTransfer("readButton");
+    EXPECT_EQ(messages, QStringList { "Stop voltage 6 V lies outside 0 V to 5 V." });
+    EXPECT_DOUBLE_EQ(Project().stopVoltage, 6.0);
 }
 
 // The check box between the buttons is remembered; the phase label replaces

@@ -38,19 +38,6 @@ protected:
         window->resize(900, 640);
         window->show();
     }
-    // Clicks a window button that opens a transfer dialog, runs the transfer
-    // and closes the dialog.
-    void ClickTransfer(const char* button)
-    {
-        QTimer::singleShot(0, [] { // runs in the modal dialog's event loop
-            auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
-            QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
-        });
-        Click(button);
-    }
 
     // What the window showed while it asked whether to take the box's project.
     struct Question {

@@ -1,6 +1,7 @@
 #include "Messages.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 
 #include <utility>
 
@@ -24,6 +25,18 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     if (QAbstractButton* help = box.button(QMessageBox::Help); help && !helpLabel.isEmpty())
         help->setText(helpLabel);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+bool AskChoice(QWidget* parent, const QString& text, const QString& yesText, const QString& noText)
+{
+    const auto buttons = QMessageBox::Yes | QMessageBox::No;
+    if (const MessageHook& hook = CurrentHook())
+        return hook(text, QMessageBox::Question, buttons) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Ramvik"), text, buttons, parent);
+    box.button(QMessageBox::Yes)->setText(yesText);
+    box.button(QMessageBox::No)->setText(noText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 ScopedMessageHook::ScopedMessageHook(MessageHook hook)

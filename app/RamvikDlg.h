@@ -136,11 +136,19 @@ private:
     // --- settings (RamvikDlgSettings.cpp)
     void LoadSettings();
     void StoreSettingsCode();
+    // "VerifyWrites" ("1" or "0"): whether the Write dialog reads the cells
+    // back; on when the store does not say. Writing it fails silently, as
+    // for the settings code.
+    bool VerifyWritesSetting() const;
+    void StoreVerifyWritesSetting(bool verify);
 
     // --- box transfers (RamvikDlgBox.cpp)
 private slots:
     void OnRead();
     void OnWrite();
+    // RamvikDlgCompare.cpp: reads the box, shows its curves over the
+    // project's and offers to take them.
+    void OnCompare();
 
 private:
     // Gives the session its way to the box, from the start options and the
@@ -206,6 +214,7 @@ private:
     QPushButton* readButton = nullptr;
     QPushButton* writeButton = nullptr;
     QPushButton* printButton = nullptr;
+    QPushButton* compareButton = nullptr;
     QCheckBox* inputOutputCheck = nullptr;
     QCheckBox* differenceCheck = nullptr;
     QComboBox* boxTypeCombo = nullptr;

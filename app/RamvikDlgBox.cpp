@@ -12,7 +12,9 @@
 #include <PortChoice.h>
 #include <PortFinder.h>
 
+#include <QCheckBox>
 #include <QFile>
+#include <WriteHistory.h>
 
 // Reading from and writing to the box: the session runs the transfers, the
 // dialogs show them.
@@ -31,8 +33,13 @@ void CRamvikDlg::OnWrite()
 {
     if (!ChooseTransferPort())
         return;
-    CWrite dialog(session, this);
+    // Every write is kept in the installation folder's history.
+    session.SetHistoryFolder(WindowHistoryFolder(session.Project().rootPath));
+    const bool verify = VerifyWritesSetting();
+    CWrite dialog(session, verify, this);
     dialog.exec();
+    if (dialog.verifyBox->isChecked() != verify)
+        StoreVerifyWritesSetting(dialog.verifyBox->isChecked());
 }
 
 void CRamvikDlg::BindUsbLibrary()

@@ -173,6 +173,10 @@ void CRamvikDlg::BuildPanel()
     curveDelaySpin
         = Place(new CSpinArrows("curveDelay", this), "curveDelay", DialogUnits(9, 298, 11, 13));
 
+    // Under the parameters: reads the box without changing the project.
+    compareButton = Place(
+        new QPushButton("Compare with box", this), "compareButton", DialogUnits(4, 319, 65, 12));
+
     // Enter presses the focused button, as in the platform's dialogs.
     for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
         button->setAutoDefault(true);
@@ -199,6 +203,7 @@ void CRamvikDlg::AddToolTips()
         { readButton, "Read the curves and parameters from the box" },
         { writeButton, "Write the curves and parameters into the box" },
         { printButton, "Print the project sheet (Ctrl+P)" },
+        { compareButton, "Read the box and compare it with the project" },
         { inputOutputCheck, "Show the output voltage against the input voltage" },
         { differenceCheck, "Show the input voltage minus the output voltage" },
         { boxTypeCombo, "The type of the box the project is for" },
@@ -238,6 +243,7 @@ void CRamvikDlg::ConnectPanel()
     connect(readButton, &QPushButton::clicked, this, &CRamvikDlg::OnRead);
     connect(writeButton, &QPushButton::clicked, this, &CRamvikDlg::OnWrite);
     connect(printButton, &QPushButton::clicked, this, &CRamvikDlg::OnPrint);
+    connect(compareButton, &QPushButton::clicked, this, &CRamvikDlg::OnCompare);
     connect(inputOutputCheck, &QCheckBox::clicked, this, &CRamvikDlg::OnInputOutputView);
     connect(differenceCheck, &QCheckBox::clicked, this, &CRamvikDlg::OnDifferenceView);
     connect(boxTypeCombo, &QComboBox::activated, this, &CRamvikDlg::OnBoxTypeChosen);

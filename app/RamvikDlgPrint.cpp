@@ -5,6 +5,9 @@
 #include <QAbstractPrintDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <WriteHistory.h>
+
+#include <optional>
 
 // Printing the project sheet: one job with one page, named after the caption.
 
@@ -35,5 +38,7 @@ void CRamvikDlg::OnPrint()
         return;
     // A job that cannot start is dropped without a message, as the user knows
     // it from the printer's own queue.
-    PrintProject(printer, project);
+    // A copy from the write history says when and how it was written.
+    const std::optional<std::string> note = HistoryNote(session.FilePath());
+    PrintProject(printer, project, note ? QString::fromStdString(*note) : QString());
 }

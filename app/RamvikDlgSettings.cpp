@@ -30,6 +30,19 @@ void CRamvikDlg::LoadSettings()
         ShowMessage(this, QString::fromStdString(message), QMessageBox::Critical);
 }
 
+// Whether a write reads its cells back: on unless the user turned it off.
+bool CRamvikDlg::VerifyWritesSetting() const
+{
+    const CSettingsStore store;
+    return store.Read("VerifyWrites").value_or(QStringLiteral("1")) != QStringLiteral("0");
+}
+
+void CRamvikDlg::StoreVerifyWritesSetting(bool verify)
+{
+    CSettingsStore store;
+    store.Write("VerifyWrites", verify ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 // Failures to write are silent: where the user may not write the settings,
 // the box type and view are simply not remembered.
 void CRamvikDlg::StoreSettingsCode()

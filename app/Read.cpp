@@ -3,6 +3,7 @@
 #include <Session.h>
 
 CRead::CRead(CSession& session, QWidget* parent)
-    : CTransferDlg(QStringLiteral("Read Data"), session.MakeReadJob(), parent)
+    : CTransferDlg(
+        QStringLiteral("Read Data"), [&session] { return session.MakeReadJob(); }, parent)
 {
 }

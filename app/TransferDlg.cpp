@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -17,10 +18,9 @@ constexpr int kTransferId = 1004;
 constexpr int kProgressId = 1005;
 } // namespace
 
-CTransferDlg::CTransferDlg(
-    const QString& transferText, std::unique_ptr<CTransferJob> job_, QWidget* parent)
+CTransferDlg::CTransferDlg(const QString& transferText, JobMaker makeJob_, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , job(std::move(job_))
+    , makeJob(std::move(makeJob_))
 {
     setModal(true);
     setFixedSize(DialogUnits(0, 0, 186, 47).size());
@@ -52,6 +52,16 @@ CTransferDlg::CTransferDlg(
     closeButton->setGeometry(DialogUnits(129, 26, 50, 14));
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, [this] { CloseWhenDone(); });
+
+    phaseLabel = new QLabel(this);
+    phaseLabel->setObjectName("phaseLabel");
+    phaseLabel->setGeometry(MiddleArea());
+    phaseLabel->setAlignment(Qt::AlignCenter);
+}
+
+QRect CTransferDlg::MiddleArea() const
+{
+    return DialogUnits(59, 26, 68, 14);
 }
 
 CTransferDlg::~CTransferDlg()
@@ -68,6 +78,7 @@ void CTransferDlg::StartTransfer()
     // A second click, queued before the button was disabled, starts nothing.
     if (workerRunning || !transferButton->isEnabled())
         return;
+    job = makeJob();
     progressBar->setRange(0, job->LastPosition());
     progressBar->setValue(0);
     transferButton->setEnabled(false);
@@ -117,6 +128,14 @@ void CTransferDlg::WorkerEnded()
     worker.join();
     workerRunning = false;
     job->Finish();
+    // Notes come after the transfer's own messages and after a read has
+    // installed its project, which the graph behind already shows.
+    QStringList notes;
+    for (const std::string& note : job->Notes())
+        notes << QString::fromStdString(note);
+    if (!notes.isEmpty())
+        ShowTransferMessage(notes.join(QStringLiteral("\n")));
+    TransferFinished();
     if (closePending)
         accept();
 }
@@ -151,6 +170,13 @@ void CTransferDlg::closeEvent(QCloseEvent* event)
 void CTransferDlg::Forwarder::Progress(int position)
 {
     dialog.Post([d = &dialog, position] { d->progressBar->setValue(position); });
+}
+
+void CTransferDlg::Forwarder::PhaseStarted(TransferPhase phase)
+{
+    dialog.Post([d = &dialog, text = QString::fromUtf8(TransferPhaseText(phase))] {
+        d->phaseLabel->setText(text);
+    });
 }
 
 void CTransferDlg::Forwarder::Message(const std::string& text)

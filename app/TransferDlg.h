@@ -9,6 +9,7 @@
 #include <memory>
 #include <thread>
 
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -37,9 +38,22 @@ public:
     QProgressBar* progressBar = nullptr;
     QPushButton* transferButton = nullptr;
     QPushButton* closeButton = nullptr;
+    // Between the buttons: the phase running ("Writing...", "Checking...").
+    QLabel* phaseLabel = nullptr;
 
 protected:
-    CTransferDlg(const QString& transferText, std::unique_ptr<CTransferJob> job, QWidget* parent);
+    // The job is made when the transfer button is pressed, so choices made
+    // in the dialog before then (a write's verification) reach it.
+    using JobMaker = std::function<std::unique_ptr<CTransferJob>()>;
+    CTransferDlg(const QString& transferText, JobMaker makeJob, QWidget* parent);
+
+    // The job once the transfer has started; null before.
+    CTransferJob* Job() const { return job.get(); }
+    // Called on the user-interface thread after the job's Finish and its
+    // notes were shown; the dialog may then end.
+    virtual void TransferFinished() { }
+    // The free space between the buttons, for a control of the dialog's own.
+    QRect MiddleArea() const;
 
     // Ends the dialog as its Close button does: now when the worker has
     // ended, else as soon as it ends.
@@ -64,6 +78,7 @@ private:
         {
         }
         void Progress(int position) override;
+        void PhaseStarted(TransferPhase phase) override;
         void Message(const std::string& text) override;
         void EnableClose() override;
         void CloseDialog() override;
@@ -77,6 +92,7 @@ private:
     void WorkerEnded();
 
     // The worker uses the job and the forwarder: both are declared before it.
+    JobMaker makeJob;
     std::unique_ptr<CTransferJob> job;
     Forwarder forwarder { *this };
     TransferOutcome outcome = TransferOutcome::NotOpened;

@@ -88,6 +88,13 @@ public:
     // vertical value.
     QString ReadOutText() const;
 
+    // --- the box's curves over the project's (GraphOverlay.cpp)
+    // Draws the curves of another project (what a box holds) after the
+    // project's own, dotted, with the legend "Box", in both views; null
+    // removes them. The project must outlive its use here.
+    void SetOverlay(const ProjectState* box);
+    const ProjectState* Overlay() const { return overlay; }
+
     // --- mouse and keyboard editing (GraphMouse.cpp). Every change to the
     // curve is one call of ProjectState's point edits.
     //
@@ -200,6 +207,9 @@ private:
     void DrawCurves(QPainter& painter, bool difference);
     void DrawCurve(
         QPainter& painter, const CPunt* head, const QColor& colour, bool markAll, bool difference);
+    void DrawOverlay(QPainter& painter, bool difference);
+    void DrawOverlayCurve(
+        QPainter& painter, const CPunt* head, const QColor& colour, bool difference);
     void DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
         std::initializer_list<std::pair<double, double>> corners);
 
@@ -216,5 +226,6 @@ private:
     } logo;
 
     ProjectState* project; // not owned
+    const ProjectState* overlay = nullptr; // not owned
     std::unique_ptr<CGraphPaintCache> paintCache;
 };

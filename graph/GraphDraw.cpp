@@ -245,6 +245,7 @@ void CGraph::DrawCurves(QPainter& painter, bool difference)
     // The edited CR curve lies on top of the TURBO curve.
     if (editCr)
         DrawCurve(painter, project->crCurve, kBlue, true, difference);
+    DrawOverlay(painter, difference);
 }
 
 // Draws one curve: a line through its points, a marker on the first point and,

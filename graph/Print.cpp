@@ -138,7 +138,7 @@ void DrawPrintGraph(
     DrawPrintSheet(painter, sheet);
 }
 
-bool PrintProject(QPaintDevice& device, const ProjectState& project)
+bool PrintProject(QPaintDevice& device, const ProjectState& project, const QString& note)
 {
     // Both must hear the resolution before the painter starts. A printer may
     // settle on a resolution of its own; the scale below covers that.
@@ -150,7 +150,7 @@ bool PrintProject(QPaintDevice& device, const ProjectState& project)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    const PrintSheet sheet = LayOutPrintSheet(project);
+    const PrintSheet sheet = LayOutPrintSheet(project, note);
     const QSizeF extent = PrintSheetExtent(sheet, painter.font());
 
     const qreal toDeviceX = device.logicalDpiX() / qreal(kPrintUnitsPerInch);

@@ -21,7 +21,8 @@ constexpr int kPrintUnitsPerInch = 600;
 // device, and shrinks the sheet just enough to fit when it would run off the
 // printable area. The document name is the caller's (QPrinter::setDocName).
 // False when the device cannot start a page; nothing is drawn then.
-bool PrintProject(QPaintDevice& device, const ProjectState& project);
+bool PrintProject(
+    QPaintDevice& device, const ProjectState& project, const QString& note = QString());
 
 // Draws the graph of the sheet into R. The painter works in sheet units.
 void DrawPrintGraph(

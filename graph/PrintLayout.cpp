@@ -140,11 +140,13 @@ void LayOutPrintHeading(PrintSheet& sheet, const ProjectState& project)
         QStringLiteral("Curve Delay [ms/0.1V] :   ") + QString::asprintf("%d", project.curveDelay));
 }
 
-PrintSheet LayOutPrintSheet(const ProjectState& project)
+PrintSheet LayOutPrintSheet(const ProjectState& project, const QString& note)
 {
     PrintSheet sheet;
     LayOutPrintGraph(sheet, kPrintGraphRect, 5, 5.0f, project);
     LayOutPrintHeading(sheet, project);
+    if (!note.isEmpty())
+        AddText(sheet, note, QPoint(175, kPrintNoteY), PrintAlign::TopLeft, PrintFont::Medium);
     LayOutPrintTables(sheet, project);
     return sheet;
 }

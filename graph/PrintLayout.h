@@ -68,8 +68,13 @@ void LayOutPrintHeading(PrintSheet& sheet, const ProjectState& project);
 // CR table in the next column when the project has a TURBO curve.
 void LayOutPrintTables(PrintSheet& sheet, const ProjectState& project);
 
-// The whole sheet: graph, title, parameters and tables.
-PrintSheet LayOutPrintSheet(const ProjectState& project);
+// The whole sheet: graph, title, parameters and tables. A note (such as when
+// a project from the write history was written) goes on a line of its own
+// under the parameters; an empty note adds nothing.
+PrintSheet LayOutPrintSheet(const ProjectState& project, const QString& note = QString());
+
+// Where the note's line starts on the sheet.
+constexpr int kPrintNoteY = 4485;
 
 // The box type as the sheet names it, from the input flags: empty when no
 // flag is set.

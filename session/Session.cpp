@@ -1,7 +1,10 @@
 #include "Session.h"
 
+#include "CompareJob.h"
 #include "DemoBox.h"
+#include "RelayObserver.h"
 #include "SessionSettings.h"
+#include "WriteHistory.h"
 
 #include <DemoLink.h>
 #include <ProjectFile.h>
@@ -9,19 +12,6 @@
 #include <SettingsCode.h>
 
 namespace {
-
-// Hands the reports of a transfer made before its observer was known to the
-// observer of the run. Set before the worker starts, read only by it.
-class CRelayObserver : public TransferObserver {
-public:
-    void Progress(int position) override { target->Progress(position); }
-    void Message(const std::string& text) override { target->Message(text); }
-    void EnableClose() override { target->EnableClose(); }
-    void CloseDialog() override { target->CloseDialog(); }
-    void Finished(TransferOutcome outcome) override { target->Finished(outcome); }
-
-    TransferObserver* target = nullptr;
-};
 
 // The link of a session that has no way to the box: it never opens.
 class CAbsentLink : public Link {
@@ -39,20 +29,52 @@ public:
 
 class CWriteJob : public CTransferJob {
 public:
-    CWriteJob(const ProjectState& project, std::unique_ptr<Link> link)
+    CWriteJob(const ProjectState& project, std::unique_ptr<Link> link, bool verify,
+        std::string historyFolder_)
         : transfer(project, std::move(link), relay)
+        , projectText(WriteProjectText(project))
+        , historyFolder(std::move(historyFolder_))
     {
+        transfer.SetVerify(verify);
     }
     int LastPosition() const override { return transfer.LastProgress(); }
     TransferOutcome Run(TransferObserver& observer) override
     {
         relay.target = &observer;
-        return transfer.Run();
+        outcome = transfer.Run();
+        return outcome;
     }
+    bool Finish() override
+    {
+        KeepInHistory();
+        return false;
+    }
+    std::vector<std::string> Notes() const override { return notes; }
 
 private:
+    // Every write that sent all its cells is kept, with what its read-back
+    // found: the box holds that project now, or something close to it.
+    void KeepInHistory()
+    {
+        WriteCheck check = transfer.Verifies() ? WriteCheck::Verified : WriteCheck::Off;
+        if (outcome == TransferOutcome::VerifyFailed)
+            check = WriteCheck::Differed;
+        else if (outcome != TransferOutcome::Completed
+            && outcome != TransferOutcome::ShutdownFailed)
+            return;
+        if (historyFolder.empty())
+            return;
+        std::string error;
+        if (!RecordWrite(historyFolder, projectText, transfer.BoxIdentification(), check, error))
+            notes.push_back(kHistoryNotKeptMessage + historyFolder + "\n\n" + error);
+    }
+
     CRelayObserver relay; // before transfer, which keeps a reference to it
     WriteTransfer transfer;
+    std::string projectText; // the project as written, for the history
+    std::string historyFolder;
+    TransferOutcome outcome = TransferOutcome::NotOpened;
+    std::vector<std::string> notes;
 };
 
 class CReadJob : public CTransferJob {
@@ -68,10 +90,19 @@ public:
         relay.target = &observer;
         return transfer.Run();
     }
-    bool Finish() override { return session.InstallRead(transfer.TakeProject()); }
+    bool Finish() override
+    {
+        std::unique_ptr<BoxReading> reading = transfer.TakeReading();
+        if (!reading)
+            return session.InstallRead(nullptr);
+        warnings = reading->warnings;
+        return session.InstallRead(std::move(reading->project));
+    }
+    std::vector<std::string> Notes() const override { return warnings; }
 
 private:
     CSession& session;
+    std::vector<std::string> warnings;
     CRelayObserver relay;
     ReadTransfer transfer;
 };
@@ -187,11 +218,11 @@ std::unique_ptr<Link> CSession::MakeLink() const
     return link;
 }
 
-std::unique_ptr<CTransferJob> CSession::MakeWriteJob()
+std::unique_ptr<CTransferJob> CSession::MakeWriteJob(bool verify)
 {
     if (demoBox)
         FitDemoBox(*demoBox, project);
-    return std::make_unique<CWriteJob>(project, MakeLink());
+    return std::make_unique<CWriteJob>(project, MakeLink(), verify, historyFolder);
 }
 
 std::unique_ptr<CTransferJob> CSession::MakeReadJob()
@@ -214,6 +245,26 @@ bool CSession::InstallRead(std::unique_ptr<ProjectState> read)
     project.TrimAboveStop();
     RecordChange();
     return read != nullptr;
+}
+
+// --- checked transfers
+
+const char* const kHistoryNotKeptMessage = "The write was not kept in the history:\n\n";
+
+void CSession::SetHistoryFolder(std::string folder)
+{
+    historyFolder = std::move(folder);
+}
+
+std::unique_ptr<CCompareJob> CSession::MakeCompareJob()
+{
+    return std::make_unique<CCompareJob>(project, MakeLink());
+}
+
+bool CSession::TakeBoxProject(CCompareJob& job)
+{
+    std::unique_ptr<ProjectState> box = job.TakeBoxProject();
+    return box && InstallRead(std::move(box));
 }
 
 LoadedSettings CSession::ApplySettings(const StoredSettings& stored)

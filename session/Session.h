@@ -13,6 +13,7 @@
 #include <string>
 
 class BoxSimulator;
+class CCompareJob;
 
 // Makes a new, unopened link to the box for one transfer. Called on the
 // caller's thread; the link is then used only by the transfer's worker.
@@ -98,7 +99,10 @@ public:
 
     // A write of the project as it is now: the box table is computed here,
     // so later edits do not change what is sent.
-    std::unique_ptr<CTransferJob> MakeWriteJob();
+    // A verified write reads cells 0..254 back after the last cell. Once
+    // Run has returned, Finish keeps a write that sent every cell in the
+    // history folder (see SetHistoryFolder).
+    std::unique_ptr<CTransferJob> MakeWriteJob(bool verify = true);
     // A read that replaces the project. Its Finish installs the project read
     // in one step and trims the CR curve to the start and stop voltages (also
     // when nothing was read). A complete read is a step of the undo history
@@ -110,6 +114,16 @@ public:
     // (null when the read did not get every cell). True when it replaced
     // the project.
     bool InstallRead(std::unique_ptr<ProjectState> read);
+
+    // --- checked transfers: compare with the box, the write history
+    // Where writes are kept (WriteHistory.h); empty keeps none.
+    void SetHistoryFolder(std::string folder);
+    const std::string& HistoryFolder() const { return historyFolder; }
+    // A read that leaves the project alone and compares the box with it.
+    std::unique_ptr<CCompareJob> MakeCompareJob();
+    // Installs the project the compare read, as a read's Finish does. True
+    // when it replaced the project.
+    bool TakeBoxProject(CCompareJob& job);
 
     // --- settings
     // Applies what the settings store held at start-up: the view and box
@@ -150,4 +164,9 @@ private:
     std::string filePath;
     LinkFactory linkFactory;
     std::shared_ptr<BoxSimulator> demoBox;
+    std::string historyFolder;
 };
+
+// "The write was not kept in the history:\n\n" then the folder, a blank
+// line and the reason.
+extern const char* const kHistoryNotKeptMessage;

@@ -2,6 +2,9 @@
 
 #include <Transfer.h>
 
+#include <string>
+#include <vector>
+
 // One transfer with the box as the session prepares it: made on the caller's
 // (user-interface) thread, run once on a worker, then finished on the
 // caller's thread again. Whoever starts the worker owns the job and joins the
@@ -11,7 +14,7 @@ public:
     virtual ~CTransferJob() = default;
 
     // The progress reports run from 0 to this position: 767 for a write,
-    // 255 for a read.
+    // 1022 for a verified write, 255 for a read.
     virtual int LastPosition() const = 0;
 
     // On the worker: the whole transfer, reported through observer, which
@@ -22,4 +25,25 @@ public:
     // project it brought. True when the session's project was replaced; a
     // write never replaces it.
     virtual bool Finish() { return false; }
+
+    // What to tell the user once Finish has run, besides the transfer's own
+    // messages: the implausible values of a read, a write the history could
+    // not keep. The window shows them in one message box, the tool prints
+    // each on standard error.
+    virtual std::vector<std::string> Notes() const { return {}; }
 };
+
+// The name of a transfer's phase as the dialog and the tool show it beside
+// the progress: "Writing...", "Checking..." or "Reading...".
+inline const char* TransferPhaseText(TransferPhase phase)
+{
+    switch (phase) {
+    case TransferPhase::Writing:
+        return "Writing...";
+    case TransferPhase::Verifying:
+        return "Checking...";
+    case TransferPhase::Reading:
+        break;
+    }
+    return "Reading...";
+}

@@ -2,16 +2,19 @@
 
 #include "Messages.h"
 #include "RamvikDlg.h"
+#include "TransferDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +107,19 @@ protected:
     {
         for (int i = 0; i < times; ++i)
             QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
+    }
+    // Clicks a window button that opens a transfer dialog, runs the transfer
+    // and closes the dialog.
+    void ClickTransfer(const char* button)
+    {
+        QTimer::singleShot(0, [] { // runs in the modal dialog's event loop
+            auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
+            QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
+        });
+        Click(button);
     }
     bool Checked(const char* name) const { return Find<QCheckBox>(name)->isChecked(); }
     QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }

@@ -62,19 +62,6 @@ protected:
             [this](int value) { positions.push_back(value); });
         QTest::mouseClick(dialog.transferButton, Qt::LeftButton);
     }
-    // Clicks a window button that opens a transfer dialog, runs the transfer
-    // and closes the dialog.
-    void ClickTransfer(const char* button)
-    {
-        QTimer::singleShot(0, [] { // runs in the modal dialog's event loop
-            auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
-            QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
-        });
-        Click(button);
-    }
     bool Run(CTransferDlg& dialog)
     {
         Start(dialog);

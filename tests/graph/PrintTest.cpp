@@ -168,6 +168,21 @@ TEST(PrintLayout, HeadingAndDifferenceTexts)
         EXPECT_FALSE(text.text.contains("Stop") || text.text.contains("4.7"));
 }
 
+// A sheet printed from the write history carries its note on a line of its
+// own under the parameters, above the tables; without one nothing is added.
+TEST(PrintLayout, NoteStandsUnderTheParameters)
+{
+    const ProjectState project;
+    const QString note = "Written into box 132 on 2026-12-07 03:18:13; verified: yes.";
+    const PrintSheet plain = LayOutPrintSheet(project);
+    const PrintSheet noted = LayOutPrintSheet(project, note);
+    EXPECT_EQ(TextAt(noted, { 175, kPrintNoteY }), note);
+    EXPECT_EQ(TextAt(plain, { 175, kPrintNoteY }), "<none>");
+    EXPECT_EQ(noted.texts.size(), plain.texts.size() + 1);
+    EXPECT_GT(kPrintNoteY, 4335) << "below the curve delay";
+    EXPECT_LE(kPrintNoteY + 100, 4585) << "above the table heads";
+}
+
 // Share of the points along the segment with a matching pixel within reach.
 template <typename Test>
 double Share(const QImage& image, QPoint from, QPoint to, Test test, int reach = 1)

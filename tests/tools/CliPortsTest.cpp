@@ -51,6 +51,7 @@ protected:
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("RAMVIK_SYSTEM_ROOT"), dir.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.path() + "/data");
         process.setProcessEnvironment(environment);
         if (unprivileged) {
             process.start(QStringLiteral("setpriv"),

@@ -19,10 +19,23 @@ struct CliRun {
     std::string out, err;
 };
 
-// ramvik-cli, with its standard output going to outputFile when one is given.
-inline CliRun RunCli(const QStringList& arguments, const QString& outputFile = QString())
+// Where the tool keeps its write history during a test run, unless a test
+// names its own folder: never the user's data folder.
+inline QString TestDataHome()
+{
+    static QTemporaryDir dataHome;
+    return dataHome.path();
+}
+
+// ramvik-cli, with its standard output going to outputFile when one is given,
+// and its data folder (the write history) in dataHome.
+inline CliRun RunCli(const QStringList& arguments, const QString& outputFile = QString(),
+    const QString& dataHome = TestDataHome())
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    process.setProcessEnvironment(environment);
     if (!outputFile.isEmpty())
         process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(RAMVIK_CLI), arguments);

@@ -1,25 +1,30 @@
 #include "CliCommands.h"
 #include "TerminalProgress.h"
 
+#include <CompareJob.h>
 #include <D2xxLibrary.h>
 #include <LinkFactory.h>
 #include <PortAdvice.h>
 #include <PortChoice.h>
 #include <PortFinder.h>
 #include <Session.h>
+#include <WriteHistory.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 
 namespace {
 
-constexpr int kWriteCells = kLastWrittenCell; // cells 0..766 without 255
 constexpr int kReadCellCount = static_cast<int>(ReadCells().size()); // cells 0..255
 
-// The cells a write has sent when the box has answered the cell at this
-// position: cell 255 is never written, and the last report (767) ends it.
+// The cells a write has moved when the box has answered the cell at this
+// position: cell 255 is never written, and 767 ends the writing; the
+// read-back of a verified write counts on from there.
 int WrittenCells(int position)
 {
+    if (position >= kVerifyProgressStart)
+        return kLastWrittenCell + position - kVerifyProgressStart + 1;
     return position < kIdentificationCell ? position + 1 : std::min(position, kLastWrittenCell);
 }
 
@@ -40,6 +45,7 @@ public:
     }
 
     void Progress(int position) override { progress.Show(cellsDone(position)); }
+    void PhaseStarted(TransferPhase phase) override { progress.SetPhase(TransferPhaseText(phase)); }
     void Message(const std::string& text) override
     {
         progress.BreakLine();
@@ -86,6 +92,17 @@ bool ChooseLink(const CliRequest& request, CSession& session)
     return true;
 }
 
+// Runs a job on this thread and finishes it; its notes go to standard error.
+TransferOutcome RunJob(CTransferJob& job, std::function<int(int)> cellsDone, int totalCells)
+{
+    CToolObserver observer(totalCells, std::move(cellsDone));
+    const TransferOutcome outcome = job.Run(observer);
+    job.Finish();
+    for (const std::string& note : job.Notes())
+        PrintMessage(note);
+    return outcome;
+}
+
 } // namespace
 
 int WriteCommand(const CliRequest& request)
@@ -93,8 +110,9 @@ int WriteCommand(const CliRequest& request)
     CSession session;
     if (!ShowFailure(session.Open(request.file)) || !ChooseLink(request, session))
         return kExitFailed;
-    CToolObserver observer(kWriteCells, WrittenCells);
-    const TransferOutcome outcome = session.MakeWriteJob()->Run(observer);
+    session.SetHistoryFolder(ToolHistoryFolder());
+    const std::unique_ptr<CTransferJob> job = session.MakeWriteJob(!request.noVerify);
+    const TransferOutcome outcome = RunJob(*job, WrittenCells, WrittenCells(job->LastPosition()));
     return outcome == TransferOutcome::Completed ? kExitDone : kExitFailed;
 }
 
@@ -105,12 +123,45 @@ int ReadCommand(const CliRequest& request)
     CSession session;
     if (!ChooseLink(request, session))
         return kExitFailed;
-    CToolObserver observer(kReadCellCount, ReadCellsDone);
     const std::unique_ptr<CTransferJob> job = session.MakeReadJob();
+    CToolObserver observer(kReadCellCount, ReadCellsDone);
     const TransferOutcome outcome = job->Run(observer);
     // Every cell arrived, even when the link then did not shut cleanly (its
-    // message is out): the project is complete and is saved.
-    if (!job->Finish() || !ShowFailure(session.SaveAs(request.file)))
+    // message is out): the project is complete and is saved. Implausible
+    // values are named, but the project holds them as the box does.
+    const bool installed = job->Finish();
+    for (const std::string& note : job->Notes())
+        PrintMessage(note);
+    if (!installed || !ShowFailure(session.SaveAs(request.file)))
         return kExitFailed;
     return outcome == TransferOutcome::Completed ? kExitDone : kExitFailed;
+}
+
+int CompareCommand(const CliRequest& request)
+{
+    // Like cmp: 1 means "differs", so every failure to compare is 2.
+    CSession session;
+    if (!ShowFailure(session.Open(request.file)) || !ChooseLink(request, session))
+        return kExitBadUsage;
+    const std::unique_ptr<CCompareJob> job = session.MakeCompareJob();
+    RunJob(*job, ReadCellsDone, kReadCellCount);
+    if (!job->Compared())
+        return kExitBadUsage;
+    std::string lines;
+    for (const std::string& line : job->Differences())
+        lines += line + "\n";
+    if (!PrintOutput(lines))
+        return kExitBadUsage;
+    return job->Differences().empty() ? kExitDone : kExitFailed;
+}
+
+int HistoryCommand(const CliRequest&)
+{
+    const std::string folder = ToolHistoryFolder();
+    std::string lines;
+    for (const HistoryEntry& entry : ListHistory(folder)) {
+        lines += entry.time + "  box " + std::to_string(entry.boxIdentification) + "  verified "
+            + WriteCheckWord(entry.check) + "  " + entry.projectPath + "\n";
+    }
+    return PrintOutput(lines) ? kExitDone : kExitFailed;
 }

@@ -24,6 +24,8 @@ const OptionInfo kPort { "--port", nullptr, "PATH",
     "talk to the box through this serial device (e.g. /dev/ttyUSB0)" };
 const OptionInfo kDemoBox { "--demo-box", nullptr, nullptr,
     "talk to a simulated box inside the tool" };
+const OptionInfo kNoVerify { "--no-verify", nullptr, nullptr,
+    "do not read the cells back after writing them" };
 const OptionInfo kOutput { "--output", "-o", "OUT", "the file to write" };
 
 const std::vector<CommandInfo>& Commands()
@@ -46,13 +48,16 @@ const std::vector<CommandInfo>& Commands()
             "Prints the frames a write of the project sends, one per line: the three\n"
             "handshake frames, then the data frames in order.",
             {} },
-        { "write", "FILE [--port PATH | --demo-box]", "write the project into a box",
+        { "write", "FILE [--port PATH | --demo-box] [--no-verify]", "write the project into a box",
             "Writes the project into a box, with the checks, handshake and messages of\n"
-            "the Write dialog. Without --port or --demo-box the box is found as the\n"
-            "window finds it. --demo-box simulates a CR&TURBO box (identification 213)\n"
-            "for a project of box type 2 and a CR box (132) otherwise. Shows a progress\n"
-            "bar on standard error when that is a terminal.",
-            { kPort, kDemoBox } },
+            "the Write dialog, then reads cells 0 to 254 back and compares them with what\n"
+            "was sent (unless --no-verify); a difference is an error. Without --port or\n"
+            "--demo-box the box is found as the window finds it. --demo-box simulates a\n"
+            "CR&TURBO box (identification 213) for a project of box type 2 and a CR box\n"
+            "(132) otherwise. Every write that sent all its cells is kept in the history\n"
+            "(see 'history'). Shows a progress bar on standard error when that is a\n"
+            "terminal.",
+            { kPort, kDemoBox, kNoVerify } },
         { "read", "FILE [--port PATH | --demo-box]", "read a box and save it as FILE",
             "Reads a box into a new project, trims it as the Read button does and saves\n"
             "it as FILE. FILE is written only after a complete read, and replaced in one\n"
@@ -60,6 +65,19 @@ const std::vector<CommandInfo>& Commands()
             "as the window's simulated box does. Shows a progress bar on standard error\n"
             "when that is a terminal.",
             { kPort, kDemoBox } },
+        { "compare", "FILE [--port PATH | --demo-box]", "compare a box with the project",
+            "Reads the box without changing anything and prints one line for each\n"
+            "difference between what it holds and what a write of FILE would put in\n"
+            "cells 0 to 254. Exit status like cmp: 0 the box holds the project, 1 they\n"
+            "differ, 2 no comparison could be made (bad usage, unreadable file, failed\n"
+            "read).",
+            { kPort, kDemoBox } },
+        { "history", "", "list the writes kept, newest first",
+            "Lists the writes kept in $XDG_DATA_HOME/Ramvik/History (by default\n"
+            "~/.local/share/Ramvik/History), newest first: the time, the box's\n"
+            "identification, whether the write was verified (yes, no or off) and the\n"
+            "copy of the project as written, which opens and prints like any project.",
+            {} },
         { "pdf", "FILE -o OUT.pdf", "the printed project sheet as a PDF",
             "Writes the printed project sheet as a one-page PDF.", { kOutput } },
         { "png", "FILE -o OUT.png [--view io|diff] [--size WxH] [--logo-folder DIR]",
@@ -201,6 +219,8 @@ std::string ApplyOption(const OptionInfo& option, const std::string& value, CliR
         request.port = value;
     } else if (name == "--demo-box") {
         request.demoBox = true;
+    } else if (name == "--no-verify") {
+        request.noVerify = true;
     } else if (name == "--output") {
         if (value.empty())
             return "-o needs a file name";

@@ -5,11 +5,13 @@
 
 // One run of ramvik-cli as its command line asks for it.
 struct CliRequest {
-    std::string command; // "show", "check", "table", "frames", "write", "read", "pdf", "png"
+    std::string command; // "show", "check", "table", "frames", "write", "read", "compare",
+                         // "history", "pdf", "png", ...
     std::string file; // the project file (read from, or for "read" written to)
     std::string output; // -o: the sheet or picture to write
     std::string port; // --port: the serial device of the box; empty: find the box
     bool demoBox = false; // --demo-box: a simulated box inside the tool
+    bool noVerify = false; // --no-verify: a write is not read back
     bool differenceView = false; // --view diff
     std::string logoFolder; // --logo-folder: where logo.bmp lies
     int width = 800; // --size, pixels

@@ -21,6 +21,9 @@ int FramesCommand(const CliRequest& request);
 // BoxCommands.cpp: transfers with a box.
 int WriteCommand(const CliRequest& request);
 int ReadCommand(const CliRequest& request);
+// Exits like cmp: 0 same, 1 different (kExitFailed), 2 no comparison.
+int CompareCommand(const CliRequest& request);
+int HistoryCommand(const CliRequest& request);
 
 // PortCommands.cpp: the serial ports and the connection doctor.
 int PortsCommand(const CliRequest& request);

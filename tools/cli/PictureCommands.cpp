@@ -10,6 +10,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <WriteHistory.h>
+
+#include <optional>
 
 namespace {
 
@@ -68,7 +71,9 @@ int PdfCommand(const CliRequest& request)
         QPdfWriter writer(&pdf);
         writer.setTitle(QString::fromStdString(project.Caption()));
         writer.setCreator(QStringLiteral("Ramvik"));
-        printed = PrintProject(writer, project);
+        // A copy from the write history says when and how it was written.
+        const std::optional<std::string> note = HistoryNote(request.file);
+        printed = PrintProject(writer, project, note ? QString::fromStdString(*note) : QString());
     } // the writer finishes the document when it goes
     if (!printed || pdf.data().isEmpty()) {
         PrintMessage("Can't write " + request.output + "\nThe PDF could not be made.");

@@ -59,9 +59,16 @@ void CTerminalProgress::Show(int cellsDone)
         secondsLeft = elapsed / sinceStart * std::max(total - cellsDone, 0);
     }
     // Blanks after the text wipe what a longer line left.
-    std::fprintf(stream, "\r%s   ", Line(cellsDone, total, secondsLeft).c_str());
+    const std::string prefix = phase.empty() ? std::string() : phase + " ";
+    std::fprintf(stream, "\r%s%s   ", prefix.c_str(), Line(cellsDone, total, secondsLeft).c_str());
     std::fflush(stream);
     lineOpen = true;
+}
+
+void CTerminalProgress::SetPhase(const std::string& name)
+{
+    phase = name;
+    started = false;
 }
 
 void CTerminalProgress::BreakLine()

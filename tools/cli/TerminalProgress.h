@@ -15,6 +15,9 @@ public:
     CTerminalProgress& operator=(const CTerminalProgress&) = delete;
 
     void Show(int cellsDone);
+    // Names the part of the transfer now running ("Writing", "Checking"),
+    // shown before the bar; the time left is measured anew from here.
+    void SetPhase(const std::string& name);
     // Ends the bar's line, so that a message starts on a line of its own.
     void BreakLine();
 
@@ -28,5 +31,6 @@ private:
     bool lineOpen = false;
     bool started = false;
     int firstDone = 0;
+    std::string phase;
     std::chrono::steady_clock::time_point start;
 };

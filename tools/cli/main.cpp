@@ -29,6 +29,8 @@ const CommandEntry kCommands[] = {
     { "frames", FramesCommand, false },
     { "write", WriteCommand, false },
     { "read", ReadCommand, false },
+    { "compare", CompareCommand, false },
+    { "history", HistoryCommand, false },
     { "pdf", PdfCommand, true },
     { "png", PngCommand, true },
     { "ports", PortsCommand, false },

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <Transfer.h>
+
+// Hands the reports of a transfer made before its observer was known to the
+// observer of the run. Set before the worker starts, read only by it.
+class CRelayObserver : public TransferObserver {
+public:
+    void Progress(int position) override { target->Progress(position); }
+    void PhaseStarted(TransferPhase phase) override { target->PhaseStarted(phase); }
+    void Message(const std::string& text) override { target->Message(text); }
+    void EnableClose() override { target->EnableClose(); }
+    void CloseDialog() override { target->CloseDialog(); }
+    void Finished(TransferOutcome outcome) override { target->Finished(outcome); }
+
+    TransferObserver* target = nullptr;
+};

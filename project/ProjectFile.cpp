@@ -27,6 +27,14 @@ constexpr std::size_t kStopVoltageColumn = 6;
 // "%f" prints any voltage from 0.0 to 5.0 as eight characters and a blank.
 constexpr std::size_t kOutputColumn = 9;
 
+// A point's number as the file keeps it (six decimals). Read with more, a
+// point would move on the next save, or merge with a neighbour closer than
+// the last decimal: what is opened is what a save writes.
+double AsSavedPoint(double value)
+{
+    return ReadDecimalDouble(FormatFixed(value, 6));
+}
+
 void WritePoints(std::string& out, const CPunt* head)
 {
     for (const CPunt* p = head; p; p = p->next)
@@ -132,8 +140,8 @@ void ReadProjectText(std::string_view text, ProjectState& p)
             p.SetBoxType(2);
             section = &turbo;
         } else {
-            section->emplace_back(
-                ReadDecimalDouble(line, 0), ReadDecimalDouble(line, kOutputColumn));
+            section->emplace_back(AsSavedPoint(ReadDecimalDouble(line, 0)),
+                AsSavedPoint(ReadDecimalDouble(line, kOutputColumn)));
         }
     }
 

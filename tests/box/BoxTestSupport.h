@@ -1,19 +1,19 @@
 #pragma once
 
 // Shared by the box tests: an observer of transfers, random projects the box
-// can hold, write-then-read with a deadline, ramvik-boxsim as a child process.
+// can hold, write-then-read with a deadline.
 
 #include "CurveTestSupport.h"
 #include <BoxTable.h>
 #include <ProjectState.h>
 #include <Transfer.h>
 
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <future>
+#include <memory>
 #include <random>
 #include <utility>
 
@@ -153,31 +153,3 @@ inline void WriteThenRead(
     EXPECT_EQ(back->fileName, "mine.rmvp");
     EXPECT_EQ(back->differenceView, current.differenceView);
 }
-
-// ramvik-boxsim; its pseudo-terminal's path is the first line it prints.
-class BoxsimProcess {
-public:
-    explicit BoxsimProcess(const QStringList& options)
-    {
-        process.start(QStringLiteral(BOXSIM_PATH), options);
-        if (!process.waitForStarted(5000))
-            return;
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) { }
-        path = QString::fromLocal8Bit(process.readLine()).trimmed();
-    }
-    ~BoxsimProcess() { Stop(); }
-    int Stop() // SIGTERM; the exit code, or -1 after a crash
-    {
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-
-    QString path;
-
-private:
-    QProcess process;
-};

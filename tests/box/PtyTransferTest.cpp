@@ -1,6 +1,7 @@
 // Transfers end to end over a pseudo-terminal: the serial link as Ramvik uses
 // it with --port, against ramvik-boxsim in its own process.
 #include "BoxTestSupport.h"
+#include "BoxsimProcess.h"
 
 #include <ProjectFile.h>
 #include <Protocol.h>

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <tuple>
 
 // The printout: its layout in sheet units of 1/600 inch, its pixels and a PDF.
@@ -38,6 +39,13 @@ QString TextAt(const PrintSheet& sheet, QPoint anchor)
             return text.text;
     }
     return "<none>";
+}
+
+// Spelled out as a point list: Polyline({ a, b }) could also mean the rectangle
+// with the corners a and b, which clang rejects as ambiguous.
+QPolygon Polyline(std::initializer_list<QPoint> points)
+{
+    return QPolygon(QList<QPoint>(points));
 }
 
 std::vector<QPolygon> LinesOf(const PrintSheet& sheet, PrintPen pen)
@@ -68,16 +76,16 @@ TEST(PrintLayout, GraphStandsWhereTheWorkedExamplePutsIt)
     }
     EXPECT_EQ(digits, expected);
     EXPECT_EQ(LinesOf(sheet, PrintPen::Axis),
-        (std::vector<QPolygon> { QPolygon({ { 235, 3335 }, { 4115, 3335 } }),
-            QPolygon({ { 4115, 3335 }, { 4080, 3360 }, { 4080, 3310 }, { 4115, 3335 } }),
-            QPolygon({ { 235, 3335 }, { 235, 505 } }),
-            QPolygon({ { 235, 505 }, { 260, 540 }, { 210, 540 }, { 235, 505 } }) }));
+        (std::vector<QPolygon> { Polyline({ { 235, 3335 }, { 4115, 3335 } }),
+            Polyline({ { 4115, 3335 }, { 4080, 3360 }, { 4080, 3310 }, { 4115, 3335 } }),
+            Polyline({ { 235, 3335 }, { 235, 505 } }),
+            Polyline({ { 235, 505 }, { 260, 540 }, { 210, 540 }, { 235, 505 } }) }));
     const std::vector<QPolygon> grid = LinesOf(sheet, PrintPen::Grid);
     ASSERT_EQ(grid.size(), 20u);
     for (int i = 0; i < 10; ++i) {
         const int x = 610 + 375 * i, y = 3063 - 272 * i;
-        EXPECT_EQ(grid[i], QPolygon({ { x, 3335 }, { x, 615 } })) << i;
-        EXPECT_EQ(grid[10 + i], QPolygon({ { 235, y }, { 3985, y } })) << i;
+        EXPECT_EQ(grid[i], Polyline({ { x, 3335 }, { x, 615 } })) << i;
+        EXPECT_EQ(grid[10 + i], Polyline({ { 235, y }, { 3985, y } })) << i;
     }
 }
 

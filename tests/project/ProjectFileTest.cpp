@@ -60,7 +60,9 @@ TEST(ProjectFileRead, ParameterLinesByFirstLetterAndColumn)
 
 // Any other line is a point: input at the start, output at column 9, the last
 // of equal inputs winning; a long line stays one line (49-character reads once
-// split the fourth row into a point and a TURBO line).
+// split the fourth row into a point and a TURBO line); a point lands where a
+// save puts it, on six decimals (else saving and reopening moved it, or merged
+// it with a neighbour).
 TEST(ProjectFileRead, PointLines)
 {
     const std::pair<std::string, Points> cases[] = {
@@ -72,7 +74,8 @@ TEST(ProjectFileRead, PointLines)
         { "1.5" + std::string(197, '0'), { { 0, 0 }, { 1.5, 0 }, { 5, 5 } } },
         { "nan      inf\n0x1p1    0x1p1", kStraight }, { "1e400    2", { { 0, 2 }, { 5, 5 } } },
         { std::string("\xff\0\x01\x7f\t\r\0002.5\x80", 12), { { 0, 5 }, { 5, 5 } } },
-        { "adc = 2\nvolt = 2.0\nturbo\n3.000000 4.000000", { { 0, 0 }, { 3, 4 }, { 5, 5 } } }
+        { "adc = 2\nvolt = 2.0\nturbo\n3.000000 4.000000", { { 0, 0 }, { 3, 4 }, { 5, 5 } } },
+        { "0.0000004 1.000000\n1.5000006 2.0000004", { { 0, 1 }, { 1.500001, 2 }, { 5, 5 } } }
     };
     for (const auto& [lines, cr] : cases) {
         SCOPED_TRACE(lines);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,12 +15,18 @@
 // A folder of the test's own, removed with everything in it at the end.
 class CTempFolder {
 public:
+    // Portable to Windows, which has no mkdtemp: a random name, created
+    // only when no folder of that name exists yet.
     CTempFolder()
     {
-        std::string pattern
-            = (std::filesystem::temp_directory_path() / "ramvik-session-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            path = pattern;
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
+            const std::filesystem::path candidate = std::filesystem::temp_directory_path()
+                / ("ramvik-session-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(candidate, error))
+                path = candidate;
+        }
     }
     ~CTempFolder()
     {

@@ -125,10 +125,16 @@ TEST(SessionSettings, StoredValuesAndWhatIsAnnounced)
         int boxType;
         int graphType;
     };
+    // A folder without its final separator gets the system's own.
+#ifdef _WIN32
+    const std::string completed = "/opt/r\\";
+#else
+    const std::string completed = "/opt/r/";
+#endif
     const Row rows[] = {
-        { "everything there", { true, "/opt/r", "2" }, {}, "/opt/r/", 2, 0 },
+        { "everything there", { true, "/opt/r", "2" }, {}, completed, 2, 0 },
         { "separator kept", { true, "/opt/r/", "11" }, {}, "/opt/r/", 1, 1 },
-        { "unknown box type", { true, "/opt/r", "17" }, {}, "/opt/r/", 0, 1 },
+        { "unknown box type", { true, "/opt/r", "17" }, {}, completed, 0, 1 },
         { "no key", { false, "/opt/r", "2" }, { kKeysNotFoundMessage }, "", 0, 1 },
         { "no root path", { true, std::nullopt, "2" }, { kKeyNotFoundMessage, kKeyNotFoundMessage },
             "", 2, 0 },

@@ -41,7 +41,7 @@ QLineEdit* AddValueBox(QWidget* parent, const char* name, QRect where, Qt::Align
     auto* edit = Place(new QLineEdit(parent), name, where);
     edit->setReadOnly(true);
     edit->setAlignment(alignment);
-    // The boxes are as narrow as the window's template made them; the toolkit's
+    // The boxes are narrow in the panel's dialog-unit layout; the toolkit's
     // own inner margin would hide the first digit of "200" or "59".
     edit->setTextMargins(-2, 0, -2, 0);
     return edit;
@@ -80,7 +80,7 @@ void AddColourLine(QCheckBox* box, const char* name, int yUnits, QColor colour, 
         box->fontMetrics().horizontalAdvance(box->text()), height.height());
     AddLinePicture(box->parentWidget(), name, where, colour, dashed)->stackUnder(box);
 }
-// Lets a control whose text needs more room than its template width grow to
+// Lets a control whose text needs more room than its dialog-unit width grow to
 // the right, up to the given edge in dialog units, so no label is clipped.
 void WidenToText(QWidget* control, int rightEdgeUnits)
 {

@@ -11,8 +11,9 @@ namespace {
 // so an absurd voltage or an empty plot area can never overflow an int.
 constexpr double kFarPixel = 1.0e6;
 
-// Drops the fraction towards zero, as the box's users know the graph to do
-// (304.98 is pixel 304, not 305).
+// Drops the fraction towards zero (304.98 is pixel 304, not 305). Every
+// conversion from volts to pixels goes through here, so a curve, its markers
+// and the grid land on the same pixels.
 int TruncToPixel(double value)
 {
     if (std::isnan(value))

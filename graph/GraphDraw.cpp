@@ -33,8 +33,8 @@ constexpr double kDifferenceTop = 1.6;
 constexpr int kMaxTicks = 1000;
 
 // The text fonts are asked for by the height of their character cell (ascent
-// plus descent), as the box's users know them: the largest pixel size whose
-// cell still fits.
+// plus descent), as the Windows font call sizes them, so text takes the same
+// room on every system: the largest pixel size whose cell still fits.
 QFont CellFont(const QString& family, QFont::StyleHint hint, int cellHeight, QFont::Weight weight)
 {
     QFont font(family);

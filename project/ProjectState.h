@@ -82,8 +82,9 @@ struct ProjectState {
     void TrimBelowStart();
     void TrimAboveStop();
 
-    // Spin clicks. The voltages step by 0.1 V in plain double arithmetic, so
-    // rounding drift accumulates exactly as the box's users know it.
+    // Spin clicks. The voltages step by 0.1 V in plain double arithmetic; the
+    // small drift that leaves is rounded away where a value leaves the program
+    // (one decimal in the file, whole fiftieths of a volt in the box).
     void StepStartVoltage(bool up);
     void StepStopVoltage(bool up);
     void StepStartDelayMinutes(bool up);

@@ -42,7 +42,7 @@ protected:
     Points Curve() { return PointsOf(Project().crCurve); }
 };
 
-// Mended: a press on a marker's centre made a new point 0.02 V to its left.
+// Once, a press on a marker's centre made a new point 0.02 V to its left.
 // Every marker, pressed at its centre and at its edges, is picked and the
 // press alone leaves the curve as it was.
 TEST_F(GraphWindow, PressesOnEachDrawnMarkerPickThatPoint)
@@ -71,7 +71,7 @@ TEST_F(GraphWindow, PressesOnEachDrawnMarkerPickThatPoint)
     EXPECT_EQ(Status(), "Only points between the start and stop voltage can be moved");
 }
 
-// Mended: a press on a label, a group box, a tick label or a margin inserted
+// Once, a press on a label, a group box, a tick label or a margin inserted
 // a point at the last hovered input.
 TEST_F(GraphWindow, PressesOutsideThePlotAreaChangeNothing)
 {
@@ -159,7 +159,7 @@ TEST_F(GraphWindow, TypedValuesSnapAndStayWithinTheLimits)
     window->findChild<CPointEntryDlg*>()->reject();
 }
 
-// Mended: lowering the stop voltage removed points below it; stepping the
+// Once, lowering the stop voltage removed points below it; stepping the
 // start voltage down from 1.5 V ended at 1.3877787807814457e-16.
 TEST_F(GraphWindow, StopVoltageKeepsLowerPointsAndStartReachesZero)
 {

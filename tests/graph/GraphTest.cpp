@@ -92,7 +92,7 @@ double OutputAt(const CPunt* head, double input)
     return std::nan("");
 }
 
-// Ticks 0, 2, 5, 10 and the worked example VoltsToX(1.23) = 304; nothing is clamped.
+// Ticks 0, 2, 5, 10 and VoltsToX(1.23) = 304, computed by hand; nothing is clamped.
 TEST(GraphGeometry, ConvertsVoltsAndPlacesTicksByTruncation)
 {
     GraphBench b;
@@ -327,7 +327,7 @@ TEST(GraphMouse, DragLimitsOfBothCurvesInBothViews)
     }
 }
 
-// Mended: a press on a marker's centre made a new point 0.02 V to its left.
+// Once, a press on a marker's centre made a new point 0.02 V to its left.
 // Pixels around the marker of the CR point at 2.0 V (drawn at the truncated
 // pixel): a press there picks the point, which the press alone leaves as it
 // was, and a hover there highlights the same point; further off a press makes
@@ -414,7 +414,7 @@ TEST(GraphKeys, WalkMoveAndDeleteTheEditedCurve)
     EXPECT_EQ(b.graph.SelectedPoint()->input, 0.0);
 }
 
-// Mended: the read-out went stale after a view switch and after a deletion.
+// Once, the read-out went stale after a view switch and after a deletion.
 TEST(GraphMouse, TheReadOutFollowsViewSwitchesAndDeletions)
 {
     GraphBench b;

@@ -58,7 +58,7 @@ std::vector<QPolygon> LinesOf(const PrintSheet& sheet, PrintPen pen)
     return found;
 }
 
-// The worked example: digits, axes with outline arrowheads, grid every 375 and 272 units.
+// A sheet computed by hand: digits, axes with outline arrowheads, grid every 375 and 272 units.
 TEST(PrintLayout, GraphStandsWhereTheWorkedExamplePutsIt)
 {
     const auto label = [](QString text, int x, int y, PrintAlign align) {

@@ -153,7 +153,7 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
     }
 }
 
-// Mended: stepping down to zero from 1.5 V ended at 1.4e-16 V, which showed
+// Once, stepping down to zero from 1.5 V ended at 1.4e-16 V, which showed
 // as such and left a second point beside the head.
 TEST(ProjectVoltages, StartStepsDownFromTheDefaultEndAtExactlyZero)
 {
@@ -164,7 +164,7 @@ TEST(ProjectVoltages, StartStepsDownFromTheDefaultEndAtExactlyZero)
     EXPECT_EQ(PointsOf(p.crCurve), (Points { { 0, 0 }, { 4.5, 4.5 }, { 5, 5 } }));
 }
 
-// Mended: lowering the stop voltage removed every point from 0.1 V below the
+// Once, lowering the stop voltage removed every point from 0.1 V below the
 // new stop voltage upwards.
 TEST(ProjectVoltages, LoweringTheStopVoltageKeepsThePointsBelowIt)
 {

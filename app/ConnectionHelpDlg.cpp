@@ -49,7 +49,7 @@ QString ConnectionReport()
     DoctorRequest request;
     request.roots = SystemRootsFromEnvironment();
     request.remembered = CSettingsStore().Read(kPortSetting).value_or(QString()).toStdString();
-    request.vendorLibraryFile = D2xxLibrary::DefaultFileName();
+    request.vendorLibraryFile = CD2xxLibrary::DefaultFileName();
     return QString::fromStdString(RunConnectionDoctor(request).Text());
 }
 

@@ -20,12 +20,12 @@ int RunDialog(QDialog& dialog)
     return dialog.exec();
 }
 
-ScopedDialogHook::ScopedDialogHook(DialogHook hook)
+CScopedDialogHook::CScopedDialogHook(DialogHook hook)
     : previous(std::exchange(CurrentHook(), std::move(hook)))
 {
 }
 
-ScopedDialogHook::~ScopedDialogHook()
+CScopedDialogHook::~CScopedDialogHook()
 {
     CurrentHook() = std::move(previous);
 }

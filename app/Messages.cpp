@@ -39,12 +39,12 @@ bool AskChoice(QWidget* parent, const QString& text, const QString& yesText, con
     return box.exec() == QMessageBox::Yes;
 }
 
-ScopedMessageHook::ScopedMessageHook(MessageHook hook)
+CScopedMessageHook::CScopedMessageHook(MessageHook hook)
     : previous(std::exchange(CurrentHook(), std::move(hook)))
 {
 }
 
-ScopedMessageHook::~ScopedMessageHook()
+CScopedMessageHook::~CScopedMessageHook()
 {
     CurrentHook() = std::move(previous);
 }

@@ -13,7 +13,7 @@ class QWidget;
 
 // Shows a modal message box captioned "Ramvik" and returns the button the
 // user pressed. Escape or the close box give the escape button Qt chooses.
-// While a ScopedMessageHook lives, its answerer gets the message instead.
+// While a CScopedMessageHook lives, its answerer gets the message instead.
 // A Help button among the buttons carries helpLabel when one is given.
 QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     QMessageBox::Icon icon = QMessageBox::Critical,
@@ -31,12 +31,12 @@ using MessageHook = std::function<QMessageBox::StandardButton(
 
 // While one of these lives, messages go to its hook instead of a box.
 // Only on the UI thread; the previous hook comes back when it ends.
-class ScopedMessageHook {
+class CScopedMessageHook {
 public:
-    explicit ScopedMessageHook(MessageHook hook);
-    ~ScopedMessageHook();
-    ScopedMessageHook(const ScopedMessageHook&) = delete;
-    ScopedMessageHook& operator=(const ScopedMessageHook&) = delete;
+    explicit CScopedMessageHook(MessageHook hook);
+    ~CScopedMessageHook();
+    CScopedMessageHook(const CScopedMessageHook&) = delete;
+    CScopedMessageHook& operator=(const CScopedMessageHook&) = delete;
 
 private:
     MessageHook previous;

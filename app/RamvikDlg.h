@@ -12,7 +12,7 @@
 #include <string>
 
 class CGraph;
-class D2xxLibrary;
+class CD2xxLibrary;
 class CSpinArrows;
 class QCheckBox;
 class QComboBox;
@@ -157,7 +157,7 @@ private:
     // Settles the device the next transfer opens, asking the user when
     // several converters may be the box's; false when the user cancelled.
     bool ChooseTransferPort();
-    std::shared_ptr<const D2xxLibrary> vendorLibrary; // null: not bound
+    std::shared_ptr<const CD2xxLibrary> vendorLibrary; // null: not bound
     std::string transferPort; // empty: search when the link opens
 
     // --- printout (RamvikDlgPrint.cpp)

@@ -46,8 +46,8 @@ void CRamvikDlg::BindUsbLibrary()
 {
     // The library is checked at every start, so its message shows also when
     // the options choose another way to the box.
-    const D2xxLibrary::Binding binding
-        = D2xxLibrary::Bind(D2xxLibrary::DefaultFileName(), D2xxLibrary::SerialLinkServes());
+    const CD2xxLibrary::Binding binding
+        = CD2xxLibrary::Bind(CD2xxLibrary::DefaultFileName(), CD2xxLibrary::SerialLinkServes());
     if (!binding.message.isEmpty())
         ShowMessage(this, binding.message);
     if (startOptions.demoBox) {

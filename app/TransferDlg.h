@@ -71,7 +71,7 @@ private:
     void Post(std::function<void()> action);
     void ShowTransferMessage(const QString& text);
 
-    class Forwarder : public TransferObserver {
+    class Forwarder : public CTransferObserver {
     public:
         explicit Forwarder(CTransferDlg& dialog_)
             : dialog(dialog_)

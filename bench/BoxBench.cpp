@@ -10,7 +10,7 @@
 
 namespace {
 
-struct QuietObserver : TransferObserver {
+struct QuietObserver : CTransferObserver {
     void Progress(int) override { }
     void Message(const std::string&) override { ++messages; }
     void EnableClose() override { }
@@ -24,12 +24,12 @@ void NoSettle(std::chrono::milliseconds) { }
 // Argument: verification (255 read frames more).
 void BM_WriteDefaultProject(benchmark::State& state)
 {
-    auto box = std::make_shared<BoxSimulator>(132);
+    auto box = std::make_shared<CBoxSimulator>(132);
     ProjectState project;
     QuietObserver observer;
     const bool verify = state.range(0) != 0;
     for (auto _ : state) {
-        WriteTransfer transfer(project, std::make_unique<DemoLink>(box), observer, NoSettle);
+        CWriteTransfer transfer(project, std::make_unique<CDemoLink>(box), observer, NoSettle);
         transfer.SetVerify(verify);
         if (transfer.Run() != TransferOutcome::Completed)
             state.SkipWithError("write failed");
@@ -41,12 +41,12 @@ void BM_WriteDefaultProject(benchmark::State& state)
 
 void BM_ReadDefaultProject(benchmark::State& state)
 {
-    auto box = std::make_shared<BoxSimulator>(132);
+    auto box = std::make_shared<CBoxSimulator>(132);
     ProjectState project;
     QuietObserver observer;
-    WriteTransfer(project, std::make_unique<DemoLink>(box), observer, NoSettle).Run();
+    CWriteTransfer(project, std::make_unique<CDemoLink>(box), observer, NoSettle).Run();
     for (auto _ : state) {
-        ReadTransfer transfer(project, std::make_unique<DemoLink>(box), observer, NoSettle);
+        CReadTransfer transfer(project, std::make_unique<CDemoLink>(box), observer, NoSettle);
         if (transfer.Run() != TransferOutcome::Completed)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(transfer.TakeProject());

@@ -66,7 +66,7 @@ public:
     std::string path;
 };
 
-struct QuietObserver : TransferObserver {
+struct QuietObserver : CTransferObserver {
     void Progress(int) override { }
     void Message(const std::string&) override { }
     void EnableClose() override { }
@@ -87,7 +87,7 @@ void RunOverPty(benchmark::State& state, bool wire, double wireSeconds, MakeTran
     QuietObserver observer;
     for (auto _ : state) {
         auto transfer = makeTransfer(
-            std::make_unique<SerialLink>(QString::fromStdString(boxsim.path)), observer);
+            std::make_unique<CSerialLink>(QString::fromStdString(boxsim.path)), observer);
         if (transfer->Run() != TransferOutcome::Completed) {
             state.SkipWithError("the transfer failed");
             return;
@@ -105,8 +105,8 @@ void BM_WriteOverPty(benchmark::State& state)
     const bool wire = state.range(0) != 0;
     const bool verify = state.range(1) != 0;
     RunOverPty(state, wire, kWriteWireSeconds + (verify ? kVerifyWireSeconds : 0.0),
-        [&](std::unique_ptr<Link> link, TransferObserver& observer) {
-            auto transfer = std::make_unique<WriteTransfer>(project, std::move(link), observer);
+        [&](std::unique_ptr<CLink> link, CTransferObserver& observer) {
+            auto transfer = std::make_unique<CWriteTransfer>(project, std::move(link), observer);
             transfer->SetVerify(verify);
             return transfer;
         });
@@ -120,8 +120,8 @@ void BM_ReadOverPty(benchmark::State& state)
 {
     const ProjectState project;
     RunOverPty(state, state.range(0) != 0, kReadWireSeconds,
-        [&](std::unique_ptr<Link> link, TransferObserver& observer) {
-            return std::make_unique<ReadTransfer>(project, std::move(link), observer);
+        [&](std::unique_ptr<CLink> link, CTransferObserver& observer) {
+            return std::make_unique<CReadTransfer>(project, std::move(link), observer);
         });
 }
 

@@ -37,12 +37,12 @@ bool ParseValue(std::string_view text, int& value)
 
 } // namespace
 
-BoxSimulator::BoxSimulator(int identification)
+CBoxSimulator::CBoxSimulator(int identification)
 {
     cells[255] = identification;
 }
 
-BoxReply BoxSimulator::Receive(std::string_view bytes)
+BoxReply CBoxSimulator::Receive(std::string_view bytes)
 {
     std::lock_guard<std::mutex> lock(mutex);
     BoxReply reply;
@@ -63,7 +63,7 @@ BoxReply BoxSimulator::Receive(std::string_view bytes)
     return reply;
 }
 
-std::string BoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
+std::string CBoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
 {
     // marker, four digits of cell, a value field, ";"
     if (frame.size() < 7)
@@ -107,7 +107,7 @@ std::string BoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
     return answer;
 }
 
-bool BoxSimulator::TakeFault(int cell, bool write, BoxFaultKind& kind)
+bool CBoxSimulator::TakeFault(int cell, bool write, BoxFaultKind& kind)
 {
     for (auto it = faults.begin(); it != faults.end(); ++it) {
         if (it->cell == cell && (write || it->kind != BoxFaultKind::Forget)) {
@@ -119,56 +119,56 @@ bool BoxSimulator::TakeFault(int cell, bool write, BoxFaultKind& kind)
     return false;
 }
 
-void BoxSimulator::ResetFraming()
+void CBoxSimulator::ResetFraming()
 {
     std::lock_guard<std::mutex> lock(mutex);
     pending.clear();
 }
 
-int BoxSimulator::Cell(int cell) const
+int CBoxSimulator::Cell(int cell) const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return cell >= 0 && cell < kCells ? cells[cell] : 0;
 }
 
-void BoxSimulator::SetCell(int cell, int value)
+void CBoxSimulator::SetCell(int cell, int value)
 {
     std::lock_guard<std::mutex> lock(mutex);
     if (cell >= 0 && cell < kCells)
         cells[cell] = value < -999 ? -999 : value > 9999 ? 9999 : value;
 }
 
-std::array<int, BoxSimulator::kCells> BoxSimulator::Cells() const
+std::array<int, CBoxSimulator::kCells> CBoxSimulator::Cells() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return cells;
 }
 
-void BoxSimulator::AddFault(BoxFault fault)
+void CBoxSimulator::AddFault(BoxFault fault)
 {
     std::lock_guard<std::mutex> lock(mutex);
     faults.push_back(fault);
 }
 
-int BoxSimulator::FramesAnswered() const
+int CBoxSimulator::FramesAnswered() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return framesAnswered;
 }
 
-void BoxSimulator::SetWireModel(bool on)
+void CBoxSimulator::SetWireModel(bool on)
 {
     std::lock_guard<std::mutex> lock(mutex);
     wire = on;
 }
 
-bool BoxSimulator::WireModel() const
+bool CBoxSimulator::WireModel() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return wire;
 }
 
-std::chrono::microseconds BoxSimulator::WireTime(std::size_t characters)
+std::chrono::microseconds CBoxSimulator::WireTime(std::size_t characters)
 {
     // 10 bits per character (start, 8 data, stop) at 19200 bit/s.
     return std::chrono::microseconds(characters * 10 * 1000000 / 19200);
@@ -192,5 +192,5 @@ bool ParseBoxFault(std::string_view text, BoxFault& fault)
     if (named == std::end(kinds))
         return false;
     fault.kind = named->second;
-    return ParseDigits(text.substr(at + 1), fault.cell) && fault.cell < BoxSimulator::kCells;
+    return ParseDigits(text.substr(at + 1), fault.cell) && fault.cell < CBoxSimulator::kCells;
 }

@@ -36,12 +36,12 @@ struct BoxReply {
 // frame (the "#" and ";" of the link opening, noise) gets no answer.
 //
 // Thread-safe: each call locks the box.
-class BoxSimulator {
+class CBoxSimulator {
 public:
     static constexpr int kCells = 768;
     static constexpr int kDefaultIdentification = 213;
 
-    explicit BoxSimulator(int identification = kDefaultIdentification);
+    explicit CBoxSimulator(int identification = kDefaultIdentification);
 
     // Takes bytes from the PC and returns the answers to the frames they
     // complete, in order. After a hang-up the rest of the bytes are dropped.

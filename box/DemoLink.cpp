@@ -4,12 +4,12 @@
 #include <cstring>
 #include <thread>
 
-DemoLink::DemoLink(std::shared_ptr<BoxSimulator> box_)
+CDemoLink::CDemoLink(std::shared_ptr<CBoxSimulator> box_)
     : box(std::move(box_))
 {
 }
 
-bool DemoLink::Open()
+bool CDemoLink::Open()
 {
     if (!box)
         return false;
@@ -20,39 +20,39 @@ bool DemoLink::Open()
     return true;
 }
 
-bool DemoLink::SetLine(const LineSettings&)
+bool CDemoLink::SetLine(const LineSettings&)
 {
     return open;
 }
 
-bool DemoLink::SetTimeouts(const Timeouts& t)
+bool CDemoLink::SetTimeouts(const Timeouts& t)
 {
     timeouts = t;
     return open;
 }
 
-bool DemoLink::SetDtr(bool)
+bool CDemoLink::SetDtr(bool)
 {
     return open && !dead;
 }
 
-bool DemoLink::Purge()
+bool CDemoLink::Purge()
 {
     received.clear();
     return open && !dead;
 }
 
-bool DemoLink::SetFlowControlOff()
+bool CDemoLink::SetFlowControlOff()
 {
     return open;
 }
 
-IoResult DemoLink::Write(const char* data, std::size_t size)
+IoResult CDemoLink::Write(const char* data, std::size_t size)
 {
     if (!open || dead)
         return { false, 0 };
     if (box->WireModel())
-        std::this_thread::sleep_for(BoxSimulator::WireTime(size));
+        std::this_thread::sleep_for(CBoxSimulator::WireTime(size));
     BoxReply reply = box->Receive(std::string_view(data, size));
     received += reply.answer;
     if (reply.hungUp)
@@ -60,7 +60,7 @@ IoResult DemoLink::Write(const char* data, std::size_t size)
     return { true, size };
 }
 
-IoResult DemoLink::Read(char* buffer, std::size_t size)
+IoResult CDemoLink::Read(char* buffer, std::size_t size)
 {
     if (!open || dead)
         return { false, 0 };
@@ -72,12 +72,12 @@ IoResult DemoLink::Read(char* buffer, std::size_t size)
             std::this_thread::sleep_for(std::chrono::milliseconds(
                 timeouts.readConstantMs + timeouts.readPerByteMs * static_cast<int>(size)));
         else
-            std::this_thread::sleep_for(BoxSimulator::WireTime(count));
+            std::this_thread::sleep_for(CBoxSimulator::WireTime(count));
     }
     return { true, count };
 }
 
-void DemoLink::Close()
+void CDemoLink::Close()
 {
     open = false;
     received.clear();

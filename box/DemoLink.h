@@ -17,9 +17,9 @@
 //
 // A box that hangs up leaves this link dead: every later write and read
 // fails. The next link to the same box finds it back.
-class DemoLink : public Link {
+class CDemoLink : public CLink {
 public:
-    explicit DemoLink(std::shared_ptr<BoxSimulator> box);
+    explicit CDemoLink(std::shared_ptr<CBoxSimulator> box);
 
     bool Open() override;
     bool SetLine(const LineSettings& line) override;
@@ -32,7 +32,7 @@ public:
     void Close() override;
 
 private:
-    std::shared_ptr<BoxSimulator> box;
+    std::shared_ptr<CBoxSimulator> box;
     Timeouts timeouts;
     std::string received; // the box's answers not yet read
     bool open = false;

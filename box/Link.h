@@ -48,9 +48,9 @@ struct IoResult {
 //
 // A device without modem-control lines (a pseudo-terminal) accepts SetDtr
 // with true: there is nothing to raise or drop.
-class Link {
+class CLink {
 public:
-    virtual ~Link() = default;
+    virtual ~CLink() = default;
 
     // Opens the device for reading and writing, not shared. False: not open.
     // A link may lower its converter's latency while it is open and puts it

@@ -26,7 +26,7 @@ bool SentWhole(IoResult sent, std::size_t size)
 
 } // namespace
 
-bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& settle)
+bool OpenLink(CLink& link, const std::function<void(std::chrono::milliseconds)>& settle)
 {
     if (!link.Open())
         return false;
@@ -46,7 +46,7 @@ bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& 
 }
 
 FrameResult ExchangeFrame(
-    Link& link, const std::string& frame, std::size_t answerSize, std::string* answer)
+    CLink& link, const std::string& frame, std::size_t answerSize, std::string* answer)
 {
     if (frame.size() != kFrameSize)
         return FrameResult::WriteFailed;
@@ -65,7 +65,7 @@ FrameResult ExchangeFrame(
     return FrameResult::Answered;
 }
 
-FrameResult ReadCell(Link& link, int cell, int& value)
+FrameResult ReadCell(CLink& link, int cell, int& value)
 {
     std::string answer;
     FrameResult result = ExchangeFrame(link, ReadFrame(cell), kReadAnswerSize, &answer);
@@ -74,7 +74,7 @@ FrameResult ReadCell(Link& link, int cell, int& value)
     return result;
 }
 
-bool LineIsQuiet(Link& link)
+bool LineIsQuiet(CLink& link)
 {
     char extra = 0;
     IoResult got = link.Read(&extra, 1);
@@ -86,7 +86,7 @@ const char* FrameFailureMessage(FrameResult result)
     return result == FrameResult::WriteFailed ? kWriteFailedMessage : kCheckConnectionMessage;
 }
 
-FrameResult IdentifyBox(Link& link, int& identification)
+FrameResult IdentifyBox(CLink& link, int& identification)
 {
     FrameResult result = ExchangeFrame(link, TruncatedWriteFrame(0, 213), kWriteAnswerSize);
     if (result != FrameResult::Answered)
@@ -97,14 +97,14 @@ FrameResult IdentifyBox(Link& link, int& identification)
     return ReadCell(link, 255, identification);
 }
 
-void ShutLinkQuietly(Link& link)
+void ShutLinkQuietly(CLink& link)
 {
     link.Purge();
     link.SetDtr(false);
     link.Close();
 }
 
-const char* ShutLinkChecked(Link& link)
+const char* ShutLinkChecked(CLink& link)
 {
     const char* message = nullptr;
     if (!link.Purge())

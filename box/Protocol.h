@@ -25,7 +25,7 @@ constexpr int kCrBoxId = 132; // 0x84, a CR box
 // DTR raised, buffers purged, no flow control, a 100 ms settle wait (through
 // the given function) and the frame-sync characters "#" and ";". False when
 // a step fails; the link may then still be open.
-bool OpenLink(Link& link, const std::function<void(std::chrono::milliseconds)>& settle);
+bool OpenLink(CLink& link, const std::function<void(std::chrono::milliseconds)>& settle);
 
 enum class FrameResult {
     Answered,
@@ -38,28 +38,28 @@ enum class FrameResult {
 // Sends one frame and waits for its answer of answerSize characters. A write
 // frame's answer is not examined.
 FrameResult ExchangeFrame(
-    Link& link, const std::string& frame, std::size_t answerSize, std::string* answer = nullptr);
+    CLink& link, const std::string& frame, std::size_t answerSize, std::string* answer = nullptr);
 
 // Sends the read-cell frame for the cell; on Answered value holds the box's
 // value.
-FrameResult ReadCell(Link& link, int cell, int& value);
+FrameResult ReadCell(CLink& link, int cell, int& value);
 
 // After the last answer of a read: true when nothing more arrives within one
 // more read time-out. A byte still on the line means the answers were out of
 // step with their frames (a stray byte shifts every later answer), so the
 // values read cannot be trusted.
-bool LineIsQuiet(Link& link);
+bool LineIsQuiet(CLink& link);
 
 // The message for a frame that failed.
 const char* FrameFailureMessage(FrameResult result);
 
 // The three handshake exchanges. On success identification holds the value
 // of cell 255; otherwise the result tells which frame failed.
-FrameResult IdentifyBox(Link& link, int& identification);
+FrameResult IdentifyBox(CLink& link, int& identification);
 
 // Purge, drop DTR, close, ignoring the results (after a failure).
-void ShutLinkQuietly(Link& link);
+void ShutLinkQuietly(CLink& link);
 
 // Purge, drop DTR, close at the normal end of a transfer. Returns null when
 // all went well, else the message to show (the link is closed either way).
-const char* ShutLinkChecked(Link& link);
+const char* ShutLinkChecked(CLink& link);

@@ -30,7 +30,7 @@ std::string RefusalMessage(const std::vector<std::string>& reasons)
 }
 
 // Ends a transfer whose link could not be opened.
-TransferOutcome EndNotOpened(Link& link, TransferObserver& observer)
+TransferOutcome EndNotOpened(CLink& link, CTransferObserver& observer)
 {
     const std::string reason = link.OpenFailure();
     link.Close();
@@ -41,7 +41,7 @@ TransferOutcome EndNotOpened(Link& link, TransferObserver& observer)
 }
 
 // Ends a transfer at the normal end, with the shutdown checks.
-TransferOutcome EndNormally(Link& link, TransferObserver& observer)
+TransferOutcome EndNormally(CLink& link, CTransferObserver& observer)
 {
     const char* message = ShutLinkChecked(link);
     if (message)
@@ -55,7 +55,7 @@ TransferOutcome EndNormally(Link& link, TransferObserver& observer)
 
 // Ends a transfer at a failure once the link is open: the link is shut
 // without checks; the dialog closes or stays open with Close enabled.
-TransferOutcome EndFailed(Link& link, TransferObserver& observer, const std::string& message,
+TransferOutcome EndFailed(CLink& link, CTransferObserver& observer, const std::string& message,
     TransferOutcome outcome, bool closeDialog = false)
 {
     ShutLinkQuietly(link);
@@ -70,7 +70,7 @@ TransferOutcome EndFailed(Link& link, TransferObserver& observer, const std::str
 
 // The box's answer to the handshake, as the message that stops the transfer
 // or null when it may go on. A write also needs the box to fit the project.
-const char* HandshakeProblem(Link& link, bool checkBoxType, int boxType, int& identification)
+const char* HandshakeProblem(CLink& link, bool checkBoxType, int boxType, int& identification)
 {
     FrameResult result = IdentifyBox(link, identification);
     if (result != FrameResult::Answered)
@@ -95,8 +95,8 @@ std::string DifferenceText(int cell, int boxValue, int sentValue, const BoxTable
 
 const char* const kVerifyDifferenceMessage = "The box holds other values than were written: ";
 
-WriteTransfer::WriteTransfer(const ProjectState& project, std::unique_ptr<Link> link_,
-    TransferObserver& observer_, SettleWait settle_)
+CWriteTransfer::CWriteTransfer(const ProjectState& project, std::unique_ptr<CLink> link_,
+    CTransferObserver& observer_, SettleWait settle_)
     : table(ComputeBoxTable(project))
     , sent(SentDataCells(table))
     , boxType(project.boxType)
@@ -107,7 +107,7 @@ WriteTransfer::WriteTransfer(const ProjectState& project, std::unique_ptr<Link> 
 {
 }
 
-TransferOutcome WriteTransfer::Run()
+TransferOutcome CWriteTransfer::Run()
 {
     if (!refusals.empty()) {
         observer.Message(RefusalMessage(refusals));
@@ -127,7 +127,7 @@ TransferOutcome WriteTransfer::Run()
     return EndNormally(*link, observer);
 }
 
-TransferOutcome WriteTransfer::SendCells()
+TransferOutcome CWriteTransfer::SendCells()
 {
     observer.PhaseStarted(TransferPhase::Writing);
     for (int cell = 0; cell <= kLastWrittenCell; ++cell) {
@@ -147,7 +147,7 @@ TransferOutcome WriteTransfer::SendCells()
     return TransferOutcome::Completed;
 }
 
-TransferOutcome WriteTransfer::VerifyCells()
+TransferOutcome CWriteTransfer::VerifyCells()
 {
     observer.PhaseStarted(TransferPhase::Verifying);
     // The write answers were not examined; whatever extra they brought must
@@ -174,8 +174,8 @@ TransferOutcome WriteTransfer::VerifyCells()
     return TransferOutcome::Completed;
 }
 
-ReadTransfer::ReadTransfer(const ProjectState& current, std::unique_ptr<Link> link_,
-    TransferObserver& observer_, SettleWait settle_)
+CReadTransfer::CReadTransfer(const ProjectState& current, std::unique_ptr<CLink> link_,
+    CTransferObserver& observer_, SettleWait settle_)
     : base(CopyFields(current))
     , link(std::move(link_))
     , observer(observer_)
@@ -183,9 +183,9 @@ ReadTransfer::ReadTransfer(const ProjectState& current, std::unique_ptr<Link> li
 {
 }
 
-ReadTransfer::~ReadTransfer() = default;
+CReadTransfer::~CReadTransfer() = default;
 
-TransferOutcome ReadTransfer::Run()
+TransferOutcome CReadTransfer::Run()
 {
     if (!base)
         return TransferOutcome::DataFailed; // Run was called before
@@ -221,13 +221,13 @@ TransferOutcome ReadTransfer::Run()
     return EndNormally(*link, observer);
 }
 
-std::unique_ptr<BoxReading> ReadTransfer::TakeReading()
+std::unique_ptr<BoxReading> CReadTransfer::TakeReading()
 {
     std::lock_guard<std::mutex> lock(resultMutex);
     return std::move(result);
 }
 
-std::unique_ptr<ProjectState> ReadTransfer::TakeProject()
+std::unique_ptr<ProjectState> CReadTransfer::TakeProject()
 {
     std::lock_guard<std::mutex> lock(resultMutex);
     return result ? std::move(result->project) : nullptr;

@@ -45,9 +45,9 @@ constexpr int kReadProgressEnd = 255;
 // call comes from the transfer's worker thread, in this order of events; a
 // dialog forwards each one to its user-interface thread. Finished is always
 // the last call, exactly once.
-class TransferObserver {
+class CTransferObserver {
 public:
-    virtual ~TransferObserver() = default;
+    virtual ~CTransferObserver() = default;
     // The progress bar's position: the cell just answered. A write's range is
     // 0..WriteTransfer::LastProgress() (767, or 1022 when it is verified), a
     // read's 0..255; see TransferPhase.
@@ -79,10 +79,10 @@ void SleepFor(std::chrono::milliseconds duration);
 // compared with the values sent. The first difference is reported by its
 // meaning (kVerifyDifferenceMessage); a lost connection while reading back
 // with the connection message. Either ends with VerifyFailed.
-class WriteTransfer {
+class CWriteTransfer {
 public:
-    WriteTransfer(const ProjectState& project, std::unique_ptr<Link> link,
-        TransferObserver& observer, SettleWait settle = SleepFor);
+    CWriteTransfer(const ProjectState& project, std::unique_ptr<CLink> link,
+        CTransferObserver& observer, SettleWait settle = SleepFor);
 
     void SetVerify(bool verify) { this->verify = verify; }
     bool Verifies() const { return verify; }
@@ -107,8 +107,8 @@ private:
     ReadCells sent; // the values of cells 0..254 as their frames carry them
     int boxType;
     std::vector<std::string> refusals;
-    std::unique_ptr<Link> link;
-    TransferObserver& observer;
+    std::unique_ptr<CLink> link;
+    CTransferObserver& observer;
     SettleWait settle;
     bool verify = true;
     int identification = 0;
@@ -134,11 +134,11 @@ struct BoxReading {
 // the worker; after Finished (outcome Completed or ShutdownFailed) the
 // user-interface thread takes it with TakeReading (or TakeProject) and
 // installs it in one step: project = std::move(*reading->project).
-class ReadTransfer {
+class CReadTransfer {
 public:
-    ReadTransfer(const ProjectState& current, std::unique_ptr<Link> link,
-        TransferObserver& observer, SettleWait settle = SleepFor);
-    ~ReadTransfer();
+    CReadTransfer(const ProjectState& current, std::unique_ptr<CLink> link,
+        CTransferObserver& observer, SettleWait settle = SleepFor);
+    ~CReadTransfer();
 
     // The handshake, cells 0 to 255, the check that nothing more is on the
     // line, the rebuild, the shutdown. Blocks. Run once: a second call
@@ -153,8 +153,8 @@ public:
 
 private:
     std::unique_ptr<ProjectState> base; // copy of the fields a read keeps
-    std::unique_ptr<Link> link;
-    TransferObserver& observer;
+    std::unique_ptr<CLink> link;
+    CTransferObserver& observer;
     SettleWait settle;
     std::mutex resultMutex;
     std::unique_ptr<BoxReading> result;

@@ -25,19 +25,19 @@ std::string Reason(int number)
 
 // Owns a file descriptor; Close reports what closing found (on some file
 // systems the last write error shows only there).
-class FileDescriptor {
+class CFileDescriptor {
 public:
-    explicit FileDescriptor(int fd)
+    explicit CFileDescriptor(int fd)
         : fd_(fd)
     {
     }
-    ~FileDescriptor()
+    ~CFileDescriptor()
     {
         if (fd_ >= 0)
             close(fd_);
     }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    CFileDescriptor(const CFileDescriptor&) = delete;
+    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
 
     int Get() const { return fd_; }
     bool Close(std::string& error)
@@ -55,19 +55,19 @@ private:
 };
 
 // Removes the temporary file unless the rename took it.
-class TemporaryFile {
+class CTemporaryFile {
 public:
-    explicit TemporaryFile(const std::string& path)
+    explicit CTemporaryFile(const std::string& path)
         : path_(path)
     {
     }
-    ~TemporaryFile()
+    ~CTemporaryFile()
     {
         if (!kept_)
             unlink(path_.c_str());
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    CTemporaryFile(const CTemporaryFile&) = delete;
+    CTemporaryFile& operator=(const CTemporaryFile&) = delete;
     void Keep() { kept_ = true; }
 
 private:
@@ -191,7 +191,7 @@ bool WriteStandardOutput(std::string_view bytes, std::string& error)
 
 bool WriteIntoStream(const std::string& path, std::string_view bytes, std::string& error)
 {
-    FileDescriptor file(open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+    CFileDescriptor file(open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
     if (file.Get() < 0) {
         error = Reason(errno);
         return false;
@@ -201,7 +201,7 @@ bool WriteIntoStream(const std::string& path, std::string_view bytes, std::strin
 
 bool WriteInPlace(const std::string& path, std::string_view bytes, std::string& error)
 {
-    FileDescriptor file(open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+    CFileDescriptor file(open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
     struct stat status { };
     if (file.Get() < 0 || fstat(file.Get(), &status) != 0) {
         error = Reason(errno);
@@ -239,7 +239,7 @@ TemporaryOutcome ReplaceThroughTemporary(const FileTarget& target, const std::st
     // A new file gets the usual rights (the umask applies); a replacement
     // stays private until it has the old file's rights.
     const mode_t creationMode = replacing ? S_IRUSR | S_IWUSR : 0666;
-    FileDescriptor file(open(temporaryPath.c_str(),
+    CFileDescriptor file(open(temporaryPath.c_str(),
         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, creationMode));
     if (file.Get() < 0) {
         const int number = errno;
@@ -250,7 +250,7 @@ TemporaryOutcome ReplaceThroughTemporary(const FileTarget& target, const std::st
             return TemporaryOutcome::FolderDenied;
         return TemporaryOutcome::Failed;
     }
-    TemporaryFile temporary(temporaryPath);
+    CTemporaryFile temporary(temporaryPath);
 
     // The owner first: changing it clears the set-user-ID bits that the
     // mode then sets again. Only root may give a file away; for others the

@@ -93,19 +93,19 @@ private:
 };
 
 // Removes the temporary file unless the replace took it.
-class TemporaryFile {
+class CTemporaryFile {
 public:
-    explicit TemporaryFile(const std::wstring& path)
+    explicit CTemporaryFile(const std::wstring& path)
         : path_(path)
     {
     }
-    ~TemporaryFile()
+    ~CTemporaryFile()
     {
         if (!kept_)
             DeleteFileW(path_.c_str());
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    CTemporaryFile(const CTemporaryFile&) = delete;
+    CTemporaryFile& operator=(const CTemporaryFile&) = delete;
     void Keep() { kept_ = true; }
 
 private:
@@ -256,7 +256,7 @@ TemporaryOutcome ReplaceThroughTemporary(const FileTarget& target, const std::st
             return TemporaryOutcome::FolderDenied;
         return TemporaryOutcome::Failed;
     }
-    TemporaryFile temporary(wideTemporary);
+    CTemporaryFile temporary(wideTemporary);
     if (!WriteAll(file.Get(), bytes, error) || !FlushToDisk(file.Get(), error)
         || !file.Close(error))
         return TemporaryOutcome::Failed;

@@ -21,14 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t piece = 1 + data[0] % 16;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    BoxSimulator whole;
+    CBoxSimulator whole;
     const BoxReply once = whole.Receive(bytes);
     const auto frames = static_cast<std::size_t>(whole.FramesAnswered());
     Require(frames <= static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), ';')));
     Require(once.answer.size() >= 2 * frames && once.answer.size() <= 4 * frames);
     Require(!once.hungUp);
 
-    BoxSimulator cut;
+    CBoxSimulator cut;
     std::string answers;
     for (std::size_t first = 0; first < bytes.size(); first += piece) {
         answers += cut.Receive(bytes.substr(first, piece)).answer;

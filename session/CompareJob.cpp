@@ -25,7 +25,7 @@ std::unique_ptr<ProjectState> CopyProject(const ProjectState& project)
 
 } // namespace
 
-CCompareJob::CCompareJob(const ProjectState& project_, std::unique_ptr<Link> link)
+CCompareJob::CCompareJob(const ProjectState& project_, std::unique_ptr<CLink> link)
     : project(CopyProject(project_))
     , transfer(project_, std::move(link), relay)
 {
@@ -38,7 +38,7 @@ int CCompareJob::LastPosition() const
     return kReadProgressEnd;
 }
 
-TransferOutcome CCompareJob::Run(TransferObserver& observer)
+TransferOutcome CCompareJob::Run(CTransferObserver& observer)
 {
     relay.target = &observer;
     return transfer.Run();

@@ -16,11 +16,11 @@
 // (CSession::MakeCompareJob) and installs the box's project on request.
 class CCompareJob : public CTransferJob {
 public:
-    CCompareJob(const ProjectState& project, std::unique_ptr<Link> link);
+    CCompareJob(const ProjectState& project, std::unique_ptr<CLink> link);
     ~CCompareJob() override;
 
     int LastPosition() const override;
-    TransferOutcome Run(TransferObserver& observer) override;
+    TransferOutcome Run(CTransferObserver& observer) override;
     // Compares; never replaces the project.
     bool Finish() override;
     // The implausible values the box holds.
@@ -40,7 +40,7 @@ public:
 private:
     std::unique_ptr<ProjectState> project; // a copy: the user may edit on
     CRelayObserver relay; // before transfer, which keeps a reference to it
-    ReadTransfer transfer;
+    CReadTransfer transfer;
     std::unique_ptr<ProjectState> boxProject;
     std::vector<std::string> differences;
     std::vector<std::string> warnings;

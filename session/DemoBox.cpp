@@ -7,9 +7,9 @@
 namespace {
 
 // Passes everything on to a link and keeps a copy of each frame written.
-class CRecordingLink : public Link {
+class CRecordingLink : public CLink {
 public:
-    CRecordingLink(std::unique_ptr<Link> inner_, std::vector<std::string>& frames_)
+    CRecordingLink(std::unique_ptr<CLink> inner_, std::vector<std::string>& frames_)
         : inner(std::move(inner_))
         , frames(frames_)
     {
@@ -32,11 +32,11 @@ public:
     void Close() override { inner->Close(); }
 
 private:
-    std::unique_ptr<Link> inner;
+    std::unique_ptr<CLink> inner;
     std::vector<std::string>& frames;
 };
 
-class CCollectingObserver : public TransferObserver {
+class CCollectingObserver : public CTransferObserver {
 public:
     explicit CCollectingObserver(std::vector<std::string>& messages_)
         : messages(messages_)
@@ -62,17 +62,17 @@ int DemoBoxIdentification(const ProjectState& project)
     return project.boxType == 2 ? kTurboBoxId : kCrBoxId;
 }
 
-std::shared_ptr<BoxSimulator> MakeDemoBox()
+std::shared_ptr<CBoxSimulator> MakeDemoBox()
 {
     const ProjectState project;
-    auto box = std::make_shared<BoxSimulator>(DemoBoxIdentification(project));
+    auto box = std::make_shared<CBoxSimulator>(DemoBoxIdentification(project));
     std::vector<std::string> messages;
     CCollectingObserver observer(messages);
-    WriteTransfer(project, std::make_unique<DemoLink>(box), observer, NoWait).Run();
+    CWriteTransfer(project, std::make_unique<CDemoLink>(box), observer, NoWait).Run();
     return box;
 }
 
-void FitDemoBox(BoxSimulator& box, const ProjectState& project)
+void FitDemoBox(CBoxSimulator& box, const ProjectState& project)
 {
     box.SetCell(kIdentificationCell, DemoBoxIdentification(project));
 }
@@ -81,8 +81,8 @@ DryRun DryRunWrite(const ProjectState& project)
 {
     DryRun run;
     CCollectingObserver observer(run.messages);
-    auto box = std::make_shared<BoxSimulator>(DemoBoxIdentification(project));
-    auto link = std::make_unique<CRecordingLink>(std::make_unique<DemoLink>(box), run.frames);
-    run.outcome = WriteTransfer(project, std::move(link), observer, NoWait).Run();
+    auto box = std::make_shared<CBoxSimulator>(DemoBoxIdentification(project));
+    auto link = std::make_unique<CRecordingLink>(std::make_unique<CDemoLink>(box), run.frames);
+    run.outcome = CWriteTransfer(project, std::move(link), observer, NoWait).Run();
     return run;
 }

@@ -18,11 +18,11 @@ int DemoBoxIdentification(const ProjectState& project);
 
 // A box as it comes from the workshop: it holds the default project, written
 // by a real write, so a first read gives something sensible.
-std::shared_ptr<BoxSimulator> MakeDemoBox();
+std::shared_ptr<CBoxSimulator> MakeDemoBox();
 
 // Makes the box one that can hold the project, keeping its cells, so that
 // the demo box takes a write of any box type.
-void FitDemoBox(BoxSimulator& box, const ProjectState& project);
+void FitDemoBox(CBoxSimulator& box, const ProjectState& project);
 
 // A whole write of the project into a fresh box that fits it, in this
 // process and without waits.

@@ -4,7 +4,7 @@
 
 // Hands the reports of a transfer made before its observer was known to the
 // observer of the run. Set before the worker starts, read only by it.
-class CRelayObserver : public TransferObserver {
+class CRelayObserver : public CTransferObserver {
 public:
     void Progress(int position) override { target->Progress(position); }
     void PhaseStarted(TransferPhase phase) override { target->PhaseStarted(phase); }
@@ -13,5 +13,5 @@ public:
     void CloseDialog() override { target->CloseDialog(); }
     void Finished(TransferOutcome outcome) override { target->Finished(outcome); }
 
-    TransferObserver* target = nullptr;
+    CTransferObserver* target = nullptr;
 };

@@ -14,7 +14,7 @@
 namespace {
 
 // The link of a session that has no way to the box: it never opens.
-class CAbsentLink : public Link {
+class CAbsentLink : public CLink {
 public:
     bool Open() override { return false; }
     bool SetLine(const LineSettings&) override { return false; }
@@ -29,7 +29,7 @@ public:
 
 class CWriteJob : public CTransferJob {
 public:
-    CWriteJob(const ProjectState& project, std::unique_ptr<Link> link, bool verify,
+    CWriteJob(const ProjectState& project, std::unique_ptr<CLink> link, bool verify,
         std::string historyFolder_)
         : transfer(project, std::move(link), relay)
         , projectText(WriteProjectText(project))
@@ -38,7 +38,7 @@ public:
         transfer.SetVerify(verify);
     }
     int LastPosition() const override { return transfer.LastProgress(); }
-    TransferOutcome Run(TransferObserver& observer) override
+    TransferOutcome Run(CTransferObserver& observer) override
     {
         relay.target = &observer;
         outcome = transfer.Run();
@@ -70,7 +70,7 @@ private:
     }
 
     CRelayObserver relay; // before transfer, which keeps a reference to it
-    WriteTransfer transfer;
+    CWriteTransfer transfer;
     std::string projectText; // the project as written, for the history
     std::string historyFolder;
     TransferOutcome outcome = TransferOutcome::NotOpened;
@@ -79,13 +79,13 @@ private:
 
 class CReadJob : public CTransferJob {
 public:
-    CReadJob(CSession& session_, std::unique_ptr<Link> link)
+    CReadJob(CSession& session_, std::unique_ptr<CLink> link)
         : session(session_)
         , transfer(session_.Project(), std::move(link), relay)
     {
     }
     int LastPosition() const override { return kIdentificationCell; }
-    TransferOutcome Run(TransferObserver& observer) override
+    TransferOutcome Run(CTransferObserver& observer) override
     {
         relay.target = &observer;
         return transfer.Run();
@@ -104,7 +104,7 @@ private:
     CSession& session;
     std::vector<std::string> warnings;
     CRelayObserver relay;
-    ReadTransfer transfer;
+    CReadTransfer transfer;
 };
 
 } // namespace
@@ -207,12 +207,12 @@ void CSession::SetLinkFactory(LinkFactory factory)
 void CSession::UseDemoBox()
 {
     demoBox = MakeDemoBox();
-    linkFactory = [box = demoBox] { return std::make_unique<DemoLink>(box); };
+    linkFactory = [box = demoBox] { return std::make_unique<CDemoLink>(box); };
 }
 
-std::unique_ptr<Link> CSession::MakeLink() const
+std::unique_ptr<CLink> CSession::MakeLink() const
 {
-    std::unique_ptr<Link> link = linkFactory ? linkFactory() : nullptr;
+    std::unique_ptr<CLink> link = linkFactory ? linkFactory() : nullptr;
     if (!link)
         return std::make_unique<CAbsentLink>();
     return link;

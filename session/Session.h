@@ -12,12 +12,12 @@
 #include <optional>
 #include <string>
 
-class BoxSimulator;
+class CBoxSimulator;
 class CCompareJob;
 
 // Makes a new, unopened link to the box for one transfer. Called on the
 // caller's thread; the link is then used only by the transfer's worker.
-using LinkFactory = std::function<std::unique_ptr<Link>()>;
+using LinkFactory = std::function<std::unique_ptr<CLink>()>;
 
 // What an operation of the session did. A failure carries the exact text
 // the window shows in its message box and the tool prints on standard error.
@@ -95,7 +95,7 @@ public:
     // any project can be written and read back without hardware.
     void UseDemoBox();
     // The simulated box of UseDemoBox; null otherwise.
-    std::shared_ptr<BoxSimulator> DemoBox() const { return demoBox; }
+    std::shared_ptr<CBoxSimulator> DemoBox() const { return demoBox; }
 
     // A write of the project as it is now: the box table is computed here,
     // so later edits do not change what is sent.
@@ -155,7 +155,7 @@ private:
     CUndoHistory history;
 
 private:
-    std::unique_ptr<Link> MakeLink() const;
+    std::unique_ptr<CLink> MakeLink() const;
 
     ProjectState project;
     // The file text of the project as last saved; empty while the project is
@@ -163,7 +163,7 @@ private:
     std::string savedText;
     std::string filePath;
     LinkFactory linkFactory;
-    std::shared_ptr<BoxSimulator> demoBox;
+    std::shared_ptr<CBoxSimulator> demoBox;
     std::string historyFolder;
 };
 

@@ -19,7 +19,7 @@ public:
 
     // On the worker: the whole transfer, reported through observer, which
     // must outlive the call. Blocks. Call once.
-    virtual TransferOutcome Run(TransferObserver& observer) = 0;
+    virtual TransferOutcome Run(CTransferObserver& observer) = 0;
 
     // On the caller's thread once Run has returned: a read installs the
     // project it brought. True when the session's project was replaced; a

@@ -17,9 +17,9 @@ constexpr ftd2xx::Dword kListNumberOnly = 0x80000000; // FT_LIST_NUMBER_ONLY
 
 // Collects the report's lines: a check's first line after its verdict, the
 // rest indented under it.
-class ReportWriter {
+class CReportWriter {
 public:
-    explicit ReportWriter(DoctorReport& report_)
+    explicit CReportWriter(DoctorReport& report_)
         : report(report_)
     {
     }
@@ -46,7 +46,7 @@ private:
 
 // How many FTDI devices the vendor library sees; 0 when it sees none or
 // cannot tell.
-unsigned VendorDeviceCount(const D2xxLibrary& library)
+unsigned VendorDeviceCount(const CD2xxLibrary& library)
 {
     ftd2xx::Dword count = 0;
     if (library.Fn().listDevices(&count, nullptr, kListNumberOnly) != ftd2xx::ok)
@@ -84,7 +84,7 @@ SerialPortInfo NamedPort(const std::vector<SerialPortInfo>& ports, const DoctorR
 }
 
 // Checks 3 to 5 on the chosen serial port; true when a transfer can use it.
-bool CheckSerialPort(const SerialPortInfo& port, ReportWriter& out)
+bool CheckSerialPort(const SerialPortInfo& port, CReportWriter& out)
 {
     if (port.access == PortAccess::Missing) {
         out.Problem(
@@ -125,7 +125,7 @@ bool CheckSerialPort(const SerialPortInfo& port, ReportWriter& out)
 // Checks 1 and 2 when no port was named: whether a converter is there and a
 // driver reaches it. Returns the port to check further, or null.
 const SerialPortInfo* FindConverter(const PortPick& pick,
-    const std::vector<UnboundConverter>& unbound, unsigned vendorDevices, ReportWriter& out,
+    const std::vector<UnboundConverter>& unbound, unsigned vendorDevices, CReportWriter& out,
     bool& vendorReaches)
 {
     if (pick.chosen >= 0) {
@@ -170,7 +170,8 @@ const SerialPortInfo* FindConverter(const PortPick& pick,
 }
 
 // Check 6; true when the library is there and complete.
-bool CheckVendorLibrary(const D2xxLibrary::Binding& binding, const QString& file, ReportWriter& out)
+bool CheckVendorLibrary(
+    const CD2xxLibrary::Binding& binding, const QString& file, CReportWriter& out)
 {
     const std::string name = file.toStdString();
     if (binding.library) {
@@ -200,10 +201,10 @@ std::string DoctorReport::Text() const
 DoctorReport RunConnectionDoctor(const DoctorRequest& request)
 {
     DoctorReport report;
-    ReportWriter out(report);
+    CReportWriter out(report);
     const std::vector<SerialPortInfo> ports = ListSerialPorts(request.roots);
-    const D2xxLibrary::Binding binding
-        = D2xxLibrary::Bind(request.vendorLibraryFile, D2xxLibrary::SerialLinkServes());
+    const CD2xxLibrary::Binding binding
+        = CD2xxLibrary::Bind(request.vendorLibraryFile, CD2xxLibrary::SerialLinkServes());
     const unsigned vendorDevices = binding.library ? VendorDeviceCount(*binding.library) : 0;
 
     bool serialUsable = false;

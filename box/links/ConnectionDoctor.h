@@ -26,7 +26,7 @@ struct DoctorRequest {
     SystemRoots roots; // SystemRootsFromEnvironment() in production
     std::string port; // a device the user named; empty: find the box's converter
     std::string remembered; // the window's remembered choice (RememberedPortKey)
-    QString vendorLibraryFile; // D2xxLibrary::DefaultFileName() in production
+    QString vendorLibraryFile; // CD2xxLibrary::DefaultFileName() in production
 };
 
 DoctorReport RunConnectionDoctor(const DoctorRequest& request);

@@ -2,7 +2,7 @@
 
 #include <QLibrary>
 
-QString D2xxLibrary::DefaultFileName()
+QString CD2xxLibrary::DefaultFileName()
 {
 #ifdef _WIN32
     return QStringLiteral("Ftd2xx.dll");
@@ -13,7 +13,7 @@ QString D2xxLibrary::DefaultFileName()
 #endif
 }
 
-bool D2xxLibrary::SerialLinkServes()
+bool CD2xxLibrary::SerialLinkServes()
 {
 #if defined(__linux__) || defined(__APPLE__)
     return true;
@@ -33,7 +33,7 @@ template <typename Fn> bool Resolve(QLibrary& library, const char* name, Fn& tar
 
 } // namespace
 
-D2xxLibrary::Binding D2xxLibrary::Bind(const QString& fileName, bool serialLinkServes)
+CD2xxLibrary::Binding CD2xxLibrary::Bind(const QString& fileName, bool serialLinkServes)
 {
     Binding binding;
     // Never unloaded: the functions stay valid for the whole run.
@@ -44,7 +44,7 @@ D2xxLibrary::Binding D2xxLibrary::Bind(const QString& fileName, bool serialLinkS
         return binding;
     }
 
-    std::shared_ptr<D2xxLibrary> bound(new D2xxLibrary);
+    std::shared_ptr<CD2xxLibrary> bound(new CD2xxLibrary);
     Functions& f = bound->functions;
     const char* missing = nullptr;
     auto need = [&](const char* name, auto& target) {

@@ -8,8 +8,8 @@
 
 // The vendor's D2XX library, loaded at run time by file name, with the
 // functions the links use looked up by name. Bound once at start-up and then
-// shared, read-only, by every D2xxLink of the run.
-class D2xxLibrary {
+// shared, read-only, by every CD2xxLink of the run.
+class CD2xxLibrary {
 public:
     // "Ftd2xx.dll" on Windows, "libftd2xx.dylib" on macOS, "libftd2xx.so"
     // elsewhere.
@@ -42,7 +42,7 @@ public:
 
     struct Binding {
         // Null unless the library loaded and has every checked function.
-        std::shared_ptr<const D2xxLibrary> library;
+        std::shared_ptr<const CD2xxLibrary> library;
         // What the start-up check shows the user; empty when nothing.
         QString message;
     };
@@ -55,6 +55,6 @@ public:
     const Functions& Fn() const { return functions; }
 
 private:
-    D2xxLibrary() = default;
+    CD2xxLibrary() = default;
     Functions functions;
 };

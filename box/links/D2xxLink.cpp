@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <string>
 
-D2xxLink::D2xxLink(std::shared_ptr<const D2xxLibrary> library_)
+CD2xxLink::CD2xxLink(std::shared_ptr<const CD2xxLibrary> library_)
     : library(std::move(library_))
 {
 }
 
-D2xxLink::~D2xxLink()
+CD2xxLink::~CD2xxLink()
 {
     Close();
 }
 
-bool D2xxLink::Open()
+bool CD2xxLink::Open()
 {
     Close();
     if (!library)
@@ -34,7 +34,7 @@ bool D2xxLink::Open()
     return true;
 }
 
-bool D2xxLink::SetLine(const LineSettings& line)
+bool CD2xxLink::SetLine(const LineSettings& line)
 {
     if (!handle)
         return false;
@@ -49,13 +49,13 @@ bool D2xxLink::SetLine(const LineSettings& line)
         == ftd2xx::ok;
 }
 
-bool D2xxLink::SetTimeouts(const Timeouts& t)
+bool CD2xxLink::SetTimeouts(const Timeouts& t)
 {
     timeouts = t;
     return handle && ApplyTimeouts(lastReadSize, lastWriteSize);
 }
 
-bool D2xxLink::ApplyTimeouts(std::size_t readSize, std::size_t writeSize)
+bool CD2xxLink::ApplyTimeouts(std::size_t readSize, std::size_t writeSize)
 {
     const auto readMs
         = static_cast<std::uint32_t>(timeouts.readConstantMs + timeouts.readPerByteMs * readSize);
@@ -72,7 +72,7 @@ bool D2xxLink::ApplyTimeouts(std::size_t readSize, std::size_t writeSize)
     return true;
 }
 
-bool D2xxLink::SetDtr(bool raised)
+bool CD2xxLink::SetDtr(bool raised)
 {
     if (!handle)
         return false;
@@ -80,17 +80,17 @@ bool D2xxLink::SetDtr(bool raised)
     return (raised ? fn.setDtr(handle) : fn.clrDtr(handle)) == ftd2xx::ok;
 }
 
-bool D2xxLink::Purge()
+bool CD2xxLink::Purge()
 {
     return handle && library->Fn().purge(handle, ftd2xx::purgeRx | ftd2xx::purgeTx) == ftd2xx::ok;
 }
 
-bool D2xxLink::SetFlowControlOff()
+bool CD2xxLink::SetFlowControlOff()
 {
     return handle && library->Fn().setFlowControl(handle, ftd2xx::flowNone, 0, 0) == ftd2xx::ok;
 }
 
-IoResult D2xxLink::Write(const char* data, std::size_t size)
+IoResult CD2xxLink::Write(const char* data, std::size_t size)
 {
     if (!handle || !ApplyTimeouts(lastReadSize, size))
         return { false, 0 };
@@ -101,7 +101,7 @@ IoResult D2xxLink::Write(const char* data, std::size_t size)
     return { status == ftd2xx::ok, std::min<std::size_t>(written, size) };
 }
 
-IoResult D2xxLink::Read(char* buffer, std::size_t size)
+IoResult CD2xxLink::Read(char* buffer, std::size_t size)
 {
     if (!handle || !ApplyTimeouts(size, lastWriteSize))
         return { false, 0 };
@@ -112,7 +112,7 @@ IoResult D2xxLink::Read(char* buffer, std::size_t size)
     return { status == ftd2xx::ok, std::min<std::size_t>(got, size) };
 }
 
-void D2xxLink::Close()
+void CD2xxLink::Close()
 {
     if (!handle)
         return;

@@ -10,13 +10,13 @@
 //
 // The library gives one total time-out per read and per write call, so the
 // link turns the per-byte time-outs into the total for each call's size.
-class D2xxLink : public Link {
+class CD2xxLink : public CLink {
 public:
     // The converter's latency timer while a transfer runs, in milliseconds.
     static constexpr unsigned char kTransferLatencyMs = 2;
 
-    explicit D2xxLink(std::shared_ptr<const D2xxLibrary> library);
-    ~D2xxLink() override;
+    explicit CD2xxLink(std::shared_ptr<const CD2xxLibrary> library);
+    ~CD2xxLink() override;
 
     bool Open() override;
     bool SetLine(const LineSettings& line) override;
@@ -32,7 +32,7 @@ private:
     // Makes the library's time-outs those of a call moving this many bytes.
     bool ApplyTimeouts(std::size_t readSize, std::size_t writeSize);
 
-    std::shared_ptr<const D2xxLibrary> library;
+    std::shared_ptr<const CD2xxLibrary> library;
     ftd2xx::Handle handle = nullptr;
     Timeouts timeouts;
     std::size_t lastReadSize = 4;

@@ -1,13 +1,13 @@
 #include "FallbackLink.h"
 
-FallbackLink::FallbackLink(std::unique_ptr<Link> first_, std::unique_ptr<Link> second_)
+CFallbackLink::CFallbackLink(std::unique_ptr<CLink> first_, std::unique_ptr<CLink> second_)
     : first(std::move(first_))
     , second(std::move(second_))
     , active(first.get())
 {
 }
 
-bool FallbackLink::Open()
+bool CFallbackLink::Open()
 {
     active = first.get();
     if (first->Open())

@@ -8,9 +8,9 @@
 // The vendor library comes first and the serial port second: on Linux the
 // kernel's own driver usually holds the converter, so the vendor library
 // cannot open it while the serial device can.
-class FallbackLink : public Link {
+class CFallbackLink : public CLink {
 public:
-    FallbackLink(std::unique_ptr<Link> first, std::unique_ptr<Link> second);
+    CFallbackLink(std::unique_ptr<CLink> first, std::unique_ptr<CLink> second);
 
     bool Open() override;
     std::string OpenFailure() const override { return active->OpenFailure(); }
@@ -27,7 +27,7 @@ public:
     void Close() override { active->Close(); }
 
 private:
-    std::unique_ptr<Link> first;
-    std::unique_ptr<Link> second;
-    Link* active; // the link that opened, or the first before any opening
+    std::unique_ptr<CLink> first;
+    std::unique_ptr<CLink> second;
+    CLink* active; // the link that opened, or the first before any opening
 };

@@ -21,25 +21,25 @@ LinkKind ChooseLinkKind(const LinkChoice& choice)
     return LinkKind::SerialByProduct;
 }
 
-std::unique_ptr<Link> MakeLink(const LinkChoice& choice)
+std::unique_ptr<CLink> MakeLink(const LinkChoice& choice)
 {
     switch (ChooseLinkKind(choice)) {
     case LinkKind::Custom:
         return choice.custom();
     case LinkKind::Demo:
-        return std::make_unique<DemoLink>(choice.demoBox);
+        return std::make_unique<CDemoLink>(choice.demoBox);
     case LinkKind::SerialPath:
-        return std::make_unique<SerialLink>(choice.port);
+        return std::make_unique<CSerialLink>(choice.port);
     case LinkKind::Vendor:
-        return std::make_unique<FallbackLink>(
-            std::make_unique<D2xxLink>(choice.vendorLibrary), std::make_unique<SerialLink>());
+        return std::make_unique<CFallbackLink>(
+            std::make_unique<CD2xxLink>(choice.vendorLibrary), std::make_unique<CSerialLink>());
     case LinkKind::SerialByProduct:
         break;
     }
-    return std::make_unique<SerialLink>();
+    return std::make_unique<CSerialLink>();
 }
 
-LinkChoice LinkChoiceFor(const std::string& path, std::shared_ptr<const D2xxLibrary> vendorLibrary)
+LinkChoice LinkChoiceFor(const std::string& path, std::shared_ptr<const CD2xxLibrary> vendorLibrary)
 {
     LinkChoice choice;
     choice.port = QFile::decodeName(path.c_str());

@@ -18,10 +18,10 @@
 // the serial port whose USB product string is "USB <-> Serial". A vendor
 // library that finds no converter hands over to that serial port.
 struct LinkChoice {
-    std::function<std::unique_ptr<Link>()> custom;
-    std::shared_ptr<BoxSimulator> demoBox;
+    std::function<std::unique_ptr<CLink>()> custom;
+    std::shared_ptr<CBoxSimulator> demoBox;
     QString port;
-    std::shared_ptr<const D2xxLibrary> vendorLibrary;
+    std::shared_ptr<const CD2xxLibrary> vendorLibrary;
 };
 
 enum class LinkKind { Custom, Demo, SerialPath, Vendor, SerialByProduct };
@@ -31,8 +31,9 @@ LinkKind ChooseLinkKind(const LinkChoice& choice);
 // The links to the device at path (a file name in the system's encoding);
 // an empty path: the vendor library when one is given, then the serial
 // port found when the link opens.
-LinkChoice LinkChoiceFor(const std::string& path, std::shared_ptr<const D2xxLibrary> vendorLibrary);
+LinkChoice LinkChoiceFor(
+    const std::string& path, std::shared_ptr<const CD2xxLibrary> vendorLibrary);
 
 // A new, unopened link; cheap, and safe to create on any thread (the link
 // makes its thread-bound resources when it opens).
-std::unique_ptr<Link> MakeLink(const LinkChoice& choice);
+std::unique_ptr<CLink> MakeLink(const LinkChoice& choice);

@@ -2,9 +2,9 @@
 
 #include <QThread>
 
-void PassiveEventDispatcher::EnsureForCurrentThread()
+void CPassiveEventDispatcher::EnsureForCurrentThread()
 {
     QThread* thread = QThread::currentThread();
     if (thread->eventDispatcher() == nullptr)
-        thread->setEventDispatcher(new PassiveEventDispatcher);
+        thread->setEventDispatcher(new CPassiveEventDispatcher);
 }

@@ -9,7 +9,7 @@
 // without any dispatcher; its blocking calls poll the device themselves.
 // The same few functions are abstract on every platform: Qt 6 keeps the
 // Windows event notifiers out of this interface.
-class PassiveEventDispatcher : public QAbstractEventDispatcher {
+class CPassiveEventDispatcher : public QAbstractEventDispatcher {
     Q_OBJECT
 
 public:

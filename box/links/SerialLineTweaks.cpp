@@ -29,7 +29,7 @@ bool HasModemLines(NativeSerialHandle handle)
 #endif
 }
 
-bool LowLatencyGuard::Enable(NativeSerialHandle fd)
+bool CLowLatencyGuard::Enable(NativeSerialHandle fd)
 {
     Restore();
 #ifdef __linux__
@@ -57,7 +57,7 @@ bool LowLatencyGuard::Enable(NativeSerialHandle fd)
 #endif
 }
 
-void LowLatencyGuard::Restore()
+void CLowLatencyGuard::Restore()
 {
     if (!changed)
         return;

@@ -21,12 +21,12 @@ bool HasModemLines(NativeSerialHandle handle);
 // macOS: the receive latency of IOSSDATALAT, which has no getter, so it is
 // put back to 0, the driver's own choice. Devices that know neither are
 // left alone.
-class LowLatencyGuard {
+class CLowLatencyGuard {
 public:
-    LowLatencyGuard() = default;
-    ~LowLatencyGuard() { Restore(); }
-    LowLatencyGuard(const LowLatencyGuard&) = delete;
-    LowLatencyGuard& operator=(const LowLatencyGuard&) = delete;
+    CLowLatencyGuard() = default;
+    ~CLowLatencyGuard() { Restore(); }
+    CLowLatencyGuard(const CLowLatencyGuard&) = delete;
+    CLowLatencyGuard& operator=(const CLowLatencyGuard&) = delete;
 
     // True when the driver now passes data on without delay (it may have
     // done so already).

@@ -8,17 +8,17 @@
 
 #include <algorithm>
 
-SerialLink::SerialLink(QString path_)
+CSerialLink::CSerialLink(QString path_)
     : path(std::move(path_))
 {
 }
 
-SerialLink::~SerialLink()
+CSerialLink::~CSerialLink()
 {
     Close();
 }
 
-bool SerialLink::Open()
+bool CSerialLink::Open()
 {
     Close();
     failure.clear();
@@ -31,7 +31,7 @@ bool SerialLink::Open()
     }
     if (openedPath.isEmpty())
         return false;
-    PassiveEventDispatcher::EnsureForCurrentThread();
+    CPassiveEventDispatcher::EnsureForCurrentThread();
     port = std::make_unique<QSerialPort>();
     port->setPortName(openedPath);
     // Qt Serial Port locks the device for this process: no sharing.
@@ -46,12 +46,12 @@ bool SerialLink::Open()
     return true;
 }
 
-bool SerialLink::Usable() const
+bool CSerialLink::Usable() const
 {
     return port && port->isOpen() && port->error() != QSerialPort::ResourceError;
 }
 
-bool SerialLink::SetLine(const LineSettings& line)
+bool CSerialLink::SetLine(const LineSettings& line)
 {
     if (!Usable())
         return false;
@@ -64,13 +64,13 @@ bool SerialLink::SetLine(const LineSettings& line)
         && port->setStopBits(line.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
 }
 
-bool SerialLink::SetTimeouts(const Timeouts& t)
+bool CSerialLink::SetTimeouts(const Timeouts& t)
 {
     timeouts = t;
     return Usable();
 }
 
-bool SerialLink::SetDtr(bool raised)
+bool CSerialLink::SetDtr(bool raised)
 {
     if (!Usable())
         return false;
@@ -79,17 +79,17 @@ bool SerialLink::SetDtr(bool raised)
     return port->setDataTerminalReady(raised);
 }
 
-bool SerialLink::Purge()
+bool CSerialLink::Purge()
 {
     return Usable() && port->clear(QSerialPort::AllDirections);
 }
 
-bool SerialLink::SetFlowControlOff()
+bool CSerialLink::SetFlowControlOff()
 {
     return Usable() && port->setFlowControl(QSerialPort::NoFlowControl);
 }
 
-IoResult SerialLink::Write(const char* data, std::size_t size)
+IoResult CSerialLink::Write(const char* data, std::size_t size)
 {
     if (!Usable())
         return { false, 0 };
@@ -108,7 +108,7 @@ IoResult SerialLink::Write(const char* data, std::size_t size)
     return { true, static_cast<std::size_t>(std::max<qint64>(0, queued - left)) };
 }
 
-IoResult SerialLink::Read(char* buffer, std::size_t size)
+IoResult CSerialLink::Read(char* buffer, std::size_t size)
 {
     if (!Usable())
         return { false, 0 };
@@ -125,7 +125,7 @@ IoResult SerialLink::Read(char* buffer, std::size_t size)
     return { true, static_cast<std::size_t>(std::max<qint64>(0, got)) };
 }
 
-void SerialLink::Close()
+void CSerialLink::Close()
 {
     if (!port)
         return;

@@ -17,11 +17,11 @@ class QSerialPort;
 //
 // Threads: the QSerialPort is created in Open and destroyed in Close, on the
 // thread that runs the transfer; the link must not be used from another.
-class SerialLink : public Link {
+class CSerialLink : public CLink {
 public:
     // An empty path: find the box's converter when opening.
-    explicit SerialLink(QString path = QString());
-    ~SerialLink() override;
+    explicit CSerialLink(QString path = QString());
+    ~CSerialLink() override;
 
     bool Open() override;
     std::string OpenFailure() const override { return failure; }
@@ -49,5 +49,5 @@ private:
     Timeouts timeouts;
     bool modemLines = false;
     bool lowLatency = false;
-    LowLatencyGuard latency;
+    CLowLatencyGuard latency;
 };

@@ -135,8 +135,8 @@ protected:
     QByteArray oldConfigHome = qgetenv("XDG_CONFIG_HOME");
     QStringList messages;
     QMessageBox::StandardButton answer = QMessageBox::Discard;
-    ScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon,
-                                 QMessageBox::StandardButtons) {
+    CScopedMessageHook hook { [this](const QString& text, QMessageBox::Icon,
+                                  QMessageBox::StandardButtons) {
         messages << text;
         return answer;
     } };

@@ -49,7 +49,7 @@ protected:
     Question Compare(bool take)
     {
         Question asked;
-        ScopedMessageHook answerer(
+        CScopedMessageHook answerer(
             [&](const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons) {
                 messages << text;
                 if (icon != QMessageBox::Question)

@@ -81,7 +81,7 @@ protected:
     std::vector<QStringList> asked;
     int pick = -1; // -1: Cancel
     std::vector<QString> reports; // what the connection help dialogs showed
-    ScopedDialogHook dialogs { [this](QDialog& dialog) {
+    CScopedDialogHook dialogs { [this](QDialog& dialog) {
         if (auto* choice = qobject_cast<CPortChoiceDlg*>(&dialog)) {
             QStringList lines;
             for (int i = 0; i < choice->list->count(); ++i)
@@ -164,7 +164,7 @@ TEST_F(WindowPortChoice, ConnectionHelpShowsTheDoctorsReport)
     ASSERT_EQ(reports.size(), 1u);
     DoctorRequest request;
     request.roots = tree.Roots();
-    request.vendorLibraryFile = D2xxLibrary::DefaultFileName();
+    request.vendorLibraryFile = CD2xxLibrary::DefaultFileName();
     EXPECT_EQ(reports[0].toStdString(), RunConnectionDoctor(request).Text());
     EXPECT_TRUE(reports[0].contains("is in use by brltty")) << reports[0].toStdString();
 }
@@ -185,8 +185,8 @@ TEST_F(WindowPortChoice, OnlyNoDeviceConnectedOffersConnectionHelp)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         QMessageBox::StandardButtons offered;
-        ScopedMessageHook offers { [&](const QString&, QMessageBox::Icon,
-                                       QMessageBox::StandardButtons buttons) {
+        CScopedMessageHook offers { [&](const QString&, QMessageBox::Icon,
+                                        QMessageBox::StandardButtons buttons) {
             offered = buttons;
             return QMessageBox::Ok;
         } };

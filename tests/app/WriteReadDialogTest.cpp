@@ -27,15 +27,15 @@ struct Gate {
     std::shared_future<void> opened = open.get_future().share();
     std::atomic<bool> reached { false };
 };
-struct GatedLink : DemoLink {
-    using DemoLink::DemoLink;
+struct GatedLink : CDemoLink {
+    using CDemoLink::CDemoLink;
     IoResult Write(const char* data, std::size_t size) override
     {
         if (size > 1 && frames++ == holdAt) {
             gate->reached = true;
             gate->opened.wait();
         }
-        return DemoLink::Write(data, size);
+        return CDemoLink::Write(data, size);
     }
     Gate* gate = nullptr;
     int holdAt = 0, frames = 0;
@@ -46,9 +46,9 @@ protected:
     // The window's way to the demo box; with a gate, held at a frame.
     LinkFactory Demo(Gate* gate = nullptr, int holdAt = 0)
     {
-        return [this, gate, holdAt]() -> std::unique_ptr<Link> {
+        return [this, gate, holdAt]() -> std::unique_ptr<CLink> {
             if (!gate)
-                return std::make_unique<DemoLink>(box);
+                return std::make_unique<CDemoLink>(box);
             auto link = std::make_unique<GatedLink>(box);
             link->gate = gate;
             link->holdAt = holdAt;
@@ -68,7 +68,7 @@ protected:
         return QTest::qWaitFor([&] { return !dialog.WorkerRunning(); });
     }
 
-    std::shared_ptr<BoxSimulator> box = std::make_shared<BoxSimulator>(kCrBoxId);
+    std::shared_ptr<CBoxSimulator> box = std::make_shared<CBoxSimulator>(kCrBoxId);
     Gate gate;
     std::vector<int> positions;
 };
@@ -99,7 +99,7 @@ TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        box = std::make_shared<BoxSimulator>(kCrBoxId);
+        box = std::make_shared<CBoxSimulator>(kCrBoxId);
         BoxFault fault;
         CSession session;
         if (ParseBoxFault(row.fault, fault)) {

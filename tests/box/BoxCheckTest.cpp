@@ -25,12 +25,12 @@ ReadCells DefaultCells()
     return cells;
 }
 
-struct OpenCountingLink : DemoLink {
-    using DemoLink::DemoLink;
+struct OpenCountingLink : CDemoLink {
+    using CDemoLink::CDemoLink;
     bool Open() override
     {
         ++opened;
-        return DemoLink::Open();
+        return CDemoLink::Open();
     }
     int opened = 0;
 };
@@ -44,11 +44,11 @@ TEST(HiddenTurboCurve, IsRefusedBeforeTheLinkOpensAndNamedAsHidden)
     ProjectState project;
     project.turboCurve = project.turboCurve->Add(2.0, 300.0);
     ASSERT_EQ(project.boxType, 0);
-    auto box = std::make_shared<BoxSimulator>(kCrBoxId);
+    auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
     auto link = std::make_unique<OpenCountingLink>(box);
     OpenCountingLink& watched = *link;
     RecordingObserver observer;
-    WriteTransfer transfer(project, std::move(link), observer, NoWait);
+    CWriteTransfer transfer(project, std::move(link), observer, NoWait);
     EXPECT_EQ(RunWithDeadline(transfer), TransferOutcome::Refused);
     EXPECT_EQ(watched.opened, 0);
     EXPECT_EQ(observer.messages,
@@ -59,8 +59,8 @@ TEST(HiddenTurboCurve, IsRefusedBeforeTheLinkOpensAndNamedAsHidden)
 
 TEST(Frames, OnlyTenCharacterFramesReachTheBox)
 {
-    auto box = std::make_shared<BoxSimulator>(kCrBoxId);
-    DemoLink link(box);
+    auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
+    CDemoLink link(box);
     ASSERT_TRUE(link.Open());
     const std::string tooLong = TruncatedWriteFrame(579, 15300);
     ASSERT_EQ(tooLong, "#057915300;");
@@ -148,10 +148,10 @@ TEST(CompareWithBox, ABoxWrittenFromTheProjectHoldsItWhateverItsTablesHold)
     for (int boxType : { 0, 1, 2 }) {
         ProjectState project;
         RandomBoxProject(project, boxType, random);
-        auto box = std::make_shared<BoxSimulator>(boxType == 2 ? kTurboBoxId : kCrBoxId);
+        auto box = std::make_shared<CBoxSimulator>(boxType == 2 ? kTurboBoxId : kCrBoxId);
         box->SetCell(700, 5);
         RecordingObserver observer;
-        ASSERT_EQ(RunTransfer(false, project, std::make_unique<DemoLink>(box), observer).first,
+        ASSERT_EQ(RunTransfer(false, project, std::make_unique<CDemoLink>(box), observer).first,
             TransferOutcome::Completed);
         box->SetCell(300, -7); // the tables are not compared
         ReadCells cells {};

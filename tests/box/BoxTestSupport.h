@@ -17,7 +17,7 @@
 #include <random>
 #include <utility>
 
-struct RecordingObserver : TransferObserver {
+struct RecordingObserver : CTransferObserver {
     void Progress(int position) override
     {
         Note();
@@ -79,15 +79,15 @@ template <typename Transfer> TransferOutcome RunWithDeadline(Transfer& transfer)
 // Writes the project (verified unless told), or reads from the box: the
 // outcome and the project read.
 inline std::pair<TransferOutcome, std::unique_ptr<ProjectState>> RunTransfer(bool read,
-    const ProjectState& project, std::unique_ptr<Link> link, RecordingObserver& observer,
+    const ProjectState& project, std::unique_ptr<CLink> link, RecordingObserver& observer,
     bool verify = true)
 {
     if (!read) {
-        WriteTransfer write(project, std::move(link), observer, NoWait);
+        CWriteTransfer write(project, std::move(link), observer, NoWait);
         write.SetVerify(verify);
         return { RunWithDeadline(write), nullptr };
     }
-    ReadTransfer transfer(project, std::move(link), observer, NoWait);
+    CReadTransfer transfer(project, std::move(link), observer, NoWait);
     const TransferOutcome outcome = RunWithDeadline(transfer);
     return { outcome, transfer.TakeProject() };
 }
@@ -122,7 +122,7 @@ inline void RandomBoxProject(ProjectState& project, int boxType, std::mt19937& r
 // Writes the project through one link, reads it back through another into a
 // different project, and checks what the read gives back and what it keeps.
 inline void WriteThenRead(
-    const std::function<std::unique_ptr<Link>()>& link, const ProjectState& project)
+    const std::function<std::unique_ptr<CLink>()>& link, const ProjectState& project)
 {
     ASSERT_TRUE(BoxRefusals(project).empty());
     RecordingObserver writing;

@@ -5,9 +5,9 @@
 #include <QStringList>
 
 // ramvik-boxsim; its pseudo-terminal's path is the first line it prints.
-class BoxsimProcess {
+class CBoxsimProcess {
 public:
-    explicit BoxsimProcess(const QStringList& options)
+    explicit CBoxsimProcess(const QStringList& options)
     {
         process.start(QStringLiteral(BOXSIM_PATH), options);
         if (!process.waitForStarted(5000))
@@ -15,7 +15,7 @@ public:
         while (!process.canReadLine() && process.waitForReadyRead(5000)) { }
         path = QString::fromLocal8Bit(process.readLine()).trimmed();
     }
-    ~BoxsimProcess() { Stop(); }
+    ~CBoxsimProcess() { Stop(); }
     int Stop() // SIGTERM; the exit code, or -1 after a crash
     {
         process.terminate();

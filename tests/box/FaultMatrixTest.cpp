@@ -49,7 +49,7 @@ struct ArmingObserver : RecordingObserver {
         if (armedAt == phase)
             box->AddFault(fault);
     }
-    std::shared_ptr<BoxSimulator> box;
+    std::shared_ptr<CBoxSimulator> box;
     BoxFault fault {};
     std::optional<TransferPhase> armedAt;
 };
@@ -181,11 +181,11 @@ const MatrixRow kRows[] = {
 
 // A CR box holding kOther in every cell, or for a read what a write of the
 // default project left.
-std::shared_ptr<BoxSimulator> BoxFor(bool read)
+std::shared_ptr<CBoxSimulator> BoxFor(bool read)
 {
-    auto box = std::make_shared<BoxSimulator>(kCrBoxId);
+    auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
     const ReadCells written = SentDataCells(ComputeBoxTable(ProjectState()));
-    for (int cell = 0; cell < BoxSimulator::kCells; ++cell)
+    for (int cell = 0; cell < CBoxSimulator::kCells; ++cell)
         if (cell != kIdentificationCell)
             box->SetCell(cell, read && cell <= kLastDataCell ? written[cell] : kOther);
     return box;
@@ -207,13 +207,13 @@ TEST(FaultMatrix, EveryFaultAtEveryPlaceEndsWithItsOutcomeAndMessage)
         std::unique_ptr<BoxReading> reading;
         TransferOutcome outcome;
         if (row.read) {
-            ReadTransfer transfer(
-                project, std::make_unique<DemoLink>(observer.box), observer, NoWait);
+            CReadTransfer transfer(
+                project, std::make_unique<CDemoLink>(observer.box), observer, NoWait);
             outcome = RunWithDeadline(transfer);
             reading = transfer.TakeReading();
         } else {
-            WriteTransfer transfer(
-                project, std::make_unique<DemoLink>(observer.box), observer, NoWait);
+            CWriteTransfer transfer(
+                project, std::make_unique<CDemoLink>(observer.box), observer, NoWait);
             outcome = RunWithDeadline(transfer);
         }
         EXPECT_EQ(outcome, row.outcome);
@@ -235,16 +235,16 @@ TEST(FaultMatrix, ThePhasesAreAnnouncedInOrder)
     const std::vector<TransferPhase> unverified { P::Writing };
     for (bool verify : { true, false }) {
         RecordingObserver observer;
-        auto box = std::make_shared<BoxSimulator>(kCrBoxId);
+        auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
         ASSERT_EQ(
-            RunTransfer(false, ProjectState(), std::make_unique<DemoLink>(box), observer, verify)
+            RunTransfer(false, ProjectState(), std::make_unique<CDemoLink>(box), observer, verify)
                 .first,
             O::Completed);
         EXPECT_EQ(observer.phases, verify ? verified : unverified);
     }
     RecordingObserver observer;
     auto box = BoxFor(true);
-    ASSERT_EQ(RunTransfer(true, ProjectState(), std::make_unique<DemoLink>(box), observer).first,
+    ASSERT_EQ(RunTransfer(true, ProjectState(), std::make_unique<CDemoLink>(box), observer).first,
         O::Completed);
     EXPECT_EQ(observer.phases, std::vector<TransferPhase> { P::Reading });
 }

@@ -28,7 +28,7 @@ struct FakeVendorLibrary {
     int (*LowestLatencyMs)() = Get<int (*)()>("FakeFt_LowestLatencyMs");
 };
 
-TEST(D2xxLibrary, StartUpCheckMessages)
+TEST(CD2xxLibrary, StartUpCheckMessages)
 {
     const QString missing = QStringLiteral("/nonexistent/libftd2xx.so");
     struct Case {
@@ -43,18 +43,18 @@ TEST(D2xxLibrary, StartUpCheckMessages)
         { FAKE_FTD2XX_FULL, true, QString(), true },
     };
     for (const Case& c : cases) {
-        D2xxLibrary::Binding binding = D2xxLibrary::Bind(c.file, c.serialLinkServes);
+        CD2xxLibrary::Binding binding = CD2xxLibrary::Bind(c.file, c.serialLinkServes);
         EXPECT_EQ(binding.message, c.message) << c.file.toStdString();
         EXPECT_EQ(binding.library != nullptr, c.bound) << c.file.toStdString();
     }
 }
 
-TEST(D2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
+TEST(CD2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
 {
     FakeVendorLibrary fake;
-    auto library = D2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
+    auto library = CD2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
     ASSERT_TRUE(library);
-    auto link = [&] { return std::make_unique<D2xxLink>(library); };
+    auto link = [&] { return std::make_unique<CD2xxLink>(library); };
     std::mt19937 random(5);
     for (int boxType : { 0, 1, 2 }) {
         SCOPED_TRACE(boxType);
@@ -63,7 +63,7 @@ TEST(D2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
         RandomBoxProject(project, boxType, random);
         WriteThenRead(link, project);
         // the latency timer was lowered for the transfers and put back
-        EXPECT_EQ(fake.LowestLatencyMs(), D2xxLink::kTransferLatencyMs);
+        EXPECT_EQ(fake.LowestLatencyMs(), CD2xxLink::kTransferLatencyMs);
         EXPECT_EQ(fake.LatencyMs(), 16);
         EXPECT_EQ(fake.IsOpen(), 0);
     }
@@ -90,13 +90,13 @@ TEST(LinkChoice, TheVendorLibraryThenTheProductString)
     FakeVendorLibrary fake;
     LinkChoice choice;
     EXPECT_EQ(ChooseLinkKind(choice), LinkKind::SerialByProduct);
-    choice.vendorLibrary = D2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
+    choice.vendorLibrary = CD2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
     EXPECT_EQ(ChooseLinkKind(choice), LinkKind::Vendor);
     // no converter for the vendor library (the kernel's driver holds it): the
     // serial port by product string is tried instead
     fake.Reset(132);
     fake.SetPresent(0);
-    std::unique_ptr<Link> link = MakeLink(choice);
+    std::unique_ptr<CLink> link = MakeLink(choice);
     EXPECT_FALSE(link->Open() && fake.IsOpen());
     link->Close();
 }

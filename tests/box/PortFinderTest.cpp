@@ -154,14 +154,14 @@ TEST(ScanSysfsPorts, ReadsWhatTheSystemShowsOfAConverter)
 
 // The serial link opens what the lookup found; a node it cannot use (here a
 // plain file, which is no terminal) fails, and the link says why.
-TEST(SerialLink, NamesTheProgramThatHoldsTheConverter)
+TEST(CSerialLink, NamesTheProgramThatHoldsTheConverter)
 {
     QTemporaryDir dir;
     FakeSystemTree tree(dir.path().toStdString());
     tree.Add(Converter("ttyUSB0", "1-2", "A9XK31"));
     tree.AddHolder(812, "ModemManager", "ttyUSB0");
     ASSERT_TRUE(qputenv("RAMVIK_SYSTEM_ROOT", dir.path().toLocal8Bit()));
-    SerialLink link;
+    CSerialLink link;
     EXPECT_FALSE(link.Open());
     qunsetenv("RAMVIK_SYSTEM_ROOT");
     EXPECT_EQ(link.OpenFailure(),

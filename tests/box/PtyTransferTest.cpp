@@ -14,15 +14,15 @@
 
 namespace {
 
-std::function<std::unique_ptr<Link>()> LinkTo(const BoxsimProcess& box)
+std::function<std::unique_ptr<CLink>()> LinkTo(const CBoxsimProcess& box)
 {
-    return [path = box.path] { return std::make_unique<SerialLink>(path); };
+    return [path = box.path] { return std::make_unique<CSerialLink>(path); };
 }
 
 TEST(PtyTransfer, WriteThenReadGivesBackTheProject)
 {
-    BoxsimProcess crBox({ "--id", "132" });
-    BoxsimProcess turboBox({ "--id", "213" });
+    CBoxsimProcess crBox({ "--id", "132" });
+    CBoxsimProcess turboBox({ "--id", "213" });
     std::mt19937 random(1206);
     for (int i = 0; i < 9; ++i) {
         const int boxType = i % 3;
@@ -44,7 +44,7 @@ TEST(PtyTransfer, TheToolServesTransfersSavesOnSigtermAndLoadsWhatItSaved)
     ProjectState project;
     project.curveDelay = 340;
     {
-        BoxsimProcess box({ "--id", "132", "--load", loaded, "--save", saved });
+        CBoxsimProcess box({ "--id", "132", "--load", loaded, "--save", saved });
         WriteThenRead(LinkTo(box), project);
         EXPECT_EQ(box.Stop(), 0);
     }
@@ -54,7 +54,7 @@ TEST(PtyTransfer, TheToolServesTransfersSavesOnSigtermAndLoadsWhatItSaved)
     EXPECT_EQ(text.count('\n'), 768);
     for (const char* line : { "\n252 170\n", "\n255 132\n", "\n767 5\n" }) // 767: loaded
         EXPECT_TRUE(text.contains(line)) << line;
-    BoxsimProcess box({ "--id", "132", "--load", saved });
+    CBoxsimProcess box({ "--id", "132", "--load", saved });
     RecordingObserver observer;
     auto [outcome, back] = RunTransfer(true, ProjectState(), LinkTo(box)(), observer);
     ASSERT_EQ(outcome, TransferOutcome::Completed);
@@ -89,7 +89,7 @@ TEST(PtyTransfer, EveryFaultEndsWithItsMessage)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.read ? "read, " : "write, ") + c.fault);
-        BoxsimProcess box({ "--id", "132", "--fault", c.fault });
+        CBoxsimProcess box({ "--id", "132", "--fault", c.fault });
         ProjectState project;
         const std::string before = WriteProjectText(project);
         RecordingObserver observer;

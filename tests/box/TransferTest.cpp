@@ -14,15 +14,15 @@ namespace {
 // The in-process box's link with the device failures a box cannot cause by
 // itself; frames count from 0 (0..2: the handshake). The link opening's "#"
 // and ";" are single-character writes and no frames.
-struct FaultyLink : DemoLink {
-    using DemoLink::DemoLink;
+struct FaultyLink : CDemoLink {
+    using CDemoLink::CDemoLink;
     bool Open() override
     {
-        *leftOpen = !failOpen && DemoLink::Open();
+        *leftOpen = !failOpen && CDemoLink::Open();
         return *leftOpen;
     }
-    bool SetDtr(bool up) override { return DemoLink::SetDtr(up) && (up || !failDtrDrop); }
-    bool Purge() override { return DemoLink::Purge() && !(failPurgeAfterFrames && frames > 0); }
+    bool SetDtr(bool up) override { return CDemoLink::SetDtr(up) && (up || !failDtrDrop); }
+    bool Purge() override { return CDemoLink::Purge() && !(failPurgeAfterFrames && frames > 0); }
     IoResult Write(const char* data, std::size_t size) override
     {
         if (size == 1)
@@ -32,10 +32,10 @@ struct FaultyLink : DemoLink {
         if (current == failWriteAtFrame)
             return { false, 0 };
         if (current == shortSendAtFrame) { // the write time-out ran out early
-            DemoLink::Write(data, size - 1);
+            CDemoLink::Write(data, size - 1);
             return { true, size - 1 };
         }
-        return DemoLink::Write(data, size);
+        return CDemoLink::Write(data, size);
     }
     IoResult WriteSyncCharacter(char c)
     {
@@ -43,16 +43,16 @@ struct FaultyLink : DemoLink {
             return { false, 0 };
         if (c == stallSyncCharacter)
             return { true, 0 };
-        return DemoLink::Write(&c, 1);
+        return CDemoLink::Write(&c, 1);
     }
     IoResult Read(char* buffer, std::size_t size) override
     {
-        IoResult result = DemoLink::Read(buffer, size);
+        IoResult result = CDemoLink::Read(buffer, size);
         return current == failReadAtFrame ? IoResult { false, 0 } : result; // fails outright
     }
     void Close() override
     {
-        DemoLink::Close();
+        CDemoLink::Close();
         *leftOpen = false;
     }
 
@@ -103,7 +103,7 @@ struct Row {
 // project, over the in-process box with the row's fault; checks the end.
 void Transfer(bool read, const Row& row, const ProjectState& project)
 {
-    auto box = std::make_shared<BoxSimulator>(row.id);
+    auto box = std::make_shared<CBoxSimulator>(row.id);
     const BoxTable table = ComputeBoxTable(ProjectState());
     for (int cell = 0; read && cell < 255; ++cell)
         box->SetCell(cell, static_cast<int>(std::lround(table[cell])));

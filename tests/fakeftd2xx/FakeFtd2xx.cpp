@@ -30,7 +30,7 @@ constexpr std::uint32_t openByDescription = 2;
 
 struct Device {
     std::mutex mutex;
-    std::shared_ptr<BoxSimulator> box = std::make_shared<BoxSimulator>();
+    std::shared_ptr<CBoxSimulator> box = std::make_shared<CBoxSimulator>();
     bool present = true;
     bool open = false;
     bool hungUp = false;
@@ -231,7 +231,7 @@ FAKE_EXPORT void FakeFt_Reset(int identification)
 {
     Device& d = TheDevice();
     std::lock_guard<std::mutex> lock(d.mutex);
-    d.box = std::make_shared<BoxSimulator>(identification);
+    d.box = std::make_shared<CBoxSimulator>(identification);
     d.present = true;
     d.open = false;
     d.hungUp = false;

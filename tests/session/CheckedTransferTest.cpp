@@ -97,8 +97,8 @@ TEST(CheckedTransfer, HistoryKeepsEveryWriteThatSentItsCells)
         CSession session;
         // A box fresh from the factory holds zeros, so a forgotten cell
         // keeps another value than the one written.
-        auto box = std::make_shared<BoxSimulator>(kCrBoxId);
-        session.SetLinkFactory([box] { return std::make_unique<DemoLink>(box); });
+        auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
+        session.SetLinkFactory([box] { return std::make_unique<CDemoLink>(box); });
         session.SetHistoryFolder(folder.File("History/"));
         BoxFault fault;
         if (ParseBoxFault(row.fault, fault))

@@ -84,7 +84,7 @@ TEST(SessionBox, FailedReadLeavesTheProjectUntouched)
         if (ParseBoxFault(row.fault, fault)) {
             auto box = MakeDemoBox();
             box->AddFault(fault);
-            session.SetLinkFactory([box] { return std::make_unique<DemoLink>(box); });
+            session.SetLinkFactory([box] { return std::make_unique<CDemoLink>(box); });
         }
         MakeTurboProject(session.Project());
         session.Project().fileName = "mine.rmvp";

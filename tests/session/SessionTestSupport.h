@@ -55,7 +55,7 @@ inline void WriteBytes(const std::string& path, const std::string& bytes)
 }
 
 // Keeps what a transfer reports, as the tool's observer would print it.
-class CRecordingObserver : public TransferObserver {
+class CRecordingObserver : public CTransferObserver {
 public:
     void Progress(int position) override { lastPosition = position; }
     void Message(const std::string& text) override { messages.push_back(text); }

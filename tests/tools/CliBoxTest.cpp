@@ -36,7 +36,7 @@ TEST_F(CliBox, WriteThenReadGivesTheProjectBackForEveryBoxType)
     for (const BoxCase& boxCase : kBoxCases) {
         SCOPED_TRACE(boxCase.what);
         const std::string& text = boxCase.text;
-        BoxsimProcess box({ "--id", boxCase.identification });
+        CBoxsimProcess box({ "--id", boxCase.identification });
         CliRun write = RunCli({ "write", Project(text), "--port", box.port });
         EXPECT_EQ(write.exitCode, 0) << text;
         EXPECT_EQ(write.err, ""); // not a terminal: no progress bar
@@ -76,7 +76,7 @@ TEST_F(CliBox, FaultsEndWithTheirMessageAndNoFile)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        BoxsimProcess box(QString::fromLatin1(row.boxArguments).split(' '));
+        CBoxsimProcess box(QString::fromLatin1(row.boxArguments).split(' '));
         const bool read = std::string(row.command) == "read";
         const QString file = read ? Path("back.rmvp") : Project(kBoxCases[0].text);
         CliRun run = RunCli({ row.command, file, "--port", box.port });
@@ -85,7 +85,7 @@ TEST_F(CliBox, FaultsEndWithTheirMessageAndNoFile)
         EXPECT_NE(QFile::exists(file), read);
         EXPECT_TRUE(QDir(dir.path()).entryList({ "*.saving" }, QDir::Files).isEmpty());
     }
-    BoxsimProcess box({ "--fault", "short@250" });
+    CBoxsimProcess box({ "--fault", "short@250" });
     EXPECT_EQ(RunCli({ "read", Project(kBoxCases[2].text), "--port", box.port }).exitCode, 1);
     EXPECT_EQ(ReadFile(Path("project.rmvp")), kBoxCases[2].text);
 }

@@ -100,7 +100,7 @@ TEST_F(CliChecked, CompareFaultsEndWithTheirMessageAndExitTwo)
         for (const char* cell : { "255", "1", "128", "254" }) {
             const std::string fault = std::string(kind) + "@" + cell;
             SCOPED_TRACE(fault);
-            BoxsimProcess box({ "--fault", QString::fromStdString(fault) });
+            CBoxsimProcess box({ "--fault", QString::fromStdString(fault) });
             const CliRun run = Tool({ "compare", file, "--port", box.port });
             EXPECT_EQ(run.exitCode, 2);
             EXPECT_EQ(run.err, kLost);
@@ -131,7 +131,7 @@ TEST_F(CliChecked, VerifyCatchesAForgottenCellAndHistoryKeepsTheResult)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        BoxsimProcess box({ "--id", "132", "--fault", "forget@100" });
+        CBoxsimProcess box({ "--id", "132", "--fault", "forget@100" });
         QStringList arguments { "write", file, "--port", box.port };
         if (!row.verify)
             arguments << "--no-verify";
@@ -170,7 +170,7 @@ TEST_F(CliChecked, HistoryListsNewestFirstAndEntriesPrint)
 // holds it, the warning goes to standard error, and the read succeeds.
 TEST_F(CliChecked, ReadWarnsOfImplausibleValuesAndSucceeds)
 {
-    BoxsimProcess box({ "--load", CellsFile(defaultText, 1, 60) });
+    CBoxsimProcess box({ "--load", CellsFile(defaultText, 1, 60) });
     const CliRun run = Tool({ "read", Path("back.rmvp"), "--port", box.port });
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "Stop voltage 6 V lies outside 0 V to 5 V.\n");

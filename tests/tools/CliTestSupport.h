@@ -91,8 +91,8 @@ protected:
 
 // A simulated box for as long as the object lives; the first line it prints is
 // the path of its pseudo-terminal.
-struct BoxsimProcess {
-    explicit BoxsimProcess(const QStringList& arguments)
+struct CBoxsimProcess {
+    explicit CBoxsimProcess(const QStringList& arguments)
     {
         process.start(QStringLiteral(BOXSIM_PATH), arguments);
         while (!process.canReadLine() && process.waitForReadyRead(kDeadlineMs)) { }
@@ -100,7 +100,7 @@ struct BoxsimProcess {
         EXPECT_FALSE(port.isEmpty()) << process.readAllStandardError().toStdString();
     }
 
-    ~BoxsimProcess()
+    ~CBoxsimProcess()
     {
         process.terminate();
         process.waitForFinished(kDeadlineMs);

@@ -83,7 +83,7 @@ bool ParseBoxsimOptions(int argc, char** argv, BoxsimOptions& options, std::stri
     return true;
 }
 
-bool LoadCells(const std::string& path, BoxSimulator& box, std::string& error)
+bool LoadCells(const std::string& path, CBoxSimulator& box, std::string& error)
 {
     std::ifstream in(path);
     if (!in) {
@@ -99,7 +99,7 @@ bool LoadCells(const std::string& path, BoxSimulator& box, std::string& error)
         int cell = 0;
         int value = 0;
         if (!(fields >> valueText) || (fields >> extra)
-            || !ParseInt(cellText, 0, BoxSimulator::kCells - 1, cell)
+            || !ParseInt(cellText, 0, CBoxSimulator::kCells - 1, cell)
             || !ParseInt(valueText, -999, 9999, value)) {
             error = path + " line " + std::to_string(number)
                 + ": expected \"CELL VALUE\" with CELL 0 to 767 and VALUE -999 to 9999";
@@ -110,11 +110,11 @@ bool LoadCells(const std::string& path, BoxSimulator& box, std::string& error)
     return true;
 }
 
-bool SaveCells(const std::string& path, const BoxSimulator& box, std::string& error)
+bool SaveCells(const std::string& path, const CBoxSimulator& box, std::string& error)
 {
     std::ostringstream text;
     auto cells = box.Cells();
-    for (int cell = 0; cell < BoxSimulator::kCells; ++cell)
+    for (int cell = 0; cell < CBoxSimulator::kCells; ++cell)
         text << cell << ' ' << cells[cell] << '\n';
     if (WriteFileSafely(path, text.str(), error))
         return true;

@@ -21,9 +21,9 @@ bool ParseBoxsimOptions(int argc, char** argv, BoxsimOptions& options, std::stri
 
 // Cells as lines "CELL VALUE" (decimal); cells absent from the file keep
 // their value. False with a message naming the file and line.
-bool LoadCells(const std::string& path, BoxSimulator& box, std::string& error);
+bool LoadCells(const std::string& path, CBoxSimulator& box, std::string& error);
 // Every cell as such a line, through the file writer: a failed save keeps the
 // old file. False with a message naming the file and the reason.
-bool SaveCells(const std::string& path, const BoxSimulator& box, std::string& error);
+bool SaveCells(const std::string& path, const CBoxSimulator& box, std::string& error);
 
 extern const char* const kBoxsimUsage;

@@ -10,17 +10,17 @@
 #include <thread>
 #include <unistd.h>
 
-PtyBoxServer::PtyBoxServer(BoxSimulator& box_)
+CPtyBoxServer::CPtyBoxServer(CBoxSimulator& box_)
     : box(box_)
 {
 }
 
-PtyBoxServer::~PtyBoxServer()
+CPtyBoxServer::~CPtyBoxServer()
 {
     HangUp();
 }
 
-bool PtyBoxServer::Open(std::string& error)
+bool CPtyBoxServer::Open(std::string& error)
 {
     master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
@@ -49,7 +49,7 @@ bool PtyBoxServer::Open(std::string& error)
     return true;
 }
 
-void PtyBoxServer::Serve(const volatile std::sig_atomic_t& stop, int wakeFd)
+void CPtyBoxServer::Serve(const volatile std::sig_atomic_t& stop, int wakeFd)
 {
     char buffer[256];
     while (!stop) {
@@ -71,7 +71,7 @@ void PtyBoxServer::Serve(const volatile std::sig_atomic_t& stop, int wakeFd)
     }
 }
 
-void PtyBoxServer::Answer(const char* bytes, std::size_t count)
+void CPtyBoxServer::Answer(const char* bytes, std::size_t count)
 {
     auto arrival = std::chrono::steady_clock::now();
     BoxReply reply = box.Receive(std::string_view(bytes, count));
@@ -79,7 +79,7 @@ void PtyBoxServer::Answer(const char* bytes, std::size_t count)
         // The frame's characters and the answer's take their time on the line.
         // The last half millisecond is spent awake: waking from a sleep comes
         // late by about that much, which would add up over 769 frames.
-        auto due = arrival + BoxSimulator::WireTime(count + reply.answer.size());
+        auto due = arrival + CBoxSimulator::WireTime(count + reply.answer.size());
         std::this_thread::sleep_until(due - std::chrono::microseconds(500));
         while (std::chrono::steady_clock::now() < due) { }
     }
@@ -96,7 +96,7 @@ void PtyBoxServer::Answer(const char* bytes, std::size_t count)
         HangUp();
 }
 
-void PtyBoxServer::HangUp()
+void CPtyBoxServer::HangUp()
 {
     if (slave >= 0)
         close(slave);

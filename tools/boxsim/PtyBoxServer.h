@@ -9,12 +9,12 @@
 // opens Path() like a serial port; it may close and reopen it between
 // transfers (the server keeps a handle on that end itself, so the line never
 // hangs up). A hang-up fault closes the pseudo-terminal for good.
-class PtyBoxServer {
+class CPtyBoxServer {
 public:
-    explicit PtyBoxServer(BoxSimulator& box);
-    ~PtyBoxServer();
-    PtyBoxServer(const PtyBoxServer&) = delete;
-    PtyBoxServer& operator=(const PtyBoxServer&) = delete;
+    explicit CPtyBoxServer(CBoxSimulator& box);
+    ~CPtyBoxServer();
+    CPtyBoxServer(const CPtyBoxServer&) = delete;
+    CPtyBoxServer& operator=(const CPtyBoxServer&) = delete;
 
     // Creates the pseudo-terminal in raw mode. False with a message.
     bool Open(std::string& error);
@@ -29,7 +29,7 @@ private:
     void Answer(const char* bytes, std::size_t count);
     void HangUp();
 
-    BoxSimulator& box;
+    CBoxSimulator& box;
     int master = -1;
     int slave = -1; // held open so that a client closing the line does not hang it up
     std::string path;

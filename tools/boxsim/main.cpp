@@ -56,7 +56,7 @@ int main(int argc, char** argv)
         std::cerr << "ramvik-boxsim: " << error << "\n" << kBoxsimUsage;
         return 2;
     }
-    BoxSimulator box;
+    CBoxSimulator box;
     if (!options.loadPath.empty() && !LoadCells(options.loadPath, box, error)) {
         std::cerr << "ramvik-boxsim: " << error << "\n";
         return 2;
@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     // timer slack (50 us) would add to every wait.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 #endif
-    PtyBoxServer server(box);
+    CPtyBoxServer server(box);
     if (!server.Open(error)) {
         std::cerr << "ramvik-boxsim: " << error << "\n";
         return 1;

@@ -36,7 +36,7 @@ int ReadCellsDone(int position)
 // What the dialogs show in message boxes goes to standard error, and the
 // progress bar to the terminal. The transfer runs on this thread, so every
 // call arrives here in order and at once.
-class CToolObserver : public TransferObserver {
+class CToolObserver : public CTransferObserver {
 public:
     CToolObserver(int totalCells, std::function<int(int)> cellsDone_)
         : progress(totalCells)
@@ -78,10 +78,10 @@ bool ChooseLink(const CliRequest& request, CSession& session)
         session.UseDemoBox();
         return true;
     }
-    std::shared_ptr<const D2xxLibrary> vendorLibrary;
+    std::shared_ptr<const CD2xxLibrary> vendorLibrary;
     if (SearchesForConverter(route)) {
-        D2xxLibrary::Binding binding
-            = D2xxLibrary::Bind(D2xxLibrary::DefaultFileName(), D2xxLibrary::SerialLinkServes());
+        CD2xxLibrary::Binding binding
+            = CD2xxLibrary::Bind(CD2xxLibrary::DefaultFileName(), CD2xxLibrary::SerialLinkServes());
         // The window shows this at start-up and goes on; so does the tool.
         if (!binding.message.isEmpty())
             PrintMessage(binding.message.toStdString());

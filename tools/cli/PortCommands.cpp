@@ -89,7 +89,7 @@ int DoctorCommand(const CliRequest& request)
     DoctorRequest doctor;
     doctor.roots = SystemRootsFromEnvironment();
     doctor.port = request.port;
-    doctor.vendorLibraryFile = D2xxLibrary::DefaultFileName();
+    doctor.vendorLibraryFile = CD2xxLibrary::DefaultFileName();
     const DoctorReport report = RunConnectionDoctor(doctor);
     if (!PrintOutput(report.Text() + "\n"))
         return kExitFailed;

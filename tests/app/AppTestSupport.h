@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -54,8 +53,6 @@ class AppTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QSysInfo::productType() == "windows")
-            GTEST_SKIP() << "the settings live in the registry there";
         ASSERT_TRUE(configDir.isValid() && dataDir.isValid());
         QDir().mkpath(projects);
         Start(QString("10"), rootPath);

@@ -28,8 +28,7 @@ TEST(RightsTest, ReadOnlyFileIsRefused)
 // take it from its owner.
 TEST(RightsTest, FileTheUserMayNotWriteIsRefused)
 {
-    if (!RunningAsRoot())
-        GTEST_SKIP() << "needs a file of another user";
+    ASSERT_TRUE(RunningAsRoot()) << "only root can make a file of another user";
     TestFolder folder;
     const std::string path = folder / "root's.rmvp";
     PutFile(path, kOld, 0644);

@@ -270,8 +270,8 @@ QPointF NearestWord(const QString& html, const QString& text, QPointF point)
 // 1/600 inch: the words stand where the layout puts them.
 TEST(PrintPdf, WordsStandAtTheLayoutPositions)
 {
-    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
-        GTEST_SKIP() << "pdftotext is needed";
+    ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty())
+        << "pdftotext is needed: scripts/ensure-deps installs poppler-utils";
     QTemporaryDir dir;
     const QString file = dir.filePath("sheet.pdf");
     ProjectState project;

@@ -16,7 +16,7 @@ std::string LinkText(const std::string& path)
     return std::filesystem::read_symlink(path, ec).string();
 }
 
-TEST(SpecialTargetTest, LinksStayLinksAndTheirTargetGetsTheContent)
+TEST(NonRegularTargetTest, LinksStayLinksAndTheirTargetGetsTheContent)
 {
     const struct {
         const char* name;
@@ -51,7 +51,7 @@ TEST(SpecialTargetTest, LinksStayLinksAndTheirTargetGetsTheContent)
     }
 }
 
-TEST(SpecialTargetTest, LinkLoopIsReported)
+TEST(NonRegularTargetTest, LinkLoopIsReported)
 {
     TestFolder folder;
     ASSERT_EQ(symlink("b", (folder / "a").c_str()), 0);
@@ -64,7 +64,7 @@ TEST(SpecialTargetTest, LinkLoopIsReported)
 
 // More than a pipe holds, so the writer must wait for the reader and go on
 // after short writes.
-TEST(SpecialTargetTest, FifoIsWrittenIntoNotReplaced)
+TEST(NonRegularTargetTest, FifoIsWrittenIntoNotReplaced)
 {
     TestFolder folder;
     const std::string fifo = folder / "sheet.pdf";
@@ -126,7 +126,7 @@ private:
     int saved_ = -1;
 };
 
-TEST(SpecialTargetTest, DashIsStandardOutput)
+TEST(NonRegularTargetTest, DashIsStandardOutput)
 {
     CapturedStandardOutput output;
     std::string error;
@@ -135,7 +135,7 @@ TEST(SpecialTargetTest, DashIsStandardOutput)
     EXPECT_FALSE(std::filesystem::exists("-"));
 }
 
-TEST(SpecialTargetTest, StandardOutputThatFailsIsReported)
+TEST(NonRegularTargetTest, StandardOutputThatFailsIsReported)
 {
     CapturedStandardOutput output;
     output.CloseReader();

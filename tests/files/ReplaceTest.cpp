@@ -13,19 +13,6 @@ bool Write(const std::string& path, const std::string& bytes, std::string& error
     return WriteFileSafely(path, bytes, error);
 }
 
-TEST(ReplaceTest, NewFileGetsTheUsualRightsAndNoTemporaryStays)
-{
-    TestFolder folder;
-    const mode_t oldMask = umask(022);
-    std::string error;
-    const bool written = Write(folder / "new.rmvp", kNew, error);
-    umask(oldMask);
-    ASSERT_TRUE(written) << error;
-    EXPECT_EQ(ReadBytes(folder / "new.rmvp"), kNew);
-    EXPECT_EQ(StatusOf(folder / "new.rmvp").st_mode & 07777, 0644u);
-    EXPECT_EQ(NamesIn(folder.Path()), std::set<std::string> { "new.rmvp" });
-}
-
 // A reader that opened the old file keeps reading all of it: the new file
 // arrives under the name at once, never by overwriting the old bytes.
 TEST(ReplaceTest, OldFileIsReplacedWholeNotOverwritten)

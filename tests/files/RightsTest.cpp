@@ -84,14 +84,4 @@ TEST(RightsTest, FullDiskKeepsTheFileInAClosedFolder)
     EXPECT_EQ(ReadBytes(path), kOld);
 }
 
-TEST(RightsTest, NewFileInAClosedFolderIsRefused)
-{
-    TestFolder folder;
-    ASSERT_EQ(chmod(folder.Path().c_str(), 0555), 0);
-    const ProgramRun run = ProbeUnprivileged(folder / "new.rmvp", "new");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "Permission denied\n");
-    EXPECT_TRUE(NamesIn(folder.Path()).empty());
-}
-
 } // namespace

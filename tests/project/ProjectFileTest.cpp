@@ -183,21 +183,4 @@ TEST(ProjectFileRoundTrip, RandomProjectsOfEveryBoxType)
     }
 }
 
-// The command-line tool's save (its tests cover OpenProjectFile).
-TEST(ProjectFileOnDisk, SaveReplacesTheWholeFileOrSaysWhy)
-{
-    const auto path = std::filesystem::temp_directory_path()
-        / ("ramvik-save-" + std::to_string(std::random_device {}()) + ".rmvp");
-    std::ofstream(path, std::ios::binary) << std::string(5000, 'x');
-    ProjectState p;
-    std::string error;
-    ASSERT_TRUE(SaveProjectFile(path.string(), p, error)) << error;
-    std::stringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    EXPECT_EQ(bytes.str(), WriteProjectText(p));
-    std::filesystem::remove(path);
-    EXPECT_FALSE(SaveProjectFile((path / "no" / "such.rmvp").string(), p, error));
-    EXPECT_FALSE(error.empty());
-}
-
 } // namespace

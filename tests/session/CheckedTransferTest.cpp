@@ -43,37 +43,6 @@ TEST(CheckedTransfer, CompareLeavesTheProjectUntilTheBoxIsTaken)
     EXPECT_FALSE(session.TakeBoxProject(*job)) << "handed over once";
 }
 
-TEST(CheckedTransfer, FailedCompareComparesNothing)
-{
-    CSession session;
-    session.UseDemoBox();
-    BoxFault fault;
-    ASSERT_TRUE(ParseBoxFault("short@100", fault));
-    session.DemoBox()->AddFault(fault);
-    const std::unique_ptr<CCompareJob> job = session.MakeCompareJob();
-    CRecordingObserver observer;
-    EXPECT_EQ(RunJob(*job, observer), TransferOutcome::DataFailed);
-    EXPECT_FALSE(job->Compared());
-    EXPECT_TRUE(job->Differences().empty());
-    EXPECT_EQ(job->BoxProject(), nullptr);
-    EXPECT_FALSE(session.TakeBoxProject(*job));
-}
-
-// Implausible values are installed as the box holds them, and named.
-TEST(CheckedTransfer, ReadNotesNameImplausibleValues)
-{
-    CSession session;
-    session.UseDemoBox();
-    session.DemoBox()->SetCell(1, 60); // stop voltage 6.0 V
-    const std::unique_ptr<CTransferJob> job = session.MakeReadJob();
-    CRecordingObserver observer;
-    EXPECT_EQ(RunJob(*job, observer), TransferOutcome::Completed);
-    EXPECT_TRUE(observer.replaced);
-    EXPECT_EQ(
-        job->Notes(), std::vector<std::string> { "Stop voltage 6 V lies outside 0 V to 5 V." });
-    EXPECT_DOUBLE_EQ(session.Project().stopVoltage, 6.0);
-}
-
 // Which writes are kept, and what their entry says.
 TEST(CheckedTransfer, HistoryKeepsEveryWriteThatSentItsCells)
 {

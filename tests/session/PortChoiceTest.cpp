@@ -60,17 +60,4 @@ TEST(PortChoice, TheRouteAndTheCandidatesDecideTheDevice)
     }
 }
 
-TEST(PortChoice, TheUsersPickNamesTheDevice)
-{
-    const std::vector<SerialPortInfo> two { Candidate("/dev/ttyUSB2", "A11"),
-        Candidate("/dev/ttyUSB10", "B22") };
-    const PortChoice asked = ChoosePort(
-        {}, [&] { return two; }, "");
-    ASSERT_TRUE(asked.NeedsUser());
-    const PortChoice picked = ChooseCandidate(asked, 1);
-    EXPECT_FALSE(picked.NeedsUser());
-    EXPECT_EQ(picked.path, "/dev/ttyUSB10");
-    EXPECT_EQ(ChooseCandidate(asked, 2).path, "") << "no such line";
-}
-
 } // namespace

@@ -49,17 +49,6 @@ TEST(SessionBox, DemoBoxTakesEveryBoxTypeAndReadsItBack)
     }
 }
 
-// Fresh from the workshop, the demo box holds the default project.
-TEST(SessionBox, DemoBoxStartsWithTheDefaultProject)
-{
-    CSession session;
-    session.UseDemoBox();
-    MakeTurboProject(session.Project());
-    CRecordingObserver reading;
-    EXPECT_EQ(RunJob(*session.MakeReadJob(), reading), TransferOutcome::Completed);
-    EXPECT_EQ(WriteProjectText(session.Project()), WriteProjectText(ProjectState()));
-}
-
 // A read that stops early leaves the project, its name and its unsaved
 // changes as they were; so does a session without a way to the box.
 TEST(SessionBox, FailedReadLeavesTheProjectUntouched)
@@ -116,28 +105,6 @@ TEST(SessionBox, InstallingAReadTrimsTheCrCurve)
         PointsOf(session.Project().turboCurve), (Points { { 0, 0 }, { 0.5, 0.8 }, { 4.8, 4.9 } }));
     EXPECT_TRUE(session.HasUnsavedChanges()) << "no file holds the read project";
     EXPECT_FALSE(session.InstallRead(nullptr));
-}
-
-// What a write would send, without a box: check and frames of ramvik-cli.
-TEST(SessionBox, DryRunSendsEveryFrameOrSaysWhyNot)
-{
-    ProjectState fits;
-    fits.SetBoxType(2);
-    const DryRun run = DryRunWrite(fits);
-    EXPECT_EQ(run.outcome, TransferOutcome::Completed);
-    ASSERT_EQ(run.frames.size(), 3u + 766u + 255u)
-        << "the handshake, cells 0 to 766 but 255, then the read-back of cells 0 to 254";
-    EXPECT_EQ(run.frames[0], "#00000213;");
-    EXPECT_TRUE(run.messages.empty());
-
-    ProjectState odd;
-    odd.curveDelay = 210;
-    const DryRun refused = DryRunWrite(odd);
-    EXPECT_EQ(refused.outcome, TransferOutcome::Refused);
-    EXPECT_TRUE(refused.frames.empty());
-    EXPECT_EQ(refused.messages,
-        std::vector<std::string> {
-            "The box cannot hold this project:\nCurve delay 210 is not a multiple of 20." });
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST(SessionFiles, OpenReadsARegularFileOrChangesNothing)
         std::string path;
     };
     for (const Row& row : { Row { "a missing file", folder.File("gone.rmvp") },
-             Row { "a folder", folder.File("folder.rmvp") }, Row { "a device", "/dev/null" } }) {
+             Row { "a folder", folder.File("folder.rmvp") } }) {
         SCOPED_TRACE(row.what);
         CSession session;
         session.Project().StepCurveDelay(true);
@@ -113,45 +113,6 @@ TEST(SessionFiles, OpenReadsARegularFileOrChangesNothing)
     session.New();
     EXPECT_EQ(session.FilePath(), "");
     EXPECT_EQ(session.Project().fileName, "untitled.rmvp");
-}
-
-TEST(SessionSettings, StoredValuesAndWhatIsAnnounced)
-{
-    struct Row {
-        const char* what;
-        StoredSettings stored;
-        std::vector<std::string> messages;
-        std::string rootPath;
-        int boxType;
-        int graphType;
-    };
-    // A folder without its final separator gets the system's own.
-#ifdef _WIN32
-    const std::string completed = "/opt/r\\";
-#else
-    const std::string completed = "/opt/r/";
-#endif
-    const Row rows[] = {
-        { "everything there", { true, "/opt/r", "2" }, {}, completed, 2, 0 },
-        { "separator kept", { true, "/opt/r/", "11" }, {}, "/opt/r/", 1, 1 },
-        { "unknown box type", { true, "/opt/r", "17" }, {}, completed, 0, 1 },
-        { "no key", { false, "/opt/r", "2" }, { kKeysNotFoundMessage }, "", 0, 1 },
-        { "no root path", { true, std::nullopt, "2" }, { kKeyNotFoundMessage, kKeyNotFoundMessage },
-            "", 2, 0 },
-        { "no values", { true, std::nullopt, std::nullopt },
-            { kKeyNotFoundMessage, kKeyNotFoundMessage, kKeyNotFoundMessage }, "", 0, 1 },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        CSession session;
-        const LoadedSettings loaded = session.ApplySettings(row.stored);
-        EXPECT_EQ(loaded.messages, row.messages);
-        EXPECT_EQ(session.Project().rootPath, row.rootPath);
-        EXPECT_EQ(loaded.logoFolder, row.stored.keyExists ? row.stored.rootPath.value_or("") : "");
-        EXPECT_EQ(session.Project().boxType, row.boxType);
-        EXPECT_EQ(int(session.Project().graphType), row.graphType);
-        EXPECT_EQ(session.SettingsCode(), std::to_string(row.graphType * 10 + row.boxType));
-    }
 }
 
 } // namespace

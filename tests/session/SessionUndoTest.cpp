@@ -112,23 +112,6 @@ TEST_F(SessionUndo, EveryKindOfChangeIsOneStep)
     }
 }
 
-// What the file does not hold is the view: switching it or choosing the
-// edited curve is no step, and Undo leaves it alone.
-TEST_F(SessionUndo, ViewChangesAreNoStepAndUndoKeepsTheView)
-{
-    Project().StepCurveDelay(true);
-    session.RecordChange();
-    Project().ChooseDifferenceView();
-    Project().SelectTurboForEdit();
-    session.RecordChange();
-    ASSERT_TRUE(session.Undo()) << "the curve delay step";
-    EXPECT_EQ(Project().curveDelay, 200);
-    EXPECT_EQ(Project().differenceView, 1);
-    EXPECT_EQ(Project().editTurbo, 1);
-    ASSERT_TRUE(session.Undo());
-    EXPECT_EQ(session.FilePath(), "") << "the step before was the Open: the view changes were none";
-}
-
 // Undoing a box type change brings back the curve choice of that box type,
 // so the TURBO curve is never edited in a box without one.
 TEST_F(SessionUndo, UndoingABoxTypeTakesItsCurveChoice)
@@ -171,22 +154,6 @@ TEST_F(SessionUndo, BurstsOfOneValueAreOneStep)
     EXPECT_EQ(WriteProjectText(Project()), first);
 }
 
-// A step after an undo is a new step, even of the same value within the gap.
-TEST_F(SessionUndo, AStepAfterUndoIsANewStepAndForgetsRedo)
-{
-    const Clock::time_point start = Clock::now();
-    Project().StepCurveDelay(true);
-    session.RecordChange("curve delay", start);
-    Project().StepCurveDelay(true);
-    session.RecordChange("curve delay", start + std::chrono::milliseconds(100));
-    ASSERT_TRUE(session.Undo());
-    Project().StepCurveDelay(false);
-    session.RecordChange("curve delay", start + std::chrono::milliseconds(200));
-    EXPECT_FALSE(session.CanRedo());
-    ASSERT_TRUE(session.Undo());
-    EXPECT_EQ(Project().curveDelay, 200);
-}
-
 // The history survives Save, and the modified mark follows it: undoing back
 // to what the file holds shows the project unmodified.
 TEST_F(SessionUndo, ModifiedMarkFollowsTheHistoryAcrossSave)
@@ -205,69 +172,6 @@ TEST_F(SessionUndo, ModifiedMarkFollowsTheHistoryAcrossSave)
     EXPECT_TRUE(session.HasUnsavedChanges()) << "the file now holds the later delay";
     ASSERT_TRUE(session.Redo());
     EXPECT_FALSE(session.HasUnsavedChanges());
-}
-
-// Save As to another file: the states of the first file keep that file's
-// name and saved text, those of the new one take the new.
-TEST_F(SessionUndo, SaveAsKeepsEachStateWithItsFile)
-{
-    Project().StepCurveDelay(true);
-    session.RecordChange();
-    const std::string renamed = folder.File("renamed.rmvp");
-    ASSERT_TRUE(session.SaveAs(renamed).ok);
-    Project().StepCurveDelay(true);
-    session.RecordChange();
-    ASSERT_TRUE(session.Undo());
-    EXPECT_EQ(session.FilePath(), renamed);
-    EXPECT_FALSE(session.HasUnsavedChanges());
-    ASSERT_TRUE(session.Undo()) << "Save As itself was no step";
-    EXPECT_EQ(session.FilePath(), folder.File("start.rmvp"));
-    EXPECT_EQ(Project().fileName, "start.rmvp");
-    EXPECT_FALSE(session.HasUnsavedChanges()) << "as opened";
-}
-
-// The project before a Read comes back with its file; the read one has none
-// and counts as unsaved, so closing asks.
-TEST_F(SessionUndo, ReadProjectHasNoFileAndUndoBringsBackTheOpenedOne)
-{
-    const Seen opened = Look(session);
-    CRecordingObserver observer;
-    ASSERT_EQ(RunJob(*session.MakeReadJob(), observer), TransferOutcome::Completed);
-    EXPECT_EQ(session.FilePath(), "");
-    EXPECT_EQ(Project().fileName, "untitled.rmvp");
-    EXPECT_EQ(session.UnsavedChangesQuestion().value_or("<none>"),
-        "The project \"untitled.rmvp\" has changed.\n\nDo you want to save the changes?");
-    ASSERT_TRUE(session.Undo());
-    EXPECT_EQ(Look(session), opened);
-}
-
-// The history keeps the last kUndoLimit steps.
-TEST_F(SessionUndo, HistoryIsBounded)
-{
-    const int steps = static_cast<int>(kUndoLimit) + 5;
-    for (int step = 0; step < steps; ++step) {
-        Project().curveDelay = 1000 + step;
-        session.RecordChange();
-    }
-    int undone = 0;
-    while (session.Undo())
-        ++undone;
-    EXPECT_EQ(undone, static_cast<int>(kUndoLimit));
-    EXPECT_EQ(Project().curveDelay, 1000 + 4);
-}
-
-// The settings read at start-up are where the user starts: nothing to undo.
-TEST(SessionUndoStart, AppliedSettingsAreNoStep)
-{
-    CSession session;
-    StoredSettings stored;
-    stored.keyExists = true;
-    stored.rootPath = "/opt/ramvik";
-    stored.code = "12";
-    session.ApplySettings(stored);
-    session.New();
-    EXPECT_EQ(session.Project().boxType, 2);
-    EXPECT_FALSE(session.CanUndo());
 }
 
 } // namespace

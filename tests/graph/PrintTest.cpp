@@ -106,8 +106,8 @@ TEST(PrintLayout, StrayVoltagesLandOffTheGraph)
 TEST(PrintLayout, TableColumnsBreakAfter21RowsThenEvery20)
 {
     for (const auto& [crPoints, turboPoints, rowsPerColumn] :
-        std::vector<std::tuple<int, int, std::vector<int>>> { { 21, 0, { 21 } },
-            { 42, 0, { 21, 20, 1 } }, { 5, 25, { 5, 21, 4 } } }) {
+        std::vector<std::tuple<int, int, std::vector<int>>> {
+            { 21, 0, { 21 } }, { 42, 0, { 21, 20, 1 } }, { 5, 25, { 5, 21, 4 } } }) {
         SCOPED_TRACE(crPoints);
         ProjectState project;
         project.SetBoxType(turboPoints ? 2 : 0);

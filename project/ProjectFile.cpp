@@ -35,6 +35,14 @@ double AsSavedPoint(double value)
     return ReadDecimalDouble(FormatFixed(value, 6));
 }
 
+// The start and stop voltage as the file keeps them (one decimal), for the
+// same reason: the curve is trimmed at the voltage a save writes, so a file
+// holding "Off = 4.46" opens as the project its own save gives back.
+double AsSavedVoltage(double value)
+{
+    return ReadDecimalDouble(FormatFixed(value, 1));
+}
+
 void WritePoints(std::string& out, const CPunt* head)
 {
     for (const CPunt* p = head; p; p = p->next)
@@ -126,9 +134,9 @@ void ReadProjectText(std::string_view text, ProjectState& p)
             const bool twoInputs = line.size() > kAdcColumn && line[kAdcColumn] == '2';
             p.SetBoxType(twoInputs ? 1 : 0);
         } else if (first == 'V') {
-            p.startVoltage = ReadDecimalDouble(line, kStartVoltageColumn);
+            p.startVoltage = AsSavedVoltage(ReadDecimalDouble(line, kStartVoltageColumn));
         } else if (first == 'O') {
-            p.stopVoltage = ReadDecimalDouble(line, kStopVoltageColumn);
+            p.stopVoltage = AsSavedVoltage(ReadDecimalDouble(line, kStopVoltageColumn));
         } else if (first == 'S') {
             p.startDelayMin = ReadDecimalInt(line, kMinutesColumn);
             p.startDelaySec = ReadDecimalInt(line, kSecondsColumn);

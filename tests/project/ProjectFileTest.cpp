@@ -31,13 +31,16 @@ ProjectState Read(const std::string& text, int boxType = 1)
 
 // A line is told by its first letter, its numbers taken from fixed columns; a
 // column beyond the line's end (nothing stale of the line before) or anything
-// but a decimal number reads as 0. "CRD " is a curve delay line.
+// but a decimal number reads as 0. "CRD " is a curve delay line. The voltages
+// land on the one decimal a save writes, else the curve was trimmed at 4.46 V
+// and the reopened save at 4.5 V.
 TEST(ProjectFileRead, ParameterLinesByFirstLetterAndColumn)
 {
     using Values = std::tuple<double, double, int, int, int, int>;
     const std::pair<std::string, Values> cases[] = { { "Volt = 2.5", { 2.5, 4.8, 3, 33, 460, 1 } },
         { "Volt = 3.5\nV", { 0.0, 4.8, 3, 33, 460, 1 } },
-        { "Vxxxxxx   -1.25e0", { -1.25, 4.8, 3, 33, 460, 1 } },
+        { "Vxxxxxx   -1.5e0", { -1.5, 4.8, 3, 33, 460, 1 } },
+        { "Volt = 1.04\nOff = 4.46", { 1.0, 4.5, 3, 33, 460, 1 } },
         { "Volt = 1,5\nOff = 2E-1x", { 1.0, 0.2, 3, 33, 460, 1 } },
         { std::string("Volt = 1.5\0009", 12), { 1.5, 4.8, 3, 33, 460, 1 } },
         { "Start Delay = 2 min 15 sec", { 0.5, 4.8, 2, 15, 460, 1 } },

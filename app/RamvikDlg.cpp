@@ -282,19 +282,30 @@ bool CRamvikDlg::StepFocusedValue(bool up)
 
 void CRamvikDlg::contextMenuEvent(QContextMenuEvent* event)
 {
-#ifdef Q_OS_WIN
-    // The About entry lives in the system menu there.
-    QWidget::contextMenuEvent(event);
-#else
     // Right clicks on the graph edit the curves; only the panel has a menu.
     if (event->pos().x() >= kPanelWidth) {
         QWidget::contextMenuEvent(event);
         return;
     }
     QMenu menu(this);
+    AddHistoryEntry(menu, "&Undo", QKeySequence::Undo, session.CanUndo(), &CRamvikDlg::OnUndo);
+    AddHistoryEntry(menu, "&Redo", QKeySequence::Redo, session.CanRedo(), &CRamvikDlg::OnRedo);
+#ifndef Q_OS_WIN
+    // On Windows the About entry lives in the system menu.
+    menu.addSeparator();
     menu.addAction("&About Ramvik...", this, &CRamvikDlg::ShowAbout);
-    menu.exec(event->globalPos());
 #endif
+    menu.exec(event->globalPos());
+}
+
+void CRamvikDlg::AddHistoryEntry(QMenu& menu, const QString& text, QKeySequence::StandardKey key,
+    bool enabled, void (CRamvikDlg::*step)())
+{
+    // The keys are shown beside the text only: the window's own shortcuts
+    // stay the ones that act.
+    const QString keys = QKeySequence(key).toString(QKeySequence::NativeText);
+    QAction* action = menu.addAction(text + '\t' + keys, this, step);
+    action->setEnabled(enabled);
 }
 
 void CRamvikDlg::AddAboutToSystemMenu()

@@ -4,12 +4,15 @@
 
 #include <Session.h>
 
+#include <QKeySequence>
 #include <QRect>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 #include <string>
+
+class QMenu;
 
 class CGraph;
 class CD2xxLibrary;
@@ -93,6 +96,9 @@ private slots:
     void OnRedo();
 
 private:
+    // An Undo or Redo entry of the panel's menu, with its keys shown.
+    void AddHistoryEntry(QMenu& menu, const QString& text, QKeySequence::StandardKey key,
+        bool enabled, void (CRamvikDlg::*step)());
     // --- graph (RamvikDlgGraph.cpp)
     // Creates the graph for this window; called once at start-up after New.
     void CreateGraph();

@@ -62,8 +62,12 @@ private:
         else if (outcome != TransferOutcome::Completed
             && outcome != TransferOutcome::ShutdownFailed)
             return;
-        if (historyFolder.empty())
+        // Without a data folder the write is still done, but the user learns
+        // that no copy of it is kept.
+        if (historyFolder.empty()) {
+            notes.push_back(std::string(kHistoryNotKeptMessage) + kNoHistoryFolderReason);
             return;
+        }
         std::string error;
         if (!RecordWrite(historyFolder, projectText, transfer.BoxIdentification(), check, error))
             notes.push_back(kHistoryNotKeptMessage + historyFolder + "\n\n" + error);
@@ -250,6 +254,8 @@ bool CSession::InstallRead(std::unique_ptr<ProjectState> read)
 // --- checked transfers
 
 const char* const kHistoryNotKeptMessage = "The write was not kept in the history:\n\n";
+const char* const kNoHistoryFolderReason
+    = "no data folder is known (the settings hold no RootPath, or HOME is not set).";
 
 void CSession::SetHistoryFolder(std::string folder)
 {

@@ -170,3 +170,4 @@ private:
 // "The write was not kept in the history:\n\n" then the folder, a blank
 // line and the reason.
 extern const char* const kHistoryNotKeptMessage;
+extern const char* const kNoHistoryFolderReason;

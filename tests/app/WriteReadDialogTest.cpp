@@ -174,6 +174,7 @@ TEST_F(TransferDialog, ReadButtonInstallsTrimsAndLeavesTheProjectUntitled)
     const std::string opened = WriteProjectText(Project());
     CSession workshop;
     workshop.SetLinkFactory(Demo());
+    workshop.SetHistoryFolder((rootPath + "History/").toStdString());
     ProjectState& inBox = workshop.Project();
     inBox.SetBoxType(1);
     inBox.curveDelay = 340;

@@ -68,23 +68,18 @@ TEST_F(CliPortsTest, PortsListsEveryPortWithWhatTheSystemShows)
               "       \"USB <-> Serial\"\n");
 }
 
+// The list of candidates itself: tests/box (FindBoxPort).
 TEST_F(CliPortsTest, TwoConvertersMakeWriteAndReadAskForThePort)
 {
     tree.Add(Converter("ttyUSB10", "1-3", "B22"));
     tree.Add(Converter("ttyUSB2", "1-2", "A11"));
-    const std::string expected = "More than one converter may be the box's:\n"
-                                 "  "
-        + tree.Dev("ttyUSB2")
-        + "  0403:6001  serial A11  \"USB <-> Serial\"\n"
-          "  "
-        + tree.Dev("ttyUSB10")
-        + "  0403:6001  serial B22  \"USB <-> Serial\"\n"
-          "Name the box's converter with --port PATH.\n";
     const QString project = Project(defaultText);
     for (const char* command : { "write", "read" }) {
+        SCOPED_TRACE(command);
         const CliRun run = RunOnTree({ command, project });
-        EXPECT_EQ(run.exitCode, 1) << command;
-        EXPECT_EQ(run.err, expected) << command;
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(StartsWith(run.err, "More than one converter may be the box's:\n")) << run.err;
+        EXPECT_NE(run.err.find("Name the box's converter with --port PATH.\n"), std::string::npos);
     }
 }
 

@@ -1,87 +1,127 @@
-// ramvik-cli writing into and reading from ramvik-boxsim and its own simulated
-// box. Where each fault strikes a transfer: tests/box (PtyTransfer).
+// ramvik-cli with a box: write, read, compare and history, against
+// ramvik-boxsim and the tool's own simulated box. What each box fault does to
+// a transfer, and that a write comes back with a read: tests/box
+// (FaultMatrix, PtyTransfer); the history's entries: tests/session.
 
 #include "CliTestSupport.h"
 
-using CliBox = CliTest;
+#include <QDir>
+#include <QStandardPaths>
 
-// Projects of each box type on the box's grid, whose CR points at the start
-// and stop voltage lie on the line of slope 1, as a read puts them back.
-struct BoxCase {
-    const char* what;
-    QString identification;
-    std::string text;
-};
-const std::vector<BoxCase> kBoxCases {
-    { "one CR input", "132",
-        ProjectText({ "ADC = 1", "Start Delay = 2 min 5 sec", "Curve Delay = 300 ", "Volt = 1.2",
-            "Off = 4.4", "CRD", "0.000000 0.000000", "1.200000 1.200000", "2.000000 2.500000",
-            "4.400000 4.400000", "5.000000 5.000000" }) },
-    { "two CR inputs", "132",
-        ProjectText({ "ADC = 2", "Start Delay = 0 min 0 sec", "Curve Delay = 0 ", "Volt = 0.0",
-            "Off = 5.0", "CRD", "0.000000 0.000000", "0.020000 0.000000", "2.500000 1.000000",
-            "4.980000 5.000000", "5.000000 5.000000" }) },
-    { "CR and TURBO", "213",
-        ProjectText({ "ADC = 1", "Start Delay = 4 min 0 sec", "Curve Delay = 500 ", "Volt = 1.5",
-            "Off = 4.5", "CRD", "0.000000 0.000000", "1.500000 1.500000", "3.000000 2.700000",
-            "4.500000 4.500000", "5.000000 5.000000", "TURBO", "0.000000 0.000000",
-            "1.000000 1.500000", "5.000000 4.800000" }) },
-};
+namespace {
 
-// Against ramvik-boxsim, and the simulated box inside the tool: for a write
-// one that fits the project, for a read the window's, holding the default one.
-TEST_F(CliBox, WriteThenReadGivesTheProjectBackForEveryBoxType)
-{
-    const QString back = Path("back.rmvp");
-    for (const BoxCase& boxCase : kBoxCases) {
-        SCOPED_TRACE(boxCase.what);
-        const std::string& text = boxCase.text;
-        CBoxsimProcess box({ "--id", boxCase.identification });
-        CliRun write = RunCli({ "write", Project(text), "--port", box.port });
-        EXPECT_EQ(write.exitCode, 0) << text;
-        EXPECT_EQ(write.err, ""); // not a terminal: no progress bar
-        CliRun read = RunCli({ "read", back, "--port", box.port });
-        EXPECT_EQ(read.exitCode, 0) << text;
-        EXPECT_EQ(read.err, "");
-        EXPECT_EQ(ReadFile(back), RunCli({ "show", Path("project.rmvp") }).out);
-        EXPECT_EQ(RunCli({ "write", Path("project.rmvp"), "--demo-box" }).exitCode, 0) << text;
+const std::string kLost = "Please check the connection\nof the USB-interface\nand try again.\n";
+
+class CliBox : public CliTest {
+protected:
+    QStringList FilesInFolder() const { return QDir(dir.path()).entryList(QDir::Files); }
+    QStringList HistoryLines() const
+    {
+        return QString::fromStdString(RunCli({ "history" }).out).split('\n', Qt::SkipEmptyParts);
     }
-    EXPECT_EQ(RunCli({ "read", back, "--demo-box" }).exitCode, 0);
-    EXPECT_EQ(ReadFile(back), defaultText);
+};
+
+// A failed read ends with status 1 and the window's message, leaves no file
+// behind and keeps one that was there. (A failed write: the verify test.)
+TEST_F(CliBox, FailedReadSaysWhyAndLeavesNoFile)
+{
+    Project(defaultText);
+    CBoxsimProcess silent({ "--fault", "silent@255" });
+    const CliRun read = RunCli({ "read", Path("back.rmvp"), "--port", silent.port });
+    EXPECT_EQ(read.exitCode, 1);
+    EXPECT_EQ(read.err, kLost);
+    EXPECT_EQ(FilesInFolder(), QStringList { "project.rmvp" });
+    CBoxsimProcess shortAnswer({ "--fault", "short@250" });
+    EXPECT_EQ(RunCli({ "read", Path("project.rmvp"), "--port", shortAnswer.port }).exitCode, 1);
+    EXPECT_EQ(ReadFile(Path("project.rmvp")), defaultText);
 }
 
-// Failures in the handshake or the data end with status 1 and the window's
-// message; a failed read leaves no file behind and keeps one that was there.
-TEST_F(CliBox, FaultsEndWithTheirMessageAndNoFile)
+// Exit status like cmp: 0 same, 1 different (with the lines), 2 no comparison.
+// A read cut short compares nothing, even when every cell arrived before a
+// stray byte (each fault at each place of a read: tests/box FaultMatrix).
+TEST_F(CliBox, CompareExitsLikeCmp)
 {
-    const std::string lost = "Please check the connection\nof the USB-interface\nand try again.\n";
-    const std::string foreign = std::string(kForeignBoxMessage) + "\n";
+    CBoxsimProcess hangsUp({ "--fault", "hangup@128" });
+    CBoxsimProcess stray({ "--fault", "stray@254" });
+    const QString same = Project(defaultText, "same.rmvp");
+    std::string editedText = defaultText;
+    editedText.replace(editedText.find("Volt = 1.5"), 10, "Volt = 2.0");
+    const QString edited = Project(editedText, "edit.rmvp");
     struct Row {
         const char* what;
-        const char* command;
-        const char* boxArguments;
-        std::string message;
+        QStringList arguments;
+        int exitCode;
+        std::string out;
+        std::string errStart;
     };
     const Row rows[] = {
-        { "write, hang-up in the data", "write", "--id 132 --fault hangup@600", lost },
-        { "write to a CR&TURBO box", "write", "--id 213",
-            std::string(kTurboBoxOnlyMessage) + "\n" },
-        { "write to a foreign box", "write", "--id 77", foreign },
-        { "read, silent at the handshake", "read", "--fault silent@255", lost },
-        { "read from a foreign box", "read", "--id 0", foreign },
+        { "the box holds the project", { "compare", same, "--demo-box" }, 0, "", "" },
+        { "an edited start voltage", { "compare", edited, "--demo-box" }, 1,
+            "Start voltage: project 2 V, box 1.5 V.\n"
+            "CR output at the start voltage (1/51 V): project 102, box 77.\n"
+            "CR point at 1.5 V: output 1.5 V in the box, none in the project.\n",
+            "" },
+        { "an unreadable file", { "compare", Path("missing.rmvp"), "--demo-box" }, 2, "",
+            "Can't open file!\n" },
+        { "no box at the port", { "compare", same, "--port", "/nonexistent" }, 2, "",
+            "No USB Device Connected!" },
+        { "the box hangs up", { "compare", same, "--port", hangsUp.port }, 2, "", kLost },
+        { "a stray byte after the last cell", { "compare", same, "--port", stray.port }, 2, "",
+            kLost },
+        { "no file named", { "compare", "--demo-box" }, 2, "", "ramvik-cli: 'compare' needs" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        CBoxsimProcess box(QString::fromLatin1(row.boxArguments).split(' '));
-        const bool read = std::string(row.command) == "read";
-        const QString file = read ? Path("back.rmvp") : Project(kBoxCases[0].text);
-        CliRun run = RunCli({ row.command, file, "--port", box.port });
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, row.message);
-        EXPECT_NE(QFile::exists(file), read);
-        EXPECT_TRUE(QDir(dir.path()).entryList({ "*.saving" }, QDir::Files).isEmpty());
+        const CliRun run = RunCli(row.arguments);
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_TRUE(StartsWith(run.err, row.errStart)) << run.err;
     }
-    CBoxsimProcess box({ "--fault", "short@250" });
-    EXPECT_EQ(RunCli({ "read", Project(kBoxCases[2].text), "--port", box.port }).exitCode, 1);
-    EXPECT_EQ(ReadFile(Path("project.rmvp")), kBoxCases[2].text);
+    EXPECT_EQ(FilesInFolder(), (QStringList { "edit.rmvp", "same.rmvp" }));
 }
+
+// The read-back catches a cell the box forgot and fails the write; with
+// --no-verify nothing looks. `history` lists both writes, newest first, each
+// entry the project as written, and a sheet printed from one says how it was
+// written.
+TEST_F(CliBox, VerifyFailsTheWriteAndHistoryKeepsWhatItFound)
+{
+    const QString file = Project(defaultText);
+    CBoxsimProcess forgets({ "--id", "132", "--fault", "forget@100" });
+    const CliRun verified = RunCli({ "write", file, "--port", forgets.port });
+    EXPECT_EQ(verified.exitCode, 1);
+    EXPECT_EQ(verified.err,
+        "The box holds other values than were written: cell 100 (empty CR pair 50, input): "
+        "box 0, written 251.\n");
+    CBoxsimProcess forgetsAgain({ "--id", "132", "--fault", "forget@100" });
+    const CliRun unverified = RunCli({ "write", file, "--port", forgetsAgain.port, "--no-verify" });
+    EXPECT_EQ(unverified.exitCode, 0);
+    EXPECT_EQ(unverified.err, "");
+
+    const QStringList lines = HistoryLines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].contains("  box 132  verified off  ")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].contains("  box 132  verified no  ")) << lines[1].toStdString();
+    const QString newest = lines[0].mid(lines[0].lastIndexOf("  ") + 2);
+    EXPECT_EQ(ReadFile(newest), defaultText);
+
+    ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty());
+    ASSERT_EQ(RunCli({ "pdf", newest, "-o", Path("sheet.pdf") }).exitCode, 0);
+    const CliRun text = RunProgram("pdftotext", { Path("sheet.pdf"), "-" });
+    EXPECT_NE(text.out.find("Written into box 132 on "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("verified: off."), std::string::npos) << text.out;
+}
+
+// A box holding a value no project can hold: the project is saved as the box
+// holds it, the warning goes to standard error, and the read succeeds.
+TEST_F(CliBox, ReadWarnsOfImplausibleValuesAndSucceeds)
+{
+    Project("1 60\n", "box.cells"); // stop voltage 6.0 V
+    CBoxsimProcess box({ "--load", Path("box.cells") });
+    const CliRun run = RunCli({ "read", Path("back.rmvp"), "--port", box.port });
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "Stop voltage 6 V lies outside 0 V to 5 V.\n");
+    EXPECT_NE(ReadFile(Path("back.rmvp")).find("Off = 6.0"), std::string::npos);
+}
+
+} // namespace

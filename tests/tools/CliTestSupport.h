@@ -8,9 +8,10 @@
 
 #include <ProjectFile.h>
 #include <ProjectState.h>
-#include <Protocol.h>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 constexpr int kDeadlineMs = 60000; // a whole write over a pseudo-terminal, on a loaded machine
 
@@ -19,48 +20,21 @@ struct CliRun {
     std::string out, err;
 };
 
-// Where the tool keeps its write history during a test run, unless a test
-// names its own folder: never the user's data folder.
-inline QString TestDataHome()
-{
-    static QTemporaryDir dataHome;
-    return dataHome.path();
-}
+// How a program runs, besides its arguments.
+struct RunOptions {
+    QString systemRoot; // a fake machine whose sysfs, /dev and /proc the tool reads
+    bool unprivileged = false; // as the user nobody when the suite runs as root
+};
 
-// ramvik-cli, with its standard output going to outputFile when one is given,
-// and its data folder (the write history) in dataHome.
-inline CliRun RunCli(const QStringList& arguments, const QString& outputFile = QString(),
-    const QString& dataHome = TestDataHome())
+inline bool StartsWith(const std::string& text, const std::string& start)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    process.setProcessEnvironment(environment);
-    if (!outputFile.isEmpty())
-        process.setStandardOutputFile(outputFile);
-    process.start(QStringLiteral(RAMVIK_CLI), arguments);
-    process.closeWriteChannel();
-    CliRun run; // a run that hangs is killed when process goes, with exit code -1
-    if (process.waitForFinished(kDeadlineMs) && process.exitStatus() == QProcess::NormalExit)
-        run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
+    return text.compare(0, start.size(), start) == 0;
 }
 
 inline std::string ReadFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-
-// A project file with CR LF line ends from lines without them.
-inline std::string ProjectText(std::initializer_list<const char*> lines)
-{
-    std::string text;
-    for (const char* line : lines)
-        text += std::string(line) + "\r\n";
-    return text;
 }
 
 class CliTest : public ::testing::Test {
@@ -73,8 +47,36 @@ protected:
             file.open(QIODevice::WriteOnly) && file.write(text.c_str()) == qint64(text.size()));
         return Path(name);
     }
+    // A program with its data folder (the tool's write history) in the test's
+    // folder, never the user's.
+    CliRun RunProgram(QString program, QStringList arguments, const RunOptions& options = {}) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", Path("data"));
+        if (!options.systemRoot.isEmpty())
+            environment.insert("RAMVIK_SYSTEM_ROOT", options.systemRoot);
+        process.setProcessEnvironment(environment);
+        if (options.unprivileged && geteuid() == 0) {
+            arguments = QStringList { "--reuid=65534", "--regid=65534", "--clear-groups", program }
+                + arguments;
+            program = "setpriv";
+        }
+        process.start(program, arguments);
+        process.closeWriteChannel();
+        CliRun run; // a run that hangs is killed when process goes, with exit code -1
+        if (process.waitForFinished(kDeadlineMs) && process.exitStatus() == QProcess::NormalExit)
+            run.exitCode = process.exitCode();
+        run.out = process.readAllStandardOutput().toStdString();
+        run.err = process.readAllStandardError().toStdString();
+        return run;
+    }
+    CliRun RunCli(const QStringList& arguments, const RunOptions& options = {}) const
+    {
+        return RunProgram(RAMVIK_CLI, arguments, options);
+    }
     // ramvik-cli on a command line of words, where "@name" is a file of the
-    // test's folder and a last ">path" is where standard output goes.
+    // test's folder.
     CliRun Run(const char* line) const
     {
         QStringList words = QString::fromLatin1(line).split(' ', Qt::SkipEmptyParts);
@@ -82,8 +84,7 @@ protected:
             if (word.startsWith('@'))
                 word = dir.filePath(word.mid(1));
         }
-        const bool redirected = !words.isEmpty() && words.last().startsWith('>');
-        return RunCli(words, redirected ? words.takeLast().mid(1) : QString());
+        return RunCli(words);
     }
     QTemporaryDir dir; // the test's files
     const std::string defaultText = WriteProjectText(ProjectState()); // as Save writes it
@@ -94,7 +95,7 @@ protected:
 struct CBoxsimProcess {
     explicit CBoxsimProcess(const QStringList& arguments)
     {
-        process.start(QStringLiteral(BOXSIM_PATH), arguments);
+        process.start(BOXSIM_PATH, arguments);
         while (!process.canReadLine() && process.waitForReadyRead(kDeadlineMs)) { }
         port = QString::fromLocal8Bit(process.readLine()).trimmed();
         EXPECT_FALSE(port.isEmpty()) << process.readAllStandardError().toStdString();

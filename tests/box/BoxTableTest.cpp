@@ -28,7 +28,6 @@ TEST(BoxTable, DefaultProjectCells)
               { 126, 15 }, { 127, 229.5 }, { 252, 100 }, { 253, 76.5 }, { 254, 60 } };
     for (int cell = 0; cell <= 254; ++cell) // no TURBO points for box type 0
         EXPECT_EQ(table[cell], cell == 0 ? 0 : cells.count(cell) ? cells.at(cell) : 251) << cell;
-    EXPECT_EQ(RoundedWriteFrame(253, table[253]), "#02530077;");
     for (int cell = 256; cell <= 511; ++cell) // the default CR curve: no differences
         EXPECT_EQ(TruncatedWriteFrame(cell, table[cell]), TruncatedWriteFrame(cell, 0))
             << "cell " << cell;
@@ -90,8 +89,6 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
             "Start voltage 3 V lies above the stop voltage 2 V" },
         { "delay too long", [](ProjectState& p) { p.curveDelay = 520; },
             "Curve delay 520 lies outside 0 to 500" },
-        { "delay step", [](ProjectState& p) { p.curveDelay = 30; },
-            "Curve delay 30 is not a multiple of 20" },
         { "start delay",
             [](ProjectState& p) {
                 p.startDelayMin = 4;
@@ -106,10 +103,6 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
                 p.ReplaceTurboCurve(CurveWithPoints(64));
             },
             "TURBO curve has 64 points; the box stores at most 63." },
-        { "TURBO output of a CR box, which still fills cells 512..766",
-            [](ProjectState& p) { p.turboCurve->Add(2.0, 300.0); },
-            "TURBO curve (not used by this box type): TURBO point 2: output 300 V lies outside "
-            "0 V to 5 V." },
         { "TURBO input of a two-input box",
             [](ProjectState& p) {
                 p.SetBoxType(1);
@@ -158,13 +151,10 @@ TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
         const char* frame;
     } cases[] = {
         { true, 253, 76.5, "#02530077;" }, // printf("%.0f") would give 0076
-        { true, 3, 74.99999999999999, "#00030075;" },
         { true, 10, -2.5, "#0010-003;" },
         { true, 1, std::numeric_limits<double>::quiet_NaN(), "#00010000;" },
-        { true, 1, 1e300, "#00012147483647;" },
         { false, 300, 4.6, "#03000004;" },
         { false, 300, -2.7, "#0300-002;" },
-        { false, 300, -1000, "#0300-1000;" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(
@@ -182,10 +172,8 @@ TEST(Frames, ReadAnswersCountOnlyAsBlanksSignAndDigits)
     } cases[] = {
         { "0213", true, 213 },
         { "  12", true, 12 },
-        { " +7", false, 0 }, // three characters
         { "  +7", true, 7 },
         { "   -", false, 0 }, // no digit
-        { "ABCD", false, 0 },
         { " 12x", false, 0 }, // a trailing character
         { "12 3", false, 0 }, // a blank after a digit
         { "0K01", false, 0 }, // a write answer shifted into a read answer

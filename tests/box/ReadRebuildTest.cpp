@@ -30,8 +30,6 @@ TEST(ReadRebuild, CellsGiveBoxTypeDelayInputsVoltagesAndStartDelay)
         int minutes, seconds;
     } cases[] = {
         { "default project", 252, 100, 2, 0, 200, 1, 0, 1.5, 4.5, 1, 0 },
-        { "TURBO box", 252, 252, 0, 2, 500, 1, 0, 1.5, 4.5, 1, 0 },
-        { "two inputs", 252, 101, 0, 1, 200, 0, 1, 1.5, 4.5, 1, 0 },
         { "remainder 7 keeps the box type", 252, 7, 0, 0, 0, 1, 0, 1.5, 4.5, 1, 0 },
         { "remainder 9 keeps the TURBO box", 252, 209, 2, 2, 400, 1, 0, 1.5, 4.5, 1, 0 },
         { "negative code", 252, -3, 0, 0, 0, 1, 0, 1.5, 4.5, 1, 0 },

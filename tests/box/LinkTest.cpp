@@ -1,10 +1,8 @@
-// The vendor-library link through the stand-in library (tests/fakeftd2xx),
-// and how a link is chosen.
+// The vendor-library link through the stand-in library (tests/fakeftd2xx).
 #include "BoxTestSupport.h"
 
 #include <D2xxLibrary.h>
 #include <D2xxLink.h>
-#include <LinkFactory.h>
 #include <Protocol.h>
 
 #include <QLibrary>
@@ -80,23 +78,6 @@ TEST(CD2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
         EXPECT_EQ(fake.IsOpen(), 0);
         EXPECT_EQ(fake.LatencyMs(), 16);
     }
-}
-
-// --port and --demo-box come first: tests/tools (CliBox).
-TEST(LinkChoice, TheVendorLibraryThenTheProductString)
-{
-    FakeVendorLibrary fake;
-    LinkChoice choice;
-    EXPECT_EQ(ChooseLinkKind(choice), LinkKind::SerialByProduct);
-    choice.vendorLibrary = CD2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
-    EXPECT_EQ(ChooseLinkKind(choice), LinkKind::Vendor);
-    // no converter for the vendor library (the kernel's driver holds it): the
-    // serial port by product string is tried instead
-    fake.Reset(132);
-    fake.SetPresent(0);
-    std::unique_ptr<CLink> link = MakeLink(choice);
-    EXPECT_FALSE(link->Open() && fake.IsOpen());
-    link->Close();
 }
 
 } // namespace

@@ -1,18 +1,16 @@
 // Where a transfer can fail and how each failure ends: the box's own faults
-// where a write meets them, and the device failures a box cannot cause by
-// itself. In process, wire model off; each row ends with its outcome and
-// message, never hangs, leaves the link closed, and builds no project unless
-// a read got every cell. A read meets the box's faults as a compare does: the
-// tool's compare tests (tests/tools) take every kind at the handshake, the
-// first, a middle and the last data cell.
+// where a write meets them, and the device failures a box cannot cause. A
+// read meets the box's faults as a compare does: the tool's compare tests
+// (tests/tools) take every kind at the handshake, the first, a middle and the
+// last data cell, over the wire.
 #include "BoxTestSupport.h"
 
 #include <BoxSimulator.h>
 #include <DemoLink.h>
+#include <Protocol.h>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -33,8 +31,12 @@ struct FaultyLink : CDemoLink {
     bool Purge() override { return CDemoLink::Purge() && !(failPurgeAfterFrames && frames > 0); }
     IoResult Write(const char* data, std::size_t size) override
     {
+        if (size == 1 && *data == failSyncCharacter)
+            return { false, 0 };
+        if (size == 1 && *data == stallSyncCharacter)
+            return { true, 0 };
         if (size == 1)
-            return WriteSyncCharacter(*data);
+            return CDemoLink::Write(data, size);
         current = frames;
         ++frames;
         if (current == failWriteAtFrame)
@@ -44,14 +46,6 @@ struct FaultyLink : CDemoLink {
             return { true, size - 1 };
         }
         return CDemoLink::Write(data, size);
-    }
-    IoResult WriteSyncCharacter(char c)
-    {
-        if (c == failSyncCharacter)
-            return { false, 0 };
-        if (c == stallSyncCharacter)
-            return { true, 0 };
-        return CDemoLink::Write(&c, 1);
     }
     IoResult Read(char* buffer, std::size_t size) override
     {
@@ -90,10 +84,9 @@ struct ArmingObserver : RecordingObserver {
 
 using O = TransferOutcome;
 using P = TransferPhase;
-const char* const kNoDevice = "No USB Device Connected!";
 const char* const kWr0001
     = "An error occured,\nplease replug\nthe USB-interface.\n\nError code: WR0001";
-const char* const kCheck = "Please check the connection\nof the USB-interface\nand try again.";
+const char* const kCheck = kCheckConnectionMessage;
 const char* const kForeign
     = "This box is not designed for this software. \nUse the proper software, "
       "Dolvar,\nor contact your dealer to update this box.";
@@ -128,9 +121,9 @@ struct Row {
 void Transfer(const Row& row)
 {
     auto box = std::make_shared<CBoxSimulator>(row.id);
-    const BoxTable table = ComputeBoxTable(ProjectState());
+    const ReadCells written = SentDataCells(ComputeBoxTable(ProjectState()));
     for (int cell = 0; cell <= kLastDataCell; ++cell)
-        box->SetCell(cell, row.read ? static_cast<int>(std::lround(table[cell])) : kOther);
+        box->SetCell(cell, row.read ? written[cell] : kOther);
     ArmingObserver observer;
     observer.box = box;
     observer.armedAt = row.armedAt;
@@ -154,19 +147,14 @@ void Transfer(const Row& row)
     using Strings = std::vector<std::string>;
     EXPECT_EQ(observer.messages, row.message ? Strings { row.message } : Strings {});
     EXPECT_EQ(outcome, row.outcome);
-    EXPECT_EQ(observer.outcome, row.outcome);
     EXPECT_EQ(observer.finishedCalls, 1);
     EXPECT_FALSE(observer.afterFinished);
     EXPECT_EQ(observer.progress, row.progress);
-    EXPECT_FALSE(leftOpen);
+    EXPECT_FALSE(leftOpen); // a failure closes the link too
     // only a read that got every cell builds a project, even when the link
     // failed to shut down afterwards
     const bool allCells = row.outcome == O::Completed || row.outcome == O::ShutdownFailed;
     EXPECT_EQ(built != nullptr, row.read && allCells);
-    if (!row.read && allCells) { // 3 handshake frames, cells 0..766 without 255, 0..254 read back
-        EXPECT_EQ(box->FramesAnswered(), 769 + 255);
-        EXPECT_EQ(box->Cell(255), row.id);
-    }
 }
 
 } // namespace
@@ -204,9 +192,9 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
             O::VerifyFailed, end },
 
         // the link opening's single characters, once sent unchecked
-        { false, "fail #", {}, kNoDevice, O::NotOpened, -1 },
-        { false, "fail ;", {}, kNoDevice, O::NotOpened, -1 },
-        { false, "stall ;", {}, kNoDevice, O::NotOpened, -1 },
+        { false, "fail #", {}, kNoDeviceMessage, O::NotOpened, -1 },
+        { false, "fail ;", {}, kNoDeviceMessage, O::NotOpened, -1 },
+        { false, "stall ;", {}, kNoDeviceMessage, O::NotOpened, -1 },
         // a frame the write time-out cut short, once taken as sent
         { false, "send short@0", {}, kWr0001, O::HandshakeFailed, -1 },
         { true, "send short@100", {}, kWr0001, O::DataFailed, 96 },

@@ -1,11 +1,10 @@
 // Finding the box's converter among the serial ports of a fake machine, and
 // what the connection doctor says when none can serve. One converter, two to
-// choose from, a held one and one the user may not open are the window's and
-// the tool's tests (tests/app, tests/tools).
+// choose from, a held one, one the user may not open and ports that are no
+// candidates: the window's and the tool's tests (tests/app, tests/tools).
 #include <FakeSystemTree.h>
 
 #include <ConnectionDoctor.h>
-#include <PortAdvice.h>
 #include <PortFinder.h>
 #include <SerialPorts.h>
 
@@ -40,10 +39,6 @@ TEST(FindBoxPort, TakesTheBoxsConverterByIdsOrProductString)
             { Converter("ttyUSB0", "1-2", 0x6001, "FT232R USB UART") }, "", "ttyUSB0" },
         { "the product string on a Prolific converter",
             { Converter("ttyUSB3", "1-2", 0x2303, "USB <-> Serial", 0x067b) }, "", "ttyUSB3" },
-        { "a dual-port FTDI chip and a modem are no candidates",
-            { Converter("ttyUSB0", "1-2", 0x6010, "Dual RS232-HS"),
-                Converter("ttyACM0", "1-3", 0x1201, "Some Modem", 0x1bc7) },
-            "", "" },
         // the first match in name order was taken even while another program
         // held it
         { "of two converters, the one another program holds is skipped",
@@ -59,20 +54,6 @@ TEST(FindBoxPort, TakesTheBoxsConverterByIdsOrProductString)
         const PortLookup lookup = FindBoxPort(tree.Roots());
         EXPECT_EQ(lookup.path, *c.expectedTty ? tree.Dev(c.expectedTty) : "") << c.name;
     }
-}
-
-// Mode 0600: joining the device's group would not help, so only the udev
-// rule is offered.
-TEST(OpenFailureReason, OffersNoGroupThatCannotOpenThePort)
-{
-    SerialPortInfo port;
-    port.path = "/dev/ttyUSB0";
-    port.access = PortAccess::Denied;
-    port.group = "dialout";
-    port.groupMayUse = false;
-    const std::string reason = OpenFailureReason(port);
-    EXPECT_EQ(reason.find("usermod"), std::string::npos) << reason;
-    EXPECT_NE(reason.find("60-ramvik.rules"), std::string::npos) << reason;
 }
 
 // The check only the doctor makes: a converter is plugged in, but no serial

@@ -28,7 +28,6 @@ TEST(BoxTable, DefaultProjectCells)
               { 126, 15 }, { 127, 229.5 }, { 252, 100 }, { 253, 76.5 }, { 254, 60 } };
     for (int cell = 0; cell <= 254; ++cell) // no TURBO points for box type 0
         EXPECT_EQ(table[cell], cell == 0 ? 0 : cells.count(cell) ? cells.at(cell) : 251) << cell;
-    EXPECT_EQ(RoundedWriteFrame(253, table[253]), "#02530077;");
     for (int cell = 256; cell <= 511; ++cell) // the default CR curve: no differences
         EXPECT_EQ(TruncatedWriteFrame(cell, table[cell]), TruncatedWriteFrame(cell, 0))
             << "cell " << cell;
@@ -47,26 +46,25 @@ TEST(BoxTable, StraightTurboCurveTruncatesTwentyInputsToOneLess)
     }
 }
 
-TEST(BoxTable, PointLimitsAndTurboPairsOnlyForTheTurboBox)
+// At most 62 CR and 63 TURBO pairs fit: the pairs after them would overwrite
+// the empty-pair marker and the cells that follow. The TURBO pairs of a CR
+// box stay empty: DefaultProjectCells.
+TEST(BoxTable, PointsBeyondTheLimitsStayOutOfTheTable)
 {
-    struct Case {
-        int boxType, crPoints, turboPoints, crPlaced, turboPlaced;
-    } cases[] = { { 2, 62, 63, 62, 63 }, { 2, 80, 90, 62, 63 },
-        { 0, 5, 5, 5, 1 } }; // 126: the start voltage
-    for (const Case& c : cases) {
+    for (int extra : { 0, 20 }) {
         ProjectState project;
-        project.SetBoxType(c.boxType);
-        project.ReplaceCrCurve(CurveWithPoints(c.crPoints));
-        project.ReplaceTurboCurve(CurveWithPoints(c.turboPoints));
-        BoxTable table = ComputeBoxTable(project);
+        project.SetBoxType(2);
+        project.ReplaceCrCurve(CurveWithPoints(62 + extra));
+        project.ReplaceTurboCurve(CurveWithPoints(63 + extra));
+        const BoxTable table = ComputeBoxTable(project);
         int crPairs = 0;
-        int turboPairs = 0;
+        int turboPairs = 0; // 126, the first, holds the start voltage
         for (int cell = 0; cell <= 124; cell += 2)
             crPairs += table[cell] <= 250;
         for (int cell = 126; cell <= 250; cell += 2)
             turboPairs += table[cell] <= 250;
-        EXPECT_EQ(crPairs, c.crPlaced) << c.crPoints;
-        EXPECT_EQ(turboPairs, c.turboPlaced) << c.turboPoints;
+        EXPECT_EQ(crPairs, 62) << extra;
+        EXPECT_EQ(turboPairs, 63) << extra;
         EXPECT_EQ(table[124], 251.0);
         EXPECT_EQ(table[125], 251.0);
     }
@@ -81,17 +79,8 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
     } cases[] = {
         { "CR output", [](ProjectState& p) { p.crCurve->Add(2.0, 5.2); },
             "CR point 3: output 5.2 V" },
-        { "stop", [](ProjectState& p) { p.stopVoltage = 5.5; }, "Stop voltage 5.5 V lies outside" },
-        { "start above stop",
-            [](ProjectState& p) {
-                p.startVoltage = 3.0;
-                p.stopVoltage = 2.0;
-            },
-            "Start voltage 3 V lies above the stop voltage 2 V" },
         { "delay too long", [](ProjectState& p) { p.curveDelay = 520; },
             "Curve delay 520 lies outside 0 to 500" },
-        { "delay step", [](ProjectState& p) { p.curveDelay = 30; },
-            "Curve delay 30 is not a multiple of 20" },
         { "start delay",
             [](ProjectState& p) {
                 p.startDelayMin = 4;
@@ -106,10 +95,6 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
                 p.ReplaceTurboCurve(CurveWithPoints(64));
             },
             "TURBO curve has 64 points; the box stores at most 63." },
-        { "TURBO output of a CR box, which still fills cells 512..766",
-            [](ProjectState& p) { p.turboCurve->Add(2.0, 300.0); },
-            "TURBO curve (not used by this box type): TURBO point 2: output 300 V lies outside "
-            "0 V to 5 V." },
         { "TURBO input of a two-input box",
             [](ProjectState& p) {
                 p.SetBoxType(1);
@@ -117,7 +102,6 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
             },
             "TURBO curve (not used by this box type): TURBO point 1: input -1 V lies outside "
             "0 V to 5 V." },
-        { "box type", [](ProjectState& p) { p.boxType = 3; }, "Box type 3 is not 0, 1 or 2." },
     };
     for (const Case& c : cases) {
         ProjectState project;
@@ -158,13 +142,10 @@ TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
         const char* frame;
     } cases[] = {
         { true, 253, 76.5, "#02530077;" }, // printf("%.0f") would give 0076
-        { true, 3, 74.99999999999999, "#00030075;" },
         { true, 10, -2.5, "#0010-003;" },
         { true, 1, std::numeric_limits<double>::quiet_NaN(), "#00010000;" },
-        { true, 1, 1e300, "#00012147483647;" },
         { false, 300, 4.6, "#03000004;" },
         { false, 300, -2.7, "#0300-002;" },
-        { false, 300, -1000, "#0300-1000;" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(
@@ -182,10 +163,7 @@ TEST(Frames, ReadAnswersCountOnlyAsBlanksSignAndDigits)
     } cases[] = {
         { "0213", true, 213 },
         { "  12", true, 12 },
-        { " +7", false, 0 }, // three characters
         { "  +7", true, 7 },
-        { "   -", false, 0 }, // no digit
-        { "ABCD", false, 0 },
         { " 12x", false, 0 }, // a trailing character
         { "12 3", false, 0 }, // a blank after a digit
         { "0K01", false, 0 }, // a write answer shifted into a read answer

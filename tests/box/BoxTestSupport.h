@@ -1,9 +1,8 @@
 #pragma once
 
-// Shared by the box tests: an observer of transfers, random projects the box
-// can hold, write-then-read with a deadline.
+// Shared by the box tests: an observer of transfers, transfers with a
+// deadline, random projects the box can hold.
 
-#include "CurveTestSupport.h"
 #include <BoxTable.h>
 #include <ProjectState.h>
 #include <Transfer.h>
@@ -11,57 +10,36 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <future>
 #include <memory>
 #include <random>
 #include <utility>
 
+// What a transfer told its dialog; every call after Finished is a fault.
 struct RecordingObserver : CTransferObserver {
     void Progress(int position) override
     {
         Note();
         progress = position;
     }
-    void PhaseStarted(TransferPhase phase) override
-    {
-        Note();
-        phases.push_back(phase);
-    }
     void Message(const std::string& text) override
     {
         Note();
         messages.push_back(text);
     }
-    void EnableClose() override
+    void EnableClose() override { Note(); }
+    void CloseDialog() override { Note(); }
+    void Finished(TransferOutcome) override
     {
         Note();
-        if (!closeEnabled)
-            closeAt = progress;
-        closeEnabled = true;
-    }
-    void CloseDialog() override
-    {
-        Note();
-        dialogClosed = true;
-    }
-    void Finished(TransferOutcome result) override
-    {
-        Note();
-        outcome = result;
         ++finishedCalls;
     }
     void Note() { afterFinished |= finishedCalls > 0; }
 
     int progress = -1; // -1: never moved
-    int closeAt = -1; // the progress when Close was enabled; -1: never enabled
     int finishedCalls = 0;
     std::vector<std::string> messages;
-    std::vector<TransferPhase> phases;
-    bool closeEnabled = false;
-    bool dialogClosed = false;
     bool afterFinished = false;
-    TransferOutcome outcome = TransferOutcome::Completed;
 };
 
 // The settle wait of the link opening, left out so tests run at once.
@@ -117,39 +95,4 @@ inline void RandomBoxProject(ProjectState& project, int boxType, std::mt19937& r
         project.turboCurve = project.turboCurve->Add(pick(1, 250) / 50.0, pick(0, 250) / 50.0);
     project.crCurve->Add(project.startVoltage, project.startVoltage);
     project.crCurve->Add(project.stopVoltage, project.stopVoltage);
-}
-
-// Writes the project through one link, reads it back through another into a
-// different project, and checks what the read gives back and what it keeps.
-inline void WriteThenRead(
-    const std::function<std::unique_ptr<CLink>()>& link, const ProjectState& project)
-{
-    ASSERT_TRUE(BoxRefusals(project).empty());
-    RecordingObserver writing;
-    RecordingObserver reading;
-    ASSERT_EQ(RunTransfer(false, project, link(), writing).first, TransferOutcome::Completed)
-        << testing::PrintToString(writing.messages);
-    EXPECT_EQ(writing.progress, kVerifiedWriteProgressEnd);
-    ProjectState current;
-    current.SetBoxType(project.boxType == 0 ? 2 : 0);
-    current.fileName = "mine.rmvp";
-    current.ChooseDifferenceView();
-    auto [outcome, back] = RunTransfer(true, current, link(), reading);
-    ASSERT_EQ(outcome, TransferOutcome::Completed) << testing::PrintToString(reading.messages);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->boxType, project.boxType);
-    EXPECT_EQ(back->turboEnabled, project.turboEnabled);
-    EXPECT_EQ(back->oneInput + 2 * back->twoInputs, project.oneInput + 2 * project.twoInputs);
-    EXPECT_EQ(back->curveDelay, project.curveDelay);
-    EXPECT_EQ(std::make_pair(back->startVoltage, back->stopVoltage),
-        std::make_pair(project.startVoltage, project.stopVoltage));
-    EXPECT_EQ(std::make_pair(back->startDelayMin, back->startDelaySec),
-        std::make_pair(project.startDelayMin, project.startDelaySec));
-    EXPECT_EQ(PointsOf(back->crCurve), PointsOf(project.crCurve));
-    const Points turbo
-        = project.boxType == 2 ? PointsOf(project.turboCurve) : Points { { 0, 0 }, { 5, 5 } };
-    EXPECT_EQ(PointsOf(back->turboCurve), turbo);
-    // what a read does not set stays as the window had it
-    EXPECT_EQ(back->fileName, "mine.rmvp");
-    EXPECT_EQ(back->differenceView, current.differenceView);
 }

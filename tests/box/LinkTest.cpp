@@ -1,10 +1,8 @@
-// The vendor-library link through the stand-in library (tests/fakeftd2xx),
-// and how a link is chosen.
+// The vendor-library link through the stand-in library (tests/fakeftd2xx).
 #include "BoxTestSupport.h"
 
 #include <D2xxLibrary.h>
 #include <D2xxLink.h>
-#include <LinkFactory.h>
 #include <Protocol.h>
 
 #include <QLibrary>
@@ -55,18 +53,16 @@ TEST(CD2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
     auto library = CD2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
     ASSERT_TRUE(library);
     auto link = [&] { return std::make_unique<CD2xxLink>(library); };
-    std::mt19937 random(5);
-    for (int boxType : { 0, 1, 2 }) {
-        SCOPED_TRACE(boxType);
-        fake.Reset(boxType == 2 ? 213 : 132);
-        ProjectState project;
-        RandomBoxProject(project, boxType, random);
-        WriteThenRead(link, project);
-        // the latency timer was lowered for the transfers and put back
-        EXPECT_EQ(fake.LowestLatencyMs(), CD2xxLink::kTransferLatencyMs);
-        EXPECT_EQ(fake.LatencyMs(), 16);
-        EXPECT_EQ(fake.IsOpen(), 0);
-    }
+    // a verified write carries both directions: every cell out, the data
+    // cells back
+    fake.Reset(132);
+    RecordingObserver writing;
+    EXPECT_EQ(
+        RunTransfer(false, ProjectState(), link(), writing).first, TransferOutcome::Completed);
+    // the latency timer was lowered for the transfer and put back
+    EXPECT_EQ(fake.LowestLatencyMs(), CD2xxLink::kTransferLatencyMs);
+    EXPECT_EQ(fake.LatencyMs(), 16);
+    EXPECT_EQ(fake.IsOpen(), 0);
     for (const char* fault : { "absent", "hangup@300" }) { // no converter; the box goes away
         SCOPED_TRACE(fault);
         fake.Reset(132);
@@ -82,23 +78,6 @@ TEST(CD2xxLink, WritesReadsAndEndsConverterFaultsThroughTheVendorLibrary)
         EXPECT_EQ(fake.IsOpen(), 0);
         EXPECT_EQ(fake.LatencyMs(), 16);
     }
-}
-
-// --port and --demo-box come first: tests/tools (CliBox).
-TEST(LinkChoice, TheVendorLibraryThenTheProductString)
-{
-    FakeVendorLibrary fake;
-    LinkChoice choice;
-    EXPECT_EQ(ChooseLinkKind(choice), LinkKind::SerialByProduct);
-    choice.vendorLibrary = CD2xxLibrary::Bind(FAKE_FTD2XX_FULL, true).library;
-    EXPECT_EQ(ChooseLinkKind(choice), LinkKind::Vendor);
-    // no converter for the vendor library (the kernel's driver holds it): the
-    // serial port by product string is tried instead
-    fake.Reset(132);
-    fake.SetPresent(0);
-    std::unique_ptr<CLink> link = MakeLink(choice);
-    EXPECT_FALSE(link->Open() && fake.IsOpen());
-    link->Close();
 }
 
 } // namespace

@@ -44,8 +44,7 @@ public:
         fs::create_directories(usb);
         Write(usb / "idVendor", Hex(c.vendorId));
         Write(usb / "idProduct", Hex(c.productId));
-        if (!c.product.empty())
-            Write(usb / "product", c.product);
+        Write(usb / "product", c.product);
         if (!c.serialNumber.empty())
             Write(usb / "serial", c.serialNumber);
         fs::create_directory_symlink(usb, root / "sys/bus/usb/devices" / c.usbDevice);

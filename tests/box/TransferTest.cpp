@@ -1,8 +1,7 @@
 // Where a transfer can fail and how each failure ends: the box's own faults
-// where a write meets them, and the device failures a box cannot cause. A
-// read meets the box's faults as a compare does: the tool's compare tests
-// (tests/tools) take every kind at the handshake, the first, a middle and the
-// last data cell, over the wire.
+// where a write, its read-back and a read meet them, and the device failures
+// a box cannot cause. A compare runs a read; the tool's compare tests show
+// how such a failure ends there (exit 2).
 #include "BoxTestSupport.h"
 
 #include <BoxSimulator.h>
@@ -190,6 +189,33 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
             "The box holds other values than were written: cell 254 (start delay): box 7, "
             "written 60.",
             O::VerifyFailed, end },
+
+        // a read: every kind of fault at the handshake, the first, a middle
+        // and the last cell ends with the lost-connection message and builds
+        // nothing; the handshake writes only cell 0, with the value it holds,
+        // so a forgotten write changes nothing. A stray byte shifts every
+        // later answer and is found left over after the last one.
+        { true, "short@255", {}, kCheck, O::HandshakeFailed, -1 },
+        { true, "silent@255", {}, kCheck, O::HandshakeFailed, -1 },
+        { true, "hangup@255", {}, kCheck, O::HandshakeFailed, -1 },
+        { true, "stray@255", {}, kCheck, O::DataFailed, kReadProgressEnd },
+        { true, "noise@255", {}, kCheck, O::HandshakeFailed, -1 },
+        { true, "forget@0", {}, nullptr, O::Completed, kReadProgressEnd },
+        { true, "short@0", P::Reading, kCheck, O::DataFailed, -1 },
+        { true, "silent@0", P::Reading, kCheck, O::DataFailed, -1 },
+        { true, "hangup@0", P::Reading, kCheck, O::DataFailed, -1 },
+        { true, "stray@0", P::Reading, kCheck, O::DataFailed, kReadProgressEnd },
+        { true, "noise@0", P::Reading, kCheck, O::DataFailed, -1 },
+        { true, "short@128", P::Reading, kCheck, O::DataFailed, 127 },
+        { true, "silent@128", P::Reading, kCheck, O::DataFailed, 127 },
+        { true, "hangup@128", P::Reading, kCheck, O::DataFailed, 127 },
+        { true, "stray@128", P::Reading, kCheck, O::DataFailed, kReadProgressEnd },
+        { true, "noise@128", P::Reading, kCheck, O::DataFailed, 127 },
+        { true, "short@255", P::Reading, kCheck, O::DataFailed, 254 },
+        { true, "silent@255", P::Reading, kCheck, O::DataFailed, 254 },
+        { true, "hangup@255", P::Reading, kCheck, O::DataFailed, 254 },
+        { true, "stray@255", P::Reading, kCheck, O::DataFailed, kReadProgressEnd },
+        { true, "noise@255", P::Reading, kCheck, O::DataFailed, 254 },
 
         // the link opening's single characters, once sent unchecked
         { false, "fail #", {}, kNoDeviceMessage, O::NotOpened, -1 },

@@ -1,7 +1,7 @@
 // ramvik-cli with a box: write, read, compare and history, against
 // ramvik-boxsim and the tool's own simulated box. What each box fault does to
 // a transfer, and that a write comes back with a read: tests/box
-// (FaultMatrix, PtyTransfer); the history's entries: tests/session.
+// (TransferFailures, BoxRoundTrip); the history's entries: tests/session.
 
 #include "CliTestSupport.h"
 
@@ -38,7 +38,7 @@ TEST_F(CliBox, FailedReadSaysWhyAndLeavesNoFile)
 
 // Exit status like cmp: 0 same, 1 different (with the lines), 2 no comparison.
 // A read cut short compares nothing, even when every cell arrived before a
-// stray byte (each fault at each place of a read: tests/box FaultMatrix).
+// stray byte (each fault at each place of a read: tests/box TransferFailures).
 TEST_F(CliBox, CompareExitsLikeCmp)
 {
     CBoxsimProcess hangsUp({ "--fault", "hangup@128" });

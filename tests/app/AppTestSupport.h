@@ -33,7 +33,6 @@ public:
     CSession& Session() { return window.session; }
     CGraph& Graph() { return *window.graph; }
     QRect GraphFrame() const { return window.graphFrame; }
-    const std::string& LogoPath() const { return window.logoPath; }
     void Refresh() { window.Refresh(); }
     void AnswerFileDialogs(std::function<QString(QFileDialog&)> answer)
     {

@@ -64,23 +64,26 @@ protected:
     }
 };
 
-// The box's curves are drawn in both views while the question is open, the
-// differences are listed, and either answer removes them.
+// The box's curves are drawn in both views while the question is open and
+// the differences are listed. Either answer removes the overlay; No keeps
+// the project, Yes takes the box's as a Read does, unsaved.
 TEST_F(CompareWindow, ShowsTheBoxOverTheProjectUntilAnswered)
 {
+    const std::string inBox = WriteProjectText(Project());
     Project().crCurve->Add(2.0, 3.0);
     Inside().Graph().repaintRequest();
     const std::string edited = WriteProjectText(Project());
     struct Row {
         const char* view;
         const char* check;
+        bool take;
     };
-    const Row rows[]
-        = { { "input-output", "inputOutputCheck" }, { "difference", "differenceCheck" } };
+    const Row rows[] = { { "input-output", "inputOutputCheck", false },
+        { "difference", "differenceCheck", true } };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.view);
         Click(row.check);
-        const Question asked = Compare(false);
+        const Question asked = Compare(row.take);
         EXPECT_TRUE(asked.overlay);
         EXPECT_TRUE(asked.text.startsWith("The box holds other values than the project:\n\n"))
             << asked.text.toStdString();
@@ -89,21 +92,10 @@ TEST_F(CompareWindow, ShowsTheBoxOverTheProjectUntilAnswered)
             << asked.text.toStdString();
         EXPECT_GT(PixelsOf(asked.picture, kBoxCurveColour), 50) << "the box's dotted curve";
         EXPECT_EQ(Inside().Graph().Overlay(), nullptr);
-        EXPECT_EQ(WriteProjectText(Project()), edited) << "kept";
-        const QImage after = window->grab().toImage();
-        EXPECT_EQ(PixelsOf(after, kBoxCurveColour), 0);
+        EXPECT_EQ(PixelsOf(window->grab().toImage(), kBoxCurveColour), 0);
+        EXPECT_EQ(WriteProjectText(Project()), row.take ? inBox : edited);
     }
-}
-
-TEST_F(CompareWindow, TakingTheBoxInstallsItsProjectAsAReadDoes)
-{
-    const std::string inBox = WriteProjectText(Project());
-    Project().crCurve->Add(2.0, 3.0);
-    const Question asked = Compare(true);
-    EXPECT_TRUE(asked.overlay);
-    EXPECT_EQ(WriteProjectText(Project()), inBox);
     EXPECT_TRUE(Inside().Session().HasUnsavedChanges()) << "the box's project is in no file yet";
-    EXPECT_EQ(Inside().Graph().Overlay(), nullptr);
     // The box holds the project now: nothing to list.
     EXPECT_EQ(Compare(false).text, "The box holds the project.");
 }

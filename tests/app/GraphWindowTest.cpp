@@ -61,14 +61,6 @@ TEST_F(GraphWindow, PressesOnEachDrawnMarkerPickThatPoint)
             EXPECT_EQ(Curve(), before);
         }
     }
-    // A drag of the grabbed point moves it; one at the start voltage says why not.
-    Mouse(QTest::MousePress, Marker(2.0));
-    Mouse(QTest::MouseMove, Marker(2.0) + QPoint(0, -200));
-    Mouse(QTest::MouseRelease, Marker(2.0));
-    EXPECT_EQ(Graph().SelectedPoint()->output, 2.0);
-    Mouse(QTest::MousePress, Marker(1.5));
-    Mouse(QTest::MouseRelease, Marker(1.5));
-    EXPECT_EQ(Status(), "Only points between the start and stop voltage can be moved");
 }
 
 // Once, a press on a label, a group box, a tick label or a margin inserted

@@ -118,8 +118,7 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
 }
 #endif
 
-// Closing, New and Open offer unsaved changes for saving (the view is no
-// part of them).
+// Closing offers unsaved changes for saving (the view is no part of them).
 TEST_F(ProjectFiles, UnsavedChangesAreOfferedForSaving)
 {
     struct Row {
@@ -149,22 +148,6 @@ TEST_F(ProjectFiles, UnsavedChangesAreOfferedForSaving)
             row.closes && row.answer == QMessageBox::Cancel ? 0 : 1);
         EXPECT_EQ(QFile::exists(projects + "closing.rmvp"), *row.savePath != 0);
     }
-    answer = QMessageBox::Discard;
-    Click("newButton");
-    AnswerDialog(projects + "base.rmvp");
-    Click("saveButton");
-    messages.clear();
-    for (const char* button : { "newButton", "openButton" }) {
-        SCOPED_TRACE(button);
-        Click("curveDelayUp");
-        answer = QMessageBox::Cancel;
-        Click(button);
-        EXPECT_EQ(Text("curveDelayEdit"), "220");
-        answer = QMessageBox::Discard;
-        Click(button);
-        EXPECT_EQ(Text("curveDelayEdit"), "200");
-    }
-    EXPECT_EQ(messages.size(), 4);
 }
 
 } // namespace

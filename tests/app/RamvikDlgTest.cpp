@@ -7,26 +7,6 @@ namespace {
 
 using RamvikDlg = AppTest;
 
-// Limits, wrap-arounds, and a drifted 1.2999999999999998 shown as "1.3".
-TEST_F(RamvikDlg, SpinArrowsStepTheShownValues)
-{
-    struct Row {
-        const char* arrow;
-        int clicks;
-        const char *edit, *shown;
-    };
-    for (const Row& row : { Row { "startVoltageDown", 2, "startVoltageEdit", "1.3" },
-             Row { "stopVoltageUp", 6, "stopVoltageEdit", "5" },
-             Row { "startDelayMinUp", 4, "startDelayMinEdit", "0" },
-             Row { "startDelaySecDown", 1, "startDelaySecEdit", "59" },
-             Row { "curveDelayUp", 20, "curveDelayEdit", "500" } }) {
-        SCOPED_TRACE(row.arrow);
-        Start();
-        Click(row.arrow, row.clicks);
-        EXPECT_EQ(Text(row.edit), row.shown);
-    }
-}
-
 // After refused clicks the marks show the project, not the click's flip.
 TEST_F(RamvikDlg, CheckMarksFollowTheProject)
 {
@@ -81,41 +61,25 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp*");
 }
 
-// One job named after the caption; nothing after a cancel, and no message
-// when the job cannot start.
+// Print hands the sheet to the printer the dialog chose, as one job named
+// after the caption; a cancelled dialog prints nothing.
 TEST_F(RamvikDlg, PrintProjectPrintsOneNamedJob)
 {
     const QString pdf = rootPath + "sheet.pdf";
-    QString target;
-    bool confirmed = true;
+    bool confirmed = false;
     Project().fileName = "pump.rmvp";
     Inside().AnswerPrintDialogs([&](QPrinter& printer) {
         EXPECT_EQ(printer.docName(), "Common Rail Tuning - pump.rmvp");
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(target);
+        printer.setOutputFileName(pdf);
         return confirmed;
     });
-    struct Row {
-        const char* what;
-        QString path;
-        bool confirmed, written;
-    };
-    const Row rows[] = {
-        { "print dialog cancelled", pdf, false, false },
-        { "job cannot start", rootPath + "missing/sheet.pdf", true, false },
-        { "printed", pdf, true, true },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        const QString& path = row.path;
-        const bool written = row.written;
-        target = path;
-        confirmed = row.confirmed;
-        Click("printButton");
-        QFile file(path);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF", written)
-            << path.toStdString();
-    }
+    Click("printButton");
+    EXPECT_FALSE(QFile::exists(pdf)) << "cancelled";
+    confirmed = true;
+    Click("printButton");
+    QFile file(pdf);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
     EXPECT_TRUE(messages.empty());
 }
 

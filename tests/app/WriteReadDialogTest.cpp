@@ -58,8 +58,6 @@ protected:
     void Start(CTransferDlg& dialog)
     {
         dialog.show();
-        QObject::connect(dialog.progressBar, &QProgressBar::valueChanged,
-            [this](int value) { positions.push_back(value); });
         QTest::mouseClick(dialog.transferButton, Qt::LeftButton);
     }
     bool Run(CTransferDlg& dialog)
@@ -70,46 +68,33 @@ protected:
 
     std::shared_ptr<CBoxSimulator> box = std::make_shared<CBoxSimulator>(kCrBoxId);
     Gate gate;
-    std::vector<int> positions;
 };
 
-// The dialog after failures (an unfit project's refusal is the box layer's).
+// The dialog after failures: the message, where the progress stopped, and
+// the project untouched. The fault kinds themselves are the box layer's.
 TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
 {
     enum class Direction { Write, Read };
     struct Row {
         const char* what;
         Direction direction;
-        const char* fault; // empty: no converter at all
-        const char* message;
+        const char* fault;
         bool dialogStaysOpen;
         int progress;
     };
-    const std::string noDevice
-        = std::string(kNoDeviceMessage) + "\n\n/nonexistent/ttyUSB9 does not exist.";
     const Row rows[] = {
-        { "write, short answer in the data", Direction::Write, "short@300", kCheckConnectionMessage,
-            false, 299 },
-        { "write, hang-up at the handshake", Direction::Write, "hangup@255",
-            kCheckConnectionMessage, true, 0 },
-        { "read, short answer in the data", Direction::Read, "short@200", kCheckConnectionMessage,
-            true, 199 },
-        { "read, silent box", Direction::Read, "silent@0", kCheckConnectionMessage, true, 0 },
-        { "write, no converter", Direction::Write, "", noDevice.c_str(), false, 0 },
+        { "write, short answer in the data", Direction::Write, "short@300", false, 299 },
+        { "write, hang-up at the handshake", Direction::Write, "hangup@255", true, 0 },
+        { "read, silent box", Direction::Read, "silent@0", true, 0 },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         box = std::make_shared<CBoxSimulator>(kCrBoxId);
         BoxFault fault;
+        ASSERT_TRUE(ParseBoxFault(row.fault, fault));
+        box->AddFault(fault);
         CSession session;
-        if (ParseBoxFault(row.fault, fault)) {
-            box->AddFault(fault);
-            session.SetLinkFactory(Demo());
-        } else {
-            LinkChoice nowhere;
-            nowhere.port = "/nonexistent/ttyUSB9";
-            session.SetLinkFactory([nowhere] { return MakeLink(nowhere); });
-        }
+        session.SetLinkFactory(Demo());
         messages.clear();
         const std::string before = WriteProjectText(session.Project());
         std::unique_ptr<CTransferDlg> dialog;
@@ -118,7 +103,7 @@ TEST_F(TransferDialog, FailuresShowTheirMessageAndLeaveTheProject)
         else
             dialog = std::make_unique<CWrite>(session);
         ASSERT_TRUE(Run(*dialog));
-        EXPECT_EQ(messages, QStringList { row.message });
+        EXPECT_EQ(messages, QStringList { kCheckConnectionMessage });
         EXPECT_EQ(dialog->isVisible(), row.dialogStaysOpen);
         EXPECT_TRUE(!row.dialogStaysOpen || dialog->closeButton->isEnabled());
         EXPECT_EQ(dialog->progressBar->value(), row.progress);
@@ -140,10 +125,6 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     gate.open.set_value();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }));
     EXPECT_EQ(dialog.Outcome(), TransferOutcome::Completed);
-    EXPECT_EQ(dialog.progressBar->value(), kVerifiedWriteProgressEnd)
-        << "the write, then the read-back";
-    EXPECT_GT(positions.size(), 700u);
-    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
     // Close is the user's; a second write needs a new dialog.
     EXPECT_TRUE(dialog.isVisible() && dialog.closeButton->isEnabled()
         && !dialog.transferButton->isEnabled());
@@ -162,10 +143,9 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     opener.join();
 }
 
-// The Read button installs in one step and trims. No file holds the read
-// project, so the caption names none (it once kept the file opened before)
-// and closing asks; Undo brings back the opened file's project and name.
-// Two CR inputs: their flags once came back wrong.
+// The Read button installs the box's project in one step. No file holds it,
+// so the caption names none (it once kept the file opened before) and
+// closing asks; Undo brings back the opened file's project and name.
 TEST_F(TransferDialog, ReadButtonInstallsTrimsAndLeavesTheProjectUntitled)
 {
     Inside().Session().SetLinkFactory(Demo());
@@ -177,18 +157,14 @@ TEST_F(TransferDialog, ReadButtonInstallsTrimsAndLeavesTheProjectUntitled)
     ProjectState& inBox = workshop.Project();
     inBox.SetBoxType(1);
     inBox.curveDelay = 340;
-    inBox.crCurve->Add(1.0, 2.0);
-    inBox.crCurve->Add(4.8, 4.0);
     CWrite write(workshop);
     ASSERT_TRUE(Run(write));
     write.close(); // a modal dialog would hold the window's keys
     ClickTransfer("readButton");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Project().boxType, 1);
-    EXPECT_EQ(std::pair(Project().oneInput, Project().twoInputs), std::pair(0, 1));
-    EXPECT_EQ(Project().curveDelay, 340);
-    EXPECT_EQ(CountPoints(Project().crCurve), 4); // (0,0) start stop (5,5)
+    EXPECT_EQ(WriteProjectText(Project()), WriteProjectText(inBox));
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 1);
+    EXPECT_EQ(Text("curveDelayEdit"), "340");
     EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp[*]");
     EXPECT_TRUE(window->isWindowModified());
     answer = QMessageBox::Cancel;
@@ -202,24 +178,6 @@ TEST_F(TransferDialog, ReadButtonInstallsTrimsAndLeavesTheProjectUntitled)
     EXPECT_EQ(WriteProjectText(Project()), opened);
     EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - car.rmvp[*]");
     EXPECT_FALSE(window->isWindowModified());
-}
-
-// --demo-box: a CR&TURBO project is written without hardware, and read back.
-TEST_F(TransferDialog, DemoBoxTakesACrAndTurboProject)
-{
-    StartOptions options;
-    options.demoBox = true;
-    window.reset(new CRamvikDlg(options));
-    ChooseBoxType(2);
-    Project().turboCurve->Add(1.0, 1.5);
-    const std::string written = WriteProjectText(Project());
-    ClickTransfer("writeButton");
-    EXPECT_TRUE(messages.empty()) << messages.join("|").toStdString();
-    Click("newButton"); // discards the changes: they are in the box
-    ClickTransfer("readButton");
-    EXPECT_EQ(messages, QStringList { kChangedQuestion });
-    EXPECT_EQ(WriteProjectText(Project()), written);
-    EXPECT_TRUE(Checked("showTurboCheck"));
 }
 
 } // namespace

@@ -100,14 +100,30 @@ TEST_F(CompareWindow, ShowsTheBoxOverTheProjectUntilAnswered)
     EXPECT_EQ(Compare(false).text, "The box holds the project.");
 }
 
-// A box holding a value no project can hold: the project is installed as
-// the box holds it, then one message names each such value.
-TEST_F(CompareWindow, ReadShowsImplausibleValuesAfterInstalling)
+// A Read installs the box's project as the box holds it, then names each
+// value no project can hold. No file holds the read project, so the caption
+// names none (it once kept the file opened before) and closing asks; Ctrl+Z
+// brings back the opened file's project and name.
+TEST_F(CompareWindow, ReadInstallsTheBoxUntitledAndWarnsOfImplausibleValues)
 {
+    ASSERT_TRUE(Inside().Session().SaveAs((projects + "car.rmvp").toStdString()).ok);
+    window->OpenPath(projects + "car.rmvp");
+    const std::string opened = WriteProjectText(Project());
     Inside().Session().DemoBox()->SetCell(1, 60); // stop voltage 6.0 V
     ClickTransfer("readButton");
     EXPECT_EQ(messages, QStringList { "Stop voltage 6 V lies outside 0 V to 5 V." });
-    EXPECT_DOUBLE_EQ(Project().stopVoltage, 6.0);
+    EXPECT_EQ(Text("stopVoltageEdit"), "6");
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp[*]");
+    answer = QMessageBox::Cancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(messages.size(), 2) << "closing asks about the read project";
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(WriteProjectText(Project()), opened);
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - car.rmvp[*]");
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 // The check box between the buttons is remembered; the phase label replaces

@@ -4,7 +4,6 @@
 
 #include <BoxSimulator.h>
 #include <DemoLink.h>
-#include <LinkFactory.h>
 #include <ProjectFile.h>
 #include <Protocol.h>
 
@@ -17,9 +16,6 @@
 #include <thread>
 
 namespace {
-
-const QString kChangedQuestion
-    = "The project \"untitled.rmvp\" has changed.\n\nDo you want to save the changes?";
 
 // Holds the worker at a frame (0 to 2: the handshake) until the gate opens.
 struct Gate {
@@ -141,43 +137,6 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     std::thread opener([&] { second.open.set_value(); });
     held.reset();
     opener.join();
-}
-
-// The Read button installs the box's project in one step. No file holds it,
-// so the caption names none (it once kept the file opened before) and
-// closing asks; Undo brings back the opened file's project and name.
-TEST_F(TransferDialog, ReadButtonInstallsTrimsAndLeavesTheProjectUntitled)
-{
-    Inside().Session().SetLinkFactory(Demo());
-    ASSERT_TRUE(Inside().Session().SaveAs((projects + "car.rmvp").toStdString()).ok);
-    window->OpenPath(projects + "car.rmvp");
-    const std::string opened = WriteProjectText(Project());
-    CSession workshop;
-    workshop.SetLinkFactory(Demo());
-    ProjectState& inBox = workshop.Project();
-    inBox.SetBoxType(1);
-    inBox.curveDelay = 340;
-    CWrite write(workshop);
-    ASSERT_TRUE(Run(write));
-    write.close(); // a modal dialog would hold the window's keys
-    ClickTransfer("readButton");
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(WriteProjectText(Project()), WriteProjectText(inBox));
-    EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 1);
-    EXPECT_EQ(Text("curveDelayEdit"), "340");
-    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp[*]");
-    EXPECT_TRUE(window->isWindowModified());
-    answer = QMessageBox::Cancel;
-    EXPECT_FALSE(window->close());
-    EXPECT_EQ(messages, QStringList { kChangedQuestion });
-
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(WriteProjectText(Project()), opened);
-    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - car.rmvp[*]");
-    EXPECT_FALSE(window->isWindowModified());
 }
 
 } // namespace

@@ -1,42 +1,69 @@
+// The real window driven with mouse events and keys, as the user edits. The
+// editing rules themselves are the graph, project and session layers'; here
+// the window must pass the events on, record each change and show it.
 #include "AppTestSupport.h"
 #include "CurveTestSupport.h"
 #include "Graph.h"
 #include "PointEntryDlg.h"
+#include "ProjectFile.h"
 
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 
-#include <cmath>
+#include <functional>
 
 namespace {
 
-// The real window driven with mouse events and keys; the editing rules
-// themselves are tested in the graph and project layers.
-class GraphWindow : public AppTest {
+// The window shown and active, so its shortcuts take the keys.
+class UndoWindow : public AppTest {
 protected:
     void SetUp() override
     {
         AppTest::SetUp();
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        Project().crCurve->Add(2.0, 1.7);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         window->grab(); // the view's geometry comes with its first paint
     }
     CGraph& Graph() { return Inside().Graph(); }
-    // Where the CR point at this input is drawn.
-    QPoint Marker(double input)
+    QPoint At(double input, double output)
     {
-        const CPunt* p = Project().crCurve->Find(input);
-        return QPoint(Graph().VoltsToX(p->input), Graph().VoltsToY(p->output));
+        return QPoint(Graph().VoltsToX(input), Graph().VoltsToY(output));
     }
     void Mouse(QTest::MouseAction action, QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseEvent(action, window.get(), button, {}, at);
     }
+    // A press and release with two moves between: one step for the history.
+    void Drag(double input, double fromOutput, double toOutput)
+    {
+        Mouse(QTest::MousePress, At(input, fromOutput));
+        Mouse(QTest::MouseMove, At(input, (fromOutput + toOutput) / 2));
+        Mouse(QTest::MouseMove, At(input, toOutput));
+        Mouse(QTest::MouseRelease, At(input, toOutput));
+    }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(window.get(), key, modifiers);
+    }
+    std::string ProjectText() { return WriteProjectText(Project()); }
+};
+
+// With a CR point of its own at 2.0 V.
+class GraphWindow : public UndoWindow {
+protected:
+    void SetUp() override
+    {
+        UndoWindow::SetUp();
+        Project().crCurve->Add(2.0, 1.7);
+        window->grab();
+    }
+    // Where the CR point at this input is drawn.
+    QPoint Marker(double input)
+    {
+        const CPunt* p = Project().crCurve->Find(input);
+        return At(p->input, p->output);
     }
     QString Status() { return Find<QLabel>("statusLine")->text(); }
     Points Curve() { return PointsOf(Project().crCurve); }
@@ -162,6 +189,50 @@ TEST_F(GraphWindow, StopVoltageKeepsLowerPointsAndStartReachesZero)
     Click("startVoltageDown", 15);
     EXPECT_EQ(Text("startVoltageEdit"), "0");
     EXPECT_EQ(Project().crCurve->next->input, 2.0);
+}
+
+// Each change the window makes comes back with one Ctrl+Z: a whole drag, a
+// quick run of arrow clicks, a right-click deletion, the curve reset and New.
+// Ctrl+Shift+Z and Ctrl+Y redo, and the modified mark follows the history.
+TEST_F(UndoWindow, EachChangeIsOneStepForTheKeys)
+{
+    std::vector<std::string> steps { ProjectText() };
+    const auto change = [&](const char* what, const std::function<void()>& make) {
+        make();
+        EXPECT_NE(ProjectText(), steps.back()) << what << " changed nothing";
+        steps.push_back(ProjectText());
+    };
+    change("drag", [&] { Drag(3.0, 3.0, 2.6); });
+    change("second drag", [&] { Drag(2.0, 2.0, 1.6); });
+    change("deletion", [&] { QTest::mouseClick(window.get(), Qt::RightButton, {}, At(2.0, 1.6)); });
+    change("reset", [&] { Click("resetCrButton"); });
+    change("arrow clicks", [&] { Click("curveDelayUp", 3); });
+    change("New", [&] { Click("newButton"); }); // answered with Discard
+
+    for (int step = int(steps.size()) - 2; step >= 0; --step) {
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(ProjectText(), steps[step]) << "Ctrl+Z back to step " << step;
+    }
+    EXPECT_FALSE(window->isWindowModified());
+    Key(Qt::Key_Z, Qt::ControlModifier); // nothing left
+    EXPECT_EQ(ProjectText(), steps[0]);
+    Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ProjectText(), steps[1]);
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(ProjectText(), steps[2]);
+    EXPECT_TRUE(window->isWindowModified());
+}
+
+// The keys undo also while a value box has the focus: the boxes are
+// read-only, so they keep no undo of their own.
+TEST_F(UndoWindow, KeysUndoWhileAValueBoxHasTheFocus)
+{
+    Click("curveDelayUp");
+    Find<QLineEdit>("curveDelayEdit")->setFocus();
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text("curveDelayEdit"), "200");
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Text("curveDelayEdit"), "220");
 }
 
 } // namespace

@@ -106,9 +106,7 @@ TEST_F(GraphWindow, PressesOutsideThePlotAreaChangeNothing)
         { "group box",
             window->findChild<QGroupBox*>("parameterGroup")->geometry().topLeft() + QPoint(3, 3) },
         { "tick label", QPoint(Graph().TickX(4), plot.bottom + 15) },
-        { "left tick label", QPoint(plot.left - 30, Graph().TickY(3) - 2) },
         { "frame margin", QPoint(frame.left + 5, frame.top + 5) },
-        { "status line", centre("statusLine") },
     };
     for (const auto& [name, at] : places) {
         SCOPED_TRACE(name);
@@ -191,9 +189,10 @@ TEST_F(GraphWindow, StopVoltageKeepsLowerPointsAndStartReachesZero)
     EXPECT_EQ(Project().crCurve->next->input, 2.0);
 }
 
-// Each change the window makes comes back with one Ctrl+Z: a whole drag, a
-// quick run of arrow clicks, a right-click deletion, the curve reset and New.
-// Ctrl+Shift+Z and Ctrl+Y redo, and the modified mark follows the history.
+// Each change the window makes comes back with one Ctrl+Z, also while a
+// value box has the focus: a whole drag, a right-click deletion, the curve
+// reset, a quick run of arrow clicks and New. Ctrl+Shift+Z and Ctrl+Y redo,
+// and the modified mark follows the history.
 TEST_F(UndoWindow, EachChangeIsOneStepForTheKeys)
 {
     std::vector<std::string> steps { ProjectText() };
@@ -208,7 +207,8 @@ TEST_F(UndoWindow, EachChangeIsOneStepForTheKeys)
     change("reset", [&] { Click("resetCrButton"); });
     change("arrow clicks", [&] { Click("curveDelayUp", 3); });
     change("New", [&] { Click("newButton"); }); // answered with Discard
-
+    // The value boxes are read-only and keep no undo of their own to take the keys.
+    Find<QLineEdit>("curveDelayEdit")->setFocus();
     for (int step = int(steps.size()) - 2; step >= 0; --step) {
         Key(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(ProjectText(), steps[step]) << "Ctrl+Z back to step " << step;
@@ -221,18 +221,6 @@ TEST_F(UndoWindow, EachChangeIsOneStepForTheKeys)
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(ProjectText(), steps[2]);
     EXPECT_TRUE(window->isWindowModified());
-}
-
-// The keys undo also while a value box has the focus: the boxes are
-// read-only, so they keep no undo of their own.
-TEST_F(UndoWindow, KeysUndoWhileAValueBoxHasTheFocus)
-{
-    Click("curveDelayUp");
-    Find<QLineEdit>("curveDelayEdit")->setFocus();
-    Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Text("curveDelayEdit"), "200");
-    Key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(Text("curveDelayEdit"), "220");
 }
 
 } // namespace

@@ -17,11 +17,8 @@
 #include <PortAdvice.h>
 #include <Protocol.h>
 
-#include <QApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -35,10 +32,7 @@ protected:
     void TearDown() override
     {
         AppTest::TearDown();
-        if (oldSystemRoot.isNull())
-            qunsetenv("RAMVIK_SYSTEM_ROOT");
-        else
-            qputenv("RAMVIK_SYSTEM_ROOT", oldSystemRoot);
+        qunsetenv("RAMVIK_SYSTEM_ROOT");
     }
 
     void AddConverter(const char* tty, const char* usbDevice, const char* serial)
@@ -49,32 +43,12 @@ protected:
         converter.serialNumber = serial;
         tree.Add(converter);
     }
-    std::string Line(const char* tty, const char* serial) const
+    QString Dev(const char* tty) const { return QString::fromStdString(tree.Dev(tty)); }
+    QString Line(const char* tty, const char* serial) const
     {
-        return tree.Dev(tty) + "  0403:6001  serial " + serial + "  \"USB <-> Serial\"";
+        return Dev(tty) + "  0403:6001  serial " + serial + "  \"USB <-> Serial\"";
     }
 
-    // Clicks Write; a transfer dialog that opens is run to its end and
-    // closed. False when none opened.
-    bool Write()
-    {
-        bool opened = false;
-        QTimer::singleShot(0, [&opened] { // runs in the modal dialog's event loop
-            auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            opened = true;
-            QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
-            if (dialog->isVisible())
-                QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
-        });
-        Click("writeButton");
-        QCoreApplication::processEvents(); // the timer, when no dialog ran it
-        return opened;
-    }
-
-    QByteArray oldSystemRoot = qgetenv("RAMVIK_SYSTEM_ROOT");
     QTemporaryDir machine;
     FakeSystemTree tree { machine.path().toStdString() };
     // What the port choice dialogs showed; the answer picks a line or cancels.
@@ -98,111 +72,52 @@ protected:
     } };
 };
 
+// A cancelled choice starts nothing and remembers nothing; a chosen
+// converter is remembered and used from then on, after a restart too.
 TEST_F(WindowPortChoice, TwoConvertersAreAskedForOnceAndTheChoiceIsUsedFromThenOn)
 {
     AddConverter("ttyUSB10", "1-3", "B22");
     AddConverter("ttyUSB2", "1-2", "A11");
-    answer = QMessageBox::Ok;
-    pick = 1;
-    ASSERT_TRUE(Write());
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0],
-        (QStringList { QString::fromStdString(Line("ttyUSB2", "A11")),
-            QString::fromStdString(Line("ttyUSB10", "B22")) }))
-        << "natural order, each with its serial number";
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(kNoDeviceMessage)) << messages[0].toStdString();
-    EXPECT_TRUE(messages[0].contains(QString::fromStdString(tree.Dev("ttyUSB10"))))
-        << messages[0].toStdString();
-    EXPECT_EQ(CSettingsStore().Read(kPortSetting), QString("B22"));
-
-    // Next time, and after a restart, the remembered converter is taken
-    // without asking.
-    for (const char* when : { "again", "after a restart" }) {
-        SCOPED_TRACE(when);
-        if (std::string(when) == "after a restart")
-            Start();
-        messages.clear();
-        ASSERT_TRUE(Write());
-        EXPECT_EQ(asked.size(), 1u);
-        ASSERT_EQ(messages.size(), 1);
-        EXPECT_TRUE(messages[0].contains(QString::fromStdString(tree.Dev("ttyUSB10"))))
-            << messages[0].toStdString();
-    }
-}
-
-TEST_F(WindowPortChoice, CancelStartsNoTransferAndRemembersNothing)
-{
-    AddConverter("ttyUSB0", "1-2", "A11");
-    AddConverter("ttyUSB1", "1-3", "B22");
-    pick = -1;
-    EXPECT_FALSE(Write());
-    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_FALSE(ClickTransfer("writeButton")) << "cancelled";
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(CSettingsStore().Read(kPortSetting), std::nullopt);
-}
 
-TEST_F(WindowPortChoice, OneConverterIsTakenWithoutAsking)
-{
-    AddConverter("ttyUSB3", "1-2", "A11");
     answer = QMessageBox::Ok;
-    ASSERT_TRUE(Write());
-    EXPECT_TRUE(asked.empty());
+    pick = 1;
+    ASSERT_TRUE(ClickTransfer("writeButton"));
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1], (QStringList { Line("ttyUSB2", "A11"), Line("ttyUSB10", "B22") }))
+        << "natural order, each with its serial number";
+    EXPECT_EQ(CSettingsStore().Read(kPortSetting), QString("B22"));
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QString::fromStdString(tree.Dev("ttyUSB3"))))
-        << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(Dev("ttyUSB10"))) << messages[0].toStdString();
+
+    Start(); // after a restart the remembered converter is taken without asking
+    ASSERT_TRUE(ClickTransfer("writeButton"));
+    EXPECT_EQ(asked.size(), 2u);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(Dev("ttyUSB10"))) << messages[0].toStdString();
 }
 
-TEST_F(WindowPortChoice, ConnectionHelpShowsTheDoctorsReport)
+// One converter is taken without asking. Here brltty holds it: "No USB
+// Device Connected!" names it and offers the connection help, which shows
+// the doctor's report with the holder.
+TEST_F(WindowPortChoice, OneHeldConverterIsTakenAndTheHelpNamesItsHolder)
 {
     AddConverter("ttyUSB0", "1-2", "A11");
     tree.AddHolder(77, "brltty", "ttyUSB0");
     answer = QMessageBox::Help;
-    ASSERT_TRUE(Write());
+    ASSERT_TRUE(ClickTransfer("writeButton"));
+    EXPECT_TRUE(asked.empty());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(kNoDeviceMessage));
+    EXPECT_TRUE(messages[0].contains(Dev("ttyUSB0"))) << messages[0].toStdString();
     ASSERT_EQ(reports.size(), 1u);
     DoctorRequest request;
     request.roots = tree.Roots();
     request.vendorLibraryFile = CD2xxLibrary::DefaultFileName();
     EXPECT_EQ(reports[0].toStdString(), RunConnectionDoctor(request).Text());
     EXPECT_TRUE(reports[0].contains("is in use by brltty")) << reports[0].toStdString();
-}
-
-TEST_F(WindowPortChoice, OnlyNoDeviceConnectedOffersConnectionHelp)
-{
-    struct Row {
-        const char* what;
-        QString text;
-        QMessageBox::StandardButtons buttons;
-    };
-    const Row rows[] = {
-        { "no device", QString(kNoDeviceMessage) + "\n\n/dev/ttyUSB0 does not exist.",
-            QMessageBox::Ok | QMessageBox::Help },
-        { "no device, no reason", QString(kNoDeviceMessage), QMessageBox::Ok | QMessageBox::Help },
-        { "a failed transfer", QString(kCheckConnectionMessage), QMessageBox::Ok },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        QMessageBox::StandardButtons offered;
-        CScopedMessageHook offers { [&](const QString&, QMessageBox::Icon,
-                                        QMessageBox::StandardButtons buttons) {
-            offered = buttons;
-            return QMessageBox::Ok;
-        } };
-        ShowTransferMessageBox(window.get(), row.text);
-        EXPECT_EQ(offered, row.buttons);
-    }
-    EXPECT_TRUE(reports.empty()) << "OK shows no help";
-}
-
-// The help is for reading and copying: monospace, read only, selectable.
-TEST_F(WindowPortChoice, ConnectionHelpIsReadableAndCopyable)
-{
-    CConnectionHelpDlg help(QStringLiteral("OK       a converter is present"));
-    EXPECT_TRUE(QFontInfo(help.reportView->font()).fixedPitch());
-    EXPECT_TRUE(help.reportView->isReadOnly());
-    EXPECT_TRUE(help.reportView->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
 } // namespace

@@ -17,7 +17,8 @@ QByteArray Contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-const QString kChanged = "The project \"untitled.rmvp\" has changed.";
+const QString kChanged
+    = "The project \"untitled.rmvp\" has changed.\n\nDo you want to save the changes?";
 
 class ProjectFiles : public AppTest {
 protected:
@@ -26,6 +27,8 @@ protected:
         AppTest::SetUp();
         Start(QString("12"), rootPath);
         window->show();
+        window->activateWindow(); // for the shortcuts
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     // Answers with the path (empty: cancel); the dialog offers and adds ".rmvp".
     void AnswerDialog(const QString& path)
@@ -46,8 +49,11 @@ protected:
     {
         Click("startVoltageDown", 2);
         Click("startDelaySecUp");
-        Project().crCurve->Add(2.25, 3.5);
         Project().turboCurve->Add(1.0, 0.75);
+    }
+    void Ctrl(Qt::Key key, Qt::KeyboardModifiers more = {})
+    {
+        QTest::keyClick(window.get(), key, Qt::ControlModifier | more);
     }
     QString Caption(const char* name)
     {
@@ -57,39 +63,43 @@ protected:
     QList<QFileDialog::AcceptMode> modes;
 };
 
-// Cancelled dialogs and an unreadable file change nothing; Save and Open do.
-TEST_F(ProjectFiles, SaveAndOpenThroughTheButtons)
+// Ctrl+S asks for a name only while the project has no file; Ctrl+Shift+S
+// and the Save button always ask. A cancelled dialog or an unreadable file
+// changes nothing; Open asks about unsaved changes and shows the file.
+TEST_F(ProjectFiles, SaveAndOpenThroughTheDialogs)
 {
     MakeChanges();
-    Inside().Session().MarkSaved();
-    const std::string expected = WriteProjectText(Project());
     AnswerDialog(QString());
-    Click("openButton");
     Click("saveButton");
-    AnswerDialog(projects + "gone.rmvp");
-    Click("openButton");
-    EXPECT_EQ(messages, QStringList { "Can't open file!" });
     EXPECT_TRUE(QDir(projects).isEmpty());
-    EXPECT_EQ(WriteProjectText(Project()), expected);
-    EXPECT_EQ(window->windowTitle(), Caption("untitled.rmvp"));
-
     AnswerDialog(projects + "car.rmvp");
-    Click("saveButton");
-    EXPECT_EQ(Contents(projects + "car.rmvp").toStdString(), expected);
+    Ctrl(Qt::Key_S);
     EXPECT_EQ(window->windowTitle(), Caption("car.rmvp"));
+    Click("curveDelayUp");
+    Ctrl(Qt::Key_S);
+    EXPECT_FALSE(window->isWindowModified());
+    const std::string saved = WriteProjectText(Project());
+    EXPECT_EQ(Contents(projects + "car.rmvp").toStdString(), saved);
+    AnswerDialog(projects + "other.rmvp");
+    Ctrl(Qt::Key_S, Qt::ShiftModifier);
+    EXPECT_EQ(window->windowTitle(), Caption("other.rmvp"));
+    Click("saveButton");
+    EXPECT_EQ(modes.size(), 4) << "Ctrl+S asked only once";
+
     Click("newButton");
     ChooseBoxType(1); // a change: Open asks about it
+    AnswerDialog(projects + "gone.rmvp");
     Click("openButton");
-    EXPECT_EQ(modes,
-        (QList { QFileDialog::AcceptOpen, QFileDialog::AcceptSave, QFileDialog::AcceptOpen,
-            QFileDialog::AcceptSave, QFileDialog::AcceptOpen }));
-    EXPECT_EQ(WriteProjectText(Project()), expected);
-    EXPECT_EQ(Project().startVoltage, 1.3);
+    EXPECT_EQ(messages, (QStringList { kChanged, "Can't open file!" }));
+    EXPECT_EQ(Project().boxType, 1);
+    AnswerDialog(projects + "car.rmvp");
+    Click("openButton");
+    EXPECT_EQ(modes.last(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(modes.count(QFileDialog::AcceptSave), 4);
+    EXPECT_EQ(WriteProjectText(Project()), saved);
     EXPECT_EQ(Text("startVoltageEdit"), "1.3");
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 2);
     EXPECT_EQ(window->windowTitle(), Caption("car.rmvp"));
-    EXPECT_EQ(messages.size(), 2);
-    EXPECT_EQ(messages.filter(kChanged).size(), 1);
 }
 
 #ifdef Q_OS_UNIX
@@ -118,53 +128,34 @@ TEST_F(ProjectFiles, FailedSaveKeepsTheOldFileAndCaption)
 }
 #endif
 
-// Closing, New and Open offer unsaved changes for saving (the view is no
-// part of them).
+// Closing asks about unsaved changes; only Discard or a completed Save let
+// the window close.
 TEST_F(ProjectFiles, UnsavedChangesAreOfferedForSaving)
 {
     struct Row {
         const char* what;
-        const char* change;
         QMessageBox::StandardButton answer;
         const char* savePath; // the name given in the save dialog; empty: cancelled
         bool closes;
     };
     const Row rows[] = {
-        { "a view change is no unsaved change", "differenceCheck", QMessageBox::Cancel, "", true },
-        { "cancel keeps the window", "curveDelayUp", QMessageBox::Cancel, "", false },
-        { "discard closes", "curveDelayUp", QMessageBox::Discard, "", true },
-        { "save, then close", "curveDelayUp", QMessageBox::Save, "closing.rmvp", true },
-        { "save cancelled keeps the window", "curveDelayUp", QMessageBox::Save, "", false },
+        { "cancel keeps the window", QMessageBox::Cancel, "", false },
+        { "discard closes", QMessageBox::Discard, "", true },
+        { "save, then close", QMessageBox::Save, "closing.rmvp", true },
+        { "save cancelled keeps the window", QMessageBox::Save, "", false },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         QFile::remove(projects + "closing.rmvp");
         Start();
         window->show();
-        Click(row.change);
+        Click("curveDelayUp");
         answer = row.answer;
         AnswerDialog(*row.savePath ? projects + row.savePath : QString());
         EXPECT_EQ(window->close(), row.closes);
-        EXPECT_EQ(messages.filter(kChanged).size(),
-            row.closes && row.answer == QMessageBox::Cancel ? 0 : 1);
+        EXPECT_EQ(messages, QStringList { kChanged });
         EXPECT_EQ(QFile::exists(projects + "closing.rmvp"), *row.savePath != 0);
     }
-    answer = QMessageBox::Discard;
-    Click("newButton");
-    AnswerDialog(projects + "base.rmvp");
-    Click("saveButton");
-    messages.clear();
-    for (const char* button : { "newButton", "openButton" }) {
-        SCOPED_TRACE(button);
-        Click("curveDelayUp");
-        answer = QMessageBox::Cancel;
-        Click(button);
-        EXPECT_EQ(Text("curveDelayEdit"), "220");
-        answer = QMessageBox::Discard;
-        Click(button);
-        EXPECT_EQ(Text("curveDelayEdit"), "200");
-    }
-    EXPECT_EQ(messages.size(), 4);
 }
 
 } // namespace

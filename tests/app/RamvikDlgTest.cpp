@@ -5,32 +5,24 @@
 
 namespace {
 
+const QString kKeysNotFound = "Register Keys not found!\n\nPlease reinstall the program. The "
+                              "default values will be loaded.";
+const QString kKeyNotFound = "A register key was not found!\n\nPlease reinstall the program to "
+                             "correct this error. The default value for this setting will be "
+                             "loaded.";
+
 using RamvikDlg = AppTest;
+using Settings = AppTest;
 
-// Limits, wrap-arounds, and a drifted 1.2999999999999998 shown as "1.3".
-TEST_F(RamvikDlg, SpinArrowsStepTheShownValues)
+// The box type enables the TURBO controls, and after refused clicks the
+// check marks show the project, not the click's flip.
+TEST_F(RamvikDlg, ControlsFollowTheProject)
 {
-    struct Row {
-        const char* arrow;
-        int clicks;
-        const char *edit, *shown;
-    };
-    for (const Row& row : { Row { "startVoltageDown", 2, "startVoltageEdit", "1.3" },
-             Row { "stopVoltageUp", 6, "stopVoltageEdit", "5" },
-             Row { "startDelayMinUp", 4, "startDelayMinEdit", "0" },
-             Row { "startDelaySecDown", 1, "startDelaySecEdit", "59" },
-             Row { "curveDelayUp", 20, "curveDelayEdit", "500" } }) {
-        SCOPED_TRACE(row.arrow);
-        Start();
-        Click(row.arrow, row.clicks);
-        EXPECT_EQ(Text(row.edit), row.shown);
-    }
-}
-
-// After refused clicks the marks show the project, not the click's flip.
-TEST_F(RamvikDlg, CheckMarksFollowTheProject)
-{
+    const char* turboControls[]
+        = { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" };
     ChooseBoxType(2);
+    for (const char* control : turboControls)
+        EXPECT_TRUE(Find(control)->isEnabled()) << control;
     Click("showCrCheck"); // the edited curve stays shown
     EXPECT_TRUE(Checked("showCrCheck"));
     Click("editTurboCheck");
@@ -43,18 +35,9 @@ TEST_F(RamvikDlg, CheckMarksFollowTheProject)
     Click("differenceCheck", 2); // a pair: the second click is refused
     EXPECT_TRUE(Checked("differenceCheck"));
     EXPECT_FALSE(Checked("inputOutputCheck"));
-}
-
-TEST_F(RamvikDlg, BoxTypeSelectorEnablesTheTurboControls)
-{
-    for (int index : { 2, 1, 0 }) {
-        ChooseBoxType(index);
-        EXPECT_EQ(window->windowTitle().startsWith("Common Rail & Turbo"), index == 2);
-        EXPECT_EQ(Project().twoInputs, index == 1 ? 1 : 0);
-        for (const char* control :
-            { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" })
-            EXPECT_EQ(Find(control)->isEnabled(), index == 2) << control;
-    }
+    ChooseBoxType(1);
+    for (const char* control : turboControls)
+        EXPECT_FALSE(Find(control)->isEnabled()) << control;
 }
 
 // Escape and Enter leave the window open; "[*]" in a name stays in the caption.
@@ -81,42 +64,79 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp*");
 }
 
-// One job named after the caption; nothing after a cancel, and no message
-// when the job cannot start.
+// Print hands the sheet to the printer the dialog chose, as one job named
+// after the caption; a cancelled dialog prints nothing.
 TEST_F(RamvikDlg, PrintProjectPrintsOneNamedJob)
 {
     const QString pdf = rootPath + "sheet.pdf";
-    QString target;
-    bool confirmed = true;
+    bool confirmed = false;
     Project().fileName = "pump.rmvp";
     Inside().AnswerPrintDialogs([&](QPrinter& printer) {
         EXPECT_EQ(printer.docName(), "Common Rail Tuning - pump.rmvp");
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(target);
+        printer.setOutputFileName(pdf);
         return confirmed;
     });
+    Click("printButton");
+    EXPECT_FALSE(QFile::exists(pdf)) << "cancelled";
+    confirmed = true;
+    Click("printButton");
+    QFile file(pdf);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF");
+    EXPECT_TRUE(messages.empty());
+}
+
+// Each failure is announced and the defaults load; with no settings at all,
+// no change creates them.
+TEST_F(Settings, MissingKeyOrValuesAreAnnouncedAndDefaultsLoaded)
+{
     struct Row {
         const char* what;
-        QString path;
-        bool confirmed, written;
+        bool keyExists;
+        std::optional<QString> root;
+        int keysNotFound, keyNotFound;
     };
     const Row rows[] = {
-        { "print dialog cancelled", pdf, false, false },
-        { "job cannot start", rootPath + "missing/sheet.pdf", true, false },
-        { "printed", pdf, true, true },
+        { "no settings at all", false, {}, 1, 0 },
+        { "no values", true, {}, 0, 3 },
+        { "no settings code", true, QString("/opt/r"), 0, 1 },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        const QString& path = row.path;
-        const bool written = row.written;
-        target = path;
-        confirmed = row.confirmed;
-        Click("printButton");
-        QFile file(path);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF", written)
-            << path.toStdString();
+        if (row.keyExists) {
+            Start(std::nullopt, row.root);
+        } else {
+            NewConfigFolder();
+            Start();
+        }
+        EXPECT_EQ(messages.count(kKeysNotFound), row.keysNotFound);
+        EXPECT_EQ(messages.count(kKeyNotFound), row.keyNotFound);
+        EXPECT_EQ(Project().rootPath, row.root ? "/opt/r/" : ""); // the separator added
+        EXPECT_EQ(Project().boxType, 0);
+        EXPECT_EQ(Project().graphType, 1);
+        if (!row.keyExists) {
+            ChooseBoxType(2);
+            Click("differenceCheck");
+            EXPECT_FALSE(QFile::exists(SettingsFile()));
+        }
     }
+}
+
+// The settings code's rules are the project's; the window stores the code
+// at each change and shows it again after a restart.
+TEST_F(Settings, BoxTypeAndViewAreStoredAndRemembered)
+{
+    ChooseBoxType(2);
+    Click("differenceCheck");
+    EXPECT_EQ(QSettings(SettingsFile(), QSettings::IniFormat).value("USB").toString(), "2");
+
+    Start(); // a restart
     EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 2);
+    EXPECT_TRUE(Checked("differenceCheck"));
+    EXPECT_TRUE(window->windowTitle().startsWith("Common Rail & Turbo"));
+    EXPECT_EQ(
+        QSettings(SettingsFile(), QSettings::IniFormat).value("RootPath").toString(), rootPath);
 }
 
 } // namespace

@@ -9,29 +9,14 @@
 namespace {
 
 // Run at 100 %, and by CTest again at 150 % and 200 % (QT_SCALE_FACTOR):
-// at the start size and at the minimum size no two panel controls overlap and
-// every text fits its control.
+// at the start size and at the minimum size no two panel controls overlap,
+// no two group boxes overlap, and every text fits its control.
 class WindowLayout : public AppTest {
 protected:
-    // The visible controls of the panel that carry something to read or press;
-    // group boxes frame them and the colour lines lie under their labels.
-    QList<QWidget*> Controls()
-    {
-        QList<QWidget*> controls;
-        for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const bool picture = qobject_cast<QLabel*>(w) && w->objectName().contains("Line")
-                && w->objectName() != "statusLine";
-            if (w->isVisible() && !qobject_cast<QGroupBox*>(w) && !picture)
-                controls << w;
-        }
-        return controls;
-    }
-    // The room a control's text has, and the text.
+    // The room a control has for its text, and the text.
     static std::pair<int, QString> Room(QWidget* w)
     {
-        if (auto* box = qobject_cast<QCheckBox*>(w); box && box->text().isEmpty())
-            return { w->width(), QString() };
-        if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        if (auto* box = qobject_cast<QCheckBox*>(w); box && !box->text().isEmpty()) {
             QStyleOptionButton option;
             option.initFrom(box);
             option.text = box->text();
@@ -48,35 +33,40 @@ protected:
             return { w->width() - 2, edit->text() };
         return { w->width(), QString() };
     }
+    static void ExpectApart(const QList<QWidget*>& widgets)
+    {
+        for (int i = 0; i < widgets.size(); ++i) {
+            for (int j = i + 1; j < widgets.size(); ++j)
+                EXPECT_FALSE(widgets[i]->geometry().intersects(widgets[j]->geometry()))
+                    << widgets[i]->objectName().toStdString() << " overlaps "
+                    << widgets[j]->objectName().toStdString();
+        }
+    }
     void CheckLayout()
     {
-        const QList<QWidget*> controls = Controls();
-        for (int i = 0; i < controls.size(); ++i) {
-            for (int j = i + 1; j < controls.size(); ++j) {
-                EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
-                    << controls[i]->objectName().toStdString() << " overlaps "
-                    << controls[j]->objectName().toStdString();
-            }
+        // The visible controls that carry something to read or press; group
+        // boxes frame them and the colour lines lie under their labels.
+        QList<QWidget*> controls, groups;
+        for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const bool picture = qobject_cast<QLabel*>(w) && w->objectName().contains("Line")
+                && w->objectName() != "statusLine";
+            if (qobject_cast<QGroupBox*>(w))
+                groups << w;
+            else if (w->isVisible() && !picture)
+                controls << w;
         }
-        QList<QWidget*> texts = controls;
-        for (QGroupBox* group : window->findChildren<QGroupBox*>())
-            texts << group;
+        ExpectApart(controls);
+        ExpectApart(groups);
+        for (QWidget* w : controls + groups) {
+            const auto [room, text] = Room(w);
+            EXPECT_LE(w->fontMetrics().horizontalAdvance(text), room)
+                << w->objectName().toStdString() << " cuts \"" << text.toStdString() << "\"";
+        }
         // A check box without text still needs room for its whole mark.
         for (QCheckBox* box : window->findChildren<QCheckBox*>()) {
             if (box->text().isEmpty()) {
                 EXPECT_GE(box->width(), box->sizeHint().width()) << box->objectName().toStdString();
             }
-        }
-        for (QWidget* w : texts) {
-            const auto [room, text] = Room(w);
-            EXPECT_LE(w->fontMetrics().horizontalAdvance(text), room)
-                << w->objectName().toStdString() << " cuts \"" << text.toStdString() << "\"";
-        }
-        const QList<QGroupBox*> groups = window->findChildren<QGroupBox*>();
-        for (int i = 0; i < groups.size(); ++i) {
-            for (int j = i + 1; j < groups.size(); ++j)
-                EXPECT_FALSE(groups[i]->geometry().intersects(groups[j]->geometry()))
-                    << groups[i]->objectName().toStdString();
         }
     }
 };

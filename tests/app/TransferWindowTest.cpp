@@ -1,0 +1,282 @@
+// The transfer dialogs and what the window shows of a write, a read and a
+// comparison. The transfers themselves are the box and session layers'; the
+// demo box stands in for the converter.
+#include "AppTestSupport.h"
+#include "Read.h"
+#include "Write.h"
+
+#include <BoxSimulator.h>
+#include <DemoLink.h>
+#include <Graph.h>
+#include <ProjectFile.h>
+#include <Protocol.h>
+#include <StartOptions.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QProgressBar>
+
+#include <atomic>
+#include <future>
+#include <thread>
+
+namespace {
+
+// Holds the worker at a frame (0 to 2: the handshake) until the gate opens.
+struct Gate {
+    std::promise<void> open;
+    std::shared_future<void> opened = open.get_future().share();
+    std::atomic<bool> reached { false };
+};
+struct GatedLink : CDemoLink {
+    using CDemoLink::CDemoLink;
+    IoResult Write(const char* data, std::size_t size) override
+    {
+        if (size > 1 && frames++ == holdAt) {
+            gate->reached = true;
+            gate->opened.wait();
+        }
+        return CDemoLink::Write(data, size);
+    }
+    Gate* gate = nullptr;
+    int holdAt = 0, frames = 0;
+};
+
+class TransferDialog : public AppTest {
+protected:
+    // The demo box's link, held at a frame until the gate opens.
+    LinkFactory HeldAt(Gate& gate, int frame)
+    {
+        return [this, &gate, frame]() -> std::unique_ptr<CLink> {
+            auto link = std::make_unique<GatedLink>(box);
+            link->gate = &gate;
+            link->holdAt = frame;
+            return link;
+        };
+    }
+    void Start(CTransferDlg& dialog)
+    {
+        dialog.show();
+        QTest::mouseClick(dialog.transferButton, Qt::LeftButton);
+    }
+
+    std::shared_ptr<CBoxSimulator> box = std::make_shared<CBoxSimulator>(kCrBoxId);
+};
+
+// The dialog after failures: the message, and where the progress stopped. A
+// failure in the write's data phase ends the dialog; the others leave it
+// open for Close. The fault kinds themselves are the box layer's.
+TEST_F(TransferDialog, FailuresShowTheirMessageAndWhereTheyStopped)
+{
+    enum class Direction { Write, Read };
+    struct Row {
+        const char* what;
+        Direction direction;
+        const char* fault;
+        bool dialogStaysOpen;
+        int progress;
+    };
+    const Row rows[] = {
+        { "write, short answer in the data", Direction::Write, "short@300", false, 299 },
+        { "write, hang-up at the handshake", Direction::Write, "hangup@255", true, 0 },
+        { "read, silent box", Direction::Read, "silent@0", true, 0 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CSession session;
+        session.UseDemoBox();
+        BoxFault fault;
+        ASSERT_TRUE(ParseBoxFault(row.fault, fault));
+        session.DemoBox()->AddFault(fault);
+        messages.clear();
+        std::unique_ptr<CTransferDlg> dialog;
+        if (row.direction == Direction::Read)
+            dialog = std::make_unique<CRead>(session);
+        else
+            dialog = std::make_unique<CWrite>(session);
+        Start(*dialog);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
+        EXPECT_EQ(messages, QStringList { kCheckConnectionMessage });
+        EXPECT_EQ(dialog->isVisible(), row.dialogStaysOpen);
+        EXPECT_TRUE(!row.dialogStaysOpen || dialog->closeButton->isEnabled());
+        EXPECT_EQ(dialog->progressBar->value(), row.progress);
+    }
+}
+
+// Escape and close are refused while the worker runs; destruction joins it.
+TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
+{
+    Gate gate;
+    CSession session;
+    session.SetLinkFactory(HeldAt(gate, 100));
+    CWrite dialog(session);
+    Start(dialog);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate.reached && dialog.progressBar->value() > 0; }));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    dialog.close();
+    EXPECT_TRUE(dialog.isVisible() && !dialog.closeButton->isEnabled());
+    gate.open.set_value();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }));
+    EXPECT_EQ(dialog.Outcome(), TransferOutcome::Completed);
+    // Close is the user's; a second write needs a new dialog.
+    EXPECT_TRUE(dialog.isVisible() && dialog.closeButton->isEnabled()
+        && !dialog.transferButton->isEnabled());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+
+    // Destroyed while its worker waits at the gate: the dialog's own
+    // destructor joins the worker before the job goes.
+    Gate second;
+    session.SetLinkFactory(HeldAt(second, 10));
+    auto held = std::make_unique<CWrite>(session);
+    Start(*held);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.reached.load(); }));
+    std::thread opener([&] { second.open.set_value(); });
+    held.reset();
+    opener.join();
+}
+
+const QColor kBoxCurveColour(0, 150, 255);
+
+int PixelsOf(const QImage& image, const QColor& colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+class CompareWindow : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        StartOptions options;
+        options.demoBox = true; // holds the default project
+        window.reset(new CRamvikDlg(options));
+        window->resize(900, 640);
+        window->show();
+    }
+
+    // What the window showed while it asked whether to take the box's project.
+    struct Question {
+        QString text;
+        QImage picture;
+    };
+    // Compares, answering the question with take (and discarding changes).
+    Question Compare(bool take)
+    {
+        Question asked;
+        CScopedMessageHook answerer(
+            [&](const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons) {
+                messages << text;
+                if (icon != QMessageBox::Question)
+                    return QMessageBox::Discard;
+                asked.text = text;
+                asked.picture = window->grab().toImage();
+                return take ? QMessageBox::Yes : QMessageBox::No;
+            });
+        ClickTransfer("compareButton");
+        return asked;
+    }
+};
+
+// The box's curves are drawn in both views while the question is open and
+// the differences are listed. Either answer removes the overlay; No keeps
+// the project, Yes takes the box's as a Read does, unsaved.
+TEST_F(CompareWindow, ShowsTheBoxOverTheProjectUntilAnswered)
+{
+    const std::string inBox = WriteProjectText(Project());
+    Project().crCurve->Add(2.0, 3.0);
+    Inside().Graph().repaintRequest();
+    const std::string edited = WriteProjectText(Project());
+    struct Row {
+        const char* view;
+        const char* check;
+        bool take;
+    };
+    const Row rows[] = { { "input-output", "inputOutputCheck", false },
+        { "difference", "differenceCheck", true } };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.view);
+        Click(row.check);
+        const Question asked = Compare(row.take);
+        EXPECT_TRUE(
+            asked.text.contains("CR point at 2 V: output 3 V in the project, none in the box."))
+            << asked.text.toStdString();
+        EXPECT_GT(PixelsOf(asked.picture, kBoxCurveColour), 50) << "the box's dotted curve";
+        EXPECT_EQ(PixelsOf(window->grab().toImage(), kBoxCurveColour), 0);
+        EXPECT_EQ(WriteProjectText(Project()), row.take ? inBox : edited);
+    }
+    EXPECT_TRUE(Inside().Session().HasUnsavedChanges()) << "the box's project is in no file yet";
+    // The box holds the project now: nothing to list.
+    EXPECT_EQ(Compare(false).text, "The box holds the project.");
+}
+
+// A Read installs the box's project as the box holds it, then names each
+// value no project can hold. No file holds the read project, so the caption
+// names none (it once kept the file opened before) and closing asks; Ctrl+Z
+// brings back the opened file's project and name.
+TEST_F(CompareWindow, ReadInstallsTheBoxUntitledAndWarnsOfImplausibleValues)
+{
+    ASSERT_TRUE(Inside().Session().SaveAs((projects + "car.rmvp").toStdString()).ok);
+    window->OpenPath(projects + "car.rmvp");
+    const std::string opened = WriteProjectText(Project());
+    Inside().Session().DemoBox()->SetCell(1, 60); // stop voltage 6.0 V
+    ClickTransfer("readButton");
+    EXPECT_EQ(messages, QStringList { "Stop voltage 6 V lies outside 0 V to 5 V." });
+    EXPECT_EQ(Text("stopVoltageEdit"), "6");
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp[*]");
+    answer = QMessageBox::Cancel;
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(messages.size(), 2) << "closing asks about the read project";
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(WriteProjectText(Project()), opened);
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - car.rmvp[*]");
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+// The check box between the buttons is remembered; the phase label replaces
+// it once the transfer runs and names the read-back last.
+TEST_F(CompareWindow, VerifySettingIsRememberedAndThePhaseShown)
+{
+    struct Row {
+        const char* what;
+        bool offered; // the check box when the dialog opens
+        bool verify;
+        int lastPosition;
+        const char* lastPhase;
+    };
+    const Row rows[] = {
+        { "on by default, turned off", true, false, kWriteProgressEnd, "Writing..." },
+        { "off as remembered, turned on", false, true, kVerifiedWriteProgressEnd, "Checking..." },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QTimer::singleShot(0, [&row] {
+            auto* dialog = qobject_cast<CWrite*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->verifyBox->isChecked(), row.offered);
+            dialog->verifyBox->setChecked(row.verify);
+            QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
+            EXPECT_FALSE(dialog->verifyBox->isVisible());
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
+            EXPECT_EQ(dialog->progressBar->maximum(), row.lastPosition);
+            EXPECT_EQ(dialog->progressBar->value(), row.lastPosition);
+            EXPECT_EQ(dialog->phaseLabel->text(), row.lastPhase);
+            QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
+        });
+        Click("writeButton");
+        EXPECT_TRUE(messages.empty()) << messages.join("|").toStdString();
+        QSettings stored(SettingsFile(), QSettings::IniFormat);
+        EXPECT_EQ(stored.value("VerifyWrites").toString(), row.verify ? "1" : "0");
+    }
+    // The window's writes are kept in the installation folder's history.
+    EXPECT_EQ(QDir(rootPath + "History").entryList({ "*.rmvp" }).size(), 2);
+}
+
+} // namespace

@@ -9,10 +9,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: file_writer_probe PATH TEXT\n");
+    if (argc != 3)
         return 2;
-    }
     std::string error;
     if (WriteFileSafely(argv[1], argv[2], error))
         return 0;

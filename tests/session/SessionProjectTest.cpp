@@ -1,0 +1,57 @@
+// Where the session's project comes from: a file opened, or a read installed
+// (the one home of the trim after a read). Save, Save As, a failed save,
+// unsaved changes, failed reads and the demo box of every box type are
+// checked through the window and the tool (tests/app, tests/tools).
+
+#include "SessionTestSupport.h"
+
+#include <CurveTestSupport.h>
+#include <ProjectFile.h>
+
+namespace {
+
+// Open takes regular files only; a failure leaves project and changes alone.
+// A value the file leaves out keeps what the project held.
+TEST(SessionFiles, OpenReadsARegularFileOrChangesNothing)
+{
+    CTempFolder folder;
+    std::filesystem::create_directory(folder.File("folder.rmvp"));
+    CSession session;
+    session.Project().StepCurveDelay(true);
+    const std::string before = WriteProjectText(session.Project());
+    const SessionResult result = session.Open(folder.File("folder.rmvp"));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "Can't open file!");
+    EXPECT_EQ(WriteProjectText(session.Project()), before);
+    EXPECT_TRUE(session.HasUnsavedChanges());
+
+    const std::string good = folder.File("car.rmvp");
+    WriteBytes(good, "ADC = 1\r\nVolt = 1.2\r\nCRD\r\n0.000000 0.000000\r\n2.000000 2.600000\r\n");
+    ASSERT_TRUE(session.Open(good).ok);
+    EXPECT_EQ(session.Project().startVoltage, 1.2);
+    EXPECT_EQ(session.Project().curveDelay, 220);
+    EXPECT_EQ(session.Project().fileName, "car.rmvp");
+    EXPECT_EQ(session.FilePath(), good);
+    EXPECT_FALSE(session.HasUnsavedChanges());
+}
+
+// The box may hold CR points that the voltages exclude; installing trims them
+// and keeps the TURBO curve whole.
+TEST(SessionBox, InstallingAReadTrimsTheCrCurve)
+{
+    CSession session;
+    auto read = std::make_unique<ProjectState>();
+    read->SetBoxType(2);
+    read->ReplaceCrCurve(BuildCurve({ { 0, 0 }, { 0.5, 0.8 }, { 1.5, 1.5 }, { 3, 3.3 },
+        { 4.5, 4.5 }, { 4.8, 4.9 }, { 5, 5 } }));
+    read->ReplaceTurboCurve(BuildCurve({ { 0, 0 }, { 0.5, 0.8 }, { 4.8, 4.9 } }));
+    EXPECT_TRUE(session.InstallRead(std::move(read)));
+    EXPECT_EQ(PointsOf(session.Project().crCurve),
+        (Points { { 0, 0 }, { 1.5, 1.5 }, { 3, 3.3 }, { 4.5, 4.5 }, { 5, 5 } }));
+    EXPECT_EQ(
+        PointsOf(session.Project().turboCurve), (Points { { 0, 0 }, { 0.5, 0.8 }, { 4.8, 4.9 } }));
+    EXPECT_TRUE(session.HasUnsavedChanges()) << "no file holds the read project";
+    EXPECT_FALSE(session.InstallRead(nullptr));
+}
+
+} // namespace

@@ -54,20 +54,27 @@ TEST(WriteHistory, KeepsEveryWriteThatSentItsCells)
     }
 }
 
-// A history that cannot be written does not fail the write; the user is told.
+// A history that cannot be written, or no data folder to keep it in, does not
+// fail the write; the user is told.
 TEST(WriteHistory, UnwritableHistoryIsANoteNotAFailure)
 {
     CTempFolder folder;
     WriteBytes(folder.File("blocked"), "a file where the folder should be");
-    CSession session;
-    session.UseDemoBox();
-    const std::string history = folder.File("blocked") + "/History/";
-    session.SetHistoryFolder(history);
-    const std::unique_ptr<CTransferJob> job = session.MakeWriteJob();
-    EXPECT_EQ(RunJob(*job), TransferOutcome::Completed);
-    ASSERT_EQ(job->Notes().size(), 1u);
-    EXPECT_EQ(job->Notes()[0].rfind(kHistoryNotKeptMessage + history + "\n\n", 0), 0u)
-        << job->Notes()[0];
+    const std::string blocked = folder.File("blocked") + "/History/";
+    const std::pair<std::string, std::string> rows[] = {
+        { blocked, kHistoryNotKeptMessage + blocked + "\n\n" },
+        { "", kHistoryNotKeptMessage + std::string(kNoHistoryFolderReason) }, // no data folder
+    };
+    for (const auto& [history, note] : rows) {
+        SCOPED_TRACE(history);
+        CSession session;
+        session.UseDemoBox();
+        session.SetHistoryFolder(history);
+        const std::unique_ptr<CTransferJob> job = session.MakeWriteJob();
+        EXPECT_EQ(RunJob(*job), TransferOutcome::Completed);
+        ASSERT_EQ(job->Notes().size(), 1u);
+        EXPECT_EQ(job->Notes()[0].rfind(note, 0), 0u) << job->Notes()[0];
+    }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Where the session's project comes from: a file opened, or a read installed
 // (the one home of the trim after a read). Save, Save As, a failed save,
-// unsaved changes, failed reads and the demo box of every box type are
-// checked through the window and the tool (tests/app, tests/tools).
+// unsaved changes and failed reads are checked through the window and the
+// tool (tests/app, tests/tools).
 
 #include "SessionTestSupport.h"
 
@@ -52,6 +52,24 @@ TEST(SessionBox, InstallingAReadTrimsTheCrCurve)
         PointsOf(session.Project().turboCurve), (Points { { 0, 0 }, { 0.5, 0.8 }, { 4.8, 4.9 } }));
     EXPECT_TRUE(session.HasUnsavedChanges()) << "no file holds the read project";
     EXPECT_FALSE(session.InstallRead(nullptr));
+}
+
+// The demo box is whatever box the project needs: a CR&TURBO project can be
+// tried without hardware (the box once answered as a CR box to every project),
+// and reading it back gives the box type that was written.
+TEST(SessionBox, DemoBoxTakesEveryBoxType)
+{
+    for (int boxType = 0; boxType <= 2; ++boxType) {
+        SCOPED_TRACE(boxType);
+        CSession session;
+        session.UseDemoBox();
+        session.Project().SetBoxType(boxType);
+        EXPECT_EQ(RunJob(*session.MakeWriteJob()), TransferOutcome::Completed);
+        session.Project().SetBoxType(boxType == 0 ? 1 : 0);
+        const std::unique_ptr<CTransferJob> read = session.MakeReadJob();
+        EXPECT_EQ(RunJob(*read), TransferOutcome::Completed);
+        EXPECT_EQ(session.Project().boxType, boxType);
+    }
 }
 
 } // namespace

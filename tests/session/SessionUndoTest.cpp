@@ -46,7 +46,7 @@ protected:
 // Each kind of change is one step: Undo brings back exactly what was there
 // before it, with its file and modified mark, and Redo the change. The
 // history keeps the whole project, so one parameter stands for all. The
-// modified mark across Save, and the keys: tests/app (UndoWindow).
+// keys: tests/app (UndoWindow).
 TEST_F(SessionUndo, EveryKindOfChangeIsOneStep)
 {
     struct Row {
@@ -83,6 +83,20 @@ TEST_F(SessionUndo, EveryKindOfChangeIsOneStep)
         EXPECT_TRUE(session.Undo());
         EXPECT_TRUE(session.Undo()) << "the step before is still there";
     }
+}
+
+// Save keeps the history; the modified mark follows it: the step before the
+// save is a change, coming back to what was saved is none.
+TEST_F(SessionUndo, SaveKeepsTheHistoryAndTheMarkFollowsIt)
+{
+    Project().StepCurveDelay(true);
+    session.RecordChange();
+    ASSERT_TRUE(session.Save().ok);
+    EXPECT_FALSE(session.HasUnsavedChanges());
+    ASSERT_TRUE(session.Undo());
+    EXPECT_TRUE(session.HasUnsavedChanges());
+    ASSERT_TRUE(session.Redo());
+    EXPECT_FALSE(session.HasUnsavedChanges());
 }
 
 // Undoing a box type change brings back the curve choice of that box type,

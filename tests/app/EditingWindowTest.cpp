@@ -10,6 +10,8 @@
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QTimer>
 
 #include <functional>
 
@@ -221,6 +223,42 @@ TEST_F(UndoWindow, EachChangeIsOneStepForTheKeys)
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(ProjectText(), steps[2]);
     EXPECT_TRUE(window->isWindowModified());
+}
+
+// The panel's menu offers Undo and Redo, each enabled as the history allows,
+// and they step the history as the keys do.
+TEST_F(UndoWindow, PanelMenuOffersUndoAndRedo)
+{
+    // Opens the menu over the panel, notes its enabled entries and takes one.
+    const auto choose = [&](const QString& entry) {
+        QStringList enabled;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            QAction* chosen = nullptr;
+            for (QAction* action : menu->actions()) {
+                const QString text = action->text().section('\t', 0, 0);
+                if (action->isEnabled() && !text.isEmpty())
+                    enabled << text;
+                if (text == entry)
+                    chosen = action;
+            }
+            menu->close();
+            if (chosen)
+                chosen->trigger();
+        });
+        const QPoint onPanel(10, window->height() - 10);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, onPanel, window->mapToGlobal(onPanel));
+        QApplication::sendEvent(window.get(), &event);
+        return enabled;
+    };
+    const std::string before = ProjectText();
+    Drag(3.0, 3.0, 2.6);
+    const std::string after = ProjectText();
+    EXPECT_EQ(choose("&Undo"), (QStringList { "&Undo", "&About Ramvik..." }));
+    EXPECT_EQ(ProjectText(), before);
+    EXPECT_EQ(choose("&Redo"), (QStringList { "&Redo", "&About Ramvik..." }));
+    EXPECT_EQ(ProjectText(), after);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "AppTestSupport.h"
 
+#include <QFileInfo>
 #include <QPrinter>
+#include <QProcess>
 #include <QWindow>
 
 namespace {
@@ -137,6 +139,26 @@ TEST_F(Settings, BoxTypeAndViewAreStoredAndRemembered)
     EXPECT_TRUE(window->windowTitle().startsWith("Common Rail & Turbo"));
     EXPECT_EQ(
         QSettings(SettingsFile(), QSettings::IniFormat).value("RootPath").toString(), rootPath);
+}
+
+// What the installer does for a newcomer: the first start finds the settings,
+// the project folder and the logo, and shows no message.
+TEST_F(Settings, PreparedSettingsNeedNoMessage)
+{
+    NewConfigFolder();
+    QProcess prepare;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", dataDir.path() + "/odd \"name\", with\\ space");
+    prepare.setProcessEnvironment(environment);
+    prepare.start("bash", { QStringLiteral(RAMVIK_SOURCE_DIR "/scripts/prepare-settings") });
+    ASSERT_TRUE(prepare.waitForFinished(30000));
+    ASSERT_EQ(prepare.exitCode(), 0) << prepare.readAllStandardError().toStdString();
+    Start();
+    EXPECT_TRUE(messages.empty());
+    const QString root = dataDir.path() + "/odd \"name\", with\\ space/Ramvik/";
+    EXPECT_EQ(QString::fromStdString(Project().rootPath), root);
+    EXPECT_TRUE(QFileInfo(root + "Projects").isDir());
+    EXPECT_TRUE(QFileInfo(root + "logo.bmp").isFile());
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 class CGraphPaintCache;
 class CPunt;
 class QPainter;
+class QPen;
 struct ProjectState;
 
 // A rectangle of client pixels as the graph counts it: right and bottom are
@@ -208,8 +209,7 @@ private:
     void DrawCurve(
         QPainter& painter, const CPunt* head, const QColor& colour, bool markAll, bool difference);
     void DrawOverlay(QPainter& painter, bool difference);
-    void DrawOverlayCurve(
-        QPainter& painter, const CPunt* head, const QColor& colour, bool difference);
+    void DrawOverlayCurve(QPainter& painter, const CPunt* head, const QPen& line, bool difference);
     void DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
         std::initializer_list<std::pair<double, double>> corners);
 

@@ -8,19 +8,25 @@
 #include <QPainter>
 
 // The box's curves over the project's: dotted and two pixels wide, in colours
-// of their own, so they stay visible where they lie on the project's line.
+// of their own, so they stay visible where they lie on the project's line,
+// on the axis (a difference of 0 V) and on every zone colour of the
+// Difference view: neither blue nor red like the project's curves, nor
+// green, yellow or orange like the zones.
 
 namespace {
-const QColor kBoxCr(0, 150, 255);
-const QColor kBoxTurbo(110, 110, 110);
-constexpr int kLegendLine = 30; // pixels of dotted line before the legend text
+constexpr int kLegendLine = 30; // pixels of line before the legend text
 
-QPen OverlayPen(const QColor& colour)
+QPen OverlayPen(const QColor& colour, Qt::PenStyle style)
 {
-    QPen pen(colour, 2, Qt::DotLine);
+    QPen pen(colour, 2, style);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
+
+// Dots for the box's CR curve, dashes for its TURBO curve, which is drawn
+// first: where the two lie on each other, the CR dots show on the dashes.
+const QPen kBoxCr = OverlayPen(QColor(220, 0, 220), Qt::DotLine);
+const QPen kBoxTurbo = OverlayPen(Qt::black, Qt::DashLine);
 } // namespace
 
 void CGraph::SetOverlay(const ProjectState* box)
@@ -30,22 +36,22 @@ void CGraph::SetOverlay(const ProjectState* box)
 }
 
 void CGraph::DrawOverlayCurve(
-    QPainter& painter, const CPunt* head, const QColor& colour, bool difference)
+    QPainter& painter, const CPunt* head, const QPen& line, bool difference)
 {
     if (!head)
         return;
-    painter.setPen(OverlayPen(colour));
+    painter.setPen(line);
     const auto position = [&](const CPunt* p) {
         const double vertical = difference ? p->input - p->output : p->output;
         return QPoint(VoltsToX(p->input), VoltsToY(vertical));
     };
-    QPolygon line;
+    QPolygon points;
     for (const CPunt* p = head; p; p = p->next)
-        line << position(p);
-    painter.drawPolyline(line);
+        points << position(p);
+    painter.drawPolyline(points);
     // Open squares mark the box's points, unlike the project's round markers.
-    painter.setPen(QPen(colour, 1));
-    for (const QPoint& at : line)
+    painter.setPen(QPen(line.color(), 1));
+    for (const QPoint& at : points)
         painter.drawRect(at.x() - 2, at.y() - 2, 4, 4);
 }
 
@@ -57,9 +63,9 @@ void CGraph::DrawOverlay(QPainter& painter, bool difference)
     // The project's curves may leave the plot area (a difference below
     // zero); so may the box's, but not the frame.
     painter.setClipRect(QRect(QPoint(frame.left, frame.top), QPoint(frame.right, frame.bottom)));
-    DrawOverlayCurve(painter, overlay->crCurve, kBoxCr, difference);
     if (overlay->turboEnabled)
         DrawOverlayCurve(painter, overlay->turboCurve, kBoxTurbo, difference);
+    DrawOverlayCurve(painter, overlay->crCurve, kBoxCr, difference);
 
     // The legend at the top of the plot area, centred, on a white ground:
     // clear of the read-out and the axis labels in both views.
@@ -80,9 +86,9 @@ void CGraph::DrawOverlay(QPainter& painter, bool difference)
     painter.fillRect(legend, Qt::white);
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(legend);
-    const auto row = [&](int index, const QColor& colour, const QString& text) {
+    const auto row = [&](int index, const QPen& line, const QString& text) {
         const int y = legend.top() + 3 + index * rowHeight + rowHeight / 2;
-        painter.setPen(OverlayPen(colour));
+        painter.setPen(line);
         painter.drawLine(legend.left() + 6, y, legend.left() + 6 + kLegendLine, y);
         painter.setPen(QPen(Qt::black, 1));
         painter.drawText(legend.left() + kLegendLine + 12, y + metrics.ascent() / 2 - 1, text);

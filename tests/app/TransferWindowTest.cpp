@@ -136,7 +136,7 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     opener.join();
 }
 
-const QColor kBoxCurveColour(0, 150, 255);
+const QColor kBoxCurveColour(220, 0, 220);
 
 int PixelsOf(const QImage& image, const QColor& colour)
 {

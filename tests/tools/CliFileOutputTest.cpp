@@ -1,7 +1,7 @@
-// Where ramvik-cli's outputs land: `read`, `pdf -o` and `png -o` into
-// read-only files and names that are not UTF-8. The read-only refusal is the
-// file writer's own, so each command writes through it; each rule of the
-// writer itself (links, FIFOs, "-", a full disk): tests/files.
+// Where ramvik-cli's outputs land: `read`, `pdf -o` and `png -o` into "-"
+// (standard output), read-only files and names that are not UTF-8. The
+// read-only refusal is the file writer's own, so each command writes through
+// it; each other rule of the writer (links, FIFOs, a full disk): tests/files.
 
 #include "CliTestSupport.h"
 
@@ -56,6 +56,18 @@ protected:
 
     QString project;
 };
+
+// "-" is standard output, never a file of that name.
+TEST_F(CliFileOutput, DashIsStandardOutput)
+{
+    for (const OutputCommand& command : kOutputCommands) {
+        SCOPED_TRACE(command.name);
+        const CliRun run = RunCli(Arguments(command) << "-");
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(StartsWith(run.out, command.start));
+        EXPECT_FALSE(QFile::exists("-"));
+    }
+}
 
 // Once, the tool replaced a mode-444 file. Run as the unprivileged user; the
 // message is the writer's own check, not an open the system refused.

@@ -21,15 +21,6 @@ protected:
         chmod(dir.path().toLocal8Bit().constData(), 0755);
     }
 
-    static FakeConverter Converter(const char* tty, const char* usbDevice, const char* serial)
-    {
-        FakeConverter converter;
-        converter.tty = tty;
-        converter.usbDevice = usbDevice;
-        converter.serialNumber = serial;
-        return converter;
-    }
-
     // ramvik-cli with the fake machine as its system.
     CliRun RunOnTree(const QStringList& arguments, bool unprivileged = false) const
     {
@@ -45,8 +36,9 @@ protected:
 TEST_F(CliPortsTest, PortsListsEveryPortWithWhatTheSystemShows)
 {
     tree.AddVirtualTerminal("tty1");
-    tree.Add(Converter("ttyUSB10", "1-3", "B22"));
-    FakeConverter dual = Converter("ttyUSB2", "1-2", "");
+    tree.Add({ "ttyUSB10", "1-3" });
+    FakeConverter dual { "ttyUSB2", "1-2" };
+    dual.serialNumber = "";
     dual.productId = 0x6010;
     dual.product = "Dual RS232-HS";
     dual.latencyTimerMs = 1;
@@ -64,15 +56,15 @@ TEST_F(CliPortsTest, PortsListsEveryPortWithWhatTheSystemShows)
             + "/ttyUSB2   0403:6010  -       ftdi_sio  1 ms     yes       -                  no  "
               "       \"Dual RS232-HS\"\n"
             + dev
-            + "/ttyUSB10  0403:6001  B22     ftdi_sio  16 ms    yes       ModemManager(812)  yes "
+            + "/ttyUSB10  0403:6001  A9XK31  ftdi_sio  16 ms    yes       ModemManager(812)  yes "
               "       \"USB <-> Serial\"\n");
 }
 
 // The list of candidates itself: tests/box (FindBoxPort).
 TEST_F(CliPortsTest, TwoConvertersMakeWriteAndReadAskForThePort)
 {
-    tree.Add(Converter("ttyUSB10", "1-3", "B22"));
-    tree.Add(Converter("ttyUSB2", "1-2", "A11"));
+    tree.Add({ "ttyUSB10", "1-3" });
+    tree.Add({ "ttyUSB2", "1-2" });
     const QString project = Project(defaultText);
     for (const char* command : { "write", "read" }) {
         SCOPED_TRACE(command);
@@ -85,7 +77,7 @@ TEST_F(CliPortsTest, TwoConvertersMakeWriteAndReadAskForThePort)
 
 TEST_F(CliPortsTest, AHeldConverterIsReportedWithTheProgramThatHoldsIt)
 {
-    tree.Add(Converter("ttyUSB0", "1-2", "A11"));
+    tree.Add({ "ttyUSB0", "1-2" });
     tree.AddHolder(77, "brltty", "ttyUSB0");
     const CliRun run = RunOnTree({ "write", Project(defaultText) });
     EXPECT_EQ(run.exitCode, 1);
@@ -101,7 +93,7 @@ TEST_F(CliPortsTest, AConverterTheUserMayNotOpenIsReportedWithTheRemedy)
     ASSERT_EQ(geteuid(), 0u) << "only root can hand the device node to another owner";
     const group* dialout = getgrnam("dialout"); // every Debian system has it
     ASSERT_NE(dialout, nullptr);
-    tree.Add(Converter("ttyUSB0", "1-2", "A11"));
+    tree.Add({ "ttyUSB0", "1-2" });
     const std::string node = tree.Dev("ttyUSB0");
     ASSERT_EQ(chown(node.c_str(), 0, dialout->gr_gid), 0);
     ASSERT_EQ(chmod(node.c_str(), 0660), 0);
@@ -122,7 +114,7 @@ TEST_F(CliPortsTest, AConverterTheUserMayNotOpenIsReportedWithTheRemedy)
 
 TEST_F(CliPortsTest, DoctorPassesWithOneFreeConverter)
 {
-    FakeConverter converter = Converter("ttyUSB0", "1-2", "A11");
+    FakeConverter converter { "ttyUSB0", "1-2" };
     converter.latencyTimerMs = 1;
     tree.Add(converter);
     const CliRun run = RunOnTree({ "doctor" });

@@ -76,8 +76,6 @@ TEST_F(CliProject, CheckRefusesAHiddenTurboCurveAndFailuresEndWithStatusOne)
         { "check @fine", 0, "The box can hold this project.\n", "" },
         { "check @hidden", 1, "", hidden },
         { "frames @hidden", 1, "", hidden },
-        { "write @hidden --demo-box", 1, "", hidden },
-        { "show @missing", 1, "", open },
         { "write @missing", 1, "", open },
         { "read @fine --port @no-device", 1, "", none },
     };

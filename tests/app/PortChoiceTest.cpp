@@ -78,13 +78,13 @@ TEST_F(WindowPortChoice, TwoConvertersAreAskedForOnceAndTheChoiceIsUsedFromThenO
 {
     AddConverter("ttyUSB10", "1-3", "B22");
     AddConverter("ttyUSB2", "1-2", "A11");
-    EXPECT_FALSE(ClickTransfer("writeButton")) << "cancelled";
+    EXPECT_EQ(ClickTransfer("writeButton"), "no dialog") << "cancelled";
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(CSettingsStore().Read(kPortSetting), std::nullopt);
 
     answer = QMessageBox::Ok;
     pick = 1;
-    ASSERT_TRUE(ClickTransfer("writeButton"));
+    ASSERT_NE(ClickTransfer("writeButton"), "no dialog");
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[1], (QStringList { Line("ttyUSB2", "A11"), Line("ttyUSB10", "B22") }))
         << "natural order, each with its serial number";
@@ -93,7 +93,7 @@ TEST_F(WindowPortChoice, TwoConvertersAreAskedForOnceAndTheChoiceIsUsedFromThenO
     EXPECT_TRUE(messages[0].contains(Dev("ttyUSB10"))) << messages[0].toStdString();
 
     Start(); // after a restart the remembered converter is taken without asking
-    ASSERT_TRUE(ClickTransfer("writeButton"));
+    ASSERT_NE(ClickTransfer("writeButton"), "no dialog");
     EXPECT_EQ(asked.size(), 2u);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(Dev("ttyUSB10"))) << messages[0].toStdString();
@@ -107,7 +107,7 @@ TEST_F(WindowPortChoice, OneHeldConverterIsTakenAndTheHelpNamesItsHolder)
     AddConverter("ttyUSB0", "1-2", "A11");
     tree.AddHolder(77, "brltty", "ttyUSB0");
     answer = QMessageBox::Help;
-    ASSERT_TRUE(ClickTransfer("writeButton"));
+    ASSERT_NE(ClickTransfer("writeButton"), "no dialog");
     EXPECT_TRUE(asked.empty());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(kNoDeviceMessage));

@@ -36,7 +36,6 @@ public:
     CSession& Session() { return window.session; }
     CGraph& Graph() { return *window.graph; }
     QRect GraphFrame() const { return window.graphFrame; }
-    void Refresh() { window.Refresh(); }
     void AnswerFileDialogs(std::function<QString(QFileDialog&)> answer)
     {
         window.runFileDialog = std::move(answer);

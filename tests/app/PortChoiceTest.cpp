@@ -1,20 +1,17 @@
-// The window on a fake machine: which of several converters a transfer
-// takes, the remembered choice, and the connection help after "No USB Device
-// Connected!". The window reads the fake sysfs, /dev and /proc through
-// RAMVIK_SYSTEM_ROOT, as it reads the real ones without it. The fake device
-// nodes are plain files, so every open fails and the message names the
-// device the transfer tried.
+// The window on a fake machine, read through RAMVIK_SYSTEM_ROOT as it reads
+// the real one without it: which of several converters a transfer takes, the
+// remembered choice, and the connection help after "No USB Device
+// Connected!". The fake device nodes are plain files, so every open fails and
+// the message names the device the transfer tried.
 #include "AppTestSupport.h"
 #include "ConnectionHelpDlg.h"
 #include "DialogRunner.h"
 #include "PortChoiceDlg.h"
 #include "SettingsStore.h"
-#include "TransferDlg.h"
 
 #include <ConnectionDoctor.h>
 #include <D2xxLibrary.h>
 #include <FakeSystemTree.h>
-#include <PortAdvice.h>
 #include <Protocol.h>
 
 #include <QListWidget>
@@ -37,9 +34,7 @@ protected:
 
     void AddConverter(const char* tty, const char* usbDevice, const char* serial)
     {
-        FakeConverter converter;
-        converter.tty = tty;
-        converter.usbDevice = usbDevice;
+        FakeConverter converter { tty, usbDevice };
         converter.serialNumber = serial;
         tree.Add(converter);
     }

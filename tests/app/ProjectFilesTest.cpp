@@ -1,6 +1,5 @@
 #include "AppTestSupport.h"
 #include "DialogSizes.h"
-#include "ProjectFile.h"
 
 #include <QFileDialog>
 
@@ -76,7 +75,8 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheDialogs)
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(window->windowTitle(), "Common Rail & Turbo Tuning - other.rmvp[*]");
     Click("saveButton");
-    EXPECT_EQ(modes.size(), 4) << "Ctrl+S asked only once";
+    EXPECT_EQ(modes, QList<QFileDialog::AcceptMode>(4, QFileDialog::AcceptSave))
+        << "Ctrl+S asked only once";
 
     Click("newButton");
     ChooseBoxType(1); // a change: Open asks about it
@@ -86,11 +86,9 @@ TEST_F(ProjectFiles, SaveAndOpenThroughTheDialogs)
     EXPECT_EQ(Project().boxType, 1);
     AnswerDialog(projects + "car.rmvp");
     Click("openButton");
-    EXPECT_EQ(modes.last(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(modes.count(QFileDialog::AcceptSave), 4);
+    EXPECT_EQ(modes.mid(4), QList<QFileDialog::AcceptMode>(2, QFileDialog::AcceptOpen));
     EXPECT_EQ(WriteProjectText(Project()), saved);
-    EXPECT_EQ(Text("startVoltageEdit"), "1.3");
-    EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 2);
+    EXPECT_EQ(Text("startVoltageEdit"), "1.3"); // the panel shows the opened project
     EXPECT_EQ(window->windowTitle(), "Common Rail & Turbo Tuning - car.rmvp[*]");
 }
 

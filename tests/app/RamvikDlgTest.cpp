@@ -50,8 +50,8 @@ TEST_F(RamvikDlg, EscapeAndEnterLeaveTheWindowOpen)
     QTest::keyClick(Find("newButton"), Qt::Key_Return); // presses New
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Text("curveDelayEdit"), "200");
-    Project().fileName = "a[*]b.rmvp";
-    Inside().Refresh();
+    ASSERT_TRUE(Inside().Session().SaveAs((rootPath + "a[*]b.rmvp").toStdString()).ok);
+    window->OpenPath(rootPath + "a[*]b.rmvp");
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp");
     Click("curveDelayUp"); // the project now differs from the saved one
     EXPECT_EQ(window->windowHandle()->title(), "Common Rail Tuning - a[*]b.rmvp*");

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Graph.h"
 #include "Messages.h"
+#include "ProjectFile.h"
 #include "RamvikDlg.h"
 #include "TransferDlg.h"
 
@@ -8,7 +10,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -17,23 +22,20 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
-#include <optional>
 
 // The window's inside, for tests: the project as the graph and the handlers
 // change it, the session, the graph, and the answerers of the file and print
 // dialogs.
 class CRamvikDlgTestAccess {
 public:
-    explicit CRamvikDlgTestAccess(CRamvikDlg& window_)
-        : window(window_)
-    {
-    }
+    CRamvikDlg& window;
+
     ProjectState& Project() { return window.project; }
     CSession& Session() { return window.session; }
     CGraph& Graph() { return *window.graph; }
     QRect GraphFrame() const { return window.graphFrame; }
-    void Refresh() { window.Refresh(); }
     void AnswerFileDialogs(std::function<QString(QFileDialog&)> answer)
     {
         window.runFileDialog = std::move(answer);
@@ -42,9 +44,6 @@ public:
     {
         window.choosePrinter = std::move(answer);
     }
-
-private:
-    CRamvikDlg& window;
 };
 
 // A main window on settings of its own; the test records and answers messages.
@@ -54,7 +53,7 @@ protected:
     {
         ASSERT_TRUE(configDir.isValid() && dataDir.isValid());
         QDir().mkpath(projects);
-        Start(QString("10"), rootPath);
+        Start("RootPath=\"" + rootPath.toUtf8() + "\"\nUSB=10\n");
     }
     void TearDown() override
     {
@@ -70,17 +69,13 @@ protected:
         qputenv("XDG_CONFIG_HOME", configHome.toUtf8());
     }
     QString SettingsFile() const { return configHome + "/Ramvik/Ramvik.conf"; }
-    // Starts the window on new settings; a value left out is missing.
-    void Start(std::optional<QString> usb, std::optional<QString> root)
+    // Starts the window on new settings holding these values ("Key=value" lines).
+    void Start(const QByteArray& values)
     {
         NewConfigFolder();
         QFile file(SettingsFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[General]\n");
-        if (root)
-            file.write("RootPath=\"" + root->toUtf8() + "\"\n");
-        if (usb)
-            file.write("USB=" + usb->toUtf8() + "\n");
+        file.write("[General]\n" + values);
         file.close();
         Start();
     }
@@ -90,7 +85,7 @@ protected:
         window.reset(new CRamvikDlg);
     }
 
-    CRamvikDlgTestAccess Inside() { return CRamvikDlgTestAccess(*window); }
+    CRamvikDlgTestAccess Inside() { return CRamvikDlgTestAccess { *window }; }
     ProjectState& Project() { return Inside().Project(); }
 
     template <typename Widget = QWidget> Widget* Find(const char* name) const
@@ -104,24 +99,34 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
     }
-    // Clicks a window button that opens a transfer dialog; the dialog's
-    // transfer is run to its end and the dialog closed. False when none opened.
-    bool ClickTransfer(const char* button)
+    // Clicks a window button that opens a transfer dialog, lets prepare set
+    // the dialog up, runs its transfer to the end and closes it. Gives what
+    // the dialog showed at the end ("Writing... 767 of 767, left open"), or
+    // "no dialog".
+    std::string ClickTransfer(const char* button, std::function<void(CTransferDlg&)> prepare = {})
     {
-        bool opened = false;
-        QTimer::singleShot(0, [&opened] { // runs in the modal dialog's event loop
+        QString seen = "no dialog";
+        QTimer::singleShot(0, [&] { // runs in the modal dialog's event loop
             auto* dialog = qobject_cast<CTransferDlg*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            opened = true;
+            if (prepare)
+                prepare(*dialog);
             QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
             EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
+            QString end = "closed";
+            if (dialog->isVisible())
+                end = dialog->closeButton->isEnabled() ? "left open" : "open, Close disabled";
+            const QProgressBar* progress = dialog->progressBar;
+            seen = QString("%1 of %2, %3").arg(progress->value()).arg(progress->maximum()).arg(end);
+            if (!dialog->phaseLabel->text().isEmpty())
+                seen = dialog->phaseLabel->text() + " " + seen;
             if (dialog->isVisible())
                 QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
         });
         Click(button);
         QCoreApplication::processEvents(); // the timer, when no dialog ran it
-        return opened;
+        return seen.toStdString();
     }
     bool Checked(const char* name) const { return Find<QCheckBox>(name)->isChecked(); }
     QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }

@@ -3,17 +3,10 @@
 // the window must pass the events on, record each change and show it.
 #include "AppTestSupport.h"
 #include "CurveTestSupport.h"
-#include "Graph.h"
 #include "PointEntryDlg.h"
-#include "ProjectFile.h"
 
 #include <QDoubleSpinBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
-#include <QTimer>
-
-#include <functional>
 
 namespace {
 

@@ -1,20 +1,17 @@
-// The window on a fake machine: which of several converters a transfer
-// takes, the remembered choice, and the connection help after "No USB Device
-// Connected!". The window reads the fake sysfs, /dev and /proc through
-// RAMVIK_SYSTEM_ROOT, as it reads the real ones without it. The fake device
-// nodes are plain files, so every open fails and the message names the
-// device the transfer tried.
+// The window on a fake machine, read through RAMVIK_SYSTEM_ROOT as it reads
+// the real one without it: which of several converters a transfer takes, the
+// remembered choice, and the connection help after "No USB Device
+// Connected!". The fake device nodes are plain files, so every open fails and
+// the message names the device the transfer tried.
 #include "AppTestSupport.h"
 #include "ConnectionHelpDlg.h"
 #include "DialogRunner.h"
 #include "PortChoiceDlg.h"
 #include "SettingsStore.h"
-#include "TransferDlg.h"
 
 #include <ConnectionDoctor.h>
 #include <D2xxLibrary.h>
 #include <FakeSystemTree.h>
-#include <PortAdvice.h>
 #include <Protocol.h>
 
 #include <QListWidget>
@@ -37,9 +34,7 @@ protected:
 
     void AddConverter(const char* tty, const char* usbDevice, const char* serial)
     {
-        FakeConverter converter;
-        converter.tty = tty;
-        converter.usbDevice = usbDevice;
+        FakeConverter converter { tty, usbDevice };
         converter.serialNumber = serial;
         tree.Add(converter);
     }
@@ -78,13 +73,13 @@ TEST_F(WindowPortChoice, TwoConvertersAreAskedForOnceAndTheChoiceIsUsedFromThenO
 {
     AddConverter("ttyUSB10", "1-3", "B22");
     AddConverter("ttyUSB2", "1-2", "A11");
-    EXPECT_FALSE(ClickTransfer("writeButton")) << "cancelled";
+    EXPECT_EQ(ClickTransfer("writeButton"), "no dialog") << "cancelled";
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(CSettingsStore().Read(kPortSetting), std::nullopt);
 
     answer = QMessageBox::Ok;
     pick = 1;
-    ASSERT_TRUE(ClickTransfer("writeButton"));
+    ASSERT_NE(ClickTransfer("writeButton"), "no dialog");
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[1], (QStringList { Line("ttyUSB2", "A11"), Line("ttyUSB10", "B22") }))
         << "natural order, each with its serial number";
@@ -93,7 +88,7 @@ TEST_F(WindowPortChoice, TwoConvertersAreAskedForOnceAndTheChoiceIsUsedFromThenO
     EXPECT_TRUE(messages[0].contains(Dev("ttyUSB10"))) << messages[0].toStdString();
 
     Start(); // after a restart the remembered converter is taken without asking
-    ASSERT_TRUE(ClickTransfer("writeButton"));
+    ASSERT_NE(ClickTransfer("writeButton"), "no dialog");
     EXPECT_EQ(asked.size(), 2u);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(Dev("ttyUSB10"))) << messages[0].toStdString();
@@ -107,7 +102,7 @@ TEST_F(WindowPortChoice, OneHeldConverterIsTakenAndTheHelpNamesItsHolder)
     AddConverter("ttyUSB0", "1-2", "A11");
     tree.AddHolder(77, "brltty", "ttyUSB0");
     answer = QMessageBox::Help;
-    ASSERT_TRUE(ClickTransfer("writeButton"));
+    ASSERT_NE(ClickTransfer("writeButton"), "no dialog");
     EXPECT_TRUE(asked.empty());
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(kNoDeviceMessage));

@@ -2,19 +2,14 @@
 // comparison. The transfers themselves are the box and session layers'; the
 // demo box stands in for the converter.
 #include "AppTestSupport.h"
-#include "Read.h"
 #include "Write.h"
 
 #include <BoxSimulator.h>
 #include <DemoLink.h>
-#include <Graph.h>
-#include <ProjectFile.h>
 #include <Protocol.h>
 #include <StartOptions.h>
 
 #include <QImage>
-#include <QLabel>
-#include <QProgressBar>
 
 #include <atomic>
 #include <future>
@@ -41,67 +36,19 @@ struct GatedLink : CDemoLink {
     Gate* gate = nullptr;
     int holdAt = 0, frames = 0;
 };
-
-class TransferDialog : public AppTest {
-protected:
-    // The demo box's link, held at a frame until the gate opens.
-    LinkFactory HeldAt(Gate& gate, int frame)
-    {
-        return [this, &gate, frame]() -> std::unique_ptr<CLink> {
-            auto link = std::make_unique<GatedLink>(box);
-            link->gate = &gate;
-            link->holdAt = frame;
-            return link;
-        };
-    }
-    void Start(CTransferDlg& dialog)
-    {
-        dialog.show();
-        QTest::mouseClick(dialog.transferButton, Qt::LeftButton);
-    }
-
-    std::shared_ptr<CBoxSimulator> box = std::make_shared<CBoxSimulator>(kCrBoxId);
-};
-
-// The dialog after failures: the message, and where the progress stopped. A
-// failure in the write's data phase ends the dialog; the others leave it
-// open for Close. The fault kinds themselves are the box layer's.
-TEST_F(TransferDialog, FailuresShowTheirMessageAndWhereTheyStopped)
+// A demo box's link, held at a frame until the gate opens.
+LinkFactory HeldAt(Gate& gate, int frame)
 {
-    enum class Direction { Write, Read };
-    struct Row {
-        const char* what;
-        Direction direction;
-        const char* fault;
-        bool dialogStaysOpen;
-        int progress;
+    auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
+    return [box, &gate, frame]() -> std::unique_ptr<CLink> {
+        auto link = std::make_unique<GatedLink>(box);
+        link->gate = &gate;
+        link->holdAt = frame;
+        return link;
     };
-    const Row rows[] = {
-        { "write, short answer in the data", Direction::Write, "short@300", false, 299 },
-        { "write, hang-up at the handshake", Direction::Write, "hangup@255", true, 0 },
-        { "read, silent box", Direction::Read, "silent@0", true, 0 },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        CSession session;
-        session.UseDemoBox();
-        BoxFault fault;
-        ASSERT_TRUE(ParseBoxFault(row.fault, fault));
-        session.DemoBox()->AddFault(fault);
-        messages.clear();
-        std::unique_ptr<CTransferDlg> dialog;
-        if (row.direction == Direction::Read)
-            dialog = std::make_unique<CRead>(session);
-        else
-            dialog = std::make_unique<CWrite>(session);
-        Start(*dialog);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
-        EXPECT_EQ(messages, QStringList { kCheckConnectionMessage });
-        EXPECT_EQ(dialog->isVisible(), row.dialogStaysOpen);
-        EXPECT_TRUE(!row.dialogStaysOpen || dialog->closeButton->isEnabled());
-        EXPECT_EQ(dialog->progressBar->value(), row.progress);
-    }
 }
+
+using TransferDialog = AppTest;
 
 // Escape and close are refused while the worker runs; destruction joins it.
 TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
@@ -110,7 +57,8 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     CSession session;
     session.SetLinkFactory(HeldAt(gate, 100));
     CWrite dialog(session);
-    Start(dialog);
+    dialog.show();
+    QTest::mouseClick(dialog.transferButton, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.reached && dialog.progressBar->value() > 0; }));
     QTest::keyClick(&dialog, Qt::Key_Escape);
     dialog.close();
@@ -129,7 +77,8 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     Gate second;
     session.SetLinkFactory(HeldAt(second, 10));
     auto held = std::make_unique<CWrite>(session);
-    Start(*held);
+    held->show();
+    QTest::mouseClick(held->transferButton, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.reached.load(); }));
     std::thread opener([&] { second.open.set_value(); });
     held.reset();
@@ -147,13 +96,14 @@ int PixelsOf(const QImage& image, const QColor& colour)
     return count;
 }
 
-class CompareWindow : public AppTest {
+// The window on the demo box, which first holds the default project.
+class TransferWindow : public AppTest {
 protected:
     void SetUp() override
     {
         AppTest::SetUp();
         StartOptions options;
-        options.demoBox = true; // holds the default project
+        options.demoBox = true;
         window.reset(new CRamvikDlg(options));
         window->resize(900, 640);
         window->show();
@@ -182,10 +132,38 @@ protected:
     }
 };
 
+// The dialog after failures: the message, and where the progress stopped. A
+// failure in the write's data phase ends the dialog; the others leave it
+// open for Close. The fault kinds themselves are the box layer's.
+TEST_F(TransferWindow, FailuresShowTheirMessageAndWhereTheyStopped)
+{
+    struct Row {
+        const char* what;
+        const char* button;
+        const char* fault; // shown once, at the first frame for its cell
+        const char* seen;
+    };
+    const Row rows[] = {
+        { "write, short answer in the data", "writeButton", "short@300",
+            "Writing... 299 of 1022, closed" },
+        { "write, hang-up at the handshake", "writeButton", "hangup@255", "0 of 1022, left open" },
+        { "read, silent box", "readButton", "silent@0", "0 of 255, left open" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        BoxFault fault;
+        ASSERT_TRUE(ParseBoxFault(row.fault, fault));
+        Inside().Session().DemoBox()->AddFault(fault);
+        messages.clear();
+        EXPECT_EQ(ClickTransfer(row.button), row.seen);
+        EXPECT_EQ(messages, QStringList { kCheckConnectionMessage });
+    }
+}
+
 // The box's curves are drawn in both views while the question is open and
 // the differences are listed. Either answer removes the overlay; No keeps
 // the project, Yes takes the box's as a Read does, unsaved.
-TEST_F(CompareWindow, ShowsTheBoxOverTheProjectUntilAnswered)
+TEST_F(TransferWindow, CompareShowsTheBoxOverTheProjectUntilAnswered)
 {
     const std::string inBox = WriteProjectText(Project());
     Project().crCurve->Add(2.0, 3.0);
@@ -218,7 +196,7 @@ TEST_F(CompareWindow, ShowsTheBoxOverTheProjectUntilAnswered)
 // value no project can hold. No file holds the read project, so the caption
 // names none (it once kept the file opened before) and closing asks; Ctrl+Z
 // brings back the opened file's project and name.
-TEST_F(CompareWindow, ReadInstallsTheBoxUntitledAndWarnsOfImplausibleValues)
+TEST_F(TransferWindow, ReadInstallsTheBoxUntitledAndWarnsOfImplausibleValues)
 {
     ASSERT_TRUE(Inside().Session().SaveAs((projects + "car.rmvp").toStdString()).ok);
     window->OpenPath(projects + "car.rmvp");
@@ -242,35 +220,28 @@ TEST_F(CompareWindow, ReadInstallsTheBoxUntitledAndWarnsOfImplausibleValues)
 
 // The check box between the buttons is remembered; the phase label replaces
 // it once the transfer runs and names the read-back last.
-TEST_F(CompareWindow, VerifySettingIsRememberedAndThePhaseShown)
+TEST_F(TransferWindow, VerifySettingIsRememberedAndThePhaseShown)
 {
     struct Row {
         const char* what;
         bool offered; // the check box when the dialog opens
         bool verify;
-        int lastPosition;
-        const char* lastPhase;
+        const char* seen;
     };
     const Row rows[] = {
-        { "on by default, turned off", true, false, kWriteProgressEnd, "Writing..." },
-        { "off as remembered, turned on", false, true, kVerifiedWriteProgressEnd, "Checking..." },
+        { "on by default, turned off", true, false, "Writing... 767 of 767, left open" },
+        { "off as remembered, turned on", false, true, "Checking... 1022 of 1022, left open" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        QTimer::singleShot(0, [&row] {
-            auto* dialog = qobject_cast<CWrite*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->verifyBox->isChecked(), row.offered);
-            dialog->verifyBox->setChecked(row.verify);
-            QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
-            EXPECT_FALSE(dialog->verifyBox->isVisible());
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
-            EXPECT_EQ(dialog->progressBar->maximum(), row.lastPosition);
-            EXPECT_EQ(dialog->progressBar->value(), row.lastPosition);
-            EXPECT_EQ(dialog->phaseLabel->text(), row.lastPhase);
-            QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
+        const std::string seen = ClickTransfer("writeButton", [&row](CTransferDlg& dialog) {
+            QCheckBox* verifyBox = static_cast<CWrite&>(dialog).verifyBox;
+            EXPECT_EQ(verifyBox->isChecked(), row.offered);
+            verifyBox->setChecked(row.verify);
+            QObject::connect(dialog.transferButton, &QPushButton::clicked,
+                [verifyBox] { EXPECT_FALSE(verifyBox->isVisible()); });
         });
-        Click("writeButton");
+        EXPECT_EQ(seen, row.seen);
         EXPECT_TRUE(messages.empty()) << messages.join("|").toStdString();
         QSettings stored(SettingsFile(), QSettings::IniFormat);
         EXPECT_EQ(stored.value("VerifyWrites").toString(), row.verify ? "1" : "0");

@@ -1,8 +1,5 @@
 #include "AppTestSupport.h"
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 

@@ -1,7 +1,7 @@
 // Where a transfer can fail and how each failure ends: the box's own faults
-// where a write, its read-back and a read meet them, and the device failures
-// a box cannot cause. A compare runs a read; the tool's compare tests show
-// how such a failure ends there (exit 2).
+// where a write, its read-back and a read meet them (every kind at every
+// place of each), and the device failures a box cannot cause. A compare runs
+// a read; the tool's compare tests show how such a failure ends there (exit 2).
 #include "BoxTestSupport.h"
 
 #include <BoxSimulator.h>
@@ -115,9 +115,17 @@ struct Row {
     int boxType = 0; // the project's
 };
 
+// What a transfer left behind.
+struct Ended {
+    RecordingObserver observer;
+    O outcome = O::NotOpened;
+    bool built = false; // a read built a project
+    bool leftOpen = false;
+};
+
 // Writes a project of the row's box type, or reads from a box that holds the
 // default project, over the in-process box with the row's fault.
-void Transfer(const Row& row)
+Ended RunRow(const Row& row)
 {
     auto box = std::make_shared<CBoxSimulator>(row.id);
     const ReadCells written = SentDataCells(ComputeBoxTable(ProjectState()));
@@ -128,9 +136,9 @@ void Transfer(const Row& row)
     observer.armedAt = row.armedAt;
     if (ParseBoxFault(row.fault, observer.fault) && !row.armedAt)
         box->AddFault(observer.fault);
-    bool leftOpen = false;
+    Ended ended;
     auto link = std::make_unique<FaultyLink>(box);
-    link->leftOpen = &leftOpen;
+    link->leftOpen = &ended.leftOpen;
     link->failPurgeAfterFrames = !std::strcmp(row.fault, "purge");
     link->failDtrDrop = !std::strcmp(row.fault, "dtr");
     std::sscanf(row.fault, "write@%d", &link->failWriteAtFrame);
@@ -141,19 +149,34 @@ void Transfer(const Row& row)
     ProjectState project;
     project.SetBoxType(row.boxType);
     auto [outcome, built] = RunTransfer(row.read, project, std::move(link), observer);
+    ended.observer = observer;
+    ended.outcome = outcome;
+    ended.built = built != nullptr;
+    return ended;
+}
+
+// Whatever the fault, a transfer ends once, closes the link, and builds a
+// project only from a read that got every cell, even when the link failed to
+// shut down afterwards.
+void ExpectCleanEnd(const Ended& ended, bool read)
+{
+    EXPECT_EQ(ended.observer.finishedCalls, 1);
+    EXPECT_FALSE(ended.observer.afterFinished);
+    EXPECT_FALSE(ended.leftOpen);
+    const bool allCells = ended.outcome == O::Completed || ended.outcome == O::ShutdownFailed;
+    EXPECT_EQ(ended.built, read && allCells);
+}
+
+void Transfer(const Row& row)
+{
     SCOPED_TRACE(std::string(row.read ? "read, " : "write, ") + row.fault + ", box "
         + std::to_string(row.id) + ", box type " + std::to_string(row.boxType));
+    const Ended ended = RunRow(row);
     using Strings = std::vector<std::string>;
-    EXPECT_EQ(observer.messages, row.message ? Strings { row.message } : Strings {});
-    EXPECT_EQ(outcome, row.outcome);
-    EXPECT_EQ(observer.finishedCalls, 1);
-    EXPECT_FALSE(observer.afterFinished);
-    EXPECT_EQ(observer.progress, row.progress);
-    EXPECT_FALSE(leftOpen); // a failure closes the link too
-    // only a read that got every cell builds a project, even when the link
-    // failed to shut down afterwards
-    const bool allCells = row.outcome == O::Completed || row.outcome == O::ShutdownFailed;
-    EXPECT_EQ(built != nullptr, row.read && allCells);
+    EXPECT_EQ(ended.observer.messages, row.message ? Strings { row.message } : Strings {});
+    EXPECT_EQ(ended.outcome, row.outcome);
+    EXPECT_EQ(ended.observer.progress, row.progress);
+    ExpectCleanEnd(ended, row.read);
 }
 
 } // namespace
@@ -236,4 +259,58 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
     };
     for (const Row& row : rows)
         Transfer(row);
+}
+
+// Every fault kind at the handshake, the first, a middle and the last cell of
+// a write, of its read-back and of a read. A fault where the box's answers
+// are read (the read-back, a read) never passes in silence: only a forgotten
+// write can end well, when the handshake wrote the same value or the read
+// writes nothing. Each ends with no message or one that says what went wrong.
+TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
+{
+    struct Place {
+        const char* name;
+        bool read;
+        std::optional<TransferPhase> phase; // none: the handshake
+        int cell;
+    };
+    const Place places[] = {
+        { "write, handshake", false, {}, 255 },
+        { "write, first cell", false, P::Writing, 0 },
+        { "write, middle cell", false, P::Writing, 383 },
+        { "write, last cell", false, P::Writing, 766 },
+        { "read-back, first cell", false, P::Verifying, 0 },
+        { "read-back, middle cell", false, P::Verifying, 127 },
+        { "read-back, last cell", false, P::Verifying, 254 },
+        { "read, handshake", true, {}, 255 },
+        { "read, first cell", true, P::Reading, 0 },
+        { "read, middle cell", true, P::Reading, 128 },
+        { "read, last cell", true, P::Reading, 255 },
+    };
+    const std::string verifyFailed = "The box holds other values than were written: ";
+    for (const Place& place : places) {
+        for (const char* kind : { "short", "silent", "hangup", "stray", "noise", "forget" }) {
+            const std::string fault = std::string(kind) + "@" + std::to_string(place.cell);
+            SCOPED_TRACE(std::string(place.name) + ", " + fault);
+            const bool forget = !std::strcmp(kind, "forget");
+            // a forget acts on a write: for the read-back it is armed with the write
+            const std::optional<TransferPhase> armedAt
+                = forget && place.phase == P::Verifying ? P::Writing : place.phase;
+            const Ended ended
+                = RunRow({ place.read, fault.c_str(), armedAt, nullptr, O::Completed, 0 });
+            ExpectCleanEnd(ended, place.read);
+            const std::vector<std::string>& messages = ended.observer.messages;
+            if (ended.outcome == O::Completed) {
+                EXPECT_TRUE(messages.empty());
+            } else {
+                ASSERT_EQ(messages.size(), 1u);
+                EXPECT_TRUE(messages[0] == kCheck || messages[0].rfind(verifyFailed, 0) == 0)
+                    << messages[0];
+            }
+            const bool answersRead = place.read || place.phase == P::Verifying;
+            if (answersRead && !forget) {
+                EXPECT_NE(ended.outcome, O::Completed);
+            }
+        }
+    }
 }

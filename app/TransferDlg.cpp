@@ -174,8 +174,9 @@ void CTransferDlg::Forwarder::Progress(int position)
 
 void CTransferDlg::Forwarder::PhaseStarted(TransferPhase phase)
 {
-    dialog.Post([d = &dialog, text = QString::fromUtf8(TransferPhaseText(phase))] {
+    dialog.Post([d = &dialog, phase, text = QString::fromUtf8(TransferPhaseText(phase))] {
         d->phaseLabel->setText(text);
+        d->lastPhase = phase;
     });
 }
 
@@ -200,5 +201,11 @@ void CTransferDlg::Forwarder::CloseDialog()
 
 void CTransferDlg::Forwarder::Finished(TransferOutcome result)
 {
-    dialog.Post([d = &dialog, result] { d->outcome = result; });
+    dialog.Post([d = &dialog, result] {
+        d->outcome = result;
+        // A full bar beside "Reading..." looked as if the transfer still ran
+        // while the dialog waited for Close.
+        if (result == TransferOutcome::Completed && d->lastPhase)
+            d->phaseLabel->setText(QString::fromUtf8(TransferDoneText(*d->lastPhase)));
+    });
 }

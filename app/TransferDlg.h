@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 class QLabel;
@@ -96,6 +97,7 @@ private:
     std::unique_ptr<CTransferJob> job;
     Forwarder forwarder { *this };
     TransferOutcome outcome = TransferOutcome::NotOpened;
+    std::optional<TransferPhase> lastPhase; // the phase the label names
     std::thread worker;
     bool workerRunning = false;
     bool closePending = false;

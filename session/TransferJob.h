@@ -47,3 +47,18 @@ inline const char* TransferPhaseText(TransferPhase phase)
     }
     return "Reading...";
 }
+
+// What the dialog shows beside the full bar once the phase ended well:
+// "Written", "Checked" (a write that was verified) or "Read".
+inline const char* TransferDoneText(TransferPhase lastPhase)
+{
+    switch (lastPhase) {
+    case TransferPhase::Writing:
+        return "Written";
+    case TransferPhase::Verifying:
+        return "Checked";
+    case TransferPhase::Reading:
+        break;
+    }
+    return "Read";
+}

@@ -229,8 +229,8 @@ TEST_F(TransferWindow, VerifySettingIsRememberedAndThePhaseShown)
         const char* seen;
     };
     const Row rows[] = {
-        { "on by default, turned off", true, false, "Writing... 767 of 767, left open" },
-        { "off as remembered, turned on", false, true, "Checking... 1022 of 1022, left open" },
+        { "on by default, turned off", true, false, "Written 767 of 767, left open" },
+        { "off as remembered, turned on", false, true, "Checked 1022 of 1022, left open" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

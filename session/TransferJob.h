@@ -33,32 +33,34 @@ public:
     virtual std::vector<std::string> Notes() const { return {}; }
 };
 
-// The name of a transfer's phase as the dialog and the tool show it beside
-// the progress: "Writing...", "Checking..." or "Reading...".
-inline const char* TransferPhaseText(TransferPhase phase)
+// The words for a transfer's phase: while it runs, as the dialog and the tool
+// show it beside the progress ("Writing...", "Checking...", "Reading..."),
+// and once it ended well, as the dialog shows it beside the full bar
+// ("Written", "Checked" for a write that was verified, "Read").
+struct TransferPhaseWords {
+    const char* running;
+    const char* done;
+};
+
+inline TransferPhaseWords WordsFor(TransferPhase phase)
 {
     switch (phase) {
     case TransferPhase::Writing:
-        return "Writing...";
+        return { "Writing...", "Written" };
     case TransferPhase::Verifying:
-        return "Checking...";
+        return { "Checking...", "Checked" };
     case TransferPhase::Reading:
         break;
     }
-    return "Reading...";
+    return { "Reading...", "Read" };
 }
 
-// What the dialog shows beside the full bar once the phase ended well:
-// "Written", "Checked" (a write that was verified) or "Read".
+inline const char* TransferPhaseText(TransferPhase phase)
+{
+    return WordsFor(phase).running;
+}
+
 inline const char* TransferDoneText(TransferPhase lastPhase)
 {
-    switch (lastPhase) {
-    case TransferPhase::Writing:
-        return "Written";
-    case TransferPhase::Verifying:
-        return "Checked";
-    case TransferPhase::Reading:
-        break;
-    }
-    return "Read";
+    return WordsFor(lastPhase).done;
 }

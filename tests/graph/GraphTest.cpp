@@ -73,10 +73,20 @@ TEST(GraphGeometry, ConvertsVoltsAndPlacesTicks)
 // conversions, the mouse or the drawing fail or hang.
 TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
 {
-    for (const auto& [frame, range, step] : std::vector<std::tuple<GraphRect, int, double>> {
-             { { 100, 10, 160, 70 }, 5, 0.5 }, { { 100, 10, 100, 10 }, 5, 0.5 },
-             { { 0, 0, 0, 0 }, 0, 0.0 }, { { 100, 10, 790, 590 }, 5, 1e-12 } }) {
-        SCOPED_TRACE(frame.right);
+    struct Row {
+        const char* what;
+        GraphRect frame;
+        int range;
+        double step;
+    };
+    const Row rows[] = {
+        { "a frame smaller than the margins", { 100, 10, 160, 70 }, 5, 0.5 },
+        { "a frame of no size", { 100, 10, 100, 10 }, 5, 0.5 },
+        { "no frame, no range, no step", { 0, 0, 0, 0 }, 0, 0.0 },
+        { "a tick step of 1e-12 V", { 100, 10, 790, 590 }, 5, 1e-12 },
+    };
+    for (const auto& [what, frame, range, step] : rows) {
+        SCOPED_TRACE(what);
         GraphBench b;
         b.graph.SetFrame(frame.left, frame.top, frame.right, frame.bottom);
         b.graph.SetRange(0, range, range, 0);
@@ -152,10 +162,20 @@ TEST(GraphDraw, LabelsAndZonesOfBothViews)
     GraphBench b;
     b.UseView(false);
     const QImage image = b.Render();
-    for (const auto& [input, vertical, colour] : std::vector<std::tuple<double, double, QColor>> {
-             { 3.25, 0.3, QColor(0, 255, 0) }, { 3.25, 0.65, QColor(255, 255, 0) },
-             { 3.25, 1.1, QColor(255, 182, 67) }, { 0.25, 1.1, kRed }, { 3.25, 1.8, b.Face() } }) {
-        SCOPED_TRACE(input * 100 + vertical);
+    struct Zone {
+        const char* what;
+        double input, vertical;
+        QColor colour;
+    };
+    const Zone zones[] = {
+        { "green below 0.55 V", 3.25, 0.3, QColor(0, 255, 0) },
+        { "yellow from 0.55 V", 3.25, 0.65, QColor(255, 255, 0) },
+        { "orange from 0.75 V", 3.25, 1.1, QColor(255, 182, 67) },
+        { "red where the output would drop below 0 V", 0.25, 1.1, kRed },
+        { "nothing above 1.6 V", 3.25, 1.8, b.Face() },
+    };
+    for (const auto& [what, input, vertical, colour] : zones) {
+        SCOPED_TRACE(what);
         EXPECT_EQ(image.pixelColor(b.graph.VoltsToX(input), b.graph.VoltsToY(vertical)), colour);
     }
 }
@@ -175,10 +195,19 @@ int MarkerRadius(const QImage& image, const CGraph& g, double in, double out, co
 // radius 3 on every point, the other one none; the highlighted point radius 4.
 TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
 {
-    for (const auto& [boxType, showTurbo, editTurbo, red] :
-        std::vector<std::tuple<int, bool, bool, bool>> { { 2, true, false, true },
-            { 2, false, false, false }, { 0, true, false, false }, { 2, true, true, true } }) {
-        SCOPED_TRACE(boxType * 100 + showTurbo * 10 + editTurbo);
+    struct Row {
+        const char* what;
+        int boxType;
+        bool showTurbo, editTurbo, red;
+    };
+    const Row rows[] = {
+        { "CR & TURBO box, CR edited", 2, true, false, true },
+        { "CR & TURBO box, TURBO hidden", 2, false, false, false },
+        { "CR box: no TURBO curve", 0, true, false, false },
+        { "CR & TURBO box, TURBO edited", 2, true, true, true },
+    };
+    for (const auto& [what, boxType, showTurbo, editTurbo, red] : rows) {
+        SCOPED_TRACE(what);
         GraphBench b;
         b.project.SetBoxType(boxType);
         b.project.crCurve->Add(2.5, 1.5);

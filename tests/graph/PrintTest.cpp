@@ -103,10 +103,18 @@ std::vector<int> RowsPerColumn(const PrintSheet& sheet)
 // has it.
 TEST(PrintLayout, TableColumnsBreakAfter21RowsThenEvery20)
 {
-    for (const auto& [crPoints, turboPoints, rowsPerColumn] :
-        std::vector<std::tuple<int, int, std::vector<int>>> {
-            { 21, 0, { 21 } }, { 42, 0, { 21, 20, 1 } }, { 5, 25, { 5, 21, 4 } } }) {
-        SCOPED_TRACE(crPoints);
+    struct Row {
+        const char* what;
+        int crPoints, turboPoints;
+        std::vector<int> rowsPerColumn;
+    };
+    const Row rows[] = {
+        { "21 CR points fill one column", 21, 0, { 21 } },
+        { "42 CR points run into a third column", 42, 0, { 21, 20, 1 } },
+        { "the TURBO table starts its own column", 5, 25, { 5, 21, 4 } },
+    };
+    for (const auto& [what, crPoints, turboPoints, rowsPerColumn] : rows) {
+        SCOPED_TRACE(what);
         ProjectState project;
         project.SetBoxType(turboPoints ? 2 : 0);
         project.ReplaceCrCurve(EvenCurve(crPoints));

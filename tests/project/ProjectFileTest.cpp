@@ -85,14 +85,25 @@ TEST(ProjectFileRead, SectionsInAnyOrderAndTrimsAfterTheLastLine)
     EXPECT_EQ(PointsOf(p.turboCurve), (Points { { 0, 0 }, { 1, 0.5 }, { 4.9, 3 }, { 5, 5 } }));
 }
 
-// Box type before, file, after. Without ADC or TURBO line box type 2 falls to 0
-// (no TURBO curve to save or draw); a TURBO section alone gives 2, editing CR.
+// Without ADC or TURBO line box type 2 falls to 0 (no TURBO curve to save or
+// draw); a TURBO section alone gives 2, editing CR.
 TEST(ProjectFileRead, BoxTypeFromTheSections)
 {
-    const std::tuple<int, std::string, int> cases[] = { { 0, "CRD\n", 0 }, { 1, "CRD\n", 1 },
-        { 2, "CRD\n", 0 }, { 2, "ADC = 2\r\nCRD\r\n", 1 }, { 0, "CRD\r\nTURBO\r\n", 2 } };
-    for (const auto& [before, text, boxType] : cases) {
-        SCOPED_TRACE(text);
+    struct Row {
+        const char* what;
+        int before;
+        std::string text;
+        int boxType;
+    };
+    const Row rows[] = {
+        { "no ADC line keeps box type 0", 0, "CRD\n", 0 },
+        { "no ADC line keeps box type 1", 1, "CRD\n", 1 },
+        { "no ADC or TURBO line turns box type 2 into 0", 2, "CRD\n", 0 },
+        { "ADC = 2 gives box type 1", 2, "ADC = 2\r\nCRD\r\n", 1 },
+        { "a TURBO section gives box type 2", 0, "CRD\r\nTURBO\r\n", 2 },
+    };
+    for (const auto& [what, before, text, boxType] : rows) {
+        SCOPED_TRACE(what);
         const ProjectState p = Read(text, before);
         EXPECT_EQ(std::make_tuple(p.boxType, p.turboEnabled, p.oneInput, p.editCr),
             std::make_tuple(boxType, boxType == 2, boxType == 1 ? 0 : 1, 1));

@@ -182,14 +182,24 @@ TEST(ProjectDelays, StepsWrapAndStopAtTheirLimits)
     }
 }
 
-// Code, applied, box type, graph type, from box type 1 and the other view.
-// The usual codes (12, 10, an unknown box type): the window's start tests.
+// From box type 1 and the other view: whether the code applies, and the box
+// type and graph type it leaves. The usual codes (12, 10, an unknown box
+// type): the window's start tests.
 TEST(SettingsCode, AppliesAndFollowsViewAndBoxType)
 {
-    const std::tuple<const char*, bool, int, int> cases[]
-        = { { "2", true, 2, 0 }, { "-12", false, 1, 1 }, { "99999999999", false, 1, 1 } };
-    for (const auto& [text, applied, boxType, graphType] : cases) {
-        SCOPED_TRACE(text);
+    struct Row {
+        const char* what;
+        const char* code;
+        bool applied;
+        int boxType, graphType;
+    };
+    const Row rows[] = {
+        { "box type 2 in the Difference view", "2", true, 2, 0 },
+        { "a negative code changes nothing", "-12", false, 1, 1 },
+        { "a code beyond the int range changes nothing", "99999999999", false, 1, 1 },
+    };
+    for (const auto& [what, text, applied, boxType, graphType] : rows) {
+        SCOPED_TRACE(what);
         ProjectState p;
         p.SetBoxType(1);
         p.SetGraphType(1 - graphType);

@@ -130,14 +130,6 @@ void DrawPrintSheet(QPainter& painter, const PrintSheet& sheet)
     painter.setFont(deviceDefault);
 }
 
-void DrawPrintGraph(
-    QPainter& painter, const PrintRect& r, int xRange, float yRange, const ProjectState& project)
-{
-    PrintSheet sheet;
-    LayOutPrintGraph(sheet, r, xRange, yRange, project);
-    DrawPrintSheet(painter, sheet);
-}
-
 bool PrintProject(QPaintDevice& device, const ProjectState& project, const QString& note)
 {
     // Both must hear the resolution before the painter starts. A printer may

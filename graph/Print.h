@@ -24,10 +24,6 @@ constexpr int kPrintUnitsPerInch = 600;
 bool PrintProject(
     QPaintDevice& device, const ProjectState& project, const QString& note = QString());
 
-// Draws the graph of the sheet into R. The painter works in sheet units.
-void DrawPrintGraph(
-    QPainter& painter, const PrintRect& r, int xRange, float yRange, const ProjectState& project);
-
 // Draws laid-out items; the painter works in sheet units.
 void DrawPrintSheet(QPainter& painter, const PrintSheet& sheet);
 

@@ -336,3 +336,12 @@ void ProjectState::SetGraphType(int type)
     inputOutputView = graphType;
     differenceView = graphType ? 0 : 1;
 }
+
+std::unique_ptr<ProjectState> CloneProject(const ProjectState& project)
+{
+    auto copy = std::make_unique<ProjectState>();
+    copy->CopyFieldsFrom(project);
+    copy->ReplaceCrCurve(CopyPoints(project.crCurve));
+    copy->ReplaceTurboCurve(CopyPoints(project.turboCurve));
+    return copy;
+}

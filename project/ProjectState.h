@@ -2,6 +2,7 @@
 
 #include "Punt.h"
 
+#include <memory>
 #include <string>
 
 // Most points a curve can hold: the box stores 62 CR pairs (its 63rd pair is
@@ -134,3 +135,6 @@ private:
     void RemoveCrPointsIn(double from, double below, bool includeFrom);
     void FreeCurves();
 };
+
+// A deep copy of the project with both curves.
+std::unique_ptr<ProjectState> CloneProject(const ProjectState& project);

@@ -99,24 +99,14 @@ CPunt* CPunt::Find(double x)
     return const_cast<CPunt*>(static_cast<const CPunt*>(this)->Find(x));
 }
 
-CPunt* CPunt::FindNear(double x, double tolerance)
+CPunt* CopyPoints(const CPunt* head)
 {
-    CPunt* f = Find(x);
-    if (!f)
+    if (!head)
         return nullptr;
-    if (!f->next)
-        return x - f->input < tolerance ? f : nullptr;
-    const double dl = x - f->input;
-    const double dr = f->next->input - x;
-    const bool nearLeft = dl < tolerance;
-    const bool nearRight = dr < tolerance;
-    if (nearLeft && nearRight)
-        return dl < dr ? f : f->next;
-    if (nearLeft)
-        return f;
-    if (nearRight)
-        return f->next;
-    return nullptr;
+    CPunt* copy = new CPunt(head->input, head->output);
+    for (const CPunt* p = head->next; p; p = p->next)
+        copy = copy->Add(p->input, p->output);
+    return copy;
 }
 
 CPunt* MakeStraightCurve()

@@ -27,10 +27,6 @@ public:
     CPunt* Find(double input);
     const CPunt* Find(double input) const;
 
-    // The nearer of the two points that bracket the value, when it is closer
-    // than the tolerance (strictly); an exact tie goes to the higher point.
-    CPunt* FindNear(double input, double tolerance);
-
     CPunt* prev = nullptr;
     CPunt* next = nullptr;
     double output;
@@ -39,6 +35,9 @@ public:
 
 // A new curve (0, 0), (5, 5): the line of slope 1 over the whole range.
 CPunt* MakeStraightCurve();
+
+// A new curve with the same points (null for null).
+CPunt* CopyPoints(const CPunt* head);
 
 // Number of points from this one to the end of the list (0 for null).
 int CountPoints(const CPunt* head);

@@ -1,32 +1,9 @@
 #include "CompareJob.h"
 
 #include <BoxCompare.h>
-#include <Punt.h>
-
-namespace {
-
-CPunt* CopyCurve(const CPunt* head)
-{
-    CPunt* copy = nullptr;
-    for (const CPunt* point = head; point; point = point->next)
-        copy = copy ? copy->Add(point->input, point->output)
-                    : new CPunt(point->input, point->output);
-    return copy;
-}
-
-std::unique_ptr<ProjectState> CopyProject(const ProjectState& project)
-{
-    auto copy = std::make_unique<ProjectState>();
-    copy->CopyFieldsFrom(project);
-    copy->ReplaceCrCurve(CopyCurve(project.crCurve));
-    copy->ReplaceTurboCurve(CopyCurve(project.turboCurve));
-    return copy;
-}
-
-} // namespace
 
 CCompareJob::CCompareJob(const ProjectState& project_, std::unique_ptr<CLink> link)
-    : project(CopyProject(project_))
+    : project(CloneProject(project_))
     , transfer(project_, std::move(link), relay)
 {
 }

@@ -4,16 +4,6 @@
 
 namespace {
 
-CPunt* CopyPoints(const CPunt* head)
-{
-    if (!head)
-        return nullptr;
-    CPunt* copy = new CPunt(head->input, head->output);
-    for (const CPunt* p = head->next; p; p = p->next)
-        copy = copy->Add(p->input, p->output);
-    return copy;
-}
-
 void ForEachState(std::deque<SessionSnapshot>& earlier, std::deque<SessionSnapshot>& undone,
     SessionSnapshot& present, const std::string& path, const std::string& text)
 {
@@ -29,15 +19,6 @@ void ForEachState(std::deque<SessionSnapshot>& earlier, std::deque<SessionSnapsh
 }
 
 } // namespace
-
-std::unique_ptr<ProjectState> CloneProject(const ProjectState& project)
-{
-    auto copy = std::make_unique<ProjectState>();
-    copy->CopyFieldsFrom(project);
-    copy->ReplaceCrCurve(CopyPoints(project.crCurve));
-    copy->ReplaceTurboCurve(CopyPoints(project.turboCurve));
-    return copy;
-}
 
 void RestoreProject(ProjectState& project, const ProjectState& from)
 {

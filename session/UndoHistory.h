@@ -30,9 +30,6 @@ struct SessionSnapshot {
     }
 };
 
-// A deep copy of the project with both curves.
-std::unique_ptr<ProjectState> CloneProject(const ProjectState& project);
-
 // Puts a state of the history back into the project. What the user looks at
 // stays: the view, the folder, and which curve is shown and edited as long as
 // the box type stays the same (another box type brings its own).

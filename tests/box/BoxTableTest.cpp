@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <limits>
-#include <map>
 #include <set>
 
 namespace {
@@ -19,19 +18,6 @@ CPunt* CurveWithPoints(int count)
 }
 
 } // namespace
-
-TEST(BoxTable, DefaultProjectCells)
-{
-    BoxTable table = ComputeBoxTable(ProjectState());
-    const std::map<int, double> cells
-        = { { 1, 45 }, { 2, 75 }, { 3, 75 }, { 4, 225 }, { 5, 225 }, { 6, 250 }, { 7, 250 },
-              { 126, 15 }, { 127, 229.5 }, { 252, 100 }, { 253, 76.5 }, { 254, 60 } };
-    for (int cell = 0; cell <= 254; ++cell) // no TURBO points for box type 0
-        EXPECT_EQ(table[cell], cell == 0 ? 0 : cells.count(cell) ? cells.at(cell) : 251) << cell;
-    for (int cell = 256; cell <= 511; ++cell) // the default CR curve: no differences
-        EXPECT_EQ(TruncatedWriteFrame(cell, table[cell]), TruncatedWriteFrame(cell, 0))
-            << "cell " << cell;
-}
 
 TEST(BoxTable, StraightTurboCurveTruncatesTwentyInputsToOneLess)
 {
@@ -47,8 +33,7 @@ TEST(BoxTable, StraightTurboCurveTruncatesTwentyInputsToOneLess)
 }
 
 // At most 62 CR and 63 TURBO pairs fit: the pairs after them would overwrite
-// the empty-pair marker and the cells that follow. The TURBO pairs of a CR
-// box stay empty: DefaultProjectCells.
+// the empty-pair marker and the cells that follow.
 TEST(BoxTable, PointsBeyondTheLimitsStayOutOfTheTable)
 {
     for (int extra : { 0, 20 }) {
@@ -89,19 +74,6 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
             "Start delay 4 min 1 s (4:01) lies outside 0:00 to 4:00" },
         { "CR points", [](ProjectState& p) { p.ReplaceCrCurve(CurveWithPoints(63)); },
             "CR curve has 63 points; the box stores at most 62." },
-        { "TURBO points",
-            [](ProjectState& p) {
-                p.SetBoxType(2);
-                p.ReplaceTurboCurve(CurveWithPoints(64));
-            },
-            "TURBO curve has 64 points; the box stores at most 63." },
-        { "TURBO input of a two-input box",
-            [](ProjectState& p) {
-                p.SetBoxType(1);
-                p.turboCurve = p.turboCurve->Add(-1.0, 1.0);
-            },
-            "TURBO curve (not used by this box type): TURBO point 1: input -1 V lies outside "
-            "0 V to 5 V." },
     };
     for (const Case& c : cases) {
         ProjectState project;
@@ -110,27 +82,6 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
         ASSERT_EQ(reasons.size(), 1u) << c.what;
         EXPECT_NE(reasons[0].find(c.expected), std::string::npos) << c.what << ": " << reasons[0];
     }
-}
-
-TEST(BoxRefusals, AcceptsEveryLimitAndListsEveryReason)
-{
-    ProjectState edge;
-    edge.SetBoxType(2);
-    edge.startVoltage = 0.0;
-    edge.stopVoltage = 5.0;
-    edge.curveDelay = 500;
-    edge.startDelayMin = 4;
-    edge.ReplaceCrCurve(CurveWithPoints(62));
-    edge.ReplaceTurboCurve(CurveWithPoints(63));
-    EXPECT_TRUE(BoxRefusals(edge).empty());
-    // a CR box receives only the TURBO output table, not its pairs: no point limit
-    edge.SetBoxType(0);
-    edge.ReplaceTurboCurve(CurveWithPoints(90));
-    EXPECT_TRUE(BoxRefusals(edge).empty());
-    edge.startVoltage = 6.0;
-    edge.curveDelay = 7;
-    edge.startDelayMin = 9;
-    EXPECT_EQ(BoxRefusals(edge).size(), 4u); // start range, start above stop, delay, start delay
 }
 
 TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
@@ -144,7 +95,6 @@ TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)
         { true, 253, 76.5, "#02530077;" }, // printf("%.0f") would give 0076
         { true, 10, -2.5, "#0010-003;" },
         { true, 1, std::numeric_limits<double>::quiet_NaN(), "#00010000;" },
-        { false, 300, 4.6, "#03000004;" },
         { false, 300, -2.7, "#0300-002;" },
     };
     for (const Case& c : cases)

@@ -54,15 +54,13 @@ template <typename Transfer> TransferOutcome RunWithDeadline(Transfer& transfer)
     return running.get();
 }
 
-// Writes the project (verified unless told), or reads from the box: the
-// outcome and the project read.
+// Writes the project (verified), or reads from the box: the outcome and the
+// project read.
 inline std::pair<TransferOutcome, std::unique_ptr<ProjectState>> RunTransfer(bool read,
-    const ProjectState& project, std::unique_ptr<CLink> link, RecordingObserver& observer,
-    bool verify = true)
+    const ProjectState& project, std::unique_ptr<CLink> link, RecordingObserver& observer)
 {
     if (!read) {
         CWriteTransfer write(project, std::move(link), observer, NoWait);
-        write.SetVerify(verify);
         return { RunWithDeadline(write), nullptr };
     }
     CReadTransfer transfer(project, std::move(link), observer, NoWait);

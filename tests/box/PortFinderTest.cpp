@@ -1,10 +1,9 @@
-// Finding the box's converter among the serial ports of a fake machine, and
-// what the connection doctor says when none can serve. One converter, two to
-// choose from, a held one, one the user may not open and ports that are no
-// candidates: the window's and the tool's tests (tests/app, tests/tools).
+// Finding the box's converter among the serial ports of a fake machine. One
+// converter, two to choose from, a held one, one the user may not open, ports
+// that are no candidates and the connection doctor: the window's and the
+// tool's tests (tests/app, tests/tools).
 #include <FakeSystemTree.h>
 
-#include <ConnectionDoctor.h>
 #include <PortFinder.h>
 #include <SerialPorts.h>
 
@@ -54,26 +53,6 @@ TEST(FindBoxPort, TakesTheBoxsConverterByIdsOrProductString)
         const PortLookup lookup = FindBoxPort(tree.Roots());
         EXPECT_EQ(lookup.path, *c.expectedTty ? tree.Dev(c.expectedTty) : "") << c.name;
     }
-}
-
-// The check only the doctor makes: a converter is plugged in, but no serial
-// driver took it, so the lookup sees no port at all.
-TEST(ConnectionDoctor, NamesAConverterThatNoDriverTook)
-{
-    QTemporaryDir dir;
-    FakeSystemTree tree(dir.path().toStdString());
-    FakeConverter converter = Converter("ttyUSB0", "1-2");
-    converter.hasTty = false;
-    tree.Add(converter);
-    DoctorRequest request;
-    request.roots = tree.Roots();
-    request.vendorLibraryFile = dir.filePath(QStringLiteral("libftd2xx.so")); // none there
-    const DoctorReport report = RunConnectionDoctor(request);
-    EXPECT_FALSE(report.transferCanStart);
-    EXPECT_NE(
-        report.Text().find("PROBLEM  No serial driver has taken it: it has no serial device."),
-        std::string::npos)
-        << report.Text();
 }
 
 } // namespace

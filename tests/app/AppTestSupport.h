@@ -26,8 +26,7 @@
 #include <memory>
 
 // The window's inside, for tests: the project as the graph and the handlers
-// change it, the session, the graph, and the answerers of the file and print
-// dialogs.
+// change it, the session, the graph, and the answerer of the file dialogs.
 class CRamvikDlgTestAccess {
 public:
     CRamvikDlg& window;
@@ -35,14 +34,9 @@ public:
     ProjectState& Project() { return window.project; }
     CSession& Session() { return window.session; }
     CGraph& Graph() { return *window.graph; }
-    QRect GraphFrame() const { return window.graphFrame; }
     void AnswerFileDialogs(std::function<QString(QFileDialog&)> answer)
     {
         window.runFileDialog = std::move(answer);
-    }
-    void AnswerPrintDialogs(std::function<bool(QPrinter&)> answer)
-    {
-        window.choosePrinter = std::move(answer);
     }
 };
 
@@ -128,7 +122,6 @@ protected:
         QCoreApplication::processEvents(); // the timer, when no dialog ran it
         return seen.toStdString();
     }
-    bool Checked(const char* name) const { return Find<QCheckBox>(name)->isChecked(); }
     QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
     void ChooseBoxType(int index)
     {

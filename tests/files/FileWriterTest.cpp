@@ -6,12 +6,12 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -27,7 +27,7 @@ namespace {
 const std::string kOld = "old project\r\n";
 const std::string kNew = "new project, longer than the old one\r\n";
 // With prlimit in front, the probe's writes fail past 4 KiB as on a nearly
-// full disk (the signal the limit sends is ignored, as a full disk sends none).
+// full disk (the signal the limit sends is ignored: see SetUp).
 const std::string kNearlyFullDisk = "--fsize=4096";
 const std::string kTooBigForTheDisk(64 * 1024, 'p');
 constexpr uid_t kUnprivilegedId = 65534;
@@ -56,28 +56,22 @@ struct ProgramRun {
     std::string err;
 };
 
-// Runs a program with its standard error kept in memory.
-ProgramRun RunProgram(std::vector<std::string> arguments)
+// Runs a command through the shell, its standard error kept (no argument
+// holds a single quote).
+ProgramRun RunProgram(const std::vector<std::string>& arguments)
 {
-    const int err = memfd_create("stderr", 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        dup2(err, STDERR_FILENO);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    char message[4096];
-    const ssize_t length = pread(err, message, sizeof message, 0);
-    close(err);
-    return { WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-        std::string(message, length > 0 ? std::size_t(length) : 0) };
+    std::string command;
+    for (const std::string& argument : arguments)
+        command += "'" + argument + "' ";
+    FILE* output = popen((command + "2>&1").c_str(), "r");
+    ProgramRun run;
+    char buffer[4096];
+    std::size_t length = 0;
+    while ((length = std::fread(buffer, 1, sizeof buffer, output)) > 0)
+        run.err.append(buffer, length);
+    const int status = pclose(output);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }
 
 // The command as the unprivileged user when the tests run as root, else as
@@ -102,6 +96,8 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder = pattern;
         ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
+        // Inherited by the programs run: a full disk sends no signal either.
+        signal(SIGXFSZ, SIG_IGN);
     }
     void TearDown() override
     {

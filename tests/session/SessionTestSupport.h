@@ -6,9 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 
 // A folder of the test's own, removed with everything in it at the end.
@@ -39,19 +37,6 @@ public:
 
     std::filesystem::path path;
 };
-
-inline std::string FileBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return file ? bytes.str() : std::string("<missing>");
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // Takes a transfer's reports and drops them: the tests look at the outcome
 // and at what the session holds afterwards.

@@ -155,16 +155,31 @@ TEST(ProjectDelays, StepsWrapAndStopAtTheirLimits)
     }
 }
 
-// A code out of range is refused and leaves the box type alone. The usual
-// codes (12, 10, 2 in the Difference view): the window's settings tests.
-TEST(SettingsCode, RefusesCodesOutOfRange)
+// From box type 1 and the other view: whether the code applies, and the box
+// type and graph type it leaves (and stores again).
+TEST(SettingsCode, AppliesAndFollowsViewAndBoxType)
 {
-    for (const char* code : { "-12", "99999999999" }) {
-        SCOPED_TRACE(code);
+    struct Row {
+        const char* what;
+        const char* code;
+        bool applied;
+        int boxType, graphType;
+    };
+    const Row rows[] = {
+        { "box type 2 in the Difference view", "2", true, 2, 0 },
+        { "box type 0 in the Input-Output view", "10", true, 0, 1 },
+        { "a negative code changes nothing", "-12", false, 1, 1 },
+        { "a code beyond the int range changes nothing", "99999999999", false, 1, 1 },
+    };
+    for (const auto& [what, text, applied, boxType, graphType] : rows) {
+        SCOPED_TRACE(what);
         ProjectState p;
         p.SetBoxType(1);
-        EXPECT_FALSE(ApplySettingsCode(code, p));
-        EXPECT_EQ(p.boxType, 1);
+        p.SetGraphType(1 - graphType);
+        EXPECT_EQ(ApplySettingsCode(text, p), applied);
+        EXPECT_EQ(std::make_tuple(p.boxType, p.turboEnabled, p.inputOutputView, p.differenceView),
+            std::make_tuple(boxType, boxType == 2, graphType, 1 - graphType));
+        EXPECT_EQ(FormatSettingsCode(p), std::to_string(graphType * 10 + boxType));
     }
 }
 

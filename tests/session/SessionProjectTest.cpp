@@ -28,7 +28,8 @@ TEST(SessionFiles, OpenReadsARegularFileOrChangesNothing)
     EXPECT_TRUE(session.HasUnsavedChanges());
 
     const std::string good = folder.File("car.rmvp");
-    std::ofstream(good) << "ADC = 1\r\nVolt = 1.2\r\nCRD\r\n";
+    // Binary, so Windows writes the CR LF as they stand.
+    std::ofstream(good, std::ios::binary) << "ADC = 1\r\nVolt = 1.2\r\nCRD\r\n";
     ASSERT_TRUE(session.Open(good).ok);
     EXPECT_EQ(session.Project().startVoltage, 1.2);
     EXPECT_EQ(session.Project().curveDelay, 220);

@@ -182,23 +182,26 @@ void ProjectState::TrimAboveStop()
 
 void ProjectState::StepStartVoltage(bool up)
 {
-    crCurve->Remove(startVoltage);
-    if (up)
-        startVoltage += 0.1;
-    else
-        startVoltage -= 0.1;
-    if (startVoltage > 0.9 && startVoltage < 1.0)
-        startVoltage = 0.9;
-    if (startVoltage > stopVoltage)
-        startVoltage = stopVoltage;
-    if (startVoltage < 0.0)
-        startVoltage = 0.0;
-    if (startVoltage > 5.0)
-        startVoltage = 5.0;
+    double volts = startVoltage + (up ? 0.1 : -0.1);
+    if (volts > 0.9 && volts < 1.0)
+        volts = 0.9;
+    if (volts > stopVoltage)
+        volts = stopVoltage;
+    if (volts < 0.0)
+        volts = 0.0;
+    if (volts > 5.0)
+        volts = 5.0;
     // Twenty steps down from 1.5 V end a hair above zero (1.4e-16), which
     // would show as such and give the curve a second point beside its head.
-    if (std::abs(startVoltage) < kZeroVoltage)
-        startVoltage = 0.0;
+    if (std::abs(volts) < kZeroVoltage)
+        volts = 0.0;
+    MoveStartVoltageTo(volts);
+}
+
+void ProjectState::MoveStartVoltageTo(double volts)
+{
+    crCurve->Remove(startVoltage);
+    startVoltage = volts;
     crCurve = crCurve->Add(startVoltage, startVoltage);
     crCurve = crCurve->Add(stopVoltage, stopVoltage);
     TrimBelowStart();
@@ -206,18 +209,21 @@ void ProjectState::StepStartVoltage(bool up)
 
 void ProjectState::StepStopVoltage(bool up)
 {
+    double volts = stopVoltage + (up ? 0.1 : -0.1);
+    if (volts < startVoltage)
+        volts = startVoltage;
+    if (volts < 0.0)
+        volts = 0.0;
+    if (volts > 5.0)
+        volts = 5.0;
+    MoveStopVoltageTo(volts);
+}
+
+void ProjectState::MoveStopVoltageTo(double volts)
+{
     if (stopVoltage < 5.0)
         crCurve->Remove(stopVoltage);
-    if (up)
-        stopVoltage += 0.1;
-    else
-        stopVoltage -= 0.1;
-    if (stopVoltage < startVoltage)
-        stopVoltage = startVoltage;
-    if (stopVoltage < 0.0)
-        stopVoltage = 0.0;
-    if (stopVoltage > 5.0)
-        stopVoltage = 5.0;
+    stopVoltage = volts;
     // Points the user drew below the new stop voltage stay.
     RemoveCrPointsIn(stopVoltage, 5.0, true);
     crCurve = crCurve->Add(stopVoltage, stopVoltage);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "Punt.h"
+#include "UserText.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Most points a curve can hold: the box stores 62 CR pairs (its 63rd pair is
 // always empty) and 63 TURBO pairs, so the graph refuses a point beyond them.
@@ -92,6 +95,16 @@ struct ProjectState {
     void StepStartDelaySeconds(bool up);
     void StepCurveDelay(bool up);
 
+    // Typed values (ProjectTypedValues.cpp): the same change as the arrows
+    // make, straight to the value typed, with the same limits and curve
+    // upkeep. A value the arrows could not reach (off their steps, beyond
+    // their limits) is refused and the project stays as it was; the result
+    // is why, or empty when the value was taken.
+    UserText TypeStartVoltage(double volts);
+    UserText TypeStopVoltage(double volts);
+    UserText TypeStartDelay(int seconds);
+    UserText TypeCurveDelay(int milliseconds);
+
     // Check-box clicks; a refused click leaves the flags as they were.
     void SelectCrForEdit();
     void SelectTurboForEdit();
@@ -132,9 +145,18 @@ struct ProjectState {
     void ReplaceTurboCurve(CPunt* head);
 
 private:
+    // The upkeep a start or stop voltage change makes to the CR curve: the
+    // old point goes, the new one lies on the line output = input.
+    void MoveStartVoltageTo(double volts);
+    void MoveStopVoltageTo(double volts);
     void RemoveCrPointsIn(double from, double below, bool includeFrom);
     void FreeCurves();
 };
+
+// The seconds of a start delay typed as minutes and seconds ("1:30", "0:05",
+// "4:00"; blanks around the parts are allowed); nothing when the text is not
+// of that form or its seconds are 60 or more.
+std::optional<int> ParseMinutesSeconds(std::string_view text);
 
 // A deep copy of the project with both curves.
 std::unique_ptr<ProjectState> CloneProject(const ProjectState& project);

@@ -170,10 +170,8 @@ std::string FileNameOf(const std::string& path)
     return std::filesystem::path(path).filename().string();
 }
 
-bool OpenProjectFile(const std::string& path, ProjectState& project)
+bool ReadProjectFileBytes(const std::string& path, std::string& bytes)
 {
-    // Only a regular file: a device such as /dev/zero would never end, and a
-    // folder would read as an empty project.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         return false;
@@ -184,9 +182,38 @@ bool OpenProjectFile(const std::string& path, ProjectState& project)
     text << file.rdbuf();
     if (file.bad())
         return false;
-    ReadProjectText(text.str(), project);
+    bytes = text.str();
+    return true;
+}
+
+bool OpenProjectFile(const std::string& path, ProjectState& project)
+{
+    std::string bytes;
+    if (!ReadProjectFileBytes(path, bytes))
+        return false;
+    ReadProjectText(bytes, project);
     project.fileName = FileNameOf(path);
     return true;
+}
+
+UserText ForeignFileReason(std::string_view bytes)
+{
+    if (bytes.empty())
+        return RAMVIK_TR("ProjectFile", "the file is empty");
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if ((byte < 0x20 && byte != '\r' && byte != '\n') || byte == 0x7f)
+            return RAMVIK_TR("ProjectFile", "it holds control characters (byte %1 is %2)")
+                .Arg(std::to_string(i + 1))
+                .Arg(std::to_string(byte));
+    }
+    static const std::string_view kParameterLines[]
+        = { "ADC", "Start Delay", "Curve Delay", "Volt", "Off", "CRD", "TURBO" };
+    for (std::string_view line : SplitLines(bytes))
+        for (std::string_view known : kParameterLines)
+            if (line.substr(0, known.size()) == known)
+                return UserText();
+    return RAMVIK_TR("ProjectFile", "no parameter line");
 }
 
 bool SaveProjectFile(const std::string& path, const ProjectState& project, std::string& error)

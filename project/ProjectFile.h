@@ -34,6 +34,16 @@ void ReadProjectText(std::string_view text, ProjectState& project);
 // The name of a file without its folder ("a/b/c.rmvp" gives "c.rmvp").
 std::string FileNameOf(const std::string& path);
 
+// Why these bytes do not look like a project file, or empty when they do.
+// A project file has at least one parameter line that the reader knows
+// ("ADC", "Start Delay", "Curve Delay", "Volt", "Off", "CRD", "TURBO" at
+// the start of a line) and no control bytes other than the line ends.
+UserText ForeignFileReason(std::string_view bytes);
+
+// The whole file at path into bytes: a regular file only (a device such as
+// /dev/zero would never end, a folder would read as an empty project).
+bool ReadProjectFileBytes(const std::string& path, std::string& bytes);
+
 // Reads the file at path into the project and sets fileName. False when the
 // file cannot be read; the project is then unchanged.
 bool OpenProjectFile(const std::string& path, ProjectState& project);

@@ -11,6 +11,8 @@
 #include <Protocol.h>
 #include <SettingsCode.h>
 
+#include <BoxTable.h>
+
 namespace {
 
 // The link of a session that has no way to the box: it never opens.
@@ -153,21 +155,52 @@ SessionResult OpenProject(const std::string& path, ProjectState& project)
     return SessionResult::Done();
 }
 
-SessionResult CSession::Open(const std::string& path)
+SessionResult CSession::Open(const std::string& path, bool anyway)
 {
-    SessionResult result = OpenProject(path, project);
-    if (!result.ok)
+    std::string bytes;
+    if (!ReadProjectFileBytes(path, bytes))
+        return SessionResult::Failed("Can't open file!");
+    const UserText foreign = ForeignFileReason(bytes);
+    SessionResult result;
+    if (!foreign.Empty() && !anyway) {
+        result.question
+            = RAMVIK_TR("Session", "%1 does not look like a Ramvik project: %2. Open it anyway?")
+                  .Arg(FileNameOf(path))
+                  .Arg(foreign);
         return result;
+    }
+    ReadProjectText(bytes, project);
+    project.fileName = FileNameOf(path);
     filePath = path;
+    if (foreign.Empty())
+        foreignPath.clear();
+    else
+        foreignPath = path;
     MarkSaved();
     RecordChange();
-    return SessionResult::Done();
+    const std::vector<std::string> refusals = BoxRefusals(project);
+    if (refusals.size() == 1)
+        result.note = RAMVIK_TR("Session", "A box cannot hold this project as it stands: %1")
+                          .Arg(refusals.front());
+    else if (refusals.size() > 1)
+        result.note
+            = RAMVIK_TR("Session", "A box cannot hold this project as it stands: %1 (and %2 more)")
+                  .Arg(refusals.front())
+                  .Arg(std::to_string(refusals.size() - 1));
+    return result;
 }
 
-SessionResult CSession::Save()
+SessionResult CSession::Save(bool replaceForeign)
 {
     if (filePath.empty())
         return SessionResult::Failed(std::string());
+    if (filePath == foreignPath && !replaceForeign) {
+        SessionResult result;
+        result.question = RAMVIK_TR(
+            "Session", "%1 was no Ramvik project when it was opened. Replace it with this project?")
+                              .Arg(FileNameOf(filePath));
+        return result;
+    }
     return SaveAs(filePath);
 }
 
@@ -177,6 +210,8 @@ SessionResult CSession::SaveAs(const std::string& path)
     if (!SaveProjectFile(path, project, error))
         return SessionResult::Failed("Can't save file!\n\n" + path + "\n\n" + error);
     filePath = path;
+    if (path == foreignPath)
+        foreignPath.clear();
     project.fileName = FileNameOf(path);
     MarkSaved();
     history.Saved(filePath, savedText);
@@ -327,6 +362,14 @@ bool CSession::Undo()
 bool CSession::Redo()
 {
     return Travel(&CUndoHistory::Redo);
+}
+
+bool CSession::RevertLastStep()
+{
+    if (!Undo())
+        return false;
+    history.ForgetRedo();
+    return true;
 }
 
 bool CSession::Travel(const SessionSnapshot* (CUndoHistory::*step)())

@@ -24,9 +24,20 @@ using LinkFactory = std::function<std::unique_ptr<CLink>()>;
 struct SessionResult {
     bool ok = true;
     std::string message; // empty when ok
+    // Not empty: nothing was done yet; ask the user this question (yes or
+    // no) and call again with the answer.
+    UserText question;
+    // Done, with something the user should know in passing (a status line).
+    UserText note;
 
     static SessionResult Done() { return {}; }
-    static SessionResult Failed(std::string text) { return { false, std::move(text) }; }
+    static SessionResult Failed(std::string text)
+    {
+        SessionResult result;
+        result.ok = false;
+        result.message = std::move(text);
+        return result;
+    }
 };
 
 // Reads a project file into a project as Open does, for a caller that needs
@@ -63,10 +74,16 @@ public:
     // file does not mention keep their values. Counts as saved. New and Open
     // are steps of the undo history. Fails with
     // "Can't open file!" and leaves the project as it was.
-    SessionResult Open(const std::string& path);
+    //
+    // A file that does not look like a project (ForeignFileReason) is opened
+    // only with anyway; without, the result holds the question and nothing
+    // changes. Values no box can hold open as they stand, with a note.
+    SessionResult Open(const std::string& path, bool anyway = false);
     // Saves to the file of the last Open or Save As. Without one it fails
     // with an empty message: the adapter asks for a name and calls SaveAs.
-    SessionResult Save();
+    // A file that was no project when it was opened is replaced only with
+    // replaceForeign; without, the result holds the question.
+    SessionResult Save(bool replaceForeign = false);
     // Saves under a new name; from then on the caption shows that name. On
     // failure, "Can't save file!\n\n<path>\n\n<reason>", and the project's
     // name and saved state stay as they were.
@@ -146,6 +163,10 @@ public:
     // history survives Save; a new change forgets what was undone.
     bool Undo();
     bool Redo();
+    // Undoes the last step and forgets it, so Redo cannot bring it back (a
+    // point the first click of a double-click made, then cancelled). False
+    // when there is no step.
+    bool RevertLastStep();
 
 private:
     SessionSnapshot Snapshot() const;
@@ -162,6 +183,9 @@ private:
     // stored nowhere (after a read), as no file text is empty.
     std::string savedText;
     std::string filePath;
+    // A file opened although it did not look like a project: Save asks
+    // before it replaces it.
+    std::string foreignPath;
     LinkFactory linkFactory;
     std::shared_ptr<CBoxSimulator> demoBox;
     std::string historyFolder;

@@ -61,6 +61,8 @@ public:
     // Steps back or forward; the state to restore, or null when there is none.
     const SessionSnapshot* Undo();
     const SessionSnapshot* Redo();
+    // Forgets every undone step: Redo has nothing to bring back.
+    void ForgetRedo() { undone.clear(); }
 
 private:
     // Makes the last state of from the present one and keeps the present

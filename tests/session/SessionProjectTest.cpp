@@ -9,6 +9,7 @@
 #include <ProjectFile.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -35,6 +36,61 @@ TEST(SessionFiles, OpenReadsARegularFileOrChangesNothing)
     EXPECT_EQ(session.Project().curveDelay, 220);
     EXPECT_EQ(session.FilePath(), good);
     EXPECT_FALSE(session.HasUnsavedChanges());
+}
+
+// A file that does not look like a project opens only after a question that
+// names what is wrong; once open, Save asks before it replaces it. A project
+// file opens without a question, also when a box could not hold its values.
+TEST(SessionFiles, ForeignFilesAskBeforeTheyOpenAndBeforeTheyAreReplaced)
+{
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* reason; // empty: a project file
+    } rows[] = {
+        { "a letter", "Dear workshop,\r\nVolvo and Off road are ours.\r\n", "no parameter line" },
+        { "an empty file", "", "the file is empty" },
+        { "random bytes", std::string("ADC = 1\r\n\x00\x13", 11),
+            "it holds control characters (byte 10 is 0)" },
+        { "a tab", "CRD\r\n0.1\t0.1\r\n", "it holds control characters (byte 9 is 9)" },
+        { "a project with a value no box holds", "Curve Delay = 99999 \r\nCRD\r\n", "" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        CTempFolder folder;
+        const std::string path = folder.File("letter.txt");
+        std::ofstream(path, std::ios::binary) << row.bytes;
+        CSession session;
+        const std::string before = WriteProjectText(session.Project());
+        SessionResult opened = session.Open(path);
+        ASSERT_TRUE(opened.ok);
+        if (*row.reason == '\0') {
+            EXPECT_TRUE(opened.question.Empty()) << opened.question.English();
+            EXPECT_EQ(session.Project().curveDelay, 99999);
+            EXPECT_EQ(opened.note.English(),
+                "A box cannot hold this project as it stands: Curve delay 99999 lies outside 0 "
+                "to 500.");
+            EXPECT_TRUE(session.Save().question.Empty());
+            continue;
+        }
+        EXPECT_EQ(opened.question.English(),
+            "letter.txt does not look like a Ramvik project: " + std::string(row.reason)
+                + ". Open it anyway?");
+        EXPECT_EQ(WriteProjectText(session.Project()), before) << "nothing opened yet";
+        EXPECT_TRUE(session.FilePath().empty());
+
+        opened = session.Open(path, true);
+        EXPECT_TRUE(opened.ok && opened.question.Empty());
+        EXPECT_EQ(session.FilePath(), path);
+        session.Project().StepCurveDelay(true);
+        const SessionResult asked = session.Save();
+        EXPECT_EQ(asked.question.English(),
+            "letter.txt was no Ramvik project when it was opened. Replace it with this project?");
+        std::ifstream unchanged(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(unchanged), {}), row.bytes);
+        EXPECT_TRUE(session.Save(true).ok);
+        EXPECT_TRUE(session.Save().question.Empty()) << "it holds a project now";
+    }
 }
 
 // The box may hold CR points that the voltages exclude; installing trims them

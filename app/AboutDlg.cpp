@@ -1,30 +1,36 @@
 #include "AboutDlg.h"
 
-#include "PanelGeometry.h"
-
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle("About Ramvik");
-    setFont(parent ? parent->font() : font());
-    setFixedSize(DialogUnits(0, 0, 194, 46).size());
-
+    setWindowTitle(tr("About Ramvik"));
+    auto* layout = new QHBoxLayout(this);
     auto* icon = new QLabel(this);
-    icon->setObjectName("aboutIcon");
-    icon->setPixmap(QIcon(":/ramvik.png").pixmap(32, 32));
-    icon->setGeometry(DialogUnits(11, 10, 22, 20));
+    icon->setObjectName(QStringLiteral("aboutIcon"));
+    icon->setPixmap(QIcon(QStringLiteral(":/ramvik.png")).pixmap(32, 32));
+    icon->setAlignment(Qt::AlignTop);
+    layout->addWidget(icon);
 
-    auto* version = new QLabel("Ramvik Version 2.0", this);
-    version->setObjectName("aboutVersion");
-    version->setGeometry(DialogUnits(40, 17, 90, 8));
+    auto* column = new QVBoxLayout;
+    auto* version = new QLabel(tr("Ramvik Version 2.0"), this);
+    version->setObjectName(QStringLiteral("aboutVersion"));
+    column->addWidget(version);
+    column->addStretch();
+    layout->addLayout(column, 1);
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("aboutOk");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Vertical, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("aboutOk"));
+    ok->setText(tr("OK"));
     ok->setDefault(true);
-    ok->setGeometry(DialogUnits(137, 14, 50, 14));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }

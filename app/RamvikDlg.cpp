@@ -2,21 +2,26 @@
 
 #include "AboutDlg.h"
 #include "Graph.h"
-#include "PanelGeometry.h"
+#include "GraphWidget.h"
+#include "HelpDlg.h"
+#include "Panel.h"
 #include "ProjectFile.h"
 #include "SpinArrows.h"
+#include "Translate.h"
+#include "ValueField.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QResizeEvent>
-
-#include <utility>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -29,90 +34,150 @@ static void InitResources()
 }
 
 namespace {
-// The system-menu command of "&About Ramvik...". Below 0xF000 like every
-// application command; the platform uses the low four bits itself.
-constexpr unsigned kAboutCommand = 16;
 
-QString VoltageText(double volts)
+// The size the window would like at start, where the screen has room.
+constexpr QSize kPreferredSize(1200, 780);
+
+// A typed number in the user's way of writing it or with a point; nothing
+// when it is no number.
+std::optional<double> TypedNumber(const QString& text)
 {
-    // Up to 15 significant digits, so 0.1 V steps that drifted (1.2999999999999998)
-    // show as the value the user expects (1.3).
-    return QString::asprintf("%.15g", volts);
+    bool ok = false;
+    double value = QLocale().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
 }
+
 } // namespace
 
 CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
-    : QWidget(parent)
+    : QMainWindow(parent)
     , startOptions(options)
 {
     InitResources();
-    setWindowTitle("Ramvik");
-    setWindowIcon(QIcon(":/ramvik.png"));
+    setWindowTitle(QStringLiteral("Ramvik"));
+    setWindowIcon(QIcon(QStringLiteral(":/ramvik.png")));
     setAttribute(Qt::WA_QuitOnClose);
-    BuildPanel();
-    ConnectPanel();
-    resize(WindowStartSize());
-    setMinimumSize(WindowMinimumSize());
-    AddAboutToSystemMenu();
-    AddShortcuts();
+    MakeActions();
+    BuildWindow();
+    MakeMenus();
+    MakeToolBar();
+    BindPanel();
 
     LoadSettings();
     BindUsbLibrary();
     // The settings chose box type and view; New keeps them.
     session.New();
+    Graph().logoPath = QString::fromStdString(logoPath);
 
-    CreateGraph();
-    graphReady = true;
-    graphFrame = GraphFrameFor(size());
-    SetGraphFrame();
+    FitToScreen();
     Refresh();
+    // The keys edit the curve from the start.
+    graphWidget->setFocus(Qt::OtherFocusReason);
+    // Any click or key press is the next action, which clears the status line.
+    qApp->installEventFilter(this);
 }
 
-CRamvikDlg::~CRamvikDlg() = default;
+CRamvikDlg::~CRamvikDlg()
+{
+    qApp->removeEventFilter(this);
+}
+
+void CRamvikDlg::BuildWindow()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    panel = new CPanel;
+    // A short window scrolls the panel instead of cutting it.
+    panelScroll = new QScrollArea(central);
+    panelScroll->setObjectName(QStringLiteral("panelScroll"));
+    panelScroll->setWidget(panel);
+    panelScroll->setWidgetResizable(true);
+    panelScroll->setFrameShape(QFrame::NoFrame);
+    panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panelScroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    layout->addWidget(panelScroll);
+
+    graphWidget = new CGraphWidget(project, central);
+    layout->addWidget(graphWidget, 1);
+    setCentralWidget(central);
+
+    hint = new QLabel(tr("Click in the graph to add a point, drag a point to move it, right-click "
+                         "to remove it; double-click or Enter types exact values."),
+        this);
+    hint->setObjectName(QStringLiteral("hint"));
+    statusBar()->addWidget(hint, 1);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+
+    connect(graphWidget, &CGraphWidget::edited, this, [this] { Refresh(); });
+    connect(graphWidget, &CGraphWidget::editReported, this, &CRamvikDlg::ShowStatus);
+    connect(graphWidget, &CGraphWidget::pointEntryWanted, this, &CRamvikDlg::OpenPointEntry);
+    connect(graphWidget, &CGraphWidget::viewChanged, this, &CRamvikDlg::UpdatePointActions);
+}
+
+void CRamvikDlg::FitToScreen()
+{
+    // The scroll area is as wide as the panel it shows, with room for its
+    // scroll bar when the window is short.
+    panelScroll->setFixedWidth(
+        panel->sizeHint().width() + panelScroll->verticalScrollBar()->sizeHint().width());
+    setMinimumSize(minimumSizeHint());
+    QSize size = kPreferredSize;
+    if (const QScreen* screen = this->screen()) {
+        // The title bar and the frame take some of the free area.
+        const QRect free = screen->availableGeometry();
+        size = size.boundedTo(free.size() - QSize(16, 48));
+        size = size.expandedTo(minimumSize());
+        resize(size);
+        move(free.center() - QPoint(size.width() / 2, size.height() / 2));
+        return;
+    }
+    resize(size.expandedTo(minimumSize()));
+}
 
 void CRamvikDlg::Refresh()
 {
     // Whatever changed the project since the last step is one step; a drag
     // becomes one when it ends.
-    if (!graph || !graph->dragging)
+    if (!Graph().dragging)
         session.RecordChange();
-    startVoltageEdit->setText(VoltageText(project.startVoltage));
-    stopVoltageEdit->setText(VoltageText(project.stopVoltage));
-    startDelayMinEdit->setText(QString::number(project.startDelayMin));
-    startDelaySecEdit->setText(QString::number(project.startDelaySec));
-    curveDelayEdit->setText(QString::number(project.curveDelay));
+    panel->ShowProject(project);
 
-    // A click flips a check box's mark before its handler runs; setting every
-    // mark from the fields undoes the flip of a refused click.
-    editCrCheck->setChecked(project.editCr != 0);
-    editTurboCheck->setChecked(project.editTurbo != 0);
-    showCrCheck->setChecked(project.showCr != 0);
-    showTurboCheck->setChecked(project.showTurbo != 0);
-    inputOutputCheck->setChecked(project.inputOutputView != 0);
-    differenceCheck->setChecked(project.differenceView != 0);
+    // A click flips a check box's mark (and a checkable action's) before its
+    // handler runs; setting every mark from the fields undoes the flip of a
+    // refused click.
+    const std::pair<QAction*, int> marks[] = { { actions.editCr, project.editCr },
+        { actions.editTurbo, project.editTurbo }, { actions.showCr, project.showCr },
+        { actions.showTurbo, project.showTurbo }, { actions.inputOutput, project.inputOutputView },
+        { actions.difference, project.differenceView } };
+    for (const auto& [action, flag] : marks)
+        action->setChecked(flag != 0);
     // A box type outside the list shows no entry.
-    const bool known = project.boxType >= 0 && project.boxType < boxTypeCombo->count();
-    boxTypeCombo->setCurrentIndex(known ? project.boxType : -1);
-
-    for (QWidget* turboControl :
-        { static_cast<QWidget*>(editTurboCheck), static_cast<QWidget*>(copyCurveButton),
-            static_cast<QWidget*>(showTurboCheck), static_cast<QWidget*>(resetTurboButton) })
-        turboControl->setEnabled(project.turboEnabled);
+    const bool known = project.boxType >= 0 && project.boxType < 3;
+    panel->boxTypeCombo->setCurrentIndex(known ? project.boxType : -1);
+    for (int type = 0; type < 3; ++type)
+        actions.boxTypes[type]->setChecked(known && type == project.boxType);
+    for (QAction* turbo :
+        { actions.editTurbo, actions.copyCurve, actions.showTurbo, actions.resetTurbo })
+        turbo->setEnabled(project.turboEnabled);
+    actions.undo->setEnabled(session.CanUndo());
+    actions.redo->setEnabled(session.CanRedo());
+    UpdatePointActions();
+    UpdateHint();
 
     // The toolkit's modified mark "[*]" goes after the name; a "[*]" in the
     // file name itself is doubled so it shows as written.
     QString caption = QString::fromStdString(project.Caption());
-    setWindowTitle(caption.replace("[*]", "[*][*]") + "[*]");
+    setWindowTitle(
+        caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
     setWindowModified(session.HasUnsavedChanges());
-    update();
-}
-
-void CRamvikDlg::OnNew()
-{
-    if (!MaySaveChanges())
-        return;
-    session.New();
-    Refresh();
+    graphWidget->update();
 }
 
 void CRamvikDlg::OnBoxTypeChosen(int index)
@@ -177,6 +242,54 @@ void CRamvikDlg::RecordStep(const char* value)
     Refresh();
 }
 
+void CRamvikDlg::ApplyTyped(const UserText& refusal, const char* value)
+{
+    // A typed value is a step of its own, not part of an arrow's burst.
+    session.RecordChange(std::string("typed ") + value);
+    Refresh();
+    if (!refusal.Empty())
+        ShowStatus(Tr(refusal));
+}
+
+void CRamvikDlg::OnStartVoltageTyped(const QString& text)
+{
+    const std::optional<double> volts = TypedNumber(text);
+    ApplyTyped(volts
+            ? project.TypeStartVoltage(*volts)
+            : RAMVIK_TR("ProjectState", "The start voltage is a number of volts, such as 1.5."),
+        "start voltage");
+}
+
+void CRamvikDlg::OnStopVoltageTyped(const QString& text)
+{
+    const std::optional<double> volts = TypedNumber(text);
+    ApplyTyped(volts
+            ? project.TypeStopVoltage(*volts)
+            : RAMVIK_TR("ProjectState", "The stop voltage is a number of volts, such as 4.5."),
+        "stop voltage");
+}
+
+void CRamvikDlg::OnStartDelayTyped(const QString& text)
+{
+    const std::optional<int> seconds = ParseMinutesSeconds(text.toStdString());
+    ApplyTyped(seconds ? project.TypeStartDelay(*seconds)
+                       : RAMVIK_TR("ProjectState",
+                           "Type the start delay as minutes and seconds, such as 1:30."),
+        "start delay");
+}
+
+void CRamvikDlg::OnCurveDelayTyped(const QString& text)
+{
+    bool whole = false;
+    const std::optional<double> number = TypedNumber(text);
+    const int milliseconds = number ? static_cast<int>(*number) : 0;
+    whole = number && std::abs(*number) < 1e9 && *number == milliseconds;
+    ApplyTyped(whole ? project.TypeCurveDelay(milliseconds)
+                     : RAMVIK_TR("ProjectState",
+                         "The curve delay is a whole number of milliseconds, such as 200."),
+        "curve delay");
+}
+
 void CRamvikDlg::OnEditCr()
 {
     project.SelectCrForEdit();
@@ -215,18 +328,35 @@ void CRamvikDlg::OnDifferenceView()
     StoreSettingsCode();
 }
 
+void CRamvikDlg::OnUndo()
+{
+    TravelHistory(&CSession::Undo);
+}
+
+void CRamvikDlg::OnRedo()
+{
+    TravelHistory(&CSession::Redo);
+}
+
+void CRamvikDlg::TravelHistory(bool (CSession::*step)())
+{
+    // A drag in progress is not a step yet; it ends first.
+    if (Graph().dragging)
+        return;
+    (session.*step)();
+    Refresh();
+}
+
 void CRamvikDlg::ShowAbout()
 {
     CAboutDlg about(this);
     about.exec();
 }
 
-void CRamvikDlg::resizeEvent(QResizeEvent* event)
+void CRamvikDlg::ShowKeysHelp()
 {
-    QWidget::resizeEvent(event);
-    graphFrame = GraphFrameFor(size());
-    if (graphReady)
-        SetGraphFrame();
+    CHelpDlg help(this);
+    help.exec();
 }
 
 void CRamvikDlg::closeEvent(QCloseEvent* event)
@@ -237,99 +367,14 @@ void CRamvikDlg::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void CRamvikDlg::keyPressEvent(QKeyEvent* event)
+bool CRamvikDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    // Escape and Enter end nothing here: closing the window is the close
-    // box's job, which asks about unsaved changes first.
-    if (HandleGraphKey(event))
-        return;
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (StepFocusedValue(event->key() == Qt::Key_Up)) {
-            event->accept();
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-// The arrow keys in a value box click its spin's arrows, so the panel works
-// without a mouse.
-bool CRamvikDlg::StepFocusedValue(bool up)
-{
-    const QWidget* focus = focusWidget();
-    const std::pair<const QLineEdit*, CSpinArrows*> spins[]
-        = { { startVoltageEdit, startVoltageSpin }, { stopVoltageEdit, stopVoltageSpin },
-              { startDelayMinEdit, startDelayMinSpin }, { startDelaySecEdit, startDelaySecSpin },
-              { curveDelayEdit, curveDelaySpin } };
-    for (const auto& [edit, spin] : spins) {
-        if (edit == focus) {
-            emit spin->stepped(up);
-            return true;
-        }
-    }
-    return false;
-}
-
-void CRamvikDlg::contextMenuEvent(QContextMenuEvent* event)
-{
-    // Right clicks on the graph edit the curves; only the panel has a menu.
-    if (event->pos().x() >= kPanelWidth) {
-        QWidget::contextMenuEvent(event);
-        return;
-    }
-    QMenu menu(this);
-    AddHistoryEntry(menu, "&Undo", QKeySequence::Undo, session.CanUndo(), &CRamvikDlg::OnUndo);
-    AddHistoryEntry(menu, "&Redo", QKeySequence::Redo, session.CanRedo(), &CRamvikDlg::OnRedo);
-#ifndef Q_OS_WIN
-    // On Windows the About entry lives in the system menu.
-    menu.addSeparator();
-    menu.addAction("&About Ramvik...", this, &CRamvikDlg::ShowAbout);
-#endif
-    menu.exec(event->globalPos());
-}
-
-void CRamvikDlg::AddHistoryEntry(QMenu& menu, const QString& text, QKeySequence::StandardKey key,
-    bool enabled, void (CRamvikDlg::*step)())
-{
-    // The keys are shown beside the text only: the window's own shortcuts
-    // stay the ones that act.
-    const QString keys = QKeySequence(key).toString(QKeySequence::NativeText);
-    QAction* action = menu.addAction(text + '\t' + keys, this, step);
-    action->setEnabled(enabled);
-}
-
-void CRamvikDlg::AddAboutToSystemMenu()
-{
-#ifdef Q_OS_WIN
-    HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (systemMenu) {
-        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, L"&About Ramvik...");
-    }
-#endif
-}
-
-bool CRamvikDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
-{
-#ifdef Q_OS_WIN
-    const MSG* msg = static_cast<const MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
-        ShowAbout();
-        *result = 0;
-        return true;
-    }
-#else
-    (void)kAboutCommand;
-#endif
-    return QWidget::nativeEvent(eventType, message, result);
+    // A press of a mouse button or a key is the user's next action: a note
+    // about the last one goes. The event goes on to its widget, whose
+    // handler may show a note of its own.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::KeyPress) && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == this)
+        statusBar()->clearMessage();
+    return QMainWindow::eventFilter(watched, event);
 }

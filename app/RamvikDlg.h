@@ -4,51 +4,97 @@
 
 #include <Session.h>
 
-#include <QKeySequence>
-#include <QRect>
-#include <QWidget>
+#include <QMainWindow>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
-class QMenu;
-
-class CGraph;
 class CD2xxLibrary;
-class CSpinArrows;
-class QCheckBox;
-class QComboBox;
+class CGraph;
+class CGraphWidget;
+class CPanel;
+class QAction;
+class QActionGroup;
 class QFileDialog;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
+class QMenu;
 class QPrinter;
-class QPushButton;
+class QScrollArea;
 
-// The main window: the panel of buttons and parameter controls on the left,
-// the graph in the rest of the client area. It shows the session's project
-// and asks the user what the session asks.
+// Every user command of the main window, made once (text, shortcut, status
+// tip, handler) and used by the menu bar, the toolbar and the panel alike.
+struct WindowActions {
+    // File
+    QAction* newProject = nullptr;
+    QAction* open = nullptr;
+    QMenu* recentMenu = nullptr;
+    QAction* save = nullptr;
+    QAction* saveAs = nullptr;
+    QAction* print = nullptr;
+    QAction* exportPdf = nullptr;
+    QAction* quit = nullptr;
+    // Edit: the history, then the chosen point of the edited curve (keys of
+    // the graph), then whole curves
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    QAction* previousPoint = nullptr;
+    QAction* nextPoint = nullptr;
+    QAction* raisePoint = nullptr;
+    QAction* lowerPoint = nullptr;
+    QAction* raisePointMore = nullptr;
+    QAction* lowerPointMore = nullptr;
+    QAction* removePoint = nullptr;
+    QAction* pointValues = nullptr;
+    QAction* editCr = nullptr;
+    QAction* editTurbo = nullptr;
+    QAction* resetCr = nullptr;
+    QAction* resetTurbo = nullptr;
+    QAction* copyCurve = nullptr;
+    // Box
+    QAction* write = nullptr;
+    QAction* read = nullptr;
+    QAction* compare = nullptr;
+    QAction* history = nullptr;
+    QAction* connectionHelp = nullptr;
+    QActionGroup* boxTypeGroup = nullptr;
+    QAction* boxTypes[3] = {};
+    // View
+    QAction* inputOutput = nullptr;
+    QAction* difference = nullptr;
+    QAction* showCr = nullptr;
+    QAction* showTurbo = nullptr;
+    // Help
+    QAction* keysHelp = nullptr;
+    QAction* about = nullptr;
+};
+
+// The main window: menus, a toolbar, the panel of buttons and parameters on
+// the left, the graph beside it and the status bar. It shows the session's
+// project and asks the user what the session asks.
 //
-// A plain top-level widget, not a dialog: Escape and Enter do nothing here,
-// only the close box or the platform's quit command closes the window (and
-// closeEvent asks about unsaved changes first).
+// Escape and Enter end nothing here: only the close box, Quit or the
+// platform's quit command close the window (closeEvent asks about unsaved
+// changes first).
 //
 // The member functions are defined in several files, one per area:
-//   RamvikDlg.cpp, RamvikDlgLayout.cpp   construction, panel, handlers, Refresh
-//   RamvikDlgGraph.cpp                   painting, graph frame, mouse, CreateGraph
-//   RamvikDlgFiles.cpp                   Open, Save, unsaved-changes check
-//   RamvikDlgSettings.cpp                LoadSettings, StoreSettingsCode
-//   RamvikDlgBox.cpp                     Read, Write, BindUsbLibrary
-//   RamvikDlgPrint.cpp                   Print
-class CRamvikDlg : public QWidget {
+//   RamvikDlg.cpp           construction, Refresh, the panel's handlers
+//   RamvikDlgActions.cpp    the actions, menus, toolbar, and the panel's binding
+//   RamvikDlgGraph.cpp      the graph's handlers: keys, point entry, status line
+//   RamvikDlgFiles.cpp      New, Open, Open Recent, Save, Save As, Export PDF
+//   RamvikDlgSettings.cpp   LoadSettings, StoreSettingsCode
+//   RamvikDlgBox.cpp        Read, Write, write history, BindUsbLibrary
+//   RamvikDlgCompare.cpp    Compare with box
+//   RamvikDlgPrint.cpp      Print
+class CRamvikDlg : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit CRamvikDlg(const StartOptions& options = StartOptions(), QWidget* parent = nullptr);
     ~CRamvikDlg() override;
     // Opens a project file as Open does, without asking for its name: the file
-    // named on the command line (RamvikDlgFiles.cpp).
+    // named on the command line, or one of Open Recent (RamvikDlgFiles.cpp).
     void OpenPath(const QString& path);
 
 private:
@@ -61,20 +107,33 @@ private:
     // life; the handlers and the graph work on it.
     ProjectState& project = session.Project();
     StartOptions startOptions;
+    WindowActions actions;
 
     // Records any change of the project as a step of the undo history,
-    // pushes every project field into its control, sets the enabled states
-    // and the caption, and repaints.
+    // pushes every project field into its control, sets the actions'
+    // checked and enabled states and the caption, and repaints.
     void Refresh();
     // Records one step of a value's arrows, so a held arrow's burst is one
     // step to undo, and refreshes.
     void RecordStep(const char* value);
+    // A typed value: the model's refusal goes to the status line.
+    void ApplyTyped(const UserText& refusal, const char* value);
     // Undo or Redo of the session, unless a drag is under way.
     void TravelHistory(bool (CSession::*step)());
 
-private slots:
+    // --- construction (RamvikDlg.cpp, RamvikDlgActions.cpp)
+    void BuildWindow();
+    void MakeActions();
+    void MakeMenus();
+    void MakeToolBar();
+    void BindPanel();
+    // The keys of the graph that act on its chosen point.
+    std::vector<QAction*> PointActions() const;
+    // The start size: roomy, but within the screen's free area and never
+    // below the window's minimum.
+    void FitToScreen();
+
     // --- panel handlers (RamvikDlg.cpp): one project operation, then Refresh
-    void OnNew();
     void OnBoxTypeChosen(int index);
     void OnCopyCurve();
     void OnResetCrCurve();
@@ -84,60 +143,73 @@ private slots:
     void OnStartDelayMinutes(bool up);
     void OnStartDelaySeconds(bool up);
     void OnCurveDelay(bool up);
+    void OnStartVoltageTyped(const QString& text);
+    void OnStopVoltageTyped(const QString& text);
+    void OnStartDelayTyped(const QString& text);
+    void OnCurveDelayTyped(const QString& text);
     void OnEditCr();
     void OnEditTurbo();
     void OnShowCr();
     void OnShowTurbo();
     void OnInputOutputView();
     void OnDifferenceView();
-    void ShowAbout();
-    // Ctrl+Z and Ctrl+Shift+Z or Ctrl+Y (RamvikDlgStart.cpp).
     void OnUndo();
     void OnRedo();
+    void ShowAbout();
+    void ShowKeysHelp();
 
-private:
-    // An Undo or Redo entry of the panel's menu, with its keys shown.
-    void AddHistoryEntry(QMenu& menu, const QString& text, QKeySequence::StandardKey key,
-        bool enabled, void (CRamvikDlg::*step)());
     // --- graph (RamvikDlgGraph.cpp)
-    // Creates the graph for this window; called once at start-up after New.
-    void CreateGraph();
-    // Hands graphFrame to the graph; called after every resize once the
-    // graph exists.
-    void SetGraphFrame();
-    // Frees the graph; the window's unique_ptr calls it so this header needs
-    // no complete CGraph.
-    struct GraphDeleter {
-        void operator()(CGraph* graph) const;
-    };
-    std::unique_ptr<CGraph, GraphDeleter> graph;
-    bool graphReady = false;
-    // The plot's frame in client pixels: left 100, top 10, and right and
-    // bottom 10 pixels inside the client area. Stored as x, y, width, height,
-    // so x() + width() is the right edge as the graph counts it (exclusive).
-    QRect graphFrame;
+    CGraph& Graph();
+    // The point commands: one graph operation each, then Refresh.
+    void OnNeighbourPoint(bool higher);
+    void OnMovePoint(double volts);
+    void OnRemovePoint();
+    // The entry for the exact values of the chosen point, or of a new point
+    // when none is chosen. pointAddedByFirstClick: the point the graph
+    // shows was made by the first click of a double-click, and goes again
+    // when the entry is cancelled.
+    void OpenPointEntry(bool pointAddedByFirstClick = false);
+    // The point commands are enabled while they have a point to act on.
+    void UpdatePointActions();
+    // Says in the status line why an edit was held back, or a note; the
+    // next action clears it.
+    void ShowStatus(const QString& text);
+    // The hint for a project whose curves nobody has edited yet.
+    void UpdateHint();
+
+    CPanel* panel = nullptr;
+    QScrollArea* panelScroll = nullptr;
+    CGraphWidget* graphWidget = nullptr;
+    QLabel* hint = nullptr;
     // The installation folder as read at start-up; the graph's logo lives there.
     std::string logoPath;
 
     // --- project files (RamvikDlgFiles.cpp)
-private slots:
+    void OnNew();
     void OnOpen();
+    // Ctrl+S: saves to the project's file without asking once it has one
+    // (after a question when that file was no project when opened).
     void OnSave();
-    // Ctrl+S: saves to the project's file without asking once it has one.
-    void OnSaveToFile();
-
-private:
+    // Save As and the panel's Save button: always asks for a name.
+    void OnSaveAs();
+    void OnExportPdf();
     // Asks what to do with unsaved changes; false when the user cancels.
     bool MaySaveChanges();
     // Asks for a name and saves; false when cancelled or the save failed.
     bool SaveWithDialog();
-    // The project file the user picks in the open or the save dialog, set
-    // up in the project folder; empty when cancelled.
-    QString ChooseProjectFile(bool forSaving);
-    // Runs a file dialog set up by Open or Save and gives the chosen path,
-    // empty when cancelled. Empty function: the dialog runs modally. Tests
-    // set it to answer without a modal loop.
+    // A file the user picks in a file dialog set up for projects (or, with
+    // pdf, for the printed sheet) in the project folder; empty when
+    // cancelled.
+    QString ChooseFile(bool forSaving, bool pdf = false, const QString& folder = QString());
+    // Runs a file dialog and gives the chosen path, empty when cancelled.
+    // Empty function: the dialog runs modally. Tests set it to answer
+    // without a modal loop.
     std::function<QString(QFileDialog&)> runFileDialog;
+    // Open Recent: the last ten projects opened or saved, newest first,
+    // kept in the settings.
+    void RememberRecent(const QString& path);
+    void ForgetRecent(const QString& path);
+    void FillRecentMenu();
 
     // --- settings (RamvikDlgSettings.cpp)
     void LoadSettings();
@@ -149,96 +221,34 @@ private:
     void StoreVerifyWritesSetting(bool verify);
 
     // --- box transfers (RamvikDlgBox.cpp)
-private slots:
     void OnRead();
     void OnWrite();
+    // Opens a copy of an earlier write, from the history folder.
+    void OnWriteHistory();
+    void OnConnectionHelp();
     // RamvikDlgCompare.cpp: reads the box, shows its curves over the
     // project's and offers to take them.
     void OnCompare();
-
-private:
     // Gives the session its way to the box, from the start options and the
     // vendor library's start-up check.
     void BindUsbLibrary();
     // Settles the device the next transfer opens, asking the user when
     // several converters may be the box's; false when the user cancelled.
     bool ChooseTransferPort();
+    // Where the window keeps its writes.
+    QString HistoryFolder() const;
     std::shared_ptr<const CD2xxLibrary> vendorLibrary; // null: not bound
     std::string transferPort; // empty: search when the link opens
 
     // --- printout (RamvikDlgPrint.cpp)
-private slots:
     void OnPrint();
-
-private:
     // Chooses the printer for OnPrint; false when the user cancels. When
     // empty, the platform's print dialog asks. Tests put a PDF printer here.
     std::function<bool(QPrinter&)> choosePrinter;
+    // The note a copy from the write history carries on its sheet.
+    QString SheetNote() const;
 
 protected:
-    // RamvikDlgGraph.cpp
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    // RamvikDlg.cpp
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-
-private:
-    // RamvikDlgLayout.cpp: creates every panel control in tab order.
-    void BuildPanel();
-    void ConnectPanel();
-    void AddAboutToSystemMenu();
-    // Steps the value whose box has the focus; false when none has it.
-    bool StepFocusedValue(bool up);
-    // RamvikDlgStart.cpp: the everyday shortcuts.
-    void AddShortcuts();
-    // RamvikDlgLayout.cpp: a tooltip on every control; the wheel on values.
-    void AddToolTips();
-    // RamvikDlgGraph.cpp: the keys that edit the curve while the window
-    // itself (not a control) has the focus; false for other keys.
-    bool HandleGraphKey(QKeyEvent* event);
-    // The entry for the exact values of the highlighted point, or of a new
-    // point when none is highlighted.
-    void OpenPointEntry();
-    // Says in the status line why an edit was held back; empty clears it.
-    void ShowStatus(const QString& text);
-
-    // Under the graph: why the last edit was held back.
-    QLabel* statusLine = nullptr;
-
-    // The panel's controls, top to bottom.
-    QPushButton* newButton = nullptr;
-    QPushButton* openButton = nullptr;
-    QPushButton* saveButton = nullptr;
-    QPushButton* readButton = nullptr;
-    QPushButton* writeButton = nullptr;
-    QPushButton* printButton = nullptr;
-    QPushButton* compareButton = nullptr;
-    QCheckBox* inputOutputCheck = nullptr;
-    QCheckBox* differenceCheck = nullptr;
-    QComboBox* boxTypeCombo = nullptr;
-    QCheckBox* editCrCheck = nullptr;
-    QPushButton* resetCrButton = nullptr;
-    QCheckBox* showCrCheck = nullptr;
-    QCheckBox* editTurboCheck = nullptr;
-    QPushButton* resetTurboButton = nullptr;
-    QCheckBox* showTurboCheck = nullptr;
-    QPushButton* copyCurveButton = nullptr;
-    QLineEdit* startVoltageEdit = nullptr;
-    CSpinArrows* startVoltageSpin = nullptr;
-    QLineEdit* stopVoltageEdit = nullptr;
-    CSpinArrows* stopVoltageSpin = nullptr;
-    QLineEdit* startDelayMinEdit = nullptr;
-    QLineEdit* startDelaySecEdit = nullptr;
-    CSpinArrows* startDelayMinSpin = nullptr;
-    CSpinArrows* startDelaySecSpin = nullptr;
-    QLineEdit* curveDelayEdit = nullptr;
-    CSpinArrows* curveDelaySpin = nullptr;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

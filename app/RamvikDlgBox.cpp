@@ -1,5 +1,6 @@
 #include "RamvikDlg.h"
 
+#include "ConnectionHelpDlg.h"
 #include "DialogRunner.h"
 #include "Messages.h"
 #include "PortChoiceDlg.h"
@@ -34,12 +35,33 @@ void CRamvikDlg::OnWrite()
     if (!ChooseTransferPort())
         return;
     // Every write is kept in the installation folder's history.
-    session.SetHistoryFolder(WindowHistoryFolder(session.Project().rootPath));
+    session.SetHistoryFolder(HistoryFolder().toStdString());
     const bool verify = VerifyWritesSetting();
     CWrite dialog(session, verify, this);
     dialog.exec();
     if (dialog.verifyBox->isChecked() != verify)
         StoreVerifyWritesSetting(dialog.verifyBox->isChecked());
+}
+
+QString CRamvikDlg::HistoryFolder() const
+{
+    return QString::fromStdString(WindowHistoryFolder(project.rootPath));
+}
+
+void CRamvikDlg::OnWriteHistory()
+{
+    // Every entry is an ordinary project file, opened like any other.
+    if (!MaySaveChanges())
+        return;
+    const QString path = ChooseFile(false, false, HistoryFolder());
+    if (!path.isEmpty())
+        OpenPath(path);
+}
+
+void CRamvikDlg::OnConnectionHelp()
+{
+    CConnectionHelpDlg help(ConnectionReport(), this);
+    RunDialog(help);
 }
 
 void CRamvikDlg::BindUsbLibrary()

@@ -29,10 +29,10 @@ void CRamvikDlg::OnCompare()
     if (!comparison || !comparison->Compared())
         return;
     // The box's curves stay over the project's while the question is open.
-    graph->SetOverlay(comparison->BoxProject());
+    Graph().SetOverlay(comparison->BoxProject());
     const bool take = AskChoice(this, ComparisonText(*comparison),
         QStringLiteral("Take the box's project"), QStringLiteral("Keep the project"));
-    graph->SetOverlay(nullptr);
+    Graph().SetOverlay(nullptr);
     // Taking replaces the project as a read does: changes may be saved first.
     if (take && MaySaveChanges())
         session.TakeBoxProject(*comparison);

@@ -1,205 +1,102 @@
 #include "RamvikDlg.h"
 
 #include "Graph.h"
-#include "PanelGeometry.h"
+#include "GraphWidget.h"
 #include "PointEntryDlg.h"
 
-#include <QImage>
-#include <QKeyEvent>
+#include <QAction>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
+#include <QStatusBar>
 
 #include <string>
 
-// The graph's side of the main window: it creates the graph, keeps its frame
-// in step with the window, paints it and hands it the mouse and the keys.
+// The graph's side of the main window: the point commands, the entry for
+// exact values, the status line and the hint for a new project.
 
-namespace {
-// The Up and Down keys move a point by one of the box's steps, with Shift by
-// five.
-constexpr double kKeyStep = 0.02;
-constexpr double kShiftKeyStep = 0.1;
-} // namespace
-
-void CRamvikDlg::GraphDeleter::operator()(CGraph* graph) const
+CGraph& CRamvikDlg::Graph()
 {
-    delete graph;
+    return graphWidget->Graph();
 }
 
-void CRamvikDlg::CreateGraph()
+void CRamvikDlg::OnNeighbourPoint(bool higher)
 {
-    graph.reset(new CGraph(&project));
-    // Every paint redraws the whole graph, so any change repaints all of it.
-    graph->repaintRequest = [this] { update(kPanelWidth, 0, width() - kPanelWidth, height()); };
-    // The caption's modified mark follows a drag once it is over.
-    graph->dragEnded = [this] { Refresh(); };
-    graph->editReported
-        = [this](const std::string& refusal) { ShowStatus(QString::fromStdString(refusal)); };
-    graph->UseStandardAxes();
-    graph->logoPath = QString::fromStdString(logoPath);
-    // Hovering highlights points, so moves arrive without a button held.
-    setMouseTracking(true);
-    // A click on the graph, or Tab, gives the window the keys that edit it.
-    setFocusPolicy(Qt::StrongFocus);
-
-    statusLine = new QLabel(this);
-    statusLine->setObjectName("statusLine");
-    statusLine->setToolTip("Why the last change to a point was held back");
+    Graph().SelectNeighbour(higher);
+    UpdatePointActions();
 }
 
-void CRamvikDlg::SetGraphFrame()
+void CRamvikDlg::OnMovePoint(double volts)
 {
-    if (!graph)
+    Graph().MoveSelected(volts);
+    // A held key's repeats move one point in one step to undo.
+    if (const CPunt* moved = Graph().SelectedPoint())
+        session.RecordChange("point key " + std::to_string(moved->input));
+    Refresh();
+}
+
+void CRamvikDlg::OnRemovePoint()
+{
+    Graph().RemoveSelected();
+    Refresh();
+}
+
+void CRamvikDlg::UpdatePointActions()
+{
+    const bool chosen = Graph().SelectedPoint() != nullptr && !Graph().dragging;
+    for (QAction* action : { actions.previousPoint, actions.nextPoint })
+        action->setEnabled(!Graph().dragging);
+    for (QAction* action : { actions.raisePoint, actions.lowerPoint, actions.raisePointMore,
+             actions.lowerPointMore, actions.removePoint })
+        action->setEnabled(chosen);
+    actions.pointValues->setEnabled(!Graph().dragging);
+}
+
+void CRamvikDlg::OpenPointEntry(bool pointAddedByFirstClick)
+{
+    if (Graph().dragging)
         return;
-    graph->SetFrame(graphFrame.x(), graphFrame.y(), graphFrame.x() + graphFrame.width(),
-        graphFrame.y() + graphFrame.height());
-    statusLine->setGeometry(
-        graphFrame.x(), graphFrame.bottom() + 4, graphFrame.width(), kStatusHeight);
+    const CPunt* chosen = Graph().SelectedPoint();
+    // A new point starts where the pointer or the key last was; one the first
+    // click of a double-click made is offered as new, at its own values.
+    const bool isNew = !chosen || pointAddedByFirstClick;
+    const double input = chosen ? chosen->input : Graph().cursorX;
+    const double output = chosen ? chosen->output : input;
+    auto* entry = new CPointEntryDlg(project, isNew, input, output, this);
+    entry->setAttribute(Qt::WA_DeleteOnClose);
+    connect(entry, &QDialog::accepted, this, [this, entry, pointAddedByFirstClick] {
+        // The typed point takes the place of the one the click made, in one
+        // step to undo.
+        if (pointAddedByFirstClick)
+            session.RevertLastStep();
+        Graph().PutTypedPoint(entry->Input(), entry->Output());
+        Refresh();
+    });
+    if (pointAddedByFirstClick) {
+        connect(entry, &QDialog::rejected, this, [this] {
+            session.RevertLastStep();
+            Refresh();
+        });
+    }
+    entry->open();
 }
 
 void CRamvikDlg::ShowStatus(const QString& text)
 {
-    if (statusLine)
-        statusLine->setText(text);
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text);
 }
 
-void CRamvikDlg::paintEvent(QPaintEvent* event)
+void CRamvikDlg::UpdateHint()
 {
-    // A minimised window shows its icon, which the platform draws.
-    if (!graph || isMinimized() || width() <= kPanelWidth || height() <= 0) {
-        QWidget::paintEvent(event);
-        return;
-    }
-    // The whole graph is drawn off screen and copied in one go, so the screen
-    // never shows a half-drawn graph.
-    const qreal ratio = devicePixelRatio();
-    QImage buffer(size() * ratio, QImage::Format_RGB32);
-    buffer.setDevicePixelRatio(ratio);
-    const QColor face = palette().color(QPalette::Button);
-    buffer.fill(face);
-    {
-        QPainter painter(&buffer);
-        graph->Draw(painter, face);
-    }
-    // The panel left of kPanelWidth paints itself; the copy never covers it.
-    const QRect graphArea(kPanelWidth, 0, width() - kPanelWidth, height());
-    QPainter window(this);
-    window.drawImage(graphArea, buffer,
-        QRectF(graphArea.x() * ratio, 0, graphArea.width() * ratio, graphArea.height() * ratio));
-}
-
-// Only a press on a drawn point or inside the plot area edits; presses on the
-// panel's labels and group boxes, which pass them on to the window, and on
-// the margins and tick labels do nothing.
-void CRamvikDlg::mousePressEvent(QMouseEvent* event)
-{
-    if (graph && event->button() == Qt::LeftButton) {
-        const QPoint at = event->position().toPoint();
-        if (graph->PressAt(at.x(), at.y()))
-            setFocus(Qt::MouseFocusReason);
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void CRamvikDlg::mouseMoveEvent(QMouseEvent* event)
-{
-    if (graph) {
-        const QPoint at = event->position().toPoint();
-        const GraphRect& f = graph->frame;
-        if (f.left < at.x() && at.x() < f.right && f.top < at.y() && at.y() < f.bottom)
-            graph->MouseAt(at.x(), at.y());
-        else if (graph->dragging)
-            graph->EndDrag(at.x(), at.y());
-        else
-            graph->PointerLeft();
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void CRamvikDlg::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (graph) {
-        const QPoint at = event->position().toPoint();
-        if (event->button() == Qt::LeftButton && graph->dragging) {
-            graph->EndDrag(at.x(), at.y());
-        } else if (event->button() == Qt::RightButton) {
-            graph->RightClickAt(at.x(), at.y());
-            Refresh();
-        }
-    }
-    QWidget::mouseReleaseEvent(event);
-}
-
-// The first click of a double click has already picked or made the point
-// under the pointer; the second opens its entry.
-void CRamvikDlg::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (graph && event->button() == Qt::LeftButton) {
-        const QPoint at = event->position().toPoint();
-        if (graph->PointUnder(at.x(), at.y())) {
-            graph->MouseAt(at.x(), at.y());
-            OpenPointEntry();
-            return;
-        }
-    }
-    QWidget::mouseDoubleClickEvent(event);
-}
-
-void CRamvikDlg::leaveEvent(QEvent* event)
-{
-    if (graph && !graph->dragging)
-        graph->PointerLeft();
-    QWidget::leaveEvent(event);
-}
-
-bool CRamvikDlg::HandleGraphKey(QKeyEvent* event)
-{
-    const QWidget* focus = focusWidget();
-    if (!graph || (focus && focus != this))
-        return false;
-    const double step = event->modifiers() & Qt::ShiftModifier ? kShiftKeyStep : kKeyStep;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        graph->SelectNeighbour(event->key() == Qt::Key_Right);
-        break;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        graph->MoveSelected(event->key() == Qt::Key_Up ? step : -step);
-        // A held key's repeats move one point in one step to undo.
-        if (const CPunt* moved = graph->SelectedPoint())
-            session.RecordChange("point key " + std::to_string(moved->input));
-        break;
-    case Qt::Key_Delete:
-        graph->RemoveSelected();
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        OpenPointEntry();
-        break;
-    default:
-        return false;
-    }
-    event->accept();
-    Refresh();
-    return true;
-}
-
-void CRamvikDlg::OpenPointEntry()
-{
-    if (!graph || graph->dragging)
-        return;
-    const CPunt* chosen = graph->SelectedPoint();
-    // A new point starts where the pointer or the key last was.
-    const double input = chosen ? chosen->input : graph->cursorX;
-    const double output = chosen ? chosen->output : input;
-    auto* entry = new CPointEntryDlg(project, chosen == nullptr, input, output, this);
-    entry->setAttribute(Qt::WA_DeleteOnClose);
-    connect(entry, &QDialog::accepted, this, [this, entry] {
-        graph->PutTypedPoint(entry->Input(), entry->Output());
-        Refresh();
-    });
-    entry->open();
+    // The curves as New or a reset makes them: straight lines through no more
+    // than their ends and the start and stop points. Nobody has drawn yet.
+    const auto straight = [](const CPunt* head, int most) {
+        int count = 0;
+        for (const CPunt* p = head; p; p = p->next, ++count)
+            if (p->output != p->input)
+                return false;
+        return count <= most;
+    };
+    hint->setVisible(straight(project.crCurve, 4) && straight(project.turboCurve, 2));
 }

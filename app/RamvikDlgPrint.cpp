@@ -15,7 +15,7 @@ namespace {
 
 // The platform's print dialog. The sheet is always one page, so selection and
 // page ranges are off; printing to a file (PDF) stays for workshops without a
-// printer.
+// printer, beside Export PDF.
 bool AskForPrinter(QPrinter& printer, QWidget* parent)
 {
     QPrintDialog dialog(&printer, parent);
@@ -38,7 +38,12 @@ void CRamvikDlg::OnPrint()
         return;
     // A job that cannot start is dropped without a message, as the user knows
     // it from the printer's own queue.
+    PrintProject(printer, project, SheetNote());
+}
+
+QString CRamvikDlg::SheetNote() const
+{
     // A copy from the write history says when and how it was written.
     const std::optional<std::string> note = HistoryNote(session.FilePath());
-    PrintProject(printer, project, note ? QString::fromStdString(*note) : QString());
+    return note ? QString::fromStdString(*note) : QString();
 }

@@ -67,3 +67,19 @@ bool CSettingsStore::Write(const QString& name, const QString& value)
     settings->sync();
     return settings->status() == QSettings::NoError;
 }
+
+QStringList CSettingsStore::ReadList(const QString& name) const
+{
+    if (!Exists() || !settings->contains(name))
+        return {};
+    return settings->value(name).toStringList();
+}
+
+bool CSettingsStore::WriteList(const QString& name, const QStringList& values)
+{
+    if (!Exists())
+        return false;
+    settings->setValue(name, values);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}

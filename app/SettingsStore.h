@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -33,6 +34,10 @@ public:
     // write failed. A missing key is never created here: that is the
     // installer's job, and a missing key must still be announced next time.
     bool Write(const QString& name, const QString& value);
+    // A list of texts (file paths), kept as the platform keeps lists; an
+    // empty list when the key or the value is missing.
+    QStringList ReadList(const QString& name) const;
+    bool WriteList(const QString& name, const QStringList& values);
 
     // Where the settings live: the INI file's path, or the registry key.
     static QString Location();

@@ -11,7 +11,6 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType type, const QString& name)
     arrow->setObjectName(name);
     arrow->setAutoRepeat(true);
     arrow->setFocusPolicy(Qt::NoFocus);
-    arrow->setIconSize(QSize(6, 6));
     return arrow;
 }
 } // namespace
@@ -24,6 +23,12 @@ CSpinArrows::CSpinArrows(const QString& name, QWidget* parent)
     setObjectName(name);
     connect(up, &QToolButton::clicked, this, [this] { emit stepped(true); });
     connect(down, &QToolButton::clicked, this, [this] { emit stepped(false); });
+}
+
+QSize CSpinArrows::sizeHint() const
+{
+    const int side = fontMetrics().height();
+    return QSize(side + 2, side + 4);
 }
 
 void CSpinArrows::resizeEvent(QResizeEvent* event)

@@ -16,6 +16,10 @@ public:
     // The mouse wheel over the box steps the value as over the arrows.
     void StepOnWheelOver(QWidget* box);
 
+    // As wide as a line of text is high, so the arrows are easy to hit; the
+    // row they stand in gives them its height.
+    QSize sizeHint() const override;
+
     QToolButton* upArrow() const { return up; }
     QToolButton* downArrow() const { return down; }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -103,6 +104,9 @@ public:
     // dragging it; elsewhere inside the plot area it inserts a point at the
     // pointer and drags that. Anywhere else it does nothing and gives false.
     bool PressAt(int x, int y);
+    // The input of the point the last press inserted in empty plot space;
+    // nothing when it picked a point or inserted none.
+    std::optional<double> PointAddedByLastPress() const { return addedByPress; }
     // The pointer moved inside the frame: a hover, or a drag step while a
     // drag runs. The read-out follows.
     void MouseAt(int x, int y);
@@ -180,6 +184,7 @@ private:
     // The last pointer position inside the frame, while the pointer is there
     // and no key has chosen the highlight since.
     bool pointerOver = false;
+    std::optional<double> addedByPress;
     int pointerX = 0;
     int pointerY = 0;
 

@@ -27,6 +27,12 @@ double Limit(double value, int low, int high)
     return value;
 }
 
+bool PointAt(const CPunt* head, double input)
+{
+    const CPunt* p = head ? head->Find(input) : nullptr;
+    return p && p->input == input;
+}
+
 } // namespace
 
 CPunt* CGraph::SelectedPoint()
@@ -129,6 +135,7 @@ void CGraph::PointerLeft()
 
 bool CGraph::PressAt(int x, int y)
 {
+    addedByPress.reset();
     CPunt* p = PointUnder(x, y);
     const GraphRect plot = PlotArea();
     const bool inPlot = plot.left <= x && x <= plot.right && plot.top <= y && y <= plot.bottom;
@@ -147,7 +154,10 @@ bool CGraph::PressAt(int x, int y)
     }
     dragInput = cursorX;
     grabOffset = 0.0;
+    const bool existed = PointAt(EditedHead(), dragInput);
     DragStep();
+    if (!existed && PointAt(EditedHead(), dragInput))
+        addedByPress = dragInput;
     RequestRepaint();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Graph.h"
+#include "GraphWidget.h"
 #include "Messages.h"
 #include "ProjectFile.h"
 #include "RamvikDlg.h"
@@ -33,7 +34,9 @@ public:
 
     ProjectState& Project() { return window.project; }
     CSession& Session() { return window.session; }
-    CGraph& Graph() { return *window.graph; }
+    CGraph& Graph() { return window.Graph(); }
+    CGraphWidget& GraphWidget() { return *window.graphWidget; }
+    const WindowActions& Actions() { return window.actions; }
     void AnswerFileDialogs(std::function<QString(QFileDialog&)> answer)
     {
         window.runFileDialog = std::move(answer);
@@ -73,10 +76,12 @@ protected:
         file.close();
         Start();
     }
+    // Shown, so its layouts have placed every control where a click finds it.
     void Start()
     {
         messages.clear();
         window.reset(new CRamvikDlg);
+        window->show();
     }
 
     CRamvikDlgTestAccess Inside() { return CRamvikDlgTestAccess { *window }; }

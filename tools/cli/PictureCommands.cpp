@@ -3,13 +3,13 @@
 #include <FileWriter.h>
 #include <Graph.h>
 #include <Print.h>
+#include <PrintPdf.h>
 #include <ProjectState.h>
 
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 #include <WriteHistory.h>
 
 #include <optional>
@@ -64,22 +64,15 @@ int PdfCommand(const CliRequest& request)
     ProjectState project;
     if (!LoadProject(request.file, project))
         return kExitFailed;
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    bool printed = false;
-    {
-        QPdfWriter writer(&pdf);
-        writer.setTitle(QString::fromStdString(project.Caption()));
-        writer.setCreator(QStringLiteral("Ramvik"));
-        // A copy from the write history says when and how it was written.
-        const std::optional<std::string> note = HistoryNote(request.file);
-        printed = PrintProject(writer, project, note ? QString::fromStdString(*note) : QString());
-    } // the writer finishes the document when it goes
-    if (!printed || pdf.data().isEmpty()) {
+    // A copy from the write history says when and how it was written.
+    const std::optional<std::string> note = HistoryNote(request.file);
+    const QByteArray pdf
+        = ProjectSheetPdf(project, note ? QString::fromStdString(*note) : QString());
+    if (pdf.isEmpty()) {
         PrintMessage("Can't write " + request.output + "\nThe PDF could not be made.");
         return kExitFailed;
     }
-    return WriteOutput(pdf.data(), request.output) ? kExitDone : kExitFailed;
+    return WriteOutput(pdf, request.output) ? kExitDone : kExitFailed;
 }
 
 int PngCommand(const CliRequest& request)

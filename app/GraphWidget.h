@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class CGraph;
+struct ProjectState;
+
+// The graph as a widget of its own, beside the panel: it paints the graph
+// off screen and copies it in one go, and hands the mouse to the graph's
+// editing. The graph's frame is this widget's rectangle inset by 5 pixels
+// on the left and 10 on the other sides; every coordinate the graph uses is
+// relative to this widget.
+//
+// The keys that edit points are the window's actions (shortcuts of this
+// widget), so they act on the chosen point wherever the pointer is, as long
+// as the graph has the keyboard focus.
+class CGraphWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    // The project must outlive the widget.
+    explicit CGraphWidget(ProjectState& project, QWidget* parent = nullptr);
+    ~CGraphWidget() override;
+
+    CGraph& Graph() { return *graph; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // A mouse edit changed the project (a drag ended, a point was removed).
+    void edited();
+    // Why the last edit was held back; empty when it was not.
+    void editReported(const QString& refusal);
+    // A double-click on a point, or in empty plot space: the entry for exact
+    // values. addedInput: the first click of the double-click made a new
+    // point there (it goes again when the entry is cancelled).
+    void pointEntryWanted(bool pointAddedByFirstClick);
+    // The chosen point or the read-out may have changed.
+    void viewChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    std::unique_ptr<CGraph> graph;
+};

@@ -1,0 +1,64 @@
+#include "HelpDlg.h"
+
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+CHelpDlg::CHelpDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Keys and Mouse"));
+    auto* layout = new QVBoxLayout(this);
+    page = new QTextBrowser(this);
+    page->setObjectName(QStringLiteral("helpPage"));
+    page->setHtml(tr(
+        "<h3>The graph</h3>"
+        "<p>The edited curve is the one whose box is ticked beside <b>CR</b> or <b>TURBO</b> "
+        "(F2, F3). Its points carry round markers; the chosen point is larger and filled.</p>"
+        "<ul>"
+        "<li><b>Click</b> on a point to choose it, and <b>drag</b> it up or down to set its "
+        "output. A point keeps its input.</li>"
+        "<li><b>Click</b> anywhere else in the plot to add a point there.</li>"
+        "<li><b>Right-click</b> on a point to remove it; during a drag the right button puts the "
+        "point back on the line where output equals input.</li>"
+        "<li><b>Double-click</b> a point, or press <b>Enter</b>, to type its exact output; with "
+        "no point chosen, Enter adds a point at the input you type.</li>"
+        "</ul>"
+        "<p>The points at 0 V and 5 V stay, and so do the CR points at the start and stop "
+        "voltage; only CR points between them move. An output lies at most 1.6 V below its "
+        "input. Values snap to the box's steps of 0.02 V. The status line says why an edit was "
+        "held back.</p>"
+        "<h3>Keys of the graph</h3>"
+        "<p>They act on the chosen point once the graph has the keyboard focus (click it, or "
+        "press Tab until it is framed), wherever the mouse pointer is.</p>"
+        "<table cellspacing=\"6\">"
+        "<tr><td><b>Left</b>, <b>Right</b></td><td>choose the neighbouring point</td></tr>"
+        "<tr><td><b>Up</b>, <b>Down</b></td><td>move it by 0.02 V</td></tr>"
+        "<tr><td><b>Shift+Up</b>, <b>Shift+Down</b></td><td>move it by 0.1 V</td></tr>"
+        "<tr><td><b>Delete</b></td><td>remove it</td></tr>"
+        "<tr><td><b>Enter</b></td><td>type its exact values</td></tr>"
+        "</table>"
+        "<h3>The parameters</h3>"
+        "<p>Type a value into its field and press Enter or Tab, or use the arrows beside it, "
+        "the Up and Down keys in the field or the mouse wheel. The start delay is typed as "
+        "minutes:seconds (1:30). A value the box cannot take is refused, and the status line "
+        "says why.</p>"
+        "<h3>Everywhere</h3>"
+        "<table cellspacing=\"6\">"
+        "<tr><td><b>Ctrl+Z</b></td><td>undo</td></tr>"
+        "<tr><td><b>Ctrl+Shift+Z</b>, <b>Ctrl+Y</b></td><td>redo</td></tr>"
+        "<tr><td><b>Ctrl+N</b>, <b>Ctrl+O</b>, <b>Ctrl+S</b>, <b>Ctrl+Shift+S</b></td>"
+        "<td>new, open, save, save as</td></tr>"
+        "<tr><td><b>Ctrl+P</b>, <b>Ctrl+Shift+E</b></td><td>print, export PDF</td></tr>"
+        "<tr><td><b>Ctrl+Shift+W</b>, <b>Ctrl+Shift+R</b>, <b>Ctrl+Shift+C</b></td>"
+        "<td>write to the box, read from it, compare with it</td></tr>"
+        "<tr><td><b>Ctrl+1</b>, <b>Ctrl+2</b></td><td>Input-Output view, Difference view</td></tr>"
+        "<tr><td><b>Alt</b> and the underlined letter</td><td>open a menu</td></tr>"
+        "</table>"));
+    layout->addWidget(page);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(page->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 80,
+        page->fontMetrics().lineSpacing() * 36);
+}

@@ -1,0 +1,234 @@
+#include "Panel.h"
+
+#include "SpinArrows.h"
+#include "ValueField.h"
+
+#include <ProjectState.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A check box with a short line in its curve's colour under its text, so the
+// panel says which curve is drawn in which colour.
+class CCurveCheckBox : public QCheckBox {
+public:
+    CCurveCheckBox(const QString& text, QColor colour_, QWidget* parent)
+        : QCheckBox(text, parent)
+        , colour(colour_)
+    {
+    }
+    QSize sizeHint() const override { return QCheckBox::sizeHint() + QSize(0, kLineRoom); }
+    QSize minimumSizeHint() const override
+    {
+        return QCheckBox::minimumSizeHint() + QSize(0, kLineRoom);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QCheckBox::paintEvent(event);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect text = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        const int width = std::min(fontMetrics().horizontalAdvance(this->text()), text.width());
+        QPainter painter(this);
+        const int y = height() - kLineRoom / 2 - 1;
+        painter.fillRect(QRect(text.left(), y - 1, width, 2), colour);
+    }
+
+private:
+    static constexpr int kLineRoom = 4; // pixels under the text for the line
+    QColor colour;
+};
+
+QLabel* AddLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+template <typename Widget> Widget* Named(Widget* widget, const char* name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+// Buttons and check boxes take the keyboard focus from Tab, not from a
+// click, so a click on the panel leaves the keys with the graph.
+template <typename Widget> Widget* PanelControl(Widget* widget, const char* name)
+{
+    widget->setFocusPolicy(Qt::TabFocus);
+    return Named(widget, name);
+}
+
+// A spin's arrows, a field and what follows it, in one row.
+QHBoxLayout* ValueRow(CSpinArrows* spin, CValueField* field, QWidget* after)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(3);
+    row->addWidget(spin);
+    row->addWidget(field);
+    if (after)
+        row->addWidget(after);
+    row->addStretch();
+    return row;
+}
+
+} // namespace
+
+QString VoltageText(double volts)
+{
+    return QString::asprintf("%.15g", volts);
+}
+
+QString StartDelayText(int minutes, int seconds)
+{
+    return QStringLiteral("%1:%2").arg(minutes).arg(seconds, 2, 10, QLatin1Char('0'));
+}
+
+CPanel::CPanel(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* panel = new QVBoxLayout(this);
+    panel->setContentsMargins(4, 4, 4, 4);
+    panel->setSpacing(4);
+
+    // Project buttons.
+    auto* projectGroup = Named(new QGroupBox(this), "projectGroup");
+    auto* projectButtons = new QVBoxLayout(projectGroup);
+    projectButtons->setSpacing(3);
+    newButton = PanelControl(new QPushButton(tr("New"), projectGroup), "newButton");
+    openButton = PanelControl(new QPushButton(tr("Open"), projectGroup), "openButton");
+    saveButton = PanelControl(new QPushButton(tr("Save"), projectGroup), "saveButton");
+    readButton = PanelControl(new QPushButton(tr("Read"), projectGroup), "readButton");
+    writeButton = PanelControl(new QPushButton(tr("Write"), projectGroup), "writeButton");
+    printButton = PanelControl(new QPushButton(tr("Print Project"), projectGroup), "printButton");
+    for (QPushButton* button :
+        { newButton, openButton, saveButton, readButton, writeButton, printButton })
+        projectButtons->addWidget(button);
+    panel->addWidget(projectGroup);
+
+    // Graph view.
+    auto* graphTypeGroup = Named(new QGroupBox(tr("Graph Type:"), this), "graphTypeGroup");
+    auto* views = new QVBoxLayout(graphTypeGroup);
+    inputOutputCheck
+        = PanelControl(new QCheckBox(tr("Input-Output"), graphTypeGroup), "inputOutputCheck");
+    differenceCheck
+        = PanelControl(new QCheckBox(tr("Difference "), graphTypeGroup), "differenceCheck");
+    views->addWidget(inputOutputCheck);
+    views->addWidget(differenceCheck);
+    panel->addWidget(graphTypeGroup);
+
+    // Box type and the curves.
+    auto* boxTypeGroup = Named(new QGroupBox(tr("Box Type:"), this), "boxTypeGroup");
+    auto* box = new QVBoxLayout(boxTypeGroup);
+    boxTypeCombo = PanelControl(new QComboBox(boxTypeGroup), "boxTypeCombo");
+    boxTypeCombo->addItems({ tr("1 CR input"), tr("2 CR inputs"), tr("CR&TURBO") });
+    box->addWidget(boxTypeCombo);
+    auto* curves = new QGridLayout;
+    curves->setHorizontalSpacing(3);
+    editCrCheck = PanelControl(
+        new CCurveCheckBox(tr("CR"), QColor(0, 0, 255), boxTypeGroup), "editCrCheck");
+    resetCrButton
+        = PanelControl(new QPushButton(QStringLiteral("0"), boxTypeGroup), "resetCrButton");
+    showCrCheck = PanelControl(new QCheckBox(boxTypeGroup), "showCrCheck");
+    editTurboCheck = PanelControl(
+        new CCurveCheckBox(tr("TURBO"), QColor(255, 0, 0), boxTypeGroup), "editTurboCheck");
+    resetTurboButton
+        = PanelControl(new QPushButton(QStringLiteral("0"), boxTypeGroup), "resetTurboButton");
+    showTurboCheck = PanelControl(new QCheckBox(boxTypeGroup), "showTurboCheck");
+    QWidget* const rows[2][3] = { { editCrCheck, resetCrButton, showCrCheck },
+        { editTurboCheck, resetTurboButton, showTurboCheck } };
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c)
+            curves->addWidget(rows[r][c], r, c);
+    curves->setColumnStretch(0, 1);
+    for (QPushButton* reset : { resetCrButton, resetTurboButton }) {
+        // As small as its one digit allows.
+        const int side = reset->fontMetrics().height() + 6;
+        reset->setFixedSize(std::max(side, reset->fontMetrics().horizontalAdvance("0") + 10), side);
+    }
+    box->addLayout(curves);
+    copyCurveButton
+        = PanelControl(new QPushButton(tr("Copy curve"), boxTypeGroup), "copyCurveButton");
+    box->addWidget(copyCurveButton);
+    panel->addWidget(boxTypeGroup);
+
+    // Parameters.
+    auto* parameterGroup = Named(new QGroupBox(this), "parameterGroup");
+    auto* parameters = new QVBoxLayout(parameterGroup);
+    parameters->setSpacing(2);
+    startVoltageSpin = new CSpinArrows(QStringLiteral("startVoltage"), parameterGroup);
+    startVoltageEdit
+        = Named(new CValueField(QStringLiteral("4.5"), parameterGroup), "startVoltageEdit");
+    parameters->addWidget(AddLabel("startVoltageLabel", tr("Start Voltage:"), parameterGroup));
+    parameters->addLayout(ValueRow(
+        startVoltageSpin, startVoltageEdit, AddLabel("startVoltageUnit", tr("V"), parameterGroup)));
+
+    stopVoltageSpin = new CSpinArrows(QStringLiteral("stopVoltage"), parameterGroup);
+    stopVoltageEdit
+        = Named(new CValueField(QStringLiteral("4.5"), parameterGroup), "stopVoltageEdit");
+    parameters->addWidget(AddLabel("stopVoltageLabel", tr("Stop Voltage:"), parameterGroup));
+    parameters->addLayout(ValueRow(
+        stopVoltageSpin, stopVoltageEdit, AddLabel("stopVoltageUnit", tr("V"), parameterGroup)));
+
+    startDelayMinSpin = new CSpinArrows(QStringLiteral("startDelayMin"), parameterGroup);
+    startDelayEdit
+        = Named(new CValueField(QStringLiteral("4:00"), parameterGroup), "startDelayEdit");
+    startDelaySecSpin = new CSpinArrows(QStringLiteral("startDelaySec"), parameterGroup);
+    startDelayEdit->setAlignment(Qt::AlignCenter);
+    parameters->addWidget(AddLabel("startDelayLabel", tr("Start Delay:"), parameterGroup));
+    parameters->addLayout(ValueRow(startDelayMinSpin, startDelayEdit, startDelaySecSpin));
+    auto* delayUnit = AddLabel("startDelayUnit", tr("min : sec"), parameterGroup);
+    delayUnit->setIndent(startDelayMinSpin->sizeHint().width() + 3);
+    parameters->addWidget(delayUnit);
+
+    curveDelaySpin = new CSpinArrows(QStringLiteral("curveDelay"), parameterGroup);
+    curveDelayEdit
+        = Named(new CValueField(QStringLiteral("500"), parameterGroup), "curveDelayEdit");
+    curveDelayEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // "ms" over a fraction bar over "0,1 V".
+    auto* unit = Named(new QWidget(parameterGroup), "curveDelayUnit");
+    auto* fraction = new QVBoxLayout(unit);
+    fraction->setContentsMargins(0, 0, 0, 0);
+    fraction->setSpacing(0);
+    auto* top = AddLabel("curveDelayUnitTop", tr("ms"), unit);
+    auto* bar = Named(new QFrame(unit), "curveDelayFractionBar");
+    bar->setFrameShape(QFrame::HLine);
+    bar->setFrameShadow(QFrame::Plain);
+    auto* bottom = AddLabel("curveDelayUnitBottom", tr("0,1 V"), unit);
+    for (QLabel* label : { top, bottom })
+        label->setAlignment(Qt::AlignHCenter);
+    fraction->addWidget(top);
+    fraction->addWidget(bar);
+    fraction->addWidget(bottom);
+    parameters->addWidget(AddLabel("curveDelayLabel", tr("Curve Delay:"), parameterGroup));
+    parameters->addLayout(ValueRow(curveDelaySpin, curveDelayEdit, unit));
+    panel->addWidget(parameterGroup);
+
+    // Under the parameters: reads the box without changing the project.
+    compareButton = PanelControl(new QPushButton(tr("Compare with box"), this), "compareButton");
+    panel->addWidget(compareButton);
+    panel->addStretch();
+}
+
+void CPanel::ShowProject(const ProjectState& project)
+{
+    startVoltageEdit->ShowValue(VoltageText(project.startVoltage));
+    stopVoltageEdit->ShowValue(VoltageText(project.stopVoltage));
+    startDelayEdit->ShowValue(StartDelayText(project.startDelayMin, project.startDelaySec));
+    curveDelayEdit->ShowValue(QString::number(project.curveDelay));
+}

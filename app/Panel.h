@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+
+class CSpinArrows;
+class CValueField;
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+struct ProjectState;
+
+// The panel on the left of the main window, top to bottom: the project
+// buttons, the graph type, the box type with the two curves' controls, the
+// parameters, and "Compare with box". Laid out with Qt's layouts, so it grows
+// with the font, the screen's scale and longer texts.
+//
+// The panel only shows: the window binds its buttons and check boxes to its
+// actions and its fields and arrows to its handlers, and ShowProject puts the
+// project's values in.
+class CPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CPanel(QWidget* parent = nullptr);
+
+    // Every field's value as the project holds it, every digit of it.
+    void ShowProject(const ProjectState& project);
+
+    QPushButton* newButton = nullptr;
+    QPushButton* openButton = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* readButton = nullptr;
+    QPushButton* writeButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QCheckBox* inputOutputCheck = nullptr;
+    QCheckBox* differenceCheck = nullptr;
+    QComboBox* boxTypeCombo = nullptr;
+    QCheckBox* editCrCheck = nullptr;
+    QPushButton* resetCrButton = nullptr;
+    QCheckBox* showCrCheck = nullptr;
+    QCheckBox* editTurboCheck = nullptr;
+    QPushButton* resetTurboButton = nullptr;
+    QCheckBox* showTurboCheck = nullptr;
+    QPushButton* copyCurveButton = nullptr;
+    CValueField* startVoltageEdit = nullptr;
+    CSpinArrows* startVoltageSpin = nullptr;
+    CValueField* stopVoltageEdit = nullptr;
+    CSpinArrows* stopVoltageSpin = nullptr;
+    CValueField* startDelayEdit = nullptr; // m:ss
+    CSpinArrows* startDelayMinSpin = nullptr;
+    CSpinArrows* startDelaySecSpin = nullptr;
+    CValueField* curveDelayEdit = nullptr;
+    CSpinArrows* curveDelaySpin = nullptr;
+    QPushButton* compareButton = nullptr;
+};
+
+// The texts the fields show: voltages with up to 15 significant digits (a
+// value drifted by 0.1 V steps, 1.2999999999999998, shows as 1.3), the start
+// delay as m:ss.
+QString VoltageText(double volts);
+QString StartDelayText(int minutes, int seconds);

@@ -108,7 +108,8 @@ CPanel::CPanel(QWidget* parent)
 
     // Project buttons.
     auto* projectGroup = Named(new QGroupBox(this), "projectGroup");
-    auto* projectButtons = new QVBoxLayout(projectGroup);
+    // Two to a row, in reading order.
+    auto* projectButtons = new QGridLayout(projectGroup);
     projectButtons->setSpacing(3);
     newButton = PanelControl(new QPushButton(tr("New"), projectGroup), "newButton");
     openButton = PanelControl(new QPushButton(tr("Open"), projectGroup), "openButton");
@@ -116,9 +117,12 @@ CPanel::CPanel(QWidget* parent)
     readButton = PanelControl(new QPushButton(tr("Read"), projectGroup), "readButton");
     writeButton = PanelControl(new QPushButton(tr("Write"), projectGroup), "writeButton");
     printButton = PanelControl(new QPushButton(tr("Print Project"), projectGroup), "printButton");
+    int index = 0;
     for (QPushButton* button :
-        { newButton, openButton, saveButton, readButton, writeButton, printButton })
-        projectButtons->addWidget(button);
+        { newButton, openButton, saveButton, readButton, writeButton, printButton }) {
+        projectButtons->addWidget(button, index / 2, index % 2);
+        ++index;
+    }
     panel->addWidget(projectGroup);
 
     // Graph view.
@@ -167,34 +171,42 @@ CPanel::CPanel(QWidget* parent)
     box->addWidget(copyCurveButton);
     panel->addWidget(boxTypeGroup);
 
-    // Parameters.
+    // Parameters: each label beside its arrows, field and unit.
     auto* parameterGroup = Named(new QGroupBox(this), "parameterGroup");
-    auto* parameters = new QVBoxLayout(parameterGroup);
-    parameters->setSpacing(2);
+    auto* parameters = new QGridLayout(parameterGroup);
+    parameters->setVerticalSpacing(3);
+    parameters->setHorizontalSpacing(4);
+    int row = 0;
+    const auto addRow = [&](const char* name, const QString& text, QLayout* value) {
+        auto* label = AddLabel(name, text, parameterGroup);
+        label->setBuddy(value->itemAt(1)->widget());
+        parameters->addWidget(label, row, 0);
+        parameters->addLayout(value, row, 1);
+        ++row;
+    };
     startVoltageSpin = new CSpinArrows(QStringLiteral("startVoltage"), parameterGroup);
     startVoltageEdit
         = Named(new CValueField(QStringLiteral("4.5"), parameterGroup), "startVoltageEdit");
-    parameters->addWidget(AddLabel("startVoltageLabel", tr("Start Voltage:"), parameterGroup));
-    parameters->addLayout(ValueRow(
-        startVoltageSpin, startVoltageEdit, AddLabel("startVoltageUnit", tr("V"), parameterGroup)));
+    addRow("startVoltageLabel", tr("Start Voltage:"),
+        ValueRow(startVoltageSpin, startVoltageEdit,
+            AddLabel("startVoltageUnit", tr("V"), parameterGroup)));
 
     stopVoltageSpin = new CSpinArrows(QStringLiteral("stopVoltage"), parameterGroup);
     stopVoltageEdit
         = Named(new CValueField(QStringLiteral("4.5"), parameterGroup), "stopVoltageEdit");
-    parameters->addWidget(AddLabel("stopVoltageLabel", tr("Stop Voltage:"), parameterGroup));
-    parameters->addLayout(ValueRow(
-        stopVoltageSpin, stopVoltageEdit, AddLabel("stopVoltageUnit", tr("V"), parameterGroup)));
+    addRow("stopVoltageLabel", tr("Stop Voltage:"),
+        ValueRow(stopVoltageSpin, stopVoltageEdit,
+            AddLabel("stopVoltageUnit", tr("V"), parameterGroup)));
 
     startDelayMinSpin = new CSpinArrows(QStringLiteral("startDelayMin"), parameterGroup);
     startDelayEdit
         = Named(new CValueField(QStringLiteral("4:00"), parameterGroup), "startDelayEdit");
     startDelaySecSpin = new CSpinArrows(QStringLiteral("startDelaySec"), parameterGroup);
     startDelayEdit->setAlignment(Qt::AlignCenter);
-    parameters->addWidget(AddLabel("startDelayLabel", tr("Start Delay:"), parameterGroup));
-    parameters->addLayout(ValueRow(startDelayMinSpin, startDelayEdit, startDelaySecSpin));
+    addRow("startDelayLabel", tr("Start Delay:"),
+        ValueRow(startDelayMinSpin, startDelayEdit, startDelaySecSpin));
     auto* delayUnit = AddLabel("startDelayUnit", tr("min : sec"), parameterGroup);
-    delayUnit->setIndent(startDelayMinSpin->sizeHint().width() + 3);
-    parameters->addWidget(delayUnit);
+    parameters->addWidget(delayUnit, row++, 1);
 
     curveDelaySpin = new CSpinArrows(QStringLiteral("curveDelay"), parameterGroup);
     curveDelayEdit
@@ -215,8 +227,7 @@ CPanel::CPanel(QWidget* parent)
     fraction->addWidget(top);
     fraction->addWidget(bar);
     fraction->addWidget(bottom);
-    parameters->addWidget(AddLabel("curveDelayLabel", tr("Curve Delay:"), parameterGroup));
-    parameters->addLayout(ValueRow(curveDelaySpin, curveDelayEdit, unit));
+    addRow("curveDelayLabel", tr("Curve Delay:"), ValueRow(curveDelaySpin, curveDelayEdit, unit));
     panel->addWidget(parameterGroup);
 
     // Under the parameters: reads the box without changing the project.

@@ -28,7 +28,7 @@ CSpinArrows::CSpinArrows(const QString& name, QWidget* parent)
 QSize CSpinArrows::sizeHint() const
 {
     const int side = fontMetrics().height();
-    return QSize(side + 2, side + 4);
+    return QSize(side * 5 / 4 + 2, side + 4);
 }
 
 void CSpinArrows::resizeEvent(QResizeEvent* event)

@@ -1,6 +1,7 @@
 #include "RamvikDlg.h"
 
 #include "AboutDlg.h"
+#include "DialogRunner.h"
 #include "Graph.h"
 #include "GraphWidget.h"
 #include "HelpDlg.h"
@@ -112,6 +113,7 @@ void CRamvikDlg::BuildWindow()
                          "to remove it; double-click or Enter types exact values."),
         this);
     hint->setObjectName(QStringLiteral("hint"));
+    hint->setWordWrap(true);
     statusBar()->addWidget(hint, 1);
     statusBar()->setObjectName(QStringLiteral("statusBar"));
 
@@ -350,13 +352,13 @@ void CRamvikDlg::TravelHistory(bool (CSession::*step)())
 void CRamvikDlg::ShowAbout()
 {
     CAboutDlg about(this);
-    about.exec();
+    RunDialog(about);
 }
 
 void CRamvikDlg::ShowKeysHelp()
 {
     CHelpDlg help(this);
-    help.exec();
+    RunDialog(help);
 }
 
 void CRamvikDlg::closeEvent(QCloseEvent* event)

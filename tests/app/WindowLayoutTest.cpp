@@ -1,87 +1,192 @@
+// The window's layout holds with larger fonts and longer texts. CTest runs
+// these tests at 100 %, and again at 150 % and 200 % (QT_SCALE_FACTOR), on a
+// screen of 1920 x 1080 pixels: each time with the English texts and with
+// every text made 40 % longer, as translations make them.
+#include "AboutDlg.h"
 #include "AppTestSupport.h"
+#include "HelpDlg.h"
+#include "PointEntryDlg.h"
 
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QToolButton>
+#include <QTranslator>
+
+#include <cmath>
 
 namespace {
 
-// Run at 100 %, and by CTest again at 150 % and 200 % (QT_SCALE_FACTOR):
-// at the start size and at the minimum size no two panel controls overlap,
-// no two group boxes overlap, and every text fits its control.
-class WindowLayout : public AppTest {
-protected:
-    // The room a control has for its text, and the text.
-    static std::pair<int, QString> Room(QWidget* w)
+// Every text 40 % longer, each line of it, its placeholders and keys kept.
+class CLongerTexts : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
     {
-        if (auto* box = qobject_cast<QCheckBox*>(w); box && !box->text().isEmpty()) {
-            QStyleOptionButton option;
-            option.initFrom(box);
-            option.text = box->text();
-            return { w->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width(),
-                box->text() };
+        QStringList lines = QString::fromUtf8(source).split(QLatin1Char('\n'));
+        for (QString& line : lines) {
+            const int extra = static_cast<int>(std::ceil(line.size() * 0.4));
+            for (int i = 0; i < extra; ++i)
+                line += QChar(u'a' + i % 26);
         }
-        if (auto* button = qobject_cast<QPushButton*>(w))
-            return { w->width() - 4, button->text() };
-        if (auto* label = qobject_cast<QLabel*>(w))
-            return { w->width(), label->text() };
-        if (auto* group = qobject_cast<QGroupBox*>(w))
-            return { w->width() - 8, group->title() };
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            return { w->width() - 2, edit->text() };
-        return { w->width(), QString() };
-    }
-    static void ExpectApart(const QList<QWidget*>& widgets)
-    {
-        for (int i = 0; i < widgets.size(); ++i) {
-            for (int j = i + 1; j < widgets.size(); ++j)
-                EXPECT_FALSE(widgets[i]->geometry().intersects(widgets[j]->geometry()))
-                    << widgets[i]->objectName().toStdString() << " overlaps "
-                    << widgets[j]->objectName().toStdString();
-        }
-    }
-    void CheckLayout()
-    {
-        // The visible controls that carry something to read or press; group
-        // boxes frame them and the colour lines lie under their labels.
-        QList<QWidget*> controls, groups;
-        for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const bool picture = qobject_cast<QLabel*>(w) && w->objectName().contains("Line")
-                && w->objectName() != "statusLine";
-            if (qobject_cast<QGroupBox*>(w))
-                groups << w;
-            else if (w->isVisible() && !picture)
-                controls << w;
-        }
-        ExpectApart(controls);
-        ExpectApart(groups);
-        for (QWidget* w : controls + groups) {
-            const auto [room, text] = Room(w);
-            EXPECT_LE(w->fontMetrics().horizontalAdvance(text), room)
-                << w->objectName().toStdString() << " cuts \"" << text.toStdString() << "\"";
-        }
-        // A check box without text still needs room for its whole mark.
-        for (QCheckBox* box : window->findChildren<QCheckBox*>()) {
-            if (box->text().isEmpty()) {
-                EXPECT_GE(box->width(), box->sizeHint().width()) << box->objectName().toStdString();
-            }
-        }
+        return lines.join(QLatin1Char('\n'));
     }
 };
 
-TEST_F(WindowLayout, NothingOverlapsOrIsCutAtTheStartAndMinimumSize)
+// The room a control has for its text, and the room its text needs; a
+// control without a text to read needs none.
+std::pair<int, int> RoomAndNeed(QWidget* w)
 {
-    ChooseBoxType(2); // every control enabled, the longest caption
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    SCOPED_TRACE(qgetenv("QT_SCALE_FACTOR").toStdString());
+    const auto textWidth = [w](QString text) {
+        text.remove(QLatin1Char('&'));
+        return w->fontMetrics().horizontalAdvance(text);
+    };
+    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        // A check box without a text still needs room for its whole mark.
+        if (box->text().isEmpty())
+            return { w->width(), w->sizeHint().width() };
+        const QRect room = w->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        return { room.width(), textWidth(box->text()) };
+    }
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect room
+            = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        return { room.width(), textWidth(button->text()) + icon };
+    }
+    if (qobject_cast<QToolButton*>(w) || qobject_cast<QComboBox*>(w))
+        return { w->width(), w->sizeHint().width() };
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (label->text().isEmpty())
+            return { 0, 0 };
+        if (label->wordWrap())
+            return { w->height(), label->heightForWidth(w->width()) };
+        return { w->width(), label->sizeHint().width() };
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(w))
+        return { w->width() - 8, textWidth(group->title()) };
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return { w->width(), w->minimumSizeHint().width() };
+    return { 0, 0 };
+}
+
+// The part of the control its parents let show, in screen pixels: a scroll
+// area's view cuts it off. Siblings are not taken away, so overlaps show.
+QRect GlobalRect(QWidget* w)
+{
+    QRect shown(w->mapToGlobal(QPoint(0, 0)), w->size());
+    for (QWidget* parent = w->parentWidget(); parent; parent = parent->parentWidget())
+        shown &= QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size());
+    return shown;
+}
+
+// The controls a user reads or presses, shown now: no frames, no containers.
+QList<QWidget*> VisibleControls(QWidget* top)
+{
+    QList<QWidget*> controls;
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)
+            || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+        // A combo box's own line edit and a spin's arrows live inside it.
+        const bool inner = qobject_cast<QComboBox*>(w->parentWidget())
+            || w->parentWidget()->inherits("CSpinArrows")
+            || w->objectName() == QLatin1String("qt_toolbar_ext_button");
+        // A control scrolled out of the panel's view is not shown now.
+        if (control && !inner && w->isVisibleTo(top) && !GlobalRect(w).isEmpty())
+            controls << w;
+    }
+    return controls;
+}
+
+std::string Name(QWidget* w)
+{
+    return (w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                      : w->objectName())
+        .toStdString();
+}
+
+// No two controls overlap and every text fits.
+void ExpectReadable(QWidget* top)
+{
+    const QList<QWidget*> controls = VisibleControls(top);
+    for (int i = 0; i < controls.size(); ++i) {
+        for (int j = i + 1; j < controls.size(); ++j) {
+            if (controls[i]->isAncestorOf(controls[j]) || controls[j]->isAncestorOf(controls[i]))
+                continue;
+            EXPECT_FALSE(GlobalRect(controls[i]).intersects(GlobalRect(controls[j])))
+                << Name(controls[i]) << " overlaps " << Name(controls[j]);
+        }
+        const auto [room, need] = RoomAndNeed(controls[i]);
+        EXPECT_LE(need, room) << Name(controls[i]) << " cuts its text";
+    }
+}
+
+class WindowLayout : public AppTest, public testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam())
+            QCoreApplication::installTranslator(&longer);
+        AppTest::SetUp();
+        ChooseBoxType(2); // every control enabled, the longest caption
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        SCOPED_TRACE(qgetenv("QT_SCALE_FACTOR").toStdString());
+    }
+    void TearDown() override
+    {
+        AppTest::TearDown();
+        QCoreApplication::removeTranslator(&longer);
+    }
+    CLongerTexts longer;
+};
+
+// At the start size the window lies within the screen's free area, never
+// below its minimum; nothing overlaps or is cut there, nor at the minimum
+// size.
+TEST_P(WindowLayout, WindowFitsTheScreenAndEveryTextFits)
+{
+    const QRect free = window->screen()->availableGeometry();
+    EXPECT_TRUE(free.contains(window->frameGeometry()))
+        << window->frameGeometry().width() << " x " << window->frameGeometry().height() << " on "
+        << free.width() << " x " << free.height();
+    EXPECT_GE(window->width(), window->minimumWidth());
+    EXPECT_GE(window->height(), window->minimumHeight());
     {
         SCOPED_TRACE("start size");
-        CheckLayout();
+        ExpectReadable(window.get());
     }
     window->resize(window->minimumSize());
+    QCoreApplication::processEvents();
     SCOPED_TRACE("minimum size");
-    CheckLayout();
-    EXPECT_LE(Find("curveDelay")->geometry().bottom(), window->height()) << "the panel is cut";
+    ExpectReadable(window.get());
 }
+
+// The dialogs the window opens itself grow with their texts too.
+TEST_P(WindowLayout, DialogsFitTheirTexts)
+{
+    CAboutDlg about(window.get());
+    CHelpDlg help(window.get());
+    CPointEntryDlg entry(Project(), true, 2.0, 2.0, window.get());
+    for (QDialog* dialog : std::initializer_list<QDialog*> { &about, &help, &entry }) {
+        SCOPED_TRACE(dialog->metaObject()->className());
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        ExpectReadable(dialog);
+        EXPECT_TRUE(window->screen()->availableGeometry().contains(dialog->frameGeometry()));
+        dialog->close();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, WindowLayout, testing::Values(false, true),
+    [](const testing::TestParamInfo<bool>& info) {
+        return info.param ? "FortyPercentLonger" : "English";
+    });
 
 } // namespace

@@ -17,6 +17,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +42,10 @@ public:
     void AnswerFileDialogs(std::function<QString(QFileDialog&)> answer)
     {
         window.runFileDialog = std::move(answer);
+    }
+    void ChoosePrinter(std::function<bool(QPrinter&)> choose)
+    {
+        window.choosePrinter = std::move(choose);
     }
 };
 
@@ -93,10 +99,19 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+    // Where a click presses the control: a check box only takes clicks on
+    // its mark and its text, which need not reach the middle of a wide one.
     void Click(const char* name, int times = 1)
     {
+        QAbstractButton* button = Find<QAbstractButton>(name);
+        QPoint at = button->rect().center();
+        if (auto* box = qobject_cast<QCheckBox*>(button)) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            at = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+        }
         for (int i = 0; i < times; ++i)
-            QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
+            QTest::mouseClick(button, Qt::LeftButton, {}, at);
     }
     // Clicks a window button that opens a transfer dialog, lets prepare set
     // the dialog up, runs its transfer to the end and closes it. Gives what

@@ -1,0 +1,267 @@
+// The main window's commands, as the menu bar, the toolbar and the panel
+// give them. The rules behind each command are the layers' below; here every
+// action must reach its handler, once, and the window must show the outcome.
+#include "AboutDlg.h"
+#include "AppTestSupport.h"
+#include "ConnectionHelpDlg.h"
+#include "DialogRunner.h"
+#include "HelpDlg.h"
+#include "PointEntryDlg.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QStatusBar>
+
+#include <map>
+#include <set>
+
+namespace {
+
+// Every action of the menu bar, submenus included, with its menu path.
+std::vector<std::pair<QString, QAction*>> MenuActions(QMenuBar* bar)
+{
+    std::vector<std::pair<QString, QAction*>> found;
+    std::function<void(QMenu*, const QString&)> walk = [&](QMenu* menu, const QString& path) {
+        emit menu->aboutToShow(); // menus that fill themselves
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QString name = path + QStringLiteral(" > ") + action->text().remove('&');
+            if (action->menu())
+                walk(action->menu(), name);
+            else
+                found.emplace_back(name, action);
+        }
+    };
+    for (QAction* top : bar->actions())
+        walk(top->menu(), top->text().remove('&'));
+    return found;
+}
+
+class MainWindow : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    const WindowActions& Actions() { return Inside().Actions(); }
+    QString Status() { return window->statusBar()->currentMessage(); }
+    // Answers every file dialog with this path, noting the mode and folder.
+    void AnswerFileDialogs(const QString& path)
+    {
+        Inside().AnswerFileDialogs([this, path](QFileDialog& dialog) {
+            asked << dialog.directory().absolutePath();
+            return path;
+        });
+    }
+    QStringList asked;
+};
+
+// Every command in the menus has keys of its own and says in the status bar
+// what it does; no two commands share keys.
+TEST_F(MainWindow, EveryMenuCommandHasItsKeysAndATip)
+{
+    ChooseBoxType(2);
+    std::map<QString, QString> owners;
+    for (const auto& [name, action] : MenuActions(window->menuBar())) {
+        // Open Recent's entries are chosen by their digit.
+        if (name.contains("Open Recent"))
+            continue;
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_FALSE(action->statusTip().isEmpty());
+        EXPECT_FALSE(action->shortcuts().isEmpty());
+        for (const QKeySequence& keys : action->shortcuts()) {
+            const QString text = keys.toString();
+            EXPECT_TRUE(owners.emplace(text, name).second)
+                << text.toStdString() << " also for " << owners[text].toStdString();
+        }
+    }
+    EXPECT_GE(owners.size(), 30u) << "the walk found the menus";
+}
+
+// Each button and check box of the panel triggers its action once, as the
+// menu entry does.
+TEST_F(MainWindow, PanelControlsTriggerTheirActions)
+{
+    ChooseBoxType(2);
+    Inside().AnswerFileDialogs([](QFileDialog&) { return QString(); });
+    const std::pair<const char*, QAction*> controls[] = {
+        { "newButton", Actions().newProject },
+        { "openButton", Actions().open },
+        { "saveButton", Actions().saveAs },
+        { "inputOutputCheck", Actions().inputOutput },
+        { "differenceCheck", Actions().difference },
+        { "editTurboCheck", Actions().editTurbo },
+        { "resetTurboButton", Actions().resetTurbo },
+        { "showCrCheck", Actions().showCr },
+        { "showTurboCheck", Actions().showTurbo },
+        { "editCrCheck", Actions().editCr },
+        { "resetCrButton", Actions().resetCr },
+        { "copyCurveButton", Actions().copyCurve },
+    };
+    for (const auto& [name, action] : controls) {
+        QSignalSpy triggered(action, &QAction::triggered);
+        Click(name);
+        EXPECT_EQ(triggered.count(), 1) << name;
+    }
+}
+
+// The File menu: New, Open, Open Recent, Save, Save As, Print, Export PDF.
+TEST_F(MainWindow, FileCommands)
+{
+    const QString car = projects + "car.rmvp";
+    Click("curveDelayUp");
+    AnswerFileDialogs(car);
+    Actions().save->trigger(); // no file yet: asks for the name
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_TRUE(QFile::exists(car));
+    Click("curveDelayUp");
+    Actions().save->trigger(); // to its file, without asking
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_FALSE(window->isWindowModified());
+    Actions().saveAs->trigger(); // always asks
+    EXPECT_EQ(asked.size(), 2);
+
+    Actions().newProject->trigger();
+    EXPECT_EQ(Project().curveDelay, 200);
+    Actions().open->trigger();
+    EXPECT_EQ(Project().curveDelay, 240);
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - car.rmvp[*]");
+
+    // Open Recent lists what was opened and saved, newest first.
+    Actions().newProject->trigger();
+    emit Actions().recentMenu->aboutToShow();
+    QAction* first = Actions().recentMenu->actions().value(0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->text(), "&1 car.rmvp");
+    EXPECT_EQ(first->statusTip(), QDir::toNativeSeparators(QFileInfo(car).absoluteFilePath()));
+    first->trigger();
+    EXPECT_EQ(Project().curveDelay, 240);
+
+    // The printer the dialog chose gets the sheet; Export PDF writes one and
+    // says where.
+    const QString printed = dataDir.path() + "/printed.pdf";
+    Inside().ChoosePrinter([&](QPrinter& printer) {
+        printer.setOutputFileName(printed);
+        return true;
+    });
+    Actions().print->trigger();
+    EXPECT_GT(QFileInfo(printed).size(), 1000);
+    const QString exported = dataDir.path() + "/sheet.pdf";
+    AnswerFileDialogs(exported);
+    Actions().exportPdf->trigger();
+    QFile pdf(exported);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_TRUE(Status().contains(QDir::toNativeSeparators(exported))) << Status().toStdString();
+
+    Actions().quit->trigger();
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The commands that set a flag of the project, from the Edit, Box and View
+// menus, each checked in the menu as the project holds it.
+TEST_F(MainWindow, CurveBoxAndViewCommands)
+{
+    struct Row {
+        const char* what;
+        QAction* WindowActions::*action;
+        std::function<bool(const ProjectState&)> holds;
+    };
+    const Row rows[] = {
+        { "TURBO curve edited", &WindowActions::editTurbo,
+            [](const ProjectState& p) { return p.editTurbo == 1 && p.editCr == 0; } },
+        { "CR curve hidden while TURBO is edited", &WindowActions::showCr,
+            [](const ProjectState& p) { return p.showCr == 0; } },
+        { "CR curve edited, and shown", &WindowActions::editCr,
+            [](const ProjectState& p) { return p.editCr == 1 && p.showCr == 1; } },
+        { "TURBO curve hidden", &WindowActions::showTurbo,
+            [](const ProjectState& p) { return p.showTurbo == 0; } },
+        { "Difference view", &WindowActions::difference,
+            [](const ProjectState& p) { return p.graphType == 0; } },
+        { "Input-Output view", &WindowActions::inputOutput,
+            [](const ProjectState& p) { return p.graphType == 1; } },
+    };
+    Actions().boxTypes[2]->trigger();
+    EXPECT_EQ(Project().boxType, 2);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        (Actions().*row.action)->trigger();
+        EXPECT_TRUE(row.holds(Project()));
+    }
+    EXPECT_TRUE(Actions().inputOutput->isChecked() && !Actions().difference->isChecked());
+    QSettings stored(SettingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("USB").toString(), "12");
+
+    Project().turboCurve->Add(2.0, 2.6);
+    Actions().copyCurve->trigger(); // the edited CR curve onto the TURBO curve
+    EXPECT_EQ(Project().turboCurve->Find(2.0)->input, 1.5);
+    Actions().editTurbo->trigger();
+    Project().turboCurve->Add(2.0, 2.6);
+    Actions().resetTurbo->trigger();
+    EXPECT_EQ(CountPoints(Project().turboCurve), 2);
+    Project().crCurve->Add(2.0, 1.6);
+    Actions().resetCr->trigger();
+    EXPECT_EQ(CountPoints(Project().crCurve), 4);
+
+    Actions().boxTypes[1]->trigger();
+    EXPECT_EQ(Project().twoInputs, 1);
+    EXPECT_FALSE(Actions().editTurbo->isEnabled());
+    EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 1);
+}
+
+// The point commands of the Edit menu act on the chosen point of the edited
+// curve; Undo and Redo step the history, each enabled as it allows.
+TEST_F(MainWindow, PointAndHistoryCommands)
+{
+    EXPECT_FALSE(Actions().undo->isEnabled());
+    EXPECT_FALSE(Actions().raisePoint->isEnabled()) << "no point chosen";
+    Project().crCurve->Add(2.0, 1.7);
+    Inside().Session().RecordChange();
+    Actions().nextPoint->trigger(); // the first point
+    Actions().nextPoint->trigger();
+    ASSERT_EQ(Inside().Graph().SelectedPoint()->input, 1.5);
+    Actions().nextPoint->trigger();
+    Actions().raisePoint->trigger();
+    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
+    Actions().lowerPointMore->trigger();
+    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.62, 1e-12);
+    EXPECT_TRUE(Actions().undo->isEnabled());
+    Actions().undo->trigger();
+    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.7, 1e-12);
+    EXPECT_TRUE(Actions().redo->isEnabled());
+    Actions().redo->trigger();
+    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.62, 1e-12);
+    Actions().removePoint->trigger();
+    EXPECT_NE(Project().crCurve->Find(2.0)->input, 2.0);
+    Actions().pointValues->trigger();
+    EXPECT_NE(window->findChild<CPointEntryDlg*>(), nullptr);
+}
+
+// The Box and Help menus: each command opens what it names.
+TEST_F(MainWindow, BoxAndHelpCommandsOpenTheirDialogs)
+{
+    QStringList shown;
+    CScopedDialogHook dialogs([&](QDialog& dialog) {
+        shown << dialog.metaObject()->className();
+        return int(QDialog::Rejected);
+    });
+    Actions().connectionHelp->trigger();
+    Actions().keysHelp->trigger();
+    Actions().about->trigger();
+    EXPECT_EQ(shown, (QStringList { "CConnectionHelpDlg", "CHelpDlg", "CAboutDlg" }));
+
+    // The write history opens where the window keeps its writes.
+    QDir().mkpath(rootPath + "History");
+    AnswerFileDialogs(QString());
+    Actions().history->trigger();
+    EXPECT_EQ(asked, QStringList { QFileInfo(rootPath + "History").absoluteFilePath() });
+}
+
+} // namespace

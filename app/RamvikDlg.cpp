@@ -114,8 +114,16 @@ void CRamvikDlg::BuildWindow()
         this);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
+    statusLine = new QLabel(this);
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusLine->setWordWrap(true);
+    statusLine->hide();
+    statusBar()->addWidget(statusLine, 1);
     statusBar()->addWidget(hint, 1);
     statusBar()->setObjectName(QStringLiteral("statusBar"));
+    // Two lines, whatever it shows: a note coming or going never moves the
+    // graph under the pointer.
+    statusBar()->setFixedHeight(2 * fontMetrics().lineSpacing() + 8);
 
     connect(graphWidget, &CGraphWidget::edited, this, [this] { Refresh(); });
     connect(graphWidget, &CGraphWidget::editReported, this, &CRamvikDlg::ShowStatus);
@@ -376,7 +384,7 @@ bool CRamvikDlg::eventFilter(QObject* watched, QEvent* event)
     // handler may show a note of its own.
     const QEvent::Type type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::KeyPress) && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->window() == this)
-        statusBar()->clearMessage();
+        && static_cast<QWidget*>(watched)->window() == this && !statusLine->text().isEmpty())
+        ShowStatus(QString());
     return QMainWindow::eventFilter(watched, event);
 }

@@ -181,6 +181,7 @@ private:
     QScrollArea* panelScroll = nullptr;
     CGraphWidget* graphWidget = nullptr;
     QLabel* hint = nullptr;
+    QLabel* statusLine = nullptr; // notes, refusals; the next action clears it
     // The installation folder as read at start-up; the graph's logo lives there.
     std::string logoPath;
 

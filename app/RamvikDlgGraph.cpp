@@ -81,10 +81,9 @@ void CRamvikDlg::OpenPointEntry(bool pointAddedByFirstClick)
 
 void CRamvikDlg::ShowStatus(const QString& text)
 {
-    if (text.isEmpty())
-        statusBar()->clearMessage();
-    else
-        statusBar()->showMessage(text);
+    statusLine->setText(text);
+    statusLine->setVisible(!text.isEmpty());
+    UpdateHint();
 }
 
 void CRamvikDlg::UpdateHint()
@@ -98,5 +97,7 @@ void CRamvikDlg::UpdateHint()
                 return false;
         return count <= most;
     };
-    hint->setVisible(straight(project.crCurve, 4) && straight(project.turboCurve, 2));
+    // A note in the status line takes the hint's place.
+    hint->setVisible(statusLine->text().isEmpty() && straight(project.crCurve, 4)
+        && straight(project.turboCurve, 2));
 }

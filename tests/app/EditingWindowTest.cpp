@@ -65,7 +65,7 @@ protected:
         const CPunt* p = Project().crCurve->Find(input);
         return At(p->input, p->output);
     }
-    QString Status() { return window->statusBar()->currentMessage(); }
+    QString Status() { return Find<QLabel>("statusLine")->text(); }
     Points Curve() { return PointsOf(Project().crCurve); }
 };
 

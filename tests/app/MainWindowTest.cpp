@@ -51,7 +51,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     const WindowActions& Actions() { return Inside().Actions(); }
-    QString Status() { return window->statusBar()->currentMessage(); }
+    QString Status() { return Find<QLabel>("statusLine")->text(); }
     // Answers every file dialog with this path, noting the mode and folder.
     void AnswerFileDialogs(const QString& path)
     {
@@ -238,8 +238,6 @@ TEST_F(MainWindow, PointAndHistoryCommands)
     EXPECT_TRUE(Actions().redo->isEnabled());
     Actions().redo->trigger();
     EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.62, 1e-12);
-    Actions().removePoint->trigger();
-    EXPECT_NE(Project().crCurve->Find(2.0)->input, 2.0);
     Actions().pointValues->trigger();
     EXPECT_NE(window->findChild<CPointEntryDlg*>(), nullptr);
 }

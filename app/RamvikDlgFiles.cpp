@@ -2,6 +2,7 @@
 
 #include "DialogSizes.h"
 #include "Messages.h"
+#include "Translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,6 @@ namespace {
 std::string SessionPath(const QString& path)
 {
     return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
-}
-
-QString MessageText(const std::string& text)
-{
-    return QFile::decodeName(text.c_str());
 }
 
 } // namespace
@@ -63,7 +59,7 @@ void CRamvikDlg::OpenPath(const QString& path)
 {
     const SessionResult opened = session.Open(SessionPath(path));
     if (!opened.ok)
-        ShowMessage(this, MessageText(opened.message), QMessageBox::Warning);
+        ShowMessage(this, Tr(opened.message), QMessageBox::Warning);
     Refresh();
 }
 
@@ -80,7 +76,7 @@ void CRamvikDlg::OnSaveToFile()
     }
     const SessionResult saved = session.Save();
     if (!saved.ok)
-        ShowMessage(this, MessageText(saved.message), QMessageBox::Critical);
+        ShowMessage(this, Tr(saved.message), QMessageBox::Critical);
     Refresh();
 }
 
@@ -91,17 +87,17 @@ bool CRamvikDlg::SaveWithDialog()
         return false;
     const SessionResult saved = session.SaveAs(SessionPath(path));
     if (!saved.ok)
-        ShowMessage(this, MessageText(saved.message), QMessageBox::Critical);
+        ShowMessage(this, Tr(saved.message), QMessageBox::Critical);
     Refresh();
     return saved.ok;
 }
 
 bool CRamvikDlg::MaySaveChanges()
 {
-    const std::optional<std::string> question = session.UnsavedChangesQuestion();
+    const std::optional<UserText> question = session.UnsavedChangesQuestion();
     if (!question)
         return true;
-    switch (ShowMessage(this, MessageText(*question), QMessageBox::Warning,
+    switch (ShowMessage(this, Tr(*question), QMessageBox::Warning,
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save:
         return SaveWithDialog();

@@ -3,6 +3,7 @@
 #include "Graph.h"
 #include "PanelGeometry.h"
 #include "PointEntryDlg.h"
+#include "Translate.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -35,8 +36,7 @@ void CRamvikDlg::CreateGraph()
     graph->repaintRequest = [this] { update(kPanelWidth, 0, width() - kPanelWidth, height()); };
     // The caption's modified mark follows a drag once it is over.
     graph->dragEnded = [this] { Refresh(); };
-    graph->editReported
-        = [this](const std::string& refusal) { ShowStatus(QString::fromStdString(refusal)); };
+    graph->editReported = [this](const UserText& refusal) { ShowStatus(Tr(refusal)); };
     graph->UseStandardAxes();
     graph->logoPath = QString::fromStdString(logoPath);
     // Hovering highlights points, so moves arrive without a button held.

@@ -1,6 +1,7 @@
 #include "RamvikDlg.h"
 
 #include "Print.h"
+#include "Translate.h"
 
 #include <QAbstractPrintDialog>
 #include <QPrintDialog>
@@ -39,6 +40,6 @@ void CRamvikDlg::OnPrint()
     // A job that cannot start is dropped without a message, as the user knows
     // it from the printer's own queue.
     // A copy from the write history says when and how it was written.
-    const std::optional<std::string> note = HistoryNote(session.FilePath());
-    PrintProject(printer, project, note ? QString::fromStdString(*note) : QString());
+    const std::optional<UserText> note = HistoryNote(session.FilePath());
+    PrintProject(printer, project, note ? Tr(*note) : QString());
 }

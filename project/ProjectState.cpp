@@ -11,6 +11,21 @@ const char* const kTurboTitle = "Common Rail & Turbo Tuning - ";
 constexpr double kZeroVoltage = 1e-9;
 } // namespace
 
+UserText BoxTypeName(int boxType)
+{
+    switch (boxType) {
+    case 0:
+        return RAMVIK_TR("ProjectState", "1 CR input");
+    case 1:
+        return RAMVIK_TR("ProjectState", "2 CR inputs");
+    case 2:
+        return RAMVIK_TR("ProjectState", "CR&TURBO");
+    default:
+        break;
+    }
+    return UserText();
+}
+
 ProjectState::ProjectState()
 {
     New();

@@ -95,9 +95,10 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
     for (const Case& c : cases) {
         ProjectState project;
         c.change(project);
-        std::vector<std::string> reasons = BoxRefusals(project);
+        const std::vector<UserText> reasons = BoxRefusals(project);
         ASSERT_EQ(reasons.size(), 1u) << c.what;
-        EXPECT_NE(reasons[0].find(c.expected), std::string::npos) << c.what << ": " << reasons[0];
+        const std::string reason = reasons[0].English();
+        EXPECT_NE(reason.find(c.expected), std::string::npos) << c.what << ": " << reason;
     }
 }
 

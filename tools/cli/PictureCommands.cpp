@@ -72,8 +72,9 @@ int PdfCommand(const CliRequest& request)
         writer.setTitle(QString::fromStdString(project.Caption()));
         writer.setCreator(QStringLiteral("Ramvik"));
         // A copy from the write history says when and how it was written.
-        const std::optional<std::string> note = HistoryNote(request.file);
-        printed = PrintProject(writer, project, note ? QString::fromStdString(*note) : QString());
+        const std::optional<UserText> note = HistoryNote(request.file);
+        printed = PrintProject(
+            writer, project, note ? QString::fromStdString(note->English()) : QString());
     } // the writer finishes the document when it goes
     if (!printed || pdf.data().isEmpty()) {
         PrintMessage("Can't write " + request.output + "\nThe PDF could not be made.");

@@ -4,6 +4,7 @@
 #include "Link.h"
 
 #include <ProjectState.h>
+#include <UserText.h>
 
 #include <array>
 #include <chrono>

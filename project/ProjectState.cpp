@@ -26,6 +26,14 @@ UserText BoxTypeName(int boxType)
     return UserText();
 }
 
+UserText ProjectState::CaptionText() const
+{
+    // The title follows the box type chosen in the selector (SetBoxType).
+    if (titlePrefix == kTurboTitle)
+        return RAMVIK_TR("ProjectState", "Common Rail & Turbo Tuning - %1").Arg(fileName);
+    return RAMVIK_TR("ProjectState", "Common Rail Tuning - %1").Arg(fileName);
+}
+
 ProjectState::ProjectState()
 {
     New();

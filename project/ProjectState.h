@@ -71,7 +71,10 @@ struct ProjectState {
     bool turboEnabled = false;
     unsigned char graphType = 1; // 1 input against output, 0 difference
 
-    std::string Caption() const { return titlePrefix + fileName; }
+    // The window's caption: the title of the box type and the file name. As
+    // a text, for the window to translate; as English, for the tool.
+    UserText CaptionText() const;
+    std::string Caption() const { return CaptionText().English(); }
     // The settings code remembered between runs: view x 10 + box type.
     int SettingsCode() const { return graphType * 10 + boxType; }
 

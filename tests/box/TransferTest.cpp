@@ -235,6 +235,20 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
 // are read (the read-back, a read) never passes in silence: only a forgotten
 // write can end well, when the handshake wrote the same value or the read
 // writes nothing. Each ends with no message or one that says what went wrong.
+// The window offers its connection help beside "No USB Device Connected!"
+// in any language, so the message is known by its source.
+TEST(TransferFailures, NoDeviceMessageIsKnownWithOrWithoutAReason)
+{
+    const UserText reason = RAMVIK_TR("Test", "%1 does not exist.").Arg("/dev/ttyUSB0");
+    EXPECT_TRUE(IsNoDeviceMessage(NoDeviceMessage(UserText())));
+    EXPECT_TRUE(IsNoDeviceMessage(NoDeviceMessage(reason)));
+    EXPECT_EQ(NoDeviceMessage(reason).English(),
+        "No USB Device Connected!\n\n/dev/ttyUSB0 does not exist.");
+    EXPECT_FALSE(IsNoDeviceMessage(reason));
+    EXPECT_FALSE(IsNoDeviceMessage(kCheckConnectionMessage));
+    EXPECT_FALSE(IsNoDeviceMessage(UserText()));
+}
+
 TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
 {
     struct Place {

@@ -1,16 +1,5 @@
 #include "BoxText.h"
 
-#include <locale>
-#include <sstream>
-
-std::string NumberText(double value)
-{
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text << value;
-    return text.str();
-}
-
 std::string MinutesSecondsText(long long seconds)
 {
     std::string sign = seconds < 0 ? "-" : "";

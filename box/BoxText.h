@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-// How box values are written in messages, the same in every message: numbers
-// in the C locale with up to six significant digits ("1.5", "300"), times as
-// minutes and seconds ("0:45").
-std::string NumberText(double value);
+// How box values are written in messages, the same in every message: times
+// as minutes and seconds ("0:45"); numbers go into a text as its Number parts.
 std::string MinutesSecondsText(long long seconds);
 
 // A list as one text: the lines joined by the pattern, a marked "%1" SEPARATOR

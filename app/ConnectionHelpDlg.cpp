@@ -3,10 +3,10 @@
 #include "DialogRunner.h"
 #include "Messages.h"
 #include "SettingsStore.h"
+#include "Translate.h"
 
 #include <ConnectionDoctor.h>
 #include <D2xxLibrary.h>
-#include <Protocol.h>
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -50,12 +50,13 @@ QString ConnectionReport()
     request.roots = SystemRootsFromEnvironment();
     request.remembered = CSettingsStore().Read(kPortSetting).value_or(QString()).toStdString();
     request.vendorLibraryFile = CD2xxLibrary::DefaultFileName();
-    return QString::fromStdString(RunConnectionDoctor(request).Text());
+    return QString::fromStdString(RunConnectionDoctor(request).Text(
+        [](const UserText& text) { return Tr(text).toStdString(); }));
 }
 
-void ShowTransferMessageBox(QWidget* parent, const QString& text)
+void ShowTransferMessageBox(QWidget* parent, const QString& text, bool offerHelp)
 {
-    if (!text.startsWith(QLatin1String(kNoDeviceMessage))) {
+    if (!offerHelp) {
         ShowMessage(parent, text, QMessageBox::NoIcon);
         return;
     }

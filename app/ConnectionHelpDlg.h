@@ -20,7 +20,7 @@ public:
 // the window would search for, with the user's remembered choice.
 QString ConnectionReport();
 
-// A message of a transfer. "No USB Device Connected!..." gets a
-// "Connection help" button beside OK that shows the doctor's report; every
-// other message is a plain box with OK.
-void ShowTransferMessageBox(QWidget* parent, const QString& text);
+// A message of a transfer. "No USB Device Connected!..." (offerHelp, from
+// IsNoDeviceMessage) gets a "Connection help" button beside OK that shows
+// the doctor's report; every other message is a plain box with OK.
+void ShowTransferMessageBox(QWidget* parent, const QString& text, bool offerHelp);

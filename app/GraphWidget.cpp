@@ -25,9 +25,7 @@ CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
         emit viewChanged();
     };
     graph->dragEnded = [this] { emit edited(); };
-    graph->editReported = [this](const std::string& refusal) {
-        emit editReported(QString::fromStdString(refusal));
-    };
+    graph->editReported = [this](const UserText& refusal) { emit editReported(Tr(refusal)); };
     graph->UseStandardAxes();
     // Hovering highlights points, so moves arrive without a button held.
     setMouseTracking(true);

@@ -1,6 +1,7 @@
 #include "PointEntryDlg.h"
 
 #include "ProjectState.h"
+#include "Translate.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -67,10 +68,10 @@ double CPointEntryDlg::Output() const
 void CPointEntryDlg::ShowLimits()
 {
     const double input = Input();
-    const std::string refusal = project.MoveRefusal(input);
-    okButton->setEnabled(refusal.empty());
-    if (!refusal.empty()) {
-        limitsLabel->setText(QString::fromStdString(refusal));
+    const UserText refusal = project.MoveRefusal(input);
+    okButton->setEnabled(refusal.Empty());
+    if (!refusal.Empty()) {
+        limitsLabel->setText(Tr(refusal));
         return;
     }
     const OutputLimits limits = project.PointOutputLimits(input);

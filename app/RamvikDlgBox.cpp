@@ -6,6 +6,7 @@
 #include "PortChoiceDlg.h"
 #include "Read.h"
 #include "SettingsStore.h"
+#include "Translate.h"
 #include "Write.h"
 
 #include <LinkFactory.h>
@@ -70,8 +71,8 @@ void CRamvikDlg::BindUsbLibrary()
     // the options choose another way to the box.
     const CD2xxLibrary::Binding binding
         = CD2xxLibrary::Bind(CD2xxLibrary::DefaultFileName(), CD2xxLibrary::SerialLinkServes());
-    if (!binding.message.isEmpty())
-        ShowMessage(this, binding.message);
+    if (!binding.message.Empty())
+        ShowMessage(this, Tr(binding.message));
     if (startOptions.demoBox) {
         session.UseDemoBox();
         return;
@@ -96,7 +97,7 @@ bool CRamvikDlg::ChooseTransferPort()
     if (choice.NeedsUser()) {
         QStringList lines;
         for (const SerialPortInfo& candidate : choice.pick.candidates)
-            lines << QString::fromStdString(ConverterLine(candidate));
+            lines << Tr(ConverterLine(candidate));
         CPortChoiceDlg dialog(lines, this);
         if (RunDialog(dialog) != QDialog::Accepted || dialog.ChosenIndex() < 0)
             return false;

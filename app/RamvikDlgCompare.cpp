@@ -3,6 +3,7 @@
 #include "Compare.h"
 #include "Graph.h"
 #include "Messages.h"
+#include "Translate.h"
 
 #include <CompareJob.h>
 
@@ -15,8 +16,8 @@ QString ComparisonText(const CCompareJob& comparison)
     if (comparison.Differences().empty())
         return QStringLiteral("The box holds the project.");
     QString text = QStringLiteral("The box holds other values than the project:\n");
-    for (const std::string& line : comparison.Differences())
-        text += QStringLiteral("\n") + QString::fromStdString(line);
+    for (const UserText& line : comparison.Differences())
+        text += QStringLiteral("\n") + Tr(line);
     return text;
 }
 } // namespace

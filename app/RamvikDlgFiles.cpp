@@ -32,11 +32,6 @@ std::string SessionPath(const QString& path)
     return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
 }
 
-QString MessageText(const std::string& text)
-{
-    return QFile::decodeName(text.c_str());
-}
-
 } // namespace
 
 QString CRamvikDlg::ChooseFile(bool forSaving, bool pdf, const QString& folder)
@@ -97,7 +92,7 @@ void CRamvikDlg::OpenPath(const QString& path)
         opened = session.Open(SessionPath(path), true);
     }
     if (!opened.ok) {
-        ShowMessage(this, MessageText(opened.message), QMessageBox::Warning);
+        ShowMessage(this, Tr(opened.message), QMessageBox::Warning);
         ForgetRecent(path);
     } else {
         RememberRecent(path);
@@ -127,7 +122,7 @@ void CRamvikDlg::OnSave()
         saved = session.Save(true);
     }
     if (!saved.ok)
-        ShowMessage(this, MessageText(saved.message), QMessageBox::Critical);
+        ShowMessage(this, Tr(saved.message), QMessageBox::Critical);
     Refresh();
 }
 
@@ -138,7 +133,7 @@ bool CRamvikDlg::SaveWithDialog()
         return false;
     const SessionResult saved = session.SaveAs(SessionPath(path));
     if (!saved.ok)
-        ShowMessage(this, MessageText(saved.message), QMessageBox::Critical);
+        ShowMessage(this, Tr(saved.message), QMessageBox::Critical);
     else
         RememberRecent(path);
     Refresh();
@@ -147,10 +142,10 @@ bool CRamvikDlg::SaveWithDialog()
 
 bool CRamvikDlg::MaySaveChanges()
 {
-    const std::optional<std::string> question = session.UnsavedChangesQuestion();
+    const std::optional<UserText> question = session.UnsavedChangesQuestion();
     if (!question)
         return true;
-    switch (ShowMessage(this, MessageText(*question), QMessageBox::Warning,
+    switch (ShowMessage(this, Tr(*question), QMessageBox::Warning,
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save:
         return SaveWithDialog();
@@ -175,7 +170,7 @@ void CRamvikDlg::OnExportPdf()
     if (!WriteFileSafely(SessionPath(path), std::string_view(pdf.constData(), pdf.size()), error)) {
         ShowMessage(this,
             tr("Can't save file!\n\n%1\n\n%2")
-                .arg(QDir::toNativeSeparators(path), MessageText(error)),
+                .arg(QDir::toNativeSeparators(path), QFile::decodeName(error.c_str())),
             QMessageBox::Critical);
         return;
     }

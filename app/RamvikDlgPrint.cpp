@@ -1,6 +1,7 @@
 #include "RamvikDlg.h"
 
 #include "Print.h"
+#include "Translate.h"
 
 #include <QAbstractPrintDialog>
 #include <QPrintDialog>
@@ -44,6 +45,6 @@ void CRamvikDlg::OnPrint()
 QString CRamvikDlg::SheetNote() const
 {
     // A copy from the write history says when and how it was written.
-    const std::optional<std::string> note = HistoryNote(session.FilePath());
-    return note ? QString::fromStdString(*note) : QString();
+    const std::optional<UserText> note = HistoryNote(session.FilePath());
+    return note ? Tr(*note) : QString();
 }

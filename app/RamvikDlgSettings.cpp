@@ -2,6 +2,7 @@
 
 #include "Messages.h"
 #include "SettingsStore.h"
+#include "Translate.h"
 
 // The settings remembered between runs: installation folder, box type, view.
 // The store reads and writes them; the session decides what they mean.
@@ -26,8 +27,8 @@ void CRamvikDlg::LoadSettings()
     stored.code = StoredValue(store, "USB");
     const LoadedSettings loaded = session.ApplySettings(stored);
     logoPath = loaded.logoFolder;
-    for (const std::string& message : loaded.messages)
-        ShowMessage(this, QString::fromStdString(message), QMessageBox::Critical);
+    for (const UserText& message : loaded.messages)
+        ShowMessage(this, Tr(message), QMessageBox::Critical);
 }
 
 // Whether a write reads its cells back: on unless the user turned it off.

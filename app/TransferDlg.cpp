@@ -3,6 +3,9 @@
 #include "ConnectionHelpDlg.h"
 #include "Messages.h"
 #include "PanelGeometry.h"
+#include "Translate.h"
+
+#include <Protocol.h>
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -108,12 +111,12 @@ void CTransferDlg::RunOrDefer(std::function<void()> action)
     action();
 }
 
-void CTransferDlg::ShowTransferMessage(const QString& text)
+void CTransferDlg::ShowTransferMessage(const QString& text, bool offerHelp)
 {
     showingMessage = true;
     // A plain message box with an OK button ("No USB Device Connected!" also
     // with "Connection help").
-    ShowTransferMessageBox(this, text);
+    ShowTransferMessageBox(this, text, offerHelp);
     showingMessage = false;
     while (!deferred.empty() && !showingMessage) {
         auto next = std::move(deferred.front());
@@ -131,8 +134,8 @@ void CTransferDlg::WorkerEnded()
     // Notes come after the transfer's own messages and after a read has
     // installed its project, which the graph behind already shows.
     QStringList notes;
-    for (const std::string& note : job->Notes())
-        notes << QString::fromStdString(note);
+    for (const UserText& note : job->Notes())
+        notes << Tr(note);
     if (!notes.isEmpty())
         ShowTransferMessage(notes.join(QStringLiteral("\n")));
     TransferFinished();
@@ -174,16 +177,16 @@ void CTransferDlg::Forwarder::Progress(int position)
 
 void CTransferDlg::Forwarder::PhaseStarted(TransferPhase phase)
 {
-    dialog.Post([d = &dialog, phase, text = QString::fromUtf8(TransferPhaseText(phase))] {
-        d->phaseLabel->setText(text);
+    dialog.Post([d = &dialog, phase] {
+        d->phaseLabel->setText(Tr(TransferPhaseText(phase)));
         d->lastPhase = phase;
     });
 }
 
-void CTransferDlg::Forwarder::Message(const std::string& text)
+void CTransferDlg::Forwarder::Message(const UserText& text)
 {
-    dialog.Post(
-        [d = &dialog, text = QString::fromStdString(text)] { d->ShowTransferMessage(text); });
+    // Translated on the user-interface thread, where the translators live.
+    dialog.Post([d = &dialog, text] { d->ShowTransferMessage(Tr(text), IsNoDeviceMessage(text)); });
 }
 
 void CTransferDlg::Forwarder::EnableClose()
@@ -206,6 +209,6 @@ void CTransferDlg::Forwarder::Finished(TransferOutcome result)
         // A full bar beside "Reading..." looked as if the transfer still ran
         // while the dialog waited for Close.
         if (result == TransferOutcome::Completed && d->lastPhase)
-            d->phaseLabel->setText(QString::fromUtf8(TransferDoneText(*d->lastPhase)));
+            d->phaseLabel->setText(Tr(TransferDoneText(*d->lastPhase)));
     });
 }

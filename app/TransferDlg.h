@@ -70,7 +70,7 @@ private:
     // Queues an action for the user-interface thread; callable from any
     // thread. Actions posted after the dialog is gone are dropped.
     void Post(std::function<void()> action);
-    void ShowTransferMessage(const QString& text);
+    void ShowTransferMessage(const QString& text, bool offerHelp = false);
 
     class Forwarder : public CTransferObserver {
     public:
@@ -80,7 +80,7 @@ private:
         }
         void Progress(int position) override;
         void PhaseStarted(TransferPhase phase) override;
-        void Message(const std::string& text) override;
+        void Message(const UserText& text) override;
         void EnableClose() override;
         void CloseDialog() override;
         void Finished(TransferOutcome outcome) override;

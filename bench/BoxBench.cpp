@@ -12,7 +12,7 @@ namespace {
 
 struct QuietObserver : CTransferObserver {
     void Progress(int) override { }
-    void Message(const std::string&) override { ++messages; }
+    void Message(const UserText&) override { ++messages; }
     void EnableClose() override { }
     void CloseDialog() override { }
     void Finished(TransferOutcome) override { }

@@ -68,7 +68,7 @@ public:
 
 struct QuietObserver : CTransferObserver {
     void Progress(int) override { }
-    void Message(const std::string&) override { }
+    void Message(const UserText&) override { }
     void EnableClose() override { }
     void CloseDialog() override { }
     void Finished(TransferOutcome) override { }

@@ -5,38 +5,74 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace {
 
-std::string Volts(int cellValue, double scale)
+// The box stores the start and stop voltage in tenths of a volt, curve
+// inputs and outputs in fiftieths, and the CR outputs at the start and stop
+// voltage in counts (fifty-firsts).
+constexpr double kTenths = 10.0;
+constexpr double kFiftieths = 50.0;
+constexpr double kCounts = 51.0;
+
+// A parameter both sides hold, in the user's units: the line when they
+// differ.
+void CompareValue(bool same, UserText line, std::vector<UserText>& lines)
 {
-    return NumberText(cellValue / scale) + " V";
+    if (!same)
+        lines.push_back(std::move(line));
 }
 
-void CompareValue(const std::string& name, const std::string& project, const std::string& box,
-    std::vector<std::string>& lines)
+// Fills the next placeholder with a box type by its name, or with a digit
+// no box type has as it is.
+UserText WithBoxType(UserText line, int digit)
 {
-    if (project != box)
-        lines.push_back(name + ": project " + project + ", box " + box + ".");
+    const UserText name = BoxTypeName(digit);
+    if (name.Empty())
+        line.Arg(std::to_string(digit));
+    else
+        line.Arg(name);
+    return line;
 }
 
-void CompareParameters(const ReadCells& sent, const ReadCells& box, std::vector<std::string>& lines)
+void CompareParameters(const ReadCells& sent, const ReadCells& box, std::vector<UserText>& lines)
 {
     const CellParameters p = DecodeParameters(sent);
     const CellParameters b = DecodeParameters(box);
-    CompareValue("Box type", std::to_string(p.boxTypeDigit), std::to_string(b.boxTypeDigit), lines);
-    CompareValue("Curve delay", std::to_string(p.curveDelay), std::to_string(b.curveDelay), lines);
-    CompareValue("Start voltage", Volts(sent[kStartVoltageCell], 10),
-        Volts(box[kStartVoltageCell], 10), lines);
-    CompareValue(
-        "Stop voltage", Volts(sent[kStopVoltageCell], 10), Volts(box[kStopVoltageCell], 10), lines);
-    CompareValue("Start delay", MinutesSecondsText(sent[kStartDelayCell]),
-        MinutesSecondsText(box[kStartDelayCell]), lines);
-    CompareValue("First CR input", Volts(sent[0], 50), Volts(box[0], 50), lines);
-    CompareValue("CR output at the stop voltage (1/51 V)", std::to_string(sent[kStopOutputCell]),
-        std::to_string(box[kStopOutputCell]), lines);
-    CompareValue("CR output at the start voltage (1/51 V)", std::to_string(sent[kStartOutputCell]),
-        std::to_string(box[kStartOutputCell]), lines);
+    CompareValue(p.boxTypeDigit == b.boxTypeDigit,
+        WithBoxType(
+            WithBoxType(RAMVIK_TR("BoxCompare", "Box type: project %1, box %2."), p.boxTypeDigit),
+            b.boxTypeDigit),
+        lines);
+    CompareValue(p.curveDelay == b.curveDelay,
+        RAMVIK_TR("BoxCompare", "Curve delay: project %1 ms, box %2 ms.")
+            .Number(p.curveDelay, 0)
+            .Number(b.curveDelay, 0),
+        lines);
+    const auto volts = [&](int cell, double steps, int decimals, UserText line) {
+        CompareValue(sent[cell] == box[cell],
+            std::move(line)
+                .Number(sent[cell] / steps, decimals)
+                .Number(box[cell] / steps, decimals),
+            lines);
+    };
+    volts(kStartVoltageCell, kTenths, -1,
+        RAMVIK_TR("BoxCompare", "Start voltage: project %1 V, box %2 V."));
+    volts(kStopVoltageCell, kTenths, -1,
+        RAMVIK_TR("BoxCompare", "Stop voltage: project %1 V, box %2 V."));
+    CompareValue(sent[kStartDelayCell] == box[kStartDelayCell],
+        RAMVIK_TR("BoxCompare", "Start delay: project %1, box %2.")
+            .Arg(MinutesSecondsText(sent[kStartDelayCell]))
+            .Arg(MinutesSecondsText(box[kStartDelayCell])),
+        lines);
+    volts(0, kFiftieths, -1, RAMVIK_TR("BoxCompare", "First CR input: project %1 V, box %2 V."));
+    // Counts to the hundredth of a volt: one count is 0.0196 V, so two
+    // counts never read the same.
+    volts(kStopOutputCell, kCounts, 2,
+        RAMVIK_TR("BoxCompare", "CR output at the stop voltage: project %1 V, box %2 V."));
+    volts(kStartOutputCell, kCounts, 2,
+        RAMVIK_TR("BoxCompare", "CR output at the start voltage: project %1 V, box %2 V."));
 }
 
 // The outputs of the non-empty pairs 1..62 of a curve, by input (both in
@@ -50,8 +86,9 @@ std::map<int, std::multiset<int>> PairsOf(const ReadCells& cells, int firstCell)
     return pairs;
 }
 
+// The curve's name ("CR", "TURBO") stays as it is.
 void ComparePoints(const char* curve, const ReadCells& sent, const ReadCells& box, int firstCell,
-    std::vector<std::string>& lines)
+    std::vector<UserText>& lines)
 {
     auto projectPairs = PairsOf(sent, firstCell);
     auto boxPairs = PairsOf(box, firstCell);
@@ -72,17 +109,28 @@ void ComparePoints(const char* curve, const ReadCells& sent, const ReadCells& bo
                 it = project.erase(it);
             }
         }
-        const std::string point
-            = std::string(curve) + " point at " + Volts(input, 50) + ": output ";
+        const double at = input / kFiftieths;
         if (project.size() == 1 && held.size() == 1) {
-            lines.push_back(point + Volts(*project.begin(), 50) + " in the project, "
-                + Volts(*held.begin(), 50) + " in the box.");
+            lines.push_back(RAMVIK_TR(
+                "BoxCompare", "%1 point at %2 V: output %3 V in the project, %4 V in the box.")
+                                .Arg(curve)
+                                .Number(at)
+                                .Number(*project.begin() / kFiftieths)
+                                .Number(*held.begin() / kFiftieths));
             continue;
         }
         for (int output : project)
-            lines.push_back(point + Volts(output, 50) + " in the project, none in the box.");
+            lines.push_back(RAMVIK_TR(
+                "BoxCompare", "%1 point at %2 V: output %3 V in the project, none in the box.")
+                                .Arg(curve)
+                                .Number(at)
+                                .Number(output / kFiftieths));
         for (int output : held)
-            lines.push_back(point + Volts(output, 50) + " in the box, none in the project.");
+            lines.push_back(RAMVIK_TR(
+                "BoxCompare", "%1 point at %2 V: output %3 V in the box, none in the project.")
+                                .Arg(curve)
+                                .Number(at)
+                                .Number(output / kFiftieths));
     }
 }
 
@@ -94,11 +142,11 @@ bool BoxHoldsProject(const ProjectState& project, const ReadCells& boxCells)
     return std::equal(sent.begin(), sent.begin() + kLastDataCell + 1, boxCells.begin());
 }
 
-std::vector<std::string> CompareWithBox(const ProjectState& project, const ReadCells& boxCells)
+std::vector<UserText> CompareWithBox(const ProjectState& project, const ReadCells& boxCells)
 {
     const BoxTable table = ComputeBoxTable(project);
     const ReadCells sent = SentDataCells(table);
-    std::vector<std::string> lines;
+    std::vector<UserText> lines;
     CompareParameters(sent, boxCells, lines);
     ComparePoints("CR", sent, boxCells, 0, lines);
     ComparePoints("TURBO", sent, boxCells, kStartVoltageCell, lines);
@@ -106,8 +154,10 @@ std::vector<std::string> CompareWithBox(const ProjectState& project, const ReadC
         return lines;
     for (int cell = 0; cell <= kLastDataCell; ++cell)
         if (sent[cell] != boxCells[cell])
-            lines.push_back("Cell " + std::to_string(cell) + " (" + CellMeaning(cell, table)
-                + "): project " + std::to_string(sent[cell]) + ", box "
-                + std::to_string(boxCells[cell]) + ".");
+            lines.push_back(RAMVIK_TR("BoxCompare", "Cell %1 (%2): project %3, box %4.")
+                                .Arg(std::to_string(cell))
+                                .Arg(CellMeaning(cell, table))
+                                .Arg(std::to_string(sent[cell]))
+                                .Arg(std::to_string(boxCells[cell])));
     return lines;
 }

@@ -1,6 +1,8 @@
 #include "BoxTable.h"
 #include "BoxText.h"
 
+#include <utility>
+
 // The box stores voltages in whole steps of a byte-sized field and the box
 // type in the last digit of cell 252; values outside these limits would be
 // written into neighbouring meanings, so they are refused before any frame
@@ -19,75 +21,92 @@ bool InVoltRange(double v)
     return v >= 0.0 && v <= 5.0; // false for NaN too
 }
 
-void CheckCurve(const char* name, const CPunt* head, int maxPoints, const std::string& prefix,
-    std::vector<std::string>& reasons)
+// The reasons about one curve. The curve's name ("CR", "TURBO") stays as it
+// is; the TURBO curve of a CR box has every reason wrapped in a note that
+// says so.
+void CheckCurve(
+    const char* name, const CPunt* head, int maxPoints, bool hidden, std::vector<UserText>& reasons)
 {
-    const std::string curve = prefix + name;
+    auto add = [&](UserText reason) {
+        if (hidden)
+            reason = RAMVIK_TR("BoxRefusals", "TURBO curve (not used by this box type): %1")
+                         .Arg(reason);
+        reasons.push_back(std::move(reason));
+    };
     if (!head) {
-        reasons.push_back(curve + " curve has no points.");
+        add(RAMVIK_TR("BoxRefusals", "%1 curve has no points.").Arg(name));
         return;
     }
     int index = 1;
     for (const CPunt* p = head; p; p = p->next, ++index) {
-        const std::string point = curve + " point " + std::to_string(index);
         if (!InVoltRange(p->input))
-            reasons.push_back(
-                point + ": input " + NumberText(p->input) + " V lies outside 0 V to 5 V.");
+            add(RAMVIK_TR("BoxRefusals", "%1 point %2: input %3 V lies outside 0 V to 5 V.")
+                    .Arg(name)
+                    .Arg(std::to_string(index))
+                    .Number(p->input));
         if (!InVoltRange(p->output))
-            reasons.push_back(
-                point + ": output " + NumberText(p->output) + " V lies outside 0 V to 5 V.");
+            add(RAMVIK_TR("BoxRefusals", "%1 point %2: output %3 V lies outside 0 V to 5 V.")
+                    .Arg(name)
+                    .Arg(std::to_string(index))
+                    .Number(p->output));
     }
     int count = CountPoints(head);
     if (maxPoints > 0 && count > maxPoints)
-        reasons.push_back(curve + " curve has " + std::to_string(count)
-            + " points; the box stores at most " + std::to_string(maxPoints) + ".");
+        add(RAMVIK_TR("BoxRefusals", "%1 curve has %2 points; the box stores at most %3.")
+                .Arg(name)
+                .Number(count, 0)
+                .Number(maxPoints, 0));
 }
 
-std::vector<std::string> Reasons(const ProjectState& project, TurboUse turbo)
+std::vector<UserText> Reasons(const ProjectState& project, TurboUse turbo)
 {
-    std::vector<std::string> reasons;
+    std::vector<UserText> reasons;
     if (project.boxType < 0 || project.boxType > 2)
-        reasons.push_back("Box type " + std::to_string(project.boxType) + " is not 0, 1 or 2.");
-    CheckCurve("CR", project.crCurve, kMaxCrPoints, "", reasons);
+        reasons.push_back(RAMVIK_TR("BoxRefusals", "Box type %1 is not 0, 1 or 2.")
+                              .Arg(std::to_string(project.boxType)));
+    CheckCurve("CR", project.crCurve, kMaxCrPoints, false, reasons);
     if (turbo == TurboUse::Shown)
-        CheckCurve("TURBO", project.turboCurve, kMaxTurboPoints, "", reasons);
+        CheckCurve("TURBO", project.turboCurve, kMaxTurboPoints, false, reasons);
     else if (turbo == TurboUse::Hidden)
-        CheckCurve(
-            "TURBO", project.turboCurve, 0, "TURBO curve (not used by this box type): ", reasons);
+        CheckCurve("TURBO", project.turboCurve, 0, true, reasons);
 
     if (!InVoltRange(project.startVoltage))
-        reasons.push_back(
-            "Start voltage " + NumberText(project.startVoltage) + " V lies outside 0 V to 5 V.");
+        reasons.push_back(RAMVIK_TR("BoxRefusals", "Start voltage %1 V lies outside 0 V to 5 V.")
+                              .Number(project.startVoltage));
     if (!InVoltRange(project.stopVoltage))
-        reasons.push_back(
-            "Stop voltage " + NumberText(project.stopVoltage) + " V lies outside 0 V to 5 V.");
+        reasons.push_back(RAMVIK_TR("BoxRefusals", "Stop voltage %1 V lies outside 0 V to 5 V.")
+                              .Number(project.stopVoltage));
     if (project.startVoltage > project.stopVoltage)
-        reasons.push_back("Start voltage " + NumberText(project.startVoltage)
-            + " V lies above the stop voltage " + NumberText(project.stopVoltage) + " V.");
+        reasons.push_back(
+            RAMVIK_TR("BoxRefusals", "Start voltage %1 V lies above the stop voltage %2 V.")
+                .Number(project.startVoltage)
+                .Number(project.stopVoltage));
 
     if (project.curveDelay < 0 || project.curveDelay > 500)
-        reasons.push_back(
-            "Curve delay " + std::to_string(project.curveDelay) + " lies outside 0 to 500.");
+        reasons.push_back(RAMVIK_TR("BoxRefusals", "Curve delay %1 lies outside 0 to 500.")
+                              .Number(project.curveDelay, 0));
     else if (project.curveDelay % 20 != 0)
-        reasons.push_back(
-            "Curve delay " + std::to_string(project.curveDelay) + " is not a multiple of 20.");
+        reasons.push_back(RAMVIK_TR("BoxRefusals", "Curve delay %1 is not a multiple of 20.")
+                              .Number(project.curveDelay, 0));
 
     long long delay = project.startDelayMin * 60LL + project.startDelaySec;
     if (delay < 0 || delay > 240 || project.startDelaySec < 0 || project.startDelaySec > 59)
-        reasons.push_back("Start delay " + std::to_string(project.startDelayMin) + " min "
-            + std::to_string(project.startDelaySec) + " s (" + MinutesSecondsText(delay)
-            + ") lies outside 0:00 to 4:00.");
+        reasons.push_back(
+            RAMVIK_TR("BoxRefusals", "Start delay %1 min %2 s (%3) lies outside 0:00 to 4:00.")
+                .Number(project.startDelayMin, 0)
+                .Number(project.startDelaySec, 0)
+                .Arg(MinutesSecondsText(delay)));
     return reasons;
 }
 
 } // namespace
 
-std::vector<std::string> BoxRefusals(const ProjectState& project)
+std::vector<UserText> BoxRefusals(const ProjectState& project)
 {
     return Reasons(project, project.boxType == 2 ? TurboUse::Shown : TurboUse::Hidden);
 }
 
-std::vector<std::string> ReadWarnings(const ReadCells& cells)
+std::vector<UserText> ReadWarnings(const ReadCells& cells)
 {
     // The rebuilt project with the values as the box holds them: the
     // box-type digit the rebuild cannot take, the start voltage before its

@@ -2,6 +2,7 @@
 
 #include <ProjectState.h>
 #include <Punt.h>
+#include <UserText.h>
 
 #include <array>
 #include <string>
@@ -48,7 +49,7 @@ BoxTable ComputeBoxTable(const ProjectState& project);
 // Every curve that is written is checked: the TURBO curve of a CR box still
 // fills cells 512 to 766, and its reasons begin "TURBO curve (not used by
 // this box type): ".
-std::vector<std::string> BoxRefusals(const ProjectState& project);
+std::vector<UserText> BoxRefusals(const ProjectState& project);
 
 // The cells 0 to 255 as read from the box.
 using ReadCells = std::array<int, 256>;
@@ -81,7 +82,7 @@ void RebuildFromCells(const ReadCells& cells, ProjectState& project);
 // BoxRefusals, naming the values as the box holds them (a start voltage
 // before its clamp, a box-type digit the rebuild cannot take). The TURBO
 // pairs count only for a CR&TURBO box, as the rebuild reads them only there.
-std::vector<std::string> ReadWarnings(const ReadCells& cells);
+std::vector<UserText> ReadWarnings(const ReadCells& cells);
 
 // The whole numbers a write sends for the data cells 0 to 254, rounded as
 // their frames round them (cell 255 stays 0).
@@ -90,4 +91,4 @@ ReadCells SentDataCells(const BoxTable& table);
 // What a cell means, for messages: "stop voltage", "CR point at 1.5 V,
 // output", "TURBO table at 2.51 V". Curve pairs are named by the input
 // voltage the written table holds there.
-std::string CellMeaning(int cell, const BoxTable& written);
+UserText CellMeaning(int cell, const BoxTable& written);

@@ -1,50 +1,46 @@
 #include "BoxTable.h"
-#include "BoxText.h"
-
-#include <cstdio>
 
 namespace {
 
-// A curve pair's cell, named by the input voltage written there.
-std::string PairCell(const char* curve, int firstCell, int cell, const BoxTable& written)
+// A curve pair's cell, named by the input voltage written there. The curve
+// ("CR", "TURBO") is a name and stays as it is.
+UserText PairCell(const char* curve, int firstCell, int cell, const BoxTable& written)
 {
     const int pair = (cell - firstCell) / 2;
     const int inputCell = firstCell + 2 * pair;
-    const char* part = cell == inputCell ? "input" : "output";
+    const bool input = cell == inputCell;
     if (!(written[inputCell] <= 250.0))
-        return std::string("empty ") + curve + " pair " + std::to_string(pair) + ", " + part;
-    return std::string(curve) + " point at " + NumberText(written[inputCell] / 50.0) + " V, "
-        + part;
-}
-
-std::string TableCell(const char* table, int n)
-{
-    char volts[32];
-    std::snprintf(volts, sizeof volts, "%.2f", n / 51.0);
-    return std::string(table) + " table at " + volts + " V";
+        return (input ? RAMVIK_TR("CellMeaning", "empty %1 pair %2, input")
+                      : RAMVIK_TR("CellMeaning", "empty %1 pair %2, output"))
+            .Arg(curve)
+            .Arg(std::to_string(pair));
+    return (input ? RAMVIK_TR("CellMeaning", "%1 point at %2 V, input")
+                  : RAMVIK_TR("CellMeaning", "%1 point at %2 V, output"))
+        .Arg(curve)
+        .Number(written[inputCell] / 50.0);
 }
 
 } // namespace
 
-std::string CellMeaning(int cell, const BoxTable& written)
+UserText CellMeaning(int cell, const BoxTable& written)
 {
     switch (cell) {
     case 0:
-        return "first CR input";
+        return RAMVIK_TR("CellMeaning", "first CR input");
     case kStopVoltageCell:
-        return "stop voltage";
+        return RAMVIK_TR("CellMeaning", "stop voltage");
     case kStartVoltageCell:
-        return "start voltage";
+        return RAMVIK_TR("CellMeaning", "start voltage");
     case kStopOutputCell:
-        return "CR output at the stop voltage";
+        return RAMVIK_TR("CellMeaning", "CR output at the stop voltage");
     case kBoxTypeCell:
-        return "box type and curve delay";
+        return RAMVIK_TR("CellMeaning", "box type and curve delay");
     case kStartOutputCell:
-        return "CR output at the start voltage";
+        return RAMVIK_TR("CellMeaning", "CR output at the start voltage");
     case kStartDelayCell:
-        return "start delay";
+        return RAMVIK_TR("CellMeaning", "start delay");
     case kIdentificationCell:
-        return "box identification";
+        return RAMVIK_TR("CellMeaning", "box identification");
     default:
         break;
     }
@@ -52,9 +48,11 @@ std::string CellMeaning(int cell, const BoxTable& written)
         return PairCell("CR", 0, cell, written);
     if (cell > kStartVoltageCell && cell < kBoxTypeCell)
         return PairCell("TURBO", kStartVoltageCell, cell, written);
+    // The tables step in 1/51 V; a cell is named to the hundredth of a volt.
     if (cell >= 256 && cell < 512)
-        return TableCell("CR difference", cell - 256);
+        return RAMVIK_TR("CellMeaning", "CR difference table at %1 V")
+            .Number((cell - 256) / 51.0, 2);
     if (cell >= 512 && cell < kBoxCells)
-        return TableCell("TURBO", cell - 512);
-    return "cell outside the box";
+        return RAMVIK_TR("CellMeaning", "TURBO table at %1 V").Number((cell - 512) / 51.0, 2);
+    return RAMVIK_TR("CellMeaning", "cell outside the box");
 }

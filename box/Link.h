@@ -1,7 +1,8 @@
 #pragma once
 
+#include <UserText.h>
+
 #include <cstddef>
-#include <string>
 
 // The product string in the USB descriptor of the box's serial converter:
 // the vendor library opens the converter by it, and the serial port is found
@@ -59,7 +60,7 @@ public:
 
     // Why the last Open failed and what the user can do about it, shown
     // after "No USB Device Connected!"; empty when the link cannot tell.
-    virtual std::string OpenFailure() const { return {}; }
+    virtual UserText OpenFailure() const { return {}; }
 
     // Applies baud rate, data bits, parity and stop bits; false on failure.
     virtual bool SetLine(const LineSettings& line) = 0;

@@ -1,5 +1,7 @@
 #include "PortAdvice.h"
 
+#include "BoxText.h"
+
 #include <cstdlib>
 
 #ifndef _WIN32
@@ -12,18 +14,19 @@ const char* const kUdevRuleName = "60-ramvik.rules";
 namespace {
 
 // What to do about the program that holds the port.
-std::string HolderRemedy(const std::string& program)
+UserText HolderRemedy(const std::string& program)
 {
     if (program == "ModemManager")
-        return "Stop it (sudo systemctl stop ModemManager), or install Ramvik's udev rule "
-            + std::string(kUdevRuleName)
-            + ",\nwhich tells ModemManager to leave the box's "
-              "converter alone.";
+        return RAMVIK_TR("PortAdvice",
+            "Stop it (sudo systemctl stop ModemManager), or install Ramvik's udev rule %1,\nwhich "
+            "tells ModemManager to leave the box's converter alone.")
+            .Arg(kUdevRuleName);
     if (program == "brltty")
-        return "brltty, the braille display driver, takes USB serial converters. Stop it\n"
-               "(sudo systemctl stop brltty), or remove it (sudo apt remove brltty) when no\n"
-               "braille display is used.";
-    return "Close " + program + ", then try again.";
+        return RAMVIK_TR("PortAdvice",
+            "brltty, the braille display driver, takes USB serial converters. Stop it\n(sudo "
+            "systemctl stop brltty), or remove it (sudo apt remove brltty) when no\nbraille "
+            "display is used.");
+    return RAMVIK_TR("PortAdvice", "Close %1, then try again.").Arg(program);
 }
 
 } // namespace
@@ -38,60 +41,85 @@ std::string CurrentUserName()
     return name && *name ? name : "$USER";
 }
 
-std::string DeniedReason(const SerialPortInfo& port)
+UserText DeniedReason(const SerialPortInfo& port)
 {
     const std::string user = CurrentUserName();
-    const std::string rule = std::string("Ramvik's udev rule ") + kUdevRuleName
-        + ", which gives the logged-in user the box's converter";
     if (!port.groupMayUse || port.group == "root" || port.group.empty())
-        return "The user " + user + " may not open " + port.path + ".\nInstall " + rule
-            + ",\nthen plug the converter in again.";
-    return "The user " + user + " may not open " + port.path + ": it belongs to the group "
-        + port.group + ".\nAdd the user to that group (sudo usermod -aG " + port.group + " " + user
-        + "), then log in again,\nor install " + rule + ".";
+        return RAMVIK_TR("PortAdvice",
+            "The user %1 may not open %2.\nInstall Ramvik's udev rule %3, which gives the "
+            "logged-in user the box's converter,\nthen plug the converter in again.")
+            .Arg(user)
+            .Arg(port.path)
+            .Arg(kUdevRuleName);
+    return RAMVIK_TR("PortAdvice",
+        "The user %1 may not open %2: it belongs to the group %3.\nAdd the user to that group "
+        "(sudo usermod -aG %3 %1), then log in again,\nor install Ramvik's udev rule %4, which "
+        "gives the logged-in user the box's converter.")
+        .Arg(user)
+        .Arg(port.path)
+        .Arg(port.group)
+        .Arg(kUdevRuleName);
 }
 
-std::string BusyReason(const SerialPortInfo& port)
+UserText BusyReason(const SerialPortInfo& port)
 {
     if (port.holders.empty())
         return {};
     const PortHolder& holder = port.holders.front();
-    return port.path + " is in use by " + holder.program + " (process " + std::to_string(holder.pid)
-        + ").\n" + HolderRemedy(holder.program);
+    return RAMVIK_TR("PortAdvice", "%1 is in use by %2 (process %3).\n%4")
+        .Arg(port.path)
+        .Arg(holder.program)
+        .Arg(std::to_string(holder.pid))
+        .Arg(HolderRemedy(holder.program));
 }
 
-std::string OpenFailureReason(const SerialPortInfo& port)
+UserText OpenFailureReason(const SerialPortInfo& port)
 {
     if (port.access == PortAccess::Missing)
-        return port.path + " does not exist.";
+        return RAMVIK_TR("PortAdvice", "%1 does not exist.").Arg(port.path);
     if (port.access == PortAccess::Denied)
         return DeniedReason(port);
     return BusyReason(port);
 }
 
-std::string ConverterLine(const SerialPortInfo& port)
+UserText ConverterLine(const SerialPortInfo& port)
 {
-    std::string line = port.path;
     const std::string ids = UsbIds(port.vendorId, port.productId);
+    const bool product = !port.product.empty();
+    UserText line;
     if (!ids.empty())
-        line += "  " + ids;
-    line += "  serial " + (port.serialNumber.empty() ? std::string("(none)") : port.serialNumber);
-    if (!port.product.empty())
-        line += "  \"" + port.product + "\"";
+        line = product ? RAMVIK_TR("PortAdvice", "%1  %2  serial %3  \"%4\"")
+                       : RAMVIK_TR("PortAdvice", "%1  %2  serial %3");
+    else
+        line = product ? RAMVIK_TR("PortAdvice", "%1  serial %2  \"%3\"")
+                       : RAMVIK_TR("PortAdvice", "%1  serial %2");
+    line.Arg(port.path);
+    if (!ids.empty())
+        line.Arg(ids);
+    if (port.serialNumber.empty())
+        line.Arg(RAMVIK_TR("PortAdvice", "(none)"));
+    else
+        line.Arg(port.serialNumber);
+    if (product)
+        line.Arg(port.product);
     return line;
 }
 
-std::string SeveralConvertersText(const PortPick& pick)
+UserText SeveralConvertersText(const PortPick& pick)
 {
-    std::string text = "More than one converter may be the box's:";
+    std::vector<UserText> lines;
     for (const SerialPortInfo& port : pick.candidates)
-        text += "\n  " + ConverterLine(port);
-    return text;
+        lines.push_back(ConverterLine(port));
+    if (lines.empty())
+        return RAMVIK_TR("PortAdvice", "More than one converter may be the box's:");
+    return RAMVIK_TR("PortAdvice", "More than one converter may be the box's:\n  %1")
+        .Arg(JoinedLines(lines, RAMVIK_TR("PortAdvice", "%1\n  %2")));
 }
 
-std::string UdevRuleInstallHint()
+UserText UdevRuleInstallHint()
 {
-    return std::string("sudo cp resources/udev/") + kUdevRuleName
-        + " /etc/udev/rules.d/ (the Debian package installs it itself),\nthen sudo udevadm "
-          "control --reload-rules && sudo udevadm trigger";
+    return RAMVIK_TR("PortAdvice",
+        "sudo cp resources/udev/%1 /etc/udev/rules.d/ (the Debian package installs it "
+        "itself),\nthen sudo udevadm control --reload-rules && sudo udevadm trigger")
+        .Arg(kUdevRuleName);
 }

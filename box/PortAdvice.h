@@ -2,6 +2,8 @@
 
 #include "SerialPorts.h"
 
+#include <UserText.h>
+
 #include <string>
 
 // The words shown to the user about serial ports: why the box's converter
@@ -14,24 +16,24 @@ extern const char* const kUdevRuleName; // "60-ramvik.rules"
 // The reason the port cannot be opened and its remedy, from what the system
 // shows (the node's rights, the programs holding it); empty when it shows
 // nothing wrong.
-std::string OpenFailureReason(const SerialPortInfo& port);
+UserText OpenFailureReason(const SerialPortInfo& port);
 
 // The reason for a user who may not open the port.
-std::string DeniedReason(const SerialPortInfo& port);
+UserText DeniedReason(const SerialPortInfo& port);
 
 // The reason for a port other programs hold, naming the first of them.
-std::string BusyReason(const SerialPortInfo& port);
+UserText BusyReason(const SerialPortInfo& port);
 
 // One line for a converter in a list: path, ids, serial number, product.
 // "/dev/ttyUSB0  0403:6001  serial A9XK31  "USB <-> Serial""
-std::string ConverterLine(const SerialPortInfo& port);
+UserText ConverterLine(const SerialPortInfo& port);
 
 // Several candidates and nothing to choose between them by: the list, one
 // line each, after a first line that says so.
-std::string SeveralConvertersText(const PortPick& pick);
+UserText SeveralConvertersText(const PortPick& pick);
 
 // The name of the user this program runs as.
 std::string CurrentUserName();
 
 // How to install the udev rule for good, on two lines.
-std::string UdevRuleInstallHint();
+UserText UdevRuleInstallHint();

@@ -2,20 +2,22 @@
 
 #include "Frames.h"
 
-const char* const kNoDeviceMessage = "No USB Device Connected!";
-const char* const kWriteFailedMessage
-    = "An error occured,\nplease replug\nthe USB-interface.\n\nError code: WR0001";
-const char* const kCheckConnectionMessage
-    = "Please check the connection\nof the USB-interface\nand try again.";
-const char* const kForeignBoxMessage = "This box is not designed for this software. \nUse the "
-                                       "proper software, Dolvar,\nor contact your dealer to "
-                                       "update this box.";
-const char* const kCrBoxOnlyMessage
-    = "This box is for CR-Tuning only!\nplease adjust your project.";
-const char* const kTurboBoxOnlyMessage
-    = "This box is for CR-TURBO-Tuning only!\nplease adjust your project.";
-const char* const kPurgeFailedMessage = "USB-error\n\nError code: PU0001";
-const char* const kDtrFailedMessage = "USB-error\n\nError code: CL0001";
+#include <cstring>
+
+const UserText kNoDeviceMessage = RAMVIK_TR("Protocol", "No USB Device Connected!");
+const UserText kWriteFailedMessage = RAMVIK_TR(
+    "Protocol", "An error occured,\nplease replug\nthe USB-interface.\n\nError code: WR0001");
+const UserText kCheckConnectionMessage
+    = RAMVIK_TR("Protocol", "Please check the connection\nof the USB-interface\nand try again.");
+const UserText kForeignBoxMessage = RAMVIK_TR("Protocol",
+    "This box is not designed for this software. \nUse the proper software, Dolvar,\nor contact "
+    "your dealer to update this box.");
+const UserText kCrBoxOnlyMessage
+    = RAMVIK_TR("Protocol", "This box is for CR-Tuning only!\nplease adjust your project.");
+const UserText kTurboBoxOnlyMessage
+    = RAMVIK_TR("Protocol", "This box is for CR-TURBO-Tuning only!\nplease adjust your project.");
+const UserText kPurgeFailedMessage = RAMVIK_TR("Protocol", "USB-error\n\nError code: PU0001");
+const UserText kDtrFailedMessage = RAMVIK_TR("Protocol", "USB-error\n\nError code: CL0001");
 
 namespace {
 
@@ -24,7 +26,30 @@ bool SentWhole(IoResult sent, std::size_t size)
     return sent.ok && sent.count == size;
 }
 
+bool SameSource(const UserText& text, const char* source)
+{
+    return !text.Empty() && std::strcmp(text.Source(), source) == 0;
+}
+
+UserText NoDeviceWithReason()
+{
+    return RAMVIK_TR("Protocol", "No USB Device Connected!\n\n%1");
+}
+
 } // namespace
+
+UserText NoDeviceMessage(const UserText& reason)
+{
+    if (reason.Empty())
+        return kNoDeviceMessage;
+    return NoDeviceWithReason().Arg(reason);
+}
+
+bool IsNoDeviceMessage(const UserText& text)
+{
+    return SameSource(text, kNoDeviceMessage.Source())
+        || SameSource(text, NoDeviceWithReason().Source());
+}
 
 bool OpenLink(CLink& link, const std::function<void(std::chrono::milliseconds)>& settle)
 {
@@ -81,7 +106,7 @@ bool LineIsQuiet(CLink& link)
     return got.ok && got.count == 0;
 }
 
-const char* FrameFailureMessage(FrameResult result)
+const UserText& FrameFailureMessage(FrameResult result)
 {
     return result == FrameResult::WriteFailed ? kWriteFailedMessage : kCheckConnectionMessage;
 }
@@ -104,13 +129,13 @@ void ShutLinkQuietly(CLink& link)
     link.Close();
 }
 
-const char* ShutLinkChecked(CLink& link)
+const UserText* ShutLinkChecked(CLink& link)
 {
-    const char* message = nullptr;
+    const UserText* message = nullptr;
     if (!link.Purge())
-        message = kPurgeFailedMessage;
+        message = &kPurgeFailedMessage;
     else if (!link.SetDtr(false))
-        message = kDtrFailedMessage;
+        message = &kDtrFailedMessage;
     link.Close();
     return message;
 }

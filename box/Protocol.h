@@ -2,6 +2,8 @@
 
 #include "Link.h"
 
+#include <UserText.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -9,14 +11,25 @@
 // The pieces both transfers are made of: opening the link, one frame with
 // its answer, the identification handshake, and the link shutdown.
 
-extern const char* const kNoDeviceMessage;
-extern const char* const kWriteFailedMessage;
-extern const char* const kCheckConnectionMessage;
-extern const char* const kForeignBoxMessage;
-extern const char* const kCrBoxOnlyMessage;
-extern const char* const kTurboBoxOnlyMessage;
-extern const char* const kPurgeFailedMessage;
-extern const char* const kDtrFailedMessage;
+// The box's fixed messages: "No USB Device Connected!", "...Error code:
+// WR0001", "Please check the connection...", the foreign and the unsuitable
+// box, "...PU0001" and "...CL0001".
+extern const UserText kNoDeviceMessage;
+extern const UserText kWriteFailedMessage;
+extern const UserText kCheckConnectionMessage;
+extern const UserText kForeignBoxMessage;
+extern const UserText kCrBoxOnlyMessage;
+extern const UserText kTurboBoxOnlyMessage;
+extern const UserText kPurgeFailedMessage;
+extern const UserText kDtrFailedMessage;
+
+// "No USB Device Connected!", and after a blank line the link's reason and
+// its remedy when it knows them.
+UserText NoDeviceMessage(const UserText& reason);
+// Whether a message says that no device could be opened (the window then
+// offers its connection help). It looks at the text's source, so it holds in
+// whatever language the text is shown.
+bool IsNoDeviceMessage(const UserText& text);
 
 constexpr int kTurboBoxId = 213; // 0xD5, a CR&TURBO box
 constexpr int kCrBoxId = 132; // 0x84, a CR box
@@ -51,7 +64,7 @@ FrameResult ReadCell(CLink& link, int cell, int& value);
 bool LineIsQuiet(CLink& link);
 
 // The message for a frame that failed.
-const char* FrameFailureMessage(FrameResult result);
+const UserText& FrameFailureMessage(FrameResult result);
 
 // The three handshake exchanges. On success identification holds the value
 // of cell 255; otherwise the result tells which frame failed.
@@ -62,4 +75,4 @@ void ShutLinkQuietly(CLink& link);
 
 // Purge, drop DTR, close at the normal end of a transfer. Returns null when
 // all went well, else the message to show (the link is closed either way).
-const char* ShutLinkChecked(CLink& link);
+const UserText* ShutLinkChecked(CLink& link);

@@ -1,5 +1,6 @@
 #include "Transfer.h"
 
+#include "BoxText.h"
 #include "Frames.h"
 #include "Protocol.h"
 
@@ -21,20 +22,12 @@ std::unique_ptr<ProjectState> CopyFields(const ProjectState& from)
     return to;
 }
 
-std::string RefusalMessage(const std::vector<std::string>& reasons)
-{
-    std::string text = "The box cannot hold this project:";
-    for (const std::string& reason : reasons)
-        text += "\n" + reason;
-    return text;
-}
-
 // Ends a transfer whose link could not be opened.
 TransferOutcome EndNotOpened(CLink& link, CTransferObserver& observer)
 {
-    const std::string reason = link.OpenFailure();
+    const UserText reason = link.OpenFailure();
     link.Close();
-    observer.Message(reason.empty() ? kNoDeviceMessage : kNoDeviceMessage + ("\n\n" + reason));
+    observer.Message(NoDeviceMessage(reason));
     observer.CloseDialog();
     observer.Finished(TransferOutcome::NotOpened);
     return TransferOutcome::NotOpened;
@@ -43,9 +36,9 @@ TransferOutcome EndNotOpened(CLink& link, CTransferObserver& observer)
 // Ends a transfer at the normal end, with the shutdown checks.
 TransferOutcome EndNormally(CLink& link, CTransferObserver& observer)
 {
-    const char* message = ShutLinkChecked(link);
+    const UserText* message = ShutLinkChecked(link);
     if (message)
-        observer.Message(message);
+        observer.Message(*message);
     observer.EnableClose();
     TransferOutcome outcome
         = message ? TransferOutcome::ShutdownFailed : TransferOutcome::Completed;
@@ -55,7 +48,7 @@ TransferOutcome EndNormally(CLink& link, CTransferObserver& observer)
 
 // Ends a transfer at a failure once the link is open: the link is shut
 // without checks; the dialog closes or stays open with Close enabled.
-TransferOutcome EndFailed(CLink& link, CTransferObserver& observer, const std::string& message,
+TransferOutcome EndFailed(CLink& link, CTransferObserver& observer, const UserText& message,
     TransferOutcome outcome, bool closeDialog = false)
 {
     ShutLinkQuietly(link);
@@ -70,30 +63,38 @@ TransferOutcome EndFailed(CLink& link, CTransferObserver& observer, const std::s
 
 // The box's answer to the handshake, as the message that stops the transfer
 // or null when it may go on. A write also needs the box to fit the project.
-const char* HandshakeProblem(CLink& link, bool checkBoxType, int boxType, int& identification)
+const UserText* HandshakeProblem(CLink& link, bool checkBoxType, int boxType, int& identification)
 {
     FrameResult result = IdentifyBox(link, identification);
     if (result != FrameResult::Answered)
-        return FrameFailureMessage(result);
+        return &FrameFailureMessage(result);
     if (identification != kTurboBoxId && identification != kCrBoxId)
-        return kForeignBoxMessage;
+        return &kForeignBoxMessage;
     if (checkBoxType && identification == kCrBoxId && boxType == 2)
-        return kCrBoxOnlyMessage;
+        return &kCrBoxOnlyMessage;
     if (checkBoxType && identification == kTurboBoxId && boxType != 2)
-        return kTurboBoxOnlyMessage;
+        return &kTurboBoxOnlyMessage;
     return nullptr;
 }
 
-std::string DifferenceText(int cell, int boxValue, int sentValue, const BoxTable& table)
+// "The box cannot hold this project:" and the reasons, one a line.
+UserText RefusalMessage(const std::vector<UserText>& reasons)
 {
-    return kVerifyDifferenceMessage + std::string("cell ") + std::to_string(cell) + " ("
-        + CellMeaning(cell, table) + "): box " + std::to_string(boxValue) + ", written "
-        + std::to_string(sentValue) + ".";
+    return RAMVIK_TR("Transfer", "The box cannot hold this project:\n%1")
+        .Arg(JoinedLines(reasons, RAMVIK_TR("Transfer", "%1\n%2")));
 }
 
 } // namespace
 
-const char* const kVerifyDifferenceMessage = "The box holds other values than were written: ";
+UserText VerifyDifferenceMessage(int cell, int boxValue, int sentValue, const BoxTable& table)
+{
+    return RAMVIK_TR("Transfer",
+        "The box holds other values than were written: cell %1 (%2): box %3, written %4.")
+        .Arg(std::to_string(cell))
+        .Arg(CellMeaning(cell, table))
+        .Arg(std::to_string(boxValue))
+        .Arg(std::to_string(sentValue));
+}
 
 CWriteTransfer::CWriteTransfer(const ProjectState& project, std::unique_ptr<CLink> link_,
     CTransferObserver& observer_, SettleWait settle_)
@@ -117,8 +118,8 @@ TransferOutcome CWriteTransfer::Run()
     }
     if (!OpenLink(*link, settle))
         return EndNotOpened(*link, observer);
-    if (const char* problem = HandshakeProblem(*link, true, boxType, identification))
-        return EndFailed(*link, observer, problem, TransferOutcome::HandshakeFailed);
+    if (const UserText* problem = HandshakeProblem(*link, true, boxType, identification))
+        return EndFailed(*link, observer, *problem, TransferOutcome::HandshakeFailed);
     TransferOutcome outcome = SendCells();
     if (outcome == TransferOutcome::Completed && verify)
         outcome = VerifyCells();
@@ -153,22 +154,22 @@ TransferOutcome CWriteTransfer::VerifyCells()
     // The write answers were not examined; whatever extra they brought must
     // not be taken for the first values read back.
     link->Purge();
-    std::string difference;
+    UserText difference;
     for (int cell = 0; cell <= kLastDataCell; ++cell) {
         int value = 0;
         FrameResult result = ReadCell(*link, cell, value);
         if (result != FrameResult::Answered)
             return EndFailed(
                 *link, observer, FrameFailureMessage(result), TransferOutcome::VerifyFailed);
-        if (value != sent[cell] && difference.empty())
-            difference = DifferenceText(cell, value, sent[cell], table);
+        if (value != sent[cell] && difference.Empty())
+            difference = VerifyDifferenceMessage(cell, value, sent[cell], table);
         observer.Progress(kVerifyProgressStart + cell);
     }
     // A stray byte shifts every later answer: the values only count when
     // nothing follows the last one, so the difference is told after that.
     if (!LineIsQuiet(*link))
         return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::VerifyFailed);
-    if (!difference.empty())
+    if (!difference.Empty())
         return EndFailed(*link, observer, difference, TransferOutcome::VerifyFailed);
     observer.EnableClose();
     return TransferOutcome::Completed;
@@ -192,8 +193,8 @@ TransferOutcome CReadTransfer::Run()
     if (!OpenLink(*link, settle))
         return EndNotOpened(*link, observer);
     int identification = 0;
-    if (const char* problem = HandshakeProblem(*link, false, 0, identification))
-        return EndFailed(*link, observer, problem, TransferOutcome::HandshakeFailed);
+    if (const UserText* problem = HandshakeProblem(*link, false, 0, identification))
+        return EndFailed(*link, observer, *problem, TransferOutcome::HandshakeFailed);
 
     observer.PhaseStarted(TransferPhase::Reading);
     auto reading = std::make_unique<BoxReading>();

@@ -4,6 +4,7 @@
 #include "Link.h"
 
 #include <ProjectState.h>
+#include <UserText.h>
 
 #include <array>
 #include <chrono>
@@ -54,8 +55,8 @@ public:
     virtual void Progress(int position) = 0;
     // A phase begins; a dialog may name it beside the progress bar.
     virtual void PhaseStarted(TransferPhase) { }
-    // A message for a message box with an OK button; text exact, "\n" breaks.
-    virtual void Message(const std::string& text) = 0;
+    // A message for a message box with an OK button; "\n" breaks lines.
+    virtual void Message(const UserText& text) = 0;
     // The Close button may be pressed from now on.
     virtual void EnableClose() = 0;
     // The dialog ends as its Close button ends it (the link is already shut).
@@ -77,7 +78,7 @@ void SleepFor(std::chrono::milliseconds duration);
 // A write is verified unless SetVerify(false) is called before Run: after
 // the last cell, cells 0..254 are read back in the same link session and
 // compared with the values sent. The first difference is reported by its
-// meaning (kVerifyDifferenceMessage); a lost connection while reading back
+// meaning (VerifyDifferenceMessage); a lost connection while reading back
 // with the connection message. Either ends with VerifyFailed.
 class CWriteTransfer {
 public:
@@ -106,7 +107,7 @@ private:
     BoxTable table;
     ReadCells sent; // the values of cells 0..254 as their frames carry them
     int boxType;
-    std::vector<std::string> refusals;
+    std::vector<UserText> refusals;
     std::unique_ptr<CLink> link;
     CTransferObserver& observer;
     SettleWait settle;
@@ -117,7 +118,7 @@ private:
 // "The box holds other values than were written: " followed by the cell,
 // its meaning and both values, e.g. "cell 1 (stop voltage): box 44, written
 // 45."
-extern const char* const kVerifyDifferenceMessage;
+UserText VerifyDifferenceMessage(int cell, int boxValue, int sentValue, const BoxTable& table);
 
 // What a completed read hands over.
 struct BoxReading {
@@ -125,7 +126,7 @@ struct BoxReading {
     ReadCells cells {}; // as the box answered, cell 255 its identification
     // Values no project can hold (ReadWarnings): the project is rebuilt from
     // them all the same; show these after installing it.
-    std::vector<std::string> warnings;
+    std::vector<UserText> warnings;
 };
 
 // Reads the box into a new project. Create it on the user-interface thread

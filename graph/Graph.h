@@ -1,5 +1,7 @@
 #pragma once
 
+#include <UserText.h>
+
 #include <QColor>
 #include <QDateTime>
 #include <QImage>
@@ -143,7 +145,7 @@ public:
     std::function<void()> dragBegan;
     std::function<void()> dragEnded;
     // After every edit attempt: why the rules held it back, or empty.
-    std::function<void(const std::string& refusal)> editReported;
+    std::function<void(const UserText& refusal)> editReported;
 
     // --- logo (GraphLogo.cpp)
     // The file drawn as the logo: logoPath + separator + "logo.bmp"; empty
@@ -202,7 +204,7 @@ private:
     void Highlight(CPunt* p);
     double Vertical(const CPunt* p) const;
     void RemovePoint(const CPunt* p);
-    void Report(const std::string& refusal);
+    void Report(const UserText& refusal);
 
     // GraphDraw.cpp
     void DrawPlotBorder(QPainter& painter);

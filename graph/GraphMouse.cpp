@@ -268,7 +268,7 @@ void CGraph::PutTypedPoint(double input, double output)
     RequestRepaint();
 }
 
-void CGraph::Report(const std::string& refusal)
+void CGraph::Report(const UserText& refusal)
 {
     if (editReported)
         editReported(refusal);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 // Edits of single points of the edited curve, with the rules that hold them
 // back and the reason given to the user.
@@ -17,13 +16,6 @@ constexpr double kMaxDifference = 1.6;
 constexpr double kLowestVoltage = 0.0;
 constexpr double kHighestVoltage = 5.0;
 
-std::string Volts(double volts)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f V", volts);
-    return text;
-}
-
 const CPunt* PointAt(const CPunt* head, double input)
 {
     const CPunt* p = head ? head->Find(input) : nullptr;
@@ -31,13 +23,14 @@ const CPunt* PointAt(const CPunt* head, double input)
 }
 
 // Why no point can be added to the curve; empty while it has room.
-std::string RoomRefusal(const CPunt* head, bool cr)
+UserText RoomRefusal(const CPunt* head, bool cr)
 {
     const int capacity = cr ? kMaxCrPoints : kMaxTurboPoints;
     if (CountPoints(head) < capacity)
-        return std::string();
-    return std::string("A ") + (cr ? "CR" : "TURBO") + " curve holds at most "
-        + std::to_string(capacity) + " points";
+        return UserText();
+    return (cr ? RAMVIK_TR("ProjectState", "A CR curve holds at most %1 points")
+               : RAMVIK_TR("ProjectState", "A TURBO curve holds at most %1 points"))
+        .Number(capacity, 0);
 }
 
 } // namespace
@@ -59,15 +52,16 @@ OutputLimits ProjectState::PointOutputLimits(double input) const
     return limits;
 }
 
-std::string ProjectState::MoveRefusal(double input) const
+UserText ProjectState::MoveRefusal(double input) const
 {
     if (input <= kLowestVoltage)
-        return "The point at 0 V stays";
+        return RAMVIK_TR("ProjectState", "The point at 0 V stays");
     if (input > kHighestVoltage)
-        return "Inputs lie between 0 V and 5 V";
+        return RAMVIK_TR("ProjectState", "Inputs lie between 0 V and 5 V");
     if (editCr && !(startVoltage < input && input < stopVoltage))
-        return "Only points between the start and stop voltage can be moved";
-    return std::string();
+        return RAMVIK_TR(
+            "ProjectState", "Only points between the start and stop voltage can be moved");
+    return UserText();
 }
 
 PointEditResult ProjectState::SetPointOutput(double input, double output)
@@ -75,18 +69,20 @@ PointEditResult ProjectState::SetPointOutput(double input, double output)
     PointEditResult result;
     result.refusal = MoveRefusal(input);
     CPunt*& head = EditedCurve();
-    if (!result.refusal.empty() || !head || !std::isfinite(output))
+    if (!result.refusal.Empty() || !head || !std::isfinite(output))
         return result;
     const CPunt* existing = PointAt(head, input);
     if (!existing)
         result.refusal = RoomRefusal(head, editCr);
-    if (!result.refusal.empty())
+    if (!result.refusal.Empty())
         return result;
     const OutputLimits limits = PointOutputLimits(input);
     double wanted = SnapToBoxStep(output);
     if (wanted < limits.low || wanted > limits.high) {
-        result.refusal = "The output at " + Volts(input) + " stays between " + Volts(limits.low)
-            + " and " + Volts(limits.high);
+        result.refusal = RAMVIK_TR("ProjectState", "The output at %1 V stays between %2 V and %3 V")
+                             .Number(input, 2)
+                             .Number(limits.low, 2)
+                             .Number(limits.high, 2);
         wanted = std::clamp(wanted, limits.low, limits.high);
     }
     if (existing && existing->output == wanted)
@@ -103,12 +99,13 @@ PointEditResult ProjectState::RemovePoint(double input)
     if (!PointAt(head, input))
         return result;
     if (input == head->input)
-        result.refusal = "The point at 0 V stays";
+        result.refusal = RAMVIK_TR("ProjectState", "The point at 0 V stays");
     else if (input >= kHighestVoltage)
-        result.refusal = "The point at 5 V stays";
+        result.refusal = RAMVIK_TR("ProjectState", "The point at 5 V stays");
     else if (editCr && (input == startVoltage || input == stopVoltage))
-        result.refusal = "The CR points at the start and stop voltage stay";
-    if (!result.refusal.empty())
+        result.refusal
+            = RAMVIK_TR("ProjectState", "The CR points at the start and stop voltage stay");
+    if (!result.refusal.Empty())
         return result;
     head->Remove(input);
     result.changed = true;
@@ -124,7 +121,7 @@ PointEditResult ProjectState::PutPointOnLine(double input)
     const CPunt* existing = PointAt(head, input);
     if (!existing)
         result.refusal = RoomRefusal(head, editCr);
-    if (!result.refusal.empty())
+    if (!result.refusal.Empty())
         return result;
     if (existing && existing->output == input)
         return result;

@@ -11,6 +11,29 @@ const char* const kTurboTitle = "Common Rail & Turbo Tuning - ";
 constexpr double kZeroVoltage = 1e-9;
 } // namespace
 
+UserText BoxTypeName(int boxType)
+{
+    switch (boxType) {
+    case 0:
+        return RAMVIK_TR("ProjectState", "1 CR input");
+    case 1:
+        return RAMVIK_TR("ProjectState", "2 CR inputs");
+    case 2:
+        return RAMVIK_TR("ProjectState", "CR&TURBO");
+    default:
+        break;
+    }
+    return UserText();
+}
+
+UserText ProjectState::CaptionText() const
+{
+    // The title follows the box type chosen in the selector (SetBoxType).
+    if (titlePrefix == kTurboTitle)
+        return RAMVIK_TR("ProjectState", "Common Rail & Turbo Tuning - %1").Arg(fileName);
+    return RAMVIK_TR("ProjectState", "Common Rail Tuning - %1").Arg(fileName);
+}
+
 ProjectState::ProjectState()
 {
     New();

@@ -14,10 +14,11 @@ constexpr int kMaxCrPoints = 62;
 constexpr int kMaxTurboPoints = 63;
 
 // What became of a point edit: whether the curve changed, and, when the rules
-// held the edit back in full or in part, why, as a sentence for the user.
+// held the edit back in full or in part, why, as a sentence for the user
+// (empty when nothing was held back).
 struct PointEditResult {
     bool changed = false;
-    std::string refusal;
+    UserText refusal;
 };
 
 // The outputs a point of the edited curve may take, volts, both included.
@@ -31,6 +32,10 @@ constexpr const char* kUntitledFileName = "untitled.rmvp";
 
 // The nearest of the box's voltage steps (fiftieths of a volt).
 double SnapToBoxStep(double volts);
+
+// A box type's name as the selector shows it: "1 CR input", "2 CR inputs",
+// "CR&TURBO"; empty for a type outside 0 to 2.
+UserText BoxTypeName(int boxType);
 
 // Everything that makes up one tuning project: the two transfer curves, the
 // box type with its input configuration, and the timing and voltage
@@ -68,7 +73,10 @@ struct ProjectState {
     bool turboEnabled = false;
     unsigned char graphType = 1; // 1 input against output, 0 difference
 
-    std::string Caption() const { return titlePrefix + fileName; }
+    // The window's caption: the title of the box type and the file name. As
+    // a text, for the window to translate; as English, for the tool.
+    UserText CaptionText() const;
+    std::string Caption() const { return CaptionText().English(); }
     // The settings code remembered between runs: view x 10 + box type.
     int SettingsCode() const { return graphType * 10 + boxType; }
 
@@ -129,7 +137,7 @@ struct ProjectState {
     PointEditResult PutPointOnLine(double input);
     // Why the edited curve's point at this input cannot be moved; empty when
     // it can.
-    std::string MoveRefusal(double input) const;
+    UserText MoveRefusal(double input) const;
     // The outputs allowed at this input for the edited curve in the current
     // view (the Difference view allows no output above the input).
     OutputLimits PointOutputLimits(double input) const;

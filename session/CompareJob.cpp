@@ -32,7 +32,7 @@ bool CCompareJob::Finish()
     return false;
 }
 
-std::vector<std::string> CCompareJob::Notes() const
+std::vector<UserText> CCompareJob::Notes() const
 {
     return warnings;
 }

@@ -7,7 +7,6 @@
 #include <ProjectState.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
 // A read of the box that leaves the project alone: once it has every cell,
@@ -24,13 +23,13 @@ public:
     // Compares; never replaces the project.
     bool Finish() override;
     // The implausible values the box holds.
-    std::vector<std::string> Notes() const override;
+    std::vector<UserText> Notes() const override;
 
     // After Finish: whether the read got every cell, so a comparison was made.
     bool Compared() const { return boxProject != nullptr; }
     // After Finish: the differences by meaning, one line each; empty when the
     // box holds the project (and when nothing was compared).
-    const std::vector<std::string>& Differences() const { return differences; }
+    const std::vector<UserText>& Differences() const { return differences; }
     // After Finish: the project the box holds, to draw beside the project;
     // null when nothing was read.
     const ProjectState* BoxProject() const { return boxProject.get(); }
@@ -42,6 +41,6 @@ private:
     CRelayObserver relay; // before transfer, which keeps a reference to it
     CReadTransfer transfer;
     std::unique_ptr<ProjectState> boxProject;
-    std::vector<std::string> differences;
-    std::vector<std::string> warnings;
+    std::vector<UserText> differences;
+    std::vector<UserText> warnings;
 };

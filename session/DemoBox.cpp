@@ -38,18 +38,18 @@ private:
 
 class CCollectingObserver : public CTransferObserver {
 public:
-    explicit CCollectingObserver(std::vector<std::string>& messages_)
+    explicit CCollectingObserver(std::vector<UserText>& messages_)
         : messages(messages_)
     {
     }
     void Progress(int) override { }
-    void Message(const std::string& text) override { messages.push_back(text); }
+    void Message(const UserText& text) override { messages.push_back(text); }
     void EnableClose() override { }
     void CloseDialog() override { }
     void Finished(TransferOutcome) override { }
 
 private:
-    std::vector<std::string>& messages;
+    std::vector<UserText>& messages;
 };
 
 // The box is in this process: no line has to settle.
@@ -66,7 +66,7 @@ std::shared_ptr<CBoxSimulator> MakeDemoBox()
 {
     const ProjectState project;
     auto box = std::make_shared<CBoxSimulator>(DemoBoxIdentification(project));
-    std::vector<std::string> messages;
+    std::vector<UserText> messages;
     CCollectingObserver observer(messages);
     CWriteTransfer(project, std::make_unique<CDemoLink>(box), observer, NoWait).Run();
     return box;

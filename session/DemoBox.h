@@ -29,6 +29,6 @@ void FitDemoBox(CBoxSimulator& box, const ProjectState& project);
 struct DryRun {
     TransferOutcome outcome = TransferOutcome::NotOpened;
     std::vector<std::string> frames; // every frame sent, in order
-    std::vector<std::string> messages; // what the write said
+    std::vector<UserText> messages; // what the write said
 };
 DryRun DryRunWrite(const ProjectState& project);

@@ -8,7 +8,7 @@ class CRelayObserver : public CTransferObserver {
 public:
     void Progress(int position) override { target->Progress(position); }
     void PhaseStarted(TransferPhase phase) override { target->PhaseStarted(phase); }
-    void Message(const std::string& text) override { target->Message(text); }
+    void Message(const UserText& text) override { target->Message(text); }
     void EnableClose() override { target->EnableClose(); }
     void CloseDialog() override { target->CloseDialog(); }
     void Finished(TransferOutcome outcome) override { target->Finished(outcome); }

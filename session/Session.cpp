@@ -51,7 +51,7 @@ public:
         KeepInHistory();
         return false;
     }
-    std::vector<std::string> Notes() const override { return notes; }
+    std::vector<UserText> Notes() const override { return notes; }
 
 private:
     // Every write that sent all its cells is kept, with what its read-back
@@ -67,12 +67,12 @@ private:
         // Without a data folder the write is still done, but the user learns
         // that no copy of it is kept.
         if (historyFolder.empty()) {
-            notes.push_back(std::string(kHistoryNotKeptMessage) + kNoHistoryFolderReason);
+            notes.push_back(NoHistoryFolderNote());
             return;
         }
         std::string error;
         if (!RecordWrite(historyFolder, projectText, transfer.BoxIdentification(), check, error))
-            notes.push_back(kHistoryNotKeptMessage + historyFolder + "\n\n" + error);
+            notes.push_back(HistoryNotKeptNote(historyFolder, error));
     }
 
     CRelayObserver relay; // before transfer, which keeps a reference to it
@@ -80,7 +80,7 @@ private:
     std::string projectText; // the project as written, for the history
     std::string historyFolder;
     TransferOutcome outcome = TransferOutcome::NotOpened;
-    std::vector<std::string> notes;
+    std::vector<UserText> notes;
 };
 
 class CReadJob : public CTransferJob {
@@ -104,22 +104,30 @@ public:
         warnings = reading->warnings;
         return session.InstallRead(std::move(reading->project));
     }
-    std::vector<std::string> Notes() const override { return warnings; }
+    std::vector<UserText> Notes() const override { return warnings; }
 
 private:
     CSession& session;
-    std::vector<std::string> warnings;
+    std::vector<UserText> warnings;
     CRelayObserver relay;
     CReadTransfer transfer;
 };
 
 } // namespace
 
-const char* const kKeysNotFoundMessage = "Register Keys not found!\n\nPlease reinstall the "
-                                         "program. The default values will be loaded.";
-const char* const kKeyNotFoundMessage = "A register key was not found!\n\nPlease reinstall the "
-                                        "program to correct this error. The default value for "
-                                        "this setting will be loaded.";
+UserText KeysNotFoundMessage()
+{
+    return RAMVIK_TR("Session",
+        "Register Keys not found!\n\nPlease reinstall the program. The default values will be "
+        "loaded.");
+}
+
+UserText KeyNotFoundMessage()
+{
+    return RAMVIK_TR("Session",
+        "A register key was not found!\n\nPlease reinstall the program to correct this error. "
+        "The default value for this setting will be loaded.");
+}
 
 std::string WithFolderSeparator(const std::string& path)
 {
@@ -151,7 +159,7 @@ void CSession::New()
 SessionResult OpenProject(const std::string& path, ProjectState& project)
 {
     if (!OpenProjectFile(path, project))
-        return SessionResult::Failed("Can't open file!");
+        return SessionResult::Failed(RAMVIK_TR("Session", "Can't open file!"));
     return SessionResult::Done();
 }
 
@@ -159,7 +167,7 @@ SessionResult CSession::Open(const std::string& path, bool anyway)
 {
     std::string bytes;
     if (!ReadProjectFileBytes(path, bytes))
-        return SessionResult::Failed("Can't open file!");
+        return SessionResult::Failed(RAMVIK_TR("Session", "Can't open file!"));
     const UserText foreign = ForeignFileReason(bytes);
     SessionResult result;
     if (!foreign.Empty() && !anyway) {
@@ -178,7 +186,7 @@ SessionResult CSession::Open(const std::string& path, bool anyway)
         foreignPath = path;
     MarkSaved();
     RecordChange();
-    const std::vector<std::string> refusals = BoxRefusals(project);
+    const std::vector<UserText> refusals = BoxRefusals(project);
     if (refusals.size() == 1)
         result.note = RAMVIK_TR("Session", "A box cannot hold this project as it stands: %1")
                           .Arg(refusals.front());
@@ -186,14 +194,14 @@ SessionResult CSession::Open(const std::string& path, bool anyway)
         result.note
             = RAMVIK_TR("Session", "A box cannot hold this project as it stands: %1 (and %2 more)")
                   .Arg(refusals.front())
-                  .Arg(std::to_string(refusals.size() - 1));
+                  .Number(static_cast<double>(refusals.size() - 1), 0);
     return result;
 }
 
 SessionResult CSession::Save(bool replaceForeign)
 {
     if (filePath.empty())
-        return SessionResult::Failed(std::string());
+        return SessionResult::Failed(UserText());
     if (filePath == foreignPath && !replaceForeign) {
         SessionResult result;
         result.question = RAMVIK_TR(
@@ -208,7 +216,8 @@ SessionResult CSession::SaveAs(const std::string& path)
 {
     std::string error;
     if (!SaveProjectFile(path, project, error))
-        return SessionResult::Failed("Can't save file!\n\n" + path + "\n\n" + error);
+        return SessionResult::Failed(
+            RAMVIK_TR("Session", "Can't save file!\n\n%1\n\n%2").Arg(path).Arg(error));
     filePath = path;
     if (path == foreignPath)
         foreignPath.clear();
@@ -224,12 +233,13 @@ bool CSession::HasUnsavedChanges() const
     return WriteProjectText(project) != savedText;
 }
 
-std::optional<std::string> CSession::UnsavedChangesQuestion() const
+std::optional<UserText> CSession::UnsavedChangesQuestion() const
 {
     if (!HasUnsavedChanges())
         return std::nullopt;
-    return "The project \"" + project.fileName
-        + "\" has changed.\n\nDo you want to save the changes?";
+    return RAMVIK_TR(
+        "Session", "The project \"%1\" has changed.\n\nDo you want to save the changes?")
+        .Arg(project.fileName);
 }
 
 void CSession::MarkSaved()
@@ -288,9 +298,19 @@ bool CSession::InstallRead(std::unique_ptr<ProjectState> read)
 
 // --- checked transfers
 
-const char* const kHistoryNotKeptMessage = "The write was not kept in the history:\n\n";
-const char* const kNoHistoryFolderReason
-    = "no data folder is known (the settings hold no RootPath, or HOME is not set).";
+UserText HistoryNotKeptNote(const std::string& folder, const std::string& reason)
+{
+    return RAMVIK_TR("Session", "The write was not kept in the history:\n\n%1\n\n%2")
+        .Arg(folder)
+        .Arg(reason);
+}
+
+UserText NoHistoryFolderNote()
+{
+    return RAMVIK_TR("Session",
+        "The write was not kept in the history:\n\nno data folder is known (the settings hold "
+        "no RootPath, or HOME is not set).");
+}
 
 void CSession::SetHistoryFolder(std::string folder)
 {
@@ -312,7 +332,7 @@ LoadedSettings CSession::ApplySettings(const StoredSettings& stored)
 {
     LoadedSettings loaded;
     if (!stored.keyExists) {
-        loaded.messages.push_back(kKeysNotFoundMessage);
+        loaded.messages.push_back(KeysNotFoundMessage());
         return loaded;
     }
     // The root path serves the logo and the project folder, and each use
@@ -320,15 +340,15 @@ LoadedSettings CSession::ApplySettings(const StoredSettings& stored)
     if (stored.rootPath)
         loaded.logoFolder = *stored.rootPath;
     else
-        loaded.messages.push_back(kKeyNotFoundMessage);
+        loaded.messages.push_back(KeyNotFoundMessage());
     if (stored.code)
         ApplySettingsCode(*stored.code, project);
     else
-        loaded.messages.push_back(kKeyNotFoundMessage);
+        loaded.messages.push_back(KeyNotFoundMessage());
     if (stored.rootPath) {
         project.rootPath = WithFolderSeparator(*stored.rootPath);
     } else {
-        loaded.messages.push_back(kKeyNotFoundMessage);
+        loaded.messages.push_back(KeyNotFoundMessage());
         project.rootPath.clear();
     }
     // The remembered settings are where the user starts, not a step back.

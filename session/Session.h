@@ -6,6 +6,7 @@
 
 #include <Link.h>
 #include <ProjectState.h>
+#include <UserText.h>
 
 #include <functional>
 #include <memory>
@@ -19,11 +20,11 @@ class CCompareJob;
 // caller's thread; the link is then used only by the transfer's worker.
 using LinkFactory = std::function<std::unique_ptr<CLink>()>;
 
-// What an operation of the session did. A failure carries the exact text
-// the window shows in its message box and the tool prints on standard error.
+// What an operation of the session did. A failure carries the text the
+// window shows in its message box and the tool prints on standard error.
 struct SessionResult {
     bool ok = true;
-    std::string message; // empty when ok
+    UserText message; // empty when ok
     // Not empty: nothing was done yet; ask the user this question (yes or
     // no) and call again with the answer.
     UserText question;
@@ -31,7 +32,7 @@ struct SessionResult {
     UserText note;
 
     static SessionResult Done() { return {}; }
-    static SessionResult Failed(std::string text)
+    static SessionResult Failed(UserText text)
     {
         SessionResult result;
         result.ok = false;
@@ -98,7 +99,7 @@ public:
     // The question to ask before the project is replaced or the window
     // closes, answered with Save, Discard or Cancel; nothing when no change
     // would be lost.
-    std::optional<std::string> UnsavedChangesQuestion() const;
+    std::optional<UserText> UnsavedChangesQuestion() const;
     // Counts the project as it is now as saved.
     void MarkSaved();
 
@@ -191,7 +192,8 @@ private:
     std::string historyFolder;
 };
 
-// "The write was not kept in the history:\n\n" then the folder, a blank
-// line and the reason.
-extern const char* const kHistoryNotKeptMessage;
-extern const char* const kNoHistoryFolderReason;
+// The note of a write the history could not keep: "The write was not kept in
+// the history:", a blank line, the folder, a blank line and the reason; or,
+// with no folder known, the note that says so.
+UserText HistoryNotKeptNote(const std::string& folder, const std::string& reason);
+UserText NoHistoryFolderNote();

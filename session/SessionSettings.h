@@ -1,5 +1,7 @@
 #pragma once
 
+#include <UserText.h>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,8 +11,10 @@
 // and "USB" (the settings code). The store itself is the window's; what the
 // values mean is decided here.
 
-extern const char* const kKeysNotFoundMessage;
-extern const char* const kKeyNotFoundMessage;
+// What start-up says when the settings store is missing ("Register Keys not
+// found!..."), or one value of it ("A register key was not found!...").
+UserText KeysNotFoundMessage();
+UserText KeyNotFoundMessage();
 
 // What the store holds at start-up; a missing value is nullopt.
 struct StoredSettings {
@@ -22,7 +26,7 @@ struct StoredSettings {
 // What start-up makes of them.
 struct LoadedSettings {
     // The messages to show, in order; start-up goes on after each.
-    std::vector<std::string> messages;
+    std::vector<UserText> messages;
     // The logo's folder: the root path as stored.
     std::string logoFolder;
 };

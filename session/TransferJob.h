@@ -1,8 +1,8 @@
 #pragma once
 
 #include <Transfer.h>
+#include <UserText.h>
 
-#include <string>
 #include <vector>
 
 // One transfer with the box as the session prepares it: made on the caller's
@@ -30,7 +30,7 @@ public:
     // messages: the implausible values of a read, a write the history could
     // not keep. The window shows them in one message box, the tool prints
     // each on standard error.
-    virtual std::vector<std::string> Notes() const { return {}; }
+    virtual std::vector<UserText> Notes() const { return {}; }
 };
 
 // The words for a transfer's phase: while it runs, as the dialog and the tool
@@ -38,29 +38,29 @@ public:
 // and once it ended well, as the dialog shows it beside the full bar
 // ("Written", "Checked" for a write that was verified, "Read").
 struct TransferPhaseWords {
-    const char* running;
-    const char* done;
+    UserText running;
+    UserText done;
 };
 
 inline TransferPhaseWords WordsFor(TransferPhase phase)
 {
     switch (phase) {
     case TransferPhase::Writing:
-        return { "Writing...", "Written" };
+        return { RAMVIK_TR("TransferPhase", "Writing..."), RAMVIK_TR("TransferPhase", "Written") };
     case TransferPhase::Verifying:
-        return { "Checking...", "Checked" };
+        return { RAMVIK_TR("TransferPhase", "Checking..."), RAMVIK_TR("TransferPhase", "Checked") };
     case TransferPhase::Reading:
         break;
     }
-    return { "Reading...", "Read" };
+    return { RAMVIK_TR("TransferPhase", "Reading..."), RAMVIK_TR("TransferPhase", "Read") };
 }
 
-inline const char* TransferPhaseText(TransferPhase phase)
+inline UserText TransferPhaseText(TransferPhase phase)
 {
     return WordsFor(phase).running;
 }
 
-inline const char* TransferDoneText(TransferPhase lastPhase)
+inline UserText TransferDoneText(TransferPhase lastPhase)
 {
     return WordsFor(lastPhase).done;
 }

@@ -184,11 +184,22 @@ std::vector<HistoryEntry> ListHistory(const std::string& folder)
     return entries;
 }
 
-std::optional<std::string> HistoryNote(const std::string& projectPath)
+std::optional<UserText> HistoryNote(const std::string& projectPath)
 {
     const std::optional<HistoryEntry> entry = ReadSidecar(projectPath);
     if (!entry)
         return std::nullopt;
-    return "Written into box " + std::to_string(entry->boxIdentification) + " on " + entry->time
-        + "; verified: " + WriteCheckWord(entry->check) + ".";
+    UserText note;
+    switch (entry->check) {
+    case WriteCheck::Verified:
+        note = RAMVIK_TR("WriteHistory", "Written into box %1 on %2; verified: yes.");
+        break;
+    case WriteCheck::Differed:
+        note = RAMVIK_TR("WriteHistory", "Written into box %1 on %2; verified: no.");
+        break;
+    case WriteCheck::Off:
+        note = RAMVIK_TR("WriteHistory", "Written into box %1 on %2; verified: off.");
+        break;
+    }
+    return note.Arg(std::to_string(entry->boxIdentification)).Arg(entry->time);
 }

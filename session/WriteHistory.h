@@ -1,5 +1,7 @@
 #pragma once
 
+#include <UserText.h>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,10 +37,10 @@ bool RecordWrite(const std::string& folder, const std::string& projectText, int 
 // are left out.
 std::vector<HistoryEntry> ListHistory(const std::string& folder);
 
-// "yes", "no" or "off".
+// "yes", "no" or "off", as the sidecar and ramvik-cli history write it.
 const char* WriteCheckWord(WriteCheck check);
 
 // The line a printed sheet of a history entry carries, e.g. "Written into box
 // 132 on 2026-12-07 03:18:13; verified: yes.", or nothing when the project
 // file has no sidecar.
-std::optional<std::string> HistoryNote(const std::string& projectPath);
+std::optional<UserText> HistoryNote(const std::string& projectPath);

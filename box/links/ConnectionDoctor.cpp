@@ -5,7 +5,10 @@
 
 #include <PortAdvice.h>
 
+#include <QFile>
+
 #include <algorithm>
+#include <utility>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -15,34 +18,50 @@ namespace {
 
 constexpr ftd2xx::Dword kListNumberOnly = 0x80000000; // FT_LIST_NUMBER_ONLY
 
-// Collects the report's lines: a check's first line after its verdict, the
-// rest indented under it.
+// The verdicts stand in a column this wide at least, two blanks after the
+// longest.
+constexpr std::size_t kVerdictColumn = 9;
+
+// Collects the report's checks.
 class CReportWriter {
 public:
     explicit CReportWriter(DoctorReport& report_)
         : report(report_)
     {
     }
-    void Ok(const std::string& text) { Add("OK       ", text); }
-    void Note(const std::string& text) { Add("NOTE     ", text); }
-    void Problem(const std::string& text) { Add("PROBLEM  ", text); }
+    void Ok(UserText text) { Add(DoctorVerdict::Ok, std::move(text)); }
+    void Note(UserText text) { Add(DoctorVerdict::Note, std::move(text)); }
+    void Problem(UserText text) { Add(DoctorVerdict::Problem, std::move(text)); }
 
 private:
-    void Add(const std::string& verdict, const std::string& text)
+    void Add(DoctorVerdict verdict, UserText text)
     {
-        std::string line = verdict;
-        for (char c : text) {
-            if (c == '\n') {
-                report.lines.push_back(line);
-                line = std::string(verdict.size(), ' ');
-            } else {
-                line += c;
-            }
-        }
-        report.lines.push_back(line);
+        report.checks.push_back({ verdict, std::move(text) });
     }
     DoctorReport& report;
 };
+
+UserText VerdictWord(DoctorVerdict verdict)
+{
+    switch (verdict) {
+    case DoctorVerdict::Ok:
+        return RAMVIK_TR("ConnectionDoctor", "OK");
+    case DoctorVerdict::Note:
+        return RAMVIK_TR("ConnectionDoctor", "NOTE");
+    case DoctorVerdict::Problem:
+        return RAMVIK_TR("ConnectionDoctor", "PROBLEM");
+    case DoctorVerdict::Summary:
+        break;
+    }
+    return UserText();
+}
+
+// The characters of UTF-8 text, as a fixed-pitch font sets them.
+std::size_t Columns(const std::string& text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
 
 // How many FTDI devices the vendor library sees; 0 when it sees none or
 // cannot tell.
@@ -63,11 +82,12 @@ bool RunsAsRoot()
 #endif
 }
 
-std::string ExpectedConverters()
+UserText ExpectedConverters()
 {
-    return "Looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for\n"
-           "devices named \""
-        + std::string(kBoxConverterProduct) + "\".";
+    return RAMVIK_TR("ConnectionDoctor",
+        "Looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for\ndevices "
+        "named \"%1\".")
+        .Arg(kBoxConverterProduct);
 }
 
 // The converter the user named, as the system shows it.
@@ -87,37 +107,46 @@ SerialPortInfo NamedPort(const std::vector<SerialPortInfo>& ports, const DoctorR
 bool CheckSerialPort(const SerialPortInfo& port, CReportWriter& out)
 {
     if (port.access == PortAccess::Missing) {
-        out.Problem(
-            port.path + " does not exist.\nFix: name a device that ramvik-cli ports lists.");
+        out.Problem(RAMVIK_TR("ConnectionDoctor",
+            "%1 does not exist.\nFix: name a device that ramvik-cli ports lists.")
+                        .Arg(port.path));
         return false;
     }
     if (!port.driver.empty())
-        out.Ok(port.path + " is served by the kernel driver " + port.driver + ".");
+        out.Ok(RAMVIK_TR("ConnectionDoctor", "%1 is served by the kernel driver %2.")
+                   .Arg(port.path)
+                   .Arg(port.driver));
     bool usable = true;
     if (port.access == PortAccess::Denied) {
         out.Problem(DeniedReason(port));
         usable = false;
     } else if (port.access == PortAccess::Allowed) {
-        out.Ok("The user " + CurrentUserName() + " may open " + port.path + ".");
+        out.Ok(RAMVIK_TR("ConnectionDoctor", "The user %1 may open %2.")
+                   .Arg(CurrentUserName())
+                   .Arg(port.path));
     }
     if (!port.holders.empty()) {
         out.Problem(BusyReason(port));
         usable = false;
     } else if (RunsAsRoot()) {
-        out.Ok("No other program holds " + port.path + ".");
+        out.Ok(RAMVIK_TR("ConnectionDoctor", "No other program holds %1.").Arg(port.path));
     } else {
-        out.Ok("No other program of this user holds " + port.path
-            + " (those of other users\nare visible to root only).");
+        out.Ok(RAMVIK_TR("ConnectionDoctor",
+            "No other program of this user holds %1 (those of other users\nare visible to root "
+            "only).")
+                   .Arg(port.path));
     }
     if (port.latencyTimerMs > 1) {
-        out.Note("The latency timer of " + port.path + " is " + std::to_string(port.latencyTimerMs)
-            + " ms. Ramvik lowers it while it transfers,\nwhere the driver allows. To set it to 1 "
-              "ms "
-              "for good, install the udev rule:\n"
-            + UdevRuleInstallHint());
+        out.Note(RAMVIK_TR("ConnectionDoctor",
+            "The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers,\nwhere the "
+            "driver allows. To set it to 1 ms for good, install the udev rule:\n%3")
+                     .Arg(port.path)
+                     .Number(port.latencyTimerMs, 0)
+                     .Arg(UdevRuleInstallHint()));
     } else if (port.latencyTimerMs >= 0) {
-        out.Ok("The latency timer of " + port.path + " is " + std::to_string(port.latencyTimerMs)
-            + " ms.");
+        out.Ok(RAMVIK_TR("ConnectionDoctor", "The latency timer of %1 is %2 ms.")
+                   .Arg(port.path)
+                   .Number(port.latencyTimerMs, 0));
     }
     return usable;
 }
@@ -130,42 +159,54 @@ const SerialPortInfo* FindConverter(const PortPick& pick,
 {
     if (pick.chosen >= 0) {
         const SerialPortInfo& port = pick.candidates[static_cast<std::size_t>(pick.chosen)];
-        out.Ok("A converter is connected: " + ConverterLine(port));
+        out.Ok(
+            RAMVIK_TR("ConnectionDoctor", "A converter is connected: %1").Arg(ConverterLine(port)));
         return &port;
     }
     if (pick.Ambiguous()) {
-        out.Problem(SeveralConvertersText(pick)
-            + "\nFix: name the box's converter: ramvik-cli doctor --port PATH, and the same\n"
-              "--port PATH for write and read.");
+        out.Problem(RAMVIK_TR("ConnectionDoctor",
+            "%1\nFix: name the box's converter: ramvik-cli doctor --port PATH, and the same\n"
+            "--port PATH for write and read.")
+                        .Arg(SeveralConvertersText(pick)));
         return nullptr;
     }
     if (!unbound.empty()) {
         const UnboundConverter& device = unbound.front();
-        std::string line
-            = "A converter is connected: USB " + UsbIds(device.vendorId, device.productId);
-        if (!device.product.empty())
-            line += "  \"" + device.product + "\"";
-        out.Ok(line + " (USB device " + device.usbPath + ").");
+        const std::string ids = UsbIds(device.vendorId, device.productId);
+        if (device.product.empty())
+            out.Ok(
+                RAMVIK_TR("ConnectionDoctor", "A converter is connected: USB %1 (USB device %2).")
+                    .Arg(ids)
+                    .Arg(device.usbPath));
+        else
+            out.Ok(RAMVIK_TR(
+                "ConnectionDoctor", "A converter is connected: USB %1  \"%2\" (USB device %3).")
+                       .Arg(ids)
+                       .Arg(device.product)
+                       .Arg(device.usbPath));
         if (vendorDevices > 0) {
-            out.Ok("The vendor library reaches it.");
+            out.Ok(RAMVIK_TR("ConnectionDoctor", "The vendor library reaches it."));
             vendorReaches = true;
         } else {
-            out.Problem("No serial driver has taken it: it has no serial device.\n"
-                        "Fix: load the kernel's driver (sudo modprobe ftdi_sio). brltty, when "
-                        "installed, takes\nsuch converters away: remove it (sudo apt remove "
-                        "brltty) unless a braille\ndisplay is used, then plug the converter in "
-                        "again.");
+            out.Problem(RAMVIK_TR("ConnectionDoctor",
+                "No serial driver has taken it: it has no serial device.\nFix: load the kernel's "
+                "driver (sudo modprobe ftdi_sio). brltty, when installed, takes\nsuch converters "
+                "away: remove it (sudo apt remove brltty) unless a braille\ndisplay is used, then "
+                "plug the converter in again."));
         }
         return nullptr;
     }
     if (vendorDevices > 0) {
-        out.Ok("A converter is connected: the vendor library sees " + std::to_string(vendorDevices)
-            + " FTDI device(s).");
+        out.Ok(RAMVIK_TR("ConnectionDoctor",
+            "A converter is connected: the vendor library sees %1 FTDI device(s).")
+                   .Number(vendorDevices, 0));
         vendorReaches = true;
         return nullptr;
     }
-    out.Problem("No converter for the box is connected.\n" + ExpectedConverters()
-        + "\nFix: plug the box's converter in; ramvik-cli ports lists every serial port.");
+    out.Problem(RAMVIK_TR("ConnectionDoctor",
+        "No converter for the box is connected.\n%1\nFix: plug the box's converter in; "
+        "ramvik-cli ports lists every serial port.")
+                    .Arg(ExpectedConverters()));
     return nullptr;
 }
 
@@ -173,29 +214,65 @@ const SerialPortInfo* FindConverter(const PortPick& pick,
 bool CheckVendorLibrary(
     const CD2xxLibrary::Binding& binding, const QString& file, CReportWriter& out)
 {
-    const std::string name = file.toStdString();
+    const std::string name = QFile::encodeName(file).toStdString();
     if (binding.library) {
-        out.Ok("The vendor library " + name + " is present and complete.");
+        out.Ok(RAMVIK_TR("ConnectionDoctor", "The vendor library %1 is present and complete.")
+                   .Arg(name));
         return true;
     }
-    if (binding.message.isEmpty()) {
-        out.Ok("The vendor library " + name
-            + " is not installed; the system's serial driver serves\nthe converter instead.");
+    if (binding.message.Empty()) {
+        out.Ok(RAMVIK_TR("ConnectionDoctor",
+            "The vendor library %1 is not installed; the system's serial driver serves\nthe "
+            "converter instead.")
+                   .Arg(name));
         return false;
     }
-    out.Problem(binding.message.toStdString()
-        + "\nFix: install FTDI's D2XX driver (ftdichip.com, \"D2XX Drivers\") for this system.");
+    out.Problem(RAMVIK_TR("ConnectionDoctor",
+        "%1\nFix: install FTDI's D2XX driver (ftdichip.com, \"D2XX Drivers\") for this system.")
+                    .Arg(binding.message));
     return false;
 }
 
 } // namespace
 
-std::string DoctorReport::Text() const
+std::vector<std::string> DoctorReport::Lines(const Words& words) const
+{
+    std::size_t column = kVerdictColumn;
+    for (DoctorVerdict verdict : { DoctorVerdict::Ok, DoctorVerdict::Note, DoctorVerdict::Problem })
+        column = std::max(column, Columns(words(VerdictWord(verdict))) + 2);
+    std::vector<std::string> lines;
+    for (const DoctorCheck& check : checks) {
+        const std::string text = words(check.text);
+        if (check.verdict == DoctorVerdict::Summary) {
+            lines.push_back(text);
+            continue;
+        }
+        const std::string verdict = words(VerdictWord(check.verdict));
+        std::string line = verdict + std::string(column - Columns(verdict), ' ');
+        for (char c : text) {
+            if (c == '\n') {
+                lines.push_back(line);
+                line = std::string(column, ' ');
+            } else {
+                line += c;
+            }
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string DoctorReport::Text(const Words& words) const
 {
     std::string text;
-    for (const std::string& line : lines)
+    for (const std::string& line : Lines(words))
         text += (text.empty() ? "" : "\n") + line;
     return text;
+}
+
+std::string DoctorReport::Text() const
+{
+    return Text([](const UserText& text) { return text.English(); });
 }
 
 DoctorReport RunConnectionDoctor(const DoctorRequest& request)
@@ -212,7 +289,8 @@ DoctorReport RunConnectionDoctor(const DoctorRequest& request)
     if (!request.port.empty()) {
         const SerialPortInfo port = NamedPort(ports, request);
         if (port.access != PortAccess::Missing)
-            out.Ok("The named device is there: " + ConverterLine(port));
+            out.Ok(RAMVIK_TR("ConnectionDoctor", "The named device is there: %1")
+                       .Arg(ConverterLine(port)));
         serialUsable = CheckSerialPort(port, out);
     } else {
         const PortPick pick = PickBoxPort(ports, request.remembered);
@@ -224,7 +302,8 @@ DoctorReport RunConnectionDoctor(const DoctorRequest& request)
     }
     const bool vendorComplete = CheckVendorLibrary(binding, request.vendorLibraryFile, out);
     report.transferCanStart = serialUsable || (vendorComplete && vendorReaches);
-    report.lines.push_back(
-        report.transferCanStart ? "A transfer can start." : "A transfer cannot start yet.");
+    report.checks.push_back({ DoctorVerdict::Summary,
+        report.transferCanStart ? RAMVIK_TR("ConnectionDoctor", "A transfer can start.")
+                                : RAMVIK_TR("ConnectionDoctor", "A transfer cannot start yet.") });
     return report;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <SerialPorts.h>
+#include <UserText.h>
 
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,15 +13,35 @@
 // Ramvik to the box's converter and says for each whether it is fine or what
 // is wrong and how to mend it. `ramvik-cli doctor` prints the lines; the
 // window's "Connection help" shows the same text.
+
+// How a check came out: fine, fine but worth knowing, or wrong. The summary
+// at the end carries no verdict.
+enum class DoctorVerdict { Ok, Note, Problem, Summary };
+
+// One check's result: its verdict and what it found, which may run over
+// several lines.
+struct DoctorCheck {
+    DoctorVerdict verdict = DoctorVerdict::Summary;
+    UserText text;
+};
+
 struct DoctorReport {
-    // Each line is printed as it is. A check starts with "OK", "NOTE" (fine,
-    // but worth knowing) or "PROBLEM" and may go on in indented lines.
-    std::vector<std::string> lines;
+    std::vector<DoctorCheck> checks;
     // Whether a transfer can start: some link reaches a converter the user
     // may open and no other program holds.
     bool transferCanStart = false;
 
-    std::string Text() const; // the lines joined with "\n"
+    // Gives the words of a text: English() for the tool, the window's
+    // translation for the window (UTF-8).
+    using Words = std::function<std::string(const UserText&)>;
+    // The report as printed, one entry a line: each check's verdict ("OK",
+    // "NOTE", "PROBLEM") in a column of its own, then its text, the text's
+    // further lines indented under the first; the summary as it is.
+    std::vector<std::string> Lines(const Words& words) const;
+    // The lines joined with "\n".
+    std::string Text(const Words& words) const;
+    // The English text, as ramvik-cli prints it.
+    std::string Text() const;
 };
 
 struct DoctorRequest {

@@ -1,5 +1,6 @@
 #include "D2xxLibrary.h"
 
+#include <QFile>
 #include <QLibrary>
 
 QString CD2xxLibrary::DefaultFileName()
@@ -40,7 +41,8 @@ CD2xxLibrary::Binding CD2xxLibrary::Bind(const QString& fileName, bool serialLin
     QLibrary library(fileName);
     if (!library.load()) {
         if (!serialLinkServes)
-            binding.message = QStringLiteral("Error: Can't Load ") + fileName;
+            binding.message = RAMVIK_TR("D2xxLibrary", "Error: Can't Load %1")
+                                  .Arg(QFile::encodeName(fileName).toStdString());
         return binding;
     }
 
@@ -67,7 +69,7 @@ CD2xxLibrary::Binding CD2xxLibrary::Bind(const QString& fileName, bool serialLin
     need("FT_SetDtr", f.setDtr);
     need("FT_ClrDtr", f.clrDtr);
     if (missing != nullptr) {
-        binding.message = QStringLiteral("Error: Can't Find ") + QString::fromLatin1(missing);
+        binding.message = RAMVIK_TR("D2xxLibrary", "Error: Can't Find %1").Arg(missing);
         return binding;
     }
     Resolve(library, "FT_SetLatencyTimer", f.setLatencyTimer);

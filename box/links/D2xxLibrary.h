@@ -2,6 +2,8 @@
 
 #include "Ftd2xxApi.h"
 
+#include <UserText.h>
+
 #include <QString>
 
 #include <memory>
@@ -44,7 +46,7 @@ public:
         // Null unless the library loaded and has every checked function.
         std::shared_ptr<const CD2xxLibrary> library;
         // What the start-up check shows the user; empty when nothing.
-        QString message;
+        UserText message;
     };
 
     // The start-up check: loads the library (a file name or a path), then

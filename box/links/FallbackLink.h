@@ -13,7 +13,7 @@ public:
     CFallbackLink(std::unique_ptr<CLink> first, std::unique_ptr<CLink> second);
 
     bool Open() override;
-    std::string OpenFailure() const override { return active->OpenFailure(); }
+    UserText OpenFailure() const override { return active->OpenFailure(); }
     bool SetLine(const LineSettings& line) override { return active->SetLine(line); }
     bool SetTimeouts(const Timeouts& timeouts) override { return active->SetTimeouts(timeouts); }
     bool SetDtr(bool raised) override { return active->SetDtr(raised); }

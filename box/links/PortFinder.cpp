@@ -54,18 +54,19 @@ PortLookup FindBoxPort(const SystemRoots& roots, const std::string& remembered)
     if (pick.chosen >= 0)
         lookup.path = pick.candidates[static_cast<std::size_t>(pick.chosen)].path;
     else if (pick.Ambiguous())
-        lookup.failure = SeveralConvertersText(pick) + "\nChoose the box's converter.";
+        lookup.failure = RAMVIK_TR("PortFinder", "%1\nChoose the box's converter.")
+                             .Arg(SeveralConvertersText(pick));
     return lookup;
 }
 
-std::string ExplainOpenFailure(
+UserText ExplainOpenFailure(
     const std::string& path, const std::string& driverError, const SystemRoots& roots)
 {
     SerialPortInfo port;
     port.path = path;
     InspectDeviceNode(port, roots);
-    std::string reason = OpenFailureReason(port);
-    if (reason.empty())
-        reason = "Opening " + path + " failed: " + driverError + ".";
+    UserText reason = OpenFailureReason(port);
+    if (reason.Empty())
+        reason = RAMVIK_TR("PortFinder", "Opening %1 failed: %2.").Arg(path).Arg(driverError);
     return reason;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SerialPorts.h>
+#include <UserText.h>
 
 #include <string>
 #include <vector>
@@ -20,11 +21,11 @@ std::vector<SerialPortInfo> ListSerialPorts(const SystemRoots& roots);
 // to use.
 struct PortLookup {
     std::string path; // empty: none found, or several to choose from
-    std::string failure; // what to add to "No USB Device Connected!"; may be empty
+    UserText failure; // what to add to "No USB Device Connected!"; may be empty
 };
 PortLookup FindBoxPort(const SystemRoots& roots, const std::string& remembered = std::string());
 
 // Why the device at path could not be opened, with the remedy, from what the
 // system shows; else the driver's own words (driverError).
-std::string ExplainOpenFailure(
+UserText ExplainOpenFailure(
     const std::string& path, const std::string& driverError, const SystemRoots& roots);

@@ -21,7 +21,7 @@ CSerialLink::~CSerialLink()
 bool CSerialLink::Open()
 {
     Close();
-    failure.clear();
+    failure = UserText();
     const SystemRoots roots = SystemRootsFromEnvironment();
     openedPath = path;
     if (openedPath.isEmpty()) {

@@ -24,7 +24,7 @@ public:
     ~CSerialLink() override;
 
     bool Open() override;
-    std::string OpenFailure() const override { return failure; }
+    UserText OpenFailure() const override { return failure; }
     bool SetLine(const LineSettings& line) override;
     bool SetTimeouts(const Timeouts& timeouts) override;
     bool SetDtr(bool raised) override;
@@ -44,7 +44,7 @@ private:
 
     QString path;
     QString openedPath;
-    std::string failure;
+    UserText failure;
     std::unique_ptr<QSerialPort> port;
     Timeouts timeouts;
     bool modemLines = false;

@@ -101,7 +101,7 @@ TEST_F(WindowPortChoice, OneHeldConverterIsTakenAndTheHelpNamesItsHolder)
     ASSERT_NE(ClickTransfer("writeButton"), "no dialog");
     EXPECT_TRUE(asked.empty());
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(kNoDeviceMessage));
+    EXPECT_TRUE(messages[0].startsWith(QString::fromStdString(kNoDeviceMessage.English())));
     EXPECT_TRUE(messages[0].contains(Dev("ttyUSB0"))) << messages[0].toStdString();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_TRUE(reports[0].contains("is in use by brltty")) << reports[0].toStdString();

@@ -88,13 +88,43 @@ TEST(ReadWarnings, NameEachImplausibleValueInTheWordsOfTheRefusal)
         ReadCells cells = DefaultCells();
         for (const auto& [cell, value] : c.cells)
             cells[cell] = value;
-        EXPECT_EQ(ReadWarnings(cells), c.warnings) << c.what;
+        EXPECT_EQ(English(ReadWarnings(cells)), c.warnings) << c.what;
     }
 }
 
-// One row per kind of difference; a start voltage, a point only one side has
-// and the exit status are the tool's tests (tests/tools), the curve delay the
-// session's.
+// Each parameter in the user's units, whatever unit its cell holds: the
+// box type by name, tenths, fiftieths and counts of a volt in volts,
+// seconds as m:ss. A start voltage and the exit status are the tool's
+// tests (tests/tools).
+TEST(CompareWithBox, NamesParametersInTheUsersUnits)
+{
+    struct Case {
+        const char* what;
+        int cell;
+        int boxValue;
+        const char* difference;
+    } cases[] = {
+        { "box type by its name", 252, 102, "Box type: project 1 CR input, box CR&TURBO." },
+        { "a box-type digit no box type has", 252, 105, "Box type: project 1 CR input, box 5." },
+        { "curve delay in ms", 252, 90, "Curve delay: project 200 ms, box 180 ms." },
+        { "stop voltage from tenths", 1, 44, "Stop voltage: project 4.5 V, box 4.4 V." },
+        { "start delay as m:ss", 254, 45, "Start delay: project 1:00, box 0:45." },
+        { "first CR input from fiftieths", 0, 10, "First CR input: project 0 V, box 0.2 V." },
+        { "CR output from counts, to the hundredth", 127, 235,
+            "CR output at the stop voltage: project 4.51 V, box 4.61 V." },
+        { "counts one apart read apart", 253, 78,
+            "CR output at the start voltage: project 1.51 V, box 1.53 V." },
+    };
+    const ProjectState project;
+    for (const Case& c : cases) {
+        ReadCells cells = DefaultCells();
+        cells[c.cell] = c.boxValue;
+        EXPECT_EQ(English(CompareWithBox(project, cells)), Strings { c.difference }) << c.what;
+    }
+}
+
+// One row per kind of difference besides the parameters; a point only one
+// side has is also the tool's test (tests/tools).
 TEST(CompareWithBox, ListsEachDifferenceByMeaning)
 {
     struct Case {
@@ -102,7 +132,6 @@ TEST(CompareWithBox, ListsEachDifferenceByMeaning)
         std::vector<std::pair<int, int>> cells; // cell, value the box holds
         Strings differences;
     } cases[] = {
-        { "box type", { { 252, 102 } }, { "Box type: project 0, box 2." } },
         { "a CR point with another output", { { 3, 80 } },
             { "CR point at 1.5 V: output 1.5 V in the project, 1.6 V in the box." } },
         { "a TURBO point in a CR box", { { 128, 50 }, { 129, 60 } },
@@ -120,7 +149,7 @@ TEST(CompareWithBox, ListsEachDifferenceByMeaning)
         ReadCells cells = DefaultCells();
         for (const auto& [cell, value] : c.cells)
             cells[cell] = value;
-        EXPECT_EQ(CompareWithBox(project, cells), c.differences) << c.what;
+        EXPECT_EQ(English(CompareWithBox(project, cells)), c.differences) << c.what;
         EXPECT_FALSE(BoxHoldsProject(project, cells)) << c.what;
     }
 }
@@ -144,7 +173,7 @@ TEST(BoxRoundTrip, WrittenProjectsCompareEqualAndReadBack)
         ReadCells cells {};
         for (int cell = 0; cell < 256; ++cell)
             cells[cell] = box->Cell(cell);
-        EXPECT_EQ(CompareWithBox(project, cells), Strings {});
+        EXPECT_TRUE(CompareWithBox(project, cells).empty());
         EXPECT_TRUE(BoxHoldsProject(project, cells));
         ProjectState current; // what a read does not set stays as the window had it
         current.fileName = "mine.rmvp";

@@ -1,4 +1,5 @@
 #include <BoxTable.h>
+#include <BoxText.h>
 #include <Frames.h>
 
 #include <gtest/gtest.h>
@@ -95,10 +96,24 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
     for (const Case& c : cases) {
         ProjectState project;
         c.change(project);
-        std::vector<std::string> reasons = BoxRefusals(project);
+        const std::vector<UserText> reasons = BoxRefusals(project);
         ASSERT_EQ(reasons.size(), 1u) << c.what;
-        EXPECT_NE(reasons[0].find(c.expected), std::string::npos) << c.what << ": " << reasons[0];
+        const std::string reason = reasons[0].English();
+        EXPECT_NE(reason.find(c.expected), std::string::npos) << c.what << ": " << reason;
     }
+}
+
+// The joins of a list nest as a tree; every line keeps its place in it.
+TEST(JoinedLines, KeepsEveryLineInItsPlace)
+{
+    std::vector<UserText> lines;
+    std::string expected;
+    for (int count = 1; count <= 9; ++count) {
+        lines.push_back(RAMVIK_TR("Test", "line %1").Arg(std::to_string(count)));
+        expected += (count > 1 ? "\n" : "") + lines.back().English();
+        EXPECT_EQ(JoinedLines(lines, RAMVIK_TR("Test", "%1\n%2")).English(), expected) << count;
+    }
+    EXPECT_TRUE(JoinedLines({}, RAMVIK_TR("Test", "%1\n%2")).Empty());
 }
 
 TEST(Frames, DataCellsRoundHalvesAwayFromZeroTableCellsTruncateTowardZero)

@@ -13,7 +13,18 @@
 #include <future>
 #include <memory>
 #include <random>
+#include <string>
 #include <utility>
+#include <vector>
+
+// The English of each text, as ramvik-cli prints them.
+inline std::vector<std::string> English(const std::vector<UserText>& texts)
+{
+    std::vector<std::string> english;
+    for (const UserText& text : texts)
+        english.push_back(text.English());
+    return english;
+}
 
 // What a transfer told its dialog; every call after Finished is a fault.
 struct RecordingObserver : CTransferObserver {
@@ -22,10 +33,10 @@ struct RecordingObserver : CTransferObserver {
         Note();
         progress = position;
     }
-    void Message(const std::string& text) override
+    void Message(const UserText& text) override
     {
         Note();
-        messages.push_back(text);
+        messages.push_back(text.English());
     }
     void EnableClose() override { Note(); }
     void CloseDialog() override { Note(); }

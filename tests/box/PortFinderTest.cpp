@@ -4,6 +4,8 @@
 // tool's tests (tests/app, tests/tools).
 #include <FakeSystemTree.h>
 
+#include <ConnectionDoctor.h>
+#include <PortAdvice.h>
 #include <PortFinder.h>
 #include <SerialPorts.h>
 
@@ -53,6 +55,62 @@ TEST(FindBoxPort, TakesTheBoxsConverterByIdsOrProductString)
         const PortLookup lookup = FindBoxPort(tree.Roots());
         EXPECT_EQ(lookup.path, *c.expectedTty ? tree.Dev(c.expectedTty) : "") << c.name;
     }
+}
+
+// A converter's line leaves out what the system does not show; each part
+// keeps its place whichever are missing.
+TEST(ConverterLine, LeavesOutWhatTheSystemDoesNotShow)
+{
+    struct Case {
+        const char* name;
+        int vendorId;
+        const char* serial;
+        const char* product;
+        const char* line;
+    };
+    const Case cases[] = {
+        { "everything known", 0x0403, "A9XK31", "USB <-> Serial",
+            "/dev/ttyUSB0  0403:6001  serial A9XK31  \"USB <-> Serial\"" },
+        { "no USB ids", -1, "A9XK31", "USB <-> Serial",
+            "/dev/ttyUSB0  serial A9XK31  \"USB <-> Serial\"" },
+        { "no serial number", 0x0403, "", "USB <-> Serial",
+            "/dev/ttyUSB0  0403:6001  serial (none)  \"USB <-> Serial\"" },
+        { "no product string", 0x0403, "A9XK31", "", "/dev/ttyUSB0  0403:6001  serial A9XK31" },
+        { "only the path", -1, "", "", "/dev/ttyUSB0  serial (none)" },
+    };
+    for (const Case& c : cases) {
+        SerialPortInfo port;
+        port.path = "/dev/ttyUSB0";
+        port.vendorId = c.vendorId;
+        port.productId = c.vendorId < 0 ? -1 : 0x6001;
+        port.serialNumber = c.serial;
+        port.product = c.product;
+        EXPECT_EQ(ConverterLine(port).English(), c.line) << c.name;
+    }
+}
+
+// The verdicts stand in a column of their own, as wide as the longest word
+// the words give them (counted in characters, not UTF-8 bytes); a check's
+// further lines are indented under its first, the summary is not.
+TEST(ConnectionDoctor, VerdictsStandInAColumnWhateverTheirWords)
+{
+    DoctorReport report;
+    report.checks = {
+        { DoctorVerdict::Ok, RAMVIK_TR("Test", "fine") },
+        { DoctorVerdict::Problem, RAMVIK_TR("Test", "wrong\nFix: %1").Arg("mend it") },
+        { DoctorVerdict::Summary, RAMVIK_TR("Test", "done") },
+    };
+    EXPECT_EQ(report.Text(), "OK       fine\nPROBLEM  wrong\n         Fix: mend it\ndone");
+    // A language whose word for PROBLEM is longer, with a letter of two bytes.
+    const auto words = [](const UserText& text) {
+        const std::string english = text.English();
+        return english == "PROBLEM" ? std::string("PROBL\u00c8ME DE BO\u00ceTE") : english;
+    };
+    EXPECT_EQ(report.Text(words),
+        "OK                 fine\n"
+        "PROBL\u00c8ME DE BO\u00ceTE  wrong\n"
+        "                   Fix: mend it\n"
+        "done");
 }
 
 } // namespace

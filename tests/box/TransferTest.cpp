@@ -85,7 +85,8 @@ using O = TransferOutcome;
 using P = TransferPhase;
 const char* const kWr0001
     = "An error occured,\nplease replug\nthe USB-interface.\n\nError code: WR0001";
-const char* const kCheck = kCheckConnectionMessage;
+const char* const kCheck = "Please check the connection\nof the USB-interface\nand try again.";
+const char* const kNoDevice = "No USB Device Connected!";
 const char* const kForeign
     = "This box is not designed for this software. \nUse the proper software, "
       "Dolvar,\nor contact your dealer to update this box.";
@@ -209,9 +210,9 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
         { true, "stray@0", P::Reading, kCheck, O::DataFailed, kReadProgressEnd },
 
         // the link opening's single characters, once sent unchecked
-        { false, "fail #", {}, kNoDeviceMessage, O::NotOpened, -1 },
-        { false, "fail ;", {}, kNoDeviceMessage, O::NotOpened, -1 },
-        { false, "stall ;", {}, kNoDeviceMessage, O::NotOpened, -1 },
+        { false, "fail #", {}, kNoDevice, O::NotOpened, -1 },
+        { false, "fail ;", {}, kNoDevice, O::NotOpened, -1 },
+        { false, "stall ;", {}, kNoDevice, O::NotOpened, -1 },
         // a frame the write time-out cut short, once taken as sent
         { false, "send short@0", {}, kWr0001, O::HandshakeFailed, -1 },
         { true, "send short@100", {}, kWr0001, O::DataFailed, 96 },
@@ -234,6 +235,20 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
 // are read (the read-back, a read) never passes in silence: only a forgotten
 // write can end well, when the handshake wrote the same value or the read
 // writes nothing. Each ends with no message or one that says what went wrong.
+// The window offers its connection help beside "No USB Device Connected!"
+// in any language, so the message is known by its source.
+TEST(TransferFailures, NoDeviceMessageIsKnownWithOrWithoutAReason)
+{
+    const UserText reason = RAMVIK_TR("Test", "%1 does not exist.").Arg("/dev/ttyUSB0");
+    EXPECT_TRUE(IsNoDeviceMessage(NoDeviceMessage(UserText())));
+    EXPECT_TRUE(IsNoDeviceMessage(NoDeviceMessage(reason)));
+    EXPECT_EQ(NoDeviceMessage(reason).English(),
+        "No USB Device Connected!\n\n/dev/ttyUSB0 does not exist.");
+    EXPECT_FALSE(IsNoDeviceMessage(reason));
+    EXPECT_FALSE(IsNoDeviceMessage(kCheckConnectionMessage));
+    EXPECT_FALSE(IsNoDeviceMessage(UserText()));
+}
+
 TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
 {
     struct Place {

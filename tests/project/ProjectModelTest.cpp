@@ -121,7 +121,7 @@ TEST(ProjectPoints, EditsFollowTheDraggingRulesAndSayWhy)
             : row.edit == Edit::Remove ? p.RemovePoint(row.input)
                                        : p.PutPointOnLine(row.input);
         EXPECT_EQ(result.changed, row.changed);
-        EXPECT_EQ(result.refusal, row.refusal);
+        EXPECT_EQ(result.refusal.English(), row.refusal);
         const CPunt* at = p.EditedCurve()->Find(row.input);
         EXPECT_NEAR(at && at->input == row.input ? at->output : -1, row.after, 1e-12);
     }

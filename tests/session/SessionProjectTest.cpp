@@ -24,7 +24,7 @@ TEST(SessionFiles, OpenReadsARegularFileOrChangesNothing)
     const std::string before = WriteProjectText(session.Project());
     const SessionResult result = session.Open(folder.File("folder.rmvp"));
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "Can't open file!");
+    EXPECT_EQ(result.message.English(), "Can't open file!");
     EXPECT_EQ(WriteProjectText(session.Project()), before);
     EXPECT_TRUE(session.HasUnsavedChanges());
 

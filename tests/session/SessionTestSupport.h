@@ -43,7 +43,7 @@ public:
 class CSilentObserver : public CTransferObserver {
 public:
     void Progress(int) override { }
-    void Message(const std::string&) override { }
+    void Message(const UserText&) override { }
     void EnableClose() override { }
     void CloseDialog() override { }
     void Finished(TransferOutcome) override { }

@@ -39,8 +39,8 @@ TEST(WriteHistory, UnwritableHistoryIsANoteNotAFailure)
     std::ofstream(folder.File("blocked")) << "a file where the folder should be";
     const std::string blocked = folder.File("blocked") + "/History/";
     const std::pair<std::string, std::string> rows[] = {
-        { blocked, kHistoryNotKeptMessage + blocked + "\n\n" },
-        { "", kHistoryNotKeptMessage + std::string(kNoHistoryFolderReason) }, // no data folder
+        { blocked, "The write was not kept in the history:\n\n" + blocked + "\n\n" },
+        { "", NoHistoryFolderNote().English() }, // no data folder
     };
     for (const auto& [history, note] : rows) {
         SCOPED_TRACE(history);
@@ -50,7 +50,8 @@ TEST(WriteHistory, UnwritableHistoryIsANoteNotAFailure)
         const std::unique_ptr<CTransferJob> job = session.MakeWriteJob();
         EXPECT_EQ(RunJob(*job), TransferOutcome::Completed);
         ASSERT_EQ(job->Notes().size(), 1u);
-        EXPECT_EQ(job->Notes()[0].rfind(note, 0), 0u) << job->Notes()[0];
+        const std::string written = job->Notes()[0].English();
+        EXPECT_EQ(written.rfind(note, 0), 0u) << written;
     }
 }
 

@@ -52,7 +52,7 @@ TEST_F(CliBox, CompareExitsLikeCmp)
         { "the box holds the project", { "compare", same, "--demo-box" }, 0, "", "" },
         { "an edited start voltage", { "compare", edited, "--demo-box" }, 1,
             "Start voltage: project 2 V, box 1.5 V.\n"
-            "CR output at the start voltage (1/51 V): project 102, box 77.\n"
+            "CR output at the start voltage: project 2.00 V, box 1.51 V.\n"
             "CR point at 1.5 V: output 1.5 V in the box, none in the project.\n",
             "" },
         { "the box hangs up", { "compare", same, "--port", hangsUp.port }, 2, "", kLost },

@@ -45,11 +45,14 @@ public:
     }
 
     void Progress(int position) override { progress.Show(cellsDone(position)); }
-    void PhaseStarted(TransferPhase phase) override { progress.SetPhase(TransferPhaseText(phase)); }
-    void Message(const std::string& text) override
+    void PhaseStarted(TransferPhase phase) override
+    {
+        progress.SetPhase(TransferPhaseText(phase).English());
+    }
+    void Message(const UserText& text) override
     {
         progress.BreakLine();
-        PrintMessage(text);
+        PrintMessage(text.English());
     }
     void EnableClose() override { }
     void CloseDialog() override { }
@@ -70,8 +73,8 @@ bool ChooseLink(const CliRequest& request, CSession& session)
     const PortChoice choice = ChoosePort(
         route, [] { return ListSerialPorts(SystemRootsFromEnvironment()); }, std::string());
     if (choice.NeedsUser()) {
-        PrintMessage(
-            SeveralConvertersText(choice.pick) + "\nName the box's converter with --port PATH.");
+        PrintMessage(SeveralConvertersText(choice.pick).English()
+            + "\nName the box's converter with --port PATH.");
         return false;
     }
     if (choice.demoBox) {
@@ -83,8 +86,8 @@ bool ChooseLink(const CliRequest& request, CSession& session)
         CD2xxLibrary::Binding binding
             = CD2xxLibrary::Bind(CD2xxLibrary::DefaultFileName(), CD2xxLibrary::SerialLinkServes());
         // The window shows this at start-up and goes on; so does the tool.
-        if (!binding.message.isEmpty())
-            PrintMessage(binding.message.toStdString());
+        if (!binding.message.Empty())
+            PrintMessage(binding.message.English());
         vendorLibrary = binding.library;
     }
     const LinkChoice links = LinkChoiceFor(choice.path, vendorLibrary);
@@ -98,8 +101,8 @@ TransferOutcome RunJob(CTransferJob& job, std::function<int(int)> cellsDone, int
     CToolObserver observer(totalCells, std::move(cellsDone));
     const TransferOutcome outcome = job.Run(observer);
     job.Finish();
-    for (const std::string& note : job.Notes())
-        PrintMessage(note);
+    for (const UserText& note : job.Notes())
+        PrintMessage(note.English());
     return outcome;
 }
 
@@ -130,8 +133,8 @@ int ReadCommand(const CliRequest& request)
     // message is out): the project is complete and is saved. Implausible
     // values are named, but the project holds them as the box does.
     const bool installed = job->Finish();
-    for (const std::string& note : job->Notes())
-        PrintMessage(note);
+    for (const UserText& note : job->Notes())
+        PrintMessage(note.English());
     if (!installed || !ShowFailure(session.SaveAs(request.file)))
         return kExitFailed;
     return outcome == TransferOutcome::Completed ? kExitDone : kExitFailed;
@@ -148,8 +151,8 @@ int CompareCommand(const CliRequest& request)
     if (!job->Compared())
         return kExitBadUsage;
     std::string lines;
-    for (const std::string& line : job->Differences())
-        lines += line + "\n";
+    for (const UserText& line : job->Differences())
+        lines += line.English() + "\n";
     if (!PrintOutput(lines))
         return kExitBadUsage;
     return job->Differences().empty() ? kExitDone : kExitFailed;

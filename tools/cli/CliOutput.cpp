@@ -30,7 +30,7 @@ bool PrintOutput(const std::string& bytes)
 bool ShowFailure(const SessionResult& result)
 {
     if (!result.ok)
-        PrintMessage(result.message);
+        PrintMessage(result.message.English());
     return result.ok;
 }
 

@@ -65,9 +65,9 @@ int PdfCommand(const CliRequest& request)
     if (!LoadProject(request.file, project))
         return kExitFailed;
     // A copy from the write history says when and how it was written.
-    const std::optional<std::string> note = HistoryNote(request.file);
+    const std::optional<UserText> note = HistoryNote(request.file);
     const QByteArray pdf
-        = ProjectSheetPdf(project, note ? QString::fromStdString(*note) : QString());
+        = ProjectSheetPdf(project, note ? QString::fromStdString(note->English()) : QString());
     if (pdf.isEmpty()) {
         PrintMessage("Can't write " + request.output + "\nThe PDF could not be made.");
         return kExitFailed;

@@ -18,10 +18,10 @@ std::string ExactNumber(double value)
     return std::string(text, end.ptr);
 }
 
-void PrintMessages(const std::vector<std::string>& messages)
+void PrintMessages(const std::vector<UserText>& messages)
 {
-    for (const std::string& message : messages)
-        PrintMessage(message);
+    for (const UserText& message : messages)
+        PrintMessage(message.English());
 }
 
 // A write into a simulated box that fits the project; false, with the write's

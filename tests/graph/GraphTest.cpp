@@ -3,6 +3,9 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -254,6 +257,113 @@ TEST_F(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
     graph.MoveSelected(0.1);
     Render();
     EXPECT_EQ(CountPoints(project.crCurve), 4);
+}
+
+// Once, the point chosen with a click or the keys was let go when the pointer
+// left the graph, and Up and Delete then did nothing while the read-out still
+// showed it. A point the pointer merely rested on goes when it leaves.
+TEST(GraphChosenPoint, StaysChosenWhenThePointerLeaves)
+{
+    const auto click = [](GraphBench& b, QPoint at) {
+        b.graph.PressAt(at.x(), at.y());
+        b.graph.EndDrag(at.x(), at.y());
+    };
+    struct Row {
+        const char* what;
+        std::function<void(GraphBench&)> choose;
+        std::optional<double> chosen;
+    };
+    const Row rows[] = {
+        { "a click on its marker", [&](GraphBench& b) { click(b, b.MarkerOf(2.0)); }, 2.0 },
+        { "the keys",
+            [](GraphBench& b) {
+                for (int i = 0; i < 3; ++i)
+                    b.graph.SelectNeighbour(true);
+            },
+            2.0 },
+        { "a click that adds it in empty plot space",
+            [&](GraphBench& b) { click(b, QPoint(b.graph.VoltsToX(3.01), b.graph.VoltsToY(2.5))); },
+            3.0 },
+        { "a click, then resting on another marker",
+            [&](GraphBench& b) {
+                click(b, b.MarkerOf(2.0));
+                const QPoint other = b.MarkerOf(1.5);
+                b.graph.MouseAt(other.x(), other.y());
+                EXPECT_EQ(b.graph.SelectedPoint()->input, 1.5); // what a press would take
+            },
+            2.0 },
+        { "resting on its marker only",
+            [](GraphBench& b) {
+                const QPoint at = b.MarkerOf(2.0);
+                b.graph.MouseAt(at.x(), at.y());
+            },
+            std::nullopt },
+    };
+    for (const auto& [what, choose, chosen] : rows) {
+        SCOPED_TRACE(what);
+        GraphBench b;
+        b.project.crCurve->Add(2.0, 1.7);
+        b.UseView(true);
+        choose(b);
+        // Through empty plot space and out of the frame.
+        b.graph.MouseAt(b.graph.VoltsToX(4.0), b.graph.VoltsToY(1.0));
+        b.graph.PointerLeft();
+        const QImage image = b.Render();
+        const Points before = PointsOf(b.project.crCurve);
+        if (!chosen) {
+            EXPECT_EQ(b.graph.SelectedPoint(), nullptr);
+            b.graph.MoveSelected(0.1);
+            EXPECT_EQ(PointsOf(b.project.crCurve), before);
+            continue;
+        }
+        const CPunt* p = b.project.crCurve->Find(*chosen);
+        ASSERT_EQ(p->input, *chosen);
+        const double output = p->output;
+        EXPECT_TRUE(Filled(image, b.graph, *chosen, output, kBlue));
+        // The read-out shows it, not where the pointer last was.
+        EXPECT_EQ(b.graph.cursorX, *chosen);
+        EXPECT_EQ(b.graph.cursorY, output);
+        b.graph.MoveSelected(0.1); // Up
+        EXPECT_NEAR(p->output, output + 0.1, 1e-9);
+    }
+}
+
+// A double click opens the entry of the point under it; its first click,
+// in empty plot space, has added a point there, which the window takes back.
+TEST(GraphChosenPoint, TellsWhetherThePressAddedAPoint)
+{
+    struct Row {
+        const char* what;
+        double input, output;
+        bool added;
+    };
+    const Row rows[] = {
+        { "empty plot space between the start and stop voltages", 3.01, 2.5, true },
+        { "a marker", 2.0, 1.7, false },
+        { "empty plot space above an existing point", 2.0, 0.6, false },
+        { "empty plot space below the start voltage, where no point may go", 1.01, 0.8, false },
+        { "the margin left of the plot", -0.3, 2.0, false },
+    };
+    for (const auto& [what, input, output, added] : rows) {
+        SCOPED_TRACE(what);
+        GraphBench b;
+        b.project.crCurve->Add(2.0, 1.7);
+        b.UseView(true);
+        const Points before = PointsOf(b.project.crCurve);
+        b.graph.PressAt(b.graph.VoltsToX(input), b.graph.VoltsToY(output));
+        const Points after = PointsOf(b.project.crCurve);
+        const std::optional<double> reported = b.graph.PointAddedByLastPress();
+        EXPECT_EQ(reported.has_value(), added);
+        EXPECT_EQ(after.size(), before.size() + (added ? 1 : 0));
+        if (reported) {
+            EXPECT_EQ(b.project.crCurve->Find(*reported)->input, *reported);
+        }
+        // The next press, on a marker, added nothing.
+        b.graph.EndDrag(0, 0);
+        const QPoint marker = b.MarkerOf(2.0);
+        b.graph.PressAt(marker.x(), marker.y());
+        EXPECT_FALSE(b.graph.PointAddedByLastPress().has_value());
+    }
 }
 
 } // namespace

@@ -4,192 +4,160 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 // What the graph draws beside the curves, and where the curves may go: the
-// legends of both views, and the plot's border as the curves' limit. At the
-// window's smallest graph and at a roomy one.
+// legends of both views, and the plot's border as the curves' limit.
 namespace {
 
-const QSize kSmallest(420, 380);
-const QSize kRoomy(1200, 780);
-
-QRect CurveArea(const CGraph& g)
+// Both views, on the window's smallest graph and on a roomy one.
+void InEachViewAndSize(const std::function<void(bool io, QSize size)>& test)
 {
-    const int r = CGraph::kChosenMarkerRadius;
-    return ToQRect(g.PlotArea()).adjusted(-r, -r, r, r);
-}
-
-// A damaged file may hold voltages far outside the axes: their lines end at
-// the plot's border, widened by a marker, and never run through the title,
-// the tick labels or the margins. The project's curves and the box's, in
-// both views.
-TEST(GraphClip, StrayVoltagesStayInsideThePlot)
-{
-    struct Row {
-        const char* what;
-        bool box;
-        double output;
-    };
-    const Row rows[] = {
-        { "the project's CR at 7 V", false, 7.0 },
-        { "the project's CR at -2 V", false, -2.0 },
-        { "the box's CR at 7 V", true, 7.0 },
-        { "the box's CR at -2 V", true, -2.0 },
-    };
-    for (const auto& [what, onBox, output] : rows) {
-        for (bool io : { true, false }) {
-            for (QSize size : { kSmallest, kRoomy }) {
-                SCOPED_TRACE(testing::Message()
-                    << what << (io ? ", Input-Output " : ", Difference ") << size.width());
-                GraphBench b;
-                ProjectState box;
-                b.graph.SetOverlay(&box);
-                b.UseWidget(size);
-                b.UseView(io);
-                const QImage clean = b.Render();
-                (onBox ? box : b.project).crCurve->Add(3.0, output);
-                const QImage stray = b.Render();
-                const QRect inside = CurveArea(b.graph);
-                int changedInside = 0;
-                int changedOutside = 0;
-                for (int y = 0; y < size.height(); ++y) {
-                    for (int x = 0; x < size.width(); ++x) {
-                        if (clean.pixel(x, y) != stray.pixel(x, y))
-                            ++(inside.contains(x, y) ? changedInside : changedOutside);
-                    }
-                }
-                EXPECT_GT(changedInside, 0);
-                EXPECT_EQ(changedOutside, 0);
-            }
+    for (bool io : { true, false }) {
+        for (QSize size : { QSize(420, 380), QSize(1200, 780) }) {
+            SCOPED_TRACE(testing::Message() << (io ? "Input-Output " : "Difference ")
+                                            << size.width() << " x " << size.height());
+            test(io, size);
         }
     }
 }
 
-// The chosen marker on the plot's border is drawn whole: the point at 5 V in
+// A damaged file may hold voltages far outside the axes: their lines end at
+// the plot's border, widened by a marker, and never run through the title,
+// the tick labels or the margins. The project's curves and the box's.
+TEST(GraphClip, StrayVoltagesStayInsideThePlot)
+{
+    for (const auto& [what, onBox, output] : std::vector<std::tuple<const char*, bool, double>> {
+             { "the project's CR at 7 V", false, 7.0 }, { "the project's CR at -2 V", false, -2.0 },
+             { "the box's CR at 7 V", true, 7.0 }, { "the box's CR at -2 V", true, -2.0 } }) {
+        SCOPED_TRACE(what);
+        InEachViewAndSize([&, onBox = onBox, output = output](bool io, QSize size) {
+            GraphBench b;
+            ProjectState box;
+            b.graph.SetOverlay(&box);
+            b.UseWidget(size);
+            b.UseView(io);
+            const QImage clean = b.Render();
+            (onBox ? box : b.project).crCurve->Add(3.0, output);
+            const QImage stray = b.Render();
+            const int r = CGraph::kChosenMarkerRadius;
+            const QRect inside = ToQRect(b.graph.PlotArea()).adjusted(-r, -r, r, r);
+            int changedInside = 0, changedOutside = 0;
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = 0; x < size.width(); ++x) {
+                    if (clean.pixel(x, y) != stray.pixel(x, y))
+                        ++(inside.contains(x, y) ? changedInside : changedOutside);
+                }
+            }
+            EXPECT_GT(changedInside, 0);
+            EXPECT_EQ(changedOutside, 0);
+        });
+    }
+}
+
+// A chosen marker on the plot's border is drawn whole: the point at 5 V in
 // the top right corner, chosen with the keys.
 TEST(GraphClip, AChosenMarkerOnTheBorderStaysWhole)
 {
     GraphBench b;
-    b.UseWidget(kSmallest);
     b.UseView(true);
     b.graph.SelectNeighbour(false); // the last point
     const QImage image = b.Render();
     const QPoint corner(b.graph.VoltsToX(5.0), b.graph.VoltsToY(5.0));
     const int r = CGraph::kChosenMarkerRadius - 1;
-    for (QPoint edge : { QPoint(r, 0), QPoint(0, -r), QPoint(r - 1, -(r - 1)) })
+    for (QPoint edge : { QPoint(r, 0), QPoint(0, -r), QPoint(r - 1, 1 - r) })
         EXPECT_EQ(image.pixelColor(corner + edge), QColor(0, 0, 255))
             << edge.x() << "," << edge.y();
 }
 
 // The pens of the legend's rows from top to bottom: 'C' the project's CR
 // (solid blue), 'T' its TURBO (solid red), 'c' the box's CR (magenta dots),
-// 't' the box's TURBO (black dashes). The samples stand under the project's
-// CR sample, the row with the longest blue line in the region.
+// 't' the box's TURBO (black dashes). The row with the most blue in the
+// region, the project's CR sample, tells which columns hold the samples.
 std::string LegendRows(const QImage& image, QRect region)
 {
     region &= image.rect();
-    const auto is
-        = [](QRgb pixel, QRgb colour) { return (pixel & 0xffffff) == (colour & 0xffffff); };
-    const QRgb blue = qRgb(0, 0, 255), red = qRgb(255, 0, 0), magenta = qRgb(220, 0, 220),
-               black = qRgb(0, 0, 0);
-    int sampleLeft = -1, sampleRight = -1, most = 0;
+    const auto count = [&image](int y, int left, int right, QRgb colour) {
+        int n = 0;
+        for (int x = left; x <= right; ++x)
+            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+        return n;
+    };
+    const QRgb blue = qRgb(0, 0, 255);
+    int sample = region.top();
     for (int y = region.top(); y <= region.bottom(); ++y) {
-        int left = -1, right = -1, count = 0;
-        for (int x = region.left(); x <= region.right(); ++x) {
-            if (is(image.pixel(x, y), blue)) {
-                left = left < 0 ? x : left;
-                right = x;
-                ++count;
-            }
-        }
-        if (count > most) {
-            most = count;
-            sampleLeft = left;
-            sampleRight = right;
-        }
+        if (count(y, region.left(), region.right(), blue)
+            > count(sample, region.left(), region.right(), blue))
+            sample = y;
     }
-    if (most < 20)
-        return "";
+    int left = region.left(), right = region.right();
+    while (left < right && count(sample, left, left, blue) == 0)
+        ++left;
+    while (right > left && count(sample, right, right, blue) == 0)
+        --right;
     std::string rows;
     for (int y = region.top(); y <= region.bottom(); ++y) {
-        int counts[4] = {};
-        for (int x = sampleLeft; x <= sampleRight; ++x) {
-            const QRgb p = image.pixel(x, y);
-            counts[0] += is(p, blue);
-            counts[1] += is(p, red);
-            counts[2] += is(p, magenta);
-            counts[3] += is(p, black);
-        }
+        const int black = count(y, left, right, qRgb(0, 0, 0));
         char row = 0;
-        if (counts[0] >= 20)
+        if (count(y, left, right, blue) >= 20)
             row = 'C';
-        else if (counts[1] >= 20)
+        else if (count(y, left, right, qRgb(255, 0, 0)) >= 20)
             row = 'T';
-        else if (counts[2] >= 8)
+        else if (count(y, left, right, qRgb(220, 0, 220)) >= 8)
             row = 'c';
-        else if (counts[3] >= 12 && counts[3] <= sampleRight - sampleLeft - 4)
-            row = 't'; // dashes, not the legend's border
+        else if (black >= 12 && black <= right - left - 4) // dashes, not the border
+            row = 't';
         if (row && (rows.empty() || rows.back() != row))
             rows += row;
     }
     return rows;
 }
 
-// The legend names the project's curves and then the box's, a TURBO curve
-// only where there is one: in the Input-Output view in the plot's upper left
-// corner, where no curve goes; in the Difference view in the top margin.
-TEST(GraphLegend, NamesTheProjectsCurvesAndTheBoxs)
+// The labels the legend must leave alone: the strips that hold the read-out,
+// the title and the axis and tick labels.
+std::vector<std::pair<const char*, QRect>> LabelStrips(const CGraph& g, bool io)
 {
-    struct Row {
-        const char* what;
-        bool projectTurbo, boxTurbo;
-        const char* rows;
+    const GraphRect p = g.PlotArea();
+    const GraphRect& f = g.frame;
+    const int gap = CGraph::kChosenMarkerRadius + 1; // clear of every curve
+    std::vector<std::pair<const char*, QRect>> strips {
+        { "vertical tick labels", QRect(QPoint(f.left, f.top), QPoint(p.left - gap, f.bottom)) },
+        { "horizontal tick labels",
+            QRect(QPoint(f.left, p.bottom + gap), QPoint(f.right, p.bottom + 42)) },
     };
-    const Row rows[] = {
-        { "project and box with TURBO", true, true, "CTct" },
-        { "project with TURBO, box without", true, false, "CTc" },
-        { "project without TURBO, box with", false, true, "Cct" },
-        { "neither with TURBO", false, false, "Cc" },
-    };
-    for (const auto& [what, projectTurbo, boxTurbo, expected] : rows) {
-        for (bool io : { true, false }) {
-            for (QSize size : { kSmallest, kRoomy }) {
-                SCOPED_TRACE(testing::Message()
-                    << what << (io ? ", Input-Output " : ", Difference ") << size.width());
-                GraphBench b;
-                ProjectState box;
-                b.project.SetBoxType(projectTurbo ? 2 : 0);
-                box.SetBoxType(boxTurbo ? 2 : 0);
-                b.graph.SetOverlay(&box);
-                b.UseWidget(size);
-                b.UseView(io);
-                const QImage image = b.Render();
-                const GraphRect plot = b.graph.PlotArea();
-                const GraphRect& frame = b.graph.frame;
-                const QRect region = io
-                    ? QRect(plot.left, plot.top, (plot.right - plot.left) * 2 / 5,
-                        (plot.bottom - plot.top) * 3 / 10)
-                    : QRect(QPoint(frame.left, frame.top), QPoint(frame.right, plot.top - 6));
-                EXPECT_EQ(LegendRows(image, region), expected);
-            }
-        }
+    if (io) {
+        strips.push_back({ "read-out, title and V[Out]",
+            QRect(QPoint(f.left, f.top), QPoint(f.right, p.top - gap)) });
+        strips.push_back({ "V[In]",
+            QRect(QPoint(p.right - 60, p.bottom - 17), QPoint(p.right - 2, p.bottom - 3)) });
+    } else {
+        strips.push_back({ "title", QRect(f.left, f.top + 95, f.right - f.left, 30) });
+        strips.push_back(
+            { "read-out and V[Diff]", QRect(f.left, f.top + 168, f.right - f.left, 16) });
     }
+    return strips;
 }
 
-// The legend with all four rows leaves the read-out, the title and the axis
-// and tick labels as they are without it: the strips that hold them are the
-// same pixel for pixel.
-TEST(GraphLegend, CoversNoLabelAndNotTheReadOut)
+// The legend names the project's curves and then the box's, a TURBO curve
+// only where there is one: in the Input-Output view in the plot's upper left
+// corner, where no curve goes; in the Difference view in the top margin. It
+// leaves the read-out and the labels as they are without it, pixel for pixel.
+TEST(GraphLegend, NamesTheProjectsCurvesAndTheBoxsAndCoversNoLabel)
 {
-    for (bool io : { true, false }) {
-        for (QSize size : { kSmallest, kRoomy }) {
-            SCOPED_TRACE(
-                testing::Message() << (io ? "Input-Output " : "Difference ") << size.width());
+    for (const auto& [what, projectTurbo, boxTurbo, expected] :
+        std::vector<std::tuple<const char*, bool, bool, const char*>> {
+            { "project and box with TURBO", true, true, "CTct" },
+            { "project with TURBO, box without", true, false, "CTc" },
+            { "project without TURBO, box with", false, true, "Cct" },
+            { "neither with TURBO", false, false, "Cc" } }) {
+        SCOPED_TRACE(what);
+        InEachViewAndSize([&, projectTurbo = projectTurbo, boxTurbo = boxTurbo,
+                              expected = expected](bool io, QSize size) {
             GraphBench b;
             ProjectState box;
-            b.project.SetBoxType(2);
-            box.SetBoxType(2);
+            b.project.SetBoxType(projectTurbo ? 2 : 0);
+            box.SetBoxType(boxTurbo ? 2 : 0);
             box.crCurve->Add(2.0, 1.8);
             b.UseWidget(size);
             b.UseView(io);
@@ -199,30 +167,15 @@ TEST(GraphLegend, CoversNoLabelAndNotTheReadOut)
             const QImage with = b.Render();
             const GraphRect plot = b.graph.PlotArea();
             const GraphRect& f = b.graph.frame;
-            const int gap = CGraph::kChosenMarkerRadius + 1; // clear of every curve
-            std::vector<std::pair<const char*, QRect>> strips {
-                { "vertical tick labels",
-                    QRect(QPoint(f.left, f.top), QPoint(plot.left - gap, f.bottom)) },
-                { "horizontal tick labels",
-                    QRect(QPoint(f.left, plot.bottom + gap), QPoint(f.right, plot.bottom + 42)) },
-            };
-            if (io) {
-                strips.push_back({ "read-out, title and V[Out]",
-                    QRect(QPoint(f.left, f.top), QPoint(f.right, plot.top - gap)) });
-                strips.push_back({ "V[In]",
-                    QRect(QPoint(plot.right - 60, plot.bottom - 17),
-                        QPoint(plot.right - 2, plot.bottom - 3)) });
-            } else {
-                strips.push_back(
-                    { "title", QRect(QPoint(f.left, f.top + 95), QPoint(f.right, f.top + 125)) });
-                strips.push_back({ "read-out and V[Diff]",
-                    QRect(QPoint(f.left, f.top + 168), QPoint(f.right, f.top + 183)) });
-            }
-            for (const auto& [name, strip] : strips) {
+            const QRect region = io ? QRect(plot.left, plot.top, (plot.right - plot.left) * 2 / 5,
+                                     (plot.bottom - plot.top) * 3 / 10)
+                                    : QRect(QPoint(f.left, f.top), QPoint(f.right, plot.top - 6));
+            EXPECT_EQ(LegendRows(with, region), expected);
+            for (const auto& [name, strip] : LabelStrips(b.graph, io)) {
                 const QRect area = strip & with.rect();
                 EXPECT_TRUE(with.copy(area) == without.copy(area)) << name;
             }
-        }
+        });
     }
 }
 
@@ -231,27 +184,25 @@ TEST(GraphLegend, CoversNoLabelAndNotTheReadOut)
 // frame, also on the smallest graph.
 TEST(GraphLegend, ZonesAreExplainedBelowTheTickLabels)
 {
-    for (QSize size : { kSmallest, kRoomy }) {
+    for (QSize size : { QSize(420, 380), QSize(1200, 780) }) {
         SCOPED_TRACE(size.width());
         GraphBench b;
         b.project.SetBoxType(2);
         b.UseWidget(size);
         b.UseView(false);
         const QImage image = b.Render();
-        const GraphRect plot = b.graph.PlotArea();
-        const QRect frame = ToQRect(b.graph.frame);
-        const QRect labels(
-            QPoint(frame.left(), plot.bottom + 6), QPoint(frame.right(), plot.bottom + 41));
-        const QRect below(QPoint(frame.left() + 1, plot.bottom + 42),
-            QPoint(frame.right() - 1, frame.bottom() - 1));
+        const int plotBottom = b.graph.PlotArea().bottom;
+        const QRect f = ToQRect(b.graph.frame);
+        const QRect labels(QPoint(f.left(), plotBottom + 6), QPoint(f.right(), plotBottom + 41));
+        const QRect below(QPoint(f.left() + 1, plotBottom + 42), f.bottomRight() - QPoint(1, 1));
         for (QColor zone :
             { QColor(0, 255, 0), QColor(255, 255, 0), QColor(255, 182, 67), QColor(255, 0, 0) }) {
             SCOPED_TRACE(zone.name().toStdString());
             const auto same = [&zone](QColor c) { return c == zone; };
             EXPECT_TRUE(Any(image, below, same));
             EXPECT_FALSE(Any(image, labels, same));
-            EXPECT_FALSE(Any(image, QRect(0, frame.bottom(), size.width(), size.height()), same));
-            EXPECT_FALSE(Any(image, QRect(frame.right(), 0, size.width(), size.height()), same));
+            EXPECT_FALSE(Any(image, QRect(0, f.bottom(), size.width(), size.height()), same));
+            EXPECT_FALSE(Any(image, QRect(f.right(), 0, size.width(), size.height()), same));
         }
     }
 }

@@ -94,6 +94,7 @@ public:
     // Input-Output view output minus input, in the Difference view the
     // vertical value.
     QString ReadOutText() const;
+    // The read-out's text for these values, in volts.
     QString ReadOutText(double input, double difference) const;
 
     // --- the box's curves over the project's (GraphOverlay.cpp)

@@ -31,7 +31,7 @@ void FillCurves(ProjectState& project)
         project.turboCurve->Add(4.99 - 0.001 * CountPoints(project.turboCurve), 4.5);
 }
 
-void DrawGraph(benchmark::State& state, bool inputOutput)
+void DrawGraph(benchmark::State& state, bool inputOutput, bool withBox = false)
 {
     QTemporaryDir logoDir;
     QImage logo(470, 100, QImage::Format_RGB32);
@@ -49,6 +49,13 @@ void DrawGraph(benchmark::State& state, bool inputOutput)
     graph.SetFrame(100, 10, client.width() - 10, client.height() - 10);
     graph.UseStandardAxes();
     graph.logoPath = logoDir.path();
+    // What a compare with the box shows: its curves and the legend.
+    ProjectState box;
+    FillCurves(box);
+    for (CPunt* p = box.crCurve; p; p = p->next)
+        p->output *= 0.95;
+    if (withBox)
+        graph.SetOverlay(&box);
     const QColor face = CGraph::FaceColour();
 
     QImage buffer(client, QImage::Format_RGB32);
@@ -74,11 +81,29 @@ void BM_DrawDifferenceViewWithLogo(benchmark::State& state)
     DrawGraph(state, false);
 }
 
+void BM_DrawInputOutputViewWithBox(benchmark::State& state)
+{
+    DrawGraph(state, true, true);
+}
+
+void BM_DrawDifferenceViewWithBox(benchmark::State& state)
+{
+    DrawGraph(state, false, true);
+}
+
 BENCHMARK(BM_DrawInputOutputView)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_DrawDifferenceViewWithLogo)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_DrawInputOutputViewWithBox)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_DrawDifferenceViewWithBox)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly();

@@ -3,6 +3,8 @@
 #include "GraphPaintCache.h"
 #include "ProjectState.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -60,8 +62,8 @@ void CGraph::UseStandardAxes()
     SetRange(0, 5, 5, 0);
     xStep = 0.5;
     yStep = 0.5;
-    xUnit = QStringLiteral("V");
-    yUnit = QStringLiteral("V");
+    xUnit = QCoreApplication::translate("Graph", "V");
+    yUnit = xUnit;
 }
 
 GraphRect CGraph::PlotArea() const

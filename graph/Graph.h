@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -40,7 +41,8 @@ struct GraphRange {
 
 // The graph of the main window: draws the CR and TURBO curves of a project in
 // the Input-Output or the Difference view and lets the user edit them with
-// the mouse. Works in the pixel coordinates of the window's client area.
+// the mouse. Works in the pixel coordinates of the widget it is drawn on; the
+// frame is where in that widget the graph lies.
 //
 // The graph reads the project it shows through a pointer (the start and stop
 // voltages, the flags, the view and the curve heads), so it never holds a
@@ -81,7 +83,10 @@ public:
 
     // --- drawing (GraphDraw.cpp)
     // Paints the whole graph of the current view. The painter covers the
-    // window's client area and is already filled with the face colour.
+    // widget and is already filled with the face colour. The curves are
+    // clipped to the plot area (widened by a chosen marker's radius, so a
+    // marker on the border stays whole): a stray voltage of a damaged file
+    // never runs through the labels and margins.
     // Sets the margins and the vertical range of the view it draws, which the
     // mouse handling then uses.
     void Draw(QPainter& painter, const QColor& face);
@@ -91,24 +96,34 @@ public:
     // Input-Output view output minus input, in the Difference view the
     // vertical value.
     QString ReadOutText() const;
+    // The read-out's text for these values, in volts.
+    QString ReadOutText(double input, double difference) const;
 
     // --- the box's curves over the project's (GraphOverlay.cpp)
     // Draws the curves of another project (what a box holds) after the
-    // project's own, dotted, with the legend "Box", in both views; null
-    // removes them. The project must outlive its use here.
+    // project's own, dotted and dashed, in both views, with a legend naming
+    // the project's curves and the box's; null removes them. The project
+    // must outlive its use here.
     void SetOverlay(const ProjectState* box);
     const ProjectState* Overlay() const { return overlay; }
 
     // --- mouse and keyboard editing (GraphMouse.cpp). Every change to the
     // curve is one call of ProjectState's point edits.
     //
+    // A point is chosen by a press, the keys or a typed entry and stays
+    // chosen wherever the pointer goes; a marker the pointer merely rests on
+    // is highlighted instead while the pointer is there. The highlighted
+    // point, else the chosen one, is drawn filled and is what the keys move.
+    //
     // A left press. On a point's drawn marker it picks that point and starts
     // dragging it; elsewhere inside the plot area it inserts a point at the
     // pointer and drags that. Anywhere else it does nothing and gives false.
+    // Either way the dragged point becomes the chosen one.
     bool PressAt(int x, int y);
-    // The input of the point the last press inserted in empty plot space;
-    // nothing when it picked a point or inserted none.
-    std::optional<double> PointAddedByLastPress() const { return addedByPress; }
+    // The input of the point the last PressAt inserted, or nothing when it
+    // picked an existing point, was refused or was outside the plot. A double
+    // click uses it to take back what its first click added.
+    std::optional<double> PointAddedByLastPress() const { return addedByLastPress; }
     // The pointer moved inside the frame: a hover, or a drag step while a
     // drag runs. The read-out follows.
     void MouseAt(int x, int y);
@@ -118,25 +133,30 @@ public:
     // line output = input; otherwise the point whose marker lies under the
     // pixel is removed, as far as the rules allow.
     void RightClickAt(int x, int y);
-    // The pointer left the frame: a highlight the pointer made goes.
+    // The pointer left the frame: a highlight the pointer made goes, the
+    // chosen point stays and the read-out shows it.
     void PointerLeft();
-    // Keys: highlight the neighbouring point of the edited curve; move the
+    // Keys: choose the neighbouring point of the edited curve; move the
     // highlighted point up (positive volts) or down on the screen; remove it.
+    // The keys own the read-out until the pointer moves again.
     void SelectNeighbour(bool higher);
     void MoveSelected(double volts);
     void RemoveSelected();
     // A typed point: sets the output of the point at this input, or inserts
-    // one there, and highlights it.
+    // one there, and chooses it.
     void PutTypedPoint(double input, double output);
     // The point of the edited curve whose drawn marker covers the pixel (the
     // nearest when markers overlap), or null. Uses the current view.
     CPunt* PointUnder(int x, int y);
     // Recomputes the highlight and the read-out for the current project and
     // view, as the last pointer position or key chose them; Draw calls it,
-    // so a paint never shows a stale read-out.
+    // so a paint never shows a stale read-out. Over a marker the read-out
+    // shows its point, elsewhere in the frame the pointer's position, and
+    // with the pointer away or after a key the chosen point.
     void UpdateHover();
-    // The highlighted point of the edited curve, or null. Checked against the
-    // current curve, so a point freed by New, a reset or a read is never used.
+    // The highlighted point of the edited curve, else the chosen one, or
+    // null. Checked against the current curve, so a point freed by New, a
+    // reset or a read is never used.
     CPunt* SelectedPoint();
 
     // A drag begins with a press and ends with the release, the pointer
@@ -179,16 +199,29 @@ public:
     // through the drag so the point does not jump to the pointer.
     double grabOffset = 0.0;
 
+    // Marker radii, pixels: every point, and the highlighted or chosen one.
+    static constexpr int kMarkerRadius = 3;
+    static constexpr int kChosenMarkerRadius = 5;
+
 private:
-    // The point under the mouse, not owned; read it through SelectedPoint().
-    CPunt* selected = nullptr;
-    double selectedInput = 0.0; // its input when it was picked
+    // A point of the edited curve, not owned, with its input when it was
+    // taken: a new point that took a freed point's address is not it.
+    struct PointRef {
+        CPunt* point = nullptr;
+        double input = 0.0;
+    };
+    // The point, or null (and forgotten) when the edited curve no longer
+    // holds it.
+    CPunt* Valid(PointRef& ref);
+    PointRef chosen;
+    // The point whose marker the pointer rests on, while no drag runs.
+    PointRef hovered;
     // The last pointer position inside the frame, while the pointer is there
-    // and no key has chosen the highlight since.
+    // and no key has taken the read-out since.
     bool pointerOver = false;
-    std::optional<double> addedByPress;
     int pointerX = 0;
     int pointerY = 0;
+    std::optional<double> addedByLastPress;
 
     bool InputOutputView() const;
     bool EditingCr() const;
@@ -201,9 +234,14 @@ private:
     void CursorFromPointer();
     void HoverStep();
     void DragStep();
-    void Highlight(CPunt* p);
+    // The point at exactly this input on the edited curve, or null.
+    CPunt* PointAt(double input);
+    void ShowInReadOut(const CPunt* p);
+    // Makes the point the chosen one, shown in the read-out; the keys and
+    // typed entries take the read-out from the pointer with it.
+    void Choose(CPunt* p);
     double Vertical(const CPunt* p) const;
-    void RemovePoint(const CPunt* p);
+    void RemovePoint(CPunt* p);
     void Report(const UserText& refusal);
 
     // GraphDraw.cpp
@@ -212,11 +250,15 @@ private:
     void DrawDifferenceView(QPainter& painter, const QColor& face);
     void DrawHorizontalTicks(QPainter& painter);
     void DrawVerticalTicks(QPainter& painter, double top, const char* format);
+    void DrawZoneLegend(QPainter& painter);
+    // The plot area widened by a chosen marker's radius: what curves may cover.
+    QRect CurveClip() const;
     void DrawCurves(QPainter& painter, bool difference);
-    void DrawCurve(
-        QPainter& painter, const CPunt* head, const QColor& colour, bool markAll, bool difference);
+    void DrawCurve(QPainter& painter, const CPunt* head, const QColor& colour, bool markAll,
+        bool difference, const CPunt* highlighted);
     void DrawOverlay(QPainter& painter, bool difference);
     void DrawOverlayCurve(QPainter& painter, const CPunt* head, const QPen& line, bool difference);
+    void DrawOverlayLegend(QPainter& painter, bool difference);
     void DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
         std::initializer_list<std::pair<double, double>> corners);
 

@@ -1,8 +1,10 @@
 #include "Graph.h"
 
 #include "GraphPaintCache.h"
+#include "GraphStyle.h"
 #include "ProjectState.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -15,19 +17,27 @@
 
 namespace {
 
+using GraphStyle::LabelFont;
+using GraphStyle::LegendFont;
+using GraphStyle::TitleFont;
+
 const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
 const QColor kGrey(127, 127, 127);
+const QColor kRed(255, 0, 0);
 const QColor kGreenPen(0, 220, 0);
 const QColor kGreenBrush(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kOrange(255, 182, 67);
 
-// Highest vertical value drawn in the Difference view; the band above it
-// stays blank.
+// The zones of the Difference view by input - output, volts: green up to the
+// first, yellow up to the second, orange up to the highest vertical value
+// drawn, above which the band stays blank.
+constexpr double kGreenTop = 0.55;
+constexpr double kYellowTop = 0.75;
 constexpr double kDifferenceTop = 1.6;
+// Pixels kept free on either side of the Input-Output view's title.
+constexpr int kTitleGap = 8;
 // More ticks than this on one axis would be unreadable; a tiny step stops
 // there instead of looping for ever.
 constexpr int kMaxTicks = 1000;
@@ -45,20 +55,6 @@ QFont CellFont(const QString& family, QFont::StyleHint hint, int cellHeight, QFo
         if (QFontMetrics(font).height() <= cellHeight)
             break;
     }
-    return font;
-}
-
-// Created once: the fonts never change while the program runs.
-const QFont& LabelFont()
-{
-    static const QFont font
-        = CellFont(QStringLiteral("Courier New"), QFont::TypeWriter, 15, QFont::Normal);
-    return font;
-}
-
-const QFont& TitleFont()
-{
-    static const QFont font = CellFont(QStringLiteral("arial"), QFont::SansSerif, 20, QFont::Black);
     return font;
 }
 
@@ -83,7 +79,37 @@ void Outline(QPainter& painter, const QPolygon& corners, const QColor& colour)
 
 using Align = CGraphPaintCache::Align;
 
+// A value with its unit, as the tick labels and the read-out show it.
+QString WithUnit(const char* format, double value, const QString& unit)
+{
+    return QStringLiteral("%1%2").arg(QString::asprintf(format, value), unit);
+}
+
 } // namespace
+
+const QFont& GraphStyle::LabelFont()
+{
+    static const QFont font
+        = CellFont(QStringLiteral("Courier New"), QFont::TypeWriter, 15, QFont::Normal);
+    return font;
+}
+
+const QFont& GraphStyle::TitleFont()
+{
+    static const QFont font = CellFont(QStringLiteral("arial"), QFont::SansSerif, 20, QFont::Black);
+    return font;
+}
+
+const QFont& GraphStyle::LegendFont()
+{
+    static const QFont font = [] {
+        QFont f(QStringLiteral("arial"));
+        f.setStyleHint(QFont::SansSerif);
+        f.setPixelSize(12);
+        return f;
+    }();
+    return font;
+}
 
 QColor CGraph::FaceColour()
 {
@@ -131,16 +157,32 @@ void CGraph::DrawInputOutputView(QPainter& painter)
     // at most 1.6 V below its input), clear of the tick labels.
     const GraphRect plot = PlotArea();
     paintCache->DrawText(painter, LabelFont(), plot.right - 2, plot.bottom - 17,
-        QStringLiteral("V[In]"), Align::Right);
-    paintCache->DrawText(
-        painter, LabelFont(), frame.left + 10, frame.top + 8, QStringLiteral("V[Out]"));
+        QCoreApplication::translate("Graph", "V[In]"), Align::Right);
+    const QString outputLabel = QCoreApplication::translate("Graph", "V[Out]");
+    paintCache->DrawText(painter, LabelFont(), frame.left + 10, frame.top + 8, outputLabel);
 
     Edge(
         painter, QPoint(VoltsToX(0.0), VoltsToY(0.0)), QPoint(VoltsToX(5.0), VoltsToY(5.0)), kGrey);
 
-    paintCache->DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 8,
-        QStringLiteral("Input - Output"), Align::Centre);
     DrawCurves(painter, false);
+
+    // The title shares the top line with the axis label and the read-out:
+    // centred on the frame where that leaves them clear, else centred between
+    // them, and left out where it does not fit between them. The read-out's
+    // widest text counts, so the title does not move with the pointer.
+    const QString title = QCoreApplication::translate("Graph", "Input - Output");
+    const int titleWidth = paintCache->TextWidth(TitleFont(), title);
+    const int gapLeft
+        = frame.left + 10 + paintCache->TextWidth(LabelFont(), outputLabel) + kTitleGap;
+    const int gapRight
+        = frame.right - 10 - paintCache->TextWidth(LabelFont(), ReadOutText(5.0, -5.0)) - kTitleGap;
+    int centre = (frame.left + frame.right) / 2;
+    if (centre - titleWidth / 2 < gapLeft || centre + titleWidth - titleWidth / 2 > gapRight)
+        centre = (gapLeft + gapRight) / 2;
+    // After the curves: a marker on the top border reaches into its cell.
+    if (titleWidth <= gapRight - gapLeft)
+        paintCache->DrawText(painter, TitleFont(), centre, frame.top + 8, title, Align::Centre);
+    DrawOverlayLegend(painter, false);
 }
 
 void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
@@ -150,21 +192,25 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
 
     // Zones of the difference: red where the output would be negative, then
     // green, yellow and orange as the difference grows.
-    DrawZone(
-        painter, kOrange, kOrange, { { 0.75, 0.75 }, { 1.6, 1.6 }, { 5.0, 1.6 }, { 5.0, 0.75 } });
+    DrawZone(painter, kOrange, kOrange,
+        { { kYellowTop, kYellowTop }, { kDifferenceTop, kDifferenceTop }, { 5.0, kDifferenceTop },
+            { 5.0, kYellowTop } });
     DrawZone(painter, kYellow, kYellow,
-        { { 0.75, 0.75 }, { 5.0, 0.75 }, { 5.0, 0.55 }, { 0.55, 0.55 } });
+        { { kYellowTop, kYellowTop }, { 5.0, kYellowTop }, { 5.0, kGreenTop },
+            { kGreenTop, kGreenTop } });
     DrawZone(painter, kGreenBrush, kGreenPen,
-        { { 0.55, 0.55 }, { 5.0, 0.55 }, { 5.0, 0.0 }, { 0.0, 0.0 } });
-    DrawZone(painter, kRed, kRed, { { 0.0, 0.0 }, { 0.0, 1.6 }, { 1.6, 1.6 } });
+        { { kGreenTop, kGreenTop }, { 5.0, kGreenTop }, { 5.0, 0.0 }, { 0.0, 0.0 } });
+    DrawZone(painter, kRed, kRed,
+        { { 0.0, 0.0 }, { 0.0, kDifferenceTop }, { kDifferenceTop, kDifferenceTop } });
 
     DrawHorizontalTicks(painter);
     // The blank band above 1.6 V covers the grid and the border there.
-    DrawZone(painter, face, face, { { 0.0, 1.6 }, { 0.0, 2.0 }, { 5.0, 2.0 }, { 5.0, 1.6 } });
+    DrawZone(painter, face, face,
+        { { 0.0, kDifferenceTop }, { 0.0, 2.0 }, { 5.0, 2.0 }, { 5.0, kDifferenceTop } });
 
     const QImage& picture = Logo();
     if (!picture.isNull())
-        painter.drawImage(QPoint(110, 20), picture);
+        painter.drawImage(QPoint(frame.left, frame.top + 10), picture);
 
     if (cursorY > kDifferenceTop)
         cursorY = kDifferenceTop;
@@ -172,13 +218,92 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
         painter, LabelFont(), frame.right - 10, frame.top + 168, ReadOutText(), Align::Right);
     // Below the tick labels, inside the frame.
     paintCache->DrawText(painter, LabelFont(), frame.right - 2, PlotArea().bottom + 26,
-        QStringLiteral("V[In]"), Align::Right);
-    paintCache->DrawText(
-        painter, LabelFont(), frame.left + 10, frame.top + 168, QStringLiteral("V[Diff]"));
+        QCoreApplication::translate("Graph", "V[In]"), Align::Right);
+    paintCache->DrawText(painter, LabelFont(), frame.left + 10, frame.top + 168,
+        QCoreApplication::translate("Graph", "V[Diff]"));
     paintCache->DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 100,
-        QStringLiteral("Difference"), Align::Centre);
+        QCoreApplication::translate("Graph", "Difference"), Align::Centre);
     DrawVerticalTicks(painter, kDifferenceTop, "%0.2f");
+    DrawZoneLegend(painter);
     DrawCurves(painter, true);
+    DrawOverlayLegend(painter, true);
+}
+
+// What each zone means, in the bottom margin under the tick labels and the
+// axis label: a swatch and a text per zone, in as many lines as the frame's
+// width needs.
+void CGraph::DrawZoneLegend(QPainter& painter)
+{
+    struct Item {
+        QColor brush;
+        QString text;
+        int x = 0;
+        int line = 0;
+    };
+    const auto volts = [](double value) { return QString::number(value); };
+    Item items[] = {
+        { Qt::transparent, QCoreApplication::translate("Graph", "Input - output:") },
+        { kGreenBrush, QCoreApplication::translate("Graph", "up to %1 V").arg(volts(kGreenTop)) },
+        { kYellow,
+            QCoreApplication::translate("Graph", "%1 V to %2 V")
+                .arg(volts(kGreenTop), volts(kYellowTop)) },
+        { kOrange,
+            QCoreApplication::translate("Graph", "%1 V to %2 V")
+                .arg(volts(kYellowTop), volts(kDifferenceTop)) },
+        { kRed,
+            QCoreApplication::translate(
+                "Graph", "above the input: the output would be below 0 V") },
+    };
+    constexpr int kPad = 5;
+    constexpr int kSwatch = 11;
+    constexpr int kSwatchGap = 4;
+    constexpr int kItemGap = 14;
+    const QFont& font = LegendFont();
+    const int lineHeight = std::max(QFontMetrics(font).height(), kSwatch) + 3;
+    const QRect box(QPoint(frame.left + 10, PlotArea().bottom + 46),
+        QPoint(frame.right - 10, frame.bottom - 4));
+
+    int x = 0;
+    int line = 0;
+    int widest = 0;
+    for (Item& item : items) {
+        const int swatch = item.brush.alpha() ? kSwatch + kSwatchGap : 0;
+        const int width = swatch + paintCache->TextWidth(font, item.text);
+        if (x > 0 && kPad + x + width + kPad > box.width()) {
+            x = 0;
+            ++line;
+        }
+        item.x = x;
+        item.line = line;
+        x += width;
+        widest = std::max(widest, x);
+        x += kItemGap;
+    }
+    const QRect legend(box.left(), box.top(), widest + 2 * kPad, (line + 1) * lineHeight + kPad);
+    // A frame too small for it cuts it off rather than letting it run over
+    // the window.
+    painter.save();
+    painter.setClipRect(QRect(QPoint(frame.left, frame.top), QPoint(frame.right, frame.bottom)));
+    painter.fillRect(legend, Qt::white);
+    Outline(painter,
+        QPolygon(
+            { legend.topLeft(), legend.bottomLeft(), legend.bottomRight(), legend.topRight() }),
+        kBlack);
+    for (const Item& item : items) {
+        int left = legend.left() + kPad + item.x;
+        const int top = legend.top() + kPad / 2 + 1 + item.line * lineHeight;
+        if (item.brush.alpha()) {
+            const QRect swatch(left, top + (lineHeight - 3 - kSwatch) / 2, kSwatch, kSwatch);
+            painter.fillRect(swatch, item.brush);
+            Outline(painter,
+                QPolygon({ swatch.topLeft(), swatch.bottomLeft(), swatch.bottomRight(),
+                    swatch.topRight() }),
+                kGrey);
+            left += kSwatch + kSwatchGap;
+        }
+        paintCache->DrawText(painter, font, left, top, item.text);
+    }
+    painter.restore();
 }
 
 void CGraph::DrawHorizontalTicks(QPainter& painter)
@@ -188,9 +313,9 @@ void CGraph::DrawHorizontalTicks(QPainter& painter)
     const GraphRect plot = PlotArea();
     for (int i = 0; i <= kMaxTicks && range.xMin + i * xStep <= range.xMax; ++i) {
         const int x = TickX(i);
-        const QString label = QString::asprintf("%0.1f", range.xMin + i * xStep) + xUnit;
+        const QString label = WithUnit("%0.1f", range.xMin + i * xStep, xUnit);
         // The last label ends inside the frame instead of past the window.
-        const int width = QFontMetrics(LabelFont()).horizontalAdvance(label);
+        const int width = paintCache->TextWidth(LabelFont(), label);
         paintCache->DrawText(painter, LabelFont(), std::min(x - 10, frame.right - 2 - width),
             plot.bottom + 9, label);
         if (i > 0)
@@ -206,7 +331,7 @@ void CGraph::DrawVerticalTicks(QPainter& painter, double top, const char* format
     for (int j = 0; j <= kMaxTicks && range.yMin + j * yStep <= top; ++j) {
         const int y = TickY(j);
         paintCache->DrawText(painter, LabelFont(), plot.left - 40, y - 8,
-            QString::asprintf(format, range.yMin + j * yStep) + yUnit);
+            WithUnit(format, range.yMin + j * yStep, yUnit));
         if (j > 0)
             Edge(painter, QPoint(plot.left, y), QPoint(plot.right, y), kGrey);
     }
@@ -214,9 +339,13 @@ void CGraph::DrawVerticalTicks(QPainter& painter, double top, const char* format
 
 QString CGraph::ReadOutText() const
 {
-    const double second = InputOutputView() ? cursorY - cursorX : cursorY;
-    return QString::asprintf("V[in]:%4.2f", cursorX) + xUnit
-        + QString::asprintf(" V[diff]:%4.2f", second) + xUnit;
+    return ReadOutText(cursorX, InputOutputView() ? cursorY - cursorX : cursorY);
+}
+
+QString CGraph::ReadOutText(double input, double difference) const
+{
+    return QCoreApplication::translate("Graph", "V[in]:%1 V[diff]:%2")
+        .arg(WithUnit("%4.2f", input, xUnit), WithUnit("%4.2f", difference, xUnit));
 }
 
 void CGraph::DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
@@ -232,26 +361,43 @@ void CGraph::DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
     Outline(painter, polygon, pen);
 }
 
+QRect CGraph::CurveClip() const
+{
+    const GraphRect plot = PlotArea();
+    const int reach = kChosenMarkerRadius;
+    return QRect(QPoint(plot.left - reach, plot.top - reach),
+        QPoint(plot.right + reach, plot.bottom + reach));
+}
+
 void CGraph::DrawCurves(QPainter& painter, bool difference)
 {
-    SelectedPoint(); // forgets a selection whose point no longer exists
+    const QRect clip = CurveClip();
+    if (!clip.isValid())
+        return;
+    // A point of a damaged file may lie far outside the axes.
+    painter.setClipRect(clip);
+    const CPunt* highlighted = SelectedPoint();
     const bool editCr = EditingCr();
     // The edited CR curve is drawn last with all its markers, which covers
     // every pixel a first pass would draw; that pass is left out.
     if (project->showCr && !editCr)
-        DrawCurve(painter, project->crCurve, kBlue, false, difference);
-    if (project->turboEnabled && project->showTurbo)
-        DrawCurve(painter, project->turboCurve, kRed, !editCr, difference);
+        DrawCurve(painter, project->crCurve, GraphStyle::kCrColour, false, difference, highlighted);
+    if (project->turboEnabled && project->showTurbo) {
+        DrawCurve(painter, project->turboCurve, GraphStyle::kTurboColour, !editCr, difference,
+            highlighted);
+    }
     // The edited CR curve lies on top of the TURBO curve.
     if (editCr)
-        DrawCurve(painter, project->crCurve, kBlue, true, difference);
+        DrawCurve(painter, project->crCurve, GraphStyle::kCrColour, true, difference, highlighted);
     DrawOverlay(painter, difference);
+    painter.setClipping(false);
 }
 
 // Draws one curve: a line through its points, a marker on the first point and,
-// if markAll, on every other one. The selected point gets the larger marker.
-void CGraph::DrawCurve(
-    QPainter& painter, const CPunt* head, const QColor& colour, bool markAll, bool difference)
+// if markAll, on every other one. The highlighted point gets the larger,
+// filled marker.
+void CGraph::DrawCurve(QPainter& painter, const CPunt* head, const QColor& colour, bool markAll,
+    bool difference, const CPunt* highlighted)
 {
     if (!head)
         return;
@@ -261,8 +407,10 @@ void CGraph::DrawCurve(
         return QPoint(VoltsToX(p->input), VoltsToY(vertical));
     };
     const auto marker = [&](const CPunt* p, QPoint at) {
-        const int radius = p == selected ? 4 : 3;
-        paintCache->DrawMarker(painter, at, radius, colour);
+        if (p == highlighted)
+            paintCache->DrawMarker(painter, at, kChosenMarkerRadius, colour, true);
+        else
+            paintCache->DrawMarker(painter, at, kMarkerRadius, colour);
     };
     QPoint previous = position(head);
     marker(head, previous);

@@ -7,9 +7,12 @@
 
 namespace {
 
-// A press or hover within this many pixels of a marker's centre lies on it:
-// the highlighted marker's radius with half a pixel for its outline.
-constexpr int kPickRadiusSquared = 20; // 4.5 squared, rounded down
+// A press or hover within this distance of a marker's centre lies on it: the
+// marker's radius with half a pixel for its outline, and a pixel more for a
+// small marker, which is hard to hit. Squared, rounded down.
+constexpr long long kPickSquared = 20; // 4.5 pixels
+constexpr long long kHighlightedPickSquared = 30; // 5.5 pixels
+static_assert(CGraph::kChosenMarkerRadius == 5, "the pick reach follows the drawn radius");
 
 double Quantise(double volts)
 {
@@ -27,25 +30,32 @@ double Limit(double value, int low, int high)
     return value;
 }
 
-bool PointAt(const CPunt* head, double input)
-{
-    const CPunt* p = head ? head->Find(input) : nullptr;
-    return p && p->input == input;
-}
-
 } // namespace
+
+CPunt* CGraph::Valid(PointRef& ref)
+{
+    if (!ref.point)
+        return nullptr;
+    for (CPunt* p = EditedHead(); p; p = p->next) {
+        if (p == ref.point && p->input == ref.input)
+            return p;
+    }
+    ref = {};
+    return nullptr;
+}
 
 CPunt* CGraph::SelectedPoint()
 {
-    if (!selected)
-        return nullptr;
-    // The input guards against a new point that took a freed point's address.
-    for (CPunt* p = EditedHead(); p; p = p->next) {
-        if (p == selected && p->input == selectedInput)
-            return p;
-    }
-    selected = nullptr;
-    return nullptr;
+    if (CPunt* p = Valid(hovered))
+        return p;
+    return Valid(chosen);
+}
+
+CPunt* CGraph::PointAt(double input)
+{
+    CPunt* head = EditedHead();
+    CPunt* at = head ? head->Find(input) : nullptr;
+    return at && at->input == input ? at : nullptr;
 }
 
 double CGraph::Vertical(const CPunt* p) const
@@ -56,18 +66,21 @@ double CGraph::Vertical(const CPunt* p) const
 CPunt* CGraph::PointUnder(int x, int y)
 {
     ApplyViewGeometry(InputOutputView());
+    // The highlighted marker is drawn larger, and is picked over its size.
+    const CPunt* highlighted = SelectedPoint();
     CPunt* nearest = nullptr;
-    long long best = kPickRadiusSquared;
+    long long best = kHighlightedPickSquared;
     // Later points are drawn over earlier ones, so a tie goes to the later.
     for (CPunt* p = EditedHead(); p; p = p->next) {
+        const long long reach = p == highlighted ? kHighlightedPickSquared : kPickSquared;
         const long long dx = VoltsToX(p->input) - static_cast<long long>(x);
         const long long dy = VoltsToY(Vertical(p)) - static_cast<long long>(y);
         // Far-off markers first, so a degenerate plot's huge pixel distances
         // are never squared.
-        if (std::llabs(dx) > kPickRadiusSquared || std::llabs(dy) > kPickRadiusSquared)
+        if (std::llabs(dx) > reach || std::llabs(dy) > reach)
             continue;
         const long long distance = dx * dx + dy * dy;
-        if (distance <= best) {
+        if (distance <= reach && distance <= best) {
             best = distance;
             nearest = p;
         }
@@ -75,15 +88,19 @@ CPunt* CGraph::PointUnder(int x, int y)
     return nearest;
 }
 
-void CGraph::Highlight(CPunt* p)
+void CGraph::ShowInReadOut(const CPunt* p)
 {
-    selected = p;
-    if (!p)
-        return;
-    selectedInput = p->input;
-    // The read-out shows the point's own values.
     cursorX = p->input;
     cursorY = Vertical(p);
+}
+
+void CGraph::Choose(CPunt* p)
+{
+    hovered = {};
+    if (!p)
+        return;
+    chosen = { p, p->input };
+    ShowInReadOut(p);
 }
 
 void CGraph::CursorFromPointer()
@@ -109,7 +126,12 @@ void CGraph::MouseAt(int x, int y)
 
 void CGraph::HoverStep()
 {
-    Highlight(PointUnder(pointerX, pointerY));
+    CPunt* p = PointUnder(pointerX, pointerY);
+    hovered = p ? PointRef { p, p->input } : PointRef {};
+    // Over a marker the read-out shows its point; elsewhere the pointer's
+    // position, which is where a press would put a new point.
+    if (p)
+        ShowInReadOut(p);
 }
 
 void CGraph::UpdateHover()
@@ -120,7 +142,7 @@ void CGraph::UpdateHover()
         CursorFromPointer();
         HoverStep();
     } else if (CPunt* p = SelectedPoint()) {
-        Highlight(p);
+        ShowInReadOut(p);
     }
 }
 
@@ -129,13 +151,15 @@ void CGraph::PointerLeft()
     if (!pointerOver)
         return;
     pointerOver = false;
-    selected = nullptr;
+    hovered = {};
+    if (const CPunt* p = Valid(chosen))
+        ShowInReadOut(p);
     RequestRepaint();
 }
 
 bool CGraph::PressAt(int x, int y)
 {
-    addedByPress.reset();
+    addedByLastPress.reset();
     CPunt* p = PointUnder(x, y);
     const GraphRect plot = PlotArea();
     const bool inPlot = plot.left <= x && x <= plot.right && plot.top <= y && y <= plot.bottom;
@@ -147,6 +171,7 @@ bool CGraph::PressAt(int x, int y)
         dragBegan();
     if (p) {
         // The press itself changes nothing; the point follows the moves.
+        Choose(p);
         dragInput = p->input;
         grabOffset = Vertical(p) - YToVolts(y);
         Report(project->MoveRefusal(dragInput));
@@ -154,25 +179,27 @@ bool CGraph::PressAt(int x, int y)
     }
     dragInput = cursorX;
     grabOffset = 0.0;
-    const bool existed = PointAt(EditedHead(), dragInput);
+    const bool existed = PointAt(dragInput) != nullptr;
     DragStep();
-    if (!existed && PointAt(EditedHead(), dragInput))
-        addedByPress = dragInput;
+    if (!existed && PointAt(dragInput))
+        addedByLastPress = dragInput;
     RequestRepaint();
     return true;
 }
 
 void CGraph::DragStep()
 {
-    selected = nullptr;
+    hovered = {};
     // Only the vertical mouse position counts: the point keeps its input.
     cursorX = dragInput;
     const double output = InputOutputView() ? cursorY : dragInput - cursorY;
     Report(project->SetPointOutput(dragInput, output).refusal);
-    // The read-out shows where the point went, within its limits.
-    const CPunt* at = EditedHead() ? EditedHead()->Find(dragInput) : nullptr;
-    if (at && at->input == dragInput)
+    // The dragged point is the chosen one; the read-out shows where it went,
+    // within its limits.
+    if (CPunt* at = PointAt(dragInput)) {
+        chosen = { at, at->input };
         cursorY = Vertical(at);
+    }
 }
 
 void CGraph::EndDrag(int x, int y)
@@ -188,13 +215,15 @@ void CGraph::EndDrag(int x, int y)
 void CGraph::RightClickAt(int x, int y)
 {
     if (!dragging) {
-        if (const CPunt* p = PointUnder(x, y))
+        if (CPunt* p = PointUnder(x, y))
             RemovePoint(p);
         return;
     }
     // During a drag: the dragged point goes back onto the line output = input.
     Report(project->PutPointOnLine(dragInput).refusal);
     dragging = false;
+    if (CPunt* at = PointAt(dragInput))
+        chosen = { at, at->input };
     cursorX = dragInput;
     cursorY = InputOutputView() ? dragInput : 0.0;
     if (dragEnded)
@@ -202,18 +231,20 @@ void CGraph::RightClickAt(int x, int y)
     RequestRepaint();
 }
 
-void CGraph::RemovePoint(const CPunt* p)
+void CGraph::RemovePoint(CPunt* p)
 {
     const double input = p->input;
     CPunt* lower = p->prev;
+    const bool wasChosen = chosen.point == p;
     const PointEditResult result = project->RemovePoint(input);
     Report(result.refusal);
     if (result.changed) {
+        hovered = {};
         // A key user deletes on down the curve; a mouse user sees the pointer.
         if (!pointerOver && lower)
-            Highlight(lower);
-        else
-            selected = nullptr;
+            Choose(lower);
+        else if (wasChosen)
+            chosen = {};
     }
     RequestRepaint();
 }
@@ -224,14 +255,13 @@ void CGraph::SelectNeighbour(bool higher)
     if (!head || dragging)
         return;
     CPunt* p = SelectedPoint();
-    CPunt* chosen = p ? (higher ? p->next : p->prev) : head;
+    CPunt* next = p ? (higher ? p->next : p->prev) : head;
     if (!p && !higher) {
-        while (chosen->next)
-            chosen = chosen->next;
+        while (next->next)
+            next = next->next;
     }
-    // The key owns the highlight until the mouse moves again.
     pointerOver = false;
-    Highlight(chosen ? chosen : p);
+    Choose(next ? next : p);
     RequestRepaint();
 }
 
@@ -244,14 +274,19 @@ void CGraph::MoveSelected(double volts)
     // difference, which is a lower output.
     const double output = InputOutputView() ? p->output + volts : p->output - volts;
     Report(project->SetPointOutput(p->input, output).refusal);
-    Highlight(p);
+    pointerOver = false;
+    Choose(p);
     RequestRepaint();
 }
 
 void CGraph::RemoveSelected()
 {
-    if (const CPunt* p = SelectedPoint(); p && !dragging)
-        RemovePoint(p);
+    CPunt* p = SelectedPoint();
+    if (!p || dragging)
+        return;
+    pointerOver = false;
+    Choose(p); // stays chosen when the rules keep it
+    RemovePoint(p);
 }
 
 void CGraph::PutTypedPoint(double input, double output)
@@ -259,11 +294,9 @@ void CGraph::PutTypedPoint(double input, double output)
     if (dragging)
         return;
     Report(project->SetPointOutput(input, output).refusal);
-    CPunt* head = EditedHead();
-    CPunt* at = head ? head->Find(input) : nullptr;
-    if (at && at->input == input) {
+    if (CPunt* at = PointAt(input)) {
         pointerOver = false;
-        Highlight(at);
+        Choose(at);
     }
     RequestRepaint();
 }

@@ -1,11 +1,17 @@
 #include "Graph.h"
 
+#include "GraphPaintCache.h"
+#include "GraphStyle.h"
+
 #include <ProjectState.h>
 #include <Punt.h>
 
-#include <QFont>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
+#include <vector>
 
 // The box's curves over the project's: dotted and two pixels wide, in colours
 // of their own, so they stay visible where they lie on the project's line,
@@ -15,6 +21,7 @@
 
 namespace {
 constexpr int kLegendLine = 30; // pixels of line before the legend text
+constexpr int kBoxMarker = 2; // half the side of the box's square markers
 
 QPen OverlayPen(const QColor& colour, Qt::PenStyle style)
 {
@@ -27,6 +34,13 @@ QPen OverlayPen(const QColor& colour, Qt::PenStyle style)
 // first: where the two lie on each other, the CR dots show on the dashes.
 const QPen kBoxCr = OverlayPen(QColor(220, 0, 220), Qt::DotLine);
 const QPen kBoxTurbo = OverlayPen(Qt::black, Qt::DashLine);
+
+// Open squares mark the box's points, unlike the project's round markers.
+void BoxMarker(QPainter& painter, QPoint at, const QColor& colour)
+{
+    painter.setPen(QPen(colour, 1));
+    painter.drawRect(at.x() - kBoxMarker, at.y() - kBoxMarker, 2 * kBoxMarker, 2 * kBoxMarker);
+}
 } // namespace
 
 void CGraph::SetOverlay(const ProjectState* box)
@@ -49,52 +63,72 @@ void CGraph::DrawOverlayCurve(
     for (const CPunt* p = head; p; p = p->next)
         points << position(p);
     painter.drawPolyline(points);
-    // Open squares mark the box's points, unlike the project's round markers.
-    painter.setPen(QPen(line.color(), 1));
     for (const QPoint& at : points)
-        painter.drawRect(at.x() - 2, at.y() - 2, 4, 4);
+        BoxMarker(painter, at, line.color());
 }
 
+// Runs under the curves' clip.
 void CGraph::DrawOverlay(QPainter& painter, bool difference)
 {
     if (!overlay)
         return;
-    painter.save();
-    // The project's curves may leave the plot area (a difference below
-    // zero); so may the box's, but not the frame.
-    painter.setClipRect(QRect(QPoint(frame.left, frame.top), QPoint(frame.right, frame.bottom)));
     if (overlay->turboEnabled)
         DrawOverlayCurve(painter, overlay->turboCurve, kBoxTurbo, difference);
     DrawOverlayCurve(painter, overlay->crCurve, kBoxCr, difference);
+}
 
-    // The legend at the top of the plot area, centred, on a white ground:
-    // clear of the read-out and the axis labels in both views.
+// Names the curves drawn: the project's, as they are shown, then the box's.
+// In the Input-Output view it stands in the plot's upper left corner, where no
+// curve goes (an output lies at most 1.6 V above its input); in the
+// Difference view, whose plot may be low, in the top margin's right corner,
+// above the title. Either way clear of the read-out and the axis labels.
+void CGraph::DrawOverlayLegend(QPainter& painter, bool difference)
+{
+    if (!overlay)
+        return;
+    struct Row {
+        QPen line;
+        bool project;
+        QString text;
+    };
+    std::vector<Row> rows;
+    if (project->showCr || EditingCr())
+        rows.push_back({ QPen(GraphStyle::kCrColour, 1), true,
+            QCoreApplication::translate("Graph", "Project CR") });
+    if (project->turboEnabled && project->showTurbo)
+        rows.push_back({ QPen(GraphStyle::kTurboColour, 1), true,
+            QCoreApplication::translate("Graph", "Project TURBO") });
+    rows.push_back({ kBoxCr, false, QCoreApplication::translate("Graph", "Box CR") });
+    if (overlay->turboEnabled)
+        rows.push_back({ kBoxTurbo, false, QCoreApplication::translate("Graph", "Box TURBO") });
+
+    const QFont& font = GraphStyle::LegendFont();
+    int textWidth = 0;
+    for (const Row& row : rows)
+        textWidth = std::max(textWidth, paintCache->TextWidth(font, row.text));
+    const int rowHeight = QFontMetrics(font).height() + 2;
+    const int width = 6 + kLegendLine + 6 + textWidth + 6;
+    const int height = int(rows.size()) * rowHeight + 6;
     const GraphRect plot = PlotArea();
-    QFont font(QStringLiteral("arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
-    painter.setFont(font);
-    const QString box = QStringLiteral("Box");
-    const QString turbo = QStringLiteral("Box TURBO");
-    const QFontMetrics metrics(painter.font());
-    const int rows = overlay->turboEnabled ? 2 : 1;
-    const int rowHeight = metrics.height() + 2;
-    const int width = kLegendLine + 8 + metrics.horizontalAdvance(turbo) + 8;
-    const QRect legend(
-        (plot.left + plot.right - width) / 2, plot.top + 6, width, rows * rowHeight + 6);
-    painter.setClipping(false);
+    const QPoint corner = difference ? QPoint(frame.right - 6 - width, frame.top + 6)
+                                     : QPoint(plot.left + 6, plot.top + 6);
+    const QRect legend(corner, QSize(width, height));
+
     painter.fillRect(legend, Qt::white);
     painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(legend);
-    const auto row = [&](int index, const QPen& line, const QString& text) {
-        const int y = legend.top() + 3 + index * rowHeight + rowHeight / 2;
-        painter.setPen(line);
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const Row& row = rows[i];
+        const int top = legend.top() + 3 + i * rowHeight;
+        const int y = top + rowHeight / 2;
+        const QPoint middle(legend.left() + 6 + kLegendLine / 2, y);
+        painter.setPen(row.line);
         painter.drawLine(legend.left() + 6, y, legend.left() + 6 + kLegendLine, y);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawText(legend.left() + kLegendLine + 12, y + metrics.ascent() / 2 - 1, text);
-    };
-    row(0, kBoxCr, box);
-    if (overlay->turboEnabled)
-        row(1, kBoxTurbo, turbo);
-    painter.restore();
+        if (row.project)
+            paintCache->DrawMarker(painter, middle, kMarkerRadius, row.line.color());
+        else
+            BoxMarker(painter, middle, row.line.color());
+        paintCache->DrawText(painter, font, legend.left() + 6 + kLegendLine + 6, top + 1, row.text);
+    }
 }

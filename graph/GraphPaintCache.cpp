@@ -20,10 +20,8 @@ CGraphPaintCache::FontTexts& CGraphPaintCache::For(const QFont& font)
     return *fonts.back();
 }
 
-void CGraphPaintCache::DrawText(
-    QPainter& painter, const QFont& font, int x, int y, const QString& text, Align align)
+const CGraphPaintCache::Text& CGraphPaintCache::Prepared(FontTexts& f, const QString& text)
 {
-    FontTexts& f = For(font);
     auto it = f.texts.find(text);
     if (it == f.texts.end()) {
         if (f.texts.size() >= kMaxTextsPerFont)
@@ -32,25 +30,39 @@ void CGraphPaintCache::DrawText(
         t.text.setText(text);
         t.text.setTextFormat(Qt::PlainText);
         t.text.setPerformanceHint(QStaticText::AggressiveCaching);
-        t.text.prepare(QTransform(), font);
+        t.text.prepare(QTransform(), f.font);
         t.width = f.metrics.horizontalAdvance(text);
         it = f.texts.insert(text, t);
     }
+    return *it;
+}
+
+int CGraphPaintCache::TextWidth(const QFont& font, const QString& text)
+{
+    return Prepared(For(font), text).width;
+}
+
+void CGraphPaintCache::DrawText(
+    QPainter& painter, const QFont& font, int x, int y, const QString& text, Align align)
+{
+    FontTexts& f = For(font);
+    const Text& t = Prepared(f, text);
     int left = x;
     if (align == Align::Right)
-        left = x - it->width;
+        left = x - t.width;
     else if (align == Align::Centre)
-        left = x - it->width / 2;
-    painter.fillRect(QRect(left, y, it->width, f.metrics.height()), Qt::white);
+        left = x - t.width / 2;
+    painter.fillRect(QRect(left, y, t.width, f.metrics.height()), Qt::white);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawStaticText(left, y, it->text);
+    painter.drawStaticText(left, y, t.text);
 }
 
 void CGraphPaintCache::DrawMarker(
-    QPainter& painter, QPoint centre, int radius, const QColor& colour)
+    QPainter& painter, QPoint centre, int radius, const QColor& colour, bool filled)
 {
-    const quint64 key = (quint64(colour.rgba()) << 8) | quint64(radius & 0xff);
+    const quint64 key
+        = (quint64(colour.rgba()) << 9) | (quint64(filled) << 8) | quint64(radius & 0xff);
     auto it = markers.find(key);
     if (it == markers.end()) {
         // Drawn without smoothing, so every pixel is either the circle or
@@ -61,7 +73,7 @@ void CGraphPaintCache::DrawMarker(
         QPainter p(&picture);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(colour, 1));
-        p.setBrush(Qt::white);
+        p.setBrush(filled ? colour : QColor(Qt::white));
         p.drawEllipse(QPoint(radius, radius), radius, radius);
         p.end();
         it = markers.insert(key, picture);

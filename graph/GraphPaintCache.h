@@ -25,10 +25,13 @@ public:
     // top-right or top-centre corner.
     void DrawText(QPainter& painter, const QFont& font, int x, int y, const QString& text,
         Align align = Align::Left);
+    // The width DrawText gives the text, pixels.
+    int TextWidth(const QFont& font, const QString& text);
 
     // A circle of the radius around the centre: outline in the colour,
-    // inside white.
-    void DrawMarker(QPainter& painter, QPoint centre, int radius, const QColor& colour);
+    // inside white, or filled in the colour.
+    void DrawMarker(
+        QPainter& painter, QPoint centre, int radius, const QColor& colour, bool filled = false);
 
 private:
     struct Text {
@@ -46,7 +49,8 @@ private:
         QHash<QString, Text> texts;
     };
     FontTexts& For(const QFont& font);
+    const Text& Prepared(FontTexts& f, const QString& text);
 
     std::vector<std::unique_ptr<FontTexts>> fonts;
-    QHash<quint64, QImage> markers; // key: colour and radius
+    QHash<quint64, QImage> markers; // key: colour, fill and radius
 };

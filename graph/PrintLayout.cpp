@@ -2,6 +2,8 @@
 
 #include "ProjectState.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -113,11 +115,11 @@ void LayOutPrintGraph(
 QString PrintBoxTypeText(const ProjectState& project)
 {
     if (project.turboEnabled)
-        return QStringLiteral("CR & TURBO");
+        return QCoreApplication::translate("Print", "CR & TURBO");
     if (project.twoInputs)
-        return QStringLiteral("2 CR input");
+        return QCoreApplication::translate("Print", "2 CR input");
     if (project.oneInput)
-        return QStringLiteral("1 CR input");
+        return QCoreApplication::translate("Print", "1 CR input");
     return QString();
 }
 
@@ -131,13 +133,14 @@ void LayOutPrintHeading(PrintSheet& sheet, const ProjectState& project)
     };
     row(3885, PrintBoxTypeText(project));
     row(4035,
-        QStringLiteral("Start Voltage [V] :   ")
-            + QString::asprintf("%0.1f", project.startVoltage));
+        QCoreApplication::translate("Print", "Start Voltage [V] :   %1")
+            .arg(QString::asprintf("%0.1f", project.startVoltage)));
     row(4185,
-        QStringLiteral("Start Delay [mm:ss] :   ")
-            + QString::asprintf("%d:%d", project.startDelayMin, project.startDelaySec));
+        QCoreApplication::translate("Print", "Start Delay [mm:ss] :   %1:%2")
+            .arg(QString::number(project.startDelayMin), QString::number(project.startDelaySec)));
     row(4335,
-        QStringLiteral("Curve Delay [ms/0.1V] :   ") + QString::asprintf("%d", project.curveDelay));
+        QCoreApplication::translate("Print", "Curve Delay [ms/0.1V] :   %1")
+            .arg(QString::number(project.curveDelay)));
 }
 
 PrintSheet LayOutPrintSheet(const ProjectState& project, const QString& note)

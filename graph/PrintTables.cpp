@@ -2,6 +2,8 @@
 
 #include "ProjectState.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kTableLeft = 175;
@@ -22,8 +24,9 @@ void AddSmallText(PrintSheet& sheet, const QString& text, int x, int y)
 void AddHeader(PrintSheet& sheet, int column)
 {
     const int x = kTableLeft + kColumnPitch * column;
-    AddSmallText(sheet, QStringLiteral("Vin"), x, kHeaderRow);
-    AddSmallText(sheet, QStringLiteral("Vdif"), x + kDifferenceOffset, kHeaderRow);
+    AddSmallText(sheet, QCoreApplication::translate("Print", "Vin"), x, kHeaderRow);
+    AddSmallText(
+        sheet, QCoreApplication::translate("Print", "Vdif"), x + kDifferenceOffset, kHeaderRow);
 }
 
 // Two decimals. A difference that rounds to zero from below prints as "0.00",
@@ -64,12 +67,13 @@ int AddCurveTable(PrintSheet& sheet, const CPunt* head, int column)
 
 void LayOutPrintTables(PrintSheet& sheet, const ProjectState& project)
 {
-    AddSmallText(sheet, QStringLiteral("CR-curve"), kTableLeft + 60, kTitleRow);
+    AddSmallText(
+        sheet, QCoreApplication::translate("Print", "CR-curve"), kTableLeft + 60, kTitleRow);
     int column = AddCurveTable(sheet, project.crCurve, 0);
     if (!project.turboEnabled)
         return;
     ++column;
-    AddSmallText(
-        sheet, QStringLiteral("TURBO-curve"), kTableLeft + kColumnPitch * column, kTitleRow);
+    AddSmallText(sheet, QCoreApplication::translate("Print", "TURBO-curve"),
+        kTableLeft + kColumnPitch * column, kTitleRow);
     AddCurveTable(sheet, project.turboCurve, column);
 }

@@ -1,10 +1,10 @@
-#include "Graph.h"
 #include "CurveTestSupport.h"
-#include "ProjectState.h"
+#include "GraphTestSupport.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -14,43 +14,6 @@
 // the window real mouse events for the highlight, the CR limits, insertion and
 // the right button; the editing rules themselves: tests/project.
 namespace {
-
-// A graph set up as the main window sets it up on a client area of 800 x 600:
-// frame (100, 10, 790, 590), both axes 0 to 5 V in steps of 0.5 V.
-struct GraphBench {
-    ProjectState project;
-    CGraph graph { &project };
-    GraphBench()
-    {
-        graph.repaintRequest = [] {};
-        graph.SetFrame(100, 10, 790, 590);
-        graph.UseStandardAxes();
-    }
-    void UseView(bool inputOutput)
-    {
-        if (inputOutput)
-            project.ChooseInputOutputView();
-        else
-            project.ChooseDifferenceView();
-        Render(); // the view's geometry comes with its first paint
-    }
-    QImage Render(QSize size = QSize(800, 600))
-    {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Face());
-        QPainter painter(&image);
-        graph.Draw(painter, Face());
-        return image;
-    }
-    static QColor Face() { return QColor(212, 208, 200); }
-    // Where the edited curve's point at this input is drawn.
-    QPoint MarkerOf(double input)
-    {
-        const CPunt* p = project.EditedCurve()->Find(input);
-        const double vertical = project.graphType ? p->output : p->input - p->output;
-        return QPoint(graph.VoltsToX(p->input), graph.VoltsToY(vertical));
-    }
-};
 
 // A window shrunk below the margins, or ranges of no width, must not make the
 // conversions, the mouse or the drawing fail or hang.
@@ -95,17 +58,6 @@ TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
 
 const QColor kWhite(255, 255, 255), kBlue(0, 0, 255), kRed(255, 0, 0);
 
-template <typename Test> bool Any(const QImage& image, QRect area, Test test)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (test(image.pixelColor(x, y)))
-                return true;
-        }
-    }
-    return false;
-}
-
 // A label cell: opaque white with some dark text pixels in it.
 bool HasLabelAt(const QImage& image, int left, int top)
 {
@@ -147,8 +99,23 @@ int MarkerRadius(const QImage& image, const CGraph& g, double in, double out, co
     return left;
 }
 
-// TURBO in red when enabled and shown. The edited curve carries markers of
-// radius 3 on every point, the other one none; the highlighted point radius 4.
+// Every pixel of the marker inside its outline has the colour.
+bool Filled(const QImage& image, const CGraph& g, double in, double out, const QColor& colour)
+{
+    const int r = CGraph::kChosenMarkerRadius - 1;
+    for (int dy = -r; dy <= r; ++dy) {
+        for (int dx = -r; dx <= r; ++dx) {
+            if (dx * dx + dy * dy <= r * r
+                && image.pixelColor(g.VoltsToX(in) + dx, g.VoltsToY(out) + dy) != colour)
+                return false;
+        }
+    }
+    return true;
+}
+
+// TURBO in red when enabled and shown. The edited curve carries small open
+// markers on every point, the other one none; the highlighted point a larger
+// one, filled.
 TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
 {
     struct Row {
@@ -178,17 +145,22 @@ TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
         // CR runs flat at 1.5 V from 1.5 to 2.5 V; TURBO rises to its point at 2.5 V.
         EXPECT_TRUE(NearColour(image, b.graph, 2.25, 1.5, kBlue));
         EXPECT_EQ(NearColour(image, b.graph, 1.25, 2.0, kRed), red);
-        EXPECT_EQ(MarkerRadius(image, b.graph, 1.5, 1.5, kBlue), editTurbo ? 0 : 4);
-        EXPECT_EQ(MarkerRadius(image, b.graph, 4.5, 4.5, kBlue), editTurbo ? 0 : 3);
-        EXPECT_EQ(MarkerRadius(image, b.graph, 2.5, 4.0, kRed), editTurbo ? 3 : 0);
+        const int small = CGraph::kMarkerRadius, large = CGraph::kChosenMarkerRadius;
+        EXPECT_EQ(MarkerRadius(image, b.graph, 1.5, 1.5, kBlue), editTurbo ? 0 : large);
+        EXPECT_EQ(Filled(image, b.graph, 1.5, 1.5, kBlue), !editTurbo);
+        EXPECT_EQ(MarkerRadius(image, b.graph, 4.5, 4.5, kBlue), editTurbo ? 0 : small);
+        EXPECT_FALSE(Filled(image, b.graph, 4.5, 4.5, kBlue));
+        EXPECT_EQ(MarkerRadius(image, b.graph, 2.5, 4.0, kRed), editTurbo ? small : 0);
     }
 }
 
-// Scaled to at most 235 x 150 and drawn at (110, 20) in the Difference view.
+// Scaled to at most 235 x 150 and drawn in the Difference view 10 pixels
+// below the frame's top left corner, wherever the frame lies.
 TEST(GraphDraw, LogoIsScaledToItsBox)
 {
     QTemporaryDir dir;
     GraphBench b;
+    b.UseWidget(QSize(700, 600));
     b.UseView(false);
     b.graph.logoPath = dir.path();
     const QColor magenta(255, 0, 255);
@@ -196,8 +168,12 @@ TEST(GraphDraw, LogoIsScaledToItsBox)
     picture.fill(magenta);
     ASSERT_TRUE(picture.save(dir.filePath("logo.bmp"), "BMP"));
     const QImage image = b.Render();
-    EXPECT_EQ(image.pixelColor(110 + 234, 20 + 49), magenta);
-    EXPECT_NE(image.pixelColor(110 + 235, 20), magenta); // scaled, not cut
+    const QPoint corner(b.graph.frame.left, b.graph.frame.top + 10);
+    EXPECT_EQ(image.pixelColor(corner), magenta);
+    EXPECT_EQ(image.pixelColor(corner + QPoint(234, 49)), magenta);
+    EXPECT_NE(image.pixelColor(corner + QPoint(235, 0)), magenta); // scaled, not cut
+    EXPECT_NE(image.pixelColor(corner + QPoint(-1, 0)), magenta);
+    EXPECT_NE(image.pixelColor(corner + QPoint(0, -1)), magenta);
 }
 
 // Once, a press on a marker's centre made a new point 0.02 V to its left.
@@ -281,6 +257,100 @@ TEST_F(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
     graph.MoveSelected(0.1);
     Render();
     EXPECT_EQ(CountPoints(project.crCurve), 4);
+}
+
+// Once, the point chosen with a click or the keys was let go when the pointer
+// left the graph, and Up and Delete then did nothing while the read-out still
+// showed it.
+TEST(GraphChosenPoint, StaysChosenWhenThePointerLeaves)
+{
+    const auto click = [](GraphBench& b, QPoint at) {
+        b.graph.PressAt(at.x(), at.y());
+        b.graph.EndDrag(at.x(), at.y());
+    };
+    struct Row {
+        const char* what;
+        std::function<void(GraphBench&)> choose;
+        double chosen;
+    };
+    const Row rows[] = {
+        { "a click on its marker", [&](GraphBench& b) { click(b, b.MarkerOf(2.0)); }, 2.0 },
+        { "the keys",
+            [](GraphBench& b) {
+                for (int i = 0; i < 3; ++i)
+                    b.graph.SelectNeighbour(true);
+            },
+            2.0 },
+        { "a click that adds it in empty plot space",
+            [&](GraphBench& b) { click(b, QPoint(b.graph.VoltsToX(3.01), b.graph.VoltsToY(2.5))); },
+            3.0 },
+        { "a click, then resting on another marker",
+            [&](GraphBench& b) {
+                click(b, b.MarkerOf(2.0));
+                const QPoint other = b.MarkerOf(1.5);
+                b.graph.MouseAt(other.x(), other.y());
+                EXPECT_EQ(b.graph.SelectedPoint()->input, 1.5); // what a press would take
+            },
+            2.0 },
+    };
+    for (const auto& [what, choose, chosen] : rows) {
+        SCOPED_TRACE(what);
+        GraphBench b;
+        b.project.crCurve->Add(2.0, 1.7);
+        b.UseView(true);
+        choose(b);
+        // Through empty plot space and out of the frame.
+        b.graph.MouseAt(b.graph.VoltsToX(4.0), b.graph.VoltsToY(1.0));
+        b.graph.PointerLeft();
+        const QImage image = b.Render();
+        const CPunt* p = b.project.crCurve->Find(chosen);
+        ASSERT_EQ(p->input, chosen);
+        const double output = p->output;
+        EXPECT_TRUE(Filled(image, b.graph, chosen, output, kBlue));
+        // The read-out shows it, not where the pointer last was.
+        EXPECT_EQ(b.graph.cursorX, chosen);
+        EXPECT_EQ(b.graph.cursorY, output);
+        b.graph.MoveSelected(0.1); // Up
+        EXPECT_NEAR(p->output, output + 0.1, 1e-9);
+    }
+}
+
+// A double click opens the entry of the point under it; its first click,
+// in empty plot space, has added a point there, which the window takes back.
+// The next press finds it reported only if that press added one too.
+TEST(GraphChosenPoint, TellsWhetherThePressAddedAPoint)
+{
+    struct Row {
+        const char* what;
+        double input, output;
+        bool added;
+    };
+    const Row rows[] = {
+        { "empty plot space between the start and stop voltages", 3.01, 2.5, true },
+        { "a marker", 2.0, 1.7, false },
+        { "empty plot space above an existing point", 2.0, 0.6, false },
+        { "empty plot space below the start voltage, where no point may go", 1.01, 0.8, false },
+    };
+    for (const auto& [what, input, output, added] : rows) {
+        SCOPED_TRACE(what);
+        GraphBench b;
+        b.project.crCurve->Add(2.0, 1.7);
+        b.UseView(true);
+        const Points before = PointsOf(b.project.crCurve);
+        b.graph.PressAt(b.graph.VoltsToX(input), b.graph.VoltsToY(output));
+        const Points after = PointsOf(b.project.crCurve);
+        const std::optional<double> reported = b.graph.PointAddedByLastPress();
+        EXPECT_EQ(reported.has_value(), added);
+        EXPECT_EQ(after.size(), before.size() + (added ? 1 : 0));
+        if (reported) {
+            EXPECT_EQ(b.project.crCurve->Find(*reported)->input, *reported);
+            EXPECT_EQ(b.graph.SelectedPoint()->input, *reported);
+            b.graph.EndDrag(0, 0);
+            const QPoint marker = b.MarkerOf(2.0);
+            b.graph.PressAt(marker.x(), marker.y());
+            EXPECT_FALSE(b.graph.PointAddedByLastPress().has_value());
+        }
+    }
 }
 
 } // namespace

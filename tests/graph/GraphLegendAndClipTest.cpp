@@ -1,0 +1,210 @@
+#include "GraphTestSupport.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+// What the graph draws beside the curves, and where the curves may go: the
+// legends of both views, and the plot's border as the curves' limit.
+namespace {
+
+// Both views, on the window's smallest graph and on a roomy one.
+void InEachViewAndSize(const std::function<void(bool io, QSize size)>& test)
+{
+    for (bool io : { true, false }) {
+        for (QSize size : { QSize(420, 380), QSize(1200, 780) }) {
+            SCOPED_TRACE(testing::Message() << (io ? "Input-Output " : "Difference ")
+                                            << size.width() << " x " << size.height());
+            test(io, size);
+        }
+    }
+}
+
+// A damaged file may hold voltages far outside the axes: their lines end at
+// the plot's border, widened by a marker, and never run through the title,
+// the tick labels or the margins. The project's curves and the box's.
+TEST(GraphClip, StrayVoltagesStayInsideThePlot)
+{
+    for (const auto& [what, onBox, output] : std::vector<std::tuple<const char*, bool, double>> {
+             { "the project's CR at 7 V", false, 7.0 }, { "the project's CR at -2 V", false, -2.0 },
+             { "the box's CR at 7 V", true, 7.0 }, { "the box's CR at -2 V", true, -2.0 } }) {
+        SCOPED_TRACE(what);
+        InEachViewAndSize([&, onBox = onBox, output = output](bool io, QSize size) {
+            GraphBench b;
+            ProjectState box;
+            b.graph.SetOverlay(&box);
+            b.UseWidget(size);
+            b.UseView(io);
+            const QImage clean = b.Render();
+            (onBox ? box : b.project).crCurve->Add(3.0, output);
+            const QImage stray = b.Render();
+            const int r = CGraph::kChosenMarkerRadius;
+            const QRect inside = ToQRect(b.graph.PlotArea()).adjusted(-r, -r, r, r);
+            int changedInside = 0, changedOutside = 0;
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = 0; x < size.width(); ++x) {
+                    if (clean.pixel(x, y) != stray.pixel(x, y))
+                        ++(inside.contains(x, y) ? changedInside : changedOutside);
+                }
+            }
+            EXPECT_GT(changedInside, 0);
+            EXPECT_EQ(changedOutside, 0);
+        });
+    }
+}
+
+// A chosen marker on the plot's border is drawn whole: the point at 5 V in
+// the top right corner, chosen with the keys.
+TEST(GraphClip, AChosenMarkerOnTheBorderStaysWhole)
+{
+    GraphBench b;
+    b.UseView(true);
+    b.graph.SelectNeighbour(false); // the last point
+    const QImage image = b.Render();
+    const QPoint corner(b.graph.VoltsToX(5.0), b.graph.VoltsToY(5.0));
+    const int r = CGraph::kChosenMarkerRadius - 1;
+    for (QPoint edge : { QPoint(r, 0), QPoint(0, -r), QPoint(r - 1, 1 - r) })
+        EXPECT_EQ(image.pixelColor(corner + edge), QColor(0, 0, 255))
+            << edge.x() << "," << edge.y();
+}
+
+// The pens of the legend's rows from top to bottom: 'C' the project's CR
+// (solid blue), 'T' its TURBO (solid red), 'c' the box's CR (magenta dots),
+// 't' the box's TURBO (black dashes). The row with the most blue in the
+// region, the project's CR sample, tells which columns hold the samples.
+std::string LegendRows(const QImage& image, QRect region)
+{
+    region &= image.rect();
+    const auto count = [&image](int y, int left, int right, QRgb colour) {
+        int n = 0;
+        for (int x = left; x <= right; ++x)
+            n += (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+        return n;
+    };
+    const QRgb blue = qRgb(0, 0, 255);
+    int sample = region.top();
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        if (count(y, region.left(), region.right(), blue)
+            > count(sample, region.left(), region.right(), blue))
+            sample = y;
+    }
+    int left = region.left(), right = region.right();
+    while (left < right && count(sample, left, left, blue) == 0)
+        ++left;
+    while (right > left && count(sample, right, right, blue) == 0)
+        --right;
+    std::string rows;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        const int black = count(y, left, right, qRgb(0, 0, 0));
+        char row = 0;
+        if (count(y, left, right, blue) >= 20)
+            row = 'C';
+        else if (count(y, left, right, qRgb(255, 0, 0)) >= 20)
+            row = 'T';
+        else if (count(y, left, right, qRgb(220, 0, 220)) >= 8)
+            row = 'c';
+        else if (black >= 12 && black <= right - left - 4) // dashes, not the border
+            row = 't';
+        if (row && (rows.empty() || rows.back() != row))
+            rows += row;
+    }
+    return rows;
+}
+
+// The labels the legend must leave alone: the strips that hold the read-out,
+// the title and the axis and tick labels.
+std::vector<std::pair<const char*, QRect>> LabelStrips(const CGraph& g, bool io)
+{
+    const GraphRect p = g.PlotArea();
+    const GraphRect& f = g.frame;
+    const int gap = CGraph::kChosenMarkerRadius + 1; // clear of every curve
+    std::vector<std::pair<const char*, QRect>> strips {
+        { "vertical tick labels", QRect(QPoint(f.left, f.top), QPoint(p.left - gap, f.bottom)) },
+        { "horizontal tick labels",
+            QRect(QPoint(f.left, p.bottom + gap), QPoint(f.right, p.bottom + 42)) },
+    };
+    if (io) {
+        strips.push_back({ "read-out, title and V[Out]",
+            QRect(QPoint(f.left, f.top), QPoint(f.right, p.top - gap)) });
+        strips.push_back({ "V[In]",
+            QRect(QPoint(p.right - 60, p.bottom - 17), QPoint(p.right - 2, p.bottom - 3)) });
+    } else {
+        strips.push_back({ "title", QRect(f.left, f.top + 95, f.right - f.left, 30) });
+        strips.push_back(
+            { "read-out and V[Diff]", QRect(f.left, f.top + 168, f.right - f.left, 16) });
+    }
+    return strips;
+}
+
+// The legend names the project's curves and then the box's, a TURBO curve
+// only where there is one: in the Input-Output view in the plot's upper left
+// corner, where no curve goes; in the Difference view in the top margin. It
+// leaves the read-out and the labels as they are without it, pixel for pixel.
+TEST(GraphLegend, NamesTheProjectsCurvesAndTheBoxsAndCoversNoLabel)
+{
+    for (const auto& [what, projectTurbo, boxTurbo, expected] :
+        std::vector<std::tuple<const char*, bool, bool, const char*>> {
+            { "project and box with TURBO", true, true, "CTct" },
+            { "project with TURBO, box without", true, false, "CTc" },
+            { "project without TURBO, box with", false, true, "Cct" },
+            { "neither with TURBO", false, false, "Cc" } }) {
+        SCOPED_TRACE(what);
+        InEachViewAndSize([&, projectTurbo = projectTurbo, boxTurbo = boxTurbo,
+                              expected = expected](bool io, QSize size) {
+            GraphBench b;
+            ProjectState box;
+            b.project.SetBoxType(projectTurbo ? 2 : 0);
+            box.SetBoxType(boxTurbo ? 2 : 0);
+            box.crCurve->Add(2.0, 1.8);
+            b.UseWidget(size);
+            b.UseView(io);
+            b.graph.MouseAt(b.graph.VoltsToX(3.0), b.graph.VoltsToY(io ? 2.6 : 0.4));
+            const QImage without = b.Render();
+            b.graph.SetOverlay(&box);
+            const QImage with = b.Render();
+            const GraphRect plot = b.graph.PlotArea();
+            const GraphRect& f = b.graph.frame;
+            const QRect region = io ? QRect(plot.left, plot.top, (plot.right - plot.left) * 2 / 5,
+                                     (plot.bottom - plot.top) * 3 / 10)
+                                    : QRect(QPoint(f.left, f.top), QPoint(f.right, plot.top - 6));
+            EXPECT_EQ(LegendRows(with, region), expected);
+            for (const auto& [name, strip] : LabelStrips(b.graph, io)) {
+                const QRect area = strip & with.rect();
+                EXPECT_TRUE(with.copy(area) == without.copy(area)) << name;
+            }
+        });
+    }
+}
+
+// The Difference view's zones are explained in the bottom margin: a swatch
+// of each zone's colour below the tick labels and the axis label, inside the
+// frame, also on the smallest graph.
+TEST(GraphLegend, ZonesAreExplainedBelowTheTickLabels)
+{
+    for (QSize size : { QSize(420, 380), QSize(1200, 780) }) {
+        SCOPED_TRACE(size.width());
+        GraphBench b;
+        b.project.SetBoxType(2);
+        b.UseWidget(size);
+        b.UseView(false);
+        const QImage image = b.Render();
+        const int plotBottom = b.graph.PlotArea().bottom;
+        const QRect f = ToQRect(b.graph.frame);
+        const QRect labels(QPoint(f.left(), plotBottom + 6), QPoint(f.right(), plotBottom + 41));
+        const QRect below(QPoint(f.left() + 1, plotBottom + 42), f.bottomRight() - QPoint(1, 1));
+        for (QColor zone :
+            { QColor(0, 255, 0), QColor(255, 255, 0), QColor(255, 182, 67), QColor(255, 0, 0) }) {
+            SCOPED_TRACE(zone.name().toStdString());
+            const auto same = [&zone](QColor c) { return c == zone; };
+            EXPECT_TRUE(Any(image, below, same));
+            EXPECT_FALSE(Any(image, labels, same));
+            EXPECT_FALSE(Any(image, QRect(0, f.bottom(), size.width(), size.height()), same));
+            EXPECT_FALSE(Any(image, QRect(f.right(), 0, size.width(), size.height()), same));
+        }
+    }
+}
+
+} // namespace

@@ -104,6 +104,7 @@ void CRamvikDlg::Refresh()
     QString caption = QString::fromStdString(project.Caption());
     setWindowTitle(caption.replace("[*]", "[*][*]") + "[*]");
     setWindowModified(session.HasUnsavedChanges());
+    RefreshComparison();
     update();
 }
 

@@ -14,6 +14,8 @@
 
 class QMenu;
 
+class CCompareJob;
+class CComparePanel;
 class CGraph;
 class CD2xxLibrary;
 class CSpinArrows;
@@ -152,8 +154,8 @@ private:
 private slots:
     void OnRead();
     void OnWrite();
-    // RamvikDlgCompare.cpp: reads the box, shows its curves over the
-    // project's and offers to take them.
+    // RamvikDlgCompare.cpp: reads the box, then opens the compare panel,
+    // which shows the box's curves over the project's and offers to take them.
     void OnCompare();
 
 private:
@@ -165,6 +167,10 @@ private:
     bool ChooseTransferPort();
     std::shared_ptr<const CD2xxLibrary> vendorLibrary; // null: not bound
     std::string transferPort; // empty: search when the link opens
+    // RamvikDlgCompare.cpp: the panel of a comparison, closing the one open.
+    void OpenComparePanel(std::unique_ptr<CCompareJob> comparison);
+    // Compares the project after a change with the box the panel shows.
+    void RefreshComparison();
 
     // --- printout (RamvikDlgPrint.cpp)
 private slots:
@@ -241,4 +247,11 @@ private:
     CSpinArrows* startDelaySecSpin = nullptr;
     QLineEdit* curveDelayEdit = nullptr;
     CSpinArrows* curveDelaySpin = nullptr;
+
+    // The compare panel while it is open (RamvikDlgCompare.cpp). Declared
+    // last, so it goes first: it draws on the graph until it is destroyed.
+    struct ComparePanelDeleter {
+        void operator()(CComparePanel* panel) const;
+    };
+    std::unique_ptr<CComparePanel, ComparePanelDeleter> comparePanel;
 };

@@ -4,6 +4,7 @@
 #include "DemoBox.h"
 #include "RelayObserver.h"
 #include "SessionSettings.h"
+#include "TransferProgress.h"
 #include "WriteHistory.h"
 
 #include <DemoLink.h>
@@ -27,9 +28,9 @@ public:
     void Close() override { }
 };
 
-class CWriteJob : public CTransferJob {
+class CSessionWriteJob : public CWriteJob {
 public:
-    CWriteJob(const ProjectState& project, std::unique_ptr<CLink> link, bool verify,
+    CSessionWriteJob(const ProjectState& project, std::unique_ptr<CLink> link, bool verify,
         std::string historyFolder_)
         : transfer(project, std::move(link), relay)
         , projectText(WriteProjectText(project))
@@ -38,6 +39,7 @@ public:
         transfer.SetVerify(verify);
     }
     int LastPosition() const override { return transfer.LastProgress(); }
+    int CellsDone(int position) const override { return WrittenCells(position); }
     TransferOutcome Run(CTransferObserver& observer) override
     {
         relay.target = &observer;
@@ -46,10 +48,22 @@ public:
     }
     bool Finish() override
     {
+        // The read-back names the first difference in the message it ends on.
+        const std::string& said = relay.lastMessage;
+        const std::string prefix = kVerifyDifferenceMessage;
+        if (outcome == TransferOutcome::VerifyFailed && said.compare(0, prefix.size(), prefix) == 0)
+            difference = said.substr(prefix.size());
         KeepInHistory();
         return false;
     }
     std::vector<std::string> Notes() const override { return notes; }
+    int BoxIdentification() const override { return transfer.BoxIdentification(); }
+
+    bool Verifies() const override { return transfer.Verifies(); }
+    const std::string& Difference() const override { return difference; }
+    WriteKept Kept() const override { return kept; }
+    const std::string& HistoryEntry() const override { return historyEntry; }
+    const std::string& HistoryProblem() const override { return historyProblem; }
 
 private:
     // Every write that sent all its cells is kept, with what its read-back
@@ -65,12 +79,17 @@ private:
         // Without a data folder the write is still done, but the user learns
         // that no copy of it is kept.
         if (historyFolder.empty()) {
+            kept = WriteKept::NoFolder;
             notes.push_back(std::string(kHistoryNotKeptMessage) + kNoHistoryFolderReason);
             return;
         }
-        std::string error;
-        if (!RecordWrite(historyFolder, projectText, transfer.BoxIdentification(), check, error))
-            notes.push_back(kHistoryNotKeptMessage + historyFolder + "\n\n" + error);
+        if (!RecordWrite(historyFolder, projectText, transfer.BoxIdentification(), check,
+                historyProblem, &historyEntry)) {
+            kept = WriteKept::Failed;
+            notes.push_back(kHistoryNotKeptMessage + historyFolder + "\n\n" + historyProblem);
+            return;
+        }
+        kept = WriteKept::Kept;
     }
 
     CRelayObserver relay; // before transfer, which keeps a reference to it
@@ -79,6 +98,10 @@ private:
     std::string historyFolder;
     TransferOutcome outcome = TransferOutcome::NotOpened;
     std::vector<std::string> notes;
+    std::string difference;
+    WriteKept kept = WriteKept::NotSent;
+    std::string historyEntry;
+    std::string historyProblem;
 };
 
 class CReadJob : public CTransferJob {
@@ -89,6 +112,7 @@ public:
     {
     }
     int LastPosition() const override { return kIdentificationCell; }
+    int CellsDone(int position) const override { return ReadCellsDone(position); }
     TransferOutcome Run(CTransferObserver& observer) override
     {
         relay.target = &observer;
@@ -100,13 +124,16 @@ public:
         if (!reading)
             return session.InstallRead(nullptr);
         warnings = reading->warnings;
+        identification = reading->cells[kIdentificationCell];
         return session.InstallRead(std::move(reading->project));
     }
     std::vector<std::string> Notes() const override { return warnings; }
+    int BoxIdentification() const override { return identification; }
 
 private:
     CSession& session;
     std::vector<std::string> warnings;
+    int identification = 0;
     CRelayObserver relay;
     CReadTransfer transfer;
 };
@@ -222,11 +249,11 @@ std::unique_ptr<CLink> CSession::MakeLink() const
     return link;
 }
 
-std::unique_ptr<CTransferJob> CSession::MakeWriteJob(bool verify)
+std::unique_ptr<CWriteJob> CSession::MakeWriteJob(bool verify)
 {
     if (demoBox)
         FitDemoBox(*demoBox, project);
-    return std::make_unique<CWriteJob>(project, MakeLink(), verify, historyFolder);
+    return std::make_unique<CSessionWriteJob>(project, MakeLink(), verify, historyFolder);
 }
 
 std::unique_ptr<CTransferJob> CSession::MakeReadJob()

@@ -37,6 +37,8 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     differenceList = new QListWidget(contents);
     differenceList->setObjectName("differenceList");
     differenceList->setWordWrap(true);
+    // A wrapped line must not run into the next difference.
+    differenceList->setSpacing(3);
     differenceList->setAccessibleName(tr("Differences"));
 
     auto* legend = new QLabel(

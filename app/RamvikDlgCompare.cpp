@@ -47,7 +47,14 @@ void CRamvikDlg::OpenComparePanel(std::unique_ptr<CCompareJob> comparison)
         if (comparePanel.get() == panel)
             comparePanel.release()->deleteLater();
     });
-    if (auto* mainWindow = qobject_cast<QMainWindow*>(this)) {
+    // A main window around this one deletes its docks with it.
+    connect(panel, &QObject::destroyed, this, [this, panel] {
+        if (comparePanel.get() == panel)
+            comparePanel.release();
+    });
+    // window(): this window itself once it is a main window, or the one
+    // around it.
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(window())) {
         mainWindow->addDockWidget(Qt::RightDockWidgetArea, panel);
     } else {
         // Without dock areas the panel floats beside the window, or over its

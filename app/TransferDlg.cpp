@@ -36,11 +36,14 @@ CTransferDlg::CTransferDlg(
     progressBar->setValue(0);
     progressBar->setMinimumWidth(fontMetrics().averageCharWidth() * kMinimumWidthInCharacters);
 
+    // Both take room only once the transfer reports something.
     phaseLabel = new QLabel(this);
     phaseLabel->setObjectName("phaseLabel");
+    phaseLabel->hide();
     cellsLabel = new QLabel(this);
     cellsLabel->setObjectName("cellsLabel");
     cellsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cellsLabel->hide();
 
     resultLabel = new QLabel(this);
     resultLabel->setObjectName("resultLabel");
@@ -166,6 +169,7 @@ void CTransferDlg::ShowTransferMessage(const QString& text)
 void CTransferDlg::ShowProgress(int position, CTimeLeft::Clock::time_point at)
 {
     progressBar->setValue(position);
+    cellsLabel->show();
     cellsDone = job->CellsDone(position);
     const double secondsLeft = timeLeft->Update(cellsDone, at);
     if (secondsLeft < 0) {
@@ -244,6 +248,7 @@ void CTransferDlg::Forwarder::PhaseStarted(TransferPhase phase)
 {
     dialog.Post([d = &dialog, phase, text = QString::fromUtf8(TransferPhaseText(phase))] {
         d->phaseLabel->setText(text);
+        d->phaseLabel->show();
         d->lastPhase = phase;
         d->timeLeft->Restart();
     });
@@ -276,8 +281,11 @@ void CTransferDlg::Forwarder::Finished(TransferOutcome result)
     dialog.Post([d = &dialog, result] {
         d->outcome = result;
         // A full bar beside "Reading..." looked as if the transfer still ran
-        // while the dialog waited for Close.
+        // while the dialog waited for Close. A transfer that ended otherwise
+        // names no phase: the sentence says where it stopped.
         if (result == TransferOutcome::Completed && d->lastPhase)
             d->phaseLabel->setText(QString::fromUtf8(TransferDoneText(*d->lastPhase)));
+        else
+            d->phaseLabel->clear();
     });
 }

@@ -22,12 +22,16 @@
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <atomic>
 #include <future>
 #include <thread>
 
 namespace {
+
+// A whole transfer with the demo box, also under the sanitizers.
+constexpr int kTransferDeadline = 30000; // ms
 
 void Shot(const QImage& image, const QString& name)
 {
@@ -41,6 +45,12 @@ struct Gate {
     std::promise<void> open;
     std::future<void> opened = open.get_future();
     std::atomic<bool> reached { false };
+    std::atomic<bool> isOpen { false };
+    void Open()
+    {
+        if (!isOpen.exchange(true))
+            open.set_value();
+    }
 };
 struct GatedLink : CDemoLink {
     using CDemoLink::CDemoLink;
@@ -78,13 +88,14 @@ TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
     CSession session;
     HoldAtTheHundredthFrame(session);
     auto dialog = std::make_unique<CWrite>(session);
+    const auto openAtLast = qScopeGuard([this] { gate.Open(); });
     dialog->show();
     QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.reached && dialog->progressBar->value() > 0; }));
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     dialog->close();
     EXPECT_TRUE(dialog->isVisible() && !dialog->closeButton->isEnabled());
-    std::thread opener([&] { gate.open.set_value(); });
+    std::thread opener([&] { gate.Open(); });
     dialog.reset();
     opener.join();
 }
@@ -96,6 +107,8 @@ TEST_F(TransferDialog, TheCellsAndTheTimeLeftFollowTheTransfer)
     CSession session;
     HoldAtTheHundredthFrame(session);
     CWrite dialog(session);
+    // Also when a check fails: the dialog goes only once its worker has ended.
+    const auto opener = qScopeGuard([this] { gate.Open(); });
     dialog.show();
     QTest::mouseClick(dialog.transferButton, Qt::LeftButton);
     const QRegularExpression running("^(\\d+) of 1021 cells, \\d+:\\d\\d left$");
@@ -107,8 +120,8 @@ TEST_F(TransferDialog, TheCellsAndTheTimeLeftFollowTheTransfer)
     EXPECT_GE(held, 90);
     EXPECT_LT(held, 100) << "the hundredth frame is not answered yet";
     EXPECT_EQ(dialog.phaseLabel->text(), "Writing...");
-    gate.open.set_value();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }));
+    gate.Open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }, kTransferDeadline));
     EXPECT_EQ(dialog.cellsLabel->text(), "1021 of 1021 cells");
 }
 
@@ -183,7 +196,7 @@ TEST_F(TransferDialog, EachDialogEndsOnWhatHappened)
         const std::unique_ptr<CTransferDlg> dialog = row.open(session);
         dialog->show();
         QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }, kTransferDeadline));
         Shot(dialog->grab().toImage(), QString(row.what).replace(' ', '-').remove(','));
         const Ending seen { dialog->windowTitle(), dialog->resultLabel->text(),
             dialog->isVisible() && dialog->closeButton->isEnabled() };

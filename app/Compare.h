@@ -24,14 +24,10 @@ public:
     // empty, the dialog keeps it.
     std::function<void(std::unique_ptr<CCompareJob>)> compared;
 
-    // The comparison once the transfer has ended, as long as the dialog has
-    // it; null before it started.
-    CCompareJob* Comparison() const { return comparison; }
-
 protected:
     QString EndSentence() const override;
     void TransferFinished() override;
 
 private:
-    CCompareJob* comparison = nullptr; // owned by the dialog's job
+    CCompareJob* comparison = nullptr; // the dialog's job until handed over
 };

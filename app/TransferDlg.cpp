@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 // The dialog's control ids, kept as a property so tests find each control
 // by its id.
@@ -202,8 +204,11 @@ void CTransferDlg::WorkerEnded()
         ShowTransferMessage(notes.join(QStringLiteral("\n")));
     resultLabel->setText(EndSentence());
     resultLabel->show();
-    // A longer sentence makes the dialog taller, never narrower.
-    adjustSize();
+    // The sentence makes the dialog taller where it needs the room; a width
+    // the user gave it stays.
+    layout()->activate();
+    const int needed = hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height();
+    resize(width(), std::max(height(), needed));
     TransferFinished();
     if (closePending)
         accept();

@@ -19,7 +19,6 @@
 #include <QImage>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -303,20 +302,6 @@ TEST_F(TransferWindow, TheGraphCanBeEditedWhileThePanelIsOpen)
     window->grab();
     QPointer<CComparePanel> panel = Compare();
     ASSERT_TRUE(panel);
-    if (qEnvironmentVariableIsSet("RAMVIK_SHOTS")) {
-        // The panel floats beside this window: both, as the screen shows them.
-        const QImage graph = window->grab().toImage();
-        const QImage side = panel->grab().toImage();
-        QImage both(graph.width() + side.width(), std::max(graph.height(), side.height()),
-            QImage::Format_RGB32);
-        both.fill(Qt::white);
-        QPainter painter(&both);
-        painter.drawImage(0, 0, graph);
-        painter.drawImage(graph.width(), 0, side);
-        painter.end();
-        Shot(both, "window-with-floating-compare-panel");
-    }
-
     QTest::mouseClick(window.get(), Qt::RightButton, {}, At(2.0, 3.0));
     EXPECT_EQ(Project().crCurve->Find(2.0)->input, 1.5) << "the point is gone";
     EXPECT_EQ(Listed(*panel), QStringList { "none listed" });

@@ -2,11 +2,16 @@
 
 #include "TransferDlg.h"
 
+#include <functional>
+#include <memory>
+
 class CCompareJob;
 class CSession;
 
-// The Compare dialog: reads the box as the Read dialog does, but leaves the
-// project alone; the session compares the two once every cell has arrived.
+// The Compare dialog, "Compare with box": reads the box as the Read dialog
+// does, but leaves the project alone; the session compares the two once
+// every cell has arrived. The dialog ends on whether the box holds the
+// project.
 class CCompare : public CTransferDlg {
     Q_OBJECT
 
@@ -14,9 +19,15 @@ public:
     // The session must outlive the dialog.
     explicit CCompare(CSession& session, QWidget* parent = nullptr);
 
-    // The comparison once the transfer has ended; null before it started.
-    CCompareJob* Comparison() const { return comparison; }
+    // Called once the box was read and compared, before the dialog is
+    // closed, with the comparison, which is then no longer the dialog's. Left
+    // empty, the dialog keeps it.
+    std::function<void(std::unique_ptr<CCompareJob>)> compared;
+
+protected:
+    QString EndSentence() const override;
+    void TransferFinished() override;
 
 private:
-    CCompareJob* comparison = nullptr; // owned by the dialog's job
+    CCompareJob* comparison = nullptr; // the dialog's job until handed over
 };

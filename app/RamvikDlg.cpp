@@ -36,6 +36,10 @@ static void InitResources()
 
 namespace {
 
+// The system-menu command of "&About Ramvik...". Below 0xF000 like every
+// application command; the platform uses the low four bits itself.
+constexpr unsigned kAboutCommand = 16;
+
 // The size the window would like at start, where the screen has room.
 constexpr QSize kPreferredSize(1200, 780);
 
@@ -75,6 +79,7 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
     Graph().logoPath = QString::fromStdString(logoPath);
 
     FitToScreen();
+    AddAboutToSystemMenu();
     Refresh();
     // The keys edit the curve from the start.
     graphWidget->setFocus(Qt::OtherFocusReason);
@@ -187,6 +192,7 @@ void CRamvikDlg::Refresh()
     setWindowTitle(
         caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
     setWindowModified(session.HasUnsavedChanges());
+    RefreshComparison();
     graphWidget->update();
 }
 
@@ -375,6 +381,33 @@ void CRamvikDlg::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void CRamvikDlg::AddAboutToSystemMenu()
+{
+#ifdef Q_OS_WIN
+    HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (systemMenu) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        const std::wstring text = actions.about->text().toStdWString();
+        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, text.c_str());
+    }
+#endif
+}
+
+bool CRamvikDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+#ifdef Q_OS_WIN
+    const MSG* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutCommand) {
+        ShowAbout();
+        *result = 0;
+        return true;
+    }
+#else
+    (void)kAboutCommand;
+#endif
+    return QMainWindow::nativeEvent(eventType, message, result);
 }
 
 bool CRamvikDlg::eventFilter(QObject* watched, QEvent* event)

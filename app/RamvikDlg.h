@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+class CCompareJob;
+class CComparePanel;
 class CD2xxLibrary;
 class CGraph;
 class CGraphWidget;
@@ -227,8 +229,8 @@ private:
     // Opens a copy of an earlier write, from the history folder.
     void OnWriteHistory();
     void OnConnectionHelp();
-    // RamvikDlgCompare.cpp: reads the box, shows its curves over the
-    // project's and offers to take them.
+    // RamvikDlgCompare.cpp: reads the box, then opens the compare panel,
+    // which shows the box's curves over the project's and offers to take them.
     void OnCompare();
     // Gives the session its way to the box, from the start options and the
     // vendor library's start-up check.
@@ -240,6 +242,10 @@ private:
     QString HistoryFolder() const;
     std::shared_ptr<const CD2xxLibrary> vendorLibrary; // null: not bound
     std::string transferPort; // empty: search when the link opens
+    // RamvikDlgCompare.cpp: the panel of a comparison, closing the one open.
+    void OpenComparePanel(std::unique_ptr<CCompareJob> comparison);
+    // Compares the project after a change with the box the panel shows.
+    void RefreshComparison();
 
     // --- printout (RamvikDlgPrint.cpp)
     void OnPrint();
@@ -252,4 +258,17 @@ private:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    // On Windows, "&About Ramvik..." in the window's system menu as well.
+    void AddAboutToSystemMenu();
+
+    // The compare panel while it is open (RamvikDlgCompare.cpp). It draws on
+    // the graph until it is destroyed, which this member does before the
+    // window's children go.
+    struct ComparePanelDeleter {
+        void operator()(CComparePanel* panel) const;
+    };
+    std::unique_ptr<CComparePanel, ComparePanelDeleter> comparePanel;
 };

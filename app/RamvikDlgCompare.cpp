@@ -1,41 +1,60 @@
 #include "RamvikDlg.h"
 
 #include "Compare.h"
+#include "ComparePanel.h"
 #include "Graph.h"
-#include "Messages.h"
-#include "Translate.h"
 
 #include <CompareJob.h>
 
 // Comparing the project with the box: the session reads and compares, the
-// window draws the box's curves over the project's and asks what to keep.
+// compare panel lists the differences and the graph draws the box's curves
+// over the project's until the user takes one of the two projects.
 
-namespace {
-QString ComparisonText(const CCompareJob& comparison)
+void CRamvikDlg::ComparePanelDeleter::operator()(CComparePanel* panel) const
 {
-    if (comparison.Differences().empty())
-        return QStringLiteral("The box holds the project.");
-    QString text = QStringLiteral("The box holds other values than the project:\n");
-    for (const UserText& line : comparison.Differences())
-        text += QStringLiteral("\n") + Tr(line);
-    return text;
+    delete panel;
 }
-} // namespace
 
 void CRamvikDlg::OnCompare()
 {
-    CCompare dialog(session, this);
-    dialog.exec();
-    CCompareJob* comparison = dialog.Comparison();
-    if (!comparison || !comparison->Compared())
+    if (!ChooseTransferPort())
         return;
-    // The box's curves stay over the project's while the question is open.
-    Graph().SetOverlay(comparison->BoxProject());
-    const bool take = AskChoice(this, ComparisonText(*comparison),
-        QStringLiteral("Take the box's project"), QStringLiteral("Keep the project"));
-    Graph().SetOverlay(nullptr);
-    // Taking replaces the project as a read does: changes may be saved first.
-    if (take && MaySaveChanges())
-        session.TakeBoxProject(*comparison);
-    Refresh();
+    CCompare dialog(session, this);
+    // The panel opens as soon as the box is read, so the dialog's last
+    // sentence speaks of a panel the user can already see.
+    dialog.compared = [this](std::unique_ptr<CCompareJob> comparison) {
+        OpenComparePanel(std::move(comparison));
+    };
+    dialog.exec();
+}
+
+void CRamvikDlg::OpenComparePanel(std::unique_ptr<CCompareJob> comparison)
+{
+    // A new comparison replaces the one on show.
+    if (comparePanel)
+        comparePanel->close();
+    CComparePanel::WindowHooks hooks;
+    hooks.maySaveChanges = [this] { return MaySaveChanges(); };
+    hooks.projectReplaced = [this] { Refresh(); };
+    comparePanel.reset(new CComparePanel(session, Graph(), std::move(comparison), hooks, this));
+    CComparePanel* panel = comparePanel.get();
+    connect(panel, &CComparePanel::Closed, this, [this, panel] {
+        // The signal comes from the panel's own handlers: it goes once they
+        // have returned.
+        if (comparePanel.get() == panel)
+            comparePanel.release()->deleteLater();
+    });
+    // A main window around this one deletes its docks with it.
+    connect(panel, &QObject::destroyed, this, [this, panel] {
+        if (comparePanel.get() == panel)
+            comparePanel.release();
+    });
+    addDockWidget(Qt::RightDockWidgetArea, panel);
+    panel->show();
+}
+
+void CRamvikDlg::RefreshComparison()
+{
+    if (comparePanel)
+        comparePanel->ProjectChanged();
 }

@@ -2,16 +2,18 @@
 
 #include "ConnectionHelpDlg.h"
 #include "Messages.h"
-#include "PanelGeometry.h"
 #include "Translate.h"
 
 #include <Protocol.h>
 
 #include <QCloseEvent>
-#include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // The dialog's control ids, kept as a property so tests find each control
@@ -19,52 +21,74 @@ namespace {
 constexpr int kCloseId = 1;
 constexpr int kTransferId = 1004;
 constexpr int kProgressId = 1005;
+// The bar is at least this many average characters wide, so the cells line
+// and a short sentence fit beside and under it at any font size.
+constexpr int kMinimumWidthInCharacters = 52;
 } // namespace
 
-CTransferDlg::CTransferDlg(const QString& transferText, JobMaker makeJob_, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+CTransferDlg::CTransferDlg(
+    const QString& title, const QString& transferText, JobMaker makeJob_, QWidget* parent)
+    : QDialog(parent)
     , makeJob(std::move(makeJob_))
 {
     setModal(true);
-    setFixedSize(DialogUnits(0, 0, 186, 47).size());
-
-    // Without a title bar the platform draws no border either; the frame
-    // gives the pop-up its edge.
-    auto* border = new QFrame(this);
-    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    border->setGeometry(rect());
+    setWindowTitle(title);
 
     progressBar = new QProgressBar(this);
     progressBar->setObjectName("progressBar");
     progressBar->setProperty("controlId", kProgressId);
-    progressBar->setGeometry(DialogUnits(7, 7, 172, 14));
     progressBar->setTextVisible(false);
     progressBar->setRange(0, 100);
     progressBar->setValue(0);
+    progressBar->setMinimumWidth(fontMetrics().averageCharWidth() * kMinimumWidthInCharacters);
+
+    // Both take room only once the transfer reports something.
+    phaseLabel = new QLabel(this);
+    phaseLabel->setObjectName("phaseLabel");
+    phaseLabel->hide();
+    cellsLabel = new QLabel(this);
+    cellsLabel->setObjectName("cellsLabel");
+    cellsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cellsLabel->hide();
+
+    resultLabel = new QLabel(this);
+    resultLabel->setObjectName("resultLabel");
+    resultLabel->setWordWrap(true);
+    // The history entry's path is worth copying.
+    resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    resultLabel->setTextFormat(Qt::PlainText);
+    resultLabel->hide();
 
     transferButton = new QPushButton(transferText, this);
     transferButton->setObjectName("transferButton");
     transferButton->setProperty("controlId", kTransferId);
-    transferButton->setGeometry(DialogUnits(7, 26, 50, 14));
     transferButton->setAutoDefault(false);
     connect(transferButton, &QPushButton::clicked, this, [this] { StartTransfer(); });
 
-    closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName("closeButton");
     closeButton->setProperty("controlId", kCloseId);
-    closeButton->setGeometry(DialogUnits(129, 26, 50, 14));
     closeButton->setDefault(true);
     connect(closeButton, &QPushButton::clicked, this, [this] { CloseWhenDone(); });
 
-    phaseLabel = new QLabel(this);
-    phaseLabel->setObjectName("phaseLabel");
-    phaseLabel->setGeometry(MiddleArea());
-    phaseLabel->setAlignment(Qt::AlignCenter);
-}
+    auto* progressLine = new QHBoxLayout;
+    progressLine->addWidget(phaseLabel);
+    progressLine->addStretch(1);
+    progressLine->addWidget(cellsLabel);
 
-QRect CTransferDlg::MiddleArea() const
-{
-    return DialogUnits(59, 26, 68, 14);
+    buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(transferButton);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(progressBar);
+    layout->addLayout(progressLine);
+    layout->addWidget(resultLabel);
+    layout->addLayout(buttonRow);
+    // The dialog grows with its sentence, but the user may not shrink it
+    // below what its texts need.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 CTransferDlg::~CTransferDlg()
@@ -76,12 +100,35 @@ CTransferDlg::~CTransferDlg()
         worker.join();
 }
 
+void CTransferDlg::PutBetweenButtons(QWidget* widget)
+{
+    // After the transfer button, before the stretch that pushes Close right;
+    // the tab order follows.
+    buttonRow->insertWidget(1, widget);
+    setTabOrder(transferButton, widget);
+    setTabOrder(widget, closeButton);
+}
+
+std::unique_ptr<CTransferJob> CTransferDlg::TakeJob()
+{
+    if (workerRunning)
+        return nullptr;
+    return std::move(job);
+}
+
+int CTransferDlg::TotalCells() const
+{
+    return totalCells;
+}
+
 void CTransferDlg::StartTransfer()
 {
     // A second click, queued before the button was disabled, starts nothing.
     if (workerRunning || !transferButton->isEnabled())
         return;
     job = makeJob();
+    totalCells = job->TotalCells();
+    timeLeft.emplace(totalCells);
     progressBar->setRange(0, job->LastPosition());
     progressBar->setValue(0);
     transferButton->setEnabled(false);
@@ -125,12 +172,33 @@ void CTransferDlg::ShowTransferMessage(const QString& text, bool offerHelp)
     }
 }
 
+void CTransferDlg::ShowProgress(int position, CTimeLeft::Clock::time_point at)
+{
+    progressBar->setValue(position);
+    cellsLabel->show();
+    cellsDone = job->CellsDone(position);
+    const double secondsLeft = timeLeft->Update(cellsDone, at);
+    if (secondsLeft < 0) {
+        cellsLabel->setText(tr("%1 of %2 cells").arg(cellsDone).arg(totalCells));
+        return;
+    }
+    const int seconds = WholeSeconds(secondsLeft);
+    cellsLabel->setText(tr("%1 of %2 cells, %3:%4 left")
+                            .arg(cellsDone)
+                            .arg(totalCells)
+                            .arg(seconds / 60)
+                            .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+}
+
 void CTransferDlg::WorkerEnded()
 {
     // The worker posts this as its last act; the join returns at once.
     worker.join();
     workerRunning = false;
-    job->Finish();
+    projectReplaced = job->Finish();
+    // Nothing is left to wait for once the transfer has ended.
+    if (cellsDone > 0)
+        cellsLabel->setText(tr("%1 of %2 cells").arg(cellsDone).arg(totalCells));
     // Notes come after the transfer's own messages and after a read has
     // installed its project, which the graph behind already shows.
     QStringList notes;
@@ -138,6 +206,13 @@ void CTransferDlg::WorkerEnded()
         notes << Tr(note);
     if (!notes.isEmpty())
         ShowTransferMessage(notes.join(QStringLiteral("\n")));
+    resultLabel->setText(EndSentence());
+    resultLabel->show();
+    // The sentence makes the dialog taller where it needs the room; a width
+    // the user gave it stays.
+    layout()->activate();
+    const int needed = hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height();
+    resize(width(), std::max(height(), needed));
     TransferFinished();
     if (closePending)
         accept();
@@ -155,7 +230,7 @@ void CTransferDlg::CloseWhenDone()
 
 void CTransferDlg::reject()
 {
-    // Escape and the system's close command: refused while the worker runs.
+    // Escape and the close box: refused while the worker runs.
     if (workerRunning)
         return;
     QDialog::reject();
@@ -172,14 +247,19 @@ void CTransferDlg::closeEvent(QCloseEvent* event)
 
 void CTransferDlg::Forwarder::Progress(int position)
 {
-    dialog.Post([d = &dialog, position] { d->progressBar->setValue(position); });
+    // The time is taken here, on the worker: a message box may hold the
+    // queued call back.
+    dialog.Post(
+        [d = &dialog, position, at = CTimeLeft::Clock::now()] { d->ShowProgress(position, at); });
 }
 
 void CTransferDlg::Forwarder::PhaseStarted(TransferPhase phase)
 {
     dialog.Post([d = &dialog, phase] {
         d->phaseLabel->setText(Tr(TransferPhaseText(phase)));
+        d->phaseLabel->show();
         d->lastPhase = phase;
+        d->timeLeft->Restart();
     });
 }
 
@@ -199,7 +279,10 @@ void CTransferDlg::Forwarder::EnableClose()
 
 void CTransferDlg::Forwarder::CloseDialog()
 {
-    dialog.Post([d = &dialog] { d->CloseWhenDone(); });
+    // The transfer would end the dialog here (a failed open, a write cut
+    // short in its data phase). It stays open instead, so that its sentence
+    // can say what the box may now hold; Close ends it.
+    EnableClose();
 }
 
 void CTransferDlg::Forwarder::Finished(TransferOutcome result)
@@ -207,8 +290,11 @@ void CTransferDlg::Forwarder::Finished(TransferOutcome result)
     dialog.Post([d = &dialog, result] {
         d->outcome = result;
         // A full bar beside "Reading..." looked as if the transfer still ran
-        // while the dialog waited for Close.
+        // while the dialog waited for Close. A transfer that ended otherwise
+        // names no phase: the sentence says where it stopped.
         if (result == TransferOutcome::Completed && d->lastPhase)
             d->phaseLabel->setText(Tr(TransferDoneText(*d->lastPhase)));
+        else
+            d->phaseLabel->clear();
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <TransferJob.h>
+#include <TransferProgress.h>
 
 #include <QDialog>
 
@@ -10,22 +11,25 @@
 #include <optional>
 #include <thread>
 
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
-// What the Write and the Read dialog share: a bordered pop-up without a title
-// bar (186 x 47 dialog units) with a progress bar, the transfer button and
-// "Close", and one worker thread that runs the session's transfer job.
+// What the Write, the Read and the Compare dialog share: a dialog with a
+// title bar naming the action, a progress bar with the phase and the cells
+// moved under it, the transfer button and "Close", and one worker thread
+// that runs the session's transfer job. Once the transfer has ended the
+// dialog stays open and says in a sentence what happened.
 //
 // Thread rules: the worker never touches a widget. Everything it reports goes
 // through Post(), which queues the action on the user-interface thread. While
 // a message box is up, later actions wait until the user has pressed OK, so
 // the dialog changes in the order the worker reported, after its message.
 //
-// The dialog cannot be dismissed (Escape, the system's close command) while
-// the worker runs. The dialog owns the job and the worker; its destructor
-// joins the worker before the job and the observer the worker uses go.
+// The dialog cannot be dismissed (Escape, the close box) while the worker
+// runs. The dialog owns the job and the worker; its destructor joins the
+// worker before the job and the observer the worker uses go.
 class CTransferDlg : public QDialog {
     Q_OBJECT
 
@@ -39,22 +43,41 @@ public:
     QProgressBar* progressBar = nullptr;
     QPushButton* transferButton = nullptr;
     QPushButton* closeButton = nullptr;
-    // Between the buttons: the phase running ("Writing...", "Checking...").
+    // Under the bar, left: the phase running ("Writing...", "Checking..."),
+    // and once the transfer ended well its last word ("Checked").
     QLabel* phaseLabel = nullptr;
+    // Under the bar, right: "312 of 1021 cells, 0:05 left".
+    QLabel* cellsLabel = nullptr;
+    // Above the buttons once the worker has ended: what happened.
+    QLabel* resultLabel = nullptr;
 
 protected:
     // The job is made when the transfer button is pressed, so choices made
     // in the dialog before then (a write's verification) reach it.
     using JobMaker = std::function<std::unique_ptr<CTransferJob>()>;
-    CTransferDlg(const QString& transferText, JobMaker makeJob, QWidget* parent);
+    CTransferDlg(
+        const QString& title, const QString& transferText, JobMaker makeJob, QWidget* parent);
 
-    // The job once the transfer has started; null before.
+    // The job once the transfer has started; null before, and after TakeJob.
     CTransferJob* Job() const { return job.get(); }
-    // Called on the user-interface thread after the job's Finish and its
-    // notes were shown; the dialog may then end.
+    // Hands the job over once the worker has ended; null while it runs.
+    std::unique_ptr<CTransferJob> TakeJob();
+    // Whether the job's Finish replaced the session's project.
+    bool ProjectReplaced() const { return projectReplaced; }
+    // The cells the box had answered when the transfer ended, and in all.
+    int CellsDone() const { return cellsDone; }
+    int TotalCells() const;
+
+    // Puts a control of the dialog's own between the transfer button and
+    // Close.
+    void PutBetweenButtons(QWidget* widget);
+    // On the user-interface thread once the job has finished and its notes
+    // were shown: what happened, what it did to the box or the project, and
+    // where to find what it left. The message boxes have already said why a
+    // transfer failed.
+    virtual QString EndSentence() const = 0;
+    // Called after the end sentence is shown; the dialog may then end.
     virtual void TransferFinished() { }
-    // The free space between the buttons, for a control of the dialog's own.
-    QRect MiddleArea() const;
 
     // Ends the dialog as its Close button does: now when the worker has
     // ended, else as soon as it ends.
@@ -71,6 +94,9 @@ private:
     // thread. Actions posted after the dialog is gone are dropped.
     void Post(std::function<void()> action);
     void ShowTransferMessage(const QString& text, bool offerHelp = false);
+    // The bar and the cells line at a progress position the worker reported
+    // at the given time.
+    void ShowProgress(int position, CTimeLeft::Clock::time_point at);
 
     class Forwarder : public CTransferObserver {
     public:
@@ -92,12 +118,17 @@ private:
     void RunOrDefer(std::function<void()> action);
     void WorkerEnded();
 
+    QHBoxLayout* buttonRow = nullptr;
     // The worker uses the job and the forwarder: both are declared before it.
     JobMaker makeJob;
     std::unique_ptr<CTransferJob> job;
     Forwarder forwarder { *this };
     TransferOutcome outcome = TransferOutcome::NotOpened;
     std::optional<TransferPhase> lastPhase; // the phase the label names
+    std::optional<CTimeLeft> timeLeft; // made with the job, which knows the total
+    int cellsDone = 0;
+    int totalCells = 0;
+    bool projectReplaced = false;
     std::thread worker;
     bool workerRunning = false;
     bool closePending = false;

@@ -3,15 +3,18 @@
 #include "TransferDlg.h"
 
 class CSession;
+class CWriteJob;
 class QCheckBox;
 
-// The Write dialog: writes the session's project into the box. What is sent
-// is the project as it was when the transfer started; the dialog is modal,
-// so that is the project as it was when the dialog opened. The project is
-// never changed.
+// The Write dialog, "Write to box": writes the session's project into the
+// box. What is sent is the project as it was when the transfer started; the
+// dialog is modal, so that is the project as it was when the dialog opened.
+// The project is never changed.
 //
 // "Verify after writing" between the buttons chooses whether the cells are
-// read back; the phase label takes its place once the transfer runs.
+// read back; it cannot be changed once the transfer runs. The dialog ends
+// on what the box holds now, whether that was checked, and where the write
+// is kept in the history.
 class CWrite : public CTransferDlg {
     Q_OBJECT
 
@@ -19,4 +22,13 @@ public:
     explicit CWrite(CSession& session, bool verify = true, QWidget* parent = nullptr);
 
     QCheckBox* verifyBox = nullptr;
+
+protected:
+    QString EndSentence() const override;
+
+private:
+    // The job, as a write; null before the transfer started.
+    const CWriteJob* WriteJob() const;
+    // Where the write went in the history, or why it did not.
+    QString HistorySentence(const CWriteJob& write) const;
 };

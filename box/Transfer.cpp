@@ -86,14 +86,27 @@ UserText RefusalMessage(const std::vector<UserText>& reasons)
 
 } // namespace
 
+namespace {
+const UserText kVerifyDifference
+    = RAMVIK_TR("Transfer", "The box holds other values than were written: %1");
+} // namespace
+
 UserText VerifyDifferenceMessage(int cell, int boxValue, int sentValue, const BoxTable& table)
 {
-    return RAMVIK_TR("Transfer",
-        "The box holds other values than were written: cell %1 (%2): box %3, written %4.")
-        .Arg(std::to_string(cell))
-        .Arg(CellMeaning(cell, table))
-        .Arg(std::to_string(boxValue))
-        .Arg(std::to_string(sentValue));
+    const UserText difference = RAMVIK_TR("Transfer", "cell %1 (%2): box %3, written %4.")
+                                    .Arg(std::to_string(cell))
+                                    .Arg(CellMeaning(cell, table))
+                                    .Arg(std::to_string(boxValue))
+                                    .Arg(std::to_string(sentValue));
+    return UserText(kVerifyDifference).Arg(difference);
+}
+
+UserText DifferenceOfVerifyMessage(const UserText& message)
+{
+    if (message.Empty() || std::string(message.Source()) != kVerifyDifference.Source()
+        || message.Parts().size() != 1 || !message.Parts()[0].text)
+        return UserText();
+    return *message.Parts()[0].text;
 }
 
 CWriteTransfer::CWriteTransfer(const ProjectState& project, std::unique_ptr<CLink> link_,

@@ -119,6 +119,9 @@ private:
 // its meaning and both values, e.g. "cell 1 (stop voltage): box 44, written
 // 45."
 UserText VerifyDifferenceMessage(int cell, int boxValue, int sentValue, const BoxTable& table);
+// The difference such a message names ("cell 1 (stop voltage): box 44,
+// written 45."), or an empty text for any other message.
+UserText DifferenceOfVerifyMessage(const UserText& message);
 
 // What a completed read hands over.
 struct BoxReading {

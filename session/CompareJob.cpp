@@ -1,5 +1,7 @@
 #include "CompareJob.h"
 
+#include "TransferProgress.h"
+
 #include <BoxCompare.h>
 
 CCompareJob::CCompareJob(const ProjectState& project_, std::unique_ptr<CLink> link)
@@ -15,6 +17,11 @@ int CCompareJob::LastPosition() const
     return kReadProgressEnd;
 }
 
+int CCompareJob::CellsDone(int position) const
+{
+    return ReadCellsDone(position);
+}
+
 TransferOutcome CCompareJob::Run(CTransferObserver& observer)
 {
     relay.target = &observer;
@@ -26,7 +33,10 @@ bool CCompareJob::Finish()
     std::unique_ptr<BoxReading> reading = transfer.TakeReading();
     if (!reading)
         return false;
-    differences = CompareWithBox(*project, reading->cells);
+    read = true;
+    boxCells = reading->cells;
+    identification = boxCells[kIdentificationCell];
+    differences = CompareWithBox(*project, boxCells);
     warnings = reading->warnings;
     boxProject = std::move(reading->project);
     return false;
@@ -35,4 +45,10 @@ bool CCompareJob::Finish()
 std::vector<UserText> CCompareJob::Notes() const
 {
     return warnings;
+}
+
+void CCompareJob::CompareWith(const ProjectState& other)
+{
+    if (read)
+        differences = CompareWithBox(other, boxCells);
 }

@@ -19,13 +19,21 @@ public:
     ~CCompareJob() override;
 
     int LastPosition() const override;
+    int CellsDone(int position) const override;
     TransferOutcome Run(CTransferObserver& observer) override;
     // Compares; never replaces the project.
     bool Finish() override;
     // The implausible values the box holds.
     std::vector<UserText> Notes() const override;
+    int BoxIdentification() const override { return identification; }
 
-    // After Finish: whether the read got every cell, so a comparison was made.
+    // After Finish: compares what the box gave with another project (the
+    // user's project as it is after an edit). Cheap: cells 0..254 only.
+    // Nothing changes when nothing was read.
+    void CompareWith(const ProjectState& project);
+
+    // After Finish: whether the read got every cell, so a comparison was
+    // made (and TakeBoxProject has not taken the box's project yet).
     bool Compared() const { return boxProject != nullptr; }
     // After Finish: the differences by meaning, one line each; empty when the
     // box holds the project (and when nothing was compared).
@@ -41,6 +49,9 @@ private:
     CRelayObserver relay; // before transfer, which keeps a reference to it
     CReadTransfer transfer;
     std::unique_ptr<ProjectState> boxProject;
+    bool read = false; // boxCells holds every cell the box answered
+    ReadCells boxCells {};
+    int identification = 0;
     std::vector<UserText> differences;
     std::vector<UserText> warnings;
 };

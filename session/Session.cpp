@@ -4,6 +4,7 @@
 #include "DemoBox.h"
 #include "RelayObserver.h"
 #include "SessionSettings.h"
+#include "TransferProgress.h"
 #include "WriteHistory.h"
 
 #include <DemoLink.h>
@@ -29,9 +30,9 @@ public:
     void Close() override { }
 };
 
-class CWriteJob : public CTransferJob {
+class CSessionWriteJob : public CWriteJob {
 public:
-    CWriteJob(const ProjectState& project, std::unique_ptr<CLink> link, bool verify,
+    CSessionWriteJob(const ProjectState& project, std::unique_ptr<CLink> link, bool verify,
         std::string historyFolder_)
         : transfer(project, std::move(link), relay)
         , projectText(WriteProjectText(project))
@@ -40,6 +41,7 @@ public:
         transfer.SetVerify(verify);
     }
     int LastPosition() const override { return transfer.LastProgress(); }
+    int CellsDone(int position) const override { return WrittenCells(position); }
     TransferOutcome Run(CTransferObserver& observer) override
     {
         relay.target = &observer;
@@ -48,10 +50,20 @@ public:
     }
     bool Finish() override
     {
+        // The read-back names the first difference in the message it ends on.
+        if (outcome == TransferOutcome::VerifyFailed)
+            difference = DifferenceOfVerifyMessage(relay.lastMessage);
         KeepInHistory();
         return false;
     }
     std::vector<UserText> Notes() const override { return notes; }
+    int BoxIdentification() const override { return transfer.BoxIdentification(); }
+
+    bool Verifies() const override { return transfer.Verifies(); }
+    const UserText& Difference() const override { return difference; }
+    WriteKept Kept() const override { return kept; }
+    const std::string& HistoryEntry() const override { return historyEntry; }
+    const std::string& HistoryProblem() const override { return historyProblem; }
 
 private:
     // Every write that sent all its cells is kept, with what its read-back
@@ -67,12 +79,17 @@ private:
         // Without a data folder the write is still done, but the user learns
         // that no copy of it is kept.
         if (historyFolder.empty()) {
+            kept = WriteKept::NoFolder;
             notes.push_back(NoHistoryFolderNote());
             return;
         }
-        std::string error;
-        if (!RecordWrite(historyFolder, projectText, transfer.BoxIdentification(), check, error))
-            notes.push_back(HistoryNotKeptNote(historyFolder, error));
+        if (!RecordWrite(historyFolder, projectText, transfer.BoxIdentification(), check,
+                historyProblem, &historyEntry)) {
+            kept = WriteKept::Failed;
+            notes.push_back(HistoryNotKeptNote(historyFolder, historyProblem));
+            return;
+        }
+        kept = WriteKept::Kept;
     }
 
     CRelayObserver relay; // before transfer, which keeps a reference to it
@@ -81,6 +98,10 @@ private:
     std::string historyFolder;
     TransferOutcome outcome = TransferOutcome::NotOpened;
     std::vector<UserText> notes;
+    UserText difference;
+    WriteKept kept = WriteKept::NotSent;
+    std::string historyEntry;
+    std::string historyProblem;
 };
 
 class CReadJob : public CTransferJob {
@@ -91,6 +112,7 @@ public:
     {
     }
     int LastPosition() const override { return kIdentificationCell; }
+    int CellsDone(int position) const override { return ReadCellsDone(position); }
     TransferOutcome Run(CTransferObserver& observer) override
     {
         relay.target = &observer;
@@ -102,13 +124,16 @@ public:
         if (!reading)
             return session.InstallRead(nullptr);
         warnings = reading->warnings;
+        identification = reading->cells[kIdentificationCell];
         return session.InstallRead(std::move(reading->project));
     }
     std::vector<UserText> Notes() const override { return warnings; }
+    int BoxIdentification() const override { return identification; }
 
 private:
     CSession& session;
     std::vector<UserText> warnings;
+    int identification = 0;
     CRelayObserver relay;
     CReadTransfer transfer;
 };
@@ -267,11 +292,11 @@ std::unique_ptr<CLink> CSession::MakeLink() const
     return link;
 }
 
-std::unique_ptr<CTransferJob> CSession::MakeWriteJob(bool verify)
+std::unique_ptr<CWriteJob> CSession::MakeWriteJob(bool verify)
 {
     if (demoBox)
         FitDemoBox(*demoBox, project);
-    return std::make_unique<CWriteJob>(project, MakeLink(), verify, historyFolder);
+    return std::make_unique<CSessionWriteJob>(project, MakeLink(), verify, historyFolder);
 }
 
 std::unique_ptr<CTransferJob> CSession::MakeReadJob()

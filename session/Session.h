@@ -3,6 +3,7 @@
 #include "SessionSettings.h"
 #include "TransferJob.h"
 #include "UndoHistory.h"
+#include "WriteJob.h"
 
 #include <Link.h>
 #include <ProjectState.h>
@@ -120,7 +121,7 @@ public:
     // A verified write reads cells 0..254 back after the last cell. Once
     // Run has returned, Finish keeps a write that sent every cell in the
     // history folder (see SetHistoryFolder).
-    std::unique_ptr<CTransferJob> MakeWriteJob(bool verify = true);
+    std::unique_ptr<CWriteJob> MakeWriteJob(bool verify = true);
     // A read that replaces the project. Its Finish installs the project read
     // in one step and trims the CR curve to the start and stop voltages (also
     // when nothing was read). A complete read is a step of the undo history

@@ -16,6 +16,11 @@ public:
     // The progress reports run from 0 to this position: 767 for a write,
     // 1022 for a verified write, 255 for a read.
     virtual int LastPosition() const = 0;
+    // The cells moved once the box has answered the cell at this progress
+    // position (TransferProgress.h), and in all: 766 for a write, 1021 for
+    // a verified write, 256 for a read.
+    virtual int CellsDone(int position) const = 0;
+    int TotalCells() const { return CellsDone(LastPosition()); }
 
     // On the worker: the whole transfer, reported through observer, which
     // must outlive the call. Blocks. Call once.
@@ -31,6 +36,10 @@ public:
     // not keep. The window shows them in one message box, the tool prints
     // each on standard error.
     virtual std::vector<UserText> Notes() const { return {}; }
+
+    // The box's identification (132 or 213) once the transfer learnt it,
+    // else 0. Read it after Finish.
+    virtual int BoxIdentification() const = 0;
 };
 
 // The words for a transfer's phase: while it runs, as the dialog and the tool

@@ -128,7 +128,7 @@ std::string WindowHistoryFolder(const std::string& rootPath)
 }
 
 bool RecordWrite(const std::string& folder, const std::string& projectText, int boxIdentification,
-    WriteCheck check, std::string& error)
+    WriteCheck check, std::string& error, std::string* keptAs)
 {
     if (folder.empty()) {
         error = "no folder for the history";
@@ -161,8 +161,12 @@ bool RecordWrite(const std::string& folder, const std::string& projectText, int 
             << kVerifiedKey << WriteCheckWord(check) << "\n";
     // The sidecar first: a project file without one would not count as an
     // entry, and one with a sidecar but no project is never listed.
-    return WriteFileSafely(SidecarPath(projectPath.u8string()), sidecar.str(), error)
-        && WriteFileSafely(projectPath.u8string(), projectText, error);
+    if (!WriteFileSafely(SidecarPath(projectPath.u8string()), sidecar.str(), error)
+        || !WriteFileSafely(projectPath.u8string(), projectText, error))
+        return false;
+    if (keptAs)
+        *keptAs = projectPath.u8string();
+    return true;
 }
 
 std::vector<HistoryEntry> ListHistory(const std::string& folder)

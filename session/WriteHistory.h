@@ -29,9 +29,10 @@ std::string ToolHistoryFolder();
 std::string WindowHistoryFolder(const std::string& rootPath);
 
 // Keeps one write: the project file text and its sidecar, in a folder that is
-// created when missing. The time is now. False with the reason in error.
+// created when missing. The time is now. False with the reason in error;
+// true with the path of the project's copy in keptAs, when given.
 bool RecordWrite(const std::string& folder, const std::string& projectText, int boxIdentification,
-    WriteCheck check, std::string& error);
+    WriteCheck check, std::string& error, std::string* keptAs = nullptr);
 
 // Every entry of the folder, newest first; entries without a readable sidecar
 // are left out.

@@ -1,15 +1,26 @@
 // The transfer dialogs and what the window shows of a write, a read and a
 // comparison. The transfers themselves are the box and session layers'; the
 // demo box stands in for the converter.
+//
+// With RAMVIK_SHOTS set to a folder, the dialogs at their end and the window
+// with its compare panel are also saved there as pictures, to look at.
 #include "AppTestSupport.h"
+#include "Compare.h"
+#include "ComparePanel.h"
+#include "Read.h"
 #include "Write.h"
 
 #include <BoxSimulator.h>
 #include <DemoLink.h>
 #include <Protocol.h>
 #include <StartOptions.h>
+#include <WriteHistory.h>
 
 #include <QImage>
+#include <QListWidget>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <atomic>
 #include <future>
@@ -17,11 +28,27 @@
 
 namespace {
 
-// Holds the worker at its hundredth frame until the gate opens.
+// A whole transfer with the demo box, also under the sanitizers.
+constexpr int kTransferDeadline = 30000; // ms
+
+void Shot(const QImage& image, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("RAMVIK_SHOTS");
+    if (!folder.isEmpty() && QDir().mkpath(folder))
+        image.save(folder + "/" + name + ".png");
+}
+
+// Holds the worker at a frame until the gate opens.
 struct Gate {
     std::promise<void> open;
     std::future<void> opened = open.get_future();
     std::atomic<bool> reached { false };
+    std::atomic<bool> isOpen { false };
+    void Open()
+    {
+        if (!isOpen.exchange(true))
+            open.set_value();
+    }
 };
 struct GatedLink : CDemoLink {
     using CDemoLink::CDemoLink;
@@ -37,30 +64,153 @@ struct GatedLink : CDemoLink {
     int frames = 0;
 };
 
-using TransferDialog = AppTest;
+class TransferDialog : public AppTest {
+protected:
+    // A session whose links reach a box that holds back its hundredth frame.
+    void HoldAtTheHundredthFrame(CSession& session)
+    {
+        auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
+        session.SetLinkFactory([box, this]() -> std::unique_ptr<CLink> {
+            auto link = std::make_unique<GatedLink>(box);
+            link->gate = &gate;
+            return link;
+        });
+    }
+    Gate gate;
+};
 
 // Escape and close are refused while the worker runs; destroying the dialog
 // then joins the worker before the job it runs goes.
 TEST_F(TransferDialog, WriteCannotBeDismissedWhileTheWorkerRuns)
 {
-    Gate gate;
     CSession session;
-    auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
-    session.SetLinkFactory([box, &gate]() -> std::unique_ptr<CLink> {
-        auto link = std::make_unique<GatedLink>(box);
-        link->gate = &gate;
-        return link;
-    });
+    HoldAtTheHundredthFrame(session);
     auto dialog = std::make_unique<CWrite>(session);
+    const auto openAtLast = qScopeGuard([this] { gate.Open(); });
     dialog->show();
     QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return gate.reached && dialog->progressBar->value() > 0; }));
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     dialog->close();
     EXPECT_TRUE(dialog->isVisible() && !dialog->closeButton->isEnabled());
-    std::thread opener([&] { gate.open.set_value(); });
+    std::thread opener([&] { gate.Open(); });
     dialog.reset();
     opener.join();
+}
+
+// Under the bar the cells moved and the time left follow the transfer, as
+// ramvik-cli's progress line does; at the end only the cells remain.
+TEST_F(TransferDialog, TheCellsAndTheTimeLeftFollowTheTransfer)
+{
+    CSession session;
+    HoldAtTheHundredthFrame(session);
+    CWrite dialog(session);
+    // Also when a check fails: the dialog goes only once its worker has ended.
+    const auto opener = qScopeGuard([this] { gate.Open(); });
+    dialog.show();
+    QTest::mouseClick(dialog.transferButton, Qt::LeftButton);
+    const QRegularExpression running("^(\\d+) of 1021 cells, \\d+:\\d\\d left$");
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return gate.reached && dialog.progressBar->value() >= 95
+            && running.match(dialog.cellsLabel->text()).hasMatch();
+    })) << dialog.cellsLabel->text().toStdString();
+    const int held = running.match(dialog.cellsLabel->text()).captured(1).toInt();
+    EXPECT_GE(held, 90);
+    EXPECT_LT(held, 100) << "the hundredth frame is not answered yet";
+    EXPECT_EQ(dialog.phaseLabel->text(), "Writing...");
+    gate.Open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.WorkerRunning(); }, kTransferDeadline));
+    EXPECT_EQ(dialog.cellsLabel->text(), "1021 of 1021 cells");
+}
+
+// What a dialog showed once its worker had ended.
+struct Ending {
+    QString title;
+    QString sentence;
+    bool openWithClose = false; // visible, with Close enabled
+};
+
+// Each dialog names its action in its title bar and, once its transfer has
+// ended, stays open with a sentence that says what happened: for a write
+// whether the box holds the project, whether that was checked and where the
+// history keeps it; for a read whose project the window now has; for a
+// compare whether the box differs. "{entry}" stands for the path of the
+// newest history entry.
+TEST_F(TransferDialog, EachDialogEndsOnWhatHappened)
+{
+    using Opener = std::function<std::unique_ptr<CTransferDlg>(CSession&)>;
+    const Opener write = [](CSession& s) { return std::make_unique<CWrite>(s, true); };
+    const Opener read = [](CSession& s) { return std::make_unique<CRead>(s); };
+    const Opener compare = [](CSession& s) { return std::make_unique<CCompare>(s); };
+    const auto fault = [](const char* text) {
+        return [text](CSession& session) {
+            BoxFault parsed;
+            ASSERT_TRUE(ParseBoxFault(text, parsed));
+            session.DemoBox()->AddFault(parsed);
+        };
+    };
+    struct Row {
+        const char* what;
+        const char* title;
+        Opener open;
+        std::function<void(CSession&)> prepare;
+        QStringList says;
+    };
+    const Row rows[] = {
+        { "verified write", "Write to box", write, {}, { "box 132 and checked", "{entry}" } },
+        { "unverified write", "Write to box",
+            [](CSession& s) { return std::make_unique<CWrite>(s, false); }, {},
+            { "box 132 and not checked", "{entry}" } },
+        { "write whose read-back differed", "Write to box", write,
+            [&](CSession& session) {
+                session.Project().stopVoltage = 4.0;
+                fault("forget@1")(session);
+            },
+            { "cell 1 (stop voltage): box 45, written 40.", "not verified", "{entry}" } },
+        { "write cut short while sending", "Write to box", write, fault("short@300"),
+            { "299 of 1021 cells", "parts of two projects" } },
+        { "write with no box connected", "Write to box", write,
+            [](CSession& session) { session.SetLinkFactory({}); }, { "Nothing was written" } },
+        { "read", "Read from box", read, {}, { "box 132 (1 CR input)", "not saved" } },
+        { "read cut short", "Read from box", read, fault("short@200"),
+            { "200 of 256 cells", "project is unchanged" } },
+        { "compare, the box holds the project", "Compare with box", compare, {},
+            { "Box 132 holds the project." } },
+        { "compare, two differences", "Compare with box", compare,
+            [](CSession& session) {
+                session.Project().crCurve->Add(2.0, 3.0);
+                session.Project().crCurve->Add(3.0, 3.5);
+            },
+            { "lists 2 differences" } },
+    };
+    const std::string history = (rootPath + "History/").toStdString();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CSession session;
+        session.UseDemoBox();
+        session.SetHistoryFolder(history);
+        if (row.prepare)
+            row.prepare(session);
+        const std::unique_ptr<CTransferDlg> dialog = row.open(session);
+        dialog->show();
+        QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }, kTransferDeadline));
+        Shot(dialog->grab().toImage(), QString(row.what).replace(' ', '-').remove(','));
+        const Ending seen { dialog->windowTitle(), dialog->resultLabel->text(),
+            dialog->isVisible() && dialog->closeButton->isEnabled() };
+        EXPECT_EQ(seen.title, row.title);
+        EXPECT_TRUE(seen.openWithClose);
+        const std::vector<HistoryEntry> entries = ListHistory(history);
+        const QString entry
+            = entries.empty() ? "no entry" : QString::fromStdString(entries.front().projectPath);
+        for (QString fact : row.says) {
+            fact.replace("{entry}", entry);
+            EXPECT_TRUE(seen.sentence.contains(fact))
+                << fact.toStdString() << " not in: " << seen.sentence.toStdString();
+        }
+    }
+    EXPECT_TRUE(messages.contains(QString::fromStdString(kNoDeviceMessage.English())))
+        << messages.join("|").toStdString();
 }
 
 const QColor kBoxCurveColour(220, 0, 220);
@@ -85,61 +235,149 @@ protected:
         window.reset(new CRamvikDlg(options));
         window->resize(900, 640);
         window->show();
+        window->grab(); // the graph's geometry comes with its first paint
     }
 
-    // What the window showed while it asked whether to take the box's project.
-    struct Question {
-        QString text;
-        QImage picture;
-    };
-    // Compares, answering the question with take (and discarding changes).
-    Question Compare(bool take)
+    // Compares the project with the box; the panel stays open afterwards.
+    CComparePanel* Compare()
     {
-        Question asked;
-        CScopedMessageHook answerer(
-            [&](const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons) {
-                messages << text;
-                if (icon != QMessageBox::Question)
-                    return QMessageBox::Discard;
-                asked.text = text;
-                asked.picture = window->grab().toImage();
-                return take ? QMessageBox::Yes : QMessageBox::No;
-            });
         ClickTransfer("compareButton");
-        return asked;
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the panel is not modal";
+        return window->window()->findChild<CComparePanel*>("comparePanel");
     }
+    // The lines the panel lists, or "none listed" when it lists none.
+    QStringList Listed(CComparePanel& panel)
+    {
+        if (panel.differenceList->isHidden())
+            return { "none listed" };
+        QStringList lines;
+        for (int i = 0; i < panel.differenceList->count(); ++i)
+            lines << panel.differenceList->item(i)->text();
+        return lines;
+    }
+    int BoxPixels() { return PixelsOf(window->grab().toImage(), kBoxCurveColour); }
+    QPoint At(double input, double output)
+    {
+        CGraph& graph = Inside().Graph();
+        return QPoint(graph.VoltsToX(input), graph.VoltsToY(output));
+    }
+    // Lets the panel that closed go, as the event loop would.
+    void DeleteClosedPanels()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    const QString kPointInProjectOnly
+        = "CR point at 2 V: output 3 V in the project, none in the box.";
 };
 
-// The box's curves are drawn in both views while the question is open and
-// the differences are listed. Either answer removes the overlay; No keeps
-// the project, Yes takes the box's as a Read does, unsaved.
-TEST_F(TransferWindow, CompareShowsTheBoxOverTheProjectUntilAnswered)
+// The box's curves are drawn over the project's in both views for as long as
+// the panel is open, beside the list of differences; keeping the project
+// closes the panel and removes them.
+TEST_F(TransferWindow, ThePanelShowsTheBoxInBothViewsUntilClosed)
+{
+    Project().crCurve->Add(2.0, 3.0);
+    const std::string edited = WriteProjectText(Project());
+    for (const char* view : { "inputOutputCheck", "differenceCheck" }) {
+        SCOPED_TRACE(view);
+        Click(view);
+        QPointer<CComparePanel> panel = Compare();
+        ASSERT_TRUE(panel && panel->isVisible());
+        EXPECT_EQ(Listed(*panel), QStringList { kPointInProjectOnly });
+        EXPECT_GT(BoxPixels(), 50) << "the box's dotted curve";
+        QTest::mouseClick(panel->keepButton, Qt::LeftButton);
+        DeleteClosedPanels();
+        EXPECT_TRUE(panel.isNull());
+        EXPECT_EQ(BoxPixels(), 0);
+        EXPECT_EQ(WriteProjectText(Project()), edited);
+    }
+}
+
+// The panel leaves the graph to the user: a right click removes the point
+// the box lacks and a left click adds another, each compared with the box
+// at once, while the box's curves stay drawn.
+TEST_F(TransferWindow, TheGraphCanBeEditedWhileThePanelIsOpen)
+{
+    Project().crCurve->Add(2.0, 3.0);
+    window->grab();
+    QPointer<CComparePanel> panel = Compare();
+    ASSERT_TRUE(panel);
+    window->grab(); // the graph, narrower beside the panel
+    QWidget* graph = &Inside().GraphWidget();
+    QTest::mouseClick(graph, Qt::RightButton, {}, At(2.0, 3.0));
+    EXPECT_EQ(Project().crCurve->Find(2.0)->input, 1.5) << "the point is gone";
+    EXPECT_EQ(Listed(*panel), QStringList { "none listed" });
+    EXPECT_EQ(panel->summaryLabel->text(), "Box 132 holds the project.");
+    EXPECT_GT(BoxPixels(), 50);
+
+    QTest::mouseClick(graph, Qt::LeftButton, {}, At(3.0, 3.6));
+    ASSERT_EQ(Listed(*panel).size(), 1);
+    EXPECT_TRUE(Listed(*panel)[0].startsWith("CR point at 3 V")) << Listed(*panel)[0].toStdString();
+    EXPECT_GT(BoxPixels(), 50);
+    EXPECT_TRUE(panel->isVisible());
+}
+
+// "Take the box's project" replaces the project as a read does, after the
+// window's question about unsaved changes; cancelling that question keeps
+// everything as it was. Keeping the project, or closing the panel, changes
+// nothing. Whenever the panel closes, the box's curves go with it.
+TEST_F(TransferWindow, TakeAndKeepDoWhatTheySay)
 {
     const std::string inBox = WriteProjectText(Project());
     Project().crCurve->Add(2.0, 3.0);
-    Inside().Graph().repaintRequest();
     const std::string edited = WriteProjectText(Project());
     struct Row {
-        const char* view;
-        const char* check;
-        bool take;
+        const char* what;
+        std::function<void(CComparePanel&)> act;
+        QMessageBox::StandardButton answer; // to the unsaved-changes question
+        bool asked;
+        bool panelStays;
+        const std::string& project;
     };
-    const Row rows[] = { { "input-output", "inputOutputCheck", false },
-        { "difference", "differenceCheck", true } };
+    const auto click = [](QPushButton* CComparePanel::*button) {
+        return [button](CComparePanel& panel) { QTest::mouseClick(panel.*button, Qt::LeftButton); };
+    };
+    const Row rows[] = {
+        { "keep the project", click(&CComparePanel::keepButton), QMessageBox::Cancel, false, false,
+            edited },
+        { "the panel's close box", [](CComparePanel& panel) { panel.close(); }, QMessageBox::Cancel,
+            false, false, edited },
+        { "take, the question cancelled", click(&CComparePanel::takeButton), QMessageBox::Cancel,
+            true, true, edited },
+        { "take, changes discarded", click(&CComparePanel::takeButton), QMessageBox::Discard, true,
+            false, inBox },
+    };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.view);
-        Click(row.check);
-        const Question asked = Compare(row.take);
-        EXPECT_TRUE(
-            asked.text.contains("CR point at 2 V: output 3 V in the project, none in the box."))
-            << asked.text.toStdString();
-        EXPECT_GT(PixelsOf(asked.picture, kBoxCurveColour), 50) << "the box's dotted curve";
-        EXPECT_EQ(PixelsOf(window->grab().toImage(), kBoxCurveColour), 0);
-        EXPECT_EQ(WriteProjectText(Project()), row.take ? inBox : edited);
+        SCOPED_TRACE(row.what);
+        QPointer<CComparePanel> panel = Compare();
+        ASSERT_TRUE(panel);
+        messages.clear();
+        answer = row.answer;
+        row.act(*panel);
+        DeleteClosedPanels();
+        EXPECT_EQ(messages.size(), row.asked ? 1 : 0);
+        EXPECT_EQ(!panel.isNull() && panel->isVisible(), row.panelStays);
+        EXPECT_EQ(BoxPixels() > 50, row.panelStays);
+        EXPECT_EQ(WriteProjectText(Project()), row.project);
+        if (panel)
+            panel->close();
+        DeleteClosedPanels();
     }
-    EXPECT_TRUE(Inside().Session().HasUnsavedChanges()) << "the box's project is in no file yet";
-    // The box holds the project now: nothing to list.
-    EXPECT_EQ(Compare(false).text, "The box holds the project.");
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp[*]");
+    EXPECT_TRUE(window->isWindowModified()) << "the box's project is in no file yet";
+}
+
+// The panel docks on the right of the graph instead of covering it.
+TEST_F(TransferWindow, ThePanelDocksOnTheRight)
+{
+    Project().crCurve->Add(2.0, 3.0);
+    Compare();
+    auto* panel = window->findChild<CComparePanel*>("comparePanel");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->isFloating());
+    EXPECT_EQ(window->dockWidgetArea(panel), Qt::RightDockWidgetArea);
+    EXPECT_GT(BoxPixels(), 50);
+    Shot(window->grab().toImage(), "window-with-docked-compare-panel");
 }
 
 // A Read installs the box's project as the box holds it, then names each

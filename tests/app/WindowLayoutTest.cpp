@@ -72,7 +72,7 @@ std::pair<int, int> RoomAndNeed(QWidget* w)
     }
     if (auto* group = qobject_cast<QGroupBox*>(w))
         return { w->width() - 8, textWidth(group->title()) };
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
+    if (qobject_cast<QLineEdit*>(w))
         return { w->width(), w->minimumSizeHint().width() };
     return { 0, 0 };
 }

@@ -10,41 +10,22 @@
 #include <Session.h>
 #include <WriteHistory.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
-
-constexpr int kReadCellCount = static_cast<int>(ReadCells().size()); // cells 0..255
-
-// The cells a write has moved when the box has answered the cell at this
-// position: cell 255 is never written, and 767 ends the writing; the
-// read-back of a verified write counts on from there.
-int WrittenCells(int position)
-{
-    if (position >= kVerifyProgressStart)
-        return kLastWrittenCell + position - kVerifyProgressStart + 1;
-    return position < kIdentificationCell ? position + 1 : std::min(position, kLastWrittenCell);
-}
-
-int ReadCellsDone(int position)
-{
-    return std::min(position + 1, kReadCellCount);
-}
 
 // What the dialogs show in message boxes goes to standard error, and the
 // progress bar to the terminal. The transfer runs on this thread, so every
 // call arrives here in order and at once.
 class CToolObserver : public CTransferObserver {
 public:
-    CToolObserver(int totalCells, std::function<int(int)> cellsDone_)
-        : progress(totalCells)
-        , cellsDone(std::move(cellsDone_))
+    explicit CToolObserver(const CTransferJob& job_)
+        : job(job_)
+        , progress(job_.TotalCells())
     {
     }
 
-    void Progress(int position) override { progress.Show(cellsDone(position)); }
+    void Progress(int position) override { progress.Show(job.CellsDone(position)); }
     void PhaseStarted(TransferPhase phase) override
     {
         progress.SetPhase(TransferPhaseText(phase).English());
@@ -59,8 +40,8 @@ public:
     void Finished(TransferOutcome) override { progress.BreakLine(); }
 
 private:
+    const CTransferJob& job;
     CTerminalProgress progress;
-    std::function<int(int)> cellsDone;
 };
 
 // The way to the box the window would use: the box named on the command
@@ -96,9 +77,9 @@ bool ChooseLink(const CliRequest& request, CSession& session)
 }
 
 // Runs a job on this thread and finishes it; its notes go to standard error.
-TransferOutcome RunJob(CTransferJob& job, std::function<int(int)> cellsDone, int totalCells)
+TransferOutcome RunJob(CTransferJob& job)
 {
-    CToolObserver observer(totalCells, std::move(cellsDone));
+    CToolObserver observer(job);
     const TransferOutcome outcome = job.Run(observer);
     job.Finish();
     for (const UserText& note : job.Notes())
@@ -115,7 +96,7 @@ int WriteCommand(const CliRequest& request)
         return kExitFailed;
     session.SetHistoryFolder(ToolHistoryFolder());
     const std::unique_ptr<CTransferJob> job = session.MakeWriteJob(!request.noVerify);
-    const TransferOutcome outcome = RunJob(*job, WrittenCells, WrittenCells(job->LastPosition()));
+    const TransferOutcome outcome = RunJob(*job);
     return outcome == TransferOutcome::Completed ? kExitDone : kExitFailed;
 }
 
@@ -127,7 +108,7 @@ int ReadCommand(const CliRequest& request)
     if (!ChooseLink(request, session))
         return kExitFailed;
     const std::unique_ptr<CTransferJob> job = session.MakeReadJob();
-    CToolObserver observer(kReadCellCount, ReadCellsDone);
+    CToolObserver observer(*job);
     const TransferOutcome outcome = job->Run(observer);
     // Every cell arrived, even when the link then did not shut cleanly (its
     // message is out): the project is complete and is saved. Implausible
@@ -147,7 +128,7 @@ int CompareCommand(const CliRequest& request)
     if (!ShowFailure(session.Open(request.file)) || !ChooseLink(request, session))
         return kExitBadUsage;
     const std::unique_ptr<CCompareJob> job = session.MakeCompareJob();
-    RunJob(*job, ReadCellsDone, kReadCellCount);
+    RunJob(*job);
     if (!job->Compared())
         return kExitBadUsage;
     std::string lines;

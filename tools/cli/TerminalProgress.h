@@ -1,6 +1,7 @@
 #pragma once
 
-#include <chrono>
+#include <TransferProgress.h>
+
 #include <cstdio>
 #include <string>
 
@@ -29,8 +30,6 @@ private:
     std::FILE* stream;
     bool terminal;
     bool lineOpen = false;
-    bool started = false;
-    int firstDone = 0;
     std::string phase;
-    std::chrono::steady_clock::time_point start;
+    CTimeLeft timeLeft;
 };

@@ -1,0 +1,130 @@
+#include "ComparePanel.h"
+
+#include "Translate.h"
+
+#include "Graph.h"
+
+#include <CompareJob.h>
+#include <Session.h>
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// Wide enough for a difference line ("CR point at 2 V: output 3 V in the
+// project, none in the box.") to wrap at most once.
+constexpr int kWidthInCharacters = 40;
+} // namespace
+
+CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
+    std::unique_ptr<CCompareJob> comparison_, WindowHooks hooks_, QWidget* parent)
+    : QDockWidget(tr("Compare with box"), parent)
+    , session(session_)
+    , graph(graph_)
+    , comparison(std::move(comparison_))
+    , hooks(std::move(hooks_))
+{
+    setObjectName("comparePanel");
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+
+    auto* contents = new QWidget(this);
+    summaryLabel = new QLabel(contents);
+    summaryLabel->setObjectName("compareSummary");
+    summaryLabel->setWordWrap(true);
+
+    differenceList = new QListWidget(contents);
+    differenceList->setObjectName("differenceList");
+    differenceList->setWordWrap(true);
+    // A wrapped line must not run into the next difference.
+    differenceList->setSpacing(3);
+    differenceList->setAccessibleName(tr("Differences"));
+
+    auto* legend = new QLabel(
+        tr("The box's curves are drawn over the project's: CR dotted, TURBO dashed."), contents);
+    legend->setWordWrap(true);
+
+    takeButton = new QPushButton(tr("Take the box's project"), contents);
+    takeButton->setObjectName("takeBoxProjectButton");
+    keepButton = new QPushButton(tr("Keep the project"), contents);
+    keepButton->setObjectName("keepProjectButton");
+    connect(takeButton, &QPushButton::clicked, this, [this] { TakeBoxProject(); });
+    connect(keepButton, &QPushButton::clicked, this, [this] { close(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(takeButton);
+    buttons->addWidget(keepButton);
+    auto* layout = new QVBoxLayout(contents);
+    layout->addWidget(summaryLabel);
+    layout->addWidget(differenceList, 1);
+    layout->addWidget(legend);
+    layout->addLayout(buttons);
+    contents->setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
+    setWidget(contents);
+
+    ShowDifferences();
+    graph.SetOverlay(comparison->BoxProject());
+    overlayShown = true;
+}
+
+CComparePanel::~CComparePanel()
+{
+    RemoveOverlay();
+}
+
+void CComparePanel::RemoveOverlay()
+{
+    if (!overlayShown)
+        return;
+    overlayShown = false;
+    graph.SetOverlay(nullptr);
+}
+
+void CComparePanel::ProjectChanged()
+{
+    if (!comparison->Compared())
+        return;
+    comparison->CompareWith(session.Project());
+    ShowDifferences();
+}
+
+void CComparePanel::ShowDifferences()
+{
+    const std::vector<UserText>& differences = comparison->Differences();
+    const QString box = QString::number(comparison->BoxIdentification());
+    if (differences.empty())
+        summaryLabel->setText(tr("Box %1 holds the project.").arg(box));
+    else
+        summaryLabel->setText(tr("Box %1 holds other values than the project:").arg(box));
+    differenceList->setVisible(!differences.empty());
+    // An edit that changes no difference leaves the list, and where the user
+    // scrolled it, as it was.
+    if (differences == shown)
+        return;
+    shown = differences;
+    differenceList->clear();
+    for (const UserText& line : differences)
+        differenceList->addItem(Tr(line));
+}
+
+void CComparePanel::TakeBoxProject()
+{
+    if (!comparison->Compared() || (hooks.maySaveChanges && !hooks.maySaveChanges()))
+        return;
+    // The overlay points into the box's project, which the session now takes.
+    RemoveOverlay();
+    session.TakeBoxProject(*comparison);
+    close();
+    if (hooks.projectReplaced)
+        hooks.projectReplaced();
+}
+
+void CComparePanel::closeEvent(QCloseEvent* event)
+{
+    RemoveOverlay();
+    QDockWidget::closeEvent(event);
+    emit Closed();
+}

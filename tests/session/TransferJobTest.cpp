@@ -1,0 +1,182 @@
+// What the session's transfer jobs tell their dialog and the tool besides the
+// transfer's own reports: the cells moved and the time left, the box they
+// met, and for a write whether it was checked and where it was kept.
+
+#include "SessionTestSupport.h"
+
+#include <BoxSimulator.h>
+#include <CompareJob.h>
+#include <DemoLink.h>
+#include <Protocol.h>
+#include <TransferProgress.h>
+#include <WriteHistory.h>
+
+#include <fstream>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Counts the cells a job reports at each progress position.
+class CCellCounter : public CSilentObserver {
+public:
+    explicit CCellCounter(const CTransferJob& job_)
+        : job(job_)
+    {
+    }
+    void Progress(int position) override { counts.push_back(job.CellsDone(position)); }
+
+    const CTransferJob& job;
+    std::vector<int> counts;
+};
+
+// A session on a box of its own; the box starts empty.
+struct BoxSession {
+    explicit BoxSession(int identification = kCrBoxId)
+        : box(std::make_shared<CBoxSimulator>(identification))
+    {
+        session.SetLinkFactory([box = box] { return std::make_unique<CDemoLink>(box); });
+    }
+    void AddFault(const char* text)
+    {
+        BoxFault fault;
+        ASSERT_TRUE(ParseBoxFault(text, fault)) << text;
+        box->AddFault(fault);
+    }
+    std::shared_ptr<CBoxSimulator> box;
+    CSession session;
+};
+
+// The count climbs by one cell per answer, from the first cell to the total
+// the progress line shows: a write never counts cell 255, which it skips,
+// and a verified write counts its read-back on top.
+TEST(TransferCells, EveryJobCountsUpToItsTotal)
+{
+    struct Row {
+        const char* job;
+        std::function<std::unique_ptr<CTransferJob>(CSession&)> make;
+        int total;
+    };
+    const Row rows[] = {
+        { "verified write", [](CSession& s) { return s.MakeWriteJob(true); }, 1021 },
+        { "unverified write", [](CSession& s) { return s.MakeWriteJob(false); }, 766 },
+        { "read", [](CSession& s) { return s.MakeReadJob(); }, 256 },
+        { "compare", [](CSession& s) { return s.MakeCompareJob(); }, 256 },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.job);
+        CSession session;
+        session.UseDemoBox();
+        const std::unique_ptr<CTransferJob> job = row.make(session);
+        EXPECT_EQ(job->TotalCells(), row.total);
+        CCellCounter counter(*job);
+        ASSERT_EQ(job->Run(counter), TransferOutcome::Completed);
+        ASSERT_FALSE(counter.counts.empty());
+        EXPECT_EQ(counter.counts.front(), 1);
+        EXPECT_EQ(counter.counts.back(), row.total);
+        for (std::size_t i = 1; i < counter.counts.size(); ++i)
+            ASSERT_LE(counter.counts[i] - counter.counts[i - 1], 1) << "at report " << i;
+    }
+}
+
+// The time left comes from the rate of the running phase, measured from its
+// first cell; the link's opening and a phase before it do not count.
+TEST(TransferCells, TimeLeftFollowsTheRateOfThePhase)
+{
+    const CTimeLeft::Clock::time_point t0 {};
+    CTimeLeft left(1000);
+    EXPECT_LT(left.Update(10, t0 + 5s), 0) << "the first cell of a phase says nothing";
+    EXPECT_DOUBLE_EQ(left.Update(110, t0 + 6s), 8.9) << "100 cells a second, 890 to go";
+    EXPECT_DOUBLE_EQ(left.Update(1000, t0 + 7s), 0.0);
+
+    left.Restart(); // a slower phase: 10 cells a second
+    EXPECT_LT(left.Update(500, t0 + 60s), 0);
+    EXPECT_DOUBLE_EQ(left.Update(510, t0 + 61s), 49.0);
+    EXPECT_DOUBLE_EQ(left.Update(1200, t0 + 62s), 0.0) << "past the total";
+}
+
+// The newest entry of a history folder.
+std::string NewestEntry(const std::string& folder)
+{
+    const std::vector<HistoryEntry> entries = ListHistory(folder);
+    return entries.empty() ? std::string() : entries.front().projectPath;
+}
+
+// What a write tells about itself once finished: the box it met, whether it
+// was checked and what the check found, and its history entry.
+TEST(WriteJobFacts, TheBoxTheCheckAndTheHistoryEntry)
+{
+    struct Row {
+        const char* what;
+        bool verify;
+        std::vector<const char*> faults; // each taken by the first frame at its cell
+        const char* history; // in the test's folder, where a file "blocked" lies
+        TransferOutcome outcome;
+        std::string difference;
+        WriteKept kept;
+    };
+    const Row rows[] = {
+        { "verified", true, {}, "History/", TransferOutcome::Completed, "", WriteKept::Kept },
+        { "not verified", false, { "forget@1" }, "History/", TransferOutcome::Completed, "",
+            WriteKept::Kept },
+        { "the box forgot a cell", true, { "forget@1" }, "History/", TransferOutcome::VerifyFailed,
+            "cell 1 (stop voltage): box 0, written 45.", WriteKept::Kept },
+        { "the read-back lost the box", true, { "forget@1", "short@1" }, "History/",
+            TransferOutcome::VerifyFailed, "", WriteKept::Kept },
+        { "no history folder", true, {}, nullptr, TransferOutcome::Completed, "",
+            WriteKept::NoFolder },
+        { "a file where the history should be", true, {}, "blocked/History/",
+            TransferOutcome::Completed, "", WriteKept::Failed },
+        { "cut short while writing", true, { "short@300" }, "History/", TransferOutcome::DataFailed,
+            "", WriteKept::NotSent },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CTempFolder folder;
+        std::ofstream(folder.File("blocked")) << "a file where the history should be";
+        const std::string history = row.history ? folder.File(row.history) : std::string();
+        BoxSession box;
+        for (const char* fault : row.faults)
+            box.AddFault(fault);
+        box.session.SetHistoryFolder(history);
+        const std::unique_ptr<CWriteJob> job = box.session.MakeWriteJob(row.verify);
+        EXPECT_EQ(RunJob(*job), row.outcome);
+        EXPECT_EQ(job->BoxIdentification(), kCrBoxId);
+        EXPECT_EQ(job->Verifies(), row.verify);
+        EXPECT_EQ(job->Difference().English(), row.difference);
+        EXPECT_EQ(job->Kept(), row.kept);
+        EXPECT_EQ(job->HistoryEntry(), row.kept == WriteKept::Kept ? NewestEntry(history) : "");
+        EXPECT_EQ(job->HistoryProblem().empty(), row.kept != WriteKept::Failed);
+    }
+}
+
+// The compare panel compares each edit with what the box gave, without
+// reading the box again; a compare that read nothing has nothing to compare.
+TEST(CompareJobFacts, EditsAreComparedWithTheCellsRead)
+{
+    CSession session;
+    session.UseDemoBox();
+    session.Project().crCurve->Add(2.0, 3.0);
+    const std::unique_ptr<CCompareJob> job = session.MakeCompareJob();
+    RunJob(*job);
+    ASSERT_TRUE(job->Compared());
+    ASSERT_EQ(job->Differences().size(), 1u);
+    EXPECT_EQ(job->Differences()[0].English(),
+        "CR point at 2 V: output 3 V in the project, none in the box.");
+
+    session.Project().crCurve->Remove(2.0);
+    job->CompareWith(session.Project());
+    EXPECT_TRUE(job->Differences().empty()) << "the box holds the project as edited now";
+
+    BoxSession cut;
+    cut.AddFault("short@20");
+    const std::unique_ptr<CCompareJob> failed = cut.session.MakeCompareJob();
+    RunJob(*failed);
+    failed->CompareWith(session.Project());
+    EXPECT_FALSE(failed->Compared());
+    EXPECT_TRUE(failed->Differences().empty());
+}
+
+} // namespace

@@ -211,8 +211,8 @@ private:
         double input = 0.0;
     };
     // The point, or null (and forgotten) when the edited curve no longer
-    // holds it.
-    CPunt* Valid(PointRef& ref);
+    // holds it; with followInput, the point now at its input, if any.
+    CPunt* Valid(PointRef& ref, bool followInput = false);
     PointRef chosen;
     // The point whose marker the pointer rests on, while no drag runs.
     PointRef hovered;

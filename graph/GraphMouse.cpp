@@ -32,13 +32,21 @@ double Limit(double value, int low, int high)
 
 } // namespace
 
-CPunt* CGraph::Valid(PointRef& ref)
+CPunt* CGraph::Valid(PointRef& ref, bool followInput)
 {
     if (!ref.point)
         return nullptr;
     for (CPunt* p = EditedHead(); p; p = p->next) {
         if (p == ref.point && p->input == ref.input)
             return p;
+    }
+    // Undo and Redo make the curve anew: the point at the same input is the
+    // one the user chose, and the keys go on acting on it.
+    if (followInput) {
+        if (CPunt* p = PointAt(ref.input)) {
+            ref.point = p;
+            return p;
+        }
     }
     ref = {};
     return nullptr;
@@ -48,7 +56,7 @@ CPunt* CGraph::SelectedPoint()
 {
     if (CPunt* p = Valid(hovered))
         return p;
-    return Valid(chosen);
+    return Valid(chosen, true);
 }
 
 CPunt* CGraph::PointAt(double input)

@@ -238,6 +238,9 @@ TEST_F(MainWindow, PointAndHistoryCommands)
     EXPECT_TRUE(Actions().redo->isEnabled());
     Actions().redo->trigger();
     EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.62, 1e-12);
+    // Undo made the curve anew; the point at 2 V is still the chosen one.
+    Actions().removePoint->trigger();
+    EXPECT_NE(Project().crCurve->Find(2.0)->input, 2.0);
     Actions().pointValues->trigger();
     EXPECT_NE(window->findChild<CPointEntryDlg*>(), nullptr);
 }

@@ -246,12 +246,20 @@ TEST_F(GraphMouse, TheReadOutFollowsViewSwitchesAndDeletions)
     EXPECT_NE(afterSwitch, inputOutput);
 }
 
-// New, a reset or a read replace the curves behind the graph's back: a point
-// highlighted before must not be used afterwards.
+// New, a reset, a read or Undo replace the curves behind the graph's back: a
+// point chosen before is never used afterwards. The choice goes to the point
+// now at its input, or is forgotten when there is none.
 TEST_F(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
 {
-    graph.SelectNeighbour(false);
+    graph.SelectNeighbour(false); // the point at 5 V
     project.New();
+    ASSERT_NE(graph.SelectedPoint(), nullptr);
+    EXPECT_EQ(graph.SelectedPoint(), project.crCurve->Find(5.0));
+    project.crCurve->Add(2.0, 1.7);
+    graph.SelectNeighbour(false);
+    graph.SelectNeighbour(false);
+    ASSERT_EQ(graph.SelectedPoint()->input, 2.0);
+    project.ResetCrCurve();
     EXPECT_EQ(graph.SelectedPoint(), nullptr);
     graph.RemoveSelected();
     graph.MoveSelected(0.1);

@@ -73,6 +73,7 @@ void CGraphWidget::paintEvent(QPaintEvent*)
 // margins and tick labels do nothing.
 void CGraphWidget::mousePressEvent(QMouseEvent* event)
 {
+    emit pressed();
     setFocus(Qt::MouseFocusReason);
     if (event->button() == Qt::LeftButton) {
         const QPoint at = event->position().toPoint();

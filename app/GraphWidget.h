@@ -31,6 +31,8 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
+    // A mouse button went down on the graph, before the graph acts on it.
+    void pressed();
     // A mouse edit changed the project (a drag ended, a point was removed).
     void edited();
     // Why the last edit was held back; empty when it was not.

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -242,4 +243,12 @@ void CPanel::ShowProject(const ProjectState& project)
     stopVoltageEdit->ShowValue(VoltageText(project.stopVoltage));
     startDelayEdit->ShowValue(StartDelayText(project.startDelayMin, project.startDelaySec));
     curveDelayEdit->ShowValue(QString::number(project.curveDelay));
+}
+
+bool CPanel::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        emit relaidOut();
+    return handled;
 }

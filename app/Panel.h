@@ -26,6 +26,15 @@ public:
     // Every field's value as the project holds it, every digit of it.
     void ShowProject(const ProjectState& project);
 
+signals:
+    // The panel's layout has taken new sizes of its controls (a longer
+    // value): its size hint may have changed.
+    void relaidOut();
+
+protected:
+    bool event(QEvent* event) override;
+
+public:
     QPushButton* newButton = nullptr;
     QPushButton* openButton = nullptr;
     QPushButton* saveButton = nullptr;

@@ -83,14 +83,9 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
     Refresh();
     // The keys edit the curve from the start.
     graphWidget->setFocus(Qt::OtherFocusReason);
-    // Any click or key press is the next action, which clears the status line.
-    qApp->installEventFilter(this);
 }
 
-CRamvikDlg::~CRamvikDlg()
-{
-    qApp->removeEventFilter(this);
-}
+CRamvikDlg::~CRamvikDlg() = default;
 
 void CRamvikDlg::BuildWindow()
 {
@@ -100,6 +95,7 @@ void CRamvikDlg::BuildWindow()
     layout->setSpacing(0);
 
     panel = new CPanel;
+    connect(panel, &CPanel::relaidOut, this, &CRamvikDlg::FitPanelWidth);
     // A short window scrolls the panel instead of cutting it.
     panelScroll = new QScrollArea(central);
     panelScroll->setObjectName(QStringLiteral("panelScroll"));
@@ -108,6 +104,8 @@ void CRamvikDlg::BuildWindow()
     panelScroll->setFrameShape(QFrame::NoFrame);
     panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     panelScroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    // Tab goes to the panel's controls, never to the area around them.
+    panelScroll->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(panelScroll);
 
     graphWidget = new CGraphWidget(project, central);
@@ -130,18 +128,27 @@ void CRamvikDlg::BuildWindow()
     // graph under the pointer.
     statusBar()->setFixedHeight(2 * fontMetrics().lineSpacing() + 8);
 
+    // A press on the graph is the next action: the last note goes.
+    connect(graphWidget, &CGraphWidget::pressed, this, [this] { ShowStatus(QString()); });
     connect(graphWidget, &CGraphWidget::edited, this, [this] { Refresh(); });
     connect(graphWidget, &CGraphWidget::editReported, this, &CRamvikDlg::ShowStatus);
     connect(graphWidget, &CGraphWidget::pointEntryWanted, this, &CRamvikDlg::OpenPointEntry);
     connect(graphWidget, &CGraphWidget::viewChanged, this, &CRamvikDlg::UpdatePointActions);
 }
 
-void CRamvikDlg::FitToScreen()
+void CRamvikDlg::FitPanelWidth()
 {
     // The scroll area is as wide as the panel it shows, with room for its
-    // scroll bar when the window is short.
-    panelScroll->setFixedWidth(
-        panel->sizeHint().width() + panelScroll->verticalScrollBar()->sizeHint().width());
+    // scroll bar when the window is short; a long value widens both.
+    const int width
+        = panel->sizeHint().width() + panelScroll->verticalScrollBar()->sizeHint().width();
+    if (panelScroll->minimumWidth() != width || panelScroll->maximumWidth() != width)
+        panelScroll->setFixedWidth(width);
+}
+
+void CRamvikDlg::FitToScreen()
+{
+    FitPanelWidth();
     setMinimumSize(minimumSizeHint());
     QSize size = kPreferredSize;
     if (const QScreen* screen = this->screen()) {
@@ -254,17 +261,18 @@ void CRamvikDlg::OnCurveDelay(bool up)
 
 void CRamvikDlg::RecordStep(const char* value)
 {
+    ShowStatus(QString());
     session.RecordChange(value);
     Refresh();
 }
 
 void CRamvikDlg::ApplyTyped(const UserText& refusal, const char* value)
 {
-    // A typed value is a step of its own, not part of an arrow's burst.
-    session.RecordChange(std::string("typed ") + value);
+    // A typed value is a step of its own, never part of a burst.
+    (void)value;
+    session.RecordChange();
     Refresh();
-    if (!refusal.Empty())
-        ShowStatus(Tr(refusal));
+    ShowStatus(Tr(refusal));
 }
 
 void CRamvikDlg::OnStartVoltageTyped(const QString& text)
@@ -408,16 +416,4 @@ bool CRamvikDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr
     (void)kAboutCommand;
 #endif
     return QMainWindow::nativeEvent(eventType, message, result);
-}
-
-bool CRamvikDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    // A press of a mouse button or a key is the user's next action: a note
-    // about the last one goes. The event goes on to its widget, whose
-    // handler may show a note of its own.
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::MouseButtonPress || type == QEvent::KeyPress) && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->window() == this && !statusLine->text().isEmpty())
-        ShowStatus(QString());
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -134,6 +134,8 @@ private:
     // The start size: roomy, but within the screen's free area and never
     // below the window's minimum.
     void FitToScreen();
+    // Gives the panel's scroll area the panel's width.
+    void FitPanelWidth();
 
     // --- panel handlers (RamvikDlg.cpp): one project operation, then Refresh
     void OnBoxTypeChosen(int index);
@@ -174,7 +176,8 @@ private:
     // The point commands are enabled while they have a point to act on.
     void UpdatePointActions();
     // Says in the status line why an edit was held back, or a note; the
-    // next action clears it.
+    // next action (any command, arrow, typed value or press on the graph)
+    // clears it.
     void ShowStatus(const QString& text);
     // The hint for a project whose curves nobody has edited yet.
     void UpdateHint();
@@ -257,7 +260,6 @@ private:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:

@@ -58,6 +58,9 @@ void CRamvikDlg::MakeActions()
               auto* action = new QAction(text, this);
               action->setShortcut(keys);
               action->setStatusTip(tip);
+              // Every command is the user's next action: the last note goes
+              // first, so the handler may leave one of its own.
+              connect(action, &QAction::triggered, this, [this] { ShowStatus(QString()); });
               connect(action, &QAction::triggered, this, handler);
               return action;
           };

@@ -87,8 +87,9 @@ TEST_F(WindowMends, TypedValuesAtTheirLimitsAndBeyond)
         Type(row.field, row.typed, row.key);
         EXPECT_EQ(Text(row.field), row.shown);
         EXPECT_EQ(Status().isEmpty(), !row.refused) << Status().toStdString();
-        if (row.refused)
+        if (row.refused) {
             EXPECT_EQ(WriteProjectText(Project()), before);
+        }
     }
     // A typed start voltage moves the start point onto the line and trims
     // the curve below it, as the arrows do; each value is one step to undo.
@@ -111,7 +112,7 @@ TEST_F(WindowMends, FieldsShowEveryDigit)
         auto* edit = Find<QLineEdit>(field);
         EXPECT_EQ(edit->text(), value);
         // The panel widens once its layout has taken the field's new size.
-        QTest::qWaitFor([edit] { return edit->width() >= edit->sizeHint().width(); });
+        EXPECT_TRUE(QTest::qWaitFor([edit] { return edit->width() >= edit->sizeHint().width(); }));
         EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()), edit->width() - 4) << field;
     }
     EXPECT_TRUE(Status().startsWith("A box cannot hold this project as it stands: "))

@@ -5,9 +5,16 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+// The Difference view's margins above and below its plot, pixels, and the
+// plot height they leave at least while they can shrink.
+constexpr int kDifferenceMargin = 150;
+constexpr int kLeastDifferenceMargin = 90;
+constexpr int kSmallestDifferencePlot = 240;
 
 // Pixels far outside any screen; a value beyond them is drawn there instead,
 // so an absurd voltage or an empty plot area can never overflow an int.
@@ -153,8 +160,12 @@ void CGraph::ApplyViewGeometry(bool inputOutput)
         range.yMax = 5;
         yStep = 0.5;
     } else {
-        marginTop = 150;
-        marginBottom = 150;
+        // 150 pixels above and below the plot where the frame has room for
+        // them; a short frame (a small window, a large scale) gives up margin
+        // before its plot gets too low to read the nine tick labels.
+        const int room = (frame.bottom - frame.top - kSmallestDifferencePlot) / 2;
+        marginTop = std::clamp(room, kLeastDifferenceMargin, kDifferenceMargin);
+        marginBottom = marginTop;
         range.yMax = 2;
         yStep = 0.2;
     }

@@ -208,21 +208,35 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
     DrawZone(painter, face, face,
         { { 0.0, kDifferenceTop }, { 0.0, 2.0 }, { 5.0, 2.0 }, { 5.0, kDifferenceTop } });
 
+    // The logo in the top margin, smaller where a short frame shrank it.
+    const GraphRect plot = PlotArea();
     const QImage& picture = Logo();
-    if (!picture.isNull())
-        painter.drawImage(QPoint(frame.left, frame.top + 10), picture);
+    int logoRight = frame.left;
+    if (!picture.isNull()) {
+        QSize drawn = picture.size();
+        const int room = marginTop - 10;
+        if (drawn.height() > room)
+            drawn = drawn.scaled(drawn.width(), room, Qt::KeepAspectRatio);
+        painter.drawImage(QRect(QPoint(frame.left, frame.top + 10), drawn), picture);
+        logoRight = frame.left + drawn.width();
+    }
 
     if (cursorY > kDifferenceTop)
         cursorY = kDifferenceTop;
+    // Read-out and axis label 18 pixels into the plot, the title 50 above it
+    // (the frame's top + 168 and + 100 with the full margin).
     paintCache->DrawText(
-        painter, LabelFont(), frame.right - 10, frame.top + 168, ReadOutText(), Align::Right);
+        painter, LabelFont(), frame.right - 10, plot.top + 18, ReadOutText(), Align::Right);
     // Below the tick labels, inside the frame.
     paintCache->DrawText(painter, LabelFont(), frame.right - 2, PlotArea().bottom + 26,
         QCoreApplication::translate("Graph", "V[In]"), Align::Right);
-    paintCache->DrawText(painter, LabelFont(), frame.left + 10, frame.top + 168,
+    paintCache->DrawText(painter, LabelFont(), frame.left + 10, plot.top + 18,
         QCoreApplication::translate("Graph", "V[Diff]"));
-    paintCache->DrawText(painter, TitleFont(), (frame.left + frame.right) / 2, frame.top + 100,
-        QCoreApplication::translate("Graph", "Difference"), Align::Centre);
+    // Centred, or right of the logo where a narrow frame brings them together.
+    const QString title = QCoreApplication::translate("Graph", "Difference");
+    const int halfTitle = paintCache->TextWidth(TitleFont(), title) / 2;
+    const int titleCentre = std::max((frame.left + frame.right) / 2, logoRight + 10 + halfTitle);
+    paintCache->DrawText(painter, TitleFont(), titleCentre, plot.top - 50, title, Align::Centre);
     DrawVerticalTicks(painter, kDifferenceTop, "%0.2f");
     DrawZoneLegend(painter);
     DrawCurves(painter, true);

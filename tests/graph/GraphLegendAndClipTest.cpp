@@ -208,3 +208,37 @@ TEST(GraphLegend, ZonesAreExplainedBelowTheTickLabels)
 }
 
 } // namespace
+
+namespace {
+
+// The Difference view keeps its 150-pixel margins where the frame has room;
+// a short frame (a small window at 200 %) gives up margin first, so its nine
+// tick labels, 15 pixels high, never run into each other, and the title
+// stays above the plot, clear of the logo.
+TEST(GraphDifferenceMargins, AShortFrameGivesUpMarginBeforeThePlot)
+{
+    const struct {
+        QSize widget;
+        int margin; // -1: between the least and the full margin
+    } rows[] = {
+        { QSize(900, 700), 150 },
+        { QSize(900, 540), -1 },
+        { QSize(420, 380), 90 },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.widget.height());
+        GraphBench bench;
+        bench.UseWidget(row.widget);
+        bench.UseView(false);
+        const CGraph& graph = bench.graph;
+        if (row.margin > 0)
+            EXPECT_EQ(graph.marginTop, row.margin);
+        else
+            EXPECT_TRUE(graph.marginTop > 90 && graph.marginTop < 150) << graph.marginTop;
+        EXPECT_EQ(graph.marginBottom, graph.marginTop);
+        for (int j = 0; j < 8; ++j)
+            EXPECT_GE(graph.TickY(j) - graph.TickY(j + 1), 16) << "tick " << j;
+    }
+}
+
+} // namespace

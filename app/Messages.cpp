@@ -27,18 +27,6 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-bool AskChoice(QWidget* parent, const QString& text, const QString& yesText, const QString& noText)
-{
-    const auto buttons = QMessageBox::Yes | QMessageBox::No;
-    if (const MessageHook& hook = CurrentHook())
-        return hook(text, QMessageBox::Question, buttons) == QMessageBox::Yes;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Ramvik"), text, buttons, parent);
-    box.button(QMessageBox::Yes)->setText(yesText);
-    box.button(QMessageBox::No)->setText(noText);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
-
 CScopedMessageHook::CScopedMessageHook(MessageHook hook)
     : previous(std::exchange(CurrentHook(), std::move(hook)))
 {

@@ -21,10 +21,6 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& text,
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
     const QString& helpLabel = QString());
 
-// A question with two answers the caller names ("Take the box's project",
-// "Keep the project"): true for the first. An answerer sees it as Yes | No.
-bool AskChoice(QWidget* parent, const QString& text, const QString& yesText, const QString& noText);
-
 // Receives each message instead of the user and gives the button pressed.
 using MessageHook = std::function<QMessageBox::StandardButton(
     const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)>;

@@ -7,6 +7,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -17,7 +18,7 @@ QDoubleSpinBox* VoltageBox(const char* name, double value, QWidget* parent)
     box->setDecimals(2);
     box->setSingleStep(0.02);
     box->setRange(0.0, 5.0);
-    box->setSuffix(" V");
+    box->setSuffix(CPointEntryDlg::tr(" V"));
     box->setValue(value);
     return box;
 }
@@ -33,11 +34,11 @@ CPointEntryDlg::CPointEntryDlg(
     , outputBox(VoltageBox("outputBox", output, this))
     , limitsLabel(new QLabel(this))
 {
-    setWindowTitle(newPoint ? "New Point" : "Point");
+    setWindowTitle(newPoint ? tr("New Point") : tr("Point"));
     inputBox->setReadOnly(!newPoint);
-    inputBox->setToolTip(newPoint ? "The input voltage of the new point"
-                                  : "The input voltage of the point; dragging keeps it");
-    outputBox->setToolTip("The output voltage the box hands on at this input");
+    inputBox->setToolTip(newPoint ? tr("The input voltage of the new point")
+                                  : tr("The input voltage of the point; dragging keeps it"));
+    outputBox->setToolTip(tr("The output voltage the box hands on at this input"));
     limitsLabel->setObjectName("limitsLabel");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     okButton = buttons->button(QDialogButtonBox::Ok);
@@ -46,8 +47,8 @@ CPointEntryDlg::CPointEntryDlg(
     connect(inputBox, &QDoubleSpinBox::valueChanged, this, &CPointEntryDlg::ShowLimits);
 
     auto* form = new QFormLayout(this);
-    form->addRow("Input:", inputBox);
-    form->addRow("Output:", outputBox);
+    form->addRow(tr("Input:"), inputBox);
+    form->addRow(tr("Output:"), outputBox);
     form->addRow(limitsLabel);
     form->addRow(buttons);
     ShowLimits();
@@ -77,5 +78,6 @@ void CPointEntryDlg::ShowLimits()
     const OutputLimits limits = project.PointOutputLimits(input);
     outputBox->setRange(limits.low, limits.high);
     limitsLabel->setText(
-        QString("Output from %1 V to %2 V").arg(limits.low, 0, 'f', 2).arg(limits.high, 0, 'f', 2));
+        tr("Output from %1 V to %2 V")
+            .arg(QLocale().toString(limits.low, 'f', 2), QLocale().toString(limits.high, 'f', 2)));
 }

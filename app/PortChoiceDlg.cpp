@@ -8,10 +8,10 @@
 CPortChoiceDlg::CPortChoiceDlg(const QStringList& lines, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Ramvik"));
+    setWindowTitle(tr("Choose the box's converter"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        QStringLiteral("More than one converter may be the box's.\nChoose the box's converter:"),
+        tr("More than one converter may be the box's.\nChoose the box's converter:"),
         this));
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("portList"));

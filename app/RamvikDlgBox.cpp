@@ -81,7 +81,10 @@ void CRamvikDlg::BindUsbLibrary()
     transferPort = QFile::encodeName(startOptions.port).toStdString();
     // The port is settled before each transfer (ChooseTransferPort), so a
     // converter plugged in while the window is open is found.
-    session.SetLinkFactory([this] { return MakeLink(LinkChoiceFor(transferPort, vendorLibrary)); });
+    // A failed opening is explained in the workshop's words, without commands.
+    session.SetLinkFactory([this] {
+        return MakeLink(LinkChoiceFor(transferPort, vendorLibrary, Audience::Workshop));
+    });
 }
 
 bool CRamvikDlg::ChooseTransferPort()

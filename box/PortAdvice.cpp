@@ -3,6 +3,7 @@
 #include "BoxText.h"
 
 #include <cstdlib>
+#include <utility>
 
 #ifndef _WIN32
 #include <pwd.h>
@@ -14,22 +15,41 @@ const char* const kUdevRuleName = "60-ramvik.rules";
 namespace {
 
 // What to do about the program that holds the port.
-UserText HolderRemedy(const std::string& program)
+UserText HolderRemedy(const std::string& program, Audience audience)
 {
     if (program == "ModemManager")
-        return RAMVIK_TR("PortAdvice",
-            "Stop it (sudo systemctl stop ModemManager), or install Ramvik's udev rule %1,\nwhich "
-            "tells ModemManager to leave the box's converter alone.")
+        return ForAudience(audience,
+            RAMVIK_TR("PortAdvice",
+                "Stop it (sudo systemctl stop ModemManager), or install Ramvik's udev rule %1,\n"
+                "which tells ModemManager to leave the box's converter alone."),
+            RAMVIK_TR("PortAdvice",
+                "What to do: ModemManager looks after mobile modems and has taken the converter. "
+                "Ask whoever looks after this computer to stop it, or to install Ramvik's udev "
+                "rule %1, which tells ModemManager to leave the box's converter alone."))
             .Arg(kUdevRuleName);
     if (program == "brltty")
-        return RAMVIK_TR("PortAdvice",
-            "brltty, the braille display driver, takes USB serial converters. Stop it\n(sudo "
-            "systemctl stop brltty), or remove it (sudo apt remove brltty) when no\nbraille "
-            "display is used.");
-    return RAMVIK_TR("PortAdvice", "Close %1, then try again.").Arg(program);
+        return ForAudience(audience,
+            RAMVIK_TR("PortAdvice",
+                "brltty, the braille display driver, takes USB serial converters. Stop it\n(sudo "
+                "systemctl stop brltty), or remove it (sudo apt remove brltty) when no\nbraille "
+                "display is used."),
+            RAMVIK_TR("PortAdvice",
+                "What to do: brltty, the driver for braille displays, takes USB serial "
+                "converters. Ask whoever looks after this computer to stop it, or to remove it "
+                "when no braille display is used."));
+    return ForAudience(audience, RAMVIK_TR("PortAdvice", "Close %1, then try again."),
+        RAMVIK_TR("PortAdvice",
+            "What to do: Close the program %1, which has the converter open, then try again. "
+            "If you cannot find it, ask whoever looks after this computer to stop it."))
+        .Arg(program);
 }
 
 } // namespace
+
+UserText ForAudience(Audience audience, UserText administrator, UserText workshop)
+{
+    return audience == Audience::Workshop ? std::move(workshop) : std::move(administrator);
+}
 
 std::string CurrentUserName()
 {
@@ -41,27 +61,37 @@ std::string CurrentUserName()
     return name && *name ? name : "$USER";
 }
 
-UserText DeniedReason(const SerialPortInfo& port)
+UserText DeniedReason(const SerialPortInfo& port, Audience audience)
 {
     const std::string user = CurrentUserName();
     if (!port.groupMayUse || port.group == "root" || port.group.empty())
-        return RAMVIK_TR("PortAdvice",
-            "The user %1 may not open %2.\nInstall Ramvik's udev rule %3, which gives the "
-            "logged-in user the box's converter,\nthen plug the converter in again.")
+        return ForAudience(audience,
+            RAMVIK_TR("PortAdvice",
+                "The user %1 may not open %2.\nInstall Ramvik's udev rule %3, which gives the "
+                "logged-in user the box's converter,\nthen plug the converter in again."),
+            RAMVIK_TR("PortAdvice",
+                "The user %1 may not open %2.\nWhat to do: Ask whoever looks after this "
+                "computer to install Ramvik's udev rule %3, which gives the logged-in user the "
+                "box's converter. Then plug the converter in again."))
             .Arg(user)
             .Arg(port.path)
             .Arg(kUdevRuleName);
-    return RAMVIK_TR("PortAdvice",
-        "The user %1 may not open %2: it belongs to the group %3.\nAdd the user to that group "
-        "(sudo usermod -aG %3 %1), then log in again,\nor install Ramvik's udev rule %4, which "
-        "gives the logged-in user the box's converter.")
+    return ForAudience(audience,
+        RAMVIK_TR("PortAdvice",
+            "The user %1 may not open %2: it belongs to the group %3.\nAdd the user to that "
+            "group (sudo usermod -aG %3 %1), then log in again,\nor install Ramvik's udev rule "
+            "%4, which gives the logged-in user the box's converter."),
+        RAMVIK_TR("PortAdvice",
+            "The user %1 may not open %2: it belongs to the group %3.\nWhat to do: Ask whoever "
+            "looks after this computer to add the user %1 to the group %3 (or to install "
+            "Ramvik's udev rule %4), then log in again."))
         .Arg(user)
         .Arg(port.path)
         .Arg(port.group)
         .Arg(kUdevRuleName);
 }
 
-UserText BusyReason(const SerialPortInfo& port)
+UserText BusyReason(const SerialPortInfo& port, Audience audience)
 {
     if (port.holders.empty())
         return {};
@@ -70,16 +100,38 @@ UserText BusyReason(const SerialPortInfo& port)
         .Arg(port.path)
         .Arg(holder.program)
         .Arg(std::to_string(holder.pid))
-        .Arg(HolderRemedy(holder.program));
+        .Arg(HolderRemedy(holder.program, audience));
 }
 
-UserText OpenFailureReason(const SerialPortInfo& port)
+UserText OpenFailureReason(const SerialPortInfo& port, Audience audience)
 {
     if (port.access == PortAccess::Missing)
-        return RAMVIK_TR("PortAdvice", "%1 does not exist.").Arg(port.path);
+        return ForAudience(audience, RAMVIK_TR("PortAdvice", "%1 does not exist."),
+            RAMVIK_TR("PortAdvice",
+                "%1 does not exist.\nWhat to do: Plug the box's converter in, then try again."))
+            .Arg(port.path);
     if (port.access == PortAccess::Denied)
-        return DeniedReason(port);
-    return BusyReason(port);
+        return DeniedReason(port, audience);
+    return BusyReason(port, audience);
+}
+
+UserText NoConverterReason(Audience audience)
+{
+    if (audience == Audience::Administrator)
+        return {};
+    return RAMVIK_TR("PortAdvice",
+        "Ramvik finds no converter that may be the box's.\nWhat to do: Plug the box's converter "
+        "in (into another USB socket if it is plugged in), then try again.");
+}
+
+UserText NoDriverWorkshopReason()
+{
+    return RAMVIK_TR("PortAdvice",
+        "The box's converter is plugged in, but no serial driver has taken it, so Ramvik cannot "
+        "talk through it.\nWhat to do: Unplug the converter and plug it in again. If that does "
+        "not help, ask whoever looks after this computer to load the driver ftdi_sio and to "
+        "remove brltty (a driver for braille displays, which takes such converters away) unless "
+        "a braille display is used.");
 }
 
 UserText ConverterLine(const SerialPortInfo& port)

@@ -22,16 +22,24 @@ constexpr ftd2xx::Dword kListNumberOnly = 0x80000000; // FT_LIST_NUMBER_ONLY
 // longest.
 constexpr std::size_t kVerdictColumn = 9;
 
-// Collects the report's checks.
+// Collects the report's checks, in the words of its audience.
 class CReportWriter {
 public:
-    explicit CReportWriter(DoctorReport& report_)
-        : report(report_)
+    CReportWriter(DoctorReport& report_, Audience audience_)
+        : audience(audience_)
+        , report(report_)
     {
     }
     void Ok(UserText text) { Add(DoctorVerdict::Ok, std::move(text)); }
     void Note(UserText text) { Add(DoctorVerdict::Note, std::move(text)); }
     void Problem(UserText text) { Add(DoctorVerdict::Problem, std::move(text)); }
+    // The administrator's words or the workshop's, which take the same parts.
+    UserText Say(UserText administrator, UserText workshop) const
+    {
+        return ForAudience(audience, std::move(administrator), std::move(workshop));
+    }
+
+    const Audience audience;
 
 private:
     void Add(DoctorVerdict verdict, UserText text)
@@ -40,21 +48,6 @@ private:
     }
     DoctorReport& report;
 };
-
-UserText VerdictWord(DoctorVerdict verdict)
-{
-    switch (verdict) {
-    case DoctorVerdict::Ok:
-        return RAMVIK_TR("ConnectionDoctor", "OK");
-    case DoctorVerdict::Note:
-        return RAMVIK_TR("ConnectionDoctor", "NOTE");
-    case DoctorVerdict::Problem:
-        return RAMVIK_TR("ConnectionDoctor", "PROBLEM");
-    case DoctorVerdict::Summary:
-        break;
-    }
-    return UserText();
-}
 
 // The characters of UTF-8 text, as a fixed-pitch font sets them.
 std::size_t Columns(const std::string& text)
@@ -82,11 +75,15 @@ bool RunsAsRoot()
 #endif
 }
 
-UserText ExpectedConverters()
+UserText ExpectedConverters(const CReportWriter& out)
 {
-    return RAMVIK_TR("ConnectionDoctor",
-        "Looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for\ndevices "
-        "named \"%1\".")
+    return out
+        .Say(RAMVIK_TR("ConnectionDoctor",
+                 "Looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and "
+                 "for\ndevices named \"%1\"."),
+            RAMVIK_TR("ConnectionDoctor",
+                "Ramvik looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) "
+                "and for devices named \"%1\"."))
         .Arg(kBoxConverterProduct);
 }
 
@@ -107,8 +104,12 @@ SerialPortInfo NamedPort(const std::vector<SerialPortInfo>& ports, const DoctorR
 bool CheckSerialPort(const SerialPortInfo& port, CReportWriter& out)
 {
     if (port.access == PortAccess::Missing) {
-        out.Problem(RAMVIK_TR("ConnectionDoctor",
-            "%1 does not exist.\nFix: name a device that ramvik-cli ports lists.")
+        out.Problem(out.Say(RAMVIK_TR("ConnectionDoctor",
+                                "%1 does not exist.\nFix: name a device that ramvik-cli ports "
+                                "lists."),
+                           RAMVIK_TR("ConnectionDoctor",
+                               "%1 does not exist.\nWhat to do: Plug the box's converter in, "
+                               "then try the transfer again."))
                         .Arg(port.path));
         return false;
     }
@@ -118,7 +119,7 @@ bool CheckSerialPort(const SerialPortInfo& port, CReportWriter& out)
                    .Arg(port.driver));
     bool usable = true;
     if (port.access == PortAccess::Denied) {
-        out.Problem(DeniedReason(port));
+        out.Problem(DeniedReason(port, out.audience));
         usable = false;
     } else if (port.access == PortAccess::Allowed) {
         out.Ok(RAMVIK_TR("ConnectionDoctor", "The user %1 may open %2.")
@@ -126,17 +127,26 @@ bool CheckSerialPort(const SerialPortInfo& port, CReportWriter& out)
                    .Arg(port.path));
     }
     if (!port.holders.empty()) {
-        out.Problem(BusyReason(port));
+        out.Problem(BusyReason(port, out.audience));
         usable = false;
     } else if (RunsAsRoot()) {
         out.Ok(RAMVIK_TR("ConnectionDoctor", "No other program holds %1.").Arg(port.path));
     } else {
-        out.Ok(RAMVIK_TR("ConnectionDoctor",
-            "No other program of this user holds %1 (those of other users\nare visible to root "
-            "only).")
+        out.Ok(out.Say(RAMVIK_TR("ConnectionDoctor",
+                           "No other program of this user holds %1 (those of other users\nare "
+                           "visible to root only)."),
+                      RAMVIK_TR("ConnectionDoctor", "No other program of this user holds %1."))
                    .Arg(port.path));
     }
-    if (port.latencyTimerMs > 1) {
+    if (port.latencyTimerMs > 1 && out.audience == Audience::Workshop) {
+        out.Note(RAMVIK_TR("ConnectionDoctor",
+            "The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers, where the "
+            "driver allows.\nNothing to do for a transfer. Whoever looks after this computer "
+            "can set it to 1 ms for good with Ramvik's udev rule %3.")
+                     .Arg(port.path)
+                     .Number(port.latencyTimerMs, 0)
+                     .Arg(kUdevRuleName));
+    } else if (port.latencyTimerMs > 1) {
         out.Note(RAMVIK_TR("ConnectionDoctor",
             "The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers,\nwhere the "
             "driver allows. To set it to 1 ms for good, install the udev rule:\n%3")
@@ -164,9 +174,13 @@ const SerialPortInfo* FindConverter(const PortPick& pick,
         return &port;
     }
     if (pick.Ambiguous()) {
-        out.Problem(RAMVIK_TR("ConnectionDoctor",
-            "%1\nFix: name the box's converter: ramvik-cli doctor --port PATH, and the same\n"
-            "--port PATH for write and read.")
+        out.Problem(out.Say(RAMVIK_TR("ConnectionDoctor",
+                                "%1\nFix: name the box's converter: ramvik-cli doctor --port "
+                                "PATH, and the same\n--port PATH for write and read."),
+                           RAMVIK_TR("ConnectionDoctor",
+                               "%1\nWhat to do: Start a transfer and choose the box's "
+                               "converter when Ramvik asks; Ramvik remembers the choice. Or "
+                               "unplug the converters that are not the box's."))
                         .Arg(SeveralConvertersText(pick)));
         return nullptr;
     }
@@ -188,11 +202,14 @@ const SerialPortInfo* FindConverter(const PortPick& pick,
             out.Ok(RAMVIK_TR("ConnectionDoctor", "The vendor library reaches it."));
             vendorReaches = true;
         } else {
-            out.Problem(RAMVIK_TR("ConnectionDoctor",
-                "No serial driver has taken it: it has no serial device.\nFix: load the kernel's "
-                "driver (sudo modprobe ftdi_sio). brltty, when installed, takes\nsuch converters "
-                "away: remove it (sudo apt remove brltty) unless a braille\ndisplay is used, then "
-                "plug the converter in again."));
+            out.Problem(out.Say(RAMVIK_TR("ConnectionDoctor",
+                                    "No serial driver has taken it: it has no serial "
+                                    "device.\nFix: load the kernel's driver (sudo modprobe "
+                                    "ftdi_sio). brltty, when installed, takes\nsuch converters "
+                                    "away: remove it (sudo apt remove brltty) unless a "
+                                    "braille\ndisplay is used, then plug the converter in "
+                                    "again."),
+                NoDriverWorkshopReason()));
         }
         return nullptr;
     }
@@ -203,10 +220,14 @@ const SerialPortInfo* FindConverter(const PortPick& pick,
         vendorReaches = true;
         return nullptr;
     }
-    out.Problem(RAMVIK_TR("ConnectionDoctor",
-        "No converter for the box is connected.\n%1\nFix: plug the box's converter in; "
-        "ramvik-cli ports lists every serial port.")
-                    .Arg(ExpectedConverters()));
+    out.Problem(out.Say(RAMVIK_TR("ConnectionDoctor",
+                            "No converter for the box is connected.\n%1\nFix: plug the box's "
+                            "converter in; ramvik-cli ports lists every serial port."),
+                       RAMVIK_TR("ConnectionDoctor",
+                           "No converter for the box is connected.\n%1\nWhat to do: Plug the "
+                           "box's converter in (into another USB socket if it is plugged in), "
+                           "then try the transfer again."))
+                    .Arg(ExpectedConverters(out)));
     return nullptr;
 }
 
@@ -221,19 +242,42 @@ bool CheckVendorLibrary(
         return true;
     }
     if (binding.message.Empty()) {
-        out.Ok(RAMVIK_TR("ConnectionDoctor",
-            "The vendor library %1 is not installed; the system's serial driver serves\nthe "
-            "converter instead.")
+        out.Ok(out.Say(RAMVIK_TR("ConnectionDoctor",
+                           "The vendor library %1 is not installed; the system's serial driver "
+                           "serves\nthe converter instead."),
+                      RAMVIK_TR("ConnectionDoctor",
+                          "The vendor library %1 is not installed; the system's serial driver "
+                          "serves the converter instead."))
                    .Arg(name));
         return false;
     }
-    out.Problem(RAMVIK_TR("ConnectionDoctor",
-        "%1\nFix: install FTDI's D2XX driver (ftdichip.com, \"D2XX Drivers\") for this system.")
+    out.Problem(out.Say(RAMVIK_TR("ConnectionDoctor",
+                            "%1\nFix: install FTDI's D2XX driver (ftdichip.com, \"D2XX "
+                            "Drivers\") for this system."),
+                       RAMVIK_TR("ConnectionDoctor",
+                           "%1\nWhat to do: Ask whoever looks after this computer to install "
+                           "FTDI's D2XX driver (ftdichip.com, \"D2XX Drivers\") for this "
+                           "system."))
                     .Arg(binding.message));
     return false;
 }
 
 } // namespace
+
+UserText VerdictWord(DoctorVerdict verdict)
+{
+    switch (verdict) {
+    case DoctorVerdict::Ok:
+        return RAMVIK_TR("ConnectionDoctor", "OK");
+    case DoctorVerdict::Note:
+        return RAMVIK_TR("ConnectionDoctor", "NOTE");
+    case DoctorVerdict::Problem:
+        return RAMVIK_TR("ConnectionDoctor", "PROBLEM");
+    case DoctorVerdict::Summary:
+        break;
+    }
+    return UserText();
+}
 
 std::vector<std::string> DoctorReport::Lines(const Words& words) const
 {
@@ -278,7 +322,7 @@ std::string DoctorReport::Text() const
 DoctorReport RunConnectionDoctor(const DoctorRequest& request)
 {
     DoctorReport report;
-    CReportWriter out(report);
+    CReportWriter out(report, request.audience);
     const std::vector<SerialPortInfo> ports = ListSerialPorts(request.roots);
     const CD2xxLibrary::Binding binding
         = CD2xxLibrary::Bind(request.vendorLibraryFile, CD2xxLibrary::SerialLinkServes());

@@ -29,20 +29,22 @@ std::unique_ptr<CLink> MakeLink(const LinkChoice& choice)
     case LinkKind::Demo:
         return std::make_unique<CDemoLink>(choice.demoBox);
     case LinkKind::SerialPath:
-        return std::make_unique<CSerialLink>(choice.port);
+        return std::make_unique<CSerialLink>(choice.port, choice.audience);
     case LinkKind::Vendor:
-        return std::make_unique<CFallbackLink>(
-            std::make_unique<CD2xxLink>(choice.vendorLibrary), std::make_unique<CSerialLink>());
+        return std::make_unique<CFallbackLink>(std::make_unique<CD2xxLink>(choice.vendorLibrary),
+            std::make_unique<CSerialLink>(QString(), choice.audience));
     case LinkKind::SerialByProduct:
         break;
     }
-    return std::make_unique<CSerialLink>();
+    return std::make_unique<CSerialLink>(QString(), choice.audience);
 }
 
-LinkChoice LinkChoiceFor(const std::string& path, std::shared_ptr<const CD2xxLibrary> vendorLibrary)
+LinkChoice LinkChoiceFor(
+    const std::string& path, std::shared_ptr<const CD2xxLibrary> vendorLibrary, Audience audience)
 {
     LinkChoice choice;
     choice.port = QFile::decodeName(path.c_str());
     choice.vendorLibrary = std::move(vendorLibrary);
+    choice.audience = audience;
     return choice;
 }

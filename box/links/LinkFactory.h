@@ -4,6 +4,7 @@
 
 #include <BoxSimulator.h>
 #include <Link.h>
+#include <PortAdvice.h>
 
 #include <QString>
 
@@ -22,6 +23,8 @@ struct LinkChoice {
     std::shared_ptr<CBoxSimulator> demoBox;
     QString port;
     std::shared_ptr<const CD2xxLibrary> vendorLibrary;
+    // In whose words the serial link says why it could not open the converter.
+    Audience audience = Audience::Administrator;
 };
 
 enum class LinkKind { Custom, Demo, SerialPath, Vendor, SerialByProduct };
@@ -30,9 +33,10 @@ LinkKind ChooseLinkKind(const LinkChoice& choice);
 
 // The links to the device at path (a file name in the system's encoding);
 // an empty path: the vendor library when one is given, then the serial
-// port found when the link opens.
-LinkChoice LinkChoiceFor(
-    const std::string& path, std::shared_ptr<const CD2xxLibrary> vendorLibrary);
+// port found when the link opens. The window's links explain a failed
+// opening in the workshop's words, the tool's in the administrator's.
+LinkChoice LinkChoiceFor(const std::string& path, std::shared_ptr<const CD2xxLibrary> vendorLibrary,
+    Audience audience = Audience::Administrator);
 
 // A new, unopened link; cheap, and safe to create on any thread (the link
 // makes its thread-bound resources when it opens).

@@ -47,25 +47,34 @@ std::vector<SerialPortInfo> ListSerialPorts(const SystemRoots& roots)
     return PortsFromQt(roots);
 }
 
-PortLookup FindBoxPort(const SystemRoots& roots, const std::string& remembered)
+PortLookup FindBoxPort(const SystemRoots& roots, const std::string& remembered, Audience audience)
 {
     PortLookup lookup;
-    const PortPick pick = PickBoxPort(ListSerialPorts(roots), remembered);
+    const std::vector<SerialPortInfo> ports = ListSerialPorts(roots);
+    const PortPick pick = PickBoxPort(ports, remembered);
     if (pick.chosen >= 0)
         lookup.path = pick.candidates[static_cast<std::size_t>(pick.chosen)].path;
     else if (pick.Ambiguous())
-        lookup.failure = RAMVIK_TR("PortFinder", "%1\nChoose the box's converter.")
-                             .Arg(SeveralConvertersText(pick));
+        lookup.failure
+            = ForAudience(audience, RAMVIK_TR("PortFinder", "%1\nChoose the box's converter."),
+                RAMVIK_TR("PortFinder",
+                    "%1\nWhat to do: Start the transfer again and choose the box's converter when "
+                    "Ramvik asks, or unplug the converters that are not the box's."))
+                  .Arg(SeveralConvertersText(pick));
+    else if (audience == Audience::Workshop && !FindUnboundConverters(roots, ports).empty())
+        lookup.failure = NoDriverWorkshopReason();
+    else
+        lookup.failure = NoConverterReason(audience);
     return lookup;
 }
 
-UserText ExplainOpenFailure(
-    const std::string& path, const std::string& driverError, const SystemRoots& roots)
+UserText ExplainOpenFailure(const std::string& path, const std::string& driverError,
+    const SystemRoots& roots, Audience audience)
 {
     SerialPortInfo port;
     port.path = path;
     InspectDeviceNode(port, roots);
-    UserText reason = OpenFailureReason(port);
+    UserText reason = OpenFailureReason(port, audience);
     if (reason.Empty())
         reason = RAMVIK_TR("PortFinder", "Opening %1 failed: %2.").Arg(path).Arg(driverError);
     return reason;

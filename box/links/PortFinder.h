@@ -1,5 +1,6 @@
 #pragma once
 
+#include <PortAdvice.h>
 #include <SerialPorts.h>
 #include <UserText.h>
 
@@ -18,14 +19,16 @@
 std::vector<SerialPortInfo> ListSerialPorts(const SystemRoots& roots);
 
 // The converter a transfer uses when no port is named, or why there is none
-// to use.
+// to use, in the audience's words.
 struct PortLookup {
     std::string path; // empty: none found, or several to choose from
     UserText failure; // what to add to "No USB Device Connected!"; may be empty
 };
-PortLookup FindBoxPort(const SystemRoots& roots, const std::string& remembered = std::string());
+PortLookup FindBoxPort(const SystemRoots& roots, const std::string& remembered = std::string(),
+    Audience audience = Audience::Administrator);
 
-// Why the device at path could not be opened, with the remedy, from what the
-// system shows; else the driver's own words (driverError).
-UserText ExplainOpenFailure(
-    const std::string& path, const std::string& driverError, const SystemRoots& roots);
+// Why the device at path could not be opened, with the remedy for the
+// audience, from what the system shows; else the driver's own words
+// (driverError).
+UserText ExplainOpenFailure(const std::string& path, const std::string& driverError,
+    const SystemRoots& roots, Audience audience = Audience::Administrator);

@@ -8,8 +8,9 @@
 
 #include <algorithm>
 
-CSerialLink::CSerialLink(QString path_)
+CSerialLink::CSerialLink(QString path_, Audience audience_)
     : path(std::move(path_))
+    , audience(audience_)
 {
 }
 
@@ -25,7 +26,7 @@ bool CSerialLink::Open()
     const SystemRoots roots = SystemRootsFromEnvironment();
     openedPath = path;
     if (openedPath.isEmpty()) {
-        const PortLookup lookup = FindBoxPort(roots);
+        const PortLookup lookup = FindBoxPort(roots, std::string(), audience);
         failure = lookup.failure;
         openedPath = QString::fromStdString(lookup.path);
     }
@@ -37,7 +38,7 @@ bool CSerialLink::Open()
     // Qt Serial Port locks the device for this process: no sharing.
     if (!port->open(QIODevice::ReadWrite)) {
         failure = ExplainOpenFailure(
-            openedPath.toStdString(), port->errorString().toStdString(), roots);
+            openedPath.toStdString(), port->errorString().toStdString(), roots, audience);
         port.reset();
         return false;
     }

@@ -3,6 +3,8 @@
 #include "Link.h"
 #include "SerialLineTweaks.h"
 
+#include <PortAdvice.h>
+
 #include <QString>
 
 #include <memory>
@@ -19,8 +21,9 @@ class QSerialPort;
 // thread that runs the transfer; the link must not be used from another.
 class CSerialLink : public CLink {
 public:
-    // An empty path: find the box's converter when opening.
-    explicit CSerialLink(QString path = QString());
+    // An empty path: find the box's converter when opening. A failed opening
+    // is explained in the audience's words.
+    explicit CSerialLink(QString path = QString(), Audience audience = Audience::Administrator);
     ~CSerialLink() override;
 
     bool Open() override;
@@ -43,6 +46,7 @@ private:
     bool Usable() const;
 
     QString path;
+    Audience audience;
     QString openedPath;
     UserText failure;
     std::unique_ptr<QSerialPort> port;

@@ -3,19 +3,35 @@
 // remembered choice, and the connection help after "No USB Device
 // Connected!". The fake device nodes are plain files, so every open fails and
 // the message names the device the transfer tried.
+//
+// With RAMVIK_SHOTS set to a folder, the connection help is also saved there
+// as a picture, to look at.
 #include "AppTestSupport.h"
 #include "ConnectionHelpDlg.h"
 #include "DialogRunner.h"
 #include "PortChoiceDlg.h"
 #include "SettingsStore.h"
+#include "Translate.h"
 
+#include <ConnectionDoctor.h>
+#include <D2xxLibrary.h>
 #include <FakeSystemTree.h>
 #include <Protocol.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBrowser>
 
 namespace {
+
+void Shot(QWidget& widget, const char* name)
+{
+    const QString folder = qEnvironmentVariable("RAMVIK_SHOTS");
+    if (!folder.isEmpty() && QDir().mkpath(folder))
+        widget.grab().save(folder + "/" + name + ".png");
+}
 
 class WindowPortChoice : public AppTest {
 protected:
@@ -48,6 +64,7 @@ protected:
     std::vector<QStringList> asked;
     int pick = -1; // -1: Cancel
     std::vector<QString> reports; // what the connection help dialogs showed
+    std::function<void(CConnectionHelpDlg&)> workHelp; // works the connection help
     CScopedDialogHook dialogs { [this](QDialog& dialog) {
         if (auto* choice = qobject_cast<CPortChoiceDlg*>(&dialog)) {
             QStringList lines;
@@ -59,8 +76,11 @@ protected:
             choice->list->setCurrentRow(pick);
             return int(QDialog::Accepted);
         }
-        if (auto* help = qobject_cast<CConnectionHelpDlg*>(&dialog))
+        if (auto* help = qobject_cast<CConnectionHelpDlg*>(&dialog)) {
             reports.push_back(help->reportView->toPlainText());
+            if (workHelp)
+                workHelp(*help);
+        }
         return int(QDialog::Rejected);
     } };
 };
@@ -103,8 +123,68 @@ TEST_F(WindowPortChoice, OneHeldConverterIsTakenAndTheHelpNamesItsHolder)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QString::fromStdString(kNoDeviceMessage.English())));
     EXPECT_TRUE(messages[0].contains(Dev("ttyUSB0"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains("Ask whoever looks after this computer to stop it"))
+        << "the remedy in the workshop's words: " << messages[0].toStdString();
+    EXPECT_FALSE(messages[0].contains("sudo")) << messages[0].toStdString();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_TRUE(reports[0].contains("is in use by brltty")) << reports[0].toStdString();
+}
+
+// The connection help where ModemManager holds the converter: its lines
+// wrap at the dialog's width, even at the narrowest a device's path; "Copy report"
+// puts what it shows on the clipboard, and after it, for whoever helps, the
+// report ramvik-cli doctor prints, with the commands.
+TEST_F(WindowPortChoice, TheConnectionHelpWrapsItsLinesAndCopiesTheCommandsToo)
+{
+    AddConverter("ttyUSB0", "1-2", "A11");
+    tree.AddHolder(812, "ModemManager", "ttyUSB0");
+    DoctorRequest request;
+    request.roots = tree.Roots();
+    request.vendorLibraryFile = CD2xxLibrary::DefaultFileName();
+    const QString administrator = QString::fromStdString(RunConnectionDoctor(request).Text());
+    request.audience = Audience::Workshop;
+    const DoctorReport workshop = RunConnectionDoctor(request);
+
+    bool worked = false;
+    workHelp = [&](CConnectionHelpDlg& help) {
+        worked = true;
+        help.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+        QTextBrowser* view = help.reportView;
+        const QString shown = view->toPlainText();
+        QString longest;
+        for (const DoctorCheck& check : workshop.checks) {
+            EXPECT_TRUE(shown.contains(Tr(check.text))) << Tr(check.text).toStdString();
+            for (const QString& line : Tr(check.text).split('\n'))
+                longest = line.size() > longest.size() ? line : longest;
+        }
+        EXPECT_GT(view->fontMetrics().horizontalAdvance(longest), view->viewport()->width())
+            << "a line longer than the view, to wrap";
+        EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0) << "the lines wrap";
+        EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+        Shot(help, "connection-help-modemmanager");
+
+        // On a screen too narrow for the device's path the path breaks.
+        const QSize size = help.size();
+        help.resize(help.minimumSize());
+        ASSERT_LT(view->viewport()->width(), view->fontMetrics().horizontalAdvance(Dev("ttyUSB0")));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0) << "narrow, the lines wrap too";
+        help.resize(size);
+
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(help.copyButton, Qt::LeftButton);
+        const QString copied = QGuiApplication::clipboard()->text();
+        const QString heading = "\n\nFor whoever looks after this computer:\n";
+        EXPECT_EQ(copied, help.ShownText() + heading + administrator + "\n");
+        EXPECT_TRUE(help.ShownText().contains("to stop it")) << help.ShownText().toStdString();
+        EXPECT_FALSE(help.ShownText().contains("sudo"));
+        EXPECT_TRUE(copied.contains("sudo systemctl stop ModemManager")) << copied.toStdString();
+        EXPECT_TRUE(help.copiedLabel->isVisible()) << "says where the report went";
+        Shot(help, "connection-help-modemmanager-copied");
+    };
+    Inside().Actions().connectionHelp->trigger();
+    EXPECT_TRUE(worked);
 }
 
 } // namespace

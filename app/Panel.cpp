@@ -231,10 +231,47 @@ CPanel::CPanel(QWidget* parent)
     addRow("curveDelayLabel", tr("Curve Delay:"), ValueRow(curveDelaySpin, curveDelayEdit, unit));
     panel->addWidget(parameterGroup);
 
+    DescribeParameters();
+
     // Under the parameters: reads the box without changing the project.
     compareButton = PanelControl(new QPushButton(tr("Compare with box"), this), "compareButton");
     panel->addWidget(compareButton);
     panel->addStretch();
+}
+
+void CPanel::DescribeParameters()
+{
+    const struct {
+        CValueField* field;
+        QString name;
+        QString tip;
+    } fields[] = {
+        { startVoltageEdit, tr("Start voltage"),
+            tr("Below this input voltage the box leaves the signal alone. Type a value in steps "
+               "of 0.1 V and press Enter.") },
+        { stopVoltageEdit, tr("Stop voltage"),
+            tr("Above this input voltage the box leaves the signal alone. Type a value in steps "
+               "of 0.1 V and press Enter.") },
+        { startDelayEdit, tr("Start delay"),
+            tr("How long after the engine starts the box begins, from 0:00 to 4:00. Type it as "
+               "minutes:seconds and press Enter.") },
+        { curveDelayEdit, tr("Curve delay"),
+            tr("Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press "
+               "Enter.") },
+    };
+    for (const auto& [field, name, tip] : fields) {
+        field->setAccessibleName(name);
+        field->setToolTip(tip);
+    }
+    startVoltageSpin->Describe(
+        tr("Raise the start voltage by 0.1 V"), tr("Lower the start voltage by 0.1 V"));
+    stopVoltageSpin->Describe(
+        tr("Raise the stop voltage by 0.1 V"), tr("Lower the stop voltage by 0.1 V"));
+    startDelayMinSpin->Describe(
+        tr("Start delay one minute longer"), tr("Start delay one minute shorter"));
+    startDelaySecSpin->Describe(
+        tr("Start delay one second longer"), tr("Start delay one second shorter"));
+    curveDelaySpin->Describe(tr("Curve delay 20 ms longer"), tr("Curve delay 20 ms shorter"));
 }
 
 void CPanel::ShowProject(const ProjectState& project)

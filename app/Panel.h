@@ -34,6 +34,10 @@ signals:
 protected:
     bool event(QEvent* event) override;
 
+private:
+    // The fields' and arrows' names and tips.
+    void DescribeParameters();
+
 public:
     QPushButton* newButton = nullptr;
     QPushButton* openButton = nullptr;

@@ -11,8 +11,7 @@ CPortChoiceDlg::CPortChoiceDlg(const QStringList& lines, QWidget* parent)
     setWindowTitle(tr("Choose the box's converter"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        tr("More than one converter may be the box's.\nChoose the box's converter:"),
-        this));
+        tr("More than one converter may be the box's.\nChoose the box's converter:"), this));
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("portList"));
     list->addItems(lines);

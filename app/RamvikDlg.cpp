@@ -195,7 +195,7 @@ void CRamvikDlg::Refresh()
 
     // The toolkit's modified mark "[*]" goes after the name; a "[*]" in the
     // file name itself is doubled so it shows as written.
-    QString caption = QString::fromStdString(project.Caption());
+    QString caption = Tr(project.CaptionText());
     setWindowTitle(
         caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + QStringLiteral("[*]"));
     setWindowModified(session.HasUnsavedChanges());

@@ -47,6 +47,9 @@ void Bind(QAbstractButton* button, QAction* action)
     };
     QObject::connect(action, &QAction::changed, button, follow);
     follow();
+    // A button without words ("0", a bare check box) is named by its command.
+    if (button->text().length() < 2)
+        button->setAccessibleName(action->text().remove(QLatin1Char('&')));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "RamvikDlg.h"
 
+#include "ComparePanel.h"
 #include "ConnectionHelpDlg.h"
 #include "DialogRunner.h"
 #include "Messages.h"
@@ -42,6 +43,12 @@ void CRamvikDlg::OnWrite()
     dialog.exec();
     if (dialog.verifyBox->isChecked() != verify)
         StoreVerifyWritesSetting(dialog.verifyBox->isChecked());
+    // A box that took cells no longer holds what the compare panel shows.
+    const TransferOutcome outcome = dialog.Outcome();
+    const bool sent = outcome != TransferOutcome::NotOpened && outcome != TransferOutcome::Refused
+        && outcome != TransferOutcome::HandshakeFailed;
+    if (sent && comparePanel)
+        comparePanel->close();
 }
 
 QString CRamvikDlg::HistoryFolder() const

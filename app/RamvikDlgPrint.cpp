@@ -33,7 +33,7 @@ void CRamvikDlg::OnPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
     // Named before the dialog, which proposes the name for a PDF file.
-    printer.setDocName(QString::fromStdString(project.Caption()));
+    printer.setDocName(Tr(project.CaptionText()));
     const bool chosen = choosePrinter ? choosePrinter(printer) : AskForPrinter(printer, this);
     if (!chosen)
         return;

@@ -3,6 +3,8 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
+#include <utility>
+
 namespace {
 QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType type, const QString& name)
 {
@@ -23,6 +25,14 @@ CSpinArrows::CSpinArrows(const QString& name, QWidget* parent)
     setObjectName(name);
     connect(up, &QToolButton::clicked, this, [this] { emit stepped(true); });
     connect(down, &QToolButton::clicked, this, [this] { emit stepped(false); });
+}
+
+void CSpinArrows::Describe(const QString& upText, const QString& downText)
+{
+    for (const auto& [arrow, text] : { std::pair { up, upText }, std::pair { down, downText } }) {
+        arrow->setToolTip(text);
+        arrow->setAccessibleName(text);
+    }
 }
 
 QSize CSpinArrows::sizeHint() const

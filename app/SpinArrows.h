@@ -13,6 +13,10 @@ class CSpinArrows : public QWidget {
 public:
     CSpinArrows(const QString& name, QWidget* parent);
 
+    // What each arrow does, for its tooltip and for assistive technology
+    // ("Raise the start voltage by 0.1 V").
+    void Describe(const QString& upText, const QString& downText);
+
     // The mouse wheel over the box steps the value as over the arrows.
     void StepOnWheelOver(QWidget* box);
 

@@ -186,16 +186,6 @@ bool ReadProjectFileBytes(const std::string& path, std::string& bytes)
     return true;
 }
 
-bool OpenProjectFile(const std::string& path, ProjectState& project)
-{
-    std::string bytes;
-    if (!ReadProjectFileBytes(path, bytes))
-        return false;
-    ReadProjectText(bytes, project);
-    project.fileName = FileNameOf(path);
-    return true;
-}
-
 UserText ForeignFileReason(std::string_view bytes)
 {
     if (bytes.empty())

@@ -44,10 +44,6 @@ UserText ForeignFileReason(std::string_view bytes);
 // /dev/zero would never end, a folder would read as an empty project).
 bool ReadProjectFileBytes(const std::string& path, std::string& bytes);
 
-// Reads the file at path into the project and sets fileName. False when the
-// file cannot be read; the project is then unchanged.
-bool OpenProjectFile(const std::string& path, ProjectState& project);
-
 // Writes the project's file text to path through WriteFileSafely, so a
 // failed save keeps the old file. Sets nothing in the project. On failure,
 // false and the reason in error.

@@ -183,8 +183,19 @@ void CSession::New()
 
 SessionResult OpenProject(const std::string& path, ProjectState& project)
 {
-    if (!OpenProjectFile(path, project))
+    std::string bytes;
+    if (!ReadProjectFileBytes(path, bytes))
         return SessionResult::Failed(RAMVIK_TR("Session", "Can't open file!"));
+    // No one is asked here: a letter or a damaged file would go into a box,
+    // a printout or a table as the default project.
+    const UserText foreign = ForeignFileReason(bytes);
+    if (!foreign.Empty())
+        return SessionResult::Failed(
+            RAMVIK_TR("Session", "%1 does not look like a Ramvik project: %2.")
+                .Arg(FileNameOf(path))
+                .Arg(foreign));
+    ReadProjectText(bytes, project);
+    project.fileName = FileNameOf(path);
     return SessionResult::Done();
 }
 

@@ -43,7 +43,8 @@ struct SessionResult {
 };
 
 // Reads a project file into a project as Open does, for a caller that needs
-// no session around it (a printout of a file).
+// no session around it (ramvik-cli). A file that does not look like a project
+// is refused, with what is wrong, since there is no one to ask.
 SessionResult OpenProject(const std::string& path, ProjectState& project);
 
 // One user's working session, the same for the window and ramvik-cli: the

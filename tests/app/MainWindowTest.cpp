@@ -8,6 +8,7 @@
 #include "HelpDlg.h"
 #include "PointEntryDlg.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFileDialog>
 #include <QMenu>
@@ -263,6 +264,29 @@ TEST_F(MainWindow, BoxAndHelpCommandsOpenTheirDialogs)
     AnswerFileDialogs(QString());
     Actions().history->trigger();
     EXPECT_EQ(asked, QStringList { QFileInfo(rootPath + "History").absoluteFilePath() });
+}
+
+} // namespace
+
+namespace {
+
+// Assistive technology reads the window through Qt's accessibility tree:
+// every control a user can press or type into has a name there.
+TEST_F(MainWindow, EveryControlIsNamedForAssistiveTechnology)
+{
+    ChooseBoxType(2);
+    QStringList unnamed;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool interactive = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
+            || qobject_cast<QComboBox*>(w);
+        if (!interactive || !w->isVisibleTo(window.get())
+            || qobject_cast<QComboBox*>(w->parentWidget()))
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << w->objectName() + " (" + w->metaObject()->className() + ")";
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
 }
 
 } // namespace

@@ -367,7 +367,8 @@ TEST_F(TransferWindow, TakeAndKeepDoWhatTheySay)
     EXPECT_TRUE(window->isWindowModified()) << "the box's project is in no file yet";
 }
 
-// The panel docks on the right of the graph instead of covering it.
+// The panel docks on the right of the graph instead of covering it, until a
+// write makes what it shows of the box out of date.
 TEST_F(TransferWindow, ThePanelDocksOnTheRight)
 {
     Project().crCurve->Add(2.0, 3.0);
@@ -378,6 +379,12 @@ TEST_F(TransferWindow, ThePanelDocksOnTheRight)
     EXPECT_EQ(window->dockWidgetArea(panel), Qt::RightDockWidgetArea);
     EXPECT_GT(BoxPixels(), 50);
     Shot(window->grab().toImage(), "window-with-docked-compare-panel");
+    // A write changes the box: what the panel showed of it is gone with it.
+    QPointer<CComparePanel> shown = panel;
+    ClickTransfer("writeButton");
+    DeleteClosedPanels();
+    EXPECT_TRUE(shown.isNull());
+    EXPECT_EQ(BoxPixels(), 0);
 }
 
 // A Read installs the box's project as the box holds it, then names each

@@ -14,6 +14,7 @@ TEST_F(CliProject, CheckAndFramesRefuseAHiddenTurboCurve)
 {
     Project(defaultText, "fine");
     Project("TURBO\n2.000000 300.000000\nADC = 1\n", "hidden");
+    Project("Dear workshop,\nthe invoice follows.\n", "letter");
     const std::string hidden = "The box cannot hold this project:\nTURBO curve (not used by this "
                                "box type): TURBO point 2: output 300 V lies outside 0 V to 5 V.\n";
     struct Row {
@@ -26,6 +27,9 @@ TEST_F(CliProject, CheckAndFramesRefuseAHiddenTurboCurve)
         { "check @fine", 0, "The box can hold this project.\n", "" },
         { "check @hidden", 1, "", hidden },
         { "frames @hidden", 1, "", hidden },
+        // A letter once went into the box as the default project.
+        { "frames @letter", 1, "",
+            "letter does not look like a Ramvik project: no parameter line.\n" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);

@@ -43,8 +43,9 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     differenceList->setSpacing(3);
     differenceList->setAccessibleName(tr("Differences"));
 
-    auto* legend = new QLabel(
-        tr("The box's curves are drawn over the project's: CR dotted, TURBO dashed."), contents);
+    auto* legend = new QLabel(tr("The box's curves are drawn over the project's: CR in magenta "
+                                 "dots, TURBO in black dashes."),
+        contents);
     legend->setWordWrap(true);
 
     takeButton = new QPushButton(tr("Take the box's project"), contents);
@@ -60,6 +61,8 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     auto* layout = new QVBoxLayout(contents);
     layout->addWidget(summaryLabel);
     layout->addWidget(differenceList, 1);
+    // Without differences the list hides; the summary stays at the top.
+    layout->addStretch();
     layout->addWidget(legend);
     layout->addLayout(buttons);
     contents->setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);

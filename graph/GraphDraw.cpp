@@ -325,15 +325,33 @@ void CGraph::DrawHorizontalTicks(QPainter& painter)
     if (!(xStep > 0.0))
         return;
     const GraphRect plot = PlotArea();
+    struct Label {
+        int x; // the tick
+        int left;
+        int width;
+        QString text;
+    };
+    std::vector<Label> labels;
     for (int i = 0; i <= kMaxTicks && range.xMin + i * xStep <= range.xMax; ++i) {
         const int x = TickX(i);
-        const QString label = WithUnit("%0.1f", range.xMin + i * xStep, xUnit);
+        const QString text = WithUnit("%0.1f", range.xMin + i * xStep, xUnit);
+        const int width = paintCache->TextWidth(LabelFont(), text);
         // The last label ends inside the frame instead of past the window.
-        const int width = paintCache->TextWidth(LabelFont(), label);
-        paintCache->DrawText(painter, LabelFont(), std::min(x - 10, frame.right - 2 - width),
-            plot.bottom + 9, label);
+        labels.push_back({ x, std::min(x - 10, frame.right - 2 - width), width, text });
+    }
+    // Where labels would run into each other (a narrow graph), every other
+    // tick keeps its label, the last one included; the grid stays whole.
+    int every = 1;
+    for (std::size_t i = 1; i < labels.size(); ++i)
+        if (labels[i].left < labels[i - 1].left + labels[i - 1].width + 4)
+            every = 2;
+    const std::size_t last = labels.empty() ? 0 : labels.size() - 1;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if ((last - i) % every == 0)
+            paintCache->DrawText(
+                painter, LabelFont(), labels[i].left, plot.bottom + 9, labels[i].text);
         if (i > 0)
-            Edge(painter, QPoint(x, plot.bottom), QPoint(x, plot.top), kGrey);
+            Edge(painter, QPoint(labels[i].x, plot.bottom), QPoint(labels[i].x, plot.top), kGrey);
     }
 }
 

@@ -242,3 +242,35 @@ TEST(GraphDifferenceMargins, AShortFrameGivesUpMarginBeforeThePlot)
 }
 
 } // namespace
+
+namespace {
+
+// Each tick label of the input axis is an opaque white cell. Where the graph
+// is narrow, every other one goes, so each still stands apart from the next
+// (the last one, pulled inside the frame, once covered the one before).
+TEST(GraphTickLabels, StandApartAtAnyWidth)
+{
+    const struct {
+        int width;
+        int labels;
+    } rows[] = { { 1200, 11 }, { 420, 6 } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.width);
+        GraphBench bench;
+        bench.UseWidget(QSize(row.width, 700));
+        bench.UseView(true);
+        const QImage image = bench.Render();
+        const int y = bench.graph.PlotArea().bottom + 9 + 7; // through the labels' cells
+        int cells = 0;
+        bool inCell = false;
+        for (int x = bench.graph.frame.left + 1; x < bench.graph.frame.right; ++x) {
+            // White ground and black text alike; the face colour between.
+            const bool cell = image.pixelColor(x, y) != GraphBench::Face();
+            cells += cell && !inCell;
+            inCell = cell;
+        }
+        EXPECT_EQ(cells, row.labels);
+    }
+}
+
+} // namespace

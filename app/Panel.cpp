@@ -185,19 +185,20 @@ CPanel::CPanel(QWidget* parent)
         parameters->addLayout(value, row, 1);
         ++row;
     };
-    startVoltageSpin = new CSpinArrows(QStringLiteral("startVoltage"), parameterGroup);
-    startVoltageEdit
-        = Named(new CValueField(QStringLiteral("4.5"), parameterGroup), "startVoltageEdit");
-    addRow("startVoltageLabel", tr("Start Voltage:"),
-        ValueRow(startVoltageSpin, startVoltageEdit,
-            AddLabel("startVoltageUnit", tr("V"), parameterGroup)));
-
-    stopVoltageSpin = new CSpinArrows(QStringLiteral("stopVoltage"), parameterGroup);
-    stopVoltageEdit
-        = Named(new CValueField(QStringLiteral("4.5"), parameterGroup), "stopVoltageEdit");
-    addRow("stopVoltageLabel", tr("Stop Voltage:"),
-        ValueRow(stopVoltageSpin, stopVoltageEdit,
-            AddLabel("stopVoltageUnit", tr("V"), parameterGroup)));
+    // A voltage: arrows, field and "V".
+    const auto addVoltage = [&](const QString& name, const QString& label, CSpinArrows*& spin,
+                                CValueField*& field) {
+        spin = new CSpinArrows(name, parameterGroup);
+        field = new CValueField(QStringLiteral("4.5"), parameterGroup);
+        field->setObjectName(name + QStringLiteral("Edit"));
+        auto* unit = new QLabel(tr("V"), parameterGroup);
+        unit->setObjectName(name + QStringLiteral("Unit"));
+        addRow(qPrintable(name + QStringLiteral("Label")), label, ValueRow(spin, field, unit));
+    };
+    addVoltage(
+        QStringLiteral("startVoltage"), tr("Start Voltage:"), startVoltageSpin, startVoltageEdit);
+    addVoltage(
+        QStringLiteral("stopVoltage"), tr("Stop Voltage:"), stopVoltageSpin, stopVoltageEdit);
 
     startDelayMinSpin = new CSpinArrows(QStringLiteral("startDelayMin"), parameterGroup);
     startDelayEdit

@@ -277,20 +277,25 @@ void CRamvikDlg::ApplyTyped(const UserText& refusal, const char* value)
 
 void CRamvikDlg::OnStartVoltageTyped(const QString& text)
 {
-    const std::optional<double> volts = TypedNumber(text);
-    ApplyTyped(volts
-            ? project.TypeStartVoltage(*volts)
-            : RAMVIK_TR("ProjectState", "The start voltage is a number of volts, such as 1.5."),
+    ApplyTyped(
+        TypedVoltage(text, &ProjectState::TypeStartVoltage,
+            RAMVIK_TR("ProjectState", "The start voltage is a number of volts, such as 1.5.")),
         "start voltage");
 }
 
 void CRamvikDlg::OnStopVoltageTyped(const QString& text)
 {
-    const std::optional<double> volts = TypedNumber(text);
-    ApplyTyped(volts
-            ? project.TypeStopVoltage(*volts)
-            : RAMVIK_TR("ProjectState", "The stop voltage is a number of volts, such as 4.5."),
+    ApplyTyped(
+        TypedVoltage(text, &ProjectState::TypeStopVoltage,
+            RAMVIK_TR("ProjectState", "The stop voltage is a number of volts, such as 4.5.")),
         "stop voltage");
+}
+
+UserText CRamvikDlg::TypedVoltage(
+    const QString& text, UserText (ProjectState::*type)(double), const UserText& notANumber)
+{
+    const std::optional<double> volts = TypedNumber(text);
+    return volts ? (project.*type)(*volts) : notANumber;
 }
 
 void CRamvikDlg::OnStartDelayTyped(const QString& text)

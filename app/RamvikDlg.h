@@ -120,6 +120,10 @@ private:
     void RecordStep(const char* value);
     // A typed value: the model's refusal goes to the status line.
     void ApplyTyped(const UserText& refusal, const char* value);
+    // A voltage typed into a field through the project's operation for it,
+    // or notANumber when the text is no number.
+    UserText TypedVoltage(
+        const QString& text, UserText (ProjectState::*type)(double), const UserText& notANumber);
     // Undo or Redo of the session, unless a drag is under way.
     void TravelHistory(bool (CSession::*step)());
 

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
-#include <QStringList>
+
+#include <string>
+#include <vector>
 
 namespace {
 QString NumberText(double value, int decimals)
@@ -18,46 +20,29 @@ QString NumberText(double value, int decimals)
     return plain.toString(value, 'g', 6);
 }
 
-// Fills %1 to %9 in one pass, as FillPlaceholders does for English.
-QString Fill(const QString& pattern, const QStringList& fillings)
-{
-    QString filled;
-    filled.reserve(pattern.size());
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
-        if (pattern[i] == QLatin1Char('%') && next >= QLatin1Char('1')
-            && next <= QLatin1Char('9')) {
-            const qsizetype index = next.unicode() - '1';
-            if (index < fillings.size()) {
-                filled += fillings[index];
-                ++i;
-                continue;
-            }
-        }
-        filled += pattern[i];
-    }
-    return filled;
-}
 } // namespace
 
 QString Tr(const UserText& text)
 {
     if (text.Empty())
         return QString();
-    QStringList fillings;
+    std::vector<std::string> fillings;
     for (const UserText::Part& part : text.Parts()) {
         switch (part.kind) {
         case UserText::Part::Kind::Verbatim:
             // Names and paths hold the bytes the platform encodes file names in.
-            fillings << QFile::decodeName(part.verbatim.c_str());
+            fillings.push_back(QFile::decodeName(part.verbatim.c_str()).toStdString());
             break;
         case UserText::Part::Kind::Number:
-            fillings << NumberText(part.number, part.decimals);
+            fillings.push_back(NumberText(part.number, part.decimals).toStdString());
             break;
         case UserText::Part::Kind::Text:
-            fillings << (part.text ? Tr(*part.text) : QString());
+            fillings.push_back(part.text ? Tr(*part.text).toStdString() : std::string());
             break;
         }
     }
-    return Fill(QCoreApplication::translate(text.Context(), text.Source()), fillings);
+    // One pass over the translated pattern, as for English: a filling that
+    // holds "%2" stays as it is.
+    const QString pattern = QCoreApplication::translate(text.Context(), text.Source());
+    return QString::fromStdString(FillPlaceholders(pattern.toStdString(), fillings));
 }

@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "ProjectFile.h"
 #include "RamvikDlg.h"
+#include "StartOptions.h"
 #include "TransferDlg.h"
 
 #include <QCheckBox>
@@ -88,6 +89,17 @@ protected:
         messages.clear();
         window.reset(new CRamvikDlg);
         window->show();
+    }
+
+    // A window on the demo box, which first holds the default project, shown
+    // and painted once (the graph's geometry comes with its first paint).
+    void StartWithDemoBox()
+    {
+        StartOptions options;
+        options.demoBox = true;
+        window.reset(new CRamvikDlg(options));
+        window->show();
+        window->grab();
     }
 
     CRamvikDlgTestAccess Inside() { return CRamvikDlgTestAccess { *window }; }

@@ -230,12 +230,7 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        StartOptions options;
-        options.demoBox = true;
-        window.reset(new CRamvikDlg(options));
-        window->resize(900, 640);
-        window->show();
-        window->grab(); // the graph's geometry comes with its first paint
+        StartWithDemoBox();
     }
 
     // Compares the project with the box; the panel stays open afterwards.

@@ -19,13 +19,9 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        StartOptions options;
-        options.demoBox = true;
-        window.reset(new CRamvikDlg(options));
-        window->show();
+        StartWithDemoBox();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->grab(); // the view's geometry comes with its first paint
     }
     QWidget* GraphWidget() { return &Inside().GraphWidget(); }
     CGraph& Graph() { return Inside().Graph(); }

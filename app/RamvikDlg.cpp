@@ -266,10 +266,9 @@ void CRamvikDlg::RecordStep(const char* value)
     Refresh();
 }
 
-void CRamvikDlg::ApplyTyped(const UserText& refusal, const char* value)
+void CRamvikDlg::ApplyTyped(const UserText& refusal)
 {
     // A typed value is a step of its own, never part of a burst.
-    (void)value;
     session.RecordChange();
     Refresh();
     ShowStatus(Tr(refusal));
@@ -277,18 +276,14 @@ void CRamvikDlg::ApplyTyped(const UserText& refusal, const char* value)
 
 void CRamvikDlg::OnStartVoltageTyped(const QString& text)
 {
-    ApplyTyped(
-        TypedVoltage(text, &ProjectState::TypeStartVoltage,
-            RAMVIK_TR("ProjectState", "The start voltage is a number of volts, such as 1.5.")),
-        "start voltage");
+    ApplyTyped(TypedVoltage(text, &ProjectState::TypeStartVoltage,
+        RAMVIK_TR("ProjectState", "The start voltage is a number of volts, such as 1.5.")));
 }
 
 void CRamvikDlg::OnStopVoltageTyped(const QString& text)
 {
-    ApplyTyped(
-        TypedVoltage(text, &ProjectState::TypeStopVoltage,
-            RAMVIK_TR("ProjectState", "The stop voltage is a number of volts, such as 4.5.")),
-        "stop voltage");
+    ApplyTyped(TypedVoltage(text, &ProjectState::TypeStopVoltage,
+        RAMVIK_TR("ProjectState", "The stop voltage is a number of volts, such as 4.5.")));
 }
 
 UserText CRamvikDlg::TypedVoltage(
@@ -303,8 +298,7 @@ void CRamvikDlg::OnStartDelayTyped(const QString& text)
     const std::optional<int> seconds = ParseMinutesSeconds(text.toStdString());
     ApplyTyped(seconds ? project.TypeStartDelay(*seconds)
                        : RAMVIK_TR("ProjectState",
-                           "Type the start delay as minutes and seconds, such as 1:30."),
-        "start delay");
+                           "Type the start delay as minutes and seconds, such as 1:30."));
 }
 
 void CRamvikDlg::OnCurveDelayTyped(const QString& text)
@@ -315,8 +309,7 @@ void CRamvikDlg::OnCurveDelayTyped(const QString& text)
     whole = number && std::abs(*number) < 1e9 && *number == milliseconds;
     ApplyTyped(whole ? project.TypeCurveDelay(milliseconds)
                      : RAMVIK_TR("ProjectState",
-                         "The curve delay is a whole number of milliseconds, such as 200."),
-        "curve delay");
+                         "The curve delay is a whole number of milliseconds, such as 200."));
 }
 
 void CRamvikDlg::OnEditCr()

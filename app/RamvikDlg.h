@@ -119,7 +119,7 @@ private:
     // step to undo, and refreshes.
     void RecordStep(const char* value);
     // A typed value: the model's refusal goes to the status line.
-    void ApplyTyped(const UserText& refusal, const char* value);
+    void ApplyTyped(const UserText& refusal);
     // A voltage typed into a field through the project's operation for it,
     // or notANumber when the text is no number.
     UserText TypedVoltage(

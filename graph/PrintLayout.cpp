@@ -1,5 +1,7 @@
 #include "PrintLayout.h"
 
+#include "Translate.h"
+
 #include "ProjectState.h"
 
 #include <QCoreApplication>
@@ -125,7 +127,7 @@ QString PrintBoxTypeText(const ProjectState& project)
 
 void LayOutPrintHeading(PrintSheet& sheet, const ProjectState& project)
 {
-    const QString title = QString::fromStdString(project.titlePrefix + project.fileName);
+    const QString title = Tr(project.CaptionText());
     AddText(sheet, title, QPoint(150, 200), PrintAlign::TopLeft, PrintFont::Large);
 
     const auto row = [&sheet](int y, const QString& text) {

@@ -1,6 +1,7 @@
 #include "PrintPdf.h"
 
 #include "Print.h"
+#include "Translate.h"
 
 #include <ProjectState.h>
 
@@ -14,7 +15,7 @@ QByteArray ProjectSheetPdf(const ProjectState& project, const QString& note)
     bool printed = false;
     {
         QPdfWriter writer(&pdf);
-        writer.setTitle(QString::fromStdString(project.Caption()));
+        writer.setTitle(Tr(project.CaptionText()));
         writer.setCreator(QStringLiteral("Ramvik"));
         printed = PrintProject(writer, project, note);
     } // the writer finishes the document when it goes

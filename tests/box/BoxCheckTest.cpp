@@ -1,7 +1,8 @@
 // What keeps a wrong cell from passing in silence: the refusal of a hidden
-// TURBO curve, the ten-character frame guard, the warnings for implausible
-// values read, the comparison of a project with a box.
+// TURBO curve, the ten-character frame guard, what a read builds and warns
+// of, the comparison of a project with a box.
 #include "BoxTestSupport.h"
+#include "CurveTestSupport.h"
 
 #include <BoxCompare.h>
 #include <BoxSimulator.h>
@@ -16,11 +17,14 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// The cells a box holds after a write of the default project (CR box).
-ReadCells DefaultCells()
+// The cells a box holds after a write of the default project (CR box), with
+// these cells changed.
+ReadCells CellsWith(const std::vector<std::pair<int, int>>& changes)
 {
     ReadCells cells = SentDataCells(ComputeBoxTable(ProjectState()));
     cells[kIdentificationCell] = kCrBoxId;
+    for (const auto& [cell, value] : changes)
+        cells[cell] = value;
     return cells;
 }
 
@@ -84,12 +88,22 @@ TEST(ReadWarnings, NameEachImplausibleValueInTheWordsOfTheRefusal)
             { "TURBO point 2: output 6 V lies outside 0 V to 5 V." } },
         { "TURBO pairs of a CR box are not read", { { 128, 100 }, { 129, 300 } }, {} },
     };
-    for (const Case& c : cases) {
-        ReadCells cells = DefaultCells();
-        for (const auto& [cell, value] : c.cells)
-            cells[cell] = value;
-        EXPECT_EQ(English(ReadWarnings(cells)), c.warnings) << c.what;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(English(ReadWarnings(CellsWith(c.cells))), c.warnings) << c.what;
+}
+
+// A CR box's TURBO pairs are not read: a box that holds them from another
+// tool would otherwise give the project a hidden TURBO curve that the next
+// write sends in cells 512 to 766.
+TEST(ReadRebuild, TurboPairsOnlyForTheTurboBox)
+{
+    ReadCells cells = CellsWith({ { 128, 100 }, { 129, 150 } });
+    ProjectState project;
+    RebuildFromCells(cells, project);
+    EXPECT_EQ(PointsOf(project.turboCurve), (Points { { 0, 0 }, { 5, 5 } }));
+    cells[252] = 252;
+    RebuildFromCells(cells, project);
+    EXPECT_EQ(PointsOf(project.turboCurve), (Points { { 0, 0 }, { 2, 3 }, { 5, 5 } }));
 }
 
 // Each parameter in the user's units, whatever unit its cell holds: the
@@ -117,9 +131,9 @@ TEST(CompareWithBox, NamesParametersInTheUsersUnits)
     };
     const ProjectState project;
     for (const Case& c : cases) {
-        ReadCells cells = DefaultCells();
-        cells[c.cell] = c.boxValue;
-        EXPECT_EQ(English(CompareWithBox(project, cells)), Strings { c.difference }) << c.what;
+        EXPECT_EQ(English(CompareWithBox(project, CellsWith({ { c.cell, c.boxValue } }))),
+            Strings { c.difference })
+            << c.what;
     }
 }
 
@@ -146,9 +160,7 @@ TEST(CompareWithBox, ListsEachDifferenceByMeaning)
     };
     const ProjectState project;
     for (const Case& c : cases) {
-        ReadCells cells = DefaultCells();
-        for (const auto& [cell, value] : c.cells)
-            cells[cell] = value;
+        const ReadCells cells = CellsWith(c.cells);
         EXPECT_EQ(English(CompareWithBox(project, cells)), c.differences) << c.what;
         EXPECT_FALSE(BoxHoldsProject(project, cells)) << c.what;
     }

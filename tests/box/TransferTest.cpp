@@ -168,18 +168,6 @@ void ExpectCleanEnd(const Ended& ended, bool read)
     EXPECT_EQ(ended.built, read && allCells);
 }
 
-void Transfer(const Row& row)
-{
-    SCOPED_TRACE(std::string(row.read ? "read, " : "write, ") + row.fault + ", box "
-        + std::to_string(row.id) + ", box type " + std::to_string(row.boxType));
-    const Ended ended = RunRow(row);
-    using Strings = std::vector<std::string>;
-    EXPECT_EQ(ended.observer.messages, row.message ? Strings { row.message } : Strings {});
-    EXPECT_EQ(ended.outcome, row.outcome);
-    EXPECT_EQ(ended.observer.progress, row.progress);
-    ExpectCleanEnd(ended, row.read);
-}
-
 } // namespace
 
 // The failures with an outcome of their own; every box fault at every place
@@ -226,15 +214,18 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
         { false, "dtr", {}, kCl0001, O::ShutdownFailed, end },
         { true, "purge", {}, kPu0001, O::ShutdownFailed, 255 },
     };
-    for (const Row& row : rows)
-        Transfer(row);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.read ? "read, " : "write, ") + row.fault + ", box "
+            + std::to_string(row.id) + ", box type " + std::to_string(row.boxType));
+        const Ended ended = RunRow(row);
+        using Strings = std::vector<std::string>;
+        EXPECT_EQ(ended.observer.messages, row.message ? Strings { row.message } : Strings {});
+        EXPECT_EQ(ended.outcome, row.outcome);
+        EXPECT_EQ(ended.observer.progress, row.progress);
+        ExpectCleanEnd(ended, row.read);
+    }
 }
 
-// Every fault kind at the handshake, the first, a middle and the last cell of
-// a write, of its read-back and of a read. A fault where the box's answers
-// are read (the read-back, a read) never passes in silence: only a forgotten
-// write can end well, when the handshake wrote the same value or the read
-// writes nothing. Each ends with no message or one that says what went wrong.
 // The window offers its connection help beside "No USB Device Connected!"
 // in any language, so the message is known by its source.
 TEST(TransferFailures, NoDeviceMessageIsKnownWithOrWithoutAReason)
@@ -249,6 +240,11 @@ TEST(TransferFailures, NoDeviceMessageIsKnownWithOrWithoutAReason)
     EXPECT_FALSE(IsNoDeviceMessage(UserText()));
 }
 
+// Every fault kind at the handshake, the first, a middle and the last cell of
+// a write, of its read-back and of a read. A fault where the box's answers
+// are read (the read-back, a read) never passes in silence: only a forgotten
+// write can end well, when the handshake wrote the same value or the read
+// writes nothing. Each ends with no message or one that says what went wrong.
 TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
 {
     struct Place {

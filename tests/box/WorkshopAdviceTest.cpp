@@ -1,7 +1,7 @@
 // The connection doctor and the failed opening in the workshop's words, on a
-// fake machine with each problem it can have: the report keeps the checks and
-// verdicts the administrator's report has, names the remedy, and asks for no
-// command line. The administrator's words: tests/tools (ramvik-cli doctor).
+// fake machine with each kind of problem: the report keeps the checks and
+// verdicts of the administrator's (whose words: tests/tools), names the
+// remedy, and asks for no command line.
 #include <FakeSystemTree.h>
 
 #include <ConnectionDoctor.h>
@@ -124,12 +124,6 @@ TEST(WorkshopAdvice, EachProblemGetsItsRemedyWithoutACommandLine)
     const auto search = [](Machine& m) {
         return FindBoxPort(m.tree.Roots(), std::string(), Audience::Workshop).failure;
     };
-    const auto held = [](const char* program) {
-        return [program](Machine& m) {
-            m.tree.Add({ "ttyUSB0", "1-2" });
-            m.tree.AddHolder(812, program, "ttyUSB0");
-        };
-    };
     const Case cases[] = {
         { "only the group dialout may open the converter",
             [](Machine& m) {
@@ -138,12 +132,12 @@ TEST(WorkshopAdvice, EachProblemGetsItsRemedyWithoutACommandLine)
             },
             "", "Ask whoever looks after this computer to add the user nobody to the group dialout",
             opening, true },
-        { "ModemManager holds the converter", held("ModemManager"), "",
-            "Ask whoever looks after this computer to stop it", opening },
-        { "a terminal program holds the converter", held("minicom"), "",
-            "Close the program minicom", opening },
-        { "brltty holds the converter", held("brltty"), "",
-            "or to remove it when no braille display is used", opening },
+        { "another program holds the converter",
+            [](Machine& m) {
+                m.tree.Add({ "ttyUSB0", "1-2" });
+                m.tree.AddHolder(812, "ModemManager", "ttyUSB0");
+            },
+            "", "Ask whoever looks after this computer to stop it", opening },
         { "no converter is connected", [](Machine&) {}, "", "Plug the box's converter in", search },
         { "no driver took the converter (brltty, or no ftdi_sio)",
             [](Machine& m) {

@@ -95,7 +95,6 @@ TEST(ProjectFileRead, BoxTypeFromTheSections)
         int boxType;
     };
     const Row rows[] = {
-        { "no ADC line keeps box type 1", 1, "CRD\n", 1 },
         { "no ADC or TURBO line turns box type 2 into 0", 2, "CRD\n", 0 },
         { "ADC = 2 gives box type 1", 2, "ADC = 2\r\nCRD\r\n", 1 },
     };

@@ -52,18 +52,6 @@ TEST_F(CliPortsTest, TwoConvertersMakeAWriteAskForThePort)
     EXPECT_NE(run.err.find("Name the box's converter with --port PATH.\n"), std::string::npos);
 }
 
-TEST_F(CliPortsTest, AHeldConverterIsReportedWithTheProgramThatHoldsIt)
-{
-    tree.Add({ "ttyUSB0", "1-2" });
-    tree.AddHolder(77, "brltty", "ttyUSB0");
-    const CliRun run = RunOnTree({ "write", Project(defaultText) });
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(StartsWith(run.err,
-        "No USB Device Connected!\n\n" + tree.Dev("ttyUSB0")
-            + " is in use by brltty (process 77).\n"))
-        << run.err;
-}
-
 // The open fails with EACCES, which once read as a missing converter.
 TEST_F(CliPortsTest, AConverterTheUserMayNotOpenIsReportedWithTheRemedy)
 {

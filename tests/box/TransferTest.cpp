@@ -83,17 +83,6 @@ struct ArmingObserver : RecordingObserver {
 
 using O = TransferOutcome;
 using P = TransferPhase;
-const char* const kWr0001
-    = "An error occured,\nplease replug\nthe USB-interface.\n\nError code: WR0001";
-const char* const kCheck = "Please check the connection\nof the USB-interface\nand try again.";
-const char* const kNoDevice = "No USB Device Connected!";
-const char* const kForeign
-    = "This box is not designed for this software. \nUse the proper software, "
-      "Dolvar,\nor contact your dealer to update this box.";
-const char* const kCrOnly = "This box is for CR-Tuning only!\nplease adjust your project.";
-const char* const kTurboOnly = "This box is for CR-TURBO-Tuning only!\nplease adjust your project.";
-const char* const kPu0001 = "USB-error\n\nError code: PU0001";
-const char* const kCl0001 = "USB-error\n\nError code: CL0001";
 constexpr int kOther = 7; // what the box holds in every data cell before a write
 
 // A row of the failure table. The fault is either a box fault as
@@ -109,7 +98,7 @@ struct Row {
     bool read; // else a verified write
     const char* fault;
     std::optional<TransferPhase> armedAt;
-    const char* message; // null: none
+    UserText message; // empty: none
     O outcome;
     int progress; // -1: never moved
     int id = 132; // the box's identification
@@ -177,49 +166,53 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
     const int end = kVerifiedWriteProgressEnd;
     const Row rows[] = {
         // the box's identification against the project's box type
-        { false, "", {}, kCrOnly, O::HandshakeFailed, -1, 132, 2 },
-        { false, "", {}, kTurboOnly, O::HandshakeFailed, -1, 213, 1 },
-        { false, "", {}, kForeign, O::HandshakeFailed, -1, 214, 2 },
+        { false, "", {}, kCrBoxOnlyMessage, O::HandshakeFailed, -1, 132, 2 },
+        { false, "", {}, kTurboBoxOnlyMessage, O::HandshakeFailed, -1, 213, 1 },
+        { false, "", {}, kForeignBoxMessage, O::HandshakeFailed, -1, 214, 2 },
 
         // a write's answers are not examined, and a stray byte is purged
         // before the read-back: only a lost answer stops the write itself
-        { false, "short@766", P::Writing, kCheck, O::DataFailed, 765 },
-        { false, "stray@766", P::Writing, nullptr, O::Completed, end },
-        { false, "noise@766", P::Writing, nullptr, O::Completed, end },
+        { false, "short@766", P::Writing, kCheckConnectionMessage, O::DataFailed, 765 },
+        { false, "stray@766", P::Writing, {}, O::Completed, end },
+        { false, "noise@766", P::Writing, {}, O::Completed, end },
 
         // the read-back names the cell the box did not take
         { false, "forget@254", P::Writing,
-            "The box holds other values than were written: cell 254 (start delay): box 7, "
-            "written 60.",
+            RAMVIK_TR("Test",
+                "The box holds other values than were written: cell 254 (start delay): box 7, "
+                "written 60."),
             O::VerifyFailed, end },
 
         // a stray byte shifts every later answer of a read and is found left
         // over after the last one
-        { true, "stray@0", P::Reading, kCheck, O::DataFailed, kReadProgressEnd },
+        { true, "stray@0", P::Reading, kCheckConnectionMessage, O::DataFailed, kReadProgressEnd },
 
         // the link opening's single characters, once sent unchecked
-        { false, "fail #", {}, kNoDevice, O::NotOpened, -1 },
-        { false, "fail ;", {}, kNoDevice, O::NotOpened, -1 },
-        { false, "stall ;", {}, kNoDevice, O::NotOpened, -1 },
+        { false, "fail #", {}, kNoDeviceMessage, O::NotOpened, -1 },
+        { false, "fail ;", {}, kNoDeviceMessage, O::NotOpened, -1 },
+        { false, "stall ;", {}, kNoDeviceMessage, O::NotOpened, -1 },
         // a frame the write time-out cut short, once taken as sent
-        { false, "send short@0", {}, kWr0001, O::HandshakeFailed, -1 },
-        { true, "send short@100", {}, kWr0001, O::DataFailed, 96 },
+        { false, "send short@0", {}, kWriteFailedMessage, O::HandshakeFailed, -1 },
+        { true, "send short@100", {}, kWriteFailedMessage, O::DataFailed, 96 },
         // the device's own write and read calls fail
-        { false, "write@302", {}, kWr0001, O::DataFailed, 299 }, // cell 300: 255 is skipped
-        { false, "read@103", {}, kCheck, O::DataFailed, 99 },
-        { false, "read@770", {}, kCheck, O::VerifyFailed, kVerifyProgressStart }, // cell 1
-        { true, "read@255", {}, kCheck, O::DataFailed, 251 },
+        { false, "write@302", {}, kWriteFailedMessage, O::DataFailed,
+            299 }, // cell 300: 255 is skipped
+        { false, "read@103", {}, kCheckConnectionMessage, O::DataFailed, 99 },
+        { false, "read@770", {}, kCheckConnectionMessage, O::VerifyFailed,
+            kVerifyProgressStart }, // cell 1
+        { true, "read@255", {}, kCheckConnectionMessage, O::DataFailed, 251 },
         // the link's shutdown after every cell
-        { false, "purge", {}, kPu0001, O::ShutdownFailed, end },
-        { false, "dtr", {}, kCl0001, O::ShutdownFailed, end },
-        { true, "purge", {}, kPu0001, O::ShutdownFailed, 255 },
+        { false, "purge", {}, kPurgeFailedMessage, O::ShutdownFailed, end },
+        { false, "dtr", {}, kDtrFailedMessage, O::ShutdownFailed, end },
+        { true, "purge", {}, kPurgeFailedMessage, O::ShutdownFailed, 255 },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.read ? "read, " : "write, ") + row.fault + ", box "
             + std::to_string(row.id) + ", box type " + std::to_string(row.boxType));
         const Ended ended = RunRow(row);
         using Strings = std::vector<std::string>;
-        EXPECT_EQ(ended.observer.messages, row.message ? Strings { row.message } : Strings {});
+        EXPECT_EQ(ended.observer.messages,
+            row.message.Empty() ? Strings {} : Strings { row.message.English() });
         EXPECT_EQ(ended.outcome, row.outcome);
         EXPECT_EQ(ended.observer.progress, row.progress);
         ExpectCleanEnd(ended, row.read);
@@ -275,15 +268,15 @@ TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
             // a forget acts on a write: for the read-back it is armed with the write
             const std::optional<TransferPhase> armedAt
                 = forget && place.phase == P::Verifying ? P::Writing : place.phase;
-            const Ended ended
-                = RunRow({ place.read, fault.c_str(), armedAt, nullptr, O::Completed, 0 });
+            const Ended ended = RunRow({ place.read, fault.c_str(), armedAt, {}, O::Completed, 0 });
             ExpectCleanEnd(ended, place.read);
             const std::vector<std::string>& messages = ended.observer.messages;
             if (ended.outcome == O::Completed) {
                 EXPECT_TRUE(messages.empty());
             } else {
                 ASSERT_EQ(messages.size(), 1u);
-                EXPECT_TRUE(messages[0] == kCheck || messages[0].rfind(verifyFailed, 0) == 0)
+                EXPECT_TRUE(messages[0] == kCheckConnectionMessage.English()
+                    || messages[0].rfind(verifyFailed, 0) == 0)
                     << messages[0];
             }
             const bool answersRead = place.read || place.phase == P::Verifying;

@@ -15,6 +15,30 @@
 // the right button; the editing rules themselves: tests/project.
 namespace {
 
+// Pixels and volts convert both ways to within a pixel; the axes' ends lie
+// on the plot's edges and each tick where its volts do, in both views.
+TEST(GraphGeometry, ConversionsAndTicksAgree)
+{
+    for (bool io : { true, false }) {
+        SCOPED_TRACE(io);
+        GraphBench b;
+        b.UseView(io);
+        const CGraph& g = b.graph;
+        const GraphRect plot = g.PlotArea();
+        EXPECT_EQ(QRect(QPoint(g.VoltsToX(0), g.VoltsToY(g.range.yMax)),
+                      QPoint(g.VoltsToX(5), g.VoltsToY(0))),
+            ToQRect(plot));
+        for (int i = 0; i <= 10; ++i) {
+            EXPECT_NEAR(g.TickX(i), g.VoltsToX(i * g.xStep), 1) << i;
+            EXPECT_NEAR(g.TickY(i), g.VoltsToY(i * g.yStep), 1) << i;
+        }
+        for (int px = 0; px <= 200; px += 50) {
+            EXPECT_NEAR(g.VoltsToX(g.XToVolts(plot.left + px)), plot.left + px, 1);
+            EXPECT_NEAR(g.VoltsToY(g.YToVolts(plot.top + px)), plot.top + px, 1);
+        }
+    }
+}
+
 // A window shrunk below the margins, or ranges of no width, must not make the
 // conversions, the mouse or the drawing fail or hang.
 TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)

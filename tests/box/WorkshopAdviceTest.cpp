@@ -137,7 +137,7 @@ TEST(WorkshopAdvice, EachProblemGetsItsRemedyWithoutACommandLine)
                 m.tree.Add({ "ttyUSB0", "1-2" });
                 m.tree.AddHolder(812, "ModemManager", "ttyUSB0");
             },
-            "", "Ask whoever looks after this computer to stop it", opening },
+            "", "in use by ModemManager (process 812).\nWhat to do: ", opening },
         { "no converter is connected", [](Machine&) {}, "", "Plug the box's converter in", search },
         { "no driver took the converter (brltty, or no ftdi_sio)",
             [](Machine& m) {

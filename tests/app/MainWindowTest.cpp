@@ -45,14 +45,7 @@ std::vector<std::pair<QString, QAction*>> MenuActions(QMenuBar* bar)
 
 class MainWindow : public AppTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
     const WindowActions& Actions() { return Inside().Actions(); }
-    QString Status() { return Find<QLabel>("statusLine")->text(); }
     // Answers every file dialog with this path, noting the mode and folder.
     void AnswerFileDialogs(const QString& path)
     {
@@ -87,7 +80,8 @@ TEST_F(MainWindow, EveryMenuCommandHasItsKeysAndATip)
 }
 
 // Each button and check box of the panel triggers its action once, as the
-// menu entry does.
+// menu entry does. After refused clicks (Input-Output while it is shown,
+// hiding the edited TURBO curve) the marks show the project, not the flip.
 TEST_F(MainWindow, PanelControlsTriggerTheirActions)
 {
     ChooseBoxType(2);
@@ -111,6 +105,13 @@ TEST_F(MainWindow, PanelControlsTriggerTheirActions)
         Click(name);
         EXPECT_EQ(triggered.count(), 1) << name;
     }
+    QStringList checked;
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        if (box->isChecked())
+            checked << box->objectName();
+    checked.sort();
+    EXPECT_EQ(
+        checked.join(' ').toStdString(), "differenceCheck editCrCheck showCrCheck showTurboCheck");
 }
 
 // The File menu: New, Open, Open Recent, Save, Save As, Print, Export PDF.
@@ -130,9 +131,9 @@ TEST_F(MainWindow, FileCommands)
     EXPECT_EQ(asked.size(), 2);
 
     Actions().newProject->trigger();
-    EXPECT_EQ(Project().curveDelay, 200);
+    EXPECT_EQ(Text("curveDelayEdit"), "200");
     Actions().open->trigger();
-    EXPECT_EQ(Project().curveDelay, 240);
+    EXPECT_EQ(Text("curveDelayEdit"), "240"); // the panel shows the opened project
     EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - car.rmvp[*]");
 
     // Open Recent lists what was opened and saved, newest first.
@@ -213,7 +214,9 @@ TEST_F(MainWindow, CurveBoxAndViewCommands)
 
     Actions().boxTypes[1]->trigger();
     EXPECT_EQ(Project().twoInputs, 1);
-    EXPECT_FALSE(Actions().editTurbo->isEnabled());
+    for (const char* control :
+        { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" })
+        EXPECT_FALSE(Find(control)->isEnabled()) << control;
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 1);
 }
 
@@ -265,10 +268,6 @@ TEST_F(MainWindow, BoxAndHelpCommandsOpenTheirDialogs)
     Actions().history->trigger();
     EXPECT_EQ(asked, QStringList { QFileInfo(rootPath + "History").absoluteFilePath() });
 }
-
-} // namespace
-
-namespace {
 
 // Assistive technology reads the window through Qt's accessibility tree:
 // every control a user can press or type into has a name there.

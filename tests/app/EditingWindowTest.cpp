@@ -34,7 +34,6 @@ protected:
     {
         UndoWindow::SetUp();
         Project().crCurve->Add(2.0, 1.7);
-        window->grab();
     }
     // Where the CR point at this input is drawn.
     QPoint Marker(double input)
@@ -88,15 +87,19 @@ TEST_F(GraphWindow, PressesOutsideThePlotAreaChangeNothing)
     }
 }
 
-// The keys act on the chosen point, also once the pointer has left the
-// graph: Left and Right walk the curve, Up and Down stop at the dragging
-// limits and say so, Delete keeps the start point.
+// The keys (the Edit menu's point commands) act on the chosen point, also
+// once the pointer has left the graph and after Undo made the curve anew:
+// Left and Right walk the curve, Up and Down stop at the dragging limits and
+// say so, Delete keeps the start point.
 TEST_F(GraphWindow, KeysActOnTheChosenPointWhereverThePointerIs)
 {
     Mouse(QTest::MouseClick, Marker(2.0)); // picks it and gives the graph the keys
     QTest::mouseMove(Find("curveDelayLabel")); // over the panel
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(GraphWidget(), &leave);
+    Key(Qt::Key_Up);
+    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
+    Key(Qt::Key_Z, Qt::ControlModifier);
     Key(Qt::Key_Up);
     EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
     for (int i = 0; i < 14; ++i)

@@ -1,12 +1,9 @@
 // The main window's commands, as the menu bar, the toolbar and the panel
 // give them. The rules behind each command are the layers' below; here every
 // action must reach its handler, once, and the window must show the outcome.
-#include "AboutDlg.h"
 #include "AppTestSupport.h"
-#include "ConnectionHelpDlg.h"
 #include "DialogRunner.h"
-#include "HelpDlg.h"
-#include "PointEntryDlg.h"
+#include "DialogSizes.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -15,10 +12,8 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QSignalSpy>
-#include <QStatusBar>
 
 #include <map>
-#include <set>
 
 namespace {
 
@@ -46,11 +41,15 @@ std::vector<std::pair<QString, QAction*>> MenuActions(QMenuBar* bar)
 class MainWindow : public AppTest {
 protected:
     const WindowActions& Actions() { return Inside().Actions(); }
-    // Answers every file dialog with this path, noting the mode and folder.
+    // Answers every file dialog with this path (empty: cancel), noting the
+    // folder it showed.
     void AnswerFileDialogs(const QString& path)
     {
         Inside().AnswerFileDialogs([this, path](QFileDialog& dialog) {
             asked << dialog.directory().absolutePath();
+            // Large enough to read the names in; they once opened far smaller.
+            EXPECT_GE(dialog.width(), ReadableFileDialogSize().width());
+            EXPECT_GE(dialog.height(), ReadableFileDialogSize().height());
             return path;
         });
     }
@@ -167,6 +166,37 @@ TEST_F(MainWindow, FileCommands)
     EXPECT_FALSE(window->isVisible());
 }
 
+// A save that fails says so with the file's name and leaves the project
+// unsaved. (The file writer keeps the old file: tests/files.)
+TEST_F(MainWindow, FailedSaveSaysWhereAndKeepsTheProjectUnsaved)
+{
+    Click("curveDelayUp");
+    const QString nowhere = projects + "no such folder/car.rmvp";
+    AnswerFileDialogs(nowhere);
+    Actions().save->trigger();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Can't save file!\n\n"));
+    EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(nowhere)))
+        << messages[0].toStdString();
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp[*]");
+    EXPECT_TRUE(window->isWindowModified());
+}
+
+// Closing asks about unsaved changes; a Save answer closes the window only
+// once the project is saved, never when the save dialog is cancelled.
+TEST_F(MainWindow, SaveAnswerClosesTheWindowOnlyOnceSaved)
+{
+    Click("curveDelayUp");
+    answer = QMessageBox::Save;
+    AnswerFileDialogs(QString());
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(QDir(projects).isEmpty());
+    AnswerFileDialogs(projects + "closing.rmvp");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(messages.filter("has changed").size(), 2);
+    EXPECT_TRUE(QFile::exists(projects + "closing.rmvp"));
+}
+
 // The commands that set a flag of the project, from the Edit, Box and View
 // menus, each checked in the menu as the project holds it.
 TEST_F(MainWindow, CurveBoxAndViewCommands)
@@ -218,35 +248,6 @@ TEST_F(MainWindow, CurveBoxAndViewCommands)
         { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" })
         EXPECT_FALSE(Find(control)->isEnabled()) << control;
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 1);
-}
-
-// The point commands of the Edit menu act on the chosen point of the edited
-// curve; Undo and Redo step the history, each enabled as it allows.
-TEST_F(MainWindow, PointAndHistoryCommands)
-{
-    EXPECT_FALSE(Actions().undo->isEnabled());
-    EXPECT_FALSE(Actions().raisePoint->isEnabled()) << "no point chosen";
-    Project().crCurve->Add(2.0, 1.7);
-    Inside().Session().RecordChange();
-    Actions().nextPoint->trigger(); // the first point
-    Actions().nextPoint->trigger();
-    ASSERT_EQ(Inside().Graph().SelectedPoint()->input, 1.5);
-    Actions().nextPoint->trigger();
-    Actions().raisePoint->trigger();
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
-    Actions().lowerPointMore->trigger();
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.62, 1e-12);
-    EXPECT_TRUE(Actions().undo->isEnabled());
-    Actions().undo->trigger();
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.7, 1e-12);
-    EXPECT_TRUE(Actions().redo->isEnabled());
-    Actions().redo->trigger();
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.62, 1e-12);
-    // Undo made the curve anew; the point at 2 V is still the chosen one.
-    Actions().removePoint->trigger();
-    EXPECT_NE(Project().crCurve->Find(2.0)->input, 2.0);
-    Actions().pointValues->trigger();
-    EXPECT_NE(window->findChild<CPointEntryDlg*>(), nullptr);
 }
 
 // The Box and Help menus: each command opens what it names.

@@ -50,6 +50,29 @@ public:
     }
 };
 
+inline void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+inline QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Paints the widget; with RAMVIK_SHOTS set to a folder, also saves the
+// picture there, to look at.
+inline void Shot(QWidget& widget, const QString& name)
+{
+    const QPixmap picture = widget.grab();
+    const QString folder = qEnvironmentVariable("RAMVIK_SHOTS");
+    if (!folder.isEmpty() && QDir().mkpath(folder))
+        picture.save(folder + "/" + name + ".png");
+}
+
 // A main window on settings of its own; the test records and answers messages.
 class AppTest : public ::testing::Test {
 protected:
@@ -77,33 +100,50 @@ protected:
     void Start(const QByteArray& values)
     {
         NewConfigFolder();
-        QFile file(SettingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[General]\n" + values);
-        file.close();
+        WriteFile(SettingsFile(), "[General]\n" + values);
         Start();
     }
-    // Shown, so its layouts have placed every control where a click finds it.
-    void Start()
+    // Shown, so its layouts have placed every control where a click finds it;
+    // active, so its shortcuts take the keys; painted once, as the graph's
+    // geometry comes with its first paint.
+    void Start(const StartOptions& options = {})
     {
         messages.clear();
-        window.reset(new CRamvikDlg);
+        window.reset(new CRamvikDlg(options));
         window->show();
+        Activate();
+        window->grab();
     }
-
-    // A window on the demo box, which first holds the default project, shown
-    // and painted once (the graph's geometry comes with its first paint).
+    // On the demo box, which first holds the default project.
     void StartWithDemoBox()
     {
         StartOptions options;
         options.demoBox = true;
-        window.reset(new CRamvikDlg(options));
-        window->show();
-        window->grab();
+        Start(options);
+    }
+    // The offscreen platform leaves giving the window the keys to the test.
+    void Activate()
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     CRamvikDlgTestAccess Inside() { return CRamvikDlgTestAccess { *window }; }
     ProjectState& Project() { return Inside().Project(); }
+    CGraph& Graph() { return Inside().Graph(); }
+    QWidget* GraphWidget() { return &Inside().GraphWidget(); }
+    // Where the graph draws this input and output, in its own coordinates.
+    QPoint At(double input, double output)
+    {
+        return QPoint(Graph().VoltsToX(input), Graph().VoltsToY(output));
+    }
+    // To the widget that has the focus, as a keyboard gives it.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window.get(), key, modifiers);
+    }
+    QString Status() const { return Find<QLabel>("statusLine")->text(); }
 
     template <typename Widget = QWidget> Widget* Find(const char* name) const
     {
@@ -127,8 +167,7 @@ protected:
     }
     // Clicks a window button that opens a transfer dialog, lets prepare set
     // the dialog up, runs its transfer to the end and closes it. Gives what
-    // the dialog showed at the end ("Writing... 767 of 767, left open"), or
-    // "no dialog".
+    // its progress showed at the end ("Writing... 767 of 767"), or "no dialog".
     std::string ClickTransfer(const char* button, std::function<void(CTransferDlg&)> prepare = {})
     {
         QString seen = "no dialog";
@@ -140,13 +179,11 @@ protected:
                 prepare(*dialog);
             QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
             EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }));
-            QString end = "closed";
-            if (dialog->isVisible())
-                end = dialog->closeButton->isEnabled() ? "left open" : "open, Close disabled";
             const QProgressBar* progress = dialog->progressBar;
-            seen = QString("%1 of %2, %3").arg(progress->value()).arg(progress->maximum()).arg(end);
-            if (!dialog->phaseLabel->text().isEmpty())
-                seen = dialog->phaseLabel->text() + " " + seen;
+            seen = QString("%1 %2 of %3")
+                       .arg(dialog->phaseLabel->text())
+                       .arg(progress->value())
+                       .arg(progress->maximum());
             if (dialog->isVisible())
                 QTest::mouseClick(dialog->closeButton, Qt::LeftButton);
         });

@@ -6,28 +6,11 @@
 #include "PointEntryDlg.h"
 
 #include <QDoubleSpinBox>
-#include <QMenu>
-#include <QStatusBar>
 
 namespace {
 
-// The window shown and active, so its shortcuts take the keys.
 class UndoWindow : public AppTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->grab(); // the view's geometry comes with its first paint
-    }
-    CGraph& Graph() { return Inside().Graph(); }
-    QWidget* GraphWidget() { return &Inside().GraphWidget(); }
-    QPoint At(double input, double output)
-    {
-        return QPoint(Graph().VoltsToX(input), Graph().VoltsToY(output));
-    }
     // At a point of the graph's own coordinates.
     void Mouse(QTest::MouseAction action, QPoint at, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -41,12 +24,6 @@ protected:
         Mouse(QTest::MouseMove, At(input, toOutput));
         Mouse(QTest::MouseRelease, At(input, toOutput));
     }
-    // To the widget that has the focus, as a keyboard gives it.
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : window.get(), key, modifiers);
-    }
     std::string ProjectText() { return WriteProjectText(Project()); }
 };
 
@@ -57,7 +34,6 @@ protected:
     {
         UndoWindow::SetUp();
         Project().crCurve->Add(2.0, 1.7);
-        window->grab();
     }
     // Where the CR point at this input is drawn.
     QPoint Marker(double input)
@@ -65,7 +41,6 @@ protected:
         const CPunt* p = Project().crCurve->Find(input);
         return At(p->input, p->output);
     }
-    QString Status() { return Find<QLabel>("statusLine")->text(); }
     Points Curve() { return PointsOf(Project().crCurve); }
 };
 
@@ -112,19 +87,25 @@ TEST_F(GraphWindow, PressesOutsideThePlotAreaChangeNothing)
     }
 }
 
+// The keys (the Edit menu's point commands) act on the chosen point, also
+// once the pointer has left the graph and after Undo made the curve anew:
 // Left and Right walk the curve, Up and Down stop at the dragging limits and
 // say so, Delete keeps the start point.
-TEST_F(GraphWindow, KeysMoveThePointToItsLimits)
+TEST_F(GraphWindow, KeysActOnTheChosenPointWhereverThePointerIs)
 {
-    Mouse(QTest::MouseClick, Marker(2.0)); // picks it and gives the window the keys
-    ASSERT_EQ(Graph().SelectedPoint()->input, 2.0);
+    Mouse(QTest::MouseClick, Marker(2.0)); // picks it and gives the graph the keys
+    QTest::mouseMove(Find("curveDelayLabel")); // over the panel
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(GraphWidget(), &leave);
+    Key(Qt::Key_Up);
+    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Up);
+    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
     for (int i = 0; i < 14; ++i)
         Key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_NEAR(Graph().SelectedPoint()->output, 0.4, 1e-12);
+    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 0.4, 1e-12);
     EXPECT_EQ(Status(), "The output at 2.00 V stays between 0.40 V and 2.00 V");
-    Key(Qt::Key_Up);
-    EXPECT_NEAR(Graph().SelectedPoint()->output, 0.42, 1e-12);
-    EXPECT_EQ(Status(), "");
     Key(Qt::Key_Left);
     Key(Qt::Key_Delete);
     EXPECT_EQ(Status(), "The CR points at the start and stop voltage stay");

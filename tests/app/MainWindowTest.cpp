@@ -1,12 +1,9 @@
 // The main window's commands, as the menu bar, the toolbar and the panel
 // give them. The rules behind each command are the layers' below; here every
 // action must reach its handler, once, and the window must show the outcome.
-#include "AboutDlg.h"
 #include "AppTestSupport.h"
-#include "ConnectionHelpDlg.h"
 #include "DialogRunner.h"
-#include "HelpDlg.h"
-#include "PointEntryDlg.h"
+#include "DialogSizes.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -15,10 +12,8 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QSignalSpy>
-#include <QStatusBar>
 
 #include <map>
-#include <set>
 
 namespace {
 
@@ -45,19 +40,16 @@ std::vector<std::pair<QString, QAction*>> MenuActions(QMenuBar* bar)
 
 class MainWindow : public AppTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
     const WindowActions& Actions() { return Inside().Actions(); }
-    QString Status() { return Find<QLabel>("statusLine")->text(); }
-    // Answers every file dialog with this path, noting the mode and folder.
+    // Answers every file dialog with this path (empty: cancel), noting the
+    // folder it showed.
     void AnswerFileDialogs(const QString& path)
     {
         Inside().AnswerFileDialogs([this, path](QFileDialog& dialog) {
             asked << dialog.directory().absolutePath();
+            // Large enough to read the names in; they once opened far smaller.
+            EXPECT_GE(dialog.width(), ReadableFileDialogSize().width());
+            EXPECT_GE(dialog.height(), ReadableFileDialogSize().height());
             return path;
         });
     }
@@ -87,7 +79,8 @@ TEST_F(MainWindow, EveryMenuCommandHasItsKeysAndATip)
 }
 
 // Each button and check box of the panel triggers its action once, as the
-// menu entry does.
+// menu entry does. After refused clicks (Input-Output while it is shown,
+// hiding the edited TURBO curve) the marks show the project, not the flip.
 TEST_F(MainWindow, PanelControlsTriggerTheirActions)
 {
     ChooseBoxType(2);
@@ -111,6 +104,13 @@ TEST_F(MainWindow, PanelControlsTriggerTheirActions)
         Click(name);
         EXPECT_EQ(triggered.count(), 1) << name;
     }
+    QStringList checked;
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        if (box->isChecked())
+            checked << box->objectName();
+    checked.sort();
+    EXPECT_EQ(
+        checked.join(' ').toStdString(), "differenceCheck editCrCheck showCrCheck showTurboCheck");
 }
 
 // The File menu: New, Open, Open Recent, Save, Save As, Print, Export PDF.
@@ -130,9 +130,9 @@ TEST_F(MainWindow, FileCommands)
     EXPECT_EQ(asked.size(), 2);
 
     Actions().newProject->trigger();
-    EXPECT_EQ(Project().curveDelay, 200);
+    EXPECT_EQ(Text("curveDelayEdit"), "200");
     Actions().open->trigger();
-    EXPECT_EQ(Project().curveDelay, 240);
+    EXPECT_EQ(Text("curveDelayEdit"), "240"); // the panel shows the opened project
     EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - car.rmvp[*]");
 
     // Open Recent lists what was opened and saved, newest first.
@@ -164,6 +164,37 @@ TEST_F(MainWindow, FileCommands)
 
     Actions().quit->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+// A save that fails says so with the file's name and leaves the project
+// unsaved. (The file writer keeps the old file: tests/files.)
+TEST_F(MainWindow, FailedSaveSaysWhereAndKeepsTheProjectUnsaved)
+{
+    Click("curveDelayUp");
+    const QString nowhere = projects + "no such folder/car.rmvp";
+    AnswerFileDialogs(nowhere);
+    Actions().save->trigger();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Can't save file!\n\n"));
+    EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(nowhere)))
+        << messages[0].toStdString();
+    EXPECT_EQ(window->windowTitle(), "Common Rail Tuning - untitled.rmvp[*]");
+    EXPECT_TRUE(window->isWindowModified());
+}
+
+// Closing asks about unsaved changes; a Save answer closes the window only
+// once the project is saved, never when the save dialog is cancelled.
+TEST_F(MainWindow, SaveAnswerClosesTheWindowOnlyOnceSaved)
+{
+    Click("curveDelayUp");
+    answer = QMessageBox::Save;
+    AnswerFileDialogs(QString());
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(QDir(projects).isEmpty());
+    AnswerFileDialogs(projects + "closing.rmvp");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(messages.filter("has changed").size(), 2);
+    EXPECT_TRUE(QFile::exists(projects + "closing.rmvp"));
 }
 
 // The commands that set a flag of the project, from the Edit, Box and View
@@ -213,37 +244,10 @@ TEST_F(MainWindow, CurveBoxAndViewCommands)
 
     Actions().boxTypes[1]->trigger();
     EXPECT_EQ(Project().twoInputs, 1);
-    EXPECT_FALSE(Actions().editTurbo->isEnabled());
+    for (const char* control :
+        { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" })
+        EXPECT_FALSE(Find(control)->isEnabled()) << control;
     EXPECT_EQ(Find<QComboBox>("boxTypeCombo")->currentIndex(), 1);
-}
-
-// The point commands of the Edit menu act on the chosen point of the edited
-// curve; Undo and Redo step the history, each enabled as it allows.
-TEST_F(MainWindow, PointAndHistoryCommands)
-{
-    EXPECT_FALSE(Actions().undo->isEnabled());
-    EXPECT_FALSE(Actions().raisePoint->isEnabled()) << "no point chosen";
-    Project().crCurve->Add(2.0, 1.7);
-    Inside().Session().RecordChange();
-    Actions().nextPoint->trigger(); // the first point
-    Actions().nextPoint->trigger();
-    ASSERT_EQ(Inside().Graph().SelectedPoint()->input, 1.5);
-    Actions().nextPoint->trigger();
-    Actions().raisePoint->trigger();
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
-    Actions().lowerPointMore->trigger();
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.62, 1e-12);
-    EXPECT_TRUE(Actions().undo->isEnabled());
-    Actions().undo->trigger();
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.7, 1e-12);
-    EXPECT_TRUE(Actions().redo->isEnabled());
-    Actions().redo->trigger();
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.62, 1e-12);
-    // Undo made the curve anew; the point at 2 V is still the chosen one.
-    Actions().removePoint->trigger();
-    EXPECT_NE(Project().crCurve->Find(2.0)->input, 2.0);
-    Actions().pointValues->trigger();
-    EXPECT_NE(window->findChild<CPointEntryDlg*>(), nullptr);
 }
 
 // The Box and Help menus: each command opens what it names.
@@ -265,10 +269,6 @@ TEST_F(MainWindow, BoxAndHelpCommandsOpenTheirDialogs)
     Actions().history->trigger();
     EXPECT_EQ(asked, QStringList { QFileInfo(rootPath + "History").absoluteFilePath() });
 }
-
-} // namespace
-
-namespace {
 
 // Assistive technology reads the window through Qt's accessibility tree:
 // every control a user can press or type into has a name there.

@@ -5,31 +5,8 @@
 
 namespace {
 
-using RamvikDlg = AppTest;
+// The settings the window starts from.
 using Settings = AppTest;
-
-// The box type enables the TURBO controls, and after refused clicks the
-// check marks show the project, not the click's flip.
-TEST_F(RamvikDlg, ControlsFollowTheProject)
-{
-    const char* turboControls[]
-        = { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" };
-    ChooseBoxType(2);
-    for (const char* control : turboControls)
-        EXPECT_TRUE(Find(control)->isEnabled()) << control;
-    Click("editTurboCheck");
-    Click("showCrCheck");
-    Click("showTurboCheck"); // the edited curve stays shown
-    Click("differenceCheck", 2); // a pair: the second click is refused
-    QStringList checked;
-    for (QCheckBox* box : window->findChildren<QCheckBox*>())
-        if (box->isChecked())
-            checked << box->objectName();
-    EXPECT_EQ(checked, (QStringList { "differenceCheck", "editTurboCheck", "showTurboCheck" }));
-    ChooseBoxType(1);
-    for (const char* control : turboControls)
-        EXPECT_FALSE(Find(control)->isEnabled()) << control;
-}
 
 // Each failure is announced and the defaults load.
 TEST_F(Settings, MissingKeyOrValuesAreAnnouncedAndDefaultsLoaded)

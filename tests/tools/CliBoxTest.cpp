@@ -72,7 +72,7 @@ TEST_F(CliBox, CompareExitsLikeCmp)
 // The read-back catches a cell the box forgot and fails the write; with
 // --no-verify nothing looks. `history` lists both writes, newest first, each
 // entry the project as written (the note a sheet printed from one carries:
-// tests/session WriteHistory).
+// tests/session WriteJobFacts).
 TEST_F(CliBox, VerifyFailsTheWriteAndHistoryKeepsWhatItFound)
 {
     const QString file = Project(defaultText);

@@ -38,8 +38,8 @@ signals:
     // Why the last edit was held back; empty when it was not.
     void editReported(const QString& refusal);
     // A double-click on a point, or in empty plot space: the entry for exact
-    // values. addedInput: the first click of the double-click made a new
-    // point there (it goes again when the entry is cancelled).
+    // values. pointAddedByFirstClick: the first click of the double-click
+    // made a new point there (it goes again when the entry is cancelled).
     void pointEntryWanted(bool pointAddedByFirstClick);
     // The chosen point or the read-out may have changed.
     void viewChanged();

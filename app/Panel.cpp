@@ -1,5 +1,6 @@
 #include "Panel.h"
 
+#include "GraphStyle.h"
 #include "SpinArrows.h"
 #include "ValueField.h"
 
@@ -146,12 +147,12 @@ CPanel::CPanel(QWidget* parent)
     auto* curves = new QGridLayout;
     curves->setHorizontalSpacing(3);
     editCrCheck = PanelControl(
-        new CCurveCheckBox(tr("CR"), QColor(0, 0, 255), boxTypeGroup), "editCrCheck");
+        new CCurveCheckBox(tr("CR"), GraphStyle::kCrColour, boxTypeGroup), "editCrCheck");
     resetCrButton
         = PanelControl(new QPushButton(QStringLiteral("0"), boxTypeGroup), "resetCrButton");
     showCrCheck = PanelControl(new QCheckBox(boxTypeGroup), "showCrCheck");
     editTurboCheck = PanelControl(
-        new CCurveCheckBox(tr("TURBO"), QColor(255, 0, 0), boxTypeGroup), "editTurboCheck");
+        new CCurveCheckBox(tr("TURBO"), GraphStyle::kTurboColour, boxTypeGroup), "editTurboCheck");
     resetTurboButton
         = PanelControl(new QPushButton(QStringLiteral("0"), boxTypeGroup), "resetTurboButton");
     showTurboCheck = PanelControl(new QCheckBox(boxTypeGroup), "showTurboCheck");

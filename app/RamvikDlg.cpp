@@ -6,14 +6,10 @@
 #include "GraphWidget.h"
 #include "HelpDlg.h"
 #include "Panel.h"
-#include "ProjectFile.h"
-#include "SpinArrows.h"
 #include "Translate.h"
-#include "ValueField.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -23,6 +19,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+
+#include <cmath>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -266,50 +264,45 @@ void CRamvikDlg::RecordStep(const char* value)
     Refresh();
 }
 
-void CRamvikDlg::ApplyTyped(const UserText& refusal)
+void CRamvikDlg::ApplyTyped(const QString& refusal)
 {
-    // A typed value is a step of its own, never part of a burst.
-    session.RecordChange();
+    // Refresh records the typed value as a step of its own.
     Refresh();
-    ShowStatus(Tr(refusal));
+    ShowStatus(refusal);
 }
 
 void CRamvikDlg::OnStartVoltageTyped(const QString& text)
 {
     ApplyTyped(TypedVoltage(text, &ProjectState::TypeStartVoltage,
-        RAMVIK_TR("ProjectState", "The start voltage is a number of volts, such as 1.5.")));
+        tr("The start voltage is a number of volts, such as 1.5.")));
 }
 
 void CRamvikDlg::OnStopVoltageTyped(const QString& text)
 {
     ApplyTyped(TypedVoltage(text, &ProjectState::TypeStopVoltage,
-        RAMVIK_TR("ProjectState", "The stop voltage is a number of volts, such as 4.5.")));
+        tr("The stop voltage is a number of volts, such as 4.5.")));
 }
 
-UserText CRamvikDlg::TypedVoltage(
-    const QString& text, UserText (ProjectState::*type)(double), const UserText& notANumber)
+QString CRamvikDlg::TypedVoltage(
+    const QString& text, UserText (ProjectState::*type)(double), const QString& notANumber)
 {
     const std::optional<double> volts = TypedNumber(text);
-    return volts ? (project.*type)(*volts) : notANumber;
+    return volts ? Tr((project.*type)(*volts)) : notANumber;
 }
 
 void CRamvikDlg::OnStartDelayTyped(const QString& text)
 {
     const std::optional<int> seconds = ParseMinutesSeconds(text.toStdString());
-    ApplyTyped(seconds ? project.TypeStartDelay(*seconds)
-                       : RAMVIK_TR("ProjectState",
-                           "Type the start delay as minutes and seconds, such as 1:30."));
+    ApplyTyped(seconds ? Tr(project.TypeStartDelay(*seconds))
+                       : tr("Type the start delay as minutes and seconds, such as 1:30."));
 }
 
 void CRamvikDlg::OnCurveDelayTyped(const QString& text)
 {
-    bool whole = false;
     const std::optional<double> number = TypedNumber(text);
-    const int milliseconds = number ? static_cast<int>(*number) : 0;
-    whole = number && std::abs(*number) < 1e9 && *number == milliseconds;
-    ApplyTyped(whole ? project.TypeCurveDelay(milliseconds)
-                     : RAMVIK_TR("ProjectState",
-                         "The curve delay is a whole number of milliseconds, such as 200."));
+    const bool whole = number && std::abs(*number) < 1e9 && *number == std::trunc(*number);
+    ApplyTyped(whole ? Tr(project.TypeCurveDelay(static_cast<int>(*number)))
+                     : tr("The curve delay is a whole number of milliseconds, such as 200."));
 }
 
 void CRamvikDlg::OnEditCr()

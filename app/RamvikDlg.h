@@ -118,12 +118,13 @@ private:
     // Records one step of a value's arrows, so a held arrow's burst is one
     // step to undo, and refreshes.
     void RecordStep(const char* value);
-    // A typed value: the model's refusal goes to the status line.
-    void ApplyTyped(const UserText& refusal);
-    // A voltage typed into a field through the project's operation for it,
-    // or notANumber when the text is no number.
-    UserText TypedVoltage(
-        const QString& text, UserText (ProjectState::*type)(double), const UserText& notANumber);
+    // A typed value has been applied or refused: shows the project again
+    // and the refusal, if any, in the status line.
+    void ApplyTyped(const QString& refusal);
+    // A voltage typed into a field through the project's operation for it:
+    // its refusal, or notANumber when the text is no number.
+    QString TypedVoltage(
+        const QString& text, UserText (ProjectState::*type)(double), const QString& notANumber);
     // Undo or Redo of the session, unless a drag is under way.
     void TravelHistory(bool (CSession::*step)());
 

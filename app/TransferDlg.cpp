@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "Translate.h"
 
+#include <BoxText.h>
 #include <Protocol.h>
 
 #include <QCloseEvent>
@@ -182,12 +183,11 @@ void CTransferDlg::ShowProgress(int position, CTimeLeft::Clock::time_point at)
         cellsLabel->setText(tr("%1 of %2 cells").arg(cellsDone).arg(totalCells));
         return;
     }
-    const int seconds = WholeSeconds(secondsLeft);
-    cellsLabel->setText(tr("%1 of %2 cells, %3:%4 left")
-                            .arg(cellsDone)
-                            .arg(totalCells)
-                            .arg(seconds / 60)
-                            .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+    cellsLabel->setText(
+        tr("%1 of %2 cells, %3 left")
+            .arg(cellsDone)
+            .arg(totalCells)
+            .arg(QString::fromStdString(MinutesSecondsText(WholeSeconds(secondsLeft)))));
 }
 
 void CTransferDlg::WorkerEnded()

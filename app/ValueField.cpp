@@ -17,9 +17,11 @@ CValueField::CValueField(const QString& sample_, QWidget* parent)
 void CValueField::ShowValue(const QString& text)
 {
     shown = text;
-    if (this->text() != text)
-        setText(text);
+    if (this->text() == text)
+        return;
+    setText(text);
     setCursorPosition(0);
+    // A longer value wants a wider field.
     updateGeometry();
 }
 

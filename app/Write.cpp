@@ -21,6 +21,12 @@ CWrite::CWrite(CSession& session, bool verify, QWidget* parent)
     connect(transferButton, &QPushButton::clicked, this, [this] { verifyBox->setEnabled(false); });
 }
 
+QString CWrite::Sentences(const QString& first, const QString& second)
+{
+    // Some languages join sentences without a blank.
+    return tr("%1 %2", "two sentences, one after the other").arg(first, second);
+}
+
 const CWriteJob* CWrite::WriteJob() const
 {
     return static_cast<const CWriteJob*>(Job());
@@ -66,9 +72,9 @@ QString CWrite::EndSentence() const
                           "after writing\" was off.")
                            .arg(box);
         if (Outcome() == TransferOutcome::ShutdownFailed)
-            sentence += QLatin1Char(' ')
-                + tr("The connection did not close cleanly afterwards; the box holds the "
-                     "project all the same.");
+            sentence = Sentences(sentence,
+                tr("The connection did not close cleanly afterwards; the box holds the project "
+                   "all the same."));
         break;
     case TransferOutcome::VerifyFailed:
         if (!write->Difference().Empty())
@@ -95,5 +101,5 @@ QString CWrite::EndSentence() const
         return tr("Nothing was written: no box could be reached.");
     }
     const QString history = HistorySentence(*write);
-    return history.isEmpty() ? sentence : sentence + QLatin1Char(' ') + history;
+    return history.isEmpty() ? sentence : Sentences(sentence, history);
 }

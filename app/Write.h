@@ -31,4 +31,6 @@ private:
     const CWriteJob* WriteJob() const;
     // Where the write went in the history, or why it did not.
     QString HistorySentence(const CWriteJob& write) const;
+    // Two sentences as one text.
+    static QString Sentences(const QString& first, const QString& second);
 };

@@ -181,45 +181,68 @@ void CSession::New()
     RecordChange();
 }
 
+namespace {
+
+// A project file's bytes, and what makes them no project (empty when they
+// are one); read is false when the file could not be read.
+struct ProjectFileBytes {
+    bool read = false;
+    std::string bytes;
+    UserText foreign;
+};
+
+ProjectFileBytes ReadProjectFile(const std::string& path)
+{
+    ProjectFileBytes file;
+    file.read = ReadProjectFileBytes(path, file.bytes);
+    if (file.read)
+        file.foreign = ForeignFileReason(file.bytes);
+    return file;
+}
+
+UserText ForeignFileMessage(const std::string& path, const UserText& reason)
+{
+    return RAMVIK_TR("Session", "%1 does not look like a Ramvik project: %2.")
+        .Arg(FileNameOf(path))
+        .Arg(reason);
+}
+
+void InstallProjectFile(
+    const ProjectFileBytes& file, const std::string& path, ProjectState& project)
+{
+    ReadProjectText(file.bytes, project);
+    project.fileName = FileNameOf(path);
+}
+
+} // namespace
+
 SessionResult OpenProject(const std::string& path, ProjectState& project)
 {
-    std::string bytes;
-    if (!ReadProjectFileBytes(path, bytes))
+    const ProjectFileBytes file = ReadProjectFile(path);
+    if (!file.read)
         return SessionResult::Failed(RAMVIK_TR("Session", "Can't open file!"));
     // No one is asked here: a letter or a damaged file would go into a box,
     // a printout or a table as the default project.
-    const UserText foreign = ForeignFileReason(bytes);
-    if (!foreign.Empty())
-        return SessionResult::Failed(
-            RAMVIK_TR("Session", "%1 does not look like a Ramvik project: %2.")
-                .Arg(FileNameOf(path))
-                .Arg(foreign));
-    ReadProjectText(bytes, project);
-    project.fileName = FileNameOf(path);
+    if (!file.foreign.Empty())
+        return SessionResult::Failed(ForeignFileMessage(path, file.foreign));
+    InstallProjectFile(file, path, project);
     return SessionResult::Done();
 }
 
 SessionResult CSession::Open(const std::string& path, bool anyway)
 {
-    std::string bytes;
-    if (!ReadProjectFileBytes(path, bytes))
+    const ProjectFileBytes file = ReadProjectFile(path);
+    if (!file.read)
         return SessionResult::Failed(RAMVIK_TR("Session", "Can't open file!"));
-    const UserText foreign = ForeignFileReason(bytes);
     SessionResult result;
-    if (!foreign.Empty() && !anyway) {
-        result.question
-            = RAMVIK_TR("Session", "%1 does not look like a Ramvik project: %2. Open it anyway?")
-                  .Arg(FileNameOf(path))
-                  .Arg(foreign);
+    if (!file.foreign.Empty() && !anyway) {
+        result.question = RAMVIK_TR("Session", "%1 Open it anyway?")
+                              .Arg(ForeignFileMessage(path, file.foreign));
         return result;
     }
-    ReadProjectText(bytes, project);
-    project.fileName = FileNameOf(path);
+    InstallProjectFile(file, path, project);
     filePath = path;
-    if (foreign.Empty())
-        foreignPath.clear();
-    else
-        foreignPath = path;
+    foreignPath = file.foreign.Empty() ? std::string() : path;
     MarkSaved();
     RecordChange();
     const std::vector<UserText> refusals = BoxRefusals(project);

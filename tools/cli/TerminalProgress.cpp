@@ -1,5 +1,7 @@
 #include "TerminalProgress.h"
 
+#include <BoxText.h>
+
 #include <algorithm>
 #ifdef _WIN32
 #include <io.h>
@@ -33,10 +35,7 @@ std::string CTerminalProgress::Line(int cellsDone, int totalCells, double second
     std::string text = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] "
         + std::to_string(done) + "/" + std::to_string(totalCells) + " cells";
     if (secondsLeft >= 0) {
-        const int seconds = WholeSeconds(secondsLeft);
-        char left[32];
-        std::snprintf(left, sizeof left, ", %d:%02d left", seconds / 60, seconds % 60);
-        text += left;
+        text += ", " + MinutesSecondsText(WholeSeconds(secondsLeft)) + " left";
     }
     return text;
 }

@@ -63,16 +63,6 @@ inline QByteArray Contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// Paints the widget; with RAMVIK_SHOTS set to a folder, also saves the
-// picture there, to look at.
-inline void Shot(QWidget& widget, const QString& name)
-{
-    const QPixmap picture = widget.grab();
-    const QString folder = qEnvironmentVariable("RAMVIK_SHOTS");
-    if (!folder.isEmpty() && QDir().mkpath(folder))
-        picture.save(folder + "/" + name + ".png");
-}
-
 // A main window on settings of its own; the test records and answers messages.
 class AppTest : public ::testing::Test {
 protected:

@@ -3,9 +3,6 @@
 // the window must pass the events on, record each change and show it.
 #include "AppTestSupport.h"
 #include "CurveTestSupport.h"
-#include "PointEntryDlg.h"
-
-#include <QDoubleSpinBox>
 
 namespace {
 
@@ -112,45 +109,6 @@ TEST_F(GraphWindow, KeysActOnTheChosenPointWhereverThePointerIs)
     Key(Qt::Key_Right);
     Key(Qt::Key_Delete);
     EXPECT_EQ(Curve(), (Points { { 0, 0 }, { 1.5, 1.5 }, { 4.5, 4.5 }, { 5, 5 } }));
-}
-
-// Enter opens the entry: a new point at a typed input, snapped to 0.02 V, or
-// the chosen point's output, held within the limits the entry shows.
-TEST_F(GraphWindow, TypedValuesSnapAndStayWithinTheLimits)
-{
-    const auto entry = [this](double input, double output) {
-        auto* dialog = window->findChild<CPointEntryDlg*>();
-        ASSERT_NE(dialog, nullptr);
-        auto* inputBox = dialog->findChild<QDoubleSpinBox*>("inputBox");
-        if (!inputBox->isReadOnly())
-            inputBox->setValue(input);
-        dialog->findChild<QDoubleSpinBox*>("outputBox")->setValue(output);
-        dialog->accept();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // it closes itself
-    };
-    GraphWidget()->setFocus();
-    Key(Qt::Key_Return); // nothing highlighted: a new point
-    entry(3.01, 2.5);
-    EXPECT_EQ(Graph().SelectedPoint()->input, 3.02);
-    EXPECT_EQ(Graph().SelectedPoint()->output, 2.5);
-    Key(Qt::Key_Left);
-    Key(Qt::Key_Return);
-    EXPECT_EQ(window->findChild<QLabel*>("limitsLabel")->text(), "Output from 0.40 V to 2.00 V");
-    entry(0, 9.0); // held at the top of the limits
-    EXPECT_EQ(Graph().SelectedPoint()->output, 2.0);
-}
-
-// Once, lowering the stop voltage removed points below it; stepping the
-// start voltage down from 1.5 V ended at 1.3877787807814457e-16.
-TEST_F(GraphWindow, StopVoltageKeepsLowerPointsAndStartReachesZero)
-{
-    Project().crCurve->Add(4.35, 3.0);
-    Click("stopVoltageDown");
-    EXPECT_EQ(Text("stopVoltageEdit"), "4.4");
-    EXPECT_EQ(Project().crCurve->Find(4.35)->input, 4.35);
-    Click("startVoltageDown", 15);
-    EXPECT_EQ(Text("startVoltageEdit"), "0");
-    EXPECT_EQ(Project().crCurve->next->input, 2.0);
 }
 
 // Each change the window makes comes back with one Ctrl+Z, also while a

@@ -2,17 +2,13 @@
 // these tests at 100 %, and again at 150 % and 200 % (QT_SCALE_FACTOR), on a
 // screen of 1920 x 1080 pixels: each time with the English texts and with
 // every text made 40 % longer, as translations make them.
-#include "AboutDlg.h"
 #include "AppTestSupport.h"
-#include "HelpDlg.h"
-#include "PointEntryDlg.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QToolButton>
 #include <QTranslator>
 
 #include <cmath>
@@ -35,46 +31,23 @@ public:
     }
 };
 
-// The room a control has for its text, and the room its text needs; a
-// control without a text to read needs none.
+// The room a control has and the room it needs to show its text and mark
+// whole: its width against the least its style asks for, or for a wrapped
+// label its height against what its lines need at its width. A push button's
+// style asks for more than a "0" needs: its text against its contents.
 std::pair<int, int> RoomAndNeed(QWidget* w)
 {
-    const auto textWidth = [w](QString text) {
-        text.remove(QLatin1Char('&'));
-        return w->fontMetrics().horizontalAdvance(text);
-    };
-    if (auto* box = qobject_cast<QCheckBox*>(w)) {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        option.text = box->text();
-        // A check box without a text still needs room for its whole mark.
-        if (box->text().isEmpty())
-            return { w->width(), w->sizeHint().width() };
-        const QRect room = w->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-        return { room.width(), textWidth(box->text()) };
-    }
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap())
+        return { w->height(), label->heightForWidth(w->width()) };
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        const QRect room
-            = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const int room
+            = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w).width();
         const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-        return { room.width(), textWidth(button->text()) + icon };
+        return { room, w->fontMetrics().horizontalAdvance(button->text().remove('&')) + icon };
     }
-    if (qobject_cast<QToolButton*>(w) || qobject_cast<QComboBox*>(w))
-        return { w->width(), w->sizeHint().width() };
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (label->text().isEmpty())
-            return { 0, 0 };
-        if (label->wordWrap())
-            return { w->height(), label->heightForWidth(w->width()) };
-        return { w->width(), label->sizeHint().width() };
-    }
-    if (auto* group = qobject_cast<QGroupBox*>(w))
-        return { w->width() - 8, textWidth(group->title()) };
-    if (qobject_cast<QLineEdit*>(w))
-        return { w->width(), w->minimumSizeHint().width() };
-    return { 0, 0 };
+    return { w->width(), w->minimumSizeHint().width() };
 }
 
 // The part of the control its parents let show, in screen pixels: a scroll
@@ -166,22 +139,6 @@ TEST_P(WindowLayout, WindowFitsTheScreenAndEveryTextFits)
     QCoreApplication::processEvents();
     SCOPED_TRACE("minimum size");
     ExpectReadable(window.get());
-}
-
-// The dialogs the window opens itself grow with their texts too.
-TEST_P(WindowLayout, DialogsFitTheirTexts)
-{
-    CAboutDlg about(window.get());
-    CHelpDlg help(window.get());
-    CPointEntryDlg entry(Project(), true, 2.0, 2.0, window.get());
-    for (QDialog* dialog : std::initializer_list<QDialog*> { &about, &help, &entry }) {
-        SCOPED_TRACE(dialog->metaObject()->className());
-        dialog->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-        ExpectReadable(dialog);
-        EXPECT_TRUE(window->screen()->availableGeometry().contains(dialog->frameGeometry()));
-        dialog->close();
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, WindowLayout, testing::Values(false, true),

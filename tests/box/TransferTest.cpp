@@ -219,20 +219,6 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
     }
 }
 
-// The window offers its connection help beside "No USB Device Connected!"
-// in any language, so the message is known by its source.
-TEST(TransferFailures, NoDeviceMessageIsKnownWithOrWithoutAReason)
-{
-    const UserText reason = RAMVIK_TR("Test", "%1 does not exist.").Arg("/dev/ttyUSB0");
-    EXPECT_TRUE(IsNoDeviceMessage(NoDeviceMessage(UserText())));
-    EXPECT_TRUE(IsNoDeviceMessage(NoDeviceMessage(reason)));
-    EXPECT_EQ(NoDeviceMessage(reason).English(),
-        "No USB Device Connected!\n\n/dev/ttyUSB0 does not exist.");
-    EXPECT_FALSE(IsNoDeviceMessage(reason));
-    EXPECT_FALSE(IsNoDeviceMessage(kCheckConnectionMessage));
-    EXPECT_FALSE(IsNoDeviceMessage(UserText()));
-}
-
 // Every fault kind at the handshake, the first, a middle and the last cell of
 // a write, of its read-back and of a read. A fault where the box's answers
 // are read (the read-back, a read) never passes in silence: only a forgotten

@@ -333,12 +333,6 @@ TEST(GraphChosenPoint, StaysChosenWhenThePointerLeaves)
     };
     const Row rows[] = {
         { "a click on its marker", [&](GraphBench& b) { click(b, b.MarkerOf(2.0)); }, 2.0 },
-        { "the keys",
-            [](GraphBench& b) {
-                for (int i = 0; i < 3; ++i)
-                    b.graph.SelectNeighbour(true);
-            },
-            2.0 },
         { "a click, then resting on another marker",
             [&](GraphBench& b) {
                 click(b, b.MarkerOf(2.0));
@@ -367,44 +361,6 @@ TEST(GraphChosenPoint, StaysChosenWhenThePointerLeaves)
         EXPECT_EQ(b.graph.cursorY, output);
         b.graph.MoveSelected(0.1); // Up
         EXPECT_NEAR(p->output, output + 0.1, 1e-9);
-    }
-}
-
-// A double click opens the entry of the point under it; its first click,
-// in empty plot space, has added a point there, which the window takes back.
-// The next press finds it reported only if that press added one too.
-TEST(GraphChosenPoint, TellsWhetherThePressAddedAPoint)
-{
-    struct Row {
-        const char* what;
-        double input, output;
-        bool added;
-    };
-    const Row rows[] = {
-        { "empty plot space between the start and stop voltages", 3.01, 2.5, true },
-        { "a marker", 2.0, 1.7, false },
-        { "empty plot space above an existing point", 2.0, 0.6, false },
-        { "empty plot space below the start voltage, where no point may go", 1.01, 0.8, false },
-    };
-    for (const auto& [what, input, output, added] : rows) {
-        SCOPED_TRACE(what);
-        GraphBench b;
-        b.project.crCurve->Add(2.0, 1.7);
-        b.UseView(true);
-        const Points before = PointsOf(b.project.crCurve);
-        b.graph.PressAt(b.graph.VoltsToX(input), b.graph.VoltsToY(output));
-        const Points after = PointsOf(b.project.crCurve);
-        const std::optional<double> reported = b.graph.PointAddedByLastPress();
-        EXPECT_EQ(reported.has_value(), added);
-        EXPECT_EQ(after.size(), before.size() + (added ? 1 : 0));
-        if (reported) {
-            EXPECT_EQ(b.project.crCurve->Find(*reported)->input, *reported);
-            EXPECT_EQ(b.graph.SelectedPoint()->input, *reported);
-            b.graph.EndDrag(0, 0);
-            const QPoint marker = b.MarkerOf(2.0);
-            b.graph.PressAt(marker.x(), marker.y());
-            EXPECT_FALSE(b.graph.PointAddedByLastPress().has_value());
-        }
     }
 }
 

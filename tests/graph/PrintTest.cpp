@@ -39,21 +39,6 @@ TEST(PrintLayout, StrayVoltagesLandOffTheGraph)
     EXPECT_GT(stray[4].x(), 4000);
 }
 
-// The box type from the flags, not the selector (empty when no flag is set).
-TEST(PrintLayout, BoxTypeFromTheFlags)
-{
-    for (const auto& [turbo, twoInputs, oneInput, text] :
-        std::vector<std::tuple<bool, int, int, const char*>> { { true, 0, 1, "CR & TURBO" },
-            { false, 1, 1, "2 CR input" }, { false, 0, 1, "1 CR input" }, { false, 0, 0, "" } }) {
-        ProjectState project;
-        project.boxType = 1;
-        project.turboEnabled = turbo;
-        project.twoInputs = twoInputs;
-        project.oneInput = oneInput;
-        EXPECT_EQ(PrintBoxTypeText(project), text);
-    }
-}
-
 // A drifted start voltage as a save writes it, the delay without leading
 // zeros, no stop voltage; a difference of -0.5 V as "-0.50", of a drifted
 // -5.6e-17 V never as "-0.00". Where the texts stand: the PDF test.

@@ -38,8 +38,8 @@ TEST(ProjectCopyCurve, CopiesInBothDirections)
         (Points { { 0, 0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.5, 4.5 }, { 5, 5 } }));
 }
 
-// Spin steps drift unrounded, but the start lands on exactly 0.9 V going
-// down, and the stop ends at exactly 5 and never passes the start.
+// Spin steps drift unrounded, but the start lands on exactly 0.9 V and 0 V
+// going down, and the stop ends at exactly 5 and never passes the start.
 TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
 {
     const Step start = &ProjectState::StepStartVoltage, stop = &ProjectState::StepStopVoltage;
@@ -54,6 +54,8 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
             { 1.4, 1.2999999999999998, 1.1999999999999997, 1.0999999999999996, 0.9, 0.8 } },
         { "stop up to 5 V", stop, true, 1.5, 4.899999999999999, { 4.999999999999998, 5.0, 5.0 } },
         { "stop down against the start", stop, false, 1.5, 1.6, { 1.5, 1.5 } },
+        // Once, this step ended at 1.3877787807814457e-16 instead of 0.
+        { "start down to 0 V", start, false, 0.10000000000000014, 4.5, { 0.0, 0.0 } },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -69,7 +71,7 @@ TEST(ProjectVoltages, StepsDriftExactlyWithinTheirLimits)
 
 // A voltage step removes the points it passes and moves its own point. Once,
 // lowering the stop voltage removed every point from 0.1 V below the new
-// stop voltage upwards (the window checks that, and the step down to 0 V).
+// stop voltage upwards.
 TEST(ProjectVoltages, StepsRemoveOnlyThePointsTheyPass)
 {
     ProjectState p;

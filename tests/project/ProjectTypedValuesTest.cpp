@@ -57,19 +57,6 @@ TEST(ProjectTypedValues, TakenVoltagesTrimTheCurveRefusalsChangeNothing)
     }
 }
 
-// Five clicks up from 1.5 V drift to 1.9999999999999998; typing 2.0 lands on
-// 2.0 and leaves the same curve points otherwise.
-TEST(ProjectTypedValues, TypedVoltageIsExact)
-{
-    ProjectState clicked, typed;
-    for (int i = 0; i < 5; ++i)
-        clicked.StepStartVoltage(true);
-    EXPECT_TRUE(typed.TypeStartVoltage(2.0).Empty());
-    EXPECT_EQ(typed.startVoltage, 2.0);
-    EXPECT_NEAR(clicked.startVoltage, 2.0, 1e-12);
-    EXPECT_EQ(CountPoints(typed.crCurve), CountPoints(clicked.crCurve));
-}
-
 TEST(ProjectTypedValues, StartDelayIsReadAsMinutesAndSeconds)
 {
     const struct {
@@ -78,12 +65,9 @@ TEST(ProjectTypedValues, StartDelayIsReadAsMinutesAndSeconds)
     } rows[] = {
         { "1:30", 90 },
         { " 0 : 05 ", 5 },
-        { "0:5", 5 },
         { "1:60", std::nullopt },
         { "90", std::nullopt },
-        { "1:", std::nullopt },
         { "1:3a", std::nullopt },
-        { "-1:30", std::nullopt },
         { "99999999999:00", std::nullopt },
     };
     for (const auto& row : rows)

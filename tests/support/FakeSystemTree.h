@@ -70,11 +70,6 @@ public:
     }
 
     // A virtual terminal: a class entry without a device behind it.
-    void AddVirtualTerminal(const std::string& tty)
-    {
-        std::filesystem::create_directories(root / "sys/class/tty" / tty);
-    }
-
 private:
     static std::string Hex(int id)
     {

@@ -6,14 +6,12 @@
 #include "SessionTestSupport.h"
 
 #include <BoxSimulator.h>
-#include <CompareJob.h>
 #include <DemoLink.h>
 #include <Protocol.h>
 #include <TransferProgress.h>
 #include <WriteHistory.h>
 
 #include <fstream>
-#include <functional>
 #include <vector>
 
 namespace {

@@ -5,190 +5,190 @@
     <name>BoxCompare</name>
     <message>
         <source>Box type: project %1, box %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxtyp: Projekt %1, Box %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, box %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung: Projekt %1 ms, Box %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung: Projekt %1 V, Box %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppspannung: Projekt %1 V, Box %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, box %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung: Projekt %1, Box %2.</translation>
     </message>
     <message>
         <source>First CR input: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster CR-Eingang: Projekt %1 V, Box %2 V.</translation>
     </message>
     <message>
         <source>CR output at the stop voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Ausgang bei der Stoppspannung: Projekt %1 V, Box %2 V.</translation>
     </message>
     <message>
         <source>CR output at the start voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Ausgang bei der Startspannung: Projekt %1 V, Box %2 V.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt bei %2 V: Ausgang %3 V im Projekt, %4 V in der Box.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt bei %2 V: Ausgang %3 V im Projekt, keiner in der Box.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the box, none in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt bei %2 V: Ausgang %3 V in der Box, keiner im Projekt.</translation>
     </message>
     <message>
         <source>Cell %1 (%2): project %3, box %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelle %1 (%2): Projekt %3, Box %4.</translation>
     </message>
 </context>
 <context>
     <name>BoxRefusals</name>
     <message>
         <source>TURBO curve (not used by this box type): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO-Kurve (von diesem Boxtyp nicht genutzt): %1</translation>
     </message>
     <message>
         <source>%1 curve has no points.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Kurve hat keine Punkte.</translation>
     </message>
     <message>
         <source>%1 point %2: input %3 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt %2: Eingang %3 V liegt außerhalb von 0 V bis 5 V.</translation>
     </message>
     <message>
         <source>%1 point %2: output %3 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt %2: Ausgang %3 V liegt außerhalb von 0 V bis 5 V.</translation>
     </message>
     <message>
         <source>%1 curve has %2 points; the box stores at most %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Kurve hat %2 Punkte; die Box speichert höchstens %3.</translation>
     </message>
     <message>
         <source>Box type %1 is not 0, 1 or 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxtyp %1 ist nicht 0, 1 oder 2.</translation>
     </message>
     <message>
         <source>Start voltage %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung %1 V liegt außerhalb von 0 V bis 5 V.</translation>
     </message>
     <message>
         <source>Stop voltage %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppspannung %1 V liegt außerhalb von 0 V bis 5 V.</translation>
     </message>
     <message>
         <source>Start voltage %1 V lies above the stop voltage %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung %1 V liegt über der Stoppspannung %2 V.</translation>
     </message>
     <message>
         <source>Curve delay %1 lies outside 0 to 500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung %1 liegt außerhalb von 0 bis 500.</translation>
     </message>
     <message>
         <source>Curve delay %1 is not a multiple of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung %1 ist kein Vielfaches von 20.</translation>
     </message>
     <message>
         <source>Start delay %1 min %2 s (%3) lies outside 0:00 to 4:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung %1 min %2 s (%3) liegt außerhalb von 0:00 bis 4:00.</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Ramvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Ramvik</translation>
     </message>
     <message>
         <source>Ramvik Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik Version 2.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCompare</name>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Box vergleichen</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen</translation>
     </message>
     <message>
         <source>Box %1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Box %1 enthält das Projekt.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project: the compare panel lists the difference and draws the box&apos;s curves over the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Box %1 enthält andere Werte als das Projekt: Der Vergleichsbereich listet die Abweichung auf und zeichnet die Kurven der Box über die des Projekts.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Box %1 enthält andere Werte als das Projekt: Der Vergleichsbereich listet %2 Abweichungen auf und zeichnet die Kurven der Box über die des Projekts.</translation>
     </message>
 </context>
 <context>
     <name>CComparePanel</name>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich mit Box</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichungen</translation>
     </message>
     <message>
         <source>The box&apos;s curves are drawn over the project&apos;s: CR in magenta dots, TURBO in black dashes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurven der Box liegen über denen des Projekts: CR magenta gepunktet, TURBO schwarz gestrichelt.</translation>
     </message>
     <message>
         <source>Take the box&apos;s project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt der Box übernehmen</translation>
     </message>
     <message>
         <source>Keep the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt behalten</translation>
     </message>
     <message>
         <source>Box %1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Box %1 enthält das Projekt.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Box %1 enthält andere Werte als das Projekt:</translation>
     </message>
 </context>
 <context>
     <name>CConnectionHelpDlg</name>
     <message>
         <source>Connection help</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungshilfe</translation>
     </message>
     <message>
         <source>What Ramvik found on the way to the box&apos;s converter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Ramvik auf dem Weg zum Adapter der Box gefunden hat:</translation>
     </message>
     <message>
         <source>Copy report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht kopieren</translation>
     </message>
     <message>
         <source>Puts this report on the clipboard, followed by the same checks with the commands for whoever looks after this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt diesen Bericht in die Zwischenablage, gefolgt von denselben Prüfungen mit den Befehlen für die IT-Betreuung dieses Computers.</translation>
     </message>
     <message>
         <source>%1
@@ -196,595 +196,600 @@
 For whoever looks after this computer:
 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Für die IT-Betreuung dieses Computers:
+%2
+</translation>
     </message>
     <message>
         <source>The report is on the clipboard. Paste it into an e-mail or a message to whoever looks after this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht ist in der Zwischenablage. Fügen Sie ihn in eine E-Mail oder Nachricht an die IT-Betreuung dieses Computers ein.</translation>
     </message>
 </context>
 <context>
     <name>CHelpDlg</name>
     <message>
         <source>Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten und Maus</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Das Diagramm&lt;/h3&gt;&lt;p&gt;Bearbeitet wird die Kurve, deren Kästchen neben &lt;b&gt;CR&lt;/b&gt; oder &lt;b&gt;TURBO&lt;/b&gt; angehakt ist (F2, F3). Ihre Punkte tragen runde Markierungen; der gewählte Punkt ist größer und gefüllt.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Einen Punkt &lt;b&gt;anklicken&lt;/b&gt;, um ihn zu wählen, und nach oben oder unten &lt;b&gt;ziehen&lt;/b&gt;, um seinen Ausgang einzustellen. Der Eingang eines Punkts bleibt.&lt;/li&gt;&lt;li&gt;Irgendwo sonst ins Diagramm &lt;b&gt;klicken&lt;/b&gt;, um dort einen Punkt hinzuzufügen.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rechtsklick&lt;/b&gt; auf einen Punkt löscht ihn; beim Ziehen setzt die rechte Maustaste den Punkt zurück auf die Linie, auf der Ausgang gleich Eingang ist.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Doppelklick&lt;/b&gt; auf einen Punkt oder die &lt;b&gt;Eingabetaste&lt;/b&gt;, um seinen genauen Ausgang einzugeben; ist kein Punkt gewählt, fügt die Eingabetaste einen Punkt beim eingegebenen Eingang hinzu.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Die Punkte bei 0 V und 5 V bleiben, ebenso die CR-Punkte bei Start- und Stoppspannung; nur die CR-Punkte dazwischen lassen sich verschieben. Ein Ausgang liegt höchstens 1.6 V unter seinem Eingang. Werte rasten in den Schritten der Box von 0.02 V ein. Die Statuszeile sagt, warum eine Änderung nicht übernommen wurde.&lt;/p&gt;&lt;h3&gt;Tasten im Diagramm&lt;/h3&gt;&lt;p&gt;Sie wirken auf den gewählten Punkt, sobald das Diagramm den Tastaturfokus hat (anklicken oder Tab drücken, bis es umrahmt ist), egal wo der Mauszeiger steht.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil links&lt;/b&gt;, &lt;b&gt;Pfeil rechts&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nachbarpunkt wählen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil hoch&lt;/b&gt;, &lt;b&gt;Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0.02 V verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+Pfeil hoch&lt;/b&gt;, &lt;b&gt;Umschalt+Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0.1 V verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt;&lt;/td&gt;&lt;td&gt;löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabetaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;genaue Werte eingeben&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Die Parameter&lt;/h3&gt;&lt;p&gt;Einen Wert in sein Feld eingeben und Eingabetaste oder Tab drücken, oder die Pfeile daneben, die Tasten Pfeil hoch und Pfeil runter im Feld oder das Mausrad benutzen. Die Startverzögerung wird als Minuten:Sekunden eingegeben (1:30). Ein Wert, den die Box nicht annehmen kann, wird abgewiesen, und die Statuszeile sagt, warum.&lt;/p&gt;&lt;h3&gt;Überall&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rückgängig&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+Z&lt;/b&gt;, &lt;b&gt;Strg+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wiederholen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+N&lt;/b&gt;, &lt;b&gt;Strg+O&lt;/b&gt;, &lt;b&gt;Strg+S&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;neu, öffnen, speichern, speichern unter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drucken, PDF exportieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+W&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+R&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in die Box schreiben, aus ihr lesen, mit ihr vergleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+1&lt;/b&gt;, &lt;b&gt;Strg+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ansicht Eingang-Ausgang, Ansicht Differenz&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; und der unterstrichene Buchstabe&lt;/td&gt;&lt;td&gt;ein Menü öffnen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
     <name>CPanel</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Print Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt drucken</translation>
     </message>
     <message>
         <source>Graph Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrammtyp:</translation>
     </message>
     <message>
         <source>Input-Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang-Ausgang</translation>
     </message>
     <message>
         <source>Difference </source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz </translation>
     </message>
     <message>
         <source>Box Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxtyp:</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 CR-Eingang</translation>
     </message>
     <message>
         <source>2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>2 CR-Eingänge</translation>
     </message>
     <message>
         <source>CR&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;TURBO</translation>
     </message>
     <message>
         <source>CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR</translation>
     </message>
     <message>
         <source>TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO</translation>
     </message>
     <message>
         <source>Copy curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve kopieren</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Start Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung:</translation>
     </message>
     <message>
         <source>Stop Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppspannung:</translation>
     </message>
     <message>
         <source>Start Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung:</translation>
     </message>
     <message>
         <source>min : sec</source>
-        <translation type="unfinished"></translation>
+        <translation>min : s</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>0,1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>0,1 V</translation>
     </message>
     <message>
         <source>Curve Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung:</translation>
     </message>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Box vergleichen</translation>
     </message>
     <message>
         <source>Start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung</translation>
     </message>
     <message>
         <source>Below this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhalb dieser Eingangsspannung lässt die Box das Signal unverändert. Wert in Schritten von 0.1 V eingeben und Eingabetaste drücken.</translation>
     </message>
     <message>
         <source>Stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppspannung</translation>
     </message>
     <message>
         <source>Above this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberhalb dieser Eingangsspannung lässt die Box das Signal unverändert. Wert in Schritten von 0.1 V eingeben und Eingabetaste drücken.</translation>
     </message>
     <message>
         <source>Start delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung</translation>
     </message>
     <message>
         <source>How long after the engine starts the box begins, from 0:00 to 4:00. Type it as minutes:seconds and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange nach dem Motorstart die Box eingreift, von 0:00 bis 4:00. Als Minuten:Sekunden eingeben und Eingabetaste drücken.</translation>
     </message>
     <message>
         <source>Curve delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung</translation>
     </message>
     <message>
         <source>Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisekunden pro 0.1 V, von 0 bis 500 in Schritten von 20. Wert eingeben und Eingabetaste drücken.</translation>
     </message>
     <message>
         <source>Raise the start voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung um 0.1 V erhöhen</translation>
     </message>
     <message>
         <source>Lower the start voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung um 0.1 V senken</translation>
     </message>
     <message>
         <source>Raise the stop voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppspannung um 0.1 V erhöhen</translation>
     </message>
     <message>
         <source>Lower the stop voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppspannung um 0.1 V senken</translation>
     </message>
     <message>
         <source>Start delay one minute longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung eine Minute länger</translation>
     </message>
     <message>
         <source>Start delay one minute shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung eine Minute kürzer</translation>
     </message>
     <message>
         <source>Start delay one second longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung eine Sekunde länger</translation>
     </message>
     <message>
         <source>Start delay one second shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung eine Sekunde kürzer</translation>
     </message>
     <message>
         <source>Curve delay 20 ms longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung 20 ms länger</translation>
     </message>
     <message>
         <source>Curve delay 20 ms shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung 20 ms kürzer</translation>
     </message>
 </context>
 <context>
     <name>CPointEntryDlg</name>
     <message>
         <source> V</source>
-        <translation type="unfinished"></translation>
+        <translation> V</translation>
     </message>
     <message>
         <source>New Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Punkt</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt</translation>
     </message>
     <message>
         <source>The input voltage of the new point</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingangsspannung des neuen Punkts</translation>
     </message>
     <message>
         <source>The input voltage of the point; dragging keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingangsspannung des Punkts; beim Ziehen bleibt sie</translation>
     </message>
     <message>
         <source>The output voltage the box hands on at this input</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgangsspannung, die die Box bei diesem Eingang weitergibt</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang:</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang:</translation>
     </message>
     <message>
         <source>Output from %1 V to %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang von %1 V bis %2 V</translation>
     </message>
 </context>
 <context>
     <name>CPortChoiceDlg</name>
     <message>
         <source>Choose the box&apos;s converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Adapter der Box wählen</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s.
 Choose the box&apos;s converter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Adapter könnten zur Box gehören.
+Adapter der Box wählen:</translation>
     </message>
 </context>
 <context>
     <name>CRamvikDlg</name>
     <message>
         <source>Click in the graph to add a point, drag a point to move it, right-click to remove it; double-click or Enter types exact values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick ins Diagramm fügt einen Punkt hinzu, Ziehen verschiebt einen Punkt, Rechtsklick löscht ihn; Doppelklick oder Eingabetaste für genaue Werte.</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startspannung ist eine Zahl in Volt, etwa 1.5.</translation>
     </message>
     <message>
         <source>The stop voltage is a number of volts, such as 4.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stoppspannung ist eine Zahl in Volt, etwa 4.5.</translation>
     </message>
     <message>
         <source>Type the start delay as minutes and seconds, such as 1:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung als Minuten und Sekunden eingeben, etwa 1:30.</translation>
     </message>
     <message>
         <source>The curve delay is a whole number of milliseconds, such as 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurvenverzögerung ist eine ganze Zahl in Millisekunden, etwa 200.</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Start a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Projekt beginnen</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open a project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektdatei öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save the project to its file; asks for a name when it has none</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt in seine Datei speichern; fragt nach einem Namen, wenn es noch keinen hat</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save the project under a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt unter einem Namen speichern</translation>
     </message>
     <message>
         <source>&amp;Print Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;drucken...</translation>
     </message>
     <message>
         <source>Print the project sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektblatt drucken</translation>
     </message>
     <message>
         <source>&amp;Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF &amp;exportieren...</translation>
     </message>
     <message>
         <source>Save the project sheet as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektblatt als PDF-Datei speichern</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Close Ramvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik schließen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Take back the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Änderung zurücknehmen</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgenommene Änderung wieder ausführen</translation>
     </message>
     <message>
         <source>&amp;Previous Point</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriger Punkt</translation>
     </message>
     <message>
         <source>Choose the point left of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt links vom gewählten wählen</translation>
     </message>
     <message>
         <source>&amp;Next Point</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Punkt</translation>
     </message>
     <message>
         <source>Choose the point right of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt rechts vom gewählten wählen</translation>
     </message>
     <message>
         <source>Point &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt nach &amp;oben</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählten Punkt um 0.02 V nach oben verschieben</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt nach &amp;unten</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählten Punkt um 0.02 V nach unten verschieben</translation>
     </message>
     <message>
         <source>Point Up by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 0.1 V nach oben</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählten Punkt um 0.1 V nach oben verschieben</translation>
     </message>
     <message>
         <source>Point Down by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 0.1 V nach unten</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählten Punkt um 0.1 V nach unten verschieben</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt &amp;löschen</translation>
     </message>
     <message>
         <source>Remove the chosen point</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählten Punkt löschen</translation>
     </message>
     <message>
         <source>Point &amp;Values...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktwerte...</translation>
     </message>
     <message>
         <source>Type the exact values of the chosen point, or of a new point</source>
-        <translation type="unfinished"></translation>
+        <translation>Genaue Werte des gewählten Punkts oder eines neuen Punkts eingeben</translation>
     </message>
     <message>
         <source>Edit &amp;CR Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CR-Kurve bearbeiten</translation>
     </message>
     <message>
         <source>Edit the CR curve (blue)</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Kurve (blau) bearbeiten</translation>
     </message>
     <message>
         <source>Edit &amp;TURBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TURBO-Kurve bearbeiten</translation>
     </message>
     <message>
         <source>Edit the TURBO curve (red)</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO-Kurve (rot) bearbeiten</translation>
     </message>
     <message>
         <source>Reset C&amp;R Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Kurve &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>Make the CR curve a straight line again</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Kurve wieder zur Geraden machen</translation>
     </message>
     <message>
         <source>Reset T&amp;URBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO-Kurve zurück&amp;setzen</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO-Kurve wieder zur Geraden machen</translation>
     </message>
     <message>
         <source>C&amp;opy Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve &amp;kopieren</translation>
     </message>
     <message>
         <source>Copy the edited curve onto the other curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitete Kurve auf die andere Kurve kopieren</translation>
     </message>
     <message>
         <source>&amp;Write to Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>In Box &amp;schreiben...</translation>
     </message>
     <message>
         <source>Write the curves and parameters into the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurven und Parameter in die Box schreiben</translation>
     </message>
     <message>
         <source>&amp;Read from Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Box &amp;lesen...</translation>
     </message>
     <message>
         <source>Read the curves and parameters from the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurven und Parameter aus der Box lesen</translation>
     </message>
     <message>
         <source>&amp;Compare with Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Box ver&amp;gleichen...</translation>
     </message>
     <message>
         <source>Read the box and compare it with the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Box lesen und mit dem Projekt vergleichen</translation>
     </message>
     <message>
         <source>Write &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib&amp;verlauf...</translation>
     </message>
     <message>
         <source>Open a copy of an earlier write</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie eines früheren Schreibvorgangs öffnen</translation>
     </message>
     <message>
         <source>Connection &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungs&amp;hilfe</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Ramvik vom USB-Adapter der Box sieht und was zu tun ist</translation>
     </message>
     <message>
         <source>&amp;1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 CR-Eingang</translation>
     </message>
     <message>
         <source>&amp;2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 CR-Eingänge</translation>
     </message>
     <message>
         <source>CR&amp;&amp;&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;&amp;&amp;TURBO</translation>
     </message>
     <message>
         <source>The type of the box the project is for</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ der Box, für die das Projekt bestimmt ist</translation>
     </message>
     <message>
         <source>&amp;Input-Output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eingang-Ausgang</translation>
     </message>
     <message>
         <source>Show the output voltage against the input voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsspannung über der Eingangsspannung zeigen</translation>
     </message>
     <message>
         <source>&amp;Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Differenz</translation>
     </message>
     <message>
         <source>Show the input voltage minus the output voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangsspannung minus Ausgangsspannung zeigen</translation>
     </message>
     <message>
         <source>Show C&amp;R Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CR-Kurve anzeigen</translation>
     </message>
     <message>
         <source>Show the CR curve while the TURBO curve is edited</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Kurve zeigen, während die TURBO-Kurve bearbeitet wird</translation>
     </message>
     <message>
         <source>Show &amp;TURBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TURBO-Kurve anzeigen</translation>
     </message>
     <message>
         <source>Show the TURBO curve while the CR curve is edited</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO-Kurve zeigen, während die CR-Kurve bearbeitet wird</translation>
     </message>
     <message>
         <source>&amp;Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tasten und Maus</translation>
     </message>
     <message>
         <source>How to edit the curves with the mouse and the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie man die Kurven mit Maus und Tasten bearbeitet</translation>
     </message>
     <message>
         <source>&amp;About Ramvik...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Ramvik...</translation>
     </message>
     <message>
         <source>The program&apos;s name and version</source>
-        <translation type="unfinished"></translation>
+        <translation>Name und Version des Programms</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Box</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ox</translation>
     </message>
     <message>
         <source>Box &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Box&amp;typ</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Everyday actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufige Aktionen</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
     <message>
         <source>Ramvik Project (*.rmvp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik-Projekt (*.rmvp)</translation>
     </message>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>Can&apos;t save file!
@@ -792,208 +797,212 @@ Choose the box&apos;s converter:</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht gespeichert werden!
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The project sheet went to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projektblatt wurde nach %1 geschrieben.</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
         <source>1&amp;0 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 %1</translation>
     </message>
     <message>
         <source>No projects yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Projekte</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;leeren</translation>
     </message>
     <message>
         <source>Forget the projects listed here; the files stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Die hier aufgeführten Projekte vergessen; die Dateien bleiben</translation>
     </message>
 </context>
 <context>
     <name>CRead</name>
     <message>
         <source>Read from box</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Box lesen</translation>
     </message>
     <message>
         <source>Read Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten lesen</translation>
     </message>
     <message>
         <source>Nothing was read: no box could be reached. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gelesen: Keine Box war erreichbar. Das Projekt ist unverändert.</translation>
     </message>
     <message>
         <source>Nothing was read: the transfer stopped before the first cell. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gelesen: Die Übertragung brach vor der ersten Zelle ab. Das Projekt ist unverändert.</translation>
     </message>
     <message>
         <source>The read stopped after %1 of %2 cells, so nothing was taken from the box. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen brach nach %1 von %2 Zellen ab, daher wurde nichts aus der Box übernommen. Das Projekt ist unverändert.</translation>
     </message>
     <message>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt von Box %1 (%2) ist jetzt das Projekt des Fensters; es ist noch in keiner Datei gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 of %2 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Zellen</translation>
     </message>
     <message>
         <source>%1 of %2 cells, %3 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Zellen, noch %3</translation>
     </message>
 </context>
 <context>
     <name>CWrite</name>
     <message>
         <source>Write to box</source>
-        <translation type="unfinished"></translation>
+        <translation>In Box schreiben</translation>
     </message>
     <message>
         <source>Write Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten schreiben</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben prüfen</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>two sentences, one after the other</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>It is kept in the history, marked as not verified, as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist im Verlauf abgelegt, als nicht geprüft markiert, unter %1.</translation>
     </message>
     <message>
         <source>It is kept in the history as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist im Verlauf abgelegt unter %1.</translation>
     </message>
     <message>
         <source>It was not kept in the history: no history folder is known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nicht im Verlauf abgelegt, da kein Verlaufsordner bekannt ist.</translation>
     </message>
     <message>
         <source>It could not be kept in the history: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte nicht im Verlauf abgelegt werden: %1.</translation>
     </message>
     <message>
         <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt wurde in Box %1 geschrieben und geprüft: Die Zellen 0 bis 254 lesen sich wie geschrieben zurück (den Rest lässt die Box nicht zurücklesen).</translation>
     </message>
     <message>
         <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt wurde in Box %1 geschrieben und nicht geprüft, da „Nach dem Schreiben prüfen“ aus war.</translation>
     </message>
     <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung wurde danach nicht sauber geschlossen; die Box enthält das Projekt trotzdem.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt wurde in Box %1 geschrieben, aber die Box enthält andere Werte als geschrieben; die erste Abweichung: %2</translation>
     </message>
     <message>
         <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt wurde in Box %1 geschrieben, aber das Zurücklesen schlug fehl, daher ist es nicht geprüft.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben brach nach %1 von %2 Zellen ab: Box %3 enthält jetzt womöglich Teile zweier Projekte. Schreiben Sie das Projekt erneut, bevor die Box benutzt wird.</translation>
     </message>
     <message>
         <source>Nothing was written: the transfer stopped before the first cell. The box holds what it held before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben: Die Übertragung brach vor der ersten Zelle ab. Die Box enthält, was sie vorher enthielt.</translation>
     </message>
     <message>
         <source>Nothing was written: the box cannot hold the project as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben: Die Box kann das Projekt in dieser Form nicht aufnehmen.</translation>
     </message>
     <message>
         <source>Nothing was written: no box could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben: Keine Box war erreichbar.</translation>
     </message>
 </context>
 <context>
     <name>CellMeaning</name>
     <message>
         <source>empty %1 pair %2, input</source>
-        <translation type="unfinished"></translation>
+        <translation>leeres %1-Paar %2, Eingang</translation>
     </message>
     <message>
         <source>empty %1 pair %2, output</source>
-        <translation type="unfinished"></translation>
+        <translation>leeres %1-Paar %2, Ausgang</translation>
     </message>
     <message>
         <source>%1 point at %2 V, input</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt bei %2 V, Eingang</translation>
     </message>
     <message>
         <source>%1 point at %2 V, output</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt bei %2 V, Ausgang</translation>
     </message>
     <message>
         <source>first CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>erster CR-Eingang</translation>
     </message>
     <message>
         <source>stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppspannung</translation>
     </message>
     <message>
         <source>start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung</translation>
     </message>
     <message>
         <source>CR output at the stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Ausgang bei der Stoppspannung</translation>
     </message>
     <message>
         <source>box type and curve delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxtyp und Kurvenverzögerung</translation>
     </message>
     <message>
         <source>CR output at the start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Ausgang bei der Startspannung</translation>
     </message>
     <message>
         <source>start delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung</translation>
     </message>
     <message>
         <source>box identification</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxkennung</translation>
     </message>
     <message>
         <source>CR difference table at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Differenztabelle bei %1 V</translation>
     </message>
     <message>
         <source>TURBO table at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO-Tabelle bei %1 V</translation>
     </message>
     <message>
         <source>cell outside the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelle außerhalb der Box</translation>
     </message>
 </context>
 <context>
@@ -1001,228 +1010,248 @@ Choose the box&apos;s converter:</source>
     <message>
         <source>Looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for
 devices named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesucht wurde nach FTDI-FT232-Adaptern (USB 0403:6001, 0403:6014, 0403:6015) und
+nach Geräten namens „%1“.</translation>
     </message>
     <message>
         <source>Ramvik looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for devices named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik hat nach FTDI-FT232-Adaptern (USB 0403:6001, 0403:6014, 0403:6015) und nach Geräten namens „%1“ gesucht.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Fix: name a device that ramvik-cli ports lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.
+Abhilfe: ein Gerät angeben, das ramvik-cli ports auflistet.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 What to do: Plug the box&apos;s converter in, then try the transfer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.
+Abhilfe: Stecken Sie den Adapter der Box ein und starten Sie die Übertragung erneut.</translation>
     </message>
     <message>
         <source>%1 is served by the kernel driver %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird vom Kerneltreiber %2 bedient.</translation>
     </message>
     <message>
         <source>The user %1 may open %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzer %1 darf %2 öffnen.</translation>
     </message>
     <message>
         <source>No other program holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein anderes Programm belegt %1.</translation>
     </message>
     <message>
         <source>No other program of this user holds %1 (those of other users
 are visible to root only).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein anderes Programm dieses Benutzers belegt %1 (die anderer Benutzer
+sieht nur root).</translation>
     </message>
     <message>
         <source>No other program of this user holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein anderes Programm dieses Benutzers belegt %1.</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers, where the driver allows.
 Nothing to do for a transfer. Whoever looks after this computer can set it to 1 ms for good with Ramvik&apos;s udev rule %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Latenz-Timer von %1 steht auf %2 ms. Ramvik senkt ihn während der Übertragung, soweit der Treiber es zulässt.
+Für eine Übertragung ist nichts zu tun. Die IT-Betreuung dieses Computers kann ihn mit der udev-Regel %3 von Ramvik dauerhaft auf 1 ms stellen.</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers,
 where the driver allows. To set it to 1 ms for good, install the udev rule:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Latenz-Timer von %1 steht auf %2 ms. Ramvik senkt ihn während der Übertragung,
+soweit der Treiber es zulässt. Um ihn dauerhaft auf 1 ms zu stellen, die udev-Regel installieren:
+%3</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Latenz-Timer von %1 steht auf %2 ms.</translation>
     </message>
     <message>
         <source>A converter is connected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Adapter ist angeschlossen: %1</translation>
     </message>
     <message>
         <source>%1
 Fix: name the box&apos;s converter: ramvik-cli doctor --port PATH, and the same
 --port PATH for write and read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Abhilfe: den Adapter der Box angeben: ramvik-cli doctor --port PATH, und dasselbe
+--port PATH für write und read.</translation>
     </message>
     <message>
         <source>%1
 What to do: Start a transfer and choose the box&apos;s converter when Ramvik asks; Ramvik remembers the choice. Or unplug the converters that are not the box&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Abhilfe: Starten Sie eine Übertragung und wählen Sie den Adapter der Box, wenn Ramvik fragt; Ramvik merkt sich die Wahl. Oder ziehen Sie die Adapter ab, die nicht zur Box gehören.</translation>
     </message>
     <message>
         <source>A converter is connected: USB %1 (USB device %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Adapter ist angeschlossen: USB %1 (USB-Gerät %2).</translation>
     </message>
     <message>
         <source>A converter is connected: USB %1  &quot;%2&quot; (USB device %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Adapter ist angeschlossen: USB %1  „%2“ (USB-Gerät %3).</translation>
     </message>
     <message>
         <source>The vendor library reaches it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herstellerbibliothek erreicht ihn.</translation>
     </message>
     <message>
         <source>No serial driver has taken it: it has no serial device.
 Fix: load the kernel&apos;s driver (sudo modprobe ftdi_sio). brltty, when installed, takes
 such converters away: remove it (sudo apt remove brltty) unless a braille
 display is used, then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein serieller Treiber hat ihn übernommen: Er hat kein serielles Gerät.
+Abhilfe: den Kerneltreiber laden (sudo modprobe ftdi_sio). brltty nimmt, falls installiert,
+solche Adapter weg: brltty entfernen (sudo apt remove brltty), sofern keine Braillezeile
+benutzt wird, dann den Adapter neu einstecken.</translation>
     </message>
     <message>
         <source>A converter is connected: the vendor library sees %1 FTDI device(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Adapter ist angeschlossen: Die Herstellerbibliothek sieht %1 FTDI-Gerät(e).</translation>
     </message>
     <message>
         <source>No converter for the box is connected.
 %1
 Fix: plug the box&apos;s converter in; ramvik-cli ports lists every serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Adapter für die Box angeschlossen.
+%1
+Abhilfe: den Adapter der Box einstecken; ramvik-cli ports listet jede serielle Schnittstelle auf.</translation>
     </message>
     <message>
         <source>No converter for the box is connected.
 %1
 What to do: Plug the box&apos;s converter in (into another USB socket if it is plugged in), then try the transfer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Adapter für die Box angeschlossen.
+%1
+Abhilfe: Stecken Sie den Adapter der Box ein (in eine andere USB-Buchse, falls er schon steckt) und starten Sie die Übertragung erneut.</translation>
     </message>
     <message>
         <source>The vendor library %1 is present and complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herstellerbibliothek %1 ist vorhanden und vollständig.</translation>
     </message>
     <message>
         <source>The vendor library %1 is not installed; the system&apos;s serial driver serves
 the converter instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herstellerbibliothek %1 ist nicht installiert; stattdessen bedient der serielle
+Treiber des Systems den Adapter.</translation>
     </message>
     <message>
         <source>The vendor library %1 is not installed; the system&apos;s serial driver serves the converter instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Herstellerbibliothek %1 ist nicht installiert; stattdessen bedient der serielle Treiber des Systems den Adapter.</translation>
     </message>
     <message>
         <source>%1
 Fix: install FTDI&apos;s D2XX driver (ftdichip.com, &quot;D2XX Drivers&quot;) for this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Abhilfe: den D2XX-Treiber von FTDI (ftdichip.com, „D2XX Drivers“) für dieses System installieren.</translation>
     </message>
     <message>
         <source>%1
 What to do: Ask whoever looks after this computer to install FTDI&apos;s D2XX driver (ftdichip.com, &quot;D2XX Drivers&quot;) for this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Abhilfe: Bitten Sie die IT-Betreuung dieses Computers, den D2XX-Treiber von FTDI (ftdichip.com, „D2XX Drivers“) für dieses System zu installieren.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>NOTE</source>
-        <translation type="unfinished"></translation>
+        <translation>HINWEIS</translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROBLEM</translation>
     </message>
     <message>
         <source>The named device is there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das angegebene Gerät ist vorhanden: %1</translation>
     </message>
     <message>
         <source>A transfer can start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übertragung kann starten.</translation>
     </message>
     <message>
         <source>A transfer cannot start yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Übertragung kann noch nicht starten.</translation>
     </message>
 </context>
 <context>
     <name>D2xxLibrary</name>
     <message>
         <source>Error: Can&apos;t Load %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1 kann nicht geladen werden</translation>
     </message>
     <message>
         <source>Error: Can&apos;t Find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1 nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>Graph</name>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>V[In]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Ein]</translation>
     </message>
     <message>
         <source>V[Out]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Aus]</translation>
     </message>
     <message>
         <source>Input - Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang - Ausgang</translation>
     </message>
     <message>
         <source>V[Diff]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Diff]</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Input - output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang - Ausgang:</translation>
     </message>
     <message>
         <source>up to %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>bis %1 V</translation>
     </message>
     <message>
         <source>%1 V to %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 V bis %2 V</translation>
     </message>
     <message>
         <source>above the input: the output would be below 0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>über dem Eingang: Ausgang läge unter 0 V</translation>
     </message>
     <message>
         <source>V[in]:%1 V[diff]:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>V[ein]:%1 V[diff]:%2</translation>
     </message>
     <message>
         <source>Project CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR (Projekt)</translation>
     </message>
     <message>
         <source>Project TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO (Projekt)</translation>
     </message>
     <message>
         <source>Box CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR (Box)</translation>
     </message>
     <message>
         <source>Box TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO (Box)</translation>
     </message>
 </context>
 <context>
@@ -1230,114 +1259,130 @@ What to do: Ask whoever looks after this computer to install FTDI&apos;s D2XX dr
     <message>
         <source>Stop it (sudo systemctl stop ModemManager), or install Ramvik&apos;s udev rule %1,
 which tells ModemManager to leave the box&apos;s converter alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen (sudo systemctl stop ModemManager) oder die udev-Regel %1 von Ramvik installieren,
+die ModemManager anweist, den Adapter der Box in Ruhe zu lassen.</translation>
     </message>
     <message>
         <source>What to do: ModemManager looks after mobile modems and has taken the converter. Ask whoever looks after this computer to stop it, or to install Ramvik&apos;s udev rule %1, which tells ModemManager to leave the box&apos;s converter alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhilfe: ModemManager kümmert sich um Mobilfunkmodems und hat den Adapter belegt. Bitten Sie die IT-Betreuung dieses Computers, ihn zu stoppen oder die udev-Regel %1 von Ramvik zu installieren, die ModemManager anweist, den Adapter der Box in Ruhe zu lassen.</translation>
     </message>
     <message>
         <source>brltty, the braille display driver, takes USB serial converters. Stop it
 (sudo systemctl stop brltty), or remove it (sudo apt remove brltty) when no
 braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty, der Treiber für Braillezeilen, belegt USB-Seriell-Adapter. Stoppen
+(sudo systemctl stop brltty) oder entfernen (sudo apt remove brltty), wenn keine
+Braillezeile benutzt wird.</translation>
     </message>
     <message>
         <source>What to do: brltty, the driver for braille displays, takes USB serial converters. Ask whoever looks after this computer to stop it, or to remove it when no braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhilfe: brltty, der Treiber für Braillezeilen, belegt USB-Seriell-Adapter. Bitten Sie die IT-Betreuung dieses Computers, ihn zu stoppen oder zu entfernen, wenn keine Braillezeile benutzt wird.</translation>
     </message>
     <message>
         <source>Close %1, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 schließen, dann erneut versuchen.</translation>
     </message>
     <message>
         <source>What to do: Close the program %1, which has the converter open, then try again. If you cannot find it, ask whoever looks after this computer to stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhilfe: Schließen Sie das Programm %1, das den Adapter geöffnet hat, und versuchen Sie es erneut. Wenn Sie es nicht finden, bitten Sie die IT-Betreuung dieses Computers, es zu beenden.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2.
 Install Ramvik&apos;s udev rule %3, which gives the logged-in user the box&apos;s converter,
 then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzer %1 darf %2 nicht öffnen.
+Die udev-Regel %3 von Ramvik installieren, die dem angemeldeten Benutzer den Adapter der Box gibt,
+dann den Adapter neu einstecken.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2.
 What to do: Ask whoever looks after this computer to install Ramvik&apos;s udev rule %3, which gives the logged-in user the box&apos;s converter. Then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzer %1 darf %2 nicht öffnen.
+Abhilfe: Bitten Sie die IT-Betreuung dieses Computers, die udev-Regel %3 von Ramvik zu installieren, die dem angemeldeten Benutzer den Adapter der Box gibt. Stecken Sie den Adapter dann neu ein.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2: it belongs to the group %3.
 Add the user to that group (sudo usermod -aG %3 %1), then log in again,
 or install Ramvik&apos;s udev rule %4, which gives the logged-in user the box&apos;s converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzer %1 darf %2 nicht öffnen: Es gehört der Gruppe %3.
+Den Benutzer in diese Gruppe aufnehmen (sudo usermod -aG %3 %1), dann neu anmelden,
+oder die udev-Regel %4 von Ramvik installieren, die dem angemeldeten Benutzer den Adapter der Box gibt.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2: it belongs to the group %3.
 What to do: Ask whoever looks after this computer to add the user %1 to the group %3 (or to install Ramvik&apos;s udev rule %4), then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzer %1 darf %2 nicht öffnen: Es gehört der Gruppe %3.
+Abhilfe: Bitten Sie die IT-Betreuung dieses Computers, den Benutzer %1 in die Gruppe %3 aufzunehmen (oder die udev-Regel %4 von Ramvik zu installieren), und melden Sie sich dann neu an.</translation>
     </message>
     <message>
         <source>%1 is in use by %2 (process %3).
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird von %2 benutzt (Prozess %3).
+%4</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 What to do: Plug the box&apos;s converter in, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht.
+Abhilfe: Stecken Sie den Adapter der Box ein und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Ramvik finds no converter that may be the box&apos;s.
 What to do: Plug the box&apos;s converter in (into another USB socket if it is plugged in), then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik findet keinen Adapter, der zur Box gehören könnte.
+Abhilfe: Stecken Sie den Adapter der Box ein (in eine andere USB-Buchse, falls er schon steckt) und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The box&apos;s converter is plugged in, but no serial driver has taken it, so Ramvik cannot talk through it.
 What to do: Unplug the converter and plug it in again. If that does not help, ask whoever looks after this computer to load the driver ftdi_sio and to remove brltty (a driver for braille displays, which takes such converters away) unless a braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Adapter der Box steckt, aber kein serieller Treiber hat ihn übernommen, daher kann Ramvik nicht über ihn kommunizieren.
+Abhilfe: Ziehen Sie den Adapter ab und stecken Sie ihn neu ein. Hilft das nicht, bitten Sie die IT-Betreuung dieses Computers, den Treiber ftdi_sio zu laden und brltty zu entfernen (einen Treiber für Braillezeilen, der solche Adapter wegnimmt), sofern keine Braillezeile benutzt wird.</translation>
     </message>
     <message>
         <source>%1  %2  serial %3  &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  Seriennr. %3  „%4“</translation>
     </message>
     <message>
         <source>%1  %2  serial %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  Seriennr. %3</translation>
     </message>
     <message>
         <source>%1  serial %2  &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Seriennr. %2  „%3“</translation>
     </message>
     <message>
         <source>%1  serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  Seriennr. %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Adapter könnten zur Box gehören:</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s:
   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrere Adapter könnten zur Box gehören:
+  %1</translation>
     </message>
     <message>
         <source>%1
   %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+  %2</translation>
     </message>
     <message>
         <source>sudo cp resources/udev/%1 /etc/udev/rules.d/ (the Debian package installs it itself),
 then sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>sudo cp resources/udev/%1 /etc/udev/rules.d/ (das Debian-Paket installiert sie selbst),
+dann sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</translation>
     </message>
 </context>
 <context>
@@ -1345,172 +1390,174 @@ then sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</source
     <message>
         <source>%1
 Choose the box&apos;s converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Den Adapter der Box wählen.</translation>
     </message>
     <message>
         <source>%1
 What to do: Start the transfer again and choose the box&apos;s converter when Ramvik asks, or unplug the converters that are not the box&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Abhilfe: Starten Sie die Übertragung erneut und wählen Sie den Adapter der Box, wenn Ramvik fragt, oder ziehen Sie die Adapter ab, die nicht zur Box gehören.</translation>
     </message>
     <message>
         <source>Opening %1 failed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen von %1 fehlgeschlagen: %2.</translation>
     </message>
 </context>
 <context>
     <name>Print</name>
     <message>
         <source>CR &amp; TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR &amp; TURBO</translation>
     </message>
     <message>
         <source>2 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>2 CR-Eingänge</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 CR-Eingang</translation>
     </message>
     <message>
         <source>Start Voltage [V] :   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung [V] :   %1</translation>
     </message>
     <message>
         <source>Start Delay [mm:ss] :   %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung [mm:ss] :   %1:%2</translation>
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung [ms/0.1V] :   %1</translation>
     </message>
     <message>
         <source>Vin</source>
-        <translation type="unfinished"></translation>
+        <translation>V ein</translation>
     </message>
     <message>
         <source>Vdif</source>
-        <translation type="unfinished"></translation>
+        <translation>V diff</translation>
     </message>
     <message>
         <source>CR-curve</source>
-        <translation type="unfinished"></translation>
+        <translation>CR-Kurve</translation>
     </message>
     <message>
         <source>TURBO-curve</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO-Kurve</translation>
     </message>
 </context>
 <context>
     <name>ProjectFile</name>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>it holds control characters (byte %1 is %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält Steuerzeichen (Byte %1 ist %2)</translation>
     </message>
     <message>
         <source>no parameter line</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Parameterzeile</translation>
     </message>
 </context>
 <context>
     <name>ProjectState</name>
     <message>
         <source>A CR curve holds at most %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine CR-Kurve hat höchstens %1 Punkte</translation>
     </message>
     <message>
         <source>A TURBO curve holds at most %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine TURBO-Kurve hat höchstens %1 Punkte</translation>
     </message>
     <message>
         <source>The point at 0 V stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Punkt bei 0 V bleibt</translation>
     </message>
     <message>
         <source>Inputs lie between 0 V and 5 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingänge liegen zwischen 0 V und 5 V</translation>
     </message>
     <message>
         <source>Only points between the start and stop voltage can be moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Punkte zwischen Start- und Stoppspannung lassen sich verschieben</translation>
     </message>
     <message>
         <source>The output at %1 V stays between %2 V and %3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgang bei %1 V bleibt zwischen %2 V und %3 V</translation>
     </message>
     <message>
         <source>The point at 5 V stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Punkt bei 5 V bleibt</translation>
     </message>
     <message>
         <source>The CR points at the start and stop voltage stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CR-Punkte bei Start- und Stoppspannung bleiben</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 CR-Eingang</translation>
     </message>
     <message>
         <source>2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>2 CR-Eingänge</translation>
     </message>
     <message>
         <source>CR&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;TURBO</translation>
     </message>
     <message>
         <source>Common Rail &amp; Turbo Tuning - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Common-Rail- &amp; Turbo-Tuning - %1</translation>
     </message>
     <message>
         <source>Common Rail Tuning - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Common-Rail-Tuning - %1</translation>
     </message>
     <message>
         <source>The start voltage lies between 0.0 V and 5.0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startspannung liegt zwischen 0.0 V und 5.0 V.</translation>
     </message>
     <message>
         <source>The start voltage goes in steps of 0.1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startspannung wird in Schritten von 0.1 V eingestellt.</translation>
     </message>
     <message>
         <source>The start voltage cannot lie above the stop voltage (%1 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startspannung kann nicht über der Stoppspannung (%1 V) liegen.</translation>
     </message>
     <message>
         <source>The stop voltage lies between 0.0 V and 5.0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stoppspannung liegt zwischen 0.0 V und 5.0 V.</translation>
     </message>
     <message>
         <source>The stop voltage goes in steps of 0.1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stoppspannung wird in Schritten von 0.1 V eingestellt.</translation>
     </message>
     <message>
         <source>The stop voltage cannot lie below the start voltage (%1 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Stoppspannung kann nicht unter der Startspannung (%1 V) liegen.</translation>
     </message>
     <message>
         <source>The start delay lies between 0:00 and 4:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startverzögerung liegt zwischen 0:00 und 4:00.</translation>
     </message>
     <message>
         <source>The curve delay lies between 0 ms and 500 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurvenverzögerung liegt zwischen 0 ms und 500 ms.</translation>
     </message>
     <message>
         <source>The curve delay goes in steps of 20 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurvenverzögerung wird in Schritten von 20 ms eingestellt.</translation>
     </message>
 </context>
 <context>
     <name>Protocol</name>
     <message>
         <source>No USB Device Connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein USB-Gerät angeschlossen!</translation>
     </message>
     <message>
         <source>An error occured,
@@ -1518,47 +1565,63 @@ please replug
 the USB-interface.
 
 Error code: WR0001</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fehler ist aufgetreten,
+bitte den USB-Adapter
+neu einstecken.
+
+Fehlercode: WR0001</translation>
     </message>
     <message>
         <source>Please check the connection
 of the USB-interface
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Verbindung
+des USB-Adapters prüfen
+und erneut versuchen.</translation>
     </message>
     <message>
         <source>This box is not designed for this software. 
 Use the proper software, Dolvar,
 or contact your dealer to update this box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Box ist nicht für diese Software ausgelegt.
+Bitte die passende Software Dolvar verwenden
+oder die Box beim Händler aktualisieren lassen.</translation>
     </message>
     <message>
         <source>This box is for CR-Tuning only!
 please adjust your project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Box ist nur für CR-Tuning!
+Bitte das Projekt anpassen.</translation>
     </message>
     <message>
         <source>This box is for CR-TURBO-Tuning only!
 please adjust your project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Box ist nur für CR-TURBO-Tuning!
+Bitte das Projekt anpassen.</translation>
     </message>
     <message>
         <source>USB-error
 
 Error code: PU0001</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Fehler
+
+Fehlercode: PU0001</translation>
     </message>
     <message>
         <source>USB-error
 
 Error code: CL0001</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Fehler
+
+Fehlercode: CL0001</translation>
     </message>
     <message>
         <source>No USB Device Connected!
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein USB-Gerät angeschlossen!
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1567,37 +1630,41 @@ Error code: CL0001</source>
         <source>Register Keys not found!
 
 Please reinstall the program. The default values will be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierungsschlüssel nicht gefunden!
+
+Bitte das Programm neu installieren. Die Standardwerte werden geladen.</translation>
     </message>
     <message>
         <source>A register key was not found!
 
 Please reinstall the program to correct this error. The default value for this setting will be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Registrierungsschlüssel wurde nicht gefunden!
+
+Bitte das Programm neu installieren, um diesen Fehler zu beheben. Für diese Einstellung wird der Standardwert geladen.</translation>
     </message>
     <message>
         <source>%1 does not look like a Ramvik project: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sieht nicht wie ein Ramvik-Projekt aus: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t open file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>%1 Open it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Trotzdem öffnen?</translation>
     </message>
     <message>
         <source>A box cannot hold this project as it stands: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Box kann dieses Projekt so nicht aufnehmen: %1</translation>
     </message>
     <message>
         <source>A box cannot hold this project as it stands: %1 (and %2 more)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Box kann dieses Projekt so nicht aufnehmen: %1 (und %2 weitere)</translation>
     </message>
     <message>
         <source>%1 was no Ramvik project when it was opened. Replace it with this project?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 war beim Öffnen kein Ramvik-Projekt. Durch dieses Projekt ersetzen?</translation>
     </message>
     <message>
         <source>Can&apos;t save file!
@@ -1605,13 +1672,19 @@ Please reinstall the program to correct this error. The default value for this s
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht gespeichert werden!
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The project &quot;%1&quot; has changed.
 
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt „%1“ wurde geändert.
+
+Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>The write was not kept in the history:
@@ -1619,13 +1692,19 @@ Do you want to save the changes?</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schreibvorgang wurde nicht im Verlauf abgelegt:
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The write was not kept in the history:
 
 no data folder is known (the settings hold no RootPath, or HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schreibvorgang wurde nicht im Verlauf abgelegt:
+
+Kein Datenordner bekannt (die Einstellungen enthalten keinen RootPath, oder HOME ist nicht gesetzt).</translation>
     </message>
 </context>
 <context>
@@ -1633,62 +1712,64 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
     <message>
         <source>The box cannot hold this project:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Box kann dieses Projekt nicht aufnehmen:
+%1</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>The box holds other values than were written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Box enthält andere Werte als geschrieben: %1</translation>
     </message>
     <message>
         <source>cell %1 (%2): box %3, written %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelle %1 (%2): Box %3, geschrieben %4.</translation>
     </message>
 </context>
 <context>
     <name>TransferPhase</name>
     <message>
         <source>Writing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben...</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben</translation>
     </message>
     <message>
         <source>Checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen...</translation>
     </message>
     <message>
         <source>Checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft</translation>
     </message>
     <message>
         <source>Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen...</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelesen</translation>
     </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
         <source>Written into box %1 on %2; verified: yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am %2 in Box %1 geschrieben; Prüfung: bestanden.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2; verified: no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am %2 in Box %1 geschrieben; Prüfung: fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2; verified: off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am %2 in Box %1 geschrieben; Prüfung: aus.</translation>
     </message>
 </context>
 </TS>

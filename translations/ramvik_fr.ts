@@ -5,190 +5,190 @@
     <name>BoxCompare</name>
     <message>
         <source>Box type: project %1, box %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de boîtier : projet %1, boîtier %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, box %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de courbe : projet %1 ms, boîtier %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de début : projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de fin : projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, box %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial : projet %1, boîtier %2.</translation>
     </message>
     <message>
         <source>First CR input: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Première entrée CR : projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>CR output at the stop voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie CR à la tension de fin : projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>CR output at the start voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie CR à la tension de début : projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 à %2 V : sortie %3 V dans le projet, %4 V dans le boîtier.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 à %2 V : sortie %3 V dans le projet, aucune dans le boîtier.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the box, none in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 à %2 V : sortie %3 V dans le boîtier, aucune dans le projet.</translation>
     </message>
     <message>
         <source>Cell %1 (%2): project %3, box %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule %1 (%2) : projet %3, boîtier %4.</translation>
     </message>
 </context>
 <context>
     <name>BoxRefusals</name>
     <message>
         <source>TURBO curve (not used by this box type): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe TURBO (inutilisée par ce type de boîtier) : %1</translation>
     </message>
     <message>
         <source>%1 curve has no points.</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe %1 n&apos;a aucun point.</translation>
     </message>
     <message>
         <source>%1 point %2: input %3 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 n° %2 : l&apos;entrée %3 V est hors de la plage 0 V à 5 V.</translation>
     </message>
     <message>
         <source>%1 point %2: output %3 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 n° %2 : la sortie %3 V est hors de la plage 0 V à 5 V.</translation>
     </message>
     <message>
         <source>%1 curve has %2 points; the box stores at most %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe %1 a %2 points ; le boîtier en mémorise au plus %3.</translation>
     </message>
     <message>
         <source>Box type %1 is not 0, 1 or 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type de boîtier %1 n&apos;est pas 0, 1 ou 2.</translation>
     </message>
     <message>
         <source>Start voltage %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de début %1 V est hors de la plage 0 V à 5 V.</translation>
     </message>
     <message>
         <source>Stop voltage %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de fin %1 V est hors de la plage 0 V à 5 V.</translation>
     </message>
     <message>
         <source>Start voltage %1 V lies above the stop voltage %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de début %1 V est au-dessus de la tension de fin %2 V.</translation>
     </message>
     <message>
         <source>Curve delay %1 lies outside 0 to 500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de courbe %1 est hors de la plage 0 à 500.</translation>
     </message>
     <message>
         <source>Curve delay %1 is not a multiple of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de courbe %1 n&apos;est pas un multiple de 20.</translation>
     </message>
     <message>
         <source>Start delay %1 min %2 s (%3) lies outside 0:00 to 4:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai initial %1 min %2 s (%3) est hors de la plage 0:00 à 4:00.</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Ramvik</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Ramvik</translation>
     </message>
     <message>
         <source>Ramvik Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik version 2.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCompare</name>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer au boîtier</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer</translation>
     </message>
     <message>
         <source>Box %1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier %1 contient le projet.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project: the compare panel lists the difference and draws the box&apos;s curves over the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet : le panneau de comparaison indique l&apos;écart et trace les courbes du boîtier sur celles du projet.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet : le panneau de comparaison indique %2 écarts et trace les courbes du boîtier sur celles du projet.</translation>
     </message>
 </context>
 <context>
     <name>CComparePanel</name>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec le boîtier</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Écarts</translation>
     </message>
     <message>
         <source>The box&apos;s curves are drawn over the project&apos;s: CR in magenta dots, TURBO in black dashes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les courbes du boîtier sont tracées sur celles du projet : CR en pointillés magenta, TURBO en tirets noirs.</translation>
     </message>
     <message>
         <source>Take the box&apos;s project</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre le projet du boîtier</translation>
     </message>
     <message>
         <source>Keep the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le projet</translation>
     </message>
     <message>
         <source>Box %1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier %1 contient le projet.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet :</translation>
     </message>
 </context>
 <context>
     <name>CConnectionHelpDlg</name>
     <message>
         <source>Connection help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide à la connexion</translation>
     </message>
     <message>
         <source>What Ramvik found on the way to the box&apos;s converter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que Ramvik a trouvé sur le chemin vers l&apos;adaptateur du boîtier :</translation>
     </message>
     <message>
         <source>Copy report</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le rapport</translation>
     </message>
     <message>
         <source>Puts this report on the clipboard, followed by the same checks with the commands for whoever looks after this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Place ce rapport dans le presse-papiers, suivi des mêmes contrôles avec les commandes pour la personne qui gère cet ordinateur.</translation>
     </message>
     <message>
         <source>%1
@@ -196,595 +196,600 @@
 For whoever looks after this computer:
 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Pour la personne qui gère cet ordinateur :
+%2
+</translation>
     </message>
     <message>
         <source>The report is on the clipboard. Paste it into an e-mail or a message to whoever looks after this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport est dans le presse-papiers. Collez-le dans un e-mail ou un message destiné à la personne qui gère cet ordinateur.</translation>
     </message>
 </context>
 <context>
     <name>CHelpDlg</name>
     <message>
         <source>Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches et souris</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Le graphique&lt;/h3&gt;&lt;p&gt;La courbe modifiée est celle dont la case est cochée à côté de &lt;b&gt;CR&lt;/b&gt; ou &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Ses points portent des repères ronds ; le point choisi est plus grand et plein.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; sur un point pour le choisir, puis &lt;b&gt;faites-le glisser&lt;/b&gt; vers le haut ou le bas pour régler sa sortie. Un point garde son entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; ailleurs dans le graphique pour y ajouter un point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clic droit&lt;/b&gt; sur un point pour le supprimer ; pendant un glissement, le bouton droit remet le point sur la ligne où la sortie est égale à l&apos;entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-cliquez&lt;/b&gt; sur un point, ou appuyez sur &lt;b&gt;Entrée&lt;/b&gt;, pour saisir sa sortie exacte ; si aucun point n&apos;est choisi, Entrée ajoute un point à l&apos;entrée que vous saisissez.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Les points à 0 V et 5 V restent en place, de même que les points CR aux tensions de début et de fin ; seuls les points CR situés entre eux se déplacent. Une sortie est au plus 1.6 V sous son entrée. Les valeurs s&apos;alignent sur les pas de 0.02 V du boîtier. La ligne d&apos;état indique pourquoi une modification a été refusée.&lt;/p&gt;&lt;h3&gt;Touches du graphique&lt;/h3&gt;&lt;p&gt;Elles agissent sur le point choisi dès que le graphique a le focus clavier (cliquez dessus, ou appuyez sur Tab jusqu&apos;à ce qu&apos;il soit encadré), où que soit le pointeur de la souris.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche gauche&lt;/b&gt;, &lt;b&gt;Flèche droite&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choisir le point voisin&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche haut&lt;/b&gt;, &lt;b&gt;Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maj+Flèche haut&lt;/b&gt;, &lt;b&gt;Maj+Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Suppr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le supprimer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entrée&lt;/b&gt;&lt;/td&gt;&lt;td&gt;saisir ses valeurs exactes&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Les paramètres&lt;/h3&gt;&lt;p&gt;Saisissez une valeur dans son champ et appuyez sur Entrée ou Tab, ou utilisez les flèches à côté, les touches Flèche haut et Flèche bas dans le champ ou la molette de la souris. Le délai initial se saisit en minutes:secondes (1:30). Une valeur que le boîtier ne peut pas prendre est refusée, et la ligne d&apos;état indique pourquoi.&lt;/p&gt;&lt;h3&gt;Partout&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annuler&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rétablir&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nouveau, ouvrir, enregistrer, enregistrer sous&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimer, exporter en PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;écrire dans le boîtier, le lire, le comparer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vue Entrée-Sortie, vue Différence&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; et la lettre soulignée&lt;/td&gt;&lt;td&gt;ouvrir un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
     <name>CPanel</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>Print Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le projet</translation>
     </message>
     <message>
         <source>Graph Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de graphique :</translation>
     </message>
     <message>
         <source>Input-Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée-Sortie</translation>
     </message>
     <message>
         <source>Difference </source>
-        <translation type="unfinished"></translation>
+        <translation>Différence </translation>
     </message>
     <message>
         <source>Box Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de boîtier :</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée CR</translation>
     </message>
     <message>
         <source>2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>2 entrées CR</translation>
     </message>
     <message>
         <source>CR&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;TURBO</translation>
     </message>
     <message>
         <source>CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR</translation>
     </message>
     <message>
         <source>TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO</translation>
     </message>
     <message>
         <source>Copy curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la courbe</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Start Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de début :</translation>
     </message>
     <message>
         <source>Stop Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de fin :</translation>
     </message>
     <message>
         <source>Start Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial :</translation>
     </message>
     <message>
         <source>min : sec</source>
-        <translation type="unfinished"></translation>
+        <translation>min : s</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>0,1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>0,1 V</translation>
     </message>
     <message>
         <source>Curve Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de courbe :</translation>
     </message>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer au boîtier</translation>
     </message>
     <message>
         <source>Start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de début</translation>
     </message>
     <message>
         <source>Below this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous cette tension d&apos;entrée, le boîtier laisse le signal tel quel. Saisissez une valeur par pas de 0.1 V et appuyez sur Entrée.</translation>
     </message>
     <message>
         <source>Stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de fin</translation>
     </message>
     <message>
         <source>Above this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-dessus de cette tension d&apos;entrée, le boîtier laisse le signal tel quel. Saisissez une valeur par pas de 0.1 V et appuyez sur Entrée.</translation>
     </message>
     <message>
         <source>Start delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial</translation>
     </message>
     <message>
         <source>How long after the engine starts the box begins, from 0:00 to 4:00. Type it as minutes:seconds and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps entre le démarrage du moteur et l&apos;intervention du boîtier, de 0:00 à 4:00. Saisissez-le en minutes:secondes et appuyez sur Entrée.</translation>
     </message>
     <message>
         <source>Curve delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de courbe</translation>
     </message>
     <message>
         <source>Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisecondes par 0.1 V, de 0 à 500 par pas de 20. Saisissez une valeur et appuyez sur Entrée.</translation>
     </message>
     <message>
         <source>Raise the start voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter la tension de début de 0.1 V</translation>
     </message>
     <message>
         <source>Lower the start voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser la tension de début de 0.1 V</translation>
     </message>
     <message>
         <source>Raise the stop voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter la tension de fin de 0.1 V</translation>
     </message>
     <message>
         <source>Lower the stop voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser la tension de fin de 0.1 V</translation>
     </message>
     <message>
         <source>Start delay one minute longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial plus long d&apos;une minute</translation>
     </message>
     <message>
         <source>Start delay one minute shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial plus court d&apos;une minute</translation>
     </message>
     <message>
         <source>Start delay one second longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial plus long d&apos;une seconde</translation>
     </message>
     <message>
         <source>Start delay one second shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial plus court d&apos;une seconde</translation>
     </message>
     <message>
         <source>Curve delay 20 ms longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de courbe plus long de 20 ms</translation>
     </message>
     <message>
         <source>Curve delay 20 ms shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de courbe plus court de 20 ms</translation>
     </message>
 </context>
 <context>
     <name>CPointEntryDlg</name>
     <message>
         <source> V</source>
-        <translation type="unfinished"></translation>
+        <translation> V</translation>
     </message>
     <message>
         <source>New Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau point</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point</translation>
     </message>
     <message>
         <source>The input voltage of the new point</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension d&apos;entrée du nouveau point</translation>
     </message>
     <message>
         <source>The input voltage of the point; dragging keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension d&apos;entrée du point ; le glissement la conserve</translation>
     </message>
     <message>
         <source>The output voltage the box hands on at this input</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de sortie que le boîtier transmet pour cette entrée</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée :</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie :</translation>
     </message>
     <message>
         <source>Output from %1 V to %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie de %1 V à %2 V</translation>
     </message>
 </context>
 <context>
     <name>CPortChoiceDlg</name>
     <message>
         <source>Choose the box&apos;s converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;adaptateur du boîtier</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s.
 Choose the box&apos;s converter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs adaptateurs pourraient être celui du boîtier.
+Choisissez l&apos;adaptateur du boîtier :</translation>
     </message>
 </context>
 <context>
     <name>CRamvikDlg</name>
     <message>
         <source>Click in the graph to add a point, drag a point to move it, right-click to remove it; double-click or Enter types exact values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez dans le graphique pour ajouter un point, faites glisser un point pour le déplacer, clic droit pour le supprimer ; double-clic ou Entrée pour saisir des valeurs exactes.</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de début est un nombre de volts, par exemple 1.5.</translation>
     </message>
     <message>
         <source>The stop voltage is a number of volts, such as 4.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de fin est un nombre de volts, par exemple 4.5.</translation>
     </message>
     <message>
         <source>Type the start delay as minutes and seconds, such as 1:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le délai initial en minutes et secondes, par exemple 1:30.</translation>
     </message>
     <message>
         <source>The curve delay is a whole number of milliseconds, such as 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de courbe est un nombre entier de millisecondes, par exemple 200.</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Start a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer un nouveau projet</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open a project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier projet</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the project to its file; asks for a name when it has none</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet dans son fichier ; demande un nom s&apos;il n&apos;en a pas</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save the project under a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le projet sous un nom</translation>
     </message>
     <message>
         <source>&amp;Print Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer le projet...</translation>
     </message>
     <message>
         <source>Print the project sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la fiche projet</translation>
     </message>
     <message>
         <source>&amp;Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en PDF...</translation>
     </message>
     <message>
         <source>Save the project sheet as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche projet en fichier PDF</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Close Ramvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer Ramvik</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Take back the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Refaire la modification annulée</translation>
     </message>
     <message>
         <source>&amp;Previous Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point &amp;précédent</translation>
     </message>
     <message>
         <source>Choose the point left of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le point à gauche du point choisi</translation>
     </message>
     <message>
         <source>&amp;Next Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Point suiva&amp;nt</translation>
     </message>
     <message>
         <source>Choose the point right of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le point à droite du point choisi</translation>
     </message>
     <message>
         <source>Point &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter le point</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le point choisi de 0.02 V</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre le point</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre le point choisi de 0.02 V</translation>
     </message>
     <message>
         <source>Point Up by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le point de 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le point choisi de 0.1 V</translation>
     </message>
     <message>
         <source>Point Down by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre le point de 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre le point choisi de 0.1 V</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le point</translation>
     </message>
     <message>
         <source>Remove the chosen point</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le point choisi</translation>
     </message>
     <message>
         <source>Point &amp;Values...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valeurs du point...</translation>
     </message>
     <message>
         <source>Type the exact values of the chosen point, or of a new point</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les valeurs exactes du point choisi ou d&apos;un nouveau point</translation>
     </message>
     <message>
         <source>Edit &amp;CR Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la courbe &amp;CR</translation>
     </message>
     <message>
         <source>Edit the CR curve (blue)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la courbe CR (bleue)</translation>
     </message>
     <message>
         <source>Edit &amp;TURBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la courbe &amp;TURBO</translation>
     </message>
     <message>
         <source>Edit the TURBO curve (red)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la courbe TURBO (rouge)</translation>
     </message>
     <message>
         <source>Reset C&amp;R Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitia&amp;liser la courbe CR</translation>
     </message>
     <message>
         <source>Make the CR curve a straight line again</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre la courbe CR en ligne droite</translation>
     </message>
     <message>
         <source>Reset T&amp;URBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la courbe T&amp;URBO</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre la courbe TURBO en ligne droite</translation>
     </message>
     <message>
         <source>C&amp;opy Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opier la courbe</translation>
     </message>
     <message>
         <source>Copy the edited curve onto the other curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la courbe modifiée sur l&apos;autre courbe</translation>
     </message>
     <message>
         <source>&amp;Write to Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;crire dans le boîtier...</translation>
     </message>
     <message>
         <source>Write the curves and parameters into the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les courbes et les paramètres dans le boîtier</translation>
     </message>
     <message>
         <source>&amp;Read from Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire le boîtier...</translation>
     </message>
     <message>
         <source>Read the curves and parameters from the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les courbes et les paramètres du boîtier</translation>
     </message>
     <message>
         <source>&amp;Compare with Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparer au boîtier...</translation>
     </message>
     <message>
         <source>Read the box and compare it with the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le boîtier et le comparer au projet</translation>
     </message>
     <message>
         <source>Write &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des écritures...</translation>
     </message>
     <message>
         <source>Open a copy of an earlier write</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une copie d&apos;une écriture précédente</translation>
     </message>
     <message>
         <source>Connection &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide à la connexion</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que Ramvik voit de l&apos;adaptateur USB du boîtier, et que faire</translation>
     </message>
     <message>
         <source>&amp;1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 entrée CR</translation>
     </message>
     <message>
         <source>&amp;2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 entrées CR</translation>
     </message>
     <message>
         <source>CR&amp;&amp;&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;&amp;&amp;TURBO</translation>
     </message>
     <message>
         <source>The type of the box the project is for</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type de boîtier auquel le projet est destiné</translation>
     </message>
     <message>
         <source>&amp;Input-Output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrée-Sortie</translation>
     </message>
     <message>
         <source>Show the output voltage against the input voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la tension de sortie en fonction de la tension d&apos;entrée</translation>
     </message>
     <message>
         <source>&amp;Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Différence</translation>
     </message>
     <message>
         <source>Show the input voltage minus the output voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la tension d&apos;entrée moins la tension de sortie</translation>
     </message>
     <message>
         <source>Show C&amp;R Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la courbe &amp;CR</translation>
     </message>
     <message>
         <source>Show the CR curve while the TURBO curve is edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la courbe CR pendant la modification de la courbe TURBO</translation>
     </message>
     <message>
         <source>Show &amp;TURBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la courbe &amp;TURBO</translation>
     </message>
     <message>
         <source>Show the TURBO curve while the CR curve is edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la courbe TURBO pendant la modification de la courbe CR</translation>
     </message>
     <message>
         <source>&amp;Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Touches et souris</translation>
     </message>
     <message>
         <source>How to edit the curves with the mouse and the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment modifier les courbes avec la souris et le clavier</translation>
     </message>
     <message>
         <source>&amp;About Ramvik...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Ramvik...</translation>
     </message>
     <message>
         <source>The program&apos;s name and version</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom et version du programme</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Box</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boîtier</translation>
     </message>
     <message>
         <source>Box &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type de boîtier</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Everyday actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions courantes</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Ramvik Project (*.rmvp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet Ramvik (*.rmvp)</translation>
     </message>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>Can&apos;t save file!
@@ -792,208 +797,212 @@ Choose the box&apos;s converter:</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier !
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The project sheet went to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche projet a été enregistrée dans %1.</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
         <source>1&amp;0 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 %1</translation>
     </message>
     <message>
         <source>No projects yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun projet pour l&apos;instant</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer la liste</translation>
     </message>
     <message>
         <source>Forget the projects listed here; the files stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier les projets listés ici ; les fichiers restent</translation>
     </message>
 </context>
 <context>
     <name>CRead</name>
     <message>
         <source>Read from box</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le boîtier</translation>
     </message>
     <message>
         <source>Read Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les données</translation>
     </message>
     <message>
         <source>Nothing was read: no box could be reached. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été lu : aucun boîtier n&apos;a pu être joint. Le projet est inchangé.</translation>
     </message>
     <message>
         <source>Nothing was read: the transfer stopped before the first cell. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été lu : le transfert s&apos;est arrêté avant la première cellule. Le projet est inchangé.</translation>
     </message>
     <message>
         <source>The read stopped after %1 of %2 cells, so nothing was taken from the box. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture s&apos;est arrêtée après %1 cellules sur %2 ; rien n&apos;a donc été repris du boîtier. Le projet est inchangé.</translation>
     </message>
     <message>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet du boîtier %1 (%2) est maintenant celui de la fenêtre ; il n&apos;est encore enregistré dans aucun fichier.</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 of %2 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cellules sur %2</translation>
     </message>
     <message>
         <source>%1 of %2 cells, %3 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cellules sur %2, reste %3</translation>
     </message>
 </context>
 <context>
     <name>CWrite</name>
     <message>
         <source>Write to box</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans le boîtier</translation>
     </message>
     <message>
         <source>Write Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les données</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier après l&apos;écriture</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>two sentences, one after the other</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>It is kept in the history, marked as not verified, as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est conservé dans l&apos;historique, marqué comme non vérifié, sous %1.</translation>
     </message>
     <message>
         <source>It is kept in the history as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est conservé dans l&apos;historique sous %1.</translation>
     </message>
     <message>
         <source>It was not kept in the history: no history folder is known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;a pas été conservé dans l&apos;historique : aucun dossier d&apos;historique n&apos;est connu.</translation>
     </message>
     <message>
         <source>It could not be kept in the history: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;a pas pu être conservé dans l&apos;historique : %1.</translation>
     </message>
     <message>
         <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet a été écrit dans le boîtier %1 et vérifié : les cellules 0 à 254 se relisent telles qu&apos;écrites (le boîtier ne permet pas de relire le reste).</translation>
     </message>
     <message>
         <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet a été écrit dans le boîtier %1 sans être vérifié, car « Vérifier après l&apos;écriture » était désactivé.</translation>
     </message>
     <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion ne s&apos;est pas fermée proprement ensuite ; le boîtier contient quand même le projet.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet a été écrit dans le boîtier %1, mais le boîtier contient d&apos;autres valeurs que celles écrites ; premier écart : %2</translation>
     </message>
     <message>
         <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet a été écrit dans le boîtier %1, mais la relecture a échoué ; il n&apos;est donc pas vérifié.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture s&apos;est arrêtée après %1 cellules sur %2 : le boîtier %3 contient peut-être maintenant des morceaux de deux projets. Écrivez à nouveau le projet avant d&apos;utiliser le boîtier.</translation>
     </message>
     <message>
         <source>Nothing was written: the transfer stopped before the first cell. The box holds what it held before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été écrit : le transfert s&apos;est arrêté avant la première cellule. Le boîtier contient ce qu&apos;il contenait avant.</translation>
     </message>
     <message>
         <source>Nothing was written: the box cannot hold the project as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été écrit : le boîtier ne peut pas recevoir le projet tel quel.</translation>
     </message>
     <message>
         <source>Nothing was written: no box could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été écrit : aucun boîtier n&apos;a pu être joint.</translation>
     </message>
 </context>
 <context>
     <name>CellMeaning</name>
     <message>
         <source>empty %1 pair %2, input</source>
-        <translation type="unfinished"></translation>
+        <translation>paire %1 n° %2 vide, entrée</translation>
     </message>
     <message>
         <source>empty %1 pair %2, output</source>
-        <translation type="unfinished"></translation>
+        <translation>paire %1 n° %2 vide, sortie</translation>
     </message>
     <message>
         <source>%1 point at %2 V, input</source>
-        <translation type="unfinished"></translation>
+        <translation>point %1 à %2 V, entrée</translation>
     </message>
     <message>
         <source>%1 point at %2 V, output</source>
-        <translation type="unfinished"></translation>
+        <translation>point %1 à %2 V, sortie</translation>
     </message>
     <message>
         <source>first CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>première entrée CR</translation>
     </message>
     <message>
         <source>stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>tension de fin</translation>
     </message>
     <message>
         <source>start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>tension de début</translation>
     </message>
     <message>
         <source>CR output at the stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie CR à la tension de fin</translation>
     </message>
     <message>
         <source>box type and curve delay</source>
-        <translation type="unfinished"></translation>
+        <translation>type de boîtier et délai de courbe</translation>
     </message>
     <message>
         <source>CR output at the start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie CR à la tension de début</translation>
     </message>
     <message>
         <source>start delay</source>
-        <translation type="unfinished"></translation>
+        <translation>délai initial</translation>
     </message>
     <message>
         <source>box identification</source>
-        <translation type="unfinished"></translation>
+        <translation>identification du boîtier</translation>
     </message>
     <message>
         <source>CR difference table at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>table de différence CR à %1 V</translation>
     </message>
     <message>
         <source>TURBO table at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>table TURBO à %1 V</translation>
     </message>
     <message>
         <source>cell outside the box</source>
-        <translation type="unfinished"></translation>
+        <translation>cellule hors du boîtier</translation>
     </message>
 </context>
 <context>
@@ -1001,228 +1010,248 @@ Choose the box&apos;s converter:</source>
     <message>
         <source>Looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for
 devices named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;adaptateurs FTDI FT232 (USB 0403:6001, 0403:6014, 0403:6015) et
+d&apos;appareils nommés « %1 ».</translation>
     </message>
     <message>
         <source>Ramvik looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for devices named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik a cherché des adaptateurs FTDI FT232 (USB 0403:6001, 0403:6014, 0403:6015) et des appareils nommés « %1 ».</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Fix: name a device that ramvik-cli ports lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas.
+Solution : indiquer un périphérique listé par ramvik-cli ports.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 What to do: Plug the box&apos;s converter in, then try the transfer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas.
+Que faire : branchez l&apos;adaptateur du boîtier, puis relancez le transfert.</translation>
     </message>
     <message>
         <source>%1 is served by the kernel driver %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est pris en charge par le pilote noyau %2.</translation>
     </message>
     <message>
         <source>The user %1 may open %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisateur %1 peut ouvrir %2.</translation>
     </message>
     <message>
         <source>No other program holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun autre programme n&apos;occupe %1.</translation>
     </message>
     <message>
         <source>No other program of this user holds %1 (those of other users
 are visible to root only).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun autre programme de cet utilisateur n&apos;occupe %1 (ceux des autres utilisateurs
+ne sont visibles que pour root).</translation>
     </message>
     <message>
         <source>No other program of this user holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun autre programme de cet utilisateur n&apos;occupe %1.</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers, where the driver allows.
 Nothing to do for a transfer. Whoever looks after this computer can set it to 1 ms for good with Ramvik&apos;s udev rule %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le timer de latence de %1 est de %2 ms. Ramvik le réduit pendant les transferts, là où le pilote le permet.
+Rien à faire pour un transfert. La personne qui gère cet ordinateur peut le régler durablement à 1 ms avec la règle udev %3 de Ramvik.</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers,
 where the driver allows. To set it to 1 ms for good, install the udev rule:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le timer de latence de %1 est de %2 ms. Ramvik le réduit pendant les transferts,
+là où le pilote le permet. Pour le régler durablement à 1 ms, installer la règle udev :
+%3</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le timer de latence de %1 est de %2 ms.</translation>
     </message>
     <message>
         <source>A converter is connected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Un adaptateur est branché : %1</translation>
     </message>
     <message>
         <source>%1
 Fix: name the box&apos;s converter: ramvik-cli doctor --port PATH, and the same
 --port PATH for write and read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Solution : indiquer l&apos;adaptateur du boîtier : ramvik-cli doctor --port PATH, et le même
+--port PATH pour write et read.</translation>
     </message>
     <message>
         <source>%1
 What to do: Start a transfer and choose the box&apos;s converter when Ramvik asks; Ramvik remembers the choice. Or unplug the converters that are not the box&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Que faire : lancez un transfert et choisissez l&apos;adaptateur du boîtier quand Ramvik le demande ; Ramvik retient ce choix. Ou débranchez les adaptateurs qui ne sont pas celui du boîtier.</translation>
     </message>
     <message>
         <source>A converter is connected: USB %1 (USB device %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un adaptateur est branché : USB %1 (périphérique USB %2).</translation>
     </message>
     <message>
         <source>A converter is connected: USB %1  &quot;%2&quot; (USB device %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un adaptateur est branché : USB %1  « %2 » (périphérique USB %3).</translation>
     </message>
     <message>
         <source>The vendor library reaches it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque du fabricant l&apos;atteint.</translation>
     </message>
     <message>
         <source>No serial driver has taken it: it has no serial device.
 Fix: load the kernel&apos;s driver (sudo modprobe ftdi_sio). brltty, when installed, takes
 such converters away: remove it (sudo apt remove brltty) unless a braille
 display is used, then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun pilote série ne l&apos;a pris en charge : il n&apos;a pas de périphérique série.
+Solution : charger le pilote du noyau (sudo modprobe ftdi_sio). brltty, s&apos;il est installé, accapare
+ces adaptateurs : le supprimer (sudo apt remove brltty) si aucun afficheur braille
+n&apos;est utilisé, puis rebrancher l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>A converter is connected: the vendor library sees %1 FTDI device(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un adaptateur est branché : la bibliothèque du fabricant voit %1 périphérique(s) FTDI.</translation>
     </message>
     <message>
         <source>No converter for the box is connected.
 %1
 Fix: plug the box&apos;s converter in; ramvik-cli ports lists every serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun adaptateur pour le boîtier n&apos;est branché.
+%1
+Solution : brancher l&apos;adaptateur du boîtier ; ramvik-cli ports liste tous les ports série.</translation>
     </message>
     <message>
         <source>No converter for the box is connected.
 %1
 What to do: Plug the box&apos;s converter in (into another USB socket if it is plugged in), then try the transfer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun adaptateur pour le boîtier n&apos;est branché.
+%1
+Que faire : branchez l&apos;adaptateur du boîtier (sur une autre prise USB s&apos;il est déjà branché), puis relancez le transfert.</translation>
     </message>
     <message>
         <source>The vendor library %1 is present and complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque du fabricant %1 est présente et complète.</translation>
     </message>
     <message>
         <source>The vendor library %1 is not installed; the system&apos;s serial driver serves
 the converter instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque du fabricant %1 n&apos;est pas installée ; le pilote série du système
+prend l&apos;adaptateur en charge à sa place.</translation>
     </message>
     <message>
         <source>The vendor library %1 is not installed; the system&apos;s serial driver serves the converter instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque du fabricant %1 n&apos;est pas installée ; le pilote série du système prend l&apos;adaptateur en charge à sa place.</translation>
     </message>
     <message>
         <source>%1
 Fix: install FTDI&apos;s D2XX driver (ftdichip.com, &quot;D2XX Drivers&quot;) for this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Solution : installer le pilote D2XX de FTDI (ftdichip.com, « D2XX Drivers ») pour ce système.</translation>
     </message>
     <message>
         <source>%1
 What to do: Ask whoever looks after this computer to install FTDI&apos;s D2XX driver (ftdichip.com, &quot;D2XX Drivers&quot;) for this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer le pilote D2XX de FTDI (ftdichip.com, « D2XX Drivers ») pour ce système.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>NOTE</source>
-        <translation type="unfinished"></translation>
+        <translation>REMARQUE</translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROBLÈME</translation>
     </message>
     <message>
         <source>The named device is there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique indiqué est présent : %1</translation>
     </message>
     <message>
         <source>A transfer can start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un transfert peut démarrer.</translation>
     </message>
     <message>
         <source>A transfer cannot start yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un transfert ne peut pas encore démarrer.</translation>
     </message>
 </context>
 <context>
     <name>D2xxLibrary</name>
     <message>
         <source>Error: Can&apos;t Load %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de charger %1</translation>
     </message>
     <message>
         <source>Error: Can&apos;t Find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : %1 introuvable</translation>
     </message>
 </context>
 <context>
     <name>Graph</name>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>V[In]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Entrée]</translation>
     </message>
     <message>
         <source>V[Out]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Sortie]</translation>
     </message>
     <message>
         <source>Input - Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée - Sortie</translation>
     </message>
     <message>
         <source>V[Diff]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Diff]</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Input - output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée - sortie :</translation>
     </message>
     <message>
         <source>up to %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à %1 V</translation>
     </message>
     <message>
         <source>%1 V to %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 V à %2 V</translation>
     </message>
     <message>
         <source>above the input: the output would be below 0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>au-dessus de l&apos;entrée : la sortie serait sous 0 V</translation>
     </message>
     <message>
         <source>V[in]:%1 V[diff]:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>V[entrée]:%1 V[diff]:%2</translation>
     </message>
     <message>
         <source>Project CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR (projet)</translation>
     </message>
     <message>
         <source>Project TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO (projet)</translation>
     </message>
     <message>
         <source>Box CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR (boîtier)</translation>
     </message>
     <message>
         <source>Box TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO (boîtier)</translation>
     </message>
 </context>
 <context>
@@ -1230,114 +1259,130 @@ What to do: Ask whoever looks after this computer to install FTDI&apos;s D2XX dr
     <message>
         <source>Stop it (sudo systemctl stop ModemManager), or install Ramvik&apos;s udev rule %1,
 which tells ModemManager to leave the box&apos;s converter alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arrêter (sudo systemctl stop ModemManager), ou installer la règle udev %1 de Ramvik,
+qui indique à ModemManager de laisser l&apos;adaptateur du boîtier tranquille.</translation>
     </message>
     <message>
         <source>What to do: ModemManager looks after mobile modems and has taken the converter. Ask whoever looks after this computer to stop it, or to install Ramvik&apos;s udev rule %1, which tells ModemManager to leave the box&apos;s converter alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire : ModemManager gère les modems mobiles et a pris l&apos;adaptateur. Demandez à la personne qui gère cet ordinateur de l&apos;arrêter, ou d&apos;installer la règle udev %1 de Ramvik, qui indique à ModemManager de laisser l&apos;adaptateur du boîtier tranquille.</translation>
     </message>
     <message>
         <source>brltty, the braille display driver, takes USB serial converters. Stop it
 (sudo systemctl stop brltty), or remove it (sudo apt remove brltty) when no
 braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty, le pilote des afficheurs braille, accapare les adaptateurs USB-série. L&apos;arrêter
+(sudo systemctl stop brltty), ou le supprimer (sudo apt remove brltty) si aucun
+afficheur braille n&apos;est utilisé.</translation>
     </message>
     <message>
         <source>What to do: brltty, the driver for braille displays, takes USB serial converters. Ask whoever looks after this computer to stop it, or to remove it when no braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire : brltty, le pilote des afficheurs braille, accapare les adaptateurs USB-série. Demandez à la personne qui gère cet ordinateur de l&apos;arrêter, ou de le supprimer si aucun afficheur braille n&apos;est utilisé.</translation>
     </message>
     <message>
         <source>Close %1, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer %1, puis réessayer.</translation>
     </message>
     <message>
         <source>What to do: Close the program %1, which has the converter open, then try again. If you cannot find it, ask whoever looks after this computer to stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire : fermez le programme %1, qui a ouvert l&apos;adaptateur, puis réessayez. Si vous ne le trouvez pas, demandez à la personne qui gère cet ordinateur de l&apos;arrêter.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2.
 Install Ramvik&apos;s udev rule %3, which gives the logged-in user the box&apos;s converter,
 then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2.
+Installer la règle udev %3 de Ramvik, qui donne l&apos;adaptateur du boîtier à l&apos;utilisateur connecté,
+puis rebrancher l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2.
 What to do: Ask whoever looks after this computer to install Ramvik&apos;s udev rule %3, which gives the logged-in user the box&apos;s converter. Then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2.
+Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer la règle udev %3 de Ramvik, qui donne l&apos;adaptateur du boîtier à l&apos;utilisateur connecté. Rebranchez ensuite l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2: it belongs to the group %3.
 Add the user to that group (sudo usermod -aG %3 %1), then log in again,
 or install Ramvik&apos;s udev rule %4, which gives the logged-in user the box&apos;s converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2 : il appartient au groupe %3.
+Ajouter l&apos;utilisateur à ce groupe (sudo usermod -aG %3 %1), puis se reconnecter,
+ou installer la règle udev %4 de Ramvik, qui donne l&apos;adaptateur du boîtier à l&apos;utilisateur connecté.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2: it belongs to the group %3.
 What to do: Ask whoever looks after this computer to add the user %1 to the group %3 (or to install Ramvik&apos;s udev rule %4), then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2 : il appartient au groupe %3.
+Que faire : demandez à la personne qui gère cet ordinateur d&apos;ajouter l&apos;utilisateur %1 au groupe %3 (ou d&apos;installer la règle udev %4 de Ramvik), puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>%1 is in use by %2 (process %3).
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par %2 (processus %3).
+%4</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 What to do: Plug the box&apos;s converter in, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas.
+Que faire : branchez l&apos;adaptateur du boîtier, puis réessayez.</translation>
     </message>
     <message>
         <source>Ramvik finds no converter that may be the box&apos;s.
 What to do: Plug the box&apos;s converter in (into another USB socket if it is plugged in), then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik ne trouve aucun adaptateur qui pourrait être celui du boîtier.
+Que faire : branchez l&apos;adaptateur du boîtier (sur une autre prise USB s&apos;il est déjà branché), puis réessayez.</translation>
     </message>
     <message>
         <source>The box&apos;s converter is plugged in, but no serial driver has taken it, so Ramvik cannot talk through it.
 What to do: Unplug the converter and plug it in again. If that does not help, ask whoever looks after this computer to load the driver ftdi_sio and to remove brltty (a driver for braille displays, which takes such converters away) unless a braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adaptateur du boîtier est branché, mais aucun pilote série ne l&apos;a pris en charge ; Ramvik ne peut donc pas communiquer par lui.
+Que faire : débranchez l&apos;adaptateur et rebranchez-le. Si cela ne suffit pas, demandez à la personne qui gère cet ordinateur de charger le pilote ftdi_sio et de supprimer brltty (un pilote pour afficheurs braille, qui accapare ces adaptateurs) si aucun afficheur braille n&apos;est utilisé.</translation>
     </message>
     <message>
         <source>%1  %2  serial %3  &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  n° de série %3  « %4 »</translation>
     </message>
     <message>
         <source>%1  %2  serial %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  n° de série %3</translation>
     </message>
     <message>
         <source>%1  serial %2  &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  n° de série %2  « %3 »</translation>
     </message>
     <message>
         <source>%1  serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  n° de série %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs adaptateurs pourraient être celui du boîtier :</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s:
   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plusieurs adaptateurs pourraient être celui du boîtier :
+  %1</translation>
     </message>
     <message>
         <source>%1
   %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+  %2</translation>
     </message>
     <message>
         <source>sudo cp resources/udev/%1 /etc/udev/rules.d/ (the Debian package installs it itself),
 then sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>sudo cp resources/udev/%1 /etc/udev/rules.d/ (le paquet Debian l&apos;installe lui-même),
+puis sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</translation>
     </message>
 </context>
 <context>
@@ -1345,172 +1390,174 @@ then sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</source
     <message>
         <source>%1
 Choose the box&apos;s converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Choisir l&apos;adaptateur du boîtier.</translation>
     </message>
     <message>
         <source>%1
 What to do: Start the transfer again and choose the box&apos;s converter when Ramvik asks, or unplug the converters that are not the box&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Que faire : relancez le transfert et choisissez l&apos;adaptateur du boîtier quand Ramvik le demande, ou débranchez les adaptateurs qui ne sont pas celui du boîtier.</translation>
     </message>
     <message>
         <source>Opening %1 failed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ouverture de %1 a échoué : %2.</translation>
     </message>
 </context>
 <context>
     <name>Print</name>
     <message>
         <source>CR &amp; TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR &amp; TURBO</translation>
     </message>
     <message>
         <source>2 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>2 entrées CR</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée CR</translation>
     </message>
     <message>
         <source>Start Voltage [V] :   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de début [V] :   %1</translation>
     </message>
     <message>
         <source>Start Delay [mm:ss] :   %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial [mm:ss] :   %1:%2</translation>
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de courbe [ms/0.1V] :   %1</translation>
     </message>
     <message>
         <source>Vin</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve</translation>
     </message>
     <message>
         <source>Vdif</source>
-        <translation type="unfinished"></translation>
+        <translation>Vdiff</translation>
     </message>
     <message>
         <source>CR-curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe CR</translation>
     </message>
     <message>
         <source>TURBO-curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe TURBO</translation>
     </message>
 </context>
 <context>
     <name>ProjectFile</name>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <source>it holds control characters (byte %1 is %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient des caractères de contrôle (l&apos;octet %1 vaut %2)</translation>
     </message>
     <message>
         <source>no parameter line</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune ligne de paramètres</translation>
     </message>
 </context>
 <context>
     <name>ProjectState</name>
     <message>
         <source>A CR curve holds at most %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Une courbe CR a au plus %1 points</translation>
     </message>
     <message>
         <source>A TURBO curve holds at most %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Une courbe TURBO a au plus %1 points</translation>
     </message>
     <message>
         <source>The point at 0 V stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Le point à 0 V reste en place</translation>
     </message>
     <message>
         <source>Inputs lie between 0 V and 5 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Les entrées sont comprises entre 0 V et 5 V</translation>
     </message>
     <message>
         <source>Only points between the start and stop voltage can be moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les points entre la tension de début et la tension de fin peuvent être déplacés</translation>
     </message>
     <message>
         <source>The output at %1 V stays between %2 V and %3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie à %1 V reste entre %2 V et %3 V</translation>
     </message>
     <message>
         <source>The point at 5 V stays</source>
-        <translation type="unfinished"></translation>
+        <translation>Le point à 5 V reste en place</translation>
     </message>
     <message>
         <source>The CR points at the start and stop voltage stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points CR aux tensions de début et de fin restent en place</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée CR</translation>
     </message>
     <message>
         <source>2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>2 entrées CR</translation>
     </message>
     <message>
         <source>CR&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;TURBO</translation>
     </message>
     <message>
         <source>Common Rail &amp; Turbo Tuning - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuning Common Rail &amp; Turbo - %1</translation>
     </message>
     <message>
         <source>Common Rail Tuning - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuning Common Rail - %1</translation>
     </message>
     <message>
         <source>The start voltage lies between 0.0 V and 5.0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de début est comprise entre 0.0 V et 5.0 V.</translation>
     </message>
     <message>
         <source>The start voltage goes in steps of 0.1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de début se règle par pas de 0.1 V.</translation>
     </message>
     <message>
         <source>The start voltage cannot lie above the stop voltage (%1 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de début ne peut pas dépasser la tension de fin (%1 V).</translation>
     </message>
     <message>
         <source>The stop voltage lies between 0.0 V and 5.0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de fin est comprise entre 0.0 V et 5.0 V.</translation>
     </message>
     <message>
         <source>The stop voltage goes in steps of 0.1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de fin se règle par pas de 0.1 V.</translation>
     </message>
     <message>
         <source>The stop voltage cannot lie below the start voltage (%1 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>La tension de fin ne peut pas être inférieure à la tension de début (%1 V).</translation>
     </message>
     <message>
         <source>The start delay lies between 0:00 and 4:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai initial est compris entre 0:00 et 4:00.</translation>
     </message>
     <message>
         <source>The curve delay lies between 0 ms and 500 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de courbe est compris entre 0 ms et 500 ms.</translation>
     </message>
     <message>
         <source>The curve delay goes in steps of 20 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le délai de courbe se règle par pas de 20 ms.</translation>
     </message>
 </context>
 <context>
     <name>Protocol</name>
     <message>
         <source>No USB Device Connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique USB connecté !</translation>
     </message>
     <message>
         <source>An error occured,
@@ -1518,47 +1565,63 @@ please replug
 the USB-interface.
 
 Error code: WR0001</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur est survenue,
+veuillez rebrancher
+l&apos;adaptateur USB.
+
+Code d&apos;erreur : WR0001</translation>
     </message>
     <message>
         <source>Please check the connection
 of the USB-interface
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier la connexion
+de l&apos;adaptateur USB
+et réessayer.</translation>
     </message>
     <message>
         <source>This box is not designed for this software. 
 Use the proper software, Dolvar,
 or contact your dealer to update this box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce boîtier n&apos;est pas prévu pour ce logiciel.
+Utilisez le logiciel approprié, Dolvar,
+ou contactez votre revendeur pour mettre ce boîtier à jour.</translation>
     </message>
     <message>
         <source>This box is for CR-Tuning only!
 please adjust your project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce boîtier est réservé au tuning CR !
+Veuillez adapter votre projet.</translation>
     </message>
     <message>
         <source>This box is for CR-TURBO-Tuning only!
 please adjust your project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce boîtier est réservé au tuning CR-TURBO !
+Veuillez adapter votre projet.</translation>
     </message>
     <message>
         <source>USB-error
 
 Error code: PU0001</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur USB
+
+Code d&apos;erreur : PU0001</translation>
     </message>
     <message>
         <source>USB-error
 
 Error code: CL0001</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur USB
+
+Code d&apos;erreur : CL0001</translation>
     </message>
     <message>
         <source>No USB Device Connected!
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique USB connecté !
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1567,37 +1630,41 @@ Error code: CL0001</source>
         <source>Register Keys not found!
 
 Please reinstall the program. The default values will be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clés de registre introuvables !
+
+Veuillez réinstaller le programme. Les valeurs par défaut vont être chargées.</translation>
     </message>
     <message>
         <source>A register key was not found!
 
 Please reinstall the program to correct this error. The default value for this setting will be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une clé de registre est introuvable !
+
+Veuillez réinstaller le programme pour corriger cette erreur. La valeur par défaut de ce réglage va être chargée.</translation>
     </message>
     <message>
         <source>%1 does not look like a Ramvik project: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne ressemble pas à un projet Ramvik : %2.</translation>
     </message>
     <message>
         <source>Can&apos;t open file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier !</translation>
     </message>
     <message>
         <source>%1 Open it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 L&apos;ouvrir quand même ?</translation>
     </message>
     <message>
         <source>A box cannot hold this project as it stands: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Un boîtier ne peut pas recevoir ce projet en l&apos;état : %1</translation>
     </message>
     <message>
         <source>A box cannot hold this project as it stands: %1 (and %2 more)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un boîtier ne peut pas recevoir ce projet en l&apos;état : %1 (et %2 autres)</translation>
     </message>
     <message>
         <source>%1 was no Ramvik project when it was opened. Replace it with this project?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;était pas un projet Ramvik à son ouverture. Le remplacer par ce projet ?</translation>
     </message>
     <message>
         <source>Can&apos;t save file!
@@ -1605,13 +1672,19 @@ Please reinstall the program to correct this error. The default value for this s
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier !
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The project &quot;%1&quot; has changed.
 
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet « %1 » a été modifié.
+
+Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>The write was not kept in the history:
@@ -1619,13 +1692,19 @@ Do you want to save the changes?</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture n&apos;a pas été conservée dans l&apos;historique :
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The write was not kept in the history:
 
 no data folder is known (the settings hold no RootPath, or HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture n&apos;a pas été conservée dans l&apos;historique :
+
+aucun dossier de données n&apos;est connu (les réglages ne contiennent pas de RootPath, ou HOME n&apos;est pas défini).</translation>
     </message>
 </context>
 <context>
@@ -1633,62 +1712,64 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
     <message>
         <source>The box cannot hold this project:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier ne peut pas recevoir ce projet :
+%1</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>The box holds other values than were written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le boîtier contient d&apos;autres valeurs que celles écrites : %1</translation>
     </message>
     <message>
         <source>cell %1 (%2): box %3, written %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>cellule %1 (%2) : boîtier %3, écrit %4.</translation>
     </message>
 </context>
 <context>
     <name>TransferPhase</name>
     <message>
         <source>Writing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture...</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture terminée</translation>
     </message>
     <message>
         <source>Checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification...</translation>
     </message>
     <message>
         <source>Checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification terminée</translation>
     </message>
     <message>
         <source>Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture...</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture terminée</translation>
     </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
         <source>Written into box %1 on %2; verified: yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans le boîtier %1 le %2 ; vérification : réussie.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2; verified: no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans le boîtier %1 le %2 ; vérification : échouée.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2; verified: off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans le boîtier %1 le %2 ; vérification : désactivée.</translation>
     </message>
 </context>
 </TS>

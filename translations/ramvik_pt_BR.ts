@@ -5,190 +5,190 @@
     <name>BoxCompare</name>
     <message>
         <source>Box type: project %1, box %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de módulo: projeto %1, módulo %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, box %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso da curva: projeto %1 ms, módulo %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão inicial: projeto %1 V, módulo %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão final: projeto %1 V, módulo %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, box %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de partida: projeto %1, módulo %2.</translation>
     </message>
     <message>
         <source>First CR input: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada do 1º ponto CR: projeto %1 V, módulo %2 V.</translation>
     </message>
     <message>
         <source>CR output at the stop voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída CR na tensão final: projeto %1 V, módulo %2 V.</translation>
     </message>
     <message>
         <source>CR output at the start voltage: project %1 V, box %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída CR na tensão inicial: projeto %1 V, módulo %2 V.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto %1 em %2 V: saída %3 V no projeto, %4 V no módulo.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto %1 em %2 V: saída %3 V no projeto, nenhum no módulo.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the box, none in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto %1 em %2 V: saída %3 V no módulo, nenhum no projeto.</translation>
     </message>
     <message>
         <source>Cell %1 (%2): project %3, box %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Célula %1 (%2): projeto %3, módulo %4.</translation>
     </message>
 </context>
 <context>
     <name>BoxRefusals</name>
     <message>
         <source>TURBO curve (not used by this box type): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva TURBO (não usada neste tipo de módulo): %1</translation>
     </message>
     <message>
         <source>%1 curve has no points.</source>
-        <translation type="unfinished"></translation>
+        <translation>A curva %1 não tem pontos.</translation>
     </message>
     <message>
         <source>%1 point %2: input %3 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva %1, ponto %2: a entrada %3 V está fora da faixa de 0 V a 5 V.</translation>
     </message>
     <message>
         <source>%1 point %2: output %3 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva %1, ponto %2: a saída %3 V está fora da faixa de 0 V a 5 V.</translation>
     </message>
     <message>
         <source>%1 curve has %2 points; the box stores at most %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>A curva %1 tem %2 pontos; o módulo guarda no máximo %3.</translation>
     </message>
     <message>
         <source>Box type %1 is not 0, 1 or 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O tipo de módulo %1 não é 0, 1 nem 2.</translation>
     </message>
     <message>
         <source>Start voltage %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão inicial %1 V está fora da faixa de 0 V a 5 V.</translation>
     </message>
     <message>
         <source>Stop voltage %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão final %1 V está fora da faixa de 0 V a 5 V.</translation>
     </message>
     <message>
         <source>Start voltage %1 V lies above the stop voltage %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão inicial %1 V está acima da tensão final %2 V.</translation>
     </message>
     <message>
         <source>Curve delay %1 lies outside 0 to 500.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atraso da curva %1 está fora da faixa de 0 a 500.</translation>
     </message>
     <message>
         <source>Curve delay %1 is not a multiple of 20.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atraso da curva %1 não é múltiplo de 20.</translation>
     </message>
     <message>
         <source>Start delay %1 min %2 s (%3) lies outside 0:00 to 4:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atraso de partida %1 min %2 s (%3) está fora da faixa de 0:00 a 4:00.</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Ramvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Ramvik</translation>
     </message>
     <message>
         <source>Ramvik Version 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramvik versão 2.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CCompare</name>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar com o módulo</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar</translation>
     </message>
     <message>
         <source>Box %1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>O módulo %1 contém o projeto.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project: the compare panel lists the difference and draws the box&apos;s curves over the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>O módulo %1 contém valores diferentes do projeto: o painel de comparação lista a diferença e desenha as curvas do módulo sobre as do projeto.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>O módulo %1 contém valores diferentes do projeto: o painel de comparação lista %2 diferenças e desenha as curvas do módulo sobre as do projeto.</translation>
     </message>
 </context>
 <context>
     <name>CComparePanel</name>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar com o módulo</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferenças</translation>
     </message>
     <message>
         <source>The box&apos;s curves are drawn over the project&apos;s: CR in magenta dots, TURBO in black dashes.</source>
-        <translation type="unfinished"></translation>
+        <translation>As curvas do módulo são desenhadas sobre as do projeto: CR em pontos magenta, TURBO em traços pretos.</translation>
     </message>
     <message>
         <source>Take the box&apos;s project</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar o projeto do módulo</translation>
     </message>
     <message>
         <source>Keep the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter o projeto</translation>
     </message>
     <message>
         <source>Box %1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>O módulo %1 contém o projeto.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project:</source>
-        <translation type="unfinished"></translation>
+        <translation>O módulo %1 contém valores diferentes do projeto:</translation>
     </message>
 </context>
 <context>
     <name>CConnectionHelpDlg</name>
     <message>
         <source>Connection help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda com a conexão</translation>
     </message>
     <message>
         <source>What Ramvik found on the way to the box&apos;s converter:</source>
-        <translation type="unfinished"></translation>
+        <translation>O que o Ramvik encontrou no caminho até o conversor do módulo:</translation>
     </message>
     <message>
         <source>Copy report</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar relatório</translation>
     </message>
     <message>
         <source>Puts this report on the clipboard, followed by the same checks with the commands for whoever looks after this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia este relatório para a área de transferência, seguido das mesmas verificações com os comandos para quem cuida deste computador.</translation>
     </message>
     <message>
         <source>%1
@@ -196,595 +196,600 @@
 For whoever looks after this computer:
 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Para quem cuida deste computador:
+%2
+</translation>
     </message>
     <message>
         <source>The report is on the clipboard. Paste it into an e-mail or a message to whoever looks after this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>O relatório está na área de transferência. Cole-o em um e-mail ou mensagem para quem cuida deste computador.</translation>
     </message>
 </context>
 <context>
     <name>CHelpDlg</name>
     <message>
         <source>Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas e mouse</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;O gráfico&lt;/h3&gt;&lt;p&gt;A curva editada é aquela cuja caixa de seleção ao lado de &lt;b&gt;CR&lt;/b&gt; ou &lt;b&gt;TURBO&lt;/b&gt; está marcada (F2, F3). Seus pontos têm marcadores redondos; o ponto escolhido é maior e preenchido.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Clique&lt;/b&gt; em um ponto para escolhê-lo e &lt;b&gt;arraste&lt;/b&gt;-o para cima ou para baixo para definir a saída. O ponto mantém a entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clique&lt;/b&gt; em qualquer outro lugar do gráfico para adicionar um ponto ali.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clique com o botão direito&lt;/b&gt; em um ponto para removê-lo; durante o arraste, o botão direito devolve o ponto à linha onde a saída é igual à entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clique duas vezes&lt;/b&gt; em um ponto, ou pressione &lt;b&gt;Enter&lt;/b&gt;, para digitar a saída exata; sem ponto escolhido, o Enter adiciona um ponto na entrada que você digitar.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Os pontos em 0 V e 5 V são fixos, assim como os pontos CR nas tensões inicial e final; só os pontos CR entre elas se movem. A saída fica no máximo 1.6 V abaixo da entrada. Os valores se ajustam aos passos de 0.02 V do módulo. A barra de status diz por que uma edição foi recusada.&lt;/p&gt;&lt;h3&gt;Teclas do gráfico&lt;/h3&gt;&lt;p&gt;Elas atuam no ponto escolhido quando o gráfico tem o foco do teclado (clique nele ou pressione Tab até ele ficar destacado), não importa onde esteja o ponteiro do mouse.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;←&lt;/b&gt;, &lt;b&gt;→&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escolher o ponto vizinho&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;↑&lt;/b&gt;, &lt;b&gt;↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover o ponto 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+↑&lt;/b&gt;, &lt;b&gt;Shift+↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mover o ponto 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remover o ponto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;digitar os valores exatos&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Os parâmetros&lt;/h3&gt;&lt;p&gt;Digite um valor no campo e pressione Enter ou Tab, ou use as setas ao lado dele, as teclas ↑ e ↓ no campo ou a roda do mouse. O atraso de partida é digitado como minutos:segundos (1:30). Um valor que o módulo não aceita é recusado, e a barra de status diz por quê.&lt;/p&gt;&lt;h3&gt;Em qualquer lugar&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;desfazer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;refazer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;novo, abrir, salvar, salvar como&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimir, exportar PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;gravar no módulo, ler do módulo, comparar com o módulo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;visão Entrada-Saída, visão Diferença&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; e a letra sublinhada&lt;/td&gt;&lt;td&gt;abrir um menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
     <name>CPanel</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Print Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir projeto</translation>
     </message>
     <message>
         <source>Graph Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de gráfico:</translation>
     </message>
     <message>
         <source>Input-Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada-Saída</translation>
     </message>
     <message>
         <source>Difference </source>
-        <translation type="unfinished"></translation>
+        <translation>Diferença </translation>
     </message>
     <message>
         <source>Box Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de módulo:</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada CR</translation>
     </message>
     <message>
         <source>2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>2 entradas CR</translation>
     </message>
     <message>
         <source>CR&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;TURBO</translation>
     </message>
     <message>
         <source>CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR</translation>
     </message>
     <message>
         <source>TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO</translation>
     </message>
     <message>
         <source>Copy curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar curva</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Start Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão inicial:</translation>
     </message>
     <message>
         <source>Stop Voltage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão final:</translation>
     </message>
     <message>
         <source>Start Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de partida:</translation>
     </message>
     <message>
         <source>min : sec</source>
-        <translation type="unfinished"></translation>
+        <translation>min : s</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>0,1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>0,1 V</translation>
     </message>
     <message>
         <source>Curve Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso da curva:</translation>
     </message>
     <message>
         <source>Compare with box</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar com o módulo</translation>
     </message>
     <message>
         <source>Start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão inicial</translation>
     </message>
     <message>
         <source>Below this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abaixo desta tensão de entrada o módulo não altera o sinal. Digite um valor em passos de 0.1 V e pressione Enter.</translation>
     </message>
     <message>
         <source>Stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão final</translation>
     </message>
     <message>
         <source>Above this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acima desta tensão de entrada o módulo não altera o sinal. Digite um valor em passos de 0.1 V e pressione Enter.</translation>
     </message>
     <message>
         <source>Start delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de partida</translation>
     </message>
     <message>
         <source>How long after the engine starts the box begins, from 0:00 to 4:00. Type it as minutes:seconds and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto tempo depois da partida do motor o módulo começa a atuar, de 0:00 a 4:00. Digite como minutos:segundos e pressione Enter.</translation>
     </message>
     <message>
         <source>Curve delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso da curva</translation>
     </message>
     <message>
         <source>Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Milissegundos por 0.1 V, de 0 a 500 em passos de 20. Digite um valor e pressione Enter.</translation>
     </message>
     <message>
         <source>Raise the start voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar a tensão inicial em 0.1 V</translation>
     </message>
     <message>
         <source>Lower the start voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir a tensão inicial em 0.1 V</translation>
     </message>
     <message>
         <source>Raise the stop voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar a tensão final em 0.1 V</translation>
     </message>
     <message>
         <source>Lower the stop voltage by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir a tensão final em 0.1 V</translation>
     </message>
     <message>
         <source>Start delay one minute longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de partida um minuto maior</translation>
     </message>
     <message>
         <source>Start delay one minute shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de partida um minuto menor</translation>
     </message>
     <message>
         <source>Start delay one second longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de partida um segundo maior</translation>
     </message>
     <message>
         <source>Start delay one second shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de partida um segundo menor</translation>
     </message>
     <message>
         <source>Curve delay 20 ms longer</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso da curva 20 ms maior</translation>
     </message>
     <message>
         <source>Curve delay 20 ms shorter</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso da curva 20 ms menor</translation>
     </message>
 </context>
 <context>
     <name>CPointEntryDlg</name>
     <message>
         <source> V</source>
-        <translation type="unfinished"></translation>
+        <translation> V</translation>
     </message>
     <message>
         <source>New Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo ponto</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto</translation>
     </message>
     <message>
         <source>The input voltage of the new point</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão de entrada do novo ponto</translation>
     </message>
     <message>
         <source>The input voltage of the point; dragging keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão de entrada do ponto; arrastar não a altera</translation>
     </message>
     <message>
         <source>The output voltage the box hands on at this input</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão de saída que o módulo entrega nesta entrada</translation>
     </message>
     <message>
         <source>Input:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada:</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída:</translation>
     </message>
     <message>
         <source>Output from %1 V to %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída de %1 V a %2 V</translation>
     </message>
 </context>
 <context>
     <name>CPortChoiceDlg</name>
     <message>
         <source>Choose the box&apos;s converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o conversor do módulo</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s.
 Choose the box&apos;s converter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais de um conversor pode ser o do módulo.
+Escolha o conversor do módulo:</translation>
     </message>
 </context>
 <context>
     <name>CRamvikDlg</name>
     <message>
         <source>Click in the graph to add a point, drag a point to move it, right-click to remove it; double-click or Enter types exact values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no gráfico para adicionar um ponto, arraste um ponto para movê-lo, clique com o botão direito para removê-lo; clique duplo ou Enter digita valores exatos.</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão inicial é um número de volts, como 1.5.</translation>
     </message>
     <message>
         <source>The stop voltage is a number of volts, such as 4.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão final é um número de volts, como 4.5.</translation>
     </message>
     <message>
         <source>Type the start delay as minutes and seconds, such as 1:30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o atraso de partida em minutos e segundos, como 1:30.</translation>
     </message>
     <message>
         <source>The curve delay is a whole number of milliseconds, such as 200.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atraso da curva é um número inteiro de milissegundos, como 200.</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>Start a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar um novo projeto</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open a project file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um arquivo de projeto</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Save the project to its file; asks for a name when it has none</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o projeto no seu arquivo; pede um nome quando ele não tem</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;como...</translation>
     </message>
     <message>
         <source>Save the project under a name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o projeto com um nome</translation>
     </message>
     <message>
         <source>&amp;Print Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir projeto...</translation>
     </message>
     <message>
         <source>Print the project sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir a folha do projeto</translation>
     </message>
     <message>
         <source>&amp;Export PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar PDF...</translation>
     </message>
     <message>
         <source>Save the project sheet as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a folha do projeto como arquivo PDF</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>Close Ramvik</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar o Ramvik</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>Take back the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última alteração</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Refazer a alteração desfeita</translation>
     </message>
     <message>
         <source>&amp;Previous Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto &amp;anterior</translation>
     </message>
     <message>
         <source>Choose the point left of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher o ponto à esquerda do escolhido</translation>
     </message>
     <message>
         <source>&amp;Next Point</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Próximo ponto</translation>
     </message>
     <message>
         <source>Choose the point right of the chosen one</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher o ponto à direita do escolhido</translation>
     </message>
     <message>
         <source>Point &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto para &amp;cima</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover o ponto escolhido 0.02 V para cima</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto para &amp;baixo</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover o ponto escolhido 0.02 V para baixo</translation>
     </message>
     <message>
         <source>Point Up by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto para cima 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover o ponto escolhido 0.1 V para cima</translation>
     </message>
     <message>
         <source>Point Down by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponto para baixo 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover o ponto escolhido 0.1 V para baixo</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;mover ponto</translation>
     </message>
     <message>
         <source>Remove the chosen point</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover o ponto escolhido</translation>
     </message>
     <message>
         <source>Point &amp;Values...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valores do ponto...</translation>
     </message>
     <message>
         <source>Type the exact values of the chosen point, or of a new point</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitar os valores exatos do ponto escolhido ou de um novo ponto</translation>
     </message>
     <message>
         <source>Edit &amp;CR Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar curva CR</translation>
     </message>
     <message>
         <source>Edit the CR curve (blue)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar a curva CR (azul)</translation>
     </message>
     <message>
         <source>Edit &amp;TURBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar curva &amp;TURBO</translation>
     </message>
     <message>
         <source>Edit the TURBO curve (red)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar a curva TURBO (vermelha)</translation>
     </message>
     <message>
         <source>Reset C&amp;R Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;setar curva CR</translation>
     </message>
     <message>
         <source>Make the CR curve a straight line again</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornar a curva CR uma linha reta de novo</translation>
     </message>
     <message>
         <source>Reset T&amp;URBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetar curva T&amp;URBO</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornar a curva TURBO uma linha reta de novo</translation>
     </message>
     <message>
         <source>C&amp;opy Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opiar curva</translation>
     </message>
     <message>
         <source>Copy the edited curve onto the other curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a curva editada sobre a outra curva</translation>
     </message>
     <message>
         <source>&amp;Write to Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gravar no módulo...</translation>
     </message>
     <message>
         <source>Write the curves and parameters into the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar as curvas e os parâmetros no módulo</translation>
     </message>
     <message>
         <source>&amp;Read from Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ler do módulo...</translation>
     </message>
     <message>
         <source>Read the curves and parameters from the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler as curvas e os parâmetros do módulo</translation>
     </message>
     <message>
         <source>&amp;Compare with Box...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar com o módulo...</translation>
     </message>
     <message>
         <source>Read the box and compare it with the project</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o módulo e compará-lo com o projeto</translation>
     </message>
     <message>
         <source>Write &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Histórico de gravações...</translation>
     </message>
     <message>
         <source>Open a copy of an earlier write</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir uma cópia de uma gravação anterior</translation>
     </message>
     <message>
         <source>Connection &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda com a conexão</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
-        <translation type="unfinished"></translation>
+        <translation>O que o Ramvik vê do conversor USB do módulo, e o que fazer</translation>
     </message>
     <message>
         <source>&amp;1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 entrada CR</translation>
     </message>
     <message>
         <source>&amp;2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 entradas CR</translation>
     </message>
     <message>
         <source>CR&amp;&amp;&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;&amp;&amp;TURBO</translation>
     </message>
     <message>
         <source>The type of the box the project is for</source>
-        <translation type="unfinished"></translation>
+        <translation>O tipo de módulo para o qual o projeto é feito</translation>
     </message>
     <message>
         <source>&amp;Input-Output</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrada-Saída</translation>
     </message>
     <message>
         <source>Show the output voltage against the input voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a tensão de saída em função da tensão de entrada</translation>
     </message>
     <message>
         <source>&amp;Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diferença</translation>
     </message>
     <message>
         <source>Show the input voltage minus the output voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a tensão de entrada menos a tensão de saída</translation>
     </message>
     <message>
         <source>Show C&amp;R Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar curva C&amp;R</translation>
     </message>
     <message>
         <source>Show the CR curve while the TURBO curve is edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a curva CR enquanto a curva TURBO é editada</translation>
     </message>
     <message>
         <source>Show &amp;TURBO Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar curva &amp;TURBO</translation>
     </message>
     <message>
         <source>Show the TURBO curve while the CR curve is edited</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a curva TURBO enquanto a curva CR é editada</translation>
     </message>
     <message>
         <source>&amp;Keys and Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teclas e mouse</translation>
     </message>
     <message>
         <source>How to edit the curves with the mouse and the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Como editar as curvas com o mouse e as teclas</translation>
     </message>
     <message>
         <source>&amp;About Ramvik...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Ramvik...</translation>
     </message>
     <message>
         <source>The program&apos;s name and version</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome e versão do programa</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir recen&amp;tes</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Box</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Módulo</translation>
     </message>
     <message>
         <source>Box &amp;Type</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo de módulo</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>Everyday actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ações do dia a dia</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Ramvik Project (*.rmvp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projeto Ramvik (*.rmvp)</translation>
     </message>
     <message>
         <source>The PDF could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o PDF.</translation>
     </message>
     <message>
         <source>Can&apos;t save file!
@@ -792,208 +797,212 @@ Choose the box&apos;s converter:</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao salvar o arquivo!
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The project sheet went to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A folha do projeto foi salva em %1.</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
         <source>1&amp;0 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1&amp;0 %1</translation>
     </message>
     <message>
         <source>No projects yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum projeto ainda</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar lista</translation>
     </message>
     <message>
         <source>Forget the projects listed here; the files stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquecer os projetos desta lista; os arquivos continuam</translation>
     </message>
 </context>
 <context>
     <name>CRead</name>
     <message>
         <source>Read from box</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitura do módulo</translation>
     </message>
     <message>
         <source>Read Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler dados</translation>
     </message>
     <message>
         <source>Nothing was read: no box could be reached. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi lido: não foi possível conectar a nenhum módulo. O projeto não mudou.</translation>
     </message>
     <message>
         <source>Nothing was read: the transfer stopped before the first cell. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi lido: a transferência parou antes da primeira célula. O projeto não mudou.</translation>
     </message>
     <message>
         <source>The read stopped after %1 of %2 cells, so nothing was taken from the box. The project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>A leitura parou depois de %1 de %2 células, então nada foi tirado do módulo. O projeto não mudou.</translation>
     </message>
     <message>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto do módulo %1 (%2) agora é o projeto da janela; ainda não está salvo em nenhum arquivo.</translation>
     </message>
 </context>
 <context>
     <name>CTransferDlg</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>%1 of %2 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 células</translation>
     </message>
     <message>
         <source>%1 of %2 cells, %3 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 células, faltam %3</translation>
     </message>
 </context>
 <context>
     <name>CWrite</name>
     <message>
         <source>Write to box</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação no módulo</translation>
     </message>
     <message>
         <source>Write Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar dados</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar após gravar</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>two sentences, one after the other</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>It is kept in the history, marked as not verified, as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto foi guardado no histórico como %1, marcado como não verificado.</translation>
     </message>
     <message>
         <source>It is kept in the history as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto foi guardado no histórico como %1.</translation>
     </message>
     <message>
         <source>It was not kept in the history: no history folder is known.</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto não foi guardado no histórico: nenhuma pasta de histórico é conhecida.</translation>
     </message>
     <message>
         <source>It could not be kept in the history: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar o projeto no histórico: %1.</translation>
     </message>
     <message>
         <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto foi gravado no módulo %1 e verificado: as células 0 a 254 foram lidas de volta como gravadas (o módulo não permite ler o resto de volta).</translation>
     </message>
     <message>
         <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto foi gravado no módulo %1 e não foi verificado, pois “Verificar após gravar” estava desligado.</translation>
     </message>
     <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois, a conexão não fechou corretamente; mesmo assim o módulo contém o projeto.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto foi gravado no módulo %1, mas o módulo contém valores diferentes dos gravados; a primeira diferença: %2</translation>
     </message>
     <message>
         <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto foi gravado no módulo %1, mas a leitura de volta falhou, então ele não foi verificado.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação parou depois de %1 de %2 células: o módulo %3 pode conter agora partes de dois projetos. Grave o projeto de novo antes de usar o módulo.</translation>
     </message>
     <message>
         <source>Nothing was written: the transfer stopped before the first cell. The box holds what it held before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi gravado: a transferência parou antes da primeira célula. O módulo contém o que tinha antes.</translation>
     </message>
     <message>
         <source>Nothing was written: the box cannot hold the project as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi gravado: o módulo não comporta o projeto como ele está.</translation>
     </message>
     <message>
         <source>Nothing was written: no box could be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi gravado: não foi possível conectar a nenhum módulo.</translation>
     </message>
 </context>
 <context>
     <name>CellMeaning</name>
     <message>
         <source>empty %1 pair %2, input</source>
-        <translation type="unfinished"></translation>
+        <translation>par %1 %2 vazio, entrada</translation>
     </message>
     <message>
         <source>empty %1 pair %2, output</source>
-        <translation type="unfinished"></translation>
+        <translation>par %1 %2 vazio, saída</translation>
     </message>
     <message>
         <source>%1 point at %2 V, input</source>
-        <translation type="unfinished"></translation>
+        <translation>ponto %1 em %2 V, entrada</translation>
     </message>
     <message>
         <source>%1 point at %2 V, output</source>
-        <translation type="unfinished"></translation>
+        <translation>ponto %1 em %2 V, saída</translation>
     </message>
     <message>
         <source>first CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada do 1º ponto CR</translation>
     </message>
     <message>
         <source>stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>tensão final</translation>
     </message>
     <message>
         <source>start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>tensão inicial</translation>
     </message>
     <message>
         <source>CR output at the stop voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>saída CR na tensão final</translation>
     </message>
     <message>
         <source>box type and curve delay</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo de módulo e atraso da curva</translation>
     </message>
     <message>
         <source>CR output at the start voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>saída CR na tensão inicial</translation>
     </message>
     <message>
         <source>start delay</source>
-        <translation type="unfinished"></translation>
+        <translation>atraso de partida</translation>
     </message>
     <message>
         <source>box identification</source>
-        <translation type="unfinished"></translation>
+        <translation>identificação do módulo</translation>
     </message>
     <message>
         <source>CR difference table at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>tabela de diferença CR em %1 V</translation>
     </message>
     <message>
         <source>TURBO table at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>tabela TURBO em %1 V</translation>
     </message>
     <message>
         <source>cell outside the box</source>
-        <translation type="unfinished"></translation>
+        <translation>célula fora do módulo</translation>
     </message>
 </context>
 <context>
@@ -1001,228 +1010,248 @@ Choose the box&apos;s converter:</source>
     <message>
         <source>Looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for
 devices named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurados conversores FTDI FT232 (USB 0403:6001, 0403:6014, 0403:6015) e
+dispositivos chamados &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Ramvik looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for devices named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Ramvik procurou conversores FTDI FT232 (USB 0403:6001, 0403:6014, 0403:6015) e dispositivos chamados “%1”.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Fix: name a device that ramvik-cli ports lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe.
+Solução: indique um dispositivo listado por ramvik-cli ports.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 What to do: Plug the box&apos;s converter in, then try the transfer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe.
+O que fazer: conecte o conversor do módulo e tente a transferência de novo.</translation>
     </message>
     <message>
         <source>%1 is served by the kernel driver %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é atendido pelo driver do kernel %2.</translation>
     </message>
     <message>
         <source>The user %1 may open %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário %1 pode abrir %2.</translation>
     </message>
     <message>
         <source>No other program holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum outro programa está usando %1.</translation>
     </message>
     <message>
         <source>No other program of this user holds %1 (those of other users
 are visible to root only).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum outro programa deste usuário está usando %1 (os de outros usuários
+só são visíveis para o root).</translation>
     </message>
     <message>
         <source>No other program of this user holds %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum outro programa deste usuário está usando %1.</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers, where the driver allows.
 Nothing to do for a transfer. Whoever looks after this computer can set it to 1 ms for good with Ramvik&apos;s udev rule %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O latency timer de %1 é %2 ms. O Ramvik o reduz durante a transferência, quando o driver permite.
+Nada a fazer para a transferência. Quem cuida deste computador pode fixá-lo em 1 ms com a regra udev %3 do Ramvik.</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms. Ramvik lowers it while it transfers,
 where the driver allows. To set it to 1 ms for good, install the udev rule:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>O latency timer de %1 é %2 ms. O Ramvik o reduz durante a transferência,
+quando o driver permite. Para fixá-lo em 1 ms, instale a regra udev:
+%3</translation>
     </message>
     <message>
         <source>The latency timer of %1 is %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>O latency timer de %1 é %2 ms.</translation>
     </message>
     <message>
         <source>A converter is connected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Há um conversor conectado: %1</translation>
     </message>
     <message>
         <source>%1
 Fix: name the box&apos;s converter: ramvik-cli doctor --port PATH, and the same
 --port PATH for write and read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Solução: indique o conversor do módulo: ramvik-cli doctor --port CAMINHO, e o mesmo
+--port CAMINHO para write e read.</translation>
     </message>
     <message>
         <source>%1
 What to do: Start a transfer and choose the box&apos;s converter when Ramvik asks; Ramvik remembers the choice. Or unplug the converters that are not the box&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+O que fazer: inicie uma transferência e escolha o conversor do módulo quando o Ramvik perguntar; o Ramvik lembra a escolha. Ou desconecte os conversores que não são do módulo.</translation>
     </message>
     <message>
         <source>A converter is connected: USB %1 (USB device %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Há um conversor conectado: USB %1 (dispositivo USB %2).</translation>
     </message>
     <message>
         <source>A converter is connected: USB %1  &quot;%2&quot; (USB device %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Há um conversor conectado: USB %1  &quot;%2&quot; (dispositivo USB %3).</translation>
     </message>
     <message>
         <source>The vendor library reaches it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca do fabricante tem acesso a ele.</translation>
     </message>
     <message>
         <source>No serial driver has taken it: it has no serial device.
 Fix: load the kernel&apos;s driver (sudo modprobe ftdi_sio). brltty, when installed, takes
 such converters away: remove it (sudo apt remove brltty) unless a braille
 display is used, then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum driver serial o assumiu: ele não tem dispositivo serial.
+Solução: carregue o driver do kernel (sudo modprobe ftdi_sio). O brltty, quando instalado, toma
+esses conversores: remova-o (sudo apt remove brltty) se nenhum display braille
+for usado, e conecte o conversor de novo.</translation>
     </message>
     <message>
         <source>A converter is connected: the vendor library sees %1 FTDI device(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Há um conversor conectado: a biblioteca do fabricante vê %1 dispositivo(s) FTDI.</translation>
     </message>
     <message>
         <source>No converter for the box is connected.
 %1
 Fix: plug the box&apos;s converter in; ramvik-cli ports lists every serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum conversor do módulo está conectado.
+%1
+Solução: conecte o conversor do módulo; ramvik-cli ports lista todas as portas seriais.</translation>
     </message>
     <message>
         <source>No converter for the box is connected.
 %1
 What to do: Plug the box&apos;s converter in (into another USB socket if it is plugged in), then try the transfer again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum conversor do módulo está conectado.
+%1
+O que fazer: conecte o conversor do módulo (em outra porta USB, se já estiver conectado) e tente a transferência de novo.</translation>
     </message>
     <message>
         <source>The vendor library %1 is present and complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca do fabricante %1 está presente e completa.</translation>
     </message>
     <message>
         <source>The vendor library %1 is not installed; the system&apos;s serial driver serves
 the converter instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca do fabricante %1 não está instalada; o driver serial do sistema atende
+o conversor no lugar dela.</translation>
     </message>
     <message>
         <source>The vendor library %1 is not installed; the system&apos;s serial driver serves the converter instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca do fabricante %1 não está instalada; o driver serial do sistema atende o conversor no lugar dela.</translation>
     </message>
     <message>
         <source>%1
 Fix: install FTDI&apos;s D2XX driver (ftdichip.com, &quot;D2XX Drivers&quot;) for this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Solução: instale o driver D2XX da FTDI (ftdichip.com, &quot;D2XX Drivers&quot;) para este sistema.</translation>
     </message>
     <message>
         <source>%1
 What to do: Ask whoever looks after this computer to install FTDI&apos;s D2XX driver (ftdichip.com, &quot;D2XX Drivers&quot;) for this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+O que fazer: peça a quem cuida deste computador para instalar o driver D2XX da FTDI (ftdichip.com, &quot;D2XX Drivers&quot;) para este sistema.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>NOTE</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTA</translation>
     </message>
     <message>
         <source>PROBLEM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROBLEMA</translation>
     </message>
     <message>
         <source>The named device is there: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo indicado está presente: %1</translation>
     </message>
     <message>
         <source>A transfer can start.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transferência pode começar.</translation>
     </message>
     <message>
         <source>A transfer cannot start yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transferência ainda não pode começar.</translation>
     </message>
 </context>
 <context>
     <name>D2xxLibrary</name>
     <message>
         <source>Error: Can&apos;t Load %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: falha ao carregar %1</translation>
     </message>
     <message>
         <source>Error: Can&apos;t Find %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: %1 não encontrado</translation>
     </message>
 </context>
 <context>
     <name>Graph</name>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>V[In]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Ent]</translation>
     </message>
     <message>
         <source>V[Out]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Saída]</translation>
     </message>
     <message>
         <source>Input - Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada - Saída</translation>
     </message>
     <message>
         <source>V[Diff]</source>
-        <translation type="unfinished"></translation>
+        <translation>V[Dif]</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferença</translation>
     </message>
     <message>
         <source>Input - output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada - saída:</translation>
     </message>
     <message>
         <source>up to %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>até %1 V</translation>
     </message>
     <message>
         <source>%1 V to %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 V a %2 V</translation>
     </message>
     <message>
         <source>above the input: the output would be below 0 V</source>
-        <translation type="unfinished"></translation>
+        <translation>acima da entrada: a saída ficaria abaixo de 0 V</translation>
     </message>
     <message>
         <source>V[in]:%1 V[diff]:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>V[ent]:%1 V[dif]:%2</translation>
     </message>
     <message>
         <source>Project CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR do projeto</translation>
     </message>
     <message>
         <source>Project TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO do projeto</translation>
     </message>
     <message>
         <source>Box CR</source>
-        <translation type="unfinished"></translation>
+        <translation>CR do módulo</translation>
     </message>
     <message>
         <source>Box TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO do módulo</translation>
     </message>
 </context>
 <context>
@@ -1230,114 +1259,130 @@ What to do: Ask whoever looks after this computer to install FTDI&apos;s D2XX dr
     <message>
         <source>Stop it (sudo systemctl stop ModemManager), or install Ramvik&apos;s udev rule %1,
 which tells ModemManager to leave the box&apos;s converter alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pare-o (sudo systemctl stop ModemManager) ou instale a regra udev %1 do Ramvik,
+que faz o ModemManager deixar o conversor do módulo em paz.</translation>
     </message>
     <message>
         <source>What to do: ModemManager looks after mobile modems and has taken the converter. Ask whoever looks after this computer to stop it, or to install Ramvik&apos;s udev rule %1, which tells ModemManager to leave the box&apos;s converter alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que fazer: o ModemManager cuida de modems móveis e tomou o conversor. Peça a quem cuida deste computador para pará-lo ou para instalar a regra udev %1 do Ramvik, que faz o ModemManager deixar o conversor do módulo em paz.</translation>
     </message>
     <message>
         <source>brltty, the braille display driver, takes USB serial converters. Stop it
 (sudo systemctl stop brltty), or remove it (sudo apt remove brltty) when no
 braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>O brltty, driver de displays braille, toma conversores seriais USB. Pare-o
+(sudo systemctl stop brltty) ou remova-o (sudo apt remove brltty) se nenhum
+display braille for usado.</translation>
     </message>
     <message>
         <source>What to do: brltty, the driver for braille displays, takes USB serial converters. Ask whoever looks after this computer to stop it, or to remove it when no braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que fazer: o brltty, driver de displays braille, toma conversores seriais USB. Peça a quem cuida deste computador para pará-lo ou para removê-lo se nenhum display braille for usado.</translation>
     </message>
     <message>
         <source>Close %1, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feche %1 e tente de novo.</translation>
     </message>
     <message>
         <source>What to do: Close the program %1, which has the converter open, then try again. If you cannot find it, ask whoever looks after this computer to stop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que fazer: feche o programa %1, que está com o conversor aberto, e tente de novo. Se não conseguir encontrá-lo, peça a quem cuida deste computador para pará-lo.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2.
 Install Ramvik&apos;s udev rule %3, which gives the logged-in user the box&apos;s converter,
 then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário %1 não pode abrir %2.
+Instale a regra udev %3 do Ramvik, que dá ao usuário logado acesso ao conversor do módulo,
+e conecte o conversor de novo.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2.
 What to do: Ask whoever looks after this computer to install Ramvik&apos;s udev rule %3, which gives the logged-in user the box&apos;s converter. Then plug the converter in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário %1 não pode abrir %2.
+O que fazer: peça a quem cuida deste computador para instalar a regra udev %3 do Ramvik, que dá ao usuário logado acesso ao conversor do módulo. Depois conecte o conversor de novo.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2: it belongs to the group %3.
 Add the user to that group (sudo usermod -aG %3 %1), then log in again,
 or install Ramvik&apos;s udev rule %4, which gives the logged-in user the box&apos;s converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário %1 não pode abrir %2: o dispositivo pertence ao grupo %3.
+Adicione o usuário a esse grupo (sudo usermod -aG %3 %1) e faça login de novo,
+ou instale a regra udev %4 do Ramvik, que dá ao usuário logado acesso ao conversor do módulo.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2: it belongs to the group %3.
 What to do: Ask whoever looks after this computer to add the user %1 to the group %3 (or to install Ramvik&apos;s udev rule %4), then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O usuário %1 não pode abrir %2: o dispositivo pertence ao grupo %3.
+O que fazer: peça a quem cuida deste computador para adicionar o usuário %1 ao grupo %3 (ou para instalar a regra udev %4 do Ramvik) e depois faça login de novo.</translation>
     </message>
     <message>
         <source>%1 is in use by %2 (process %3).
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está em uso por %2 (processo %3).
+%4</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 What to do: Plug the box&apos;s converter in, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe.
+O que fazer: conecte o conversor do módulo e tente de novo.</translation>
     </message>
     <message>
         <source>Ramvik finds no converter that may be the box&apos;s.
 What to do: Plug the box&apos;s converter in (into another USB socket if it is plugged in), then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Ramvik não encontra nenhum conversor que possa ser o do módulo.
+O que fazer: conecte o conversor do módulo (em outra porta USB, se já estiver conectado) e tente de novo.</translation>
     </message>
     <message>
         <source>The box&apos;s converter is plugged in, but no serial driver has taken it, so Ramvik cannot talk through it.
 What to do: Unplug the converter and plug it in again. If that does not help, ask whoever looks after this computer to load the driver ftdi_sio and to remove brltty (a driver for braille displays, which takes such converters away) unless a braille display is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>O conversor do módulo está conectado, mas nenhum driver serial o assumiu, então o Ramvik não consegue se comunicar por ele.
+O que fazer: desconecte o conversor e conecte-o de novo. Se não adiantar, peça a quem cuida deste computador para carregar o driver ftdi_sio e remover o brltty (um driver de displays braille, que toma esses conversores) se nenhum display braille for usado.</translation>
     </message>
     <message>
         <source>%1  %2  serial %3  &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  nº de série %3  &quot;%4&quot;</translation>
     </message>
     <message>
         <source>%1  %2  serial %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2  nº de série %3</translation>
     </message>
     <message>
         <source>%1  serial %2  &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  nº de série %2  &quot;%3&quot;</translation>
     </message>
     <message>
         <source>%1  serial %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  nº de série %2</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhum)</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais de um conversor pode ser o do módulo:</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s:
   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais de um conversor pode ser o do módulo:
+  %1</translation>
     </message>
     <message>
         <source>%1
   %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+  %2</translation>
     </message>
     <message>
         <source>sudo cp resources/udev/%1 /etc/udev/rules.d/ (the Debian package installs it itself),
 then sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>sudo cp resources/udev/%1 /etc/udev/rules.d/ (o pacote Debian a instala sozinho),
+depois sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</translation>
     </message>
 </context>
 <context>
@@ -1345,172 +1390,174 @@ then sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger</source
     <message>
         <source>%1
 Choose the box&apos;s converter.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Escolha o conversor do módulo.</translation>
     </message>
     <message>
         <source>%1
 What to do: Start the transfer again and choose the box&apos;s converter when Ramvik asks, or unplug the converters that are not the box&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+O que fazer: inicie a transferência de novo e escolha o conversor do módulo quando o Ramvik perguntar, ou desconecte os conversores que não são do módulo.</translation>
     </message>
     <message>
         <source>Opening %1 failed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao abrir %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>Print</name>
     <message>
         <source>CR &amp; TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR &amp; TURBO</translation>
     </message>
     <message>
         <source>2 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>2 entradas CR</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada CR</translation>
     </message>
     <message>
         <source>Start Voltage [V] :   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensão inicial [V] :   %1</translation>
     </message>
     <message>
         <source>Start Delay [mm:ss] :   %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso de partida [mm:ss] :   %1:%2</translation>
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso da curva [ms/0.1V] :   %1</translation>
     </message>
     <message>
         <source>Vin</source>
-        <translation type="unfinished"></translation>
+        <translation>Vent</translation>
     </message>
     <message>
         <source>Vdif</source>
-        <translation type="unfinished"></translation>
+        <translation>Vdif</translation>
     </message>
     <message>
         <source>CR-curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva CR</translation>
     </message>
     <message>
         <source>TURBO-curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva TURBO</translation>
     </message>
 </context>
 <context>
     <name>ProjectFile</name>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo está vazio</translation>
     </message>
     <message>
         <source>it holds control characters (byte %1 is %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ele contém caracteres de controle (o byte %1 é %2)</translation>
     </message>
     <message>
         <source>no parameter line</source>
-        <translation type="unfinished"></translation>
+        <translation>falta a linha de parâmetros</translation>
     </message>
 </context>
 <context>
     <name>ProjectState</name>
     <message>
         <source>A CR curve holds at most %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma curva CR tem no máximo %1 pontos</translation>
     </message>
     <message>
         <source>A TURBO curve holds at most %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma curva TURBO tem no máximo %1 pontos</translation>
     </message>
     <message>
         <source>The point at 0 V stays</source>
-        <translation type="unfinished"></translation>
+        <translation>O ponto em 0 V é fixo</translation>
     </message>
     <message>
         <source>Inputs lie between 0 V and 5 V</source>
-        <translation type="unfinished"></translation>
+        <translation>As entradas ficam entre 0 V e 5 V</translation>
     </message>
     <message>
         <source>Only points between the start and stop voltage can be moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Só os pontos entre a tensão inicial e a final podem ser movidos</translation>
     </message>
     <message>
         <source>The output at %1 V stays between %2 V and %3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>A saída em %1 V fica entre %2 V e %3 V</translation>
     </message>
     <message>
         <source>The point at 5 V stays</source>
-        <translation type="unfinished"></translation>
+        <translation>O ponto em 5 V é fixo</translation>
     </message>
     <message>
         <source>The CR points at the start and stop voltage stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Os pontos CR nas tensões inicial e final são fixos</translation>
     </message>
     <message>
         <source>1 CR input</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada CR</translation>
     </message>
     <message>
         <source>2 CR inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>2 entradas CR</translation>
     </message>
     <message>
         <source>CR&amp;TURBO</source>
-        <translation type="unfinished"></translation>
+        <translation>CR&amp;TURBO</translation>
     </message>
     <message>
         <source>Common Rail &amp; Turbo Tuning - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuning Common Rail &amp; Turbo - %1</translation>
     </message>
     <message>
         <source>Common Rail Tuning - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuning Common Rail - %1</translation>
     </message>
     <message>
         <source>The start voltage lies between 0.0 V and 5.0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão inicial deve ficar entre 0.0 V e 5.0 V.</translation>
     </message>
     <message>
         <source>The start voltage goes in steps of 0.1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão inicial varia em passos de 0.1 V.</translation>
     </message>
     <message>
         <source>The start voltage cannot lie above the stop voltage (%1 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão inicial não pode ficar acima da tensão final (%1 V).</translation>
     </message>
     <message>
         <source>The stop voltage lies between 0.0 V and 5.0 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão final deve ficar entre 0.0 V e 5.0 V.</translation>
     </message>
     <message>
         <source>The stop voltage goes in steps of 0.1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão final varia em passos de 0.1 V.</translation>
     </message>
     <message>
         <source>The stop voltage cannot lie below the start voltage (%1 V).</source>
-        <translation type="unfinished"></translation>
+        <translation>A tensão final não pode ficar abaixo da tensão inicial (%1 V).</translation>
     </message>
     <message>
         <source>The start delay lies between 0:00 and 4:00.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atraso de partida deve ficar entre 0:00 e 4:00.</translation>
     </message>
     <message>
         <source>The curve delay lies between 0 ms and 500 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atraso da curva deve ficar entre 0 ms e 500 ms.</translation>
     </message>
     <message>
         <source>The curve delay goes in steps of 20 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>O atraso da curva varia em passos de 20 ms.</translation>
     </message>
 </context>
 <context>
     <name>Protocol</name>
     <message>
         <source>No USB Device Connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dispositivo USB conectado!</translation>
     </message>
     <message>
         <source>An error occured,
@@ -1518,47 +1565,63 @@ please replug
 the USB-interface.
 
 Error code: WR0001</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro,
+desconecte e reconecte
+o conversor USB.
+
+Código de erro: WR0001</translation>
     </message>
     <message>
         <source>Please check the connection
 of the USB-interface
 and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a conexão
+do conversor USB
+e tente de novo.</translation>
     </message>
     <message>
         <source>This box is not designed for this software. 
 Use the proper software, Dolvar,
 or contact your dealer to update this box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este módulo não foi feito para este programa. 
+Use o programa correto, Dolvar,
+ou fale com o seu revendedor para atualizar este módulo.</translation>
     </message>
     <message>
         <source>This box is for CR-Tuning only!
 please adjust your project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este módulo é só para tuning CR!
+Ajuste o seu projeto.</translation>
     </message>
     <message>
         <source>This box is for CR-TURBO-Tuning only!
 please adjust your project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este módulo é só para tuning CR-TURBO!
+Ajuste o seu projeto.</translation>
     </message>
     <message>
         <source>USB-error
 
 Error code: PU0001</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de USB
+
+Código de erro: PU0001</translation>
     </message>
     <message>
         <source>USB-error
 
 Error code: CL0001</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de USB
+
+Código de erro: CL0001</translation>
     </message>
     <message>
         <source>No USB Device Connected!
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dispositivo USB conectado!
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1567,37 +1630,41 @@ Error code: CL0001</source>
         <source>Register Keys not found!
 
 Please reinstall the program. The default values will be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaves de registro não encontradas!
+
+Reinstale o programa. Os valores padrão serão carregados.</translation>
     </message>
     <message>
         <source>A register key was not found!
 
 Please reinstall the program to correct this error. The default value for this setting will be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma chave de registro não foi encontrada!
+
+Reinstale o programa para corrigir este erro. O valor padrão desta configuração será carregado.</translation>
     </message>
     <message>
         <source>%1 does not look like a Ramvik project: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não parece um projeto Ramvik: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t open file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao abrir o arquivo!</translation>
     </message>
     <message>
         <source>%1 Open it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Abrir mesmo assim?</translation>
     </message>
     <message>
         <source>A box cannot hold this project as it stands: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Um módulo não comporta este projeto como ele está: %1</translation>
     </message>
     <message>
         <source>A box cannot hold this project as it stands: %1 (and %2 more)</source>
-        <translation type="unfinished"></translation>
+        <translation>Um módulo não comporta este projeto como ele está: %1 (e mais %2)</translation>
     </message>
     <message>
         <source>%1 was no Ramvik project when it was opened. Replace it with this project?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não era um projeto Ramvik quando foi aberto. Substituí-lo por este projeto?</translation>
     </message>
     <message>
         <source>Can&apos;t save file!
@@ -1605,13 +1672,19 @@ Please reinstall the program to correct this error. The default value for this s
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao salvar o arquivo!
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The project &quot;%1&quot; has changed.
 
 Do you want to save the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>O projeto “%1” foi alterado.
+
+Deseja salvar as alterações?</translation>
     </message>
     <message>
         <source>The write was not kept in the history:
@@ -1619,13 +1692,19 @@ Do you want to save the changes?</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação não foi guardada no histórico:
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>The write was not kept in the history:
 
 no data folder is known (the settings hold no RootPath, or HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação não foi guardada no histórico:
+
+nenhuma pasta de dados é conhecida (as configurações não têm RootPath, ou HOME não está definido).</translation>
     </message>
 </context>
 <context>
@@ -1633,62 +1712,64 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
     <message>
         <source>The box cannot hold this project:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O módulo não comporta este projeto:
+%1</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <source>The box holds other values than were written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O módulo contém valores diferentes dos gravados: %1</translation>
     </message>
     <message>
         <source>cell %1 (%2): box %3, written %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>célula %1 (%2): módulo %3, gravado %4.</translation>
     </message>
 </context>
 <context>
     <name>TransferPhase</name>
     <message>
         <source>Writing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando...</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado</translation>
     </message>
     <message>
         <source>Checking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando...</translation>
     </message>
     <message>
         <source>Checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificado</translation>
     </message>
     <message>
         <source>Reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo...</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lido</translation>
     </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
         <source>Written into box %1 on %2; verified: yes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado no módulo %1 em %2; verificado: sim.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2; verified: no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado no módulo %1 em %2; verificado: não.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2; verified: off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado no módulo %1 em %2; verificação: desligada.</translation>
     </message>
 </context>
 </TS>

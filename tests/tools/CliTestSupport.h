@@ -25,6 +25,7 @@ struct CliRun {
 struct RunOptions {
     QString systemRoot; // a fake machine whose sysfs, /dev and /proc the tool reads
     bool unprivileged = false; // as the user nobody when the suite runs as root
+    int deadlineMs = kDeadlineMs; // then the run counts as hanging and is killed
 };
 
 inline bool StartsWith(const std::string& text, const std::string& start)
@@ -72,7 +73,8 @@ protected:
         process.start(program, arguments);
         process.closeWriteChannel();
         CliRun run; // a run that hangs is killed when process goes, with exit code -1
-        if (process.waitForFinished(kDeadlineMs) && process.exitStatus() == QProcess::NormalExit)
+        if (process.waitForFinished(options.deadlineMs)
+            && process.exitStatus() == QProcess::NormalExit)
             run.exitCode = process.exitCode();
         run.out = process.readAllStandardOutput().toStdString();
         run.err = process.readAllStandardError().toStdString();

@@ -133,9 +133,19 @@ TransferOutcome CWriteTransfer::Run()
         return EndNotOpened(*link, observer);
     if (const UserText* problem = HandshakeProblem(*link, true, boxType, identification))
         return EndFailed(*link, observer, *problem, TransferOutcome::HandshakeFailed);
+    // The link opening flushed what the line held. Whatever arrives after
+    // the identification's answer answers no frame: taken for the box's
+    // acknowledgements it would pass a write no box took, so no cell is sent.
+    if (!LineIsQuiet(*link))
+        return EndFailed(
+            *link, observer, kCheckConnectionMessage, TransferOutcome::HandshakeFailed);
     TransferOutcome outcome = SendCells();
     if (outcome == TransferOutcome::Completed && verify)
         outcome = VerifyCells();
+    // Unread back, the acknowledgements only count when nothing follows the
+    // last one, as with a read.
+    else if (outcome == TransferOutcome::Completed && !LineIsQuiet(*link))
+        return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::DataFailed);
     if (outcome != TransferOutcome::Completed)
         return outcome;
     return EndNormally(*link, observer);

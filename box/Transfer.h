@@ -19,9 +19,11 @@ enum class TransferOutcome {
     Completed, // every frame answered (and the box confirmed a verified write)
     Refused, // write only: the box cannot hold the project; link never opened
     NotOpened, // "No USB Device Connected!"; the link is closed again
-    HandshakeFailed, // failed write, short answer, foreign or unsuitable box
+    HandshakeFailed, // failed write, short answer, foreign or unsuitable box;
+                     // a write: bytes still arriving after the identification
     DataFailed, // failed write, short or garbled answer while sending or
-                // reading cells, or bytes left on the line after a read
+                // reading cells, or bytes left on the line after a read or
+                // after a write that is not read back
     VerifyFailed, // write only: every cell was sent and acknowledged, but
                   // reading cells 0..254 back found another value or lost
                   // the connection; the message says which

@@ -69,6 +69,23 @@ struct FaultyLink : CDemoLink {
     bool* leftOpen = nullptr;
 };
 
+// A line that keeps sending answers of its own ("0132" again and again,
+// already there when the link opens and still coming after every purge):
+// the frames reach the box, but every read takes the line's bytes.
+struct ChattyLink : CDemoLink {
+    using CDemoLink::CDemoLink;
+    IoResult Read(char* buffer, std::size_t size) override
+    {
+        const IoResult box = CDemoLink::Read(buffer, size);
+        if (!box.ok)
+            return box;
+        for (std::size_t i = 0; i < size; ++i, ++sent)
+            buffer[i] = "0132"[sent % 4];
+        return { true, size };
+    }
+    std::size_t sent = 0;
+};
+
 // Adds the box fault when its phase begins.
 struct ArmingObserver : RecordingObserver {
     void PhaseStarted(TransferPhase phase) override
@@ -271,4 +288,42 @@ TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
             }
         }
     }
+}
+
+// A line that keeps sending is no box, whether the write is read back or
+// not: its bytes are no acknowledgements, and no cell goes out. A write
+// without its read-back once took them for the box's 769 answers and
+// reported success in 0.23 s, where the wire needs 4.8 s.
+TEST(TransferFailures, ALineThatKeepsSendingPassesNoWrite)
+{
+    for (bool verify : { false, true }) {
+        SCOPED_TRACE(verify ? "verified" : "not verified");
+        auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
+        for (int cell = 1; cell < CBoxSimulator::kCells; ++cell)
+            box->SetCell(cell, kOther);
+        RecordingObserver observer;
+        CWriteTransfer write(ProjectState(), std::make_unique<ChattyLink>(box), observer, NoWait);
+        write.SetVerify(verify);
+        EXPECT_EQ(RunWithDeadline(write), O::HandshakeFailed);
+        EXPECT_EQ(
+            observer.messages, std::vector<std::string> { kCheckConnectionMessage.English() });
+        EXPECT_EQ(observer.progress, -1);
+        for (int cell = 1; cell < CBoxSimulator::kCells; ++cell)
+            ASSERT_EQ(box->Cell(cell), kOther) << "cell " << cell;
+    }
+}
+
+// A write that is not read back takes its acknowledgements only when nothing
+// follows the last one, as a read takes its answers: a byte left over means
+// every answer may have been one out of step.
+TEST(TransferFailures, AWriteWithoutReadBackFailsOnBytesLeftOver)
+{
+    auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
+    box->AddFault({ BoxFaultKind::Stray, 400 });
+    RecordingObserver observer;
+    CWriteTransfer write(ProjectState(), std::make_unique<CDemoLink>(box), observer, NoWait);
+    write.SetVerify(false);
+    EXPECT_EQ(RunWithDeadline(write), O::DataFailed);
+    EXPECT_EQ(observer.messages, std::vector<std::string> { kCheckConnectionMessage.English() });
+    EXPECT_EQ(observer.progress, kWriteProgressEnd);
 }

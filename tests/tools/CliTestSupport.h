@@ -26,6 +26,7 @@ struct RunOptions {
     QString systemRoot; // a fake machine whose sysfs, /dev and /proc the tool reads
     bool unprivileged = false; // as the user nobody when the suite runs as root
     int deadlineMs = kDeadlineMs; // then the run counts as hanging and is killed
+    QString workingDirectory; // empty: the test's own
 };
 
 inline bool StartsWith(const std::string& text, const std::string& start)
@@ -65,6 +66,7 @@ protected:
         if (!options.systemRoot.isEmpty())
             environment.insert("RAMVIK_SYSTEM_ROOT", options.systemRoot);
         process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(options.workingDirectory);
         if (options.unprivileged && geteuid() == 0) {
             arguments = QStringList { "--reuid=65534", "--regid=65534", "--clear-groups", program }
                 + arguments;

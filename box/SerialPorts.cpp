@@ -1,17 +1,15 @@
 #include "SerialPorts.h"
 
+#include <FileReader.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <system_error>
-
-#include <FileReader.h>
-
 #include <sstream>
+#include <system_error>
 
 #ifndef _WIN32
 #include <grp.h>
@@ -30,11 +28,16 @@ namespace {
 // then interface, then device); no tty is nested deeper than this.
 constexpr int kMaxLevelsUp = 4;
 
+// The most a sysfs or procfs file this lookup reads may hold (sysfs gives
+// each attribute 4 KiB); a copy of a system (RAMVIK_SYSTEM_ROOT) may hold
+// anything in their place, a FIFO or a huge file among them.
+constexpr std::uintmax_t kSystemFileLimit = 64 * 1024;
+
 // The first line of a small sysfs or procfs file, without the line end;
 // empty when it cannot be read.
 std::string ReadLine(const fs::path& file)
 {
-    std::ifstream in(file);
+    std::istringstream in(ReadSmallFile(file.string(), kSystemFileLimit).bytes);
     std::string line;
     std::getline(in, line);
     while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back())))
@@ -129,7 +132,8 @@ bool IsPtyMaster(const fs::path& process, const fs::path& fd, const fs::path& ta
 {
     if (ptyIndex.empty() || target.filename() != "ptmx")
         return false;
-    std::ifstream info(process / "fdinfo" / fd.filename());
+    std::istringstream info(
+        ReadSmallFile((process / "fdinfo" / fd.filename()).string(), kSystemFileLimit).bytes);
     std::string line;
     while (std::getline(info, line)) {
         if (line.compare(0, 10, "tty-index:") == 0) {
@@ -321,8 +325,9 @@ void InspectDeviceNode(SerialPortInfo& port, const SystemRoots& roots)
     // Only a terminal is held as a serial port: the programs that have a
     // device such as /dev/null open (every shell) keep no one from it.
     if (S_ISCHR(node.st_mode)) {
-        const std::optional<bool> terminal = IsTerminalDevice(major(node.st_rdev),
-            minor(node.st_rdev), ReadSmallFile(roots.proc + "/tty/drivers").bytes);
+        const std::optional<bool> terminal
+            = IsTerminalDevice(major(node.st_rdev), minor(node.st_rdev),
+                ReadSmallFile(roots.proc + "/tty/drivers", kSystemFileLimit).bytes);
         if (terminal == false)
             port.holders.clear();
     }

@@ -19,8 +19,7 @@ enum class TransferOutcome {
     Completed, // every frame answered (and the box confirmed a verified write)
     Refused, // write only: the box cannot hold the project; link never opened
     NotOpened, // "No USB Device Connected!"; the link is closed again
-    HandshakeFailed, // failed write, short answer, foreign or unsuitable box;
-                     // a write: bytes still arriving after the identification
+    HandshakeFailed, // failed write, short answer, foreign or unsuitable box
     DataFailed, // failed write, short or garbled answer while sending or
                 // reading cells, or bytes left on the line after a read or
                 // after a write that is not read back

@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include <FileReader.h>
+
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -25,19 +27,22 @@ QString CSettingsStore::Location()
 }
 
 CSettingsStore::CSettingsStore()
-#ifdef Q_OS_WIN
-    : settings(std::make_unique<QSettings>(Location(), QSettings::NativeFormat))
-#else
-    : settings(std::make_unique<QSettings>(Location(), QSettings::IniFormat))
-#endif
 {
+#ifdef Q_OS_WIN
+    settings = std::make_unique<QSettings>(Location(), QSettings::NativeFormat);
+#else
+    // QSettings reads the whole file: one larger than any settings file
+    // counts as no key, unread (and is never written over).
+    if (QFileInfo(Location()).size() <= qint64(kSmallFileLimit))
+        settings = std::make_unique<QSettings>(Location(), QSettings::IniFormat);
+#endif
 }
 
 CSettingsStore::~CSettingsStore() = default;
 
 bool CSettingsStore::Exists() const
 {
-    if (settings->status() != QSettings::NoError)
+    if (!settings || settings->status() != QSettings::NoError)
         return false;
 #ifdef Q_OS_WIN
     QSettings parent(kParentKey, QSettings::NativeFormat);

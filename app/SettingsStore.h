@@ -26,7 +26,8 @@ public:
     CSettingsStore(const CSettingsStore&) = delete;
     CSettingsStore& operator=(const CSettingsStore&) = delete;
 
-    // Whether the key exists and can be read (the installer made it).
+    // Whether the key exists and can be read (the installer made it). A
+    // settings file over 1 MiB is not read and counts as missing.
     bool Exists() const;
     // The text of a value; nothing when the key or the value is missing.
     std::optional<QString> Read(const QString& name) const;
@@ -43,5 +44,5 @@ public:
     static QString Location();
 
 private:
-    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<QSettings> settings; // null: a file too large to be settings
 };

@@ -1,17 +1,20 @@
 #include "SerialPorts.h"
 
+#include <FileReader.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <system_error>
 
 #ifndef _WIN32
 #include <grp.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #endif
 
@@ -25,11 +28,16 @@ namespace {
 // then interface, then device); no tty is nested deeper than this.
 constexpr int kMaxLevelsUp = 4;
 
+// The most a sysfs or procfs file this lookup reads may hold (sysfs gives
+// each attribute 4 KiB); a copy of a system (RAMVIK_SYSTEM_ROOT) may hold
+// anything in their place, a FIFO or a huge file among them.
+constexpr std::uintmax_t kSystemFileLimit = 64 * 1024;
+
 // The first line of a small sysfs or procfs file, without the line end;
 // empty when it cannot be read.
 std::string ReadLine(const fs::path& file)
 {
-    std::ifstream in(file);
+    std::istringstream in(ReadSmallFile(file.string(), kSystemFileLimit).bytes);
     std::string line;
     std::getline(in, line);
     while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back())))
@@ -108,7 +116,82 @@ bool IsDigits(const std::string& text)
     });
 }
 
+// The number of a pseudo-terminal's device (".../pts/3" gives "3"), or "" for
+// any other device.
+std::string PtyIndex(const std::string& devicePath)
+{
+    const fs::path path(devicePath);
+    const std::string index = path.filename().string();
+    return path.parent_path().filename() == "pts" && IsDigits(index) ? index : std::string();
+}
+
+// Whether the descriptor is the master side of pseudo-terminal ptyIndex: a
+// descriptor of ptmx whose fdinfo names that terminal ("tty-index: 3").
+bool IsPtyMaster(const fs::path& process, const fs::path& fd, const fs::path& target,
+    const std::string& ptyIndex)
+{
+    if (ptyIndex.empty() || target.filename() != "ptmx")
+        return false;
+    std::istringstream info(
+        ReadSmallFile((process / "fdinfo" / fd.filename()).string(), kSystemFileLimit).bytes);
+    std::string line;
+    while (std::getline(info, line)) {
+        if (line.compare(0, 10, "tty-index:") == 0) {
+            std::string index = line.substr(10);
+            index.erase(0, index.find_first_not_of(" \t"));
+            return index == ptyIndex;
+        }
+    }
+    return false;
+}
+
+// The first whitespace-separated field of a line, and the text after it.
+std::string TakeField(std::string& line)
+{
+    const std::size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos) {
+        line.clear();
+        return {};
+    }
+    const std::size_t end = line.find_first_of(" \t", start);
+    std::string field = line.substr(start, end == std::string::npos ? end : end - start);
+    line.erase(0, end == std::string::npos ? line.size() : end);
+    return field;
+}
+
 } // namespace
+
+std::optional<bool> IsTerminalDevice(
+    unsigned major, unsigned minor, const std::string& ttyDriversText)
+{
+    // Each line: driver name, node name, major, minors ("0-1048575" or "64"),
+    // type. A line is read as its fields from the end of the node name on:
+    // the names hold no blanks in practice, but the driver name may.
+    std::istringstream lines(ttyDriversText);
+    std::string line;
+    bool any = false;
+    while (std::getline(lines, line)) {
+        TakeField(line); // driver
+        TakeField(line); // node
+        const std::string majorText = TakeField(line);
+        const std::string minors = TakeField(line);
+        if (!IsDigits(majorText) || minors.empty())
+            continue;
+        any = true;
+        const std::size_t dash = minors.find('-');
+        const std::string first = minors.substr(0, dash);
+        const std::string last = dash == std::string::npos ? first : minors.substr(dash + 1);
+        if (!IsDigits(first) || !IsDigits(last))
+            continue;
+        if (std::strtoul(majorText.c_str(), nullptr, 10) == major
+            && std::strtoul(first.c_str(), nullptr, 10) <= minor
+            && minor <= std::strtoul(last.c_str(), nullptr, 10))
+            return true;
+    }
+    if (!any)
+        return std::nullopt;
+    return false;
+}
 
 SystemRoots SystemRootsFromEnvironment()
 {
@@ -204,6 +287,22 @@ std::vector<SerialPortInfo> ScanSysfsPorts(const SystemRoots& roots)
     return ports;
 }
 
+std::string PortDevicePath(const std::string& name, const std::string& devRoot)
+{
+#ifdef _WIN32
+    (void)devRoot;
+    return name;
+#else
+    if (name.empty() || name.front() == '/')
+        return name;
+    if (name.find('/') == std::string::npos)
+        return devRoot + "/" + name;
+    std::error_code error;
+    const fs::path absolute = fs::absolute(fs::path(name), error);
+    return error ? name : absolute.string();
+#endif
+}
+
 void InspectDeviceNode(SerialPortInfo& port, const SystemRoots& roots)
 {
 #ifndef _WIN32
@@ -220,31 +319,50 @@ void InspectDeviceNode(SerialPortInfo& port, const SystemRoots& roots)
     else
         port.group = std::to_string(node.st_gid);
     port.groupMayUse = (node.st_mode & S_IRGRP) != 0 && (node.st_mode & S_IWGRP) != 0;
-#else
-    (void)port;
 #endif
     port.holders = FindPortHolders(port.path, roots.proc);
+#ifndef _WIN32
+    // Only a terminal is held as a serial port: the programs that have a
+    // device such as /dev/null open (every shell) keep no one from it.
+    if (S_ISCHR(node.st_mode)) {
+        const std::optional<bool> terminal
+            = IsTerminalDevice(major(node.st_rdev), minor(node.st_rdev),
+                ReadSmallFile(roots.proc + "/tty/drivers", kSystemFileLimit).bytes);
+        if (terminal == false)
+            port.holders.clear();
+    }
+#endif
 }
 
 std::vector<PortHolder> FindPortHolders(const std::string& devicePath, const std::string& procRoot)
 {
     std::vector<PortHolder> holders;
+    // The links in /proc name the device itself, whatever link led to it.
+    const fs::path resolved = Canonical(devicePath);
+    const std::string device = resolved.empty() ? devicePath : resolved.string();
+    const std::string ptyIndex = PtyIndex(device);
     std::error_code error;
     for (const fs::directory_entry& process : fs::directory_iterator(procRoot, error)) {
         const std::string pid = process.path().filename().string();
         if (!IsDigits(pid))
             continue;
+        bool holds = false;
+        bool otherEnd = false;
         std::error_code fdError;
         // Another user's descriptors are unreadable without root: skipped.
         for (const fs::directory_entry& fd :
             fs::directory_iterator(process.path() / "fd", fdError)) {
             std::error_code linkError;
             const fs::path target = fs::read_symlink(fd.path(), linkError);
-            if (linkError || target.string() != devicePath)
+            if (linkError)
                 continue;
-            holders.push_back({ std::atoi(pid.c_str()), ReadLine(process.path() / "comm") });
-            break;
+            holds |= target.string() == device;
+            otherEnd |= IsPtyMaster(process.path(), fd.path(), target, ptyIndex);
         }
+        // The program at the other end of a pseudo-terminal (a simulated box,
+        // a terminal) holds its master side: it is the line, not a user of it.
+        if (holds && !otherEnd)
+            holders.push_back({ std::atoi(pid.c_str()), ReadLine(process.path() / "comm") });
     }
     std::sort(holders.begin(), holders.end(),
         [](const PortHolder& a, const PortHolder& b) { return a.pid < b.pid; });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,13 +70,30 @@ bool NaturalLess(const std::string& a, const std::string& b);
 // from sysfs (Linux). Empty where sysfs is missing.
 std::vector<SerialPortInfo> ScanSysfsPorts(const SystemRoots& roots);
 
+// The device a port name the user gave (--port) names: a path starting with
+// a slash as it stands; one with a slash elsewhere (t/boxlink) from the
+// current folder, as every other path on the command line; a bare name
+// (ttyUSB0) in devRoot, as the serial port itself takes it. On Windows every
+// name stands as it is (COM3).
+std::string PortDevicePath(const std::string& name, const std::string& devRoot = "/dev");
+
 // Fills in what the device node tells: whether this user may open it and its
 // group, and the programs holding it.
 void InspectDeviceNode(SerialPortInfo& port, const SystemRoots& roots);
 
 // The programs that have the device open, found through the links in
-// /proc/PID/fd. Processes of other users are visible only to root.
+// /proc/PID/fd (the device may be named through a symlink, such as
+// /dev/serial/by-id/...). Processes of other users are visible only to root. The
+// program at the other end of a pseudo-terminal (it holds the master side,
+// /dev/ptmx with the terminal's tty-index) is the line, not a holder.
 std::vector<PortHolder> FindPortHolders(const std::string& devicePath, const std::string& procRoot);
+
+// Whether the character device major:minor belongs to a terminal driver of
+// the kernel's list (/proc/tty/drivers); nothing when the list holds no
+// driver. Only a terminal can be held as a serial port: a device such as
+// /dev/null, which every shell has open, has no holders to name.
+std::optional<bool> IsTerminalDevice(
+    unsigned major, unsigned minor, const std::string& ttyDriversText);
 
 // A USB device that may be the box's converter but has no serial port: no
 // kernel driver took it (or another program, such as brltty, took it away).

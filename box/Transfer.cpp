@@ -133,9 +133,17 @@ TransferOutcome CWriteTransfer::Run()
         return EndNotOpened(*link, observer);
     if (const UserText* problem = HandshakeProblem(*link, true, boxType, identification))
         return EndFailed(*link, observer, *problem, TransferOutcome::HandshakeFailed);
+    // Whatever came after the identification's answer answers no frame: it
+    // goes, so that each acknowledgement is one the box sent for its cell.
+    link->Purge();
     TransferOutcome outcome = SendCells();
     if (outcome == TransferOutcome::Completed && verify)
         outcome = VerifyCells();
+    // Unread back, the acknowledgements only count when nothing follows the
+    // last one, as with a read: a line that keeps sending (old answers, an
+    // echo) would pass for a box that took every cell.
+    else if (outcome == TransferOutcome::Completed && !LineIsQuiet(*link))
+        return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::DataFailed);
     if (outcome != TransferOutcome::Completed)
         return outcome;
     return EndNormally(*link, observer);

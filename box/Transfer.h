@@ -21,7 +21,8 @@ enum class TransferOutcome {
     NotOpened, // "No USB Device Connected!"; the link is closed again
     HandshakeFailed, // failed write, short answer, foreign or unsuitable box
     DataFailed, // failed write, short or garbled answer while sending or
-                // reading cells, or bytes left on the line after a read
+                // reading cells, or bytes left on the line after a read or
+                // after a write that is not read back
     VerifyFailed, // write only: every cell was sent and acknowledged, but
                   // reading cells 0..254 back found another value or lost
                   // the connection; the message says which

@@ -33,7 +33,55 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos)
     return pos;
 }
 
+// Where the decimal number at the column lies: start is its first digit (or
+// point), end just after it; false when no digit stands there.
+bool ScanDouble(
+    std::string_view text, std::size_t column, std::size_t& start, std::size_t& end, bool& negative)
+{
+    if (column >= text.size())
+        return false;
+    std::size_t pos = column;
+    negative = SkipBlanksAndSign(text, pos);
+    start = pos;
+    end = SkipDigits(text, pos);
+    std::size_t digits = end - start;
+    if (end < text.size() && text[end] == '.') {
+        const std::size_t fractionEnd = SkipDigits(text, end + 1);
+        digits += fractionEnd - (end + 1);
+        end = fractionEnd;
+    }
+    if (digits == 0)
+        return false;
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        std::size_t exponent = end + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+            ++exponent;
+        const std::size_t exponentEnd = SkipDigits(text, exponent);
+        if (exponentEnd > exponent)
+            end = exponentEnd;
+    }
+    return true;
+}
+
 } // namespace
+
+std::size_t DecimalIntEnd(std::string_view text, std::size_t column)
+{
+    if (column >= text.size())
+        return std::string_view::npos;
+    std::size_t pos = column;
+    SkipBlanksAndSign(text, pos);
+    const std::size_t end = SkipDigits(text, pos);
+    return end > pos ? end : std::string_view::npos;
+}
+
+std::size_t DecimalDoubleEnd(std::string_view text, std::size_t column)
+{
+    std::size_t start = 0;
+    std::size_t end = 0;
+    bool negative = false;
+    return ScanDouble(text, column, start, end, negative) ? end : std::string_view::npos;
+}
 
 int ReadDecimalInt(std::string_view text, std::size_t column)
 {
@@ -54,28 +102,11 @@ int ReadDecimalInt(std::string_view text, std::size_t column)
 
 double ReadDecimalDouble(std::string_view text, std::size_t column)
 {
-    if (column >= text.size())
+    std::size_t start = 0;
+    std::size_t end = 0;
+    bool negative = false;
+    if (!ScanDouble(text, column, start, end, negative))
         return 0.0;
-    std::size_t pos = column;
-    const bool negative = SkipBlanksAndSign(text, pos);
-    const std::size_t start = pos;
-    std::size_t end = SkipDigits(text, pos);
-    std::size_t digits = end - start;
-    if (end < text.size() && text[end] == '.') {
-        const std::size_t fractionEnd = SkipDigits(text, end + 1);
-        digits += fractionEnd - (end + 1);
-        end = fractionEnd;
-    }
-    if (digits == 0)
-        return 0.0;
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        std::size_t exponent = end + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
-            ++exponent;
-        const std::size_t exponentEnd = SkipDigits(text, exponent);
-        if (exponentEnd > exponent)
-            end = exponentEnd;
-    }
     double value = 0.0;
     const auto result = std::from_chars(
         text.data() + start, text.data() + end, value, std::chars_format::general);

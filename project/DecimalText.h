@@ -19,6 +19,11 @@ int ReadDecimalInt(std::string_view text, std::size_t column = 0);
 // the result is always finite.
 double ReadDecimalDouble(std::string_view text, std::size_t column = 0);
 
+// The column just after the number that ReadDecimalInt (or ReadDecimalDouble)
+// reads at the column; npos when no number stands there.
+std::size_t DecimalIntEnd(std::string_view text, std::size_t column);
+std::size_t DecimalDoubleEnd(std::string_view text, std::size_t column);
+
 // The value with the given number of decimals, as printf's "%.*f" prints it
 // in the C locale (1.2999999999999998 with one decimal gives "1.3").
 std::string FormatFixed(double value, int decimals);

@@ -6,10 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -81,22 +77,47 @@ CPunt* BuildCurve(const Points& adds)
     return head;
 }
 
-// The text split into lines without their ends; a last line without an end
-// still counts, an end at the very end of the text starts no further line.
-std::vector<std::string_view> SplitLines(std::string_view text)
+// Takes the next line off the front of the text, without its end; false
+// when none is left. A last line without an end still counts, an end at the
+// very end of the text starts no further line. No list of the lines is made:
+// a file of blank lines costs the reader no more than its points.
+bool NextLine(std::string_view& text, std::string_view& line)
 {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
+    if (text.empty())
+        return false;
+    const std::size_t end = text.find('\n');
+    line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    return true;
+}
+
+// "Start Delay = M min S sec": the minutes at column 14, the seconds after
+// " min ". With minutes of one digit, as a start delay the panel sets has,
+// that is column 20; a box may hold a delay of many minutes (up to 166, or
+// below 0), whose seconds stand further right. A line not of that form
+// keeps its seconds at column 20.
+void ReadStartDelay(std::string_view line, int& minutes, int& seconds)
+{
+    constexpr std::string_view kMinutesWord = " min ";
+    minutes = ReadDecimalInt(line, kMinutesColumn);
+    const std::size_t minutesEnd = DecimalIntEnd(line, kMinutesColumn);
+    std::size_t column = kSecondsColumn;
+    if (minutesEnd != std::string_view::npos
+        && line.substr(minutesEnd, kMinutesWord.size()) == kMinutesWord)
+        column = minutesEnd + kMinutesWord.size();
+    seconds = ReadDecimalInt(line, column);
+}
+
+// Where a point line's output starts: column 9, or just after the input when
+// the input is wider than "%f" prints 0.0 to 5.0 (a box may hold inputs down
+// to -19.98 V, printed with ten characters).
+std::size_t OutputColumn(std::string_view line)
+{
+    const std::size_t inputEnd = DecimalDoubleEnd(line, 0);
+    return inputEnd != std::string_view::npos && inputEnd > kOutputColumn ? inputEnd
+                                                                          : kOutputColumn;
 }
 
 } // namespace
@@ -128,7 +149,7 @@ void ReadProjectText(std::string_view text, ProjectState& p)
     Points turbo = cr;
     Points* section = &cr;
 
-    for (std::string_view line : SplitLines(text)) {
+    for (std::string_view rest = text, line; NextLine(rest, line);) {
         const char first = line.empty() ? '\0' : line.front();
         if (first == 'A') {
             const bool twoInputs = line.size() > kAdcColumn && line[kAdcColumn] == '2';
@@ -138,8 +159,7 @@ void ReadProjectText(std::string_view text, ProjectState& p)
         } else if (first == 'O') {
             p.stopVoltage = AsSavedVoltage(ReadDecimalDouble(line, kStopVoltageColumn));
         } else if (first == 'S') {
-            p.startDelayMin = ReadDecimalInt(line, kMinutesColumn);
-            p.startDelaySec = ReadDecimalInt(line, kSecondsColumn);
+            ReadStartDelay(line, p.startDelayMin, p.startDelaySec);
         } else if (line == "CRD") {
             section = &cr;
         } else if (first == 'C') {
@@ -149,7 +169,7 @@ void ReadProjectText(std::string_view text, ProjectState& p)
             section = &turbo;
         } else {
             section->emplace_back(AsSavedPoint(ReadDecimalDouble(line, 0)),
-                AsSavedPoint(ReadDecimalDouble(line, kOutputColumn)));
+                AsSavedPoint(ReadDecimalDouble(line, OutputColumn(line))));
         }
     }
 
@@ -170,20 +190,9 @@ std::string FileNameOf(const std::string& path)
     return std::filesystem::path(path).filename().string();
 }
 
-bool ReadProjectFileBytes(const std::string& path, std::string& bytes)
+SmallFile ReadProjectFileBytes(const std::string& path)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad())
-        return false;
-    bytes = text.str();
-    return true;
+    return ReadSmallFile(path, kMaxProjectFileBytes);
 }
 
 UserText ForeignFileReason(std::string_view bytes)
@@ -199,7 +208,7 @@ UserText ForeignFileReason(std::string_view bytes)
     }
     static const std::string_view kParameterLines[]
         = { "ADC", "Start Delay", "Curve Delay", "Volt", "Off", "CRD", "TURBO" };
-    for (std::string_view line : SplitLines(bytes))
+    for (std::string_view rest = bytes, line; NextLine(rest, line);)
         for (std::string_view known : kParameterLines)
             if (line.substr(0, known.size()) == known)
                 return UserText();

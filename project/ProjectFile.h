@@ -2,6 +2,8 @@
 
 #include "ProjectState.h"
 
+#include <FileReader.h>
+
 #include <string>
 #include <string_view>
 
@@ -40,9 +42,14 @@ std::string FileNameOf(const std::string& path);
 // the start of a line) and no control bytes other than the line ends.
 UserText ForeignFileReason(std::string_view bytes);
 
-// The whole file at path into bytes: a regular file only (a device such as
-// /dev/zero would never end, a folder would read as an empty project).
-bool ReadProjectFileBytes(const std::string& path, std::string& bytes);
+// The most bytes a project file may hold: a project is a few kilobytes, so
+// a larger file is refused by its size before a byte of it is read.
+constexpr std::uintmax_t kMaxProjectFileBytes = kSmallFileLimit;
+
+// The whole file at path: a regular file of at most kMaxProjectFileBytes
+// (a device such as /dev/zero would never end, a FIFO would wait, a folder
+// would read as an empty project).
+SmallFile ReadProjectFileBytes(const std::string& path);
 
 // Writes the project's file text to path through WriteFileSafely, so a
 // failed save keeps the old file. Sets nothing in the project. On failure,

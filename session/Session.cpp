@@ -184,27 +184,44 @@ void CSession::New()
 namespace {
 
 // A project file's bytes, and what makes them no project (empty when they
-// are one); read is false when the file could not be read.
+// are one); read is false when the file could not be read, and refusal then
+// says why when it is not "Can't open file!".
 struct ProjectFileBytes {
     bool read = false;
     std::string bytes;
     UserText foreign;
+    UserText refusal;
 };
-
-ProjectFileBytes ReadProjectFile(const std::string& path)
-{
-    ProjectFileBytes file;
-    file.read = ReadProjectFileBytes(path, file.bytes);
-    if (file.read)
-        file.foreign = ForeignFileReason(file.bytes);
-    return file;
-}
 
 UserText ForeignFileMessage(const std::string& path, const UserText& reason)
 {
     return RAMVIK_TR("Session", "%1 does not look like a Ramvik project: %2.")
         .Arg(FileNameOf(path))
         .Arg(reason);
+}
+
+// A file far larger than any project: refused by its size, unread, and
+// without the question a foreign file gets, since it cannot be one.
+UserText OversizeFileMessage(const std::string& path, std::uintmax_t size)
+{
+    return RAMVIK_TR("Session", "%1 is not a Ramvik project: %2 bytes.")
+        .Arg(FileNameOf(path))
+        .Number(static_cast<double>(size), 0);
+}
+
+ProjectFileBytes ReadProjectFile(const std::string& path)
+{
+    ProjectFileBytes file;
+    SmallFile small = ReadProjectFileBytes(path);
+    file.read = small.status == SmallFileStatus::Read;
+    if (small.status == SmallFileStatus::TooLarge)
+        file.refusal = OversizeFileMessage(path, small.size);
+    else if (!file.read)
+        file.refusal = RAMVIK_TR("Session", "Can't open file!");
+    file.bytes = std::move(small.bytes);
+    if (file.read)
+        file.foreign = ForeignFileReason(file.bytes);
+    return file;
 }
 
 void InstallProjectFile(
@@ -220,7 +237,7 @@ SessionResult OpenProject(const std::string& path, ProjectState& project)
 {
     const ProjectFileBytes file = ReadProjectFile(path);
     if (!file.read)
-        return SessionResult::Failed(RAMVIK_TR("Session", "Can't open file!"));
+        return SessionResult::Failed(file.refusal);
     // No one is asked here: a letter or a damaged file would go into a box,
     // a printout or a table as the default project.
     if (!file.foreign.Empty())
@@ -233,7 +250,7 @@ SessionResult CSession::Open(const std::string& path, bool anyway)
 {
     const ProjectFileBytes file = ReadProjectFile(path);
     if (!file.read)
-        return SessionResult::Failed(RAMVIK_TR("Session", "Can't open file!"));
+        return SessionResult::Failed(file.refusal);
     SessionResult result;
     if (!file.foreign.Empty() && !anyway) {
         result.question = RAMVIK_TR("Session", "%1 Open it anyway?")

@@ -76,7 +76,9 @@ public:
     // changes) into the project, as the window's Open does: parameters the
     // file does not mention keep their values. Counts as saved. New and Open
     // are steps of the undo history. Fails with
-    // "Can't open file!" and leaves the project as it was.
+    // "Can't open file!" and leaves the project as it was; a file over
+    // kMaxProjectFileBytes fails unread, with "NAME is not a Ramvik project:
+    // SIZE bytes." and no question.
     //
     // A file that does not look like a project (ForeignFileReason) is opened
     // only with anyway; without, the result holds the question and nothing

@@ -1,5 +1,6 @@
 #include "WriteHistory.h"
 
+#include <FileReader.h>
 #include <FileWriter.h>
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -59,9 +59,11 @@ std::optional<std::string> ValueOf(const std::string& line, const char* key)
 
 std::optional<HistoryEntry> ReadSidecar(const std::string& projectPath)
 {
-    std::ifstream in(fs::u8path(SidecarPath(projectPath)));
-    if (!in)
+    // A regular file of a note's size only: a FIFO would hang the listing.
+    const SmallFile file = ReadSmallFile(SidecarPath(projectPath));
+    if (file.status != SmallFileStatus::Read)
         return std::nullopt;
+    std::istringstream in(file.bytes);
     HistoryEntry entry;
     entry.projectPath = projectPath;
     bool haveTime = false;

@@ -90,12 +90,13 @@ UserText ExpectedConverters(const CReportWriter& out)
 // The converter the user named, as the system shows it.
 SerialPortInfo NamedPort(const std::vector<SerialPortInfo>& ports, const DoctorRequest& request)
 {
+    const std::string path = PortDevicePath(request.port, request.roots.dev);
     for (const SerialPortInfo& port : ports) {
-        if (port.path == request.port)
+        if (port.path == path)
             return port;
     }
     SerialPortInfo port;
-    port.path = request.port;
+    port.path = path;
     InspectDeviceNode(port, request.roots);
     return port;
 }

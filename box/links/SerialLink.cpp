@@ -4,12 +4,26 @@
 #include "PortFinder.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QSerialPort>
 
 #include <algorithm>
 
+namespace {
+
+// The device a given name stands for: a relative path from the current
+// folder, not from /dev, where Qt Serial Port would look for it.
+QString DevicePath(const QString& name)
+{
+    if (name.isEmpty())
+        return name;
+    return QFile::decodeName(PortDevicePath(QFile::encodeName(name).toStdString()).c_str());
+}
+
+} // namespace
+
 CSerialLink::CSerialLink(QString path_, Audience audience_)
-    : path(std::move(path_))
+    : path(DevicePath(path_))
     , audience(audience_)
 {
 }

@@ -20,6 +20,9 @@ TEST_F(Settings, MissingKeyOrValuesAreAnnouncedAndDefaultsLoaded)
     const Row rows[] = {
         { "no settings at all", std::nullopt, 1, 0, "" },
         { "no settings code", "RootPath=/opt/r\n", 0, 1, "/opt/r/" }, // the separator added
+        // read whole by the settings store, up to 4 GB
+        { "a file larger than settings can be, unread",
+            "RootPath=/opt/r\nUSB=12\n" + QByteArray(1 << 20, '\n'), 1, 0, "" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);

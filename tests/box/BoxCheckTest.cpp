@@ -196,3 +196,43 @@ TEST(BoxRoundTrip, WrittenProjectsCompareEqualAndReadBack)
         EXPECT_EQ(back->fileName, "mine.rmvp");
     }
 }
+
+// Whatever a box holds, a read saved and opened again is the project read:
+// the start delay of every value the cell can hold (up to 166 min 39 s, and
+// below 0) and a point input the file prints wider than 0.0 to 5.0 come back
+// as they were, so a write of the opened file sends the cell the box held.
+TEST(BoxRoundTrip, WhatABoxHoldsSurvivesSaveAndOpen)
+{
+    const struct {
+        const char* what;
+        int cell;
+        int value;
+    } rows[] = {
+        { "no start delay", kStartDelayCell, 0 },
+        { "1 s", kStartDelayCell, 1 },
+        { "59 s", kStartDelayCell, 59 },
+        { "1 min", kStartDelayCell, 60 },
+        { "9 min 59 s", kStartDelayCell, 599 },
+        { "10 min", kStartDelayCell, 600 },
+        { "99 min 59 s", kStartDelayCell, 5999 },
+        { "100 min", kStartDelayCell, 6000 },
+        { "the most the cell holds, 166 min 39 s", kStartDelayCell, 9999 },
+        { "a negative delay", kStartDelayCell, -61 },
+        { "the least the cell holds", kStartDelayCell, -999 },
+        { "a CR point input of -19.98 V", 2, -999 },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ProjectState read;
+        RebuildFromCells(CellsWith({ { row.cell, row.value } }), read);
+        read.TrimBelowStart();
+        read.TrimAboveStop();
+        const std::string saved = WriteProjectText(read);
+        ProjectState opened;
+        ReadProjectText(saved, opened);
+        EXPECT_EQ(WriteProjectText(opened), saved);
+        if (row.cell == kStartDelayCell) {
+            EXPECT_EQ(ComputeBoxTable(opened)[kStartDelayCell], row.value);
+        }
+    }
+}

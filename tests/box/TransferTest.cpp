@@ -69,6 +69,23 @@ struct FaultyLink : CDemoLink {
     bool* leftOpen = nullptr;
 };
 
+// A line that keeps sending answers of its own ("0132" again and again,
+// already there when the link opens and still coming after every purge):
+// the frames reach the box, but every read takes the line's bytes.
+struct ChattyLink : CDemoLink {
+    using CDemoLink::CDemoLink;
+    IoResult Read(char* buffer, std::size_t size) override
+    {
+        const IoResult box = CDemoLink::Read(buffer, size);
+        if (!box.ok)
+            return box;
+        for (std::size_t i = 0; i < size; ++i, ++sent)
+            buffer[i] = "0132"[sent % 4];
+        return { true, size };
+    }
+    std::size_t sent = 0;
+};
+
 // Adds the box fault when its phase begins.
 struct ArmingObserver : RecordingObserver {
     void PhaseStarted(TransferPhase phase) override
@@ -270,5 +287,53 @@ TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
                 EXPECT_NE(ended.outcome, O::Completed);
             }
         }
+    }
+}
+
+// A line that keeps sending is no box, whether the write is read back or
+// not: its bytes are no acknowledgements. A write without its read-back once
+// took them for the box's 769 answers and reported success in 0.23 s, where
+// the wire needs 4.8 s.
+TEST(TransferFailures, ALineThatKeepsSendingPassesNoWrite)
+{
+    for (bool verify : { false, true }) {
+        SCOPED_TRACE(verify ? "verified" : "not verified");
+        RecordingObserver observer;
+        CWriteTransfer write(ProjectState(),
+            std::make_unique<ChattyLink>(std::make_shared<CBoxSimulator>(kCrBoxId)), observer,
+            NoWait);
+        write.SetVerify(verify);
+        EXPECT_EQ(RunWithDeadline(write), verify ? O::VerifyFailed : O::DataFailed);
+        EXPECT_EQ(
+            observer.messages, std::vector<std::string> { kCheckConnectionMessage.English() });
+    }
+}
+
+// A write that is not read back takes its acknowledgements only when nothing
+// follows the last one, as a read takes its answers: a byte left over means
+// every answer after it was one out of step. A stray byte after the
+// identification is flushed before the first cell and shifts nothing.
+TEST(TransferFailures, AWriteWithoutReadBackFailsOnBytesLeftOver)
+{
+    const struct {
+        const char* stray;
+        O outcome;
+        std::vector<std::string> messages;
+    } rows[] = {
+        { "stray@400", O::DataFailed, { kCheckConnectionMessage.English() } },
+        { "stray@255", O::Completed, {} },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.stray);
+        auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
+        BoxFault fault {};
+        ASSERT_TRUE(ParseBoxFault(row.stray, fault));
+        box->AddFault(fault);
+        RecordingObserver observer;
+        CWriteTransfer write(ProjectState(), std::make_unique<CDemoLink>(box), observer, NoWait);
+        write.SetVerify(false);
+        EXPECT_EQ(RunWithDeadline(write), row.outcome);
+        EXPECT_EQ(observer.messages, row.messages);
+        EXPECT_EQ(observer.progress, kWriteProgressEnd);
     }
 }

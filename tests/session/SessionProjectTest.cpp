@@ -13,20 +13,41 @@
 
 namespace {
 
-// Open takes regular files only; a failure leaves project and changes alone.
-// A value the file leaves out keeps what the project held.
+// Open takes regular files of a project's size only; a failure leaves project
+// and changes alone and asks nothing: a file larger than any project is no
+// project, so not even "open anyway" opens it. A value the file leaves out
+// keeps what the project held.
 TEST(SessionFiles, OpenReadsARegularFileOrChangesNothing)
 {
     CTempFolder folder;
     std::filesystem::create_directory(folder.File("folder.rmvp"));
+    const std::string big = folder.File("big.rmvp");
+    std::ofstream(big, std::ios::binary) << "ADC = 1\r\n";
+    std::filesystem::resize_file(big, kMaxProjectFileBytes + 1);
+    const struct {
+        const char* name;
+        const char* message;
+    } refused[] = {
+        { "folder.rmvp", "Can't open file!" },
+        { "missing.rmvp", "Can't open file!" },
+        { "big.rmvp", "big.rmvp is not a Ramvik project: 1048577 bytes." },
+    };
     CSession session;
     session.Project().StepCurveDelay(true);
     const std::string before = WriteProjectText(session.Project());
-    const SessionResult result = session.Open(folder.File("folder.rmvp"));
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message.English(), "Can't open file!");
-    EXPECT_EQ(WriteProjectText(session.Project()), before);
-    EXPECT_TRUE(session.HasUnsavedChanges());
+    for (const auto& row : refused) {
+        for (bool anyway : { false, true }) {
+            SCOPED_TRACE(std::string(row.name) + (anyway ? ", anyway" : ""));
+            const SessionResult result = session.Open(folder.File(row.name), anyway);
+            EXPECT_FALSE(result.ok);
+            EXPECT_EQ(result.message.English(), row.message);
+            EXPECT_TRUE(result.question.Empty());
+            EXPECT_EQ(WriteProjectText(session.Project()), before);
+            EXPECT_TRUE(session.HasUnsavedChanges());
+        }
+        ProjectState project;
+        EXPECT_EQ(OpenProject(folder.File(row.name), project).message.English(), row.message);
+    }
 
     const std::string good = folder.File("car.rmvp");
     // Binary, so Windows writes the CR LF as they stand.

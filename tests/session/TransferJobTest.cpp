@@ -7,12 +7,19 @@
 
 #include <BoxSimulator.h>
 #include <DemoLink.h>
+#include <ProjectFile.h>
 #include <Protocol.h>
 #include <TransferProgress.h>
 #include <WriteHistory.h>
 
+#include <filesystem>
 #include <fstream>
+#include <future>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -108,6 +115,34 @@ TEST(WriteJobFacts, TheBoxTheCheckAndTheHistoryEntry)
         const bool told = row.kept == WriteKept::NoFolder || row.kept == WriteKept::Failed;
         EXPECT_EQ(job->Notes().size(), told ? 1u : 0u);
     }
+}
+
+// An entry whose note is no file of a note's size is left out at once, as
+// one without a note: a FIFO once hung the listing.
+TEST(WriteHistoryEntries, ANoteThatIsNoSmallFileLeavesItsEntryOut)
+{
+    CTempFolder folder;
+    const std::string history = folder.File("History/");
+    std::string error;
+    ASSERT_TRUE(RecordWrite(
+        history, WriteProjectText(ProjectState()), kCrBoxId, WriteCheck::Verified, error))
+        << error;
+    const std::string note = "Written: 2000-01-01 00:00:00\nBox: 132\nVerified: yes\n";
+    for (const char* stem : { "2000-01-01_00-00-00.000", "2000-01-01_00-00-01.000" }) {
+        std::ofstream(history + stem + ".rmvp", std::ios::binary)
+            << WriteProjectText(ProjectState());
+        std::ofstream(history + stem + ".txt", std::ios::binary) << note;
+    }
+    std::filesystem::resize_file(history + "2000-01-01_00-00-00.000.txt", (1 << 20) + 1);
+#ifdef _WIN32
+    std::filesystem::resize_file(history + "2000-01-01_00-00-01.000.txt", (1 << 20) + 1);
+#else
+    std::filesystem::remove(history + "2000-01-01_00-00-01.000.txt");
+    ASSERT_EQ(mkfifo((history + "2000-01-01_00-00-01.000.txt").c_str(), 0600), 0);
+#endif
+    auto listing = std::async(std::launch::async, [&] { return ListHistory(history); });
+    ASSERT_EQ(listing.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    EXPECT_EQ(listing.get().size(), 1u);
 }
 
 } // namespace

@@ -69,7 +69,30 @@ public:
         std::filesystem::create_symlink(Dev(tty), process / "fd" / "3");
     }
 
-    // A virtual terminal: a class entry without a device behind it.
+    // The device of pseudo-terminal index: dev/pts/N.
+    std::string AddPseudoTerminal(int index)
+    {
+        std::filesystem::create_directories(root / "dev" / "pts");
+        const std::string tty = "pts/" + std::to_string(index);
+        Write(root / "dev" / tty, "");
+        return Dev(tty);
+    }
+
+    // A program at the other end of pseudo-terminal index, as a simulated box
+    // or a terminal: it holds the master side, /proc/PID/fd/4 linked to ptmx
+    // with fdinfo/4 naming the terminal.
+    void AddPtyMaster(int pid, const std::string& program, int index)
+    {
+        const std::filesystem::path process = root / "proc" / std::to_string(pid);
+        std::filesystem::create_directories(process / "fd");
+        std::filesystem::create_directories(process / "fdinfo");
+        Write(process / "comm", program);
+        std::filesystem::create_symlink(Dev("ptmx"), process / "fd" / "4");
+        Write(process / "fdinfo" / "4",
+            "pos:\t0\nflags:\t0100002\nmnt_id:\t23\nino:\t89\ntty-index:\t"
+                + std::to_string(index));
+    }
+
 private:
     static std::string Hex(int id)
     {

@@ -5,7 +5,9 @@
 
 #include "CliTestSupport.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -93,6 +95,64 @@ TEST_F(CliBox, VerifyFailsTheWriteAndHistoryKeepsWhatItFound)
     EXPECT_TRUE(lines[1].contains("  box 132  verified no  ")) << lines[1].toStdString();
     const QString newest = lines[0].mid(lines[0].lastIndexOf("  ") + 2);
     EXPECT_EQ(ReadFile(newest), defaultText);
+}
+
+// The simulator at the other end of its pseudo-terminal holds no port: the
+// doctor finds the line free, and a write that finds it held names the
+// ramvik-cli that holds it. Both once named ramvik-boxsim.
+TEST_F(CliBox, InUseNamesTheProgramThatHoldsTheLine)
+{
+    const QString file = Project(defaultText);
+    CBoxsimProcess box({ "--id", "132", "--wire" });
+    const CliRun doctor = RunCli({ "doctor", "--port", box.port });
+    EXPECT_EQ(doctor.exitCode, 0) << doctor.out;
+    EXPECT_NE(doctor.out.find("OK       No other program holds " + box.port.toStdString() + "."),
+        std::string::npos)
+        << doctor.out;
+
+    // A write at wire speed holds the line for seconds; the second write
+    // starts once the first has the line open.
+    QProcess holder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", Path("data"));
+    holder.setProcessEnvironment(environment);
+    holder.start(RAMVIK_CLI, { "write", file, "--port", box.port });
+    ASSERT_TRUE(holder.waitForStarted(kDeadlineMs));
+    const QString pid = QString::number(holder.processId());
+    const QString line = QFileInfo(box.port).canonicalFilePath();
+    const auto holds = [&] {
+        for (const QFileInfo& fd : QDir("/proc/" + pid + "/fd").entryInfoList(QDir::System))
+            if (fd.symLinkTarget() == line)
+                return true;
+        return false;
+    };
+    QDeadlineTimer deadline(kDeadlineMs);
+    while (!holds() && !deadline.hasExpired() && holder.state() == QProcess::Running)
+        holder.waitForFinished(1);
+    ASSERT_TRUE(holds()) << "the first write never opened the line";
+    const CliRun second = RunCli({ "write", file, "--port", box.port });
+    holder.kill();
+    holder.waitForFinished(kDeadlineMs);
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_EQ(second.err,
+        "No USB Device Connected!\n\n" + box.port.toStdString()
+            + " is in use by ramvik-cli (process " + pid.toStdString()
+            + ").\nClose ramvik-cli, then try again.\n");
+}
+
+// A relative --port is a path from the current folder, as any other path on
+// the command line; it was once looked up under /dev.
+TEST_F(CliBox, ARelativePortIsFromTheCurrentFolder)
+{
+    const QString file = Project(defaultText);
+    CBoxsimProcess box({ "--id", "132" });
+    ASSERT_TRUE(QDir(dir.path()).mkdir("t"));
+    ASSERT_TRUE(QFile::link(box.port, Path("t/boxlink")));
+    RunOptions here;
+    here.workingDirectory = dir.path();
+    const CliRun run = RunCli({ "write", file, "--port", "t/boxlink", "--no-verify" }, here);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
 }
 
 // A box holding a value no project can hold: the project is saved as the box

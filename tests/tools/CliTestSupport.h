@@ -25,6 +25,8 @@ struct CliRun {
 struct RunOptions {
     QString systemRoot; // a fake machine whose sysfs, /dev and /proc the tool reads
     bool unprivileged = false; // as the user nobody when the suite runs as root
+    int deadlineMs = kDeadlineMs; // then the run counts as hanging and is killed
+    QString workingDirectory; // empty: the test's own
 };
 
 inline bool StartsWith(const std::string& text, const std::string& start)
@@ -64,6 +66,7 @@ protected:
         if (!options.systemRoot.isEmpty())
             environment.insert("RAMVIK_SYSTEM_ROOT", options.systemRoot);
         process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(options.workingDirectory);
         if (options.unprivileged && geteuid() == 0) {
             arguments = QStringList { "--reuid=65534", "--regid=65534", "--clear-groups", program }
                 + arguments;
@@ -72,7 +75,8 @@ protected:
         process.start(program, arguments);
         process.closeWriteChannel();
         CliRun run; // a run that hangs is killed when process goes, with exit code -1
-        if (process.waitForFinished(kDeadlineMs) && process.exitStatus() == QProcess::NormalExit)
+        if (process.waitForFinished(options.deadlineMs)
+            && process.exitStatus() == QProcess::NormalExit)
             run.exitCode = process.exitCode();
         run.out = process.readAllStandardOutput().toStdString();
         run.err = process.readAllStandardError().toStdString();

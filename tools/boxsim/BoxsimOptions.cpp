@@ -1,11 +1,19 @@
 #include "BoxsimOptions.h"
 
+#include <FileReader.h>
 #include <FileWriter.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <filesystem>
 #include <sstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 const char* const kBoxsimUsage
     = "usage: ramvik-boxsim [--id N] [--load FILE] [--save FILE] [--wire] [--fault KIND@CELL]...\n"
@@ -85,11 +93,23 @@ bool ParseBoxsimOptions(int argc, char** argv, BoxsimOptions& options, std::stri
 
 bool LoadCells(const std::string& path, CBoxSimulator& box, std::string& error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        error = "cannot open " + path;
+    const SmallFile file = ReadSmallFile(path);
+    switch (file.status) {
+    case SmallFileStatus::Read:
+        break;
+    case SmallFileStatus::Unreadable:
+        error = "cannot open " + path + ": " + file.error;
+        return false;
+    case SmallFileStatus::NotRegular:
+        error = "cannot load " + path + ": not a regular file";
+        return false;
+    case SmallFileStatus::TooLarge:
+        error = "cannot load " + path + ": " + std::to_string(file.size)
+            + " bytes, more than a file of cells holds (at most " + std::to_string(kSmallFileLimit)
+            + ")";
         return false;
     }
+    std::istringstream in(file.bytes);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         std::istringstream fields(line);
@@ -106,6 +126,45 @@ bool LoadCells(const std::string& path, CBoxSimulator& box, std::string& error)
             return false;
         }
         box.SetCell(cell, value);
+    }
+    return true;
+}
+
+bool CheckSavePath(const std::string& path, std::string& error)
+{
+    if (path == "-")
+        return true; // standard output
+    struct stat node { };
+    // The file writer follows links to their target and writes beside it.
+    std::error_code code;
+    fs::path target = fs::weakly_canonical(fs::path(path), code);
+    if (code)
+        target = fs::path(path);
+    if (stat(target.c_str(), &node) == 0) {
+        if (S_ISDIR(node.st_mode)) {
+            error = "cannot save to " + path + ": it is a folder";
+            return false;
+        }
+        if (S_ISREG(node.st_mode) && (node.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            error = "cannot save to " + path + ": " + kReadOnlyFileReason;
+            return false;
+        }
+        // A file that may be written is written in place when its folder
+        // takes no new files; a device or FIFO is written into.
+        if (access(target.c_str(), W_OK) == 0)
+            return true;
+    }
+    fs::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    if (stat(folder.c_str(), &node) != 0 || !S_ISDIR(node.st_mode)) {
+        error = "cannot save to " + path + ": the folder " + folder.string() + " does not exist";
+        return false;
+    }
+    if (access(folder.c_str(), W_OK | X_OK) != 0) {
+        error = "cannot save to " + path + ": the folder " + folder.string()
+            + " takes no new files (" + std::strerror(errno) + ")";
+        return false;
     }
     return true;
 }

@@ -20,8 +20,14 @@ struct BoxsimOptions {
 bool ParseBoxsimOptions(int argc, char** argv, BoxsimOptions& options, std::string& error);
 
 // Cells as lines "CELL VALUE" (decimal); cells absent from the file keep
-// their value. False with a message naming the file and line.
+// their value. Only a regular file of at most 1 MiB is read: a FIFO, a
+// device or a folder is refused at once. False with a message naming the
+// file and line.
 bool LoadCells(const std::string& path, CBoxSimulator& box, std::string& error);
+// Whether SaveCells can write path when the simulator ends, checked at its
+// start: the file may be written, or its folder exists and takes new files.
+// False with a message naming what is missing.
+bool CheckSavePath(const std::string& path, std::string& error);
 // Every cell as such a line, through the file writer: a failed save keeps the
 // old file. False with a message naming the file and the reason.
 bool SaveCells(const std::string& path, const CBoxSimulator& box, std::string& error);

@@ -61,6 +61,11 @@ int main(int argc, char** argv)
         std::cerr << "ramvik-boxsim: " << error << "\n";
         return 2;
     }
+    // Found now, not when the cells are saved at the end of a session.
+    if (!options.savePath.empty() && !CheckSavePath(options.savePath, error)) {
+        std::cerr << "ramvik-boxsim: " << error << "\n";
+        return 2;
+    }
     if (options.identification)
         box.SetCell(255, *options.identification);
     box.SetWireModel(options.wire);

@@ -31,7 +31,9 @@ UserText RoomRefusal(const CCurve& curve, bool cr)
 
 double SnapToBoxStep(double volts)
 {
-    return std::round(volts * kStepsPerVolt) / kStepsPerVolt;
+    // Adding 0 turns -0 (from a value just below zero) into 0, which the
+    // file writes as 0.000000, not -0.000000.
+    return std::round(volts * kStepsPerVolt) / kStepsPerVolt + 0.0;
 }
 
 OutputLimits ProjectState::PointOutputLimits(double input) const

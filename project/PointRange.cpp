@@ -343,7 +343,10 @@ RangeEditResult ApplyGiven(ProjectState& project, double from, double to,
         const UserText refusal = project.MoveRefusal(input);
         if (!refusal.Empty()) {
             if (!existing || existing->output != output)
-                CountFixed(result, refusal);
+                CountFixed(result,
+                    point.line > 0
+                        ? RAMVIK_TR("PointRange", "Line %1: %2").Number(point.line, 0).Arg(refusal)
+                        : refusal);
             continue;
         }
         const OutputLimits limits = StepLimits(project.PointOutputLimits(input));

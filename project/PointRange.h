@@ -23,7 +23,7 @@ struct RangeEditResult {
     int held = 0; // points whose output the operation would put beyond a limit,
                   // now at that limit (among the moved ones when they were not there)
     int fixed = 0; // points the rules keep where they are, which would have changed
-    UserText heldBack; // why the first of the fixed points stays
+    UserText heldBack; // why the first of the fixed points stays (with its line)
     // Not empty: the operation was refused as a whole and nothing changed;
     // why (the status says the same).
     UserText refusal;

@@ -25,6 +25,7 @@ struct CliRun {
 struct RunOptions {
     QString systemRoot; // a fake machine whose sysfs, /dev and /proc the tool reads
     bool unprivileged = false; // as the user nobody when the suite runs as root
+    QByteArray input; // standard input
 };
 
 inline bool StartsWith(const std::string& text, const std::string& start)
@@ -70,6 +71,8 @@ protected:
             program = "setpriv";
         }
         process.start(program, arguments);
+        if (!options.input.isEmpty() && process.waitForStarted(kDeadlineMs))
+            process.write(options.input);
         process.closeWriteChannel();
         CliRun run; // a run that hangs is killed when process goes, with exit code -1
         if (process.waitForFinished(kDeadlineMs) && process.exitStatus() == QProcess::NormalExit)
@@ -84,14 +87,14 @@ protected:
     }
     // ramvik-cli on a command line of words, where "@name" is a file of the
     // test's folder.
-    CliRun Run(const char* line) const
+    CliRun Run(const char* line, const RunOptions& options = {}) const
     {
         QStringList words = QString::fromLatin1(line).split(' ', Qt::SkipEmptyParts);
         for (QString& word : words) {
             if (word.startsWith('@'))
                 word = dir.filePath(word.mid(1));
         }
-        return RunCli(words);
+        return RunCli(words, options);
     }
     QTemporaryDir dir; // the test's files
     const std::string defaultText = WriteProjectText(ProjectState()); // as Save writes it

@@ -24,6 +24,13 @@ OutputLimits StepLimits(OutputLimits limits)
     return limits;
 }
 
+// Outputs this close are the same: a voltage that drifted through 0.1 V
+// steps (the CR start and stop points sit on it) equals its two decimals.
+bool SameVolts(double a, double b)
+{
+    return std::abs(a - b) < kSameInput;
+}
+
 bool OnBoxStep(double volts)
 {
     const double steps = volts * kStepsPerVolt;
@@ -130,7 +137,7 @@ RangeEditResult ApplyTargets(const ProjectState& project, const std::vector<Targ
         double output = SnapToBoxStep(target.output);
         const UserText refusal = project.MoveRefusal(p.input);
         if (!refusal.Empty()) {
-            if (output != p.output)
+            if (!SameVolts(output, p.output))
                 CountFixed(result, refusal);
             continue;
         }
@@ -141,7 +148,7 @@ RangeEditResult ApplyTargets(const ProjectState& project, const std::vector<Targ
             output = std::clamp(output, limits.low, limits.high);
             held.Add(output);
         }
-        if (output != p.output) {
+        if (!SameVolts(output, p.output)) {
             p.output = output;
             ++result.moved;
             result.changed = true;
@@ -342,7 +349,7 @@ RangeEditResult ApplyGiven(ProjectState& project, double from, double to,
         const double output = SnapToBoxStep(point.output);
         const UserText refusal = project.MoveRefusal(input);
         if (!refusal.Empty()) {
-            if (!existing || existing->output != output)
+            if (!existing || !SameVolts(existing->output, output))
                 CountFixed(result,
                     point.line > 0
                         ? RAMVIK_TR("PointRange", "Line %1: %2").Number(point.line, 0).Arg(refusal)
@@ -359,7 +366,7 @@ RangeEditResult ApplyGiven(ProjectState& project, double from, double to,
                     .Number(limits.high, 2)));
         if (!existing) {
             adds.emplace_back(input, output);
-        } else if (existing->output != output) {
+        } else if (!SameVolts(existing->output, output)) {
             existing->output = output;
             ++result.moved;
         }

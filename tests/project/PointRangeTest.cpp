@@ -212,6 +212,26 @@ TEST(PointRange, PasteTakesItAllOrNothing)
     }
 }
 
+// A copy pastes back as no change, also where the start voltage drifted
+// through its 0.1 V steps (1.2999999999999998 V) and the copy says 1.30.
+TEST(PointRange, ACopyOfEveryPointPastesBackAsNoChange)
+{
+    ProjectState project = ProjectWith(false, kCr);
+    project.StepStartVoltage(false);
+    project.StepStartVoltage(false);
+    ASSERT_NE(project.startVoltage, 1.3);
+    const PointsReading copy = ReadPointsText(WritePointsText(project.crCurve));
+    PointSelection every;
+    for (const CPunt& p : project.crCurve)
+        every.push_back(p.input);
+    const ProjectState before = project;
+    for (const RangeEditResult& result :
+        { PastePoints(project, every, copy), SetPointsFromText(project, copy) }) {
+        EXPECT_EQ(result.status.English(), "No point changed");
+        EXPECT_EQ(project, before);
+    }
+}
+
 // The forms the paste reader takes, and how it refuses the others.
 TEST(PointText, ReaderTakesSpreadsheetFormsAndNamesTheLineItCannotRead)
 {

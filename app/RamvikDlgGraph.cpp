@@ -98,6 +98,6 @@ void CRamvikDlg::UpdateHint()
         return count <= most;
     };
     // A note in the status line takes the hint's place.
-    hint->setVisible(statusLine->text().isEmpty() && straight(project.crCurve, 4)
-        && straight(project.turboCurve, 2));
+    hint->setVisible(statusLine->text().isEmpty() && straight(project.crCurve.Head(), 4)
+        && straight(project.turboCurve.Head(), 2));
 }

@@ -22,13 +22,13 @@ void FillCurves(ProjectState& project)
     project.startVoltage = 0.02;
     project.stopVoltage = 4.98;
     project.ResetCrCurve();
-    for (int i = 1; CountPoints(project.crCurve) < 60; ++i) {
+    for (int i = 1; project.crCurve.Count() < 60; ++i) {
         const double input = i * 0.08;
-        project.crCurve->Add(input, input - 0.3 * (i % 3));
-        project.turboCurve->Add(input, input + 0.2 * (i % 4) - 0.3);
+        project.crCurve.Add(input, input - 0.3 * (i % 3));
+        project.turboCurve.Add(input, input + 0.2 * (i % 4) - 0.3);
     }
-    while (CountPoints(project.turboCurve) < 60)
-        project.turboCurve->Add(4.99 - 0.001 * CountPoints(project.turboCurve), 4.5);
+    while (project.turboCurve.Count() < 60)
+        project.turboCurve.Add(4.99 - 0.001 * project.turboCurve.Count(), 4.5);
 }
 
 void DrawGraph(benchmark::State& state, bool inputOutput, bool withBox = false)
@@ -52,8 +52,8 @@ void DrawGraph(benchmark::State& state, bool inputOutput, bool withBox = false)
     // What a compare with the box shows: its curves and the legend.
     ProjectState box;
     FillCurves(box);
-    for (CPunt* p = box.crCurve; p; p = p->next)
-        p->output *= 0.95;
+    for (CPunt& p : box.crCurve)
+        p.output *= 0.95;
     if (withBox)
         graph.SetOverlay(&box);
     const QColor face = CGraph::FaceColour();

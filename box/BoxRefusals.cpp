@@ -50,7 +50,7 @@ void CheckCurve(
                     .Arg(std::to_string(index))
                     .Number(p->output));
     }
-    int count = CountPoints(head);
+    const int count = index - 1;
     if (maxPoints > 0 && count > maxPoints)
         add(RAMVIK_TR("BoxRefusals", "%1 curve has %2 points; the box stores at most %3.")
                 .Arg(name)
@@ -64,11 +64,11 @@ std::vector<UserText> Reasons(const ProjectState& project, TurboUse turbo)
     if (project.boxType < 0 || project.boxType > 2)
         reasons.push_back(RAMVIK_TR("BoxRefusals", "Box type %1 is not 0, 1 or 2.")
                               .Arg(std::to_string(project.boxType)));
-    CheckCurve("CR", project.crCurve, kMaxCrPoints, false, reasons);
+    CheckCurve("CR", project.crCurve.Head(), kMaxCrPoints, false, reasons);
     if (turbo == TurboUse::Shown)
-        CheckCurve("TURBO", project.turboCurve, kMaxTurboPoints, false, reasons);
+        CheckCurve("TURBO", project.turboCurve.Head(), kMaxTurboPoints, false, reasons);
     else if (turbo == TurboUse::Hidden)
-        CheckCurve("TURBO", project.turboCurve, 0, true, reasons);
+        CheckCurve("TURBO", project.turboCurve.Head(), 0, true, reasons);
 
     if (!InVoltRange(project.startVoltage))
         reasons.push_back(RAMVIK_TR("BoxRefusals", "Start voltage %1 V lies outside 0 V to 5 V.")
@@ -116,6 +116,6 @@ std::vector<UserText> ReadWarnings(const ReadCells& cells)
     const CellParameters held = DecodeParameters(cells);
     project.boxType = held.boxTypeDigit;
     project.startVoltage = held.startVoltage;
-    project.ReplaceCrCurve(CurveFromCellPairs(cells, 0, 124));
+    project.crCurve = CurveFromCellPairs(cells, 0, 124);
     return Reasons(project, held.boxTypeDigit == 2 ? TurboUse::Shown : TurboUse::NotRead);
 }

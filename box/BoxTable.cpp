@@ -42,24 +42,24 @@ BoxTable ComputeBoxTable(const ProjectState& project)
     BoxTable table {};
     for (int cell = 0; cell <= 251; ++cell)
         table[cell] = kEmptyPair;
-    PlaceCurvePairs(table, 0, project.crCurve, kMaxCrPoints);
+    PlaceCurvePairs(table, 0, project.crCurve.Head(), kMaxCrPoints);
     if (project.boxType == 2)
-        PlaceCurvePairs(table, 126, project.turboCurve, kMaxTurboPoints);
+        PlaceCurvePairs(table, 126, project.turboCurve.Head(), kMaxTurboPoints);
 
     // Pair 0 of each curve carries the voltages instead of its point.
     table[0] = 0;
     table[1] = project.stopVoltage * 10;
     table[126] = project.startVoltage * 10;
-    table[127] = CurveCounts(project.stopVoltage, project.crCurve);
-    table[253] = CurveCounts(project.startVoltage, project.crCurve);
+    table[127] = CurveCounts(project.stopVoltage, project.crCurve.Head());
+    table[253] = CurveCounts(project.startVoltage, project.crCurve.Head());
     table[kStartDelayCell]
         = static_cast<double>(project.startDelayMin * 60LL + project.startDelaySec);
     table[kBoxTypeCell] = static_cast<double>(project.boxType + project.curveDelay * 10LL / 20);
 
     for (int n = 0; n <= 255; ++n) {
         double v = n * kCountStep;
-        table[256 + n] = n - CurveCounts(v, project.crCurve);
-        table[512 + n] = CurveCounts(v, project.turboCurve);
+        table[256 + n] = n - CurveCounts(v, project.crCurve.Head());
+        table[512 + n] = CurveCounts(v, project.turboCurve.Head());
     }
     return table;
 }

@@ -70,7 +70,7 @@ CellParameters DecodeParameters(const ReadCells& cells);
 // The curve of the pairs in cells firstCell to lastCell + 1 (input at the
 // even cell), added to the straight curve (0, 0), (5, 5). A pair whose input
 // is above 250 is empty. Pair 0's voltages (cells 1, 126, 127) read as 0.
-CPunt* CurveFromCellPairs(ReadCells cells, int firstCell, int lastCell);
+CCurve CurveFromCellPairs(ReadCells cells, int firstCell, int lastCell);
 
 // Rebuilds a project from cells read out of a box: box type, input flags,
 // curve delay, start and stop voltage, start delay and both curves. Every

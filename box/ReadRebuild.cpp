@@ -14,19 +14,19 @@ CellParameters DecodeParameters(const ReadCells& cells)
     return held;
 }
 
-CPunt* CurveFromCellPairs(ReadCells cells, int firstCell, int lastCell)
+CCurve CurveFromCellPairs(ReadCells cells, int firstCell, int lastCell)
 {
     // Pair 0 of each curve carried the voltages; as points it reads (0, 0).
     cells[kStartVoltageCell] = 0;
     cells[kStopVoltageCell] = 0;
     cells[kStopOutputCell] = 0;
-    CPunt* head = MakeStraightCurve();
+    CCurve curve = CCurve::Straight();
     for (int i = firstCell; i <= lastCell; i += 2) {
         if (cells[i] > 250)
             continue; // an empty pair
-        head = head->Add(cells[i] / 50.0, cells[i + 1] / 50.0);
+        curve.Add(cells[i] / 50.0, cells[i + 1] / 50.0);
     }
-    return head;
+    return curve;
 }
 
 void RebuildFromCells(const ReadCells& cells, ProjectState& project)
@@ -50,16 +50,16 @@ void RebuildFromCells(const ReadCells& cells, ProjectState& project)
     project.startDelaySec = held.startDelaySec;
     project.startDelayMin = held.startDelayMin;
 
-    project.ReplaceCrCurve(CurveFromCellPairs(cells, 0, 124));
-    project.ReplaceTurboCurve(
-        project.turboEnabled ? CurveFromCellPairs(cells, 126, 250) : MakeStraightCurve());
+    project.crCurve = CurveFromCellPairs(cells, 0, 124);
+    project.turboCurve
+        = project.turboEnabled ? CurveFromCellPairs(cells, 126, 250) : CCurve::Straight();
 
     if (project.startVoltage > 5.0)
         project.startVoltage = 5.0;
     if (!(project.startVoltage >= 0.0))
         project.startVoltage = 0.0;
-    project.crCurve = project.crCurve->Add(project.startVoltage, project.startVoltage);
-    project.crCurve = project.crCurve->Add(project.stopVoltage, project.stopVoltage);
+    project.crCurve.Add(project.startVoltage, project.startVoltage);
+    project.crCurve.Add(project.stopVoltage, project.stopVoltage);
     project.showCr = 1;
     project.showTurbo = 1;
 }

@@ -13,15 +13,6 @@ void SleepFor(std::chrono::milliseconds duration)
 
 namespace {
 
-// A project with the fields of the given one and the default curves; the
-// read replaces what it reads and keeps the rest (file name, caption, view).
-std::unique_ptr<ProjectState> CopyFields(const ProjectState& from)
-{
-    auto to = std::make_unique<ProjectState>();
-    to->CopyFieldsFrom(from);
-    return to;
-}
-
 // Ends a transfer whose link could not be opened.
 TransferOutcome EndNotOpened(CLink& link, CTransferObserver& observer)
 {
@@ -198,7 +189,7 @@ TransferOutcome CWriteTransfer::VerifyCells()
 
 CReadTransfer::CReadTransfer(const ProjectState& current, std::unique_ptr<CLink> link_,
     CTransferObserver& observer_, SettleWait settle_)
-    : base(CopyFields(current))
+    : base(std::make_unique<ProjectState>(current))
     , link(std::move(link_))
     , observer(observer_)
     , settle(std::move(settle_))

@@ -157,7 +157,7 @@ public:
     std::unique_ptr<ProjectState> TakeProject();
 
 private:
-    std::unique_ptr<ProjectState> base; // copy of the fields a read keeps
+    std::unique_ptr<ProjectState> base; // the project as it was; a read keeps what it does not read
     std::unique_ptr<CLink> link;
     CTransferObserver& observer;
     SettleWait settle;

@@ -30,8 +30,8 @@ inline void RequireSortedCurve(const CPunt* head)
 
 inline void RequireSoundProject(const ProjectState& project)
 {
-    RequireSortedCurve(project.crCurve);
-    RequireSortedCurve(project.turboCurve);
+    RequireSortedCurve(project.crCurve.Head());
+    RequireSortedCurve(project.turboCurve.Head());
     Require(std::isfinite(project.startVoltage) && std::isfinite(project.stopVoltage));
     Require(project.boxType >= 0 && project.boxType <= 2);
 }

@@ -139,9 +139,9 @@ bool CGraph::EditingCr() const
     return project->editCr != 0;
 }
 
-CPunt*& CGraph::EditedHead()
+CPunt* CGraph::EditedHead()
 {
-    return EditingCr() ? project->crCurve : project->turboCurve;
+    return project->EditedCurve().Head();
 }
 
 void CGraph::RequestRepaint()

@@ -225,8 +225,8 @@ private:
 
     bool InputOutputView() const;
     bool EditingCr() const;
-    // The head field of the edited curve in the project.
-    CPunt*& EditedHead();
+    // The first point of the edited curve of the project.
+    CPunt* EditedHead();
     void RequestRepaint();
     void ApplyViewGeometry(bool inputOutput);
 

@@ -413,14 +413,16 @@ void CGraph::DrawCurves(QPainter& painter, bool difference)
     // The edited CR curve is drawn last with all its markers, which covers
     // every pixel a first pass would draw; that pass is left out.
     if (project->showCr && !editCr)
-        DrawCurve(painter, project->crCurve, GraphStyle::kCrColour, false, difference, highlighted);
-    if (project->turboEnabled && project->showTurbo) {
-        DrawCurve(painter, project->turboCurve, GraphStyle::kTurboColour, !editCr, difference,
+        DrawCurve(painter, project->crCurve.Head(), GraphStyle::kCrColour, false, difference,
             highlighted);
+    if (project->turboEnabled && project->showTurbo) {
+        DrawCurve(painter, project->turboCurve.Head(), GraphStyle::kTurboColour, !editCr,
+            difference, highlighted);
     }
     // The edited CR curve lies on top of the TURBO curve.
     if (editCr)
-        DrawCurve(painter, project->crCurve, GraphStyle::kCrColour, true, difference, highlighted);
+        DrawCurve(
+            painter, project->crCurve.Head(), GraphStyle::kCrColour, true, difference, highlighted);
     DrawOverlay(painter, difference);
     painter.setClipping(false);
 }

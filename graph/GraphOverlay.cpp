@@ -73,8 +73,8 @@ void CGraph::DrawOverlay(QPainter& painter, bool difference)
     if (!overlay)
         return;
     if (overlay->turboEnabled)
-        DrawOverlayCurve(painter, overlay->turboCurve, kBoxTurbo, difference);
-    DrawOverlayCurve(painter, overlay->crCurve, kBoxCr, difference);
+        DrawOverlayCurve(painter, overlay->turboCurve.Head(), kBoxTurbo, difference);
+    DrawOverlayCurve(painter, overlay->crCurve.Head(), kBoxCr, difference);
 }
 
 // Names the curves drawn: the project's, as they are shown, then the box's.

@@ -109,9 +109,9 @@ void LayOutPrintGraph(
         if (!points.isEmpty())
             sheet.lines.push_back({ points, pen });
     };
-    addCurve(project.crCurve, PrintPen::Cr);
+    addCurve(project.crCurve.Head(), PrintPen::Cr);
     if (project.turboEnabled)
-        addCurve(project.turboCurve, PrintPen::Turbo);
+        addCurve(project.turboCurve.Head(), PrintPen::Turbo);
 }
 
 QString PrintBoxTypeText(const ProjectState& project)

@@ -69,11 +69,11 @@ void LayOutPrintTables(PrintSheet& sheet, const ProjectState& project)
 {
     AddSmallText(
         sheet, QCoreApplication::translate("Print", "CR-curve"), kTableLeft + 60, kTitleRow);
-    int column = AddCurveTable(sheet, project.crCurve, 0);
+    int column = AddCurveTable(sheet, project.crCurve.Head(), 0);
     if (!project.turboEnabled)
         return;
     ++column;
     AddSmallText(sheet, QCoreApplication::translate("Print", "TURBO-curve"),
         kTableLeft + kColumnPitch * column, kTitleRow);
-    AddCurveTable(sheet, project.turboCurve, column);
+    AddCurveTable(sheet, project.turboCurve.Head(), column);
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -39,10 +40,10 @@ double AsSavedVoltage(double value)
     return ReadDecimalDouble(FormatFixed(value, 1));
 }
 
-void WritePoints(std::string& out, const CPunt* head)
+void WritePoints(std::string& out, const CCurve& curve)
 {
-    for (const CPunt* p = head; p; p = p->next)
-        out += FormatFixed(p->input, 6) + " " + FormatFixed(p->output, 6) + kLineEnd;
+    for (const CPunt& p : curve)
+        out += FormatFixed(p.input, 6) + " " + FormatFixed(p.output, 6) + kLineEnd;
 }
 
 using Points = std::vector<std::pair<double, double>>;
@@ -50,14 +51,14 @@ using Points = std::vector<std::pair<double, double>>;
 // The curve that adding the points one by one to an empty curve gives (a
 // sorted list; an equal input keeps the first point's input and takes the
 // last output), built in n log n so a long file cannot stall the reader.
-CPunt* BuildCurve(const Points& adds)
+CCurve BuildCurve(const Points& adds)
 {
     std::vector<std::size_t> order(adds.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(),
         [&adds](std::size_t a, std::size_t b) { return adds[a].first < adds[b].first; });
-    CPunt* head = nullptr;
+    std::unique_ptr<CPunt> head;
     CPunt* tail = nullptr;
     for (std::size_t i : order) {
         const auto& [input, output] = adds[i];
@@ -65,16 +66,17 @@ CPunt* BuildCurve(const Points& adds)
             tail->output = output;
             continue;
         }
-        CPunt* point = new CPunt(input, output);
+        auto point = std::make_unique<CPunt>(input, output);
+        CPunt* added = point.get();
         if (tail) {
-            tail->next = point;
-            point->prev = tail;
+            added->prev = tail;
+            tail->next = point.release();
         } else {
-            head = point;
+            head = std::move(point);
         }
-        tail = point;
+        tail = added;
     }
-    return head;
+    return CCurve(std::move(head));
 }
 
 // Takes the next line off the front of the text, without its end; false
@@ -179,8 +181,8 @@ void ReadProjectText(std::string_view text, ProjectState& p)
     if (p.boxType == 2 && !p.turboEnabled)
         p.SetBoxType(0);
 
-    p.ReplaceCrCurve(BuildCurve(cr));
-    p.ReplaceTurboCurve(BuildCurve(turbo));
+    p.crCurve = BuildCurve(cr);
+    p.turboCurve = BuildCurve(turbo);
     p.TrimBelowStart();
     p.TrimAboveStop();
 }

@@ -16,17 +16,11 @@ constexpr double kMaxDifference = 1.6;
 constexpr double kLowestVoltage = 0.0;
 constexpr double kHighestVoltage = 5.0;
 
-const CPunt* PointAt(const CPunt* head, double input)
-{
-    const CPunt* p = head ? head->Find(input) : nullptr;
-    return p && p->input == input ? p : nullptr;
-}
-
 // Why no point can be added to the curve; empty while it has room.
-UserText RoomRefusal(const CPunt* head, bool cr)
+UserText RoomRefusal(const CCurve& curve, bool cr)
 {
     const int capacity = cr ? kMaxCrPoints : kMaxTurboPoints;
-    if (CountPoints(head) < capacity)
+    if (curve.Count() < capacity)
         return UserText();
     return (cr ? RAMVIK_TR("ProjectState", "A CR curve holds at most %1 points")
                : RAMVIK_TR("ProjectState", "A TURBO curve holds at most %1 points"))
@@ -37,7 +31,9 @@ UserText RoomRefusal(const CPunt* head, bool cr)
 
 double SnapToBoxStep(double volts)
 {
-    return std::round(volts * kStepsPerVolt) / kStepsPerVolt;
+    // Adding 0 turns -0 (from a value just below zero) into 0, which the
+    // file writes as 0.000000, not -0.000000.
+    return std::round(volts * kStepsPerVolt) / kStepsPerVolt + 0.0;
 }
 
 OutputLimits ProjectState::PointOutputLimits(double input) const
@@ -68,12 +64,12 @@ PointEditResult ProjectState::SetPointOutput(double input, double output)
 {
     PointEditResult result;
     result.refusal = MoveRefusal(input);
-    CPunt*& head = EditedCurve();
-    if (!result.refusal.Empty() || !head || !std::isfinite(output))
+    CCurve& curve = EditedCurve();
+    if (!result.refusal.Empty() || curve.Empty() || !std::isfinite(output))
         return result;
-    const CPunt* existing = PointAt(head, input);
+    const CPunt* existing = curve.At(input);
     if (!existing)
-        result.refusal = RoomRefusal(head, editCr);
+        result.refusal = RoomRefusal(curve, editCr);
     if (!result.refusal.Empty())
         return result;
     const OutputLimits limits = PointOutputLimits(input);
@@ -87,7 +83,7 @@ PointEditResult ProjectState::SetPointOutput(double input, double output)
     }
     if (existing && existing->output == wanted)
         return result;
-    head = head->Add(input, wanted);
+    curve.Add(input, wanted);
     result.changed = true;
     return result;
 }
@@ -95,10 +91,10 @@ PointEditResult ProjectState::SetPointOutput(double input, double output)
 PointEditResult ProjectState::RemovePoint(double input)
 {
     PointEditResult result;
-    CPunt* head = EditedCurve();
-    if (!PointAt(head, input))
+    CCurve& curve = EditedCurve();
+    if (!curve.At(input))
         return result;
-    if (input == head->input)
+    if (input == curve.Head()->input)
         result.refusal = RAMVIK_TR("ProjectState", "The point at 0 V stays");
     else if (input >= kHighestVoltage)
         result.refusal = RAMVIK_TR("ProjectState", "The point at 5 V stays");
@@ -107,7 +103,7 @@ PointEditResult ProjectState::RemovePoint(double input)
             = RAMVIK_TR("ProjectState", "The CR points at the start and stop voltage stay");
     if (!result.refusal.Empty())
         return result;
-    head->Remove(input);
+    curve.Remove(input);
     result.changed = true;
     return result;
 }
@@ -115,17 +111,17 @@ PointEditResult ProjectState::RemovePoint(double input)
 PointEditResult ProjectState::PutPointOnLine(double input)
 {
     PointEditResult result;
-    CPunt*& head = EditedCurve();
-    if (!head)
+    CCurve& curve = EditedCurve();
+    if (curve.Empty())
         return result;
-    const CPunt* existing = PointAt(head, input);
+    const CPunt* existing = curve.At(input);
     if (!existing)
-        result.refusal = RoomRefusal(head, editCr);
+        result.refusal = RoomRefusal(curve, editCr);
     if (!result.refusal.Empty())
         return result;
     if (existing && existing->output == input)
         return result;
-    head = head->Add(input, input);
+    curve.Add(input, input);
     result.changed = true;
     return result;
 }

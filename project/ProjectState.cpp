@@ -39,86 +39,17 @@ ProjectState::ProjectState()
     New();
 }
 
-ProjectState::~ProjectState()
-{
-    FreeCurves();
-}
-
-ProjectState::ProjectState(ProjectState&& other) noexcept
-{
-    *this = std::move(other);
-}
-
-ProjectState& ProjectState::operator=(ProjectState&& other) noexcept
-{
-    if (this == &other)
-        return *this;
-    FreeCurves();
-    crCurve = std::exchange(other.crCurve, nullptr);
-    turboCurve = std::exchange(other.turboCurve, nullptr);
-    CopyFieldsFrom(other);
-    return *this;
-}
-
-void ProjectState::CopyFieldsFrom(const ProjectState& other)
-{
-    oneInput = other.oneInput;
-    twoInputs = other.twoInputs;
-    startDelayMin = other.startDelayMin;
-    startDelaySec = other.startDelaySec;
-    startVoltage = other.startVoltage;
-    editCr = other.editCr;
-    editTurbo = other.editTurbo;
-    curveDelay = other.curveDelay;
-    showCr = other.showCr;
-    showTurbo = other.showTurbo;
-    stopVoltage = other.stopVoltage;
-    differenceView = other.differenceView;
-    inputOutputView = other.inputOutputView;
-    rootPath = other.rootPath;
-    fileName = other.fileName;
-    titlePrefix = other.titlePrefix;
-    boxType = other.boxType;
-    turboEnabled = other.turboEnabled;
-    graphType = other.graphType;
-}
-
-void ProjectState::FreeCurves()
-{
-    delete crCurve;
-    delete turboCurve;
-    crCurve = nullptr;
-    turboCurve = nullptr;
-}
-
-void ProjectState::ReplaceCrCurve(CPunt* head)
-{
-    if (head == crCurve)
-        return;
-    delete crCurve;
-    crCurve = head;
-}
-
-void ProjectState::ReplaceTurboCurve(CPunt* head)
-{
-    if (head == turboCurve)
-        return;
-    delete turboCurve;
-    turboCurve = head;
-}
-
 void ProjectState::New()
 {
-    FreeCurves();
-    crCurve = MakeStraightCurve();
-    turboCurve = MakeStraightCurve();
+    crCurve = CCurve::Straight();
+    turboCurve = CCurve::Straight();
     startVoltage = 1.5;
     stopVoltage = 4.5;
     startDelayMin = 1;
     startDelaySec = 0;
     curveDelay = 200;
-    crCurve->Add(startVoltage, startVoltage);
-    crCurve->Add(stopVoltage, stopVoltage);
+    crCurve.Add(startVoltage, startVoltage);
+    crCurve.Add(stopVoltage, stopVoltage);
     // The inputs follow the box type, as the selector does.
     oneInput = boxType == 1 ? 0 : 1;
     twoInputs = boxType == 1 ? 1 : 0;
@@ -132,15 +63,20 @@ bool ProjectState::SetBoxType(int index)
     if (index < 0 || index > 2)
         return false;
     boxType = index;
+    oneInput = index == 1 ? 0 : 1;
+    twoInputs = index == 1 ? 1 : 0;
+    turboEnabled = index == 2;
+    ApplyBoxTypeView();
+    return true;
+}
+
+void ProjectState::ApplyBoxTypeView()
+{
     showCr = 1;
     showTurbo = 1;
     editCr = 1;
     editTurbo = 0;
-    oneInput = index == 1 ? 0 : 1;
-    twoInputs = index == 1 ? 1 : 0;
-    turboEnabled = index == 2;
-    titlePrefix = turboEnabled ? kTurboTitle : kSingleTitle;
-    return true;
+    titlePrefix = boxType == 2 ? kTurboTitle : kSingleTitle;
 }
 
 void ProjectState::CopyCurve()
@@ -148,17 +84,15 @@ void ProjectState::CopyCurve()
     if (!turboEnabled)
         return;
     if (editCr == 1) {
-        CPunt* copy = new CPunt(0.0, 0.0);
-        for (const CPunt* p = crCurve; p; p = p->next)
-            copy = copy->Add(p->input, p->output);
-        ReplaceTurboCurve(copy);
+        CCurve copy { { 0.0, 0.0 } };
+        for (const CPunt& p : crCurve)
+            copy.Add(p.input, p.output);
+        turboCurve = std::move(copy);
     } else if (editTurbo == 1) {
-        CPunt* copy = new CPunt(0.0, 0.0);
-        copy = copy->Add(startVoltage, startVoltage);
-        copy = copy->Add(stopVoltage, stopVoltage);
-        ReplaceCrCurve(copy);
-        for (const CPunt* p = turboCurve; p; p = p->next) {
-            crCurve = crCurve->Add(p->input, p->output);
+        crCurve
+            = CCurve { { 0.0, 0.0 }, { startVoltage, startVoltage }, { stopVoltage, stopVoltage } };
+        for (const CPunt& p : turboCurve) {
+            crCurve.Add(p.input, p.output);
             TrimBelowStart();
             TrimAboveStop();
         }
@@ -167,16 +101,13 @@ void ProjectState::CopyCurve()
 
 void ProjectState::ResetCrCurve()
 {
-    CPunt* head = new CPunt(0.0, 0.0);
-    head = head->Add(startVoltage, startVoltage);
-    head = head->Add(stopVoltage, stopVoltage);
-    head = head->Add(5.0, 5.0);
-    ReplaceCrCurve(head);
+    crCurve = CCurve { { 0.0, 0.0 }, { startVoltage, startVoltage }, { stopVoltage, stopVoltage },
+        { 5.0, 5.0 } };
 }
 
 void ProjectState::ResetTurboCurve()
 {
-    ReplaceTurboCurve(MakeStraightCurve());
+    turboCurve = CCurve::Straight();
 }
 
 // Collects first and removes afterwards, so the walk never visits a freed
@@ -184,13 +115,13 @@ void ProjectState::ResetTurboCurve()
 void ProjectState::RemoveCrPointsIn(double from, double below, bool includeFrom)
 {
     std::vector<double> doomed;
-    for (const CPunt* p = crCurve ? crCurve->next : nullptr; p; p = p->next) {
+    for (const CPunt* p = crCurve.Empty() ? nullptr : crCurve.Head()->next; p; p = p->next) {
         const bool aboveFrom = includeFrom ? p->input >= from : p->input > from;
         if (aboveFrom && p->input < below)
             doomed.push_back(p->input);
     }
     for (double input : doomed)
-        crCurve->Remove(input);
+        crCurve.Remove(input);
 }
 
 void ProjectState::TrimBelowStart()
@@ -223,10 +154,10 @@ void ProjectState::StepStartVoltage(bool up)
 
 void ProjectState::MoveStartVoltageTo(double volts)
 {
-    crCurve->Remove(startVoltage);
+    crCurve.Remove(startVoltage);
     startVoltage = volts;
-    crCurve = crCurve->Add(startVoltage, startVoltage);
-    crCurve = crCurve->Add(stopVoltage, stopVoltage);
+    crCurve.Add(startVoltage, startVoltage);
+    crCurve.Add(stopVoltage, stopVoltage);
     TrimBelowStart();
 }
 
@@ -245,12 +176,12 @@ void ProjectState::StepStopVoltage(bool up)
 void ProjectState::MoveStopVoltageTo(double volts)
 {
     if (stopVoltage < 5.0)
-        crCurve->Remove(stopVoltage);
+        crCurve.Remove(stopVoltage);
     stopVoltage = volts;
     // Points the user drew below the new stop voltage stay.
     RemoveCrPointsIn(stopVoltage, 5.0, true);
-    crCurve = crCurve->Add(stopVoltage, stopVoltage);
-    crCurve = crCurve->Add(startVoltage, startVoltage);
+    crCurve.Add(stopVoltage, stopVoltage);
+    crCurve.Add(startVoltage, startVoltage);
 }
 
 void ProjectState::StepStartDelayMinutes(bool up)
@@ -364,13 +295,4 @@ void ProjectState::SetGraphType(int type)
     graphType = type ? 1 : 0;
     inputOutputView = graphType;
     differenceView = graphType ? 0 : 1;
-}
-
-std::unique_ptr<ProjectState> CloneProject(const ProjectState& project)
-{
-    auto copy = std::make_unique<ProjectState>();
-    copy->CopyFieldsFrom(project);
-    copy->ReplaceCrCurve(CopyPoints(project.crCurve));
-    copy->ReplaceTurboCurve(CopyPoints(project.turboCurve));
-    return copy;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "Punt.h"
+#include "Curve.h"
+#include "FieldCount.h"
 #include "UserText.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 // Most points a curve can hold: the box stores 62 CR pairs (its 63rd pair is
 // always empty) and 63 TURBO pairs, so the graph refuses a point beyond them.
@@ -37,41 +39,90 @@ double SnapToBoxStep(double volts);
 // "CR&TURBO"; empty for a type outside 0 to 2.
 UserText BoxTypeName(int boxType);
 
-// Everything that makes up one tuning project: the two transfer curves, the
-// box type with its input configuration, and the timing and voltage
-// parameters sent to the box with the curves. The state owns both curves.
-//
-// Every operation here is one user action of the main window (a button, a
-// spin click or a check-box click); the window calls it and then refreshes.
-struct ProjectState {
-    ProjectState();
-    ~ProjectState();
-    ProjectState(const ProjectState&) = delete;
-    ProjectState& operator=(const ProjectState&) = delete;
-    ProjectState(ProjectState&& other) noexcept;
-    ProjectState& operator=(ProjectState&& other) noexcept;
-
-    CPunt* crCurve = nullptr; // owned; always starts at 0.0 V
-    CPunt* turboCurve = nullptr; // owned; always starts at 0.0 V
+// What the project file stores: the two transfer curves and the parameters
+// sent to the box with them. Two projects with equal data write the same
+// file and the same box table (the TURBO curve, kept while another box type
+// is chosen, is written only with box type 2).
+struct ProjectData {
+    CCurve crCurve; // always starts at 0.0 V
+    CCurve turboCurve; // always starts at 0.0 V
     int oneInput = 1;
     int twoInputs = 0;
     int startDelayMin = 1; // minutes, 0 to 4
     int startDelaySec = 0; // seconds, 0 to 59; 0 at 4 minutes
     double startVoltage = 1.5;
+    int curveDelay = 200; // milliseconds per 0.1 V
+    double stopVoltage = 4.5;
+    int boxType = 0; // 0 "1 CR input", 1 "2 CR inputs", 2 "CR&TURBO"
+    bool turboEnabled = false;
+
+    // Every field once, for the comparison. The build checks that the list
+    // is as long as the struct (below).
+    auto Fields() const
+    {
+        return std::tie(crCurve, turboCurve, oneInput, twoInputs, startDelayMin, startDelaySec,
+            startVoltage, curveDelay, stopVoltage, boxType, turboEnabled);
+    }
+    bool operator==(const ProjectData& other) const { return Fields() == other.Fields(); }
+    bool operator!=(const ProjectData& other) const { return !(*this == other); }
+};
+
+// What only the window shows: which curve is edited and which are drawn, the
+// graph view, the installation folder and the caption. No file stores it;
+// the caption follows the document's file name and box type.
+struct ProjectView {
     int editCr = 1;
     int editTurbo = 0;
-    int curveDelay = 200; // milliseconds per 0.1 V
     int showCr = 1;
     int showTurbo = 1;
-    double stopVoltage = 4.5;
     int differenceView = 0;
     int inputOutputView = 1;
+    unsigned char graphType = 1; // 1 input against output, 0 difference
     std::string rootPath; // installation folder, ends in a separator
     std::string fileName;
     std::string titlePrefix = "Common Rail Tuning - ";
-    int boxType = 0; // 0 "1 CR input", 1 "2 CR inputs", 2 "CR&TURBO"
-    bool turboEnabled = false;
-    unsigned char graphType = 1; // 1 input against output, 0 difference
+
+    auto Fields() const
+    {
+        return std::tie(editCr, editTurbo, showCr, showTurbo, differenceView, inputOutputView,
+            graphType, rootPath, fileName, titlePrefix);
+    }
+    bool operator==(const ProjectView& other) const { return Fields() == other.Fields(); }
+    bool operator!=(const ProjectView& other) const { return !(*this == other); }
+};
+
+// The comparisons name every field: a field added to a struct and left out of
+// its list stops the build here. Copies are the compiler's, which copy every
+// field without a list.
+static_assert(
+    std::tuple_size_v<
+        decltype(std::declval<const ProjectData&>().Fields())> == FieldCount<ProjectData>(),
+    "ProjectData::Fields() must list every field of ProjectData");
+static_assert(
+    std::tuple_size_v<
+        decltype(std::declval<const ProjectView&>().Fields())> == FieldCount<ProjectView>(),
+    "ProjectView::Fields() must list every field of ProjectView");
+
+// Everything that makes up one tuning project: the document (ProjectData)
+// and how the window shows it (ProjectView). A value: it copies, assigns and
+// compares as a whole, and keeps no field of its own beside the two parts.
+//
+// Every operation here is one user action of the main window (a button, a
+// spin click or a check-box click); the window calls it and then refreshes.
+struct ProjectState : ProjectData, ProjectView {
+    // The default project (New).
+    ProjectState();
+
+    ProjectData& Data() { return *this; }
+    const ProjectData& Data() const { return *this; }
+    ProjectView& View() { return *this; }
+    const ProjectView& View() const { return *this; }
+
+    bool operator==(const ProjectState& other) const
+    {
+        return Data() == other.Data() && View() == other.View();
+    }
+    bool operator!=(const ProjectState& other) const { return !(*this == other); }
 
     // The window's caption: the title of the box type and the file name. As
     // a text, for the window to translate; as English, for the tool.
@@ -85,6 +136,9 @@ struct ProjectState {
     // Applies a box type of the selector; an index outside 0 to 2 changes
     // nothing and returns false.
     bool SetBoxType(int index);
+    // The view a box type starts with: the CR curve edited, both curves
+    // drawn, its title in the caption.
+    void ApplyBoxTypeView();
     // Copies the edited curve onto the other one (box type 2 only).
     void CopyCurve();
     void ResetCrCurve();
@@ -141,16 +195,8 @@ struct ProjectState {
     // The outputs allowed at this input for the edited curve in the current
     // view (the Difference view allows no output above the input).
     OutputLimits PointOutputLimits(double input) const;
-    // The head field of the edited curve.
-    CPunt*& EditedCurve() { return editCr ? crCurve : turboCurve; }
-    const CPunt* EditedCurve() const { return editCr ? crCurve : turboCurve; }
-
-    // Copies every field but the two curves, which stay as they are.
-    void CopyFieldsFrom(const ProjectState& other);
-
-    // Takes ownership of a new curve and frees the old one.
-    void ReplaceCrCurve(CPunt* head);
-    void ReplaceTurboCurve(CPunt* head);
+    CCurve& EditedCurve() { return editCr ? crCurve : turboCurve; }
+    const CCurve& EditedCurve() const { return editCr ? crCurve : turboCurve; }
 
 private:
     // The upkeep a start or stop voltage change makes to the CR curve: the
@@ -158,13 +204,15 @@ private:
     void MoveStartVoltageTo(double volts);
     void MoveStopVoltageTo(double volts);
     void RemoveCrPointsIn(double from, double below, bool includeFrom);
-    void FreeCurves();
 };
+
+namespace project_state_detail {
+struct Parts : ProjectData, ProjectView { };
+} // namespace project_state_detail
+static_assert(sizeof(ProjectState) == sizeof(project_state_detail::Parts),
+    "ProjectState keeps its values in ProjectData or ProjectView, which copy and compare them");
 
 // The seconds of a start delay typed as minutes and seconds ("1:30", "0:05",
 // "4:00"; blanks around the parts are allowed); nothing when the text is not
 // of that form or its seconds are 60 or more.
 std::optional<int> ParseMinutesSeconds(std::string_view text);
-
-// A deep copy of the project with both curves.
-std::unique_ptr<ProjectState> CloneProject(const ProjectState& project);

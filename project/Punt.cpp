@@ -98,28 +98,3 @@ CPunt* CPunt::Find(double x)
 {
     return const_cast<CPunt*>(static_cast<const CPunt*>(this)->Find(x));
 }
-
-CPunt* CopyPoints(const CPunt* head)
-{
-    if (!head)
-        return nullptr;
-    CPunt* copy = new CPunt(head->input, head->output);
-    for (const CPunt* p = head->next; p; p = p->next)
-        copy = copy->Add(p->input, p->output);
-    return copy;
-}
-
-CPunt* MakeStraightCurve()
-{
-    CPunt* head = new CPunt(0.0, 0.0);
-    head->Add(5.0, 5.0);
-    return head;
-}
-
-int CountPoints(const CPunt* head)
-{
-    int n = 0;
-    for (; head; head = head->next)
-        ++n;
-    return n;
-}

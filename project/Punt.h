@@ -32,12 +32,3 @@ public:
     double output;
     double input;
 };
-
-// A new curve (0, 0), (5, 5): the line of slope 1 over the whole range.
-CPunt* MakeStraightCurve();
-
-// A new curve with the same points (null for null).
-CPunt* CopyPoints(const CPunt* head);
-
-// Number of points from this one to the end of the list (0 for null).
-int CountPoints(const CPunt* head);

@@ -5,7 +5,7 @@
 #include <BoxCompare.h>
 
 CCompareJob::CCompareJob(const ProjectState& project_, std::unique_ptr<CLink> link)
-    : project(CloneProject(project_))
+    : project(std::make_unique<ProjectState>(project_))
     , transfer(project_, std::move(link), relay)
 {
 }

@@ -299,14 +299,14 @@ SessionResult CSession::SaveAs(const std::string& path)
         foreignPath.clear();
     project.fileName = FileNameOf(path);
     MarkSaved();
-    history.Saved(filePath, savedText);
+    history.Saved(filePath, saved);
     history.ReplacePresent(Snapshot());
     return SessionResult::Done();
 }
 
 bool CSession::HasUnsavedChanges() const
 {
-    return WriteProjectText(project) != savedText;
+    return !saved || project.Data() != *saved;
 }
 
 std::optional<UserText> CSession::UnsavedChangesQuestion() const
@@ -320,7 +320,7 @@ std::optional<UserText> CSession::UnsavedChangesQuestion() const
 
 void CSession::MarkSaved()
 {
-    savedText = WriteProjectText(project);
+    saved = std::make_shared<const ProjectData>(project.Data());
 }
 
 void CSession::SetLinkFactory(LinkFactory factory)
@@ -363,7 +363,7 @@ bool CSession::InstallRead(std::unique_ptr<ProjectState> read)
         // project counts as unsaved until it is saved under a name.
         project.fileName = kUntitledFileName;
         filePath.clear();
-        savedText.clear();
+        saved.reset();
     }
     // The box's curve may hold points the voltages exclude.
     project.TrimBelowStart();
@@ -435,14 +435,14 @@ LoadedSettings CSession::ApplySettings(const StoredSettings& stored)
 
 SessionSnapshot CSession::Snapshot() const
 {
-    return { CloneProject(project), WriteProjectText(project), filePath, savedText };
+    return { project.Data(), project.fileName, filePath, saved };
 }
 
 void CSession::Restore(const SessionSnapshot& state)
 {
-    RestoreProject(project, *state.project);
+    RestoreProject(project, state);
     filePath = state.filePath;
-    savedText = state.savedText;
+    saved = state.saved;
 }
 
 void CSession::RecordChange(const std::string& group, CUndoHistory::Clock::time_point at)

@@ -96,9 +96,10 @@ public:
     // The file of the last Open or Save As; empty after New.
     const std::string& FilePath() const { return filePath; }
 
-    // Whether the project differs from what was last saved, opened or made
-    // new, as its file would show it (the view is no part of a file). A
-    // project read from the box and not yet saved always counts as changed.
+    // Whether the project's document (ProjectData: what a file stores, to the
+    // last bit of every value) differs from what was last saved, opened or
+    // made new; the view is no part of it. A project read from the box and
+    // not yet saved always counts as changed.
     bool HasUnsavedChanges() const;
     // The question to ask before the project is replaced or the window
     // closes, answered with Save, Discard or Cancel; nothing when no change
@@ -155,9 +156,9 @@ public:
     std::string SettingsCode() const;
 
     // --- undo history (UndoHistory.h)
-    // Takes the project as it is now as one step of the history when it
-    // differs, as its file would show it, from the last step; changes of the
-    // view alone are no step. Steps of the same non-empty group (one value's
+    // Takes the project as it is now as one step of the history when its
+    // document, name or file differs from the last step; changes of the view
+    // alone are no step. Steps of the same non-empty group (one value's
     // arrows) within kBurstGap of each other make one step.
     void RecordChange(const std::string& group = std::string(),
         CUndoHistory::Clock::time_point at = CUndoHistory::Clock::now());
@@ -184,9 +185,9 @@ private:
     std::unique_ptr<CLink> MakeLink() const;
 
     ProjectState project;
-    // The file text of the project as last saved; empty while the project is
-    // stored nowhere (after a read), as no file text is empty.
-    std::string savedText;
+    // The project as last saved, opened or made new; null while the project
+    // is stored nowhere (after a read).
+    std::shared_ptr<const ProjectData> saved;
     std::string filePath;
     // A file opened although it did not look like a project: Save asks
     // before it replaces it.

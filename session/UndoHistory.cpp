@@ -5,11 +5,12 @@
 namespace {
 
 void ForEachState(std::deque<SessionSnapshot>& earlier, std::deque<SessionSnapshot>& undone,
-    SessionSnapshot& present, const std::string& path, const std::string& text)
+    SessionSnapshot& present, const std::string& path,
+    const std::shared_ptr<const ProjectData>& saved)
 {
     auto mark = [&](SessionSnapshot& state) {
-        if (state.project && state.filePath == path)
-            state.savedText = text;
+        if (state.filePath == path)
+            state.saved = saved;
     };
     for (SessionSnapshot& state : earlier)
         mark(state);
@@ -20,32 +21,14 @@ void ForEachState(std::deque<SessionSnapshot>& earlier, std::deque<SessionSnapsh
 
 } // namespace
 
-void RestoreProject(ProjectState& project, const ProjectState& from)
+void RestoreProject(ProjectState& project, const SessionSnapshot& state)
 {
-    const bool sameBox = project.boxType == from.boxType;
-    const int editCr = project.editCr;
-    const int editTurbo = project.editTurbo;
-    const int showCr = project.showCr;
-    const int showTurbo = project.showTurbo;
-    const int differenceView = project.differenceView;
-    const int inputOutputView = project.inputOutputView;
-    const unsigned char graphType = project.graphType;
-    const std::string rootPath = project.rootPath;
-
-    project.CopyFieldsFrom(from);
-    project.ReplaceCrCurve(CopyPoints(from.crCurve));
-    project.ReplaceTurboCurve(CopyPoints(from.turboCurve));
-
-    project.differenceView = differenceView;
-    project.inputOutputView = inputOutputView;
-    project.graphType = graphType;
-    project.rootPath = rootPath;
-    if (sameBox) {
-        project.editCr = editCr;
-        project.editTurbo = editTurbo;
-        project.showCr = showCr;
-        project.showTurbo = showTurbo;
-    }
+    const bool sameBox = project.boxType == state.data.boxType;
+    project.Data() = state.data;
+    project.fileName = state.fileName;
+    // A TURBO curve must never stay edited in a box without one.
+    if (!sameBox)
+        project.ApplyBoxTypeView();
 }
 
 void CUndoHistory::Reset(SessionSnapshot state)
@@ -53,12 +36,13 @@ void CUndoHistory::Reset(SessionSnapshot state)
     earlier.clear();
     undone.clear();
     present = std::move(state);
+    started = true;
     lastGroup.clear();
 }
 
 bool CUndoHistory::Record(SessionSnapshot state, const std::string& group, Clock::time_point at)
 {
-    if (!present.project) {
+    if (!started) {
         Reset(std::move(state));
         return true;
     }
@@ -77,9 +61,9 @@ bool CUndoHistory::Record(SessionSnapshot state, const std::string& group, Clock
     return true;
 }
 
-void CUndoHistory::Saved(const std::string& path, const std::string& text)
+void CUndoHistory::Saved(const std::string& path, const std::shared_ptr<const ProjectData>& saved)
 {
-    ForEachState(earlier, undone, present, path, text);
+    ForEachState(earlier, undone, present, path, saved);
 }
 
 const SessionSnapshot* CUndoHistory::Undo()

@@ -15,25 +15,31 @@ constexpr std::size_t kUndoLimit = 200;
 // the same arrow read as one adjustment too.
 constexpr std::chrono::milliseconds kBurstGap { 500 };
 
-// One state the history can go back to: the project, the file it belongs to
-// and the text that file holds ("" while the project is stored nowhere).
+// One state the history can go back to: the document, the name it goes by,
+// the file it belongs to and what that file holds. The view is no part of
+// it: undo brings back documents, not what the user looks at.
 struct SessionSnapshot {
-    std::unique_ptr<ProjectState> project;
-    std::string text; // the project's file text, to tell a change
-    std::string filePath;
-    std::string savedText;
+    ProjectData data;
+    std::string fileName; // the caption's name
+    std::string filePath; // empty while the project is stored nowhere
+    // The project as its file holds it; null while no file holds it (a read
+    // from the box). Shared by the states of one save.
+    std::shared_ptr<const ProjectData> saved;
 
     bool SameAs(const SessionSnapshot& other) const
     {
-        return text == other.text && filePath == other.filePath && savedText == other.savedText
-            && project->fileName == other.project->fileName;
+        const bool sameSaved
+            = saved == other.saved || (saved && other.saved && *saved == *other.saved);
+        return data == other.data && fileName == other.fileName && filePath == other.filePath
+            && sameSaved;
     }
 };
 
-// Puts a state of the history back into the project. What the user looks at
-// stays: the view, the folder, and which curve is shown and edited as long as
-// the box type stays the same (another box type brings its own).
-void RestoreProject(ProjectState& project, const ProjectState& from);
+// Puts a state of the history back into the project: its document and name.
+// What the user looks at stays: the view, the folder, and which curve is
+// shown and edited as long as the box type stays the same (another box type
+// starts with its own, as choosing it does).
+void RestoreProject(ProjectState& project, const SessionSnapshot& state);
 
 // The undo and redo history of a session: the states before each change, the
 // present state, and the states undone. Plain values; the session decides
@@ -48,9 +54,9 @@ public:
     // A step of the same non-empty group within kBurstGap of that group's
     // last step joins it. True when the state differed.
     bool Record(SessionSnapshot state, const std::string& group, Clock::time_point at);
-    // The file at path now holds text: every state of that file says so, so
-    // undoing back to the saved project shows it unmodified.
-    void Saved(const std::string& path, const std::string& text);
+    // The file at path now holds this project: every state of that file
+    // says so, so undoing back to the saved project shows it unmodified.
+    void Saved(const std::string& path, const std::shared_ptr<const ProjectData>& saved);
     // The present state takes this one without a step (Save As names the
     // project anew but changes nothing to undo).
     void ReplacePresent(SessionSnapshot state) { present = std::move(state); }
@@ -73,6 +79,7 @@ private:
     std::deque<SessionSnapshot> earlier; // oldest first
     std::deque<SessionSnapshot> undone; // the most recently undone last
     SessionSnapshot present;
+    bool started = false; // present holds a state
     std::string lastGroup;
     Clock::time_point lastAt;
 };

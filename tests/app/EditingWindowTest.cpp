@@ -30,12 +30,12 @@ protected:
     void SetUp() override
     {
         UndoWindow::SetUp();
-        Project().crCurve->Add(2.0, 1.7);
+        Project().crCurve.Add(2.0, 1.7);
     }
     // Where the CR point at this input is drawn.
     QPoint Marker(double input)
     {
-        const CPunt* p = Project().crCurve->Find(input);
+        const CPunt* p = Project().crCurve.Find(input);
         return At(p->input, p->output);
     }
     Points Curve() { return PointsOf(Project().crCurve); }
@@ -95,13 +95,13 @@ TEST_F(GraphWindow, KeysActOnTheChosenPointWhereverThePointerIs)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(GraphWidget(), &leave);
     Key(Qt::Key_Up);
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
+    EXPECT_NEAR(Project().crCurve.Find(2.0)->output, 1.72, 1e-12);
     Key(Qt::Key_Z, Qt::ControlModifier);
     Key(Qt::Key_Up);
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 1.72, 1e-12);
+    EXPECT_NEAR(Project().crCurve.Find(2.0)->output, 1.72, 1e-12);
     for (int i = 0; i < 14; ++i)
         Key(Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_NEAR(Project().crCurve->Find(2.0)->output, 0.4, 1e-12);
+    EXPECT_NEAR(Project().crCurve.Find(2.0)->output, 0.4, 1e-12);
     EXPECT_EQ(Status(), "The output at 2.00 V stays between 0.40 V and 2.00 V");
     Key(Qt::Key_Left);
     Key(Qt::Key_Delete);

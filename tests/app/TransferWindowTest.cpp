@@ -140,8 +140,8 @@ TEST_F(TransferDialog, EachDialogEndsOnWhatHappened)
         { "read", "Read from box", read, {}, { "box 132 (1 CR input)", "not saved" } },
         { "compare, two differences", "Compare with box", compare,
             [](CSession& session) {
-                session.Project().crCurve->Add(2.0, 3.0);
-                session.Project().crCurve->Add(3.0, 3.5);
+                session.Project().crCurve.Add(2.0, 3.0);
+                session.Project().crCurve.Add(3.0, 3.5);
             },
             { "lists 2 differences" } },
     };
@@ -215,7 +215,7 @@ protected:
 // drawn. A write makes what the panel shows of the box out of date: it closes.
 TEST_F(TransferWindow, ThePanelDocksBesideTheGraphAndFollowsItsEdits)
 {
-    Project().crCurve->Add(2.0, 3.0);
+    Project().crCurve.Add(2.0, 3.0);
     QPointer<CComparePanel> panel = Compare();
     ASSERT_TRUE(panel);
     EXPECT_FALSE(panel->isFloating());
@@ -224,7 +224,7 @@ TEST_F(TransferWindow, ThePanelDocksBesideTheGraphAndFollowsItsEdits)
         QStringList { "CR point at 2 V: output 3 V in the project, none in the box." });
     window->grab(); // painted, so the graph has its narrower place beside the panel
     QTest::mouseClick(GraphWidget(), Qt::RightButton, {}, At(2.0, 3.0));
-    EXPECT_EQ(Project().crCurve->Find(2.0)->input, 1.5) << "the point is gone";
+    EXPECT_EQ(Project().crCurve.Find(2.0)->input, 1.5) << "the point is gone";
     EXPECT_EQ(Listed(*panel), QStringList { "none listed" });
     EXPECT_EQ(panel->summaryLabel->text(), "Box 132 holds the project.");
     EXPECT_TRUE(BoxShown());
@@ -242,7 +242,7 @@ TEST_F(TransferWindow, ThePanelDocksBesideTheGraphAndFollowsItsEdits)
 TEST_F(TransferWindow, TakeAndKeepDoWhatTheySay)
 {
     const std::string inBox = WriteProjectText(Project());
-    Project().crCurve->Add(2.0, 3.0);
+    Project().crCurve.Add(2.0, 3.0);
     const std::string edited = WriteProjectText(Project());
     struct Row {
         const char* what;

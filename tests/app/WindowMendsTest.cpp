@@ -158,7 +158,7 @@ TEST_F(WindowMends, CancelledDoubleClickLeavesNoPoint)
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    EXPECT_EQ(Project().crCurve->Find(3.0)->output, 2.8);
+    EXPECT_EQ(Project().crCurve.Find(3.0)->output, 2.8);
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(PointsOf(Project().crCurve), before) << "the typed point was one step";
     EXPECT_FALSE(Inside().Actions().undo->isEnabled()) << "the cancelled one was none";

@@ -45,7 +45,7 @@ TEST(HiddenTurboCurve, IsRefusedBeforeTheLinkOpensAndNamedAsHidden)
     // A CR box still receives the TURBO output table in cells 512..766: a
     // point of 300 V would go out as eleven-character frames.
     ProjectState project;
-    project.turboCurve = project.turboCurve->Add(2.0, 300.0);
+    project.turboCurve.Add(2.0, 300.0);
     auto box = std::make_shared<CBoxSimulator>(kCrBoxId);
     auto link = std::make_unique<OpenCountingLink>(box);
     OpenCountingLink& watched = *link;

@@ -11,12 +11,12 @@
 
 namespace {
 
-CPunt* CurveWithPoints(int count)
+CCurve CurveWithPoints(int count)
 {
-    CPunt* head = MakeStraightCurve();
+    CCurve curve = CCurve::Straight();
     for (int i = 1; i < count - 1; ++i)
-        head = head->Add(i * 5.0 / (count - 1), 2.0);
-    return head;
+        curve.Add(i * 5.0 / (count - 1), 2.0);
+    return curve;
 }
 
 } // namespace
@@ -56,8 +56,8 @@ TEST(BoxTable, PointsBeyondTheLimitsStayOutOfTheTable)
 {
     ProjectState project;
     project.SetBoxType(2);
-    project.ReplaceCrCurve(CurveWithPoints(82));
-    project.ReplaceTurboCurve(CurveWithPoints(83));
+    project.crCurve = CurveWithPoints(82);
+    project.turboCurve = CurveWithPoints(83);
     const BoxTable table = ComputeBoxTable(project);
     int crPairs = 0;
     int turboPairs = 0; // 126, the first, holds the start voltage
@@ -78,7 +78,7 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
         void (*change)(ProjectState&);
         const char* expected;
     } cases[] = {
-        { "CR output", [](ProjectState& p) { p.crCurve->Add(2.0, 5.2); },
+        { "CR output", [](ProjectState& p) { p.crCurve.Add(2.0, 5.2); },
             "CR point 3: output 5.2 V" },
         { "delay too long", [](ProjectState& p) { p.curveDelay = 520; },
             "Curve delay 520 lies outside 0 to 500" },
@@ -88,7 +88,7 @@ TEST(BoxRefusals, NameTheValueTheBoxCannotHold)
                 p.startDelaySec = 1;
             },
             "Start delay 4 min 1 s (4:01) lies outside 0:00 to 4:00" },
-        { "CR points", [](ProjectState& p) { p.ReplaceCrCurve(CurveWithPoints(63)); },
+        { "CR points", [](ProjectState& p) { p.crCurve = CurveWithPoints(63); },
             "CR curve has 63 points; the box stores at most 62." },
     };
     for (const Case& c : cases) {

@@ -97,11 +97,10 @@ inline void RandomBoxProject(ProjectState& project, int boxType, std::mt19937& r
     project.startDelaySec = delay % 60;
     project.ResetCrCurve();
     for (int i = pick(0, 58); i > 0; --i)
-        project.crCurve
-            = project.crCurve->Add(pick(5 * start, 5 * stop) / 50.0, pick(0, 250) / 50.0);
+        project.crCurve.Add(pick(5 * start, 5 * stop) / 50.0, pick(0, 250) / 50.0);
     project.ResetTurboCurve();
     for (int i = pick(0, 61); i > 0; --i)
-        project.turboCurve = project.turboCurve->Add(pick(1, 250) / 50.0, pick(0, 250) / 50.0);
-    project.crCurve->Add(project.startVoltage, project.startVoltage);
-    project.crCurve->Add(project.stopVoltage, project.stopVoltage);
+        project.turboCurve.Add(pick(1, 250) / 50.0, pick(0, 250) / 50.0);
+    project.crCurve.Add(project.startVoltage, project.startVoltage);
+    project.crCurve.Add(project.stopVoltage, project.stopVoltage);
 }

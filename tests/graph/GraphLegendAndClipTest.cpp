@@ -42,7 +42,7 @@ TEST(GraphClip, StrayVoltagesStayInsideThePlot)
             b.UseWidget(size);
             b.UseView(io);
             const QImage clean = b.Render();
-            (onBox ? box : b.project).crCurve->Add(3.0, output);
+            (onBox ? box : b.project).crCurve.Add(3.0, output);
             const QImage stray = b.Render();
             const int r = CGraph::kChosenMarkerRadius;
             const QRect inside = ToQRect(b.graph.PlotArea()).adjusted(-r, -r, r, r);
@@ -122,7 +122,7 @@ TEST(GraphLegend, NamesTheProjectsCurvesAndTheBoxsAndCoversNoLabel)
             ProjectState box;
             b.project.SetBoxType(projectTurbo ? 2 : 0);
             box.SetBoxType(boxTurbo ? 2 : 0);
-            box.crCurve->Add(2.0, 1.8);
+            box.crCurve.Add(2.0, 1.8);
             b.UseWidget(size);
             b.UseView(io);
             b.graph.MouseAt(b.graph.VoltsToX(3.0), b.graph.VoltsToY(io ? 2.6 : 0.4));

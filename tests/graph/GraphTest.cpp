@@ -161,8 +161,8 @@ TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
         SCOPED_TRACE(what);
         GraphBench b;
         b.project.SetBoxType(boxType);
-        b.project.crCurve->Add(2.5, 1.5);
-        b.project.turboCurve->Add(2.5, 4.0);
+        b.project.crCurve.Add(2.5, 1.5);
+        b.project.turboCurve.Add(2.5, 4.0);
         if (editTurbo)
             b.project.SelectTurboForEdit();
         if (!showTurbo)
@@ -216,18 +216,18 @@ TEST(GraphDifferenceView, PressesPickOrAddAPointAndDragsRunUpsideDown)
         std::vector<std::pair<int, bool>> { { 0, true }, { 4, true }, { 6, false } }) {
         SCOPED_TRACE(dx);
         GraphBench b;
-        b.project.crCurve->Add(2.0, 1.7);
+        b.project.crCurve.Add(2.0, 1.7);
         b.UseView(false);
         const QPoint at = b.MarkerOf(2.0) + QPoint(dx, 0);
         EXPECT_TRUE(b.graph.PressAt(at.x(), at.y()));
         EXPECT_EQ(b.graph.dragInput == 2.0, picked);
         b.graph.EndDrag(at.x(), at.y());
-        EXPECT_EQ(CountPoints(b.project.crCurve), picked ? 5 : 6);
-        EXPECT_EQ(b.project.crCurve->Find(2.0)->output, 1.7);
+        EXPECT_EQ(b.project.crCurve.Count(), picked ? 5 : 6);
+        EXPECT_EQ(b.project.crCurve.Find(2.0)->output, 1.7);
         b.graph.PressAt(at.x(), at.y());
         b.graph.MouseAt(at.x(), b.graph.frame.top + 1);
         b.graph.EndDrag(at.x(), b.graph.frame.top + 1);
-        EXPECT_NEAR(b.project.crCurve->Find(2.0)->output, picked ? 0.4 : 1.7, 1e-9);
+        EXPECT_NEAR(b.project.crCurve.Find(2.0)->output, picked ? 0.4 : 1.7, 1e-9);
         EXPECT_FALSE(b.graph.dragging);
     }
 }
@@ -235,7 +235,7 @@ TEST(GraphDifferenceView, PressesPickOrAddAPointAndDragsRunUpsideDown)
 // With a CR point of its own at 2.0 V.
 class GraphMouse : public ::testing::Test, public GraphBench {
 protected:
-    GraphMouse() { project.crCurve->Add(2.0, 1.7); }
+    GraphMouse() { project.crCurve.Add(2.0, 1.7); }
 };
 
 // A drag keeps the distance between the pointer and the grabbed marker, so
@@ -246,11 +246,11 @@ TEST_F(GraphMouse, ADraggedPointFollowsThePointerWithoutAJump)
     const QPoint grab = MarkerOf(2.0) + QPoint(0, 3);
     graph.PressAt(grab.x(), grab.y());
     graph.MouseAt(grab.x(), grab.y() + 1);
-    EXPECT_NEAR(project.crCurve->Find(2.0)->output, 1.7, 0.011);
+    EXPECT_NEAR(project.crCurve.Find(2.0)->output, 1.7, 0.011);
     const int down = graph.VoltsToY(0.0) - graph.VoltsToY(0.5); // pixels for 0.5 V
     graph.MouseAt(grab.x(), grab.y() + down);
     graph.EndDrag(grab.x(), grab.y() + down);
-    EXPECT_NEAR(project.crCurve->Find(2.0)->output, 1.2, 0.021);
+    EXPECT_NEAR(project.crCurve.Find(2.0)->output, 1.2, 0.021);
 }
 
 // The right button removes the point whose marker it is on, as far as the
@@ -269,10 +269,10 @@ TEST_F(GraphMouse, RightClickRemovesThePointUnderItOrPutsTheDraggedOneOnTheLine)
     graph.MouseAt(at.x(), at.y() + 20);
     graph.RightClickAt(at.x(), at.y() + 20);
     EXPECT_FALSE(graph.dragging);
-    EXPECT_EQ(project.crCurve->Find(2.0)->output, 2.0);
+    EXPECT_EQ(project.crCurve.Find(2.0)->output, 2.0);
     at = MarkerOf(2.0);
     graph.RightClickAt(at.x(), at.y());
-    EXPECT_EQ(project.crCurve->Find(2.0)->input, 1.5) << "the point at 2 V is gone";
+    EXPECT_EQ(project.crCurve.Find(2.0)->input, 1.5) << "the point at 2 V is gone";
 }
 
 // Once, the read-out went stale after a view switch and after a deletion.
@@ -304,8 +304,8 @@ TEST_F(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
     graph.SelectNeighbour(false); // the point at 5 V
     project.New();
     ASSERT_NE(graph.SelectedPoint(), nullptr);
-    EXPECT_EQ(graph.SelectedPoint(), project.crCurve->Find(5.0));
-    project.crCurve->Add(2.0, 1.7);
+    EXPECT_EQ(graph.SelectedPoint(), project.crCurve.Find(5.0));
+    project.crCurve.Add(2.0, 1.7);
     graph.SelectNeighbour(false);
     graph.SelectNeighbour(false);
     ASSERT_EQ(graph.SelectedPoint()->input, 2.0);
@@ -314,7 +314,7 @@ TEST_F(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
     graph.RemoveSelected();
     graph.MoveSelected(0.1);
     Render();
-    EXPECT_EQ(CountPoints(project.crCurve), 4);
+    EXPECT_EQ(project.crCurve.Count(), 4);
 }
 
 // Once, the point chosen with a click or the keys was let go when the pointer
@@ -345,14 +345,14 @@ TEST(GraphChosenPoint, StaysChosenWhenThePointerLeaves)
     for (const auto& [what, choose, chosen] : rows) {
         SCOPED_TRACE(what);
         GraphBench b;
-        b.project.crCurve->Add(2.0, 1.7);
+        b.project.crCurve.Add(2.0, 1.7);
         b.UseView(true);
         choose(b);
         // Through empty plot space and out of the frame.
         b.graph.MouseAt(b.graph.VoltsToX(4.0), b.graph.VoltsToY(1.0));
         b.graph.PointerLeft();
         const QImage image = b.Render();
-        const CPunt* p = b.project.crCurve->Find(chosen);
+        const CPunt* p = b.project.crCurve.Find(chosen);
         ASSERT_EQ(p->input, chosen);
         const double output = p->output;
         EXPECT_TRUE(Filled(image, b.graph, chosen, output, kBlue));

@@ -44,7 +44,7 @@ struct GraphBench {
     // Where the edited curve's point at this input is drawn.
     QPoint MarkerOf(double input)
     {
-        const CPunt* p = project.EditedCurve()->Find(input);
+        const CPunt* p = project.EditedCurve().Find(input);
         const double vertical = project.graphType ? p->output : p->input - p->output;
         return QPoint(graph.VoltsToX(p->input), graph.VoltsToY(vertical));
     }

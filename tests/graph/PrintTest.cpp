@@ -31,8 +31,8 @@ std::vector<QPolygon> LinesOf(const PrintSheet& sheet, PrintPen pen)
 TEST(PrintLayout, StrayVoltagesLandOffTheGraph)
 {
     ProjectState project;
-    project.ReplaceCrCurve(
-        BuildCurve({ { 0, 0 }, { 1, 1e300 }, { 2, -1e300 }, { 3, std::nan("") }, { 1e300, 5 } }));
+    project.crCurve
+        = BuildCurve({ { 0, 0 }, { 1, 1e300 }, { 2, -1e300 }, { 3, std::nan("") }, { 1e300, 5 } });
     const QPolygon stray = LinesOf(LayOutPrintSheet(project), PrintPen::Cr).at(0);
     EXPECT_LT(stray[1].y(), 0);
     EXPECT_GT(stray[2].y(), 3375);
@@ -49,7 +49,7 @@ TEST(PrintLayout, ParameterAndDifferenceTexts)
     project.stopVoltage = 4.7;
     project.startDelayMin = 2;
     project.startDelaySec = 5;
-    project.ReplaceCrCurve(BuildCurve({ { 0, 0 }, { 0.1 + 0.2, 0.3 }, { 2.0, 1.5 }, { 5, 5 } }));
+    project.crCurve = BuildCurve({ { 0, 0 }, { 0.1 + 0.2, 0.3 }, { 2.0, 1.5 }, { 5, 5 } });
     QStringList texts;
     for (const PrintText& text : LayOutPrintSheet(project).texts)
         texts << text.text;
@@ -86,7 +86,7 @@ TEST(PrintPdf, WordsStandAtTheLayoutPositions)
     QTemporaryDir dir;
     const QString file = dir.filePath("sheet.pdf");
     ProjectState project;
-    project.ReplaceCrCurve(BuildCurve({ { 0, 0 }, { 2.0, 1.5 }, { 5, 5 } }));
+    project.crCurve = BuildCurve({ { 0, 0 }, { 2.0, 1.5 }, { 5, 5 } });
     {
         QPdfWriter writer(file);
         writer.setPageSize(QPageSize(QPageSize::A4));

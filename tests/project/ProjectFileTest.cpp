@@ -19,8 +19,8 @@ ProjectState Read(const std::string& text, int boxType = 1)
     p.SetBoxType(boxType);
     std::tie(p.startVoltage, p.stopVoltage, p.startDelayMin, p.startDelaySec, p.curveDelay)
         = std::make_tuple(0.5, 4.8, 3, 33, 460);
-    p.crCurve = p.crCurve->Add(2.0, 1.0);
-    p.turboCurve = p.turboCurve->Add(2.0, 1.0);
+    p.crCurve.Add(2.0, 1.0);
+    p.turboCurve.Add(2.0, 1.0);
     ReadProjectText(text, p);
     return p;
 }

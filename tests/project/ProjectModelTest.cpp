@@ -14,11 +14,12 @@ using Step = void (ProjectState::*)(bool up);
 TEST(PuntLifetime, DestroyingTheHeadFreesALongCurve)
 {
     // The sanitizer build reports unfreed points; freeing must not recurse.
-    CPunt* head = new CPunt(2.0, 0.0);
+    CCurve curve { { 2.0, 0.0 } };
     for (int i = 199999; i > 0; --i)
-        head = head->Add(i * 1e-5, 0.0);
-    EXPECT_EQ(CountPoints(head), 200000);
-    delete head;
+        curve.Add(i * 1e-5, 0.0);
+    EXPECT_EQ(curve.Count(), 200000);
+    CCurve copy = curve;
+    EXPECT_EQ(copy, curve);
 }
 
 // From TURBO, points outside the voltages are dropped and a point at the start
@@ -27,11 +28,11 @@ TEST(ProjectCopyCurve, CopiesInBothDirections)
 {
     ProjectState p;
     p.SetBoxType(2);
-    p.crCurve->Add(2.0, 2.7);
+    p.crCurve.Add(2.0, 2.7);
     p.CopyCurve();
     EXPECT_EQ(PointsOf(p.turboCurve), PointsOf(p.crCurve));
-    p.ReplaceTurboCurve(
-        BuildCurve({ { 0, 0 }, { 0.5, 1.0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.8, 4.0 }, { 5, 5 } }));
+    p.turboCurve = BuildCurve(
+        { { 0, 0 }, { 0.5, 1.0 }, { 1.5, 1.2 }, { 3.0, 3.3 }, { 4.8, 4.0 }, { 5, 5 } });
     p.SelectTurboForEdit();
     p.CopyCurve();
     EXPECT_EQ(PointsOf(p.crCurve),
@@ -76,7 +77,7 @@ TEST(ProjectVoltages, StepsRemoveOnlyThePointsTheyPass)
 {
     ProjectState p;
     for (double x : { 1.55, 2.0, 4.3, 4.35, 4.4, 4.45 })
-        p.crCurve->Add(x, 3.0);
+        p.crCurve.Add(x, 3.0);
     p.StepStartVoltage(true);
     p.StepStopVoltage(false);
     EXPECT_EQ(PointsOf(p.crCurve),
@@ -117,14 +118,14 @@ TEST(ProjectPoints, EditsFollowTheDraggingRulesAndSayWhy)
             p.SelectTurboForEdit();
         if (row.curve == Curve::TurboInTheDifferenceView)
             p.ChooseDifferenceView();
-        p.EditedCurve()->Add(2.0, 1.0);
+        p.EditedCurve().Add(2.0, 1.0);
         const PointEditResult result = row.edit == Edit::Set
             ? p.SetPointOutput(row.input, row.output)
             : row.edit == Edit::Remove ? p.RemovePoint(row.input)
                                        : p.PutPointOnLine(row.input);
         EXPECT_EQ(result.changed, row.changed);
         EXPECT_EQ(result.refusal.English(), row.refusal);
-        const CPunt* at = p.EditedCurve()->Find(row.input);
+        const CPunt* at = p.EditedCurve().Find(row.input);
         EXPECT_NEAR(at && at->input == row.input ? at->output : -1, row.after, 1e-12);
     }
 }

@@ -45,8 +45,8 @@ TEST(ProjectTypedValues, TakenVoltagesTrimTheCurveRefusalsChangeNothing)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         ProjectState p;
-        p.crCurve->Add(2.0, 1.7);
-        p.crCurve->Add(3.5, 3.1);
+        p.crCurve.Add(2.0, 1.7);
+        p.crCurve.Add(3.5, 3.1);
         const std::string before = WriteProjectText(p);
         const UserText refusal = row.type(p);
         EXPECT_EQ(refusal.Empty(), row.taken) << refusal.English();

@@ -108,9 +108,9 @@ TEST(SessionBox, InstallingAReadTrimsTheCrCurve)
     CSession session;
     auto read = std::make_unique<ProjectState>();
     read->SetBoxType(2);
-    read->ReplaceCrCurve(BuildCurve({ { 0, 0 }, { 0.5, 0.8 }, { 1.5, 1.5 }, { 3, 3.3 },
-        { 4.5, 4.5 }, { 4.8, 4.9 }, { 5, 5 } }));
-    read->ReplaceTurboCurve(BuildCurve({ { 0, 0 }, { 0.5, 0.8 }, { 4.8, 4.9 } }));
+    read->crCurve = BuildCurve(
+        { { 0, 0 }, { 0.5, 0.8 }, { 1.5, 1.5 }, { 3, 3.3 }, { 4.5, 4.5 }, { 4.8, 4.9 }, { 5, 5 } });
+    read->turboCurve = BuildCurve({ { 0, 0 }, { 0.5, 0.8 }, { 4.8, 4.9 } });
     EXPECT_TRUE(session.InstallRead(std::move(read)));
     EXPECT_EQ(PointsOf(session.Project().crCurve),
         (Points { { 0, 0 }, { 1.5, 1.5 }, { 3, 3.3 }, { 4.5, 4.5 }, { 5, 5 } }));

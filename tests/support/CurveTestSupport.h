@@ -1,6 +1,6 @@
 #pragma once
 
-#include <Punt.h>
+#include <Curve.h>
 
 #include <utility>
 #include <vector>
@@ -9,19 +9,19 @@
 // them in tests.
 using Points = std::vector<std::pair<double, double>>;
 
-inline Points PointsOf(const CPunt* head)
+inline Points PointsOf(const CCurve& curve)
 {
     Points points;
-    for (const CPunt* p = head; p; p = p->next)
-        points.emplace_back(p->input, p->output);
+    for (const CPunt& p : curve)
+        points.emplace_back(p.input, p.output);
     return points;
 }
 
-// A new curve holding the points, added in the order given.
-inline CPunt* BuildCurve(const Points& points)
+// A curve holding the points, added in the order given.
+inline CCurve BuildCurve(const Points& points)
 {
-    CPunt* head = new CPunt(points.front().first, points.front().second);
-    for (std::size_t i = 1; i < points.size(); ++i)
-        head = head->Add(points[i].first, points[i].second);
-    return head;
+    CCurve curve;
+    for (const auto& [input, output] : points)
+        curve.Add(input, output);
+    return curve;
 }

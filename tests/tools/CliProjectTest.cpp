@@ -131,3 +131,57 @@ TEST_F(CliProject, CommandLine)
     }
     EXPECT_FALSE(QFile::exists(Path("a.png")));
 }
+
+// What points prints, set-points reads back: the curve's points from the
+// first to the last input given are replaced, from a file or standard input,
+// and saved; a text that cannot go in as given writes nothing.
+TEST_F(CliProject, PointsReadBackThroughSetPoints)
+{
+    Project(defaultText, "p.rmvp");
+    const CliRun points = Run("points @p.rmvp");
+    ASSERT_EQ(points.exitCode, 0) << points.err;
+    const std::string shaped = points.out + "2.00\t1.80\n3.00\t2.70\n";
+    const std::string expected = "Input (V)\tOutput (V)\n0.00\t0.00\n1.50\t1.50\n2.00\t1.80\n"
+                                 "3.00\t2.70\n4.50\t4.50\n5.00\t5.00\n";
+    struct Row {
+        const char* name;
+        const char* line;
+        std::string text; // the file t.txt, and standard input
+        int exitCode;
+        std::string err;
+    };
+    const Row rows[] = {
+        { "the printed points with two more", "set-points @p.rmvp --from @t.txt -o @out.rmvp",
+            shaped, 0, "2 points added\n" },
+        { "a spreadsheet's semicolons on standard input",
+            "set-points @p.rmvp --from - -o @out.rmvp",
+            "Input;Output\r\n2,00;1,80\r\n3,00;2,70\r\n", 0, "2 points added\n" },
+        { "a bad line in the middle", "set-points @p.rmvp --from - -o @out.rmvp",
+            "2.00\t1.80\nabc\n3.00\t2.70\n", 1,
+            "Line 2 is not a number or a pair of numbers: \"abc\"\nNothing was written.\n" },
+        { "the start point moved", "set-points @p.rmvp --from - -o @out.rmvp",
+            "1.50\t1.40\n2.00\t1.80\n", 1,
+            "Line 1: Only points between the start and stop voltage can be moved\n"
+            "Nothing was written.\n" },
+        { "more than 1 MiB", "set-points @p.rmvp --from - -o @out.rmvp",
+            std::string(1024 * 1024 + 1, '\n'), 1,
+            "Standard input holds more than 1 MiB; a text of points is far shorter.\n" },
+        { "a TURBO curve the project lacks", "points @p.rmvp --curve turbo", "", 1,
+            "p.rmvp has no TURBO curve (its box type is not CR&TURBO).\n" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile::remove(Path("out.rmvp"));
+        Project(row.text, "t.txt");
+        RunOptions options;
+        options.input = QByteArray::fromStdString(row.text);
+        const CliRun run = Run(row.line, options);
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(ReadFile(Path("p.rmvp")), defaultText) << "FILE stays when -o names another";
+        if (row.exitCode == 0)
+            EXPECT_EQ(Run("points @out.rmvp").out, expected);
+        else
+            EXPECT_FALSE(QFile::exists(Path("out.rmvp")));
+    }
+}

@@ -27,6 +27,7 @@ struct RunOptions {
     bool unprivileged = false; // as the user nobody when the suite runs as root
     int deadlineMs = kDeadlineMs; // then the run counts as hanging and is killed
     QString workingDirectory; // empty: the test's own
+    QByteArray input; // standard input
 };
 
 inline bool StartsWith(const std::string& text, const std::string& start)
@@ -73,6 +74,8 @@ protected:
             program = "setpriv";
         }
         process.start(program, arguments);
+        if (!options.input.isEmpty() && process.waitForStarted(kDeadlineMs))
+            process.write(options.input);
         process.closeWriteChannel();
         CliRun run; // a run that hangs is killed when process goes, with exit code -1
         if (process.waitForFinished(options.deadlineMs)
@@ -88,14 +91,14 @@ protected:
     }
     // ramvik-cli on a command line of words, where "@name" is a file of the
     // test's folder.
-    CliRun Run(const char* line) const
+    CliRun Run(const char* line, const RunOptions& options = {}) const
     {
         QStringList words = QString::fromLatin1(line).split(' ', Qt::SkipEmptyParts);
         for (QString& word : words) {
             if (word.startsWith('@'))
                 word = dir.filePath(word.mid(1));
         }
-        return RunCli(words);
+        return RunCli(words, options);
     }
     QTemporaryDir dir; // the test's files
     const std::string defaultText = WriteProjectText(ProjectState()); // as Save writes it

@@ -18,6 +18,7 @@ struct CommandInfo {
     const char* brief; // one line for the tool's help
     const char* summary;
     std::vector<OptionInfo> options;
+    bool outputOptional = false; // -o may be left out
 };
 
 const OptionInfo kPort { "--port", nullptr, "PATH",
@@ -27,6 +28,8 @@ const OptionInfo kDemoBox { "--demo-box", nullptr, nullptr,
 const OptionInfo kNoVerify { "--no-verify", nullptr, nullptr,
     "do not read the cells back after writing them" };
 const OptionInfo kOutput { "--output", "-o", "OUT", "the file to write" };
+const OptionInfo kCurve { "--curve", nullptr, "cr|turbo",
+    "the CR curve (default) or the TURBO curve" };
 
 const std::vector<CommandInfo>& Commands()
 {
@@ -90,6 +93,26 @@ const std::vector<CommandInfo>& Commands()
                 { "--logo-folder", nullptr, "DIR",
                     "folder of logo.bmp, drawn in the diff view (the window takes its\n"
                     "installation folder)" } } },
+        { "points", "FILE [--curve cr|turbo]", "print the points of a curve as Copy writes them",
+            "Prints every point of the curve as the window's Copy writes selected points:\n"
+            "the line \"Input (V)<TAB>Output (V)\", then one line \"INPUT<TAB>OUTPUT\" for\n"
+            "each point, in volts with two decimals. Spreadsheets take it as two columns,\n"
+            "and set-points reads it back.",
+            { kCurve } },
+        { "set-points", "FILE --from TEXTFILE|- [--curve cr|turbo] [-o OUT]",
+            "replace points of a curve with those of a text",
+            "Reads input and output pairs as the window's Paste reads them (a header line,\n"
+            "tabs, semicolons or blanks between the columns, a decimal point or comma) from\n"
+            "TEXTFILE, or from standard input for -, at most 1 MiB. The points of the curve\n"
+            "from the first to the last input given are replaced by those given (the rules\n"
+            "keep the points at 0 V and 5 V and the CR start and stop points), and the\n"
+            "project is saved to OUT, or back to FILE. A text a box cannot hold (an input\n"
+            "off the 0.02 V steps, an output beyond its limits, more points than a box\n"
+            "stores, a point the rules keep given another value) is refused with the\n"
+            "reason, and nothing is written. Outputs snap to the 0.02 V steps.",
+            { { "--from", nullptr, "TEXTFILE|-", "the text of the points; - reads standard input" },
+                kCurve, kOutput },
+            true },
         { "ports", "", "list the serial ports and which may be the box's",
             "Lists every serial port with hardware behind it: path, USB vendor:product\n"
             "id, serial number, kernel driver, latency timer, whether this user may open\n"
@@ -235,6 +258,14 @@ std::string ApplyOption(const OptionInfo& option, const std::string& value, CliR
                 + std::to_string(kMaxPictureSide) + " pixels, not '" + value + "'";
     } else if (name == "--logo-folder") {
         request.logoFolder = value;
+    } else if (name == "--curve") {
+        if (value != "cr" && value != "turbo")
+            return "--curve takes cr or turbo, not '" + value + "'";
+        request.turboCurve = value == "turbo";
+    } else if (name == "--from") {
+        if (value.empty())
+            return "--from needs a text file, or - for standard input";
+        request.from = value;
     }
     return {};
 }
@@ -300,8 +331,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
         return BadUsage(std::string("'") + command->name + "' needs a project FILE");
     if (request.demoBox && !request.port.empty())
         return BadUsage("--port and --demo-box exclude each other");
-    if (FindOption(*command, "--output") && request.output.empty())
+    if (FindOption(*command, "--output") && request.output.empty() && !command->outputOptional)
         return BadUsage(std::string("'") + command->name + "' needs -o OUT");
+    if (FindOption(*command, "--from") && request.from.empty())
+        return BadUsage(std::string("'") + command->name + "' needs --from TEXTFILE or --from -");
     result.outcome = ParseOutcome::Run;
     return result;
 }

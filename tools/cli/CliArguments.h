@@ -6,7 +6,7 @@
 // One run of ramvik-cli as its command line asks for it.
 struct CliRequest {
     std::string command; // "show", "check", "table", "frames", "write", "read", "compare",
-                         // "history", "pdf", "png", ...
+                         // "history", "pdf", "png", "points", "set-points", ...
     std::string file; // the project file (read from, or for "read" written to)
     std::string output; // -o: the sheet or picture to write
     std::string port; // --port: the serial device of the box; empty: find the box
@@ -14,6 +14,8 @@ struct CliRequest {
     bool noVerify = false; // --no-verify: a write is not read back
     bool differenceView = false; // --view diff
     std::string logoFolder; // --logo-folder: where logo.bmp lies
+    bool turboCurve = false; // --curve turbo
+    std::string from; // --from: the text of points, "-" for standard input
     int width = 800; // --size, pixels
     int height = 600;
 };

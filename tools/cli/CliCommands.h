@@ -18,6 +18,10 @@ int CheckCommand(const CliRequest& request);
 int TableCommand(const CliRequest& request);
 int FramesCommand(const CliRequest& request);
 
+// PointCommands.cpp: a curve's points as text, and back.
+int PointsCommand(const CliRequest& request);
+int SetPointsCommand(const CliRequest& request);
+
 // BoxCommands.cpp: transfers with a box.
 int WriteCommand(const CliRequest& request);
 int ReadCommand(const CliRequest& request);

@@ -27,6 +27,8 @@ const CommandEntry kCommands[] = {
     { "check", CheckCommand, false },
     { "table", TableCommand, false },
     { "frames", FramesCommand, false },
+    { "points", PointsCommand, false },
+    { "set-points", SetPointsCommand, false },
     { "write", WriteCommand, false },
     { "read", ReadCommand, false },
     { "compare", CompareCommand, false },

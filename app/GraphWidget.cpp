@@ -181,7 +181,8 @@ void CGraphWidget::wheelEvent(QWheelEvent* event)
         graph->ZoomAt(at.x(), at.y(), std::pow(kZoomPerNotch, notches));
     } else if (event->modifiers() & Qt::ShiftModifier) {
         const GraphRect plot = graph->PlotArea();
-        graph->PanBy(static_cast<int>(std::lround(notches * kPanPerNotch * (plot.right - plot.left))), 0);
+        graph->PanBy(
+            static_cast<int>(std::lround(notches * kPanPerNotch * (plot.right - plot.left))), 0);
     } else {
         event->ignore();
         return;

@@ -112,9 +112,9 @@ public:
     // --- drawing (GraphDraw.cpp)
     // Paints the whole graph of the current view. The painter covers the
     // widget and is already filled with the face colour. The curves are
-    // clipped to the plot area (widened by a chosen marker's radius, so a
-    // marker on the border stays whole): a stray voltage of a damaged file
-    // never runs through the labels and margins.
+    // clipped to the plot area (unzoomed widened by a chosen marker's radius,
+    // so a marker on the border stays whole): a stray voltage of a damaged
+    // file, or a zoom, never runs them through the labels and margins.
     // Sets the margins and the vertical range of the view it draws, which the
     // mouse handling then uses.
     void Draw(QPainter& painter, const QColor& face);
@@ -371,7 +371,8 @@ private:
     void DrawHorizontalTicks(QPainter& painter);
     void DrawVerticalTicks(QPainter& painter, double top, const char* format);
     void DrawZoneLegend(QPainter& painter);
-    // The plot area widened by a chosen marker's radius: what curves may cover.
+    // The plot area widened by a chosen marker's radius, or while zoomed the
+    // plot area: what curves may cover.
     QRect CurveClip() const;
     void DrawCurves(QPainter& painter, bool difference);
     void DrawCurve(QPainter& painter, const CPunt* head, const QColor& colour, bool markAll,

@@ -409,7 +409,9 @@ void CGraph::DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
 QRect CGraph::CurveClip() const
 {
     const GraphRect plot = PlotArea();
-    const int reach = kChosenMarkerRadius;
+    // Zoomed, the curves run on past every edge; they stop at the border,
+    // and a marker there is cut as the view cuts the curve.
+    const int reach = Zoomed() ? 0 : kChosenMarkerRadius;
     return QRect(QPoint(plot.left - reach, plot.top - reach),
         QPoint(plot.right + reach, plot.bottom + reach));
 }

@@ -78,6 +78,9 @@ CPunt* CGraph::PointUnder(int x, int y)
     const CPunt* highlighted = SelectedPoint();
     CPunt* nearest = nullptr;
     long long best = kHighlightedPickSquared;
+    // Zoomed, a marker outside the plot area is not drawn and not picked.
+    const GraphRect plot = PlotArea();
+    const bool zoomed = Zoomed();
     // Later points are drawn over earlier ones, so a tie goes to the later.
     for (CPunt* p = EditedHead(); p; p = p->next) {
         const long long reach = p == highlighted ? kHighlightedPickSquared : kPickSquared;
@@ -87,6 +90,12 @@ CPunt* CGraph::PointUnder(int x, int y)
         // are never squared.
         if (std::llabs(dx) > reach || std::llabs(dy) > reach)
             continue;
+        if (zoomed) {
+            const long long px = x + dx;
+            const long long py = y + dy;
+            if (px < plot.left || px > plot.right || py < plot.top || py > plot.bottom)
+                continue;
+        }
         const long long distance = dx * dx + dy * dy;
         if (distance <= reach && distance <= best) {
             best = distance;

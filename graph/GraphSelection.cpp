@@ -50,8 +50,8 @@ void CGraph::PruneSelection()
     const std::vector<std::pair<double, double>> points = EditedPoints();
     std::vector<double> kept;
     for (double input : selection) {
-        const auto at = std::lower_bound(
-            points.begin(), points.end(), input, [](const auto& p, double v) { return p.first < v; });
+        const auto at = std::lower_bound(points.begin(), points.end(), input,
+            [](const auto& p, double v) { return p.first < v; });
         if (at != points.end() && at->first == input)
             kept.push_back(input);
     }

@@ -81,8 +81,7 @@ void CGraph::ZoomAt(int x, int y, double factor)
     zoom.factor = wanted;
     if (Zoomed()) {
         zoom.xLow = underX - acrossX * xSpan / wanted;
-        zoom.yLow[InputOutputView() ? 1 : 0]
-            = underY - upY * (range.yMax - range.yMin) / wanted;
+        zoom.yLow[InputOutputView() ? 1 : 0] = underY - upY * (range.yMax - range.yMin) / wanted;
         KeepInRange();
     }
     zoomedView = InputOutputView() ? 1 : 0;
@@ -155,7 +154,8 @@ void CGraph::ShowPoint(const CPunt* p)
     const int view = InputOutputView() ? 1 : 0;
     bool moved = false;
     if (p->input < v.xLow || p->input > v.xHigh) {
-        zoom.xLow = p->input < v.xLow ? p->input - xMargin : p->input + xMargin - (v.xHigh - v.xLow);
+        zoom.xLow
+            = p->input < v.xLow ? p->input - xMargin : p->input + xMargin - (v.xHigh - v.xLow);
         moved = true;
     }
     if (vertical < v.yLow || vertical > v.yHigh) {

@@ -35,10 +35,13 @@ int TruncToPixel(double value)
 }
 
 // Tick steps of a zoomed axis, coarsest first: the finest that leaves no
-// more than kMostTickGaps gaps between ticks is used. The finest is the box's
-// own step.
+// more than kMostTickGaps gaps between ticks is used, down to the box's own
+// step. Only a view too short for kFewestTickGaps of those (the Difference
+// view's vertical axis, zoomed all the way) goes down to half of it.
 constexpr double kZoomedTickSteps[] = { 0.5, 0.2, 0.1, 0.05, 0.02 };
 constexpr double kMostTickGaps = 12.0;
+constexpr double kFewestTickGaps = 4.0;
+constexpr double kFinestTickStep = 0.01;
 // More ticks than this on one axis would be unreadable; a tiny step stops
 // there instead of running for ever.
 constexpr int kMaxTicks = 1000;
@@ -64,6 +67,8 @@ GraphTicks Ticks(double low, double high, double top, double step, bool zoomed)
         if ((high - low) / candidate <= kMostTickGaps + 1e-9)
             t.step = candidate;
     }
+    if ((high - low) / t.step < kFewestTickGaps)
+        t.step = kFinestTickStep;
     // Multiples of the step, with room for the rounding of the window's ends.
     const double slack = 1e-6;
     const double firstIndex = std::ceil(low / t.step - slack);

@@ -156,8 +156,10 @@ public:
     // as their inputs exactly as the curve stores them, sorted. It belongs to
     // the edited curve: editing the other curve clears it, and a point that
     // is gone (removed, undone, replaced by a read) drops out of it. The
-    // chosen point is its anchor and current point: what the keys move and
-    // the read-out shows.
+    // chosen point is its current point: what the keys move and the read-out
+    // shows. A plain click, a Ctrl+click and the Left and Right keys also
+    // make their point the anchor that Shift+click selects from; the keys
+    // select their point alone, as a click does.
     const std::vector<double>& Selection();
     // Keeps only inputs the edited curve holds.
     void SetSelection(std::vector<double> inputs);

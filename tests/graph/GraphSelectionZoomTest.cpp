@@ -276,6 +276,27 @@ TEST(GraphZoom, PicksAndDragsExactlyWhenZoomedIn)
     }
 }
 
+// Switching views while zoomed keeps the inputs shown; the other view's
+// vertical values differ, and it shows the curve there, not an empty stretch.
+TEST(GraphZoom, AViewSwitchKeepsTheInputsAndFindsTheCurve)
+{
+    for (bool toInputOutput : { false, true }) {
+        SCOPED_TRACE(toInputOutput ? "to Input-Output" : "to Difference");
+        GraphPoints g;
+        g.UseView(!toInputOutput);
+        const QPoint at = g.MarkerOf(3.0);
+        g.graph.ZoomAt(at.x(), at.y(), 20.0);
+        g.Render();
+        const GraphVisible before = g.graph.Visible();
+        g.UseView(toInputOutput);
+        EXPECT_EQ(g.graph.Visible().xLow, before.xLow);
+        EXPECT_EQ(g.graph.Visible().xHigh, before.xHigh);
+        const GraphRect plot = g.graph.PlotArea();
+        const QPoint now = g.MarkerOf(3.0);
+        EXPECT_TRUE(plot.top <= now.y() && now.y() <= plot.bottom) << now.y();
+    }
+}
+
 // Zoomed, the ticks come closer in volts: about ten of them, on multiples of
 // their step, inside the view and where their volts are drawn.
 TEST(GraphZoom, TicksFollowTheZoom)

@@ -55,13 +55,9 @@ TEST_F(SelectionWindow, ShiftAndCtrlClicksAndTheKeysSelect)
         { "Ctrl+click the stop point",
             [this] { Mouse(QTest::MouseClick, Marker(4.5), Qt::ControlModifier); },
             { 2.0, 2.5, 3.0, 4.5 } },
-        { "Shift+click the start point",
-            [this] { Mouse(QTest::MouseClick, Marker(1.5), Qt::ShiftModifier); },
-            { 1.5, 2.0, 2.5, 3.0, 4.5 } },
         { "Escape", [this] { Key(Qt::Key_Escape); }, {} },
         { "Ctrl+A", [this] { Key(Qt::Key_A, Qt::ControlModifier); },
             { 0.0, 1.5, 2.0, 2.5, 3.0, 4.5, 5.0 } },
-        { "a plain click", [this] { Mouse(QTest::MouseClick, Marker(2.5)); }, { 2.5 } },
     };
     const Points before = PointsOf(Project().crCurve);
     for (const Row& row : rows) {

@@ -4,14 +4,23 @@
 #include "Translate.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
+
+#include <cmath>
 
 namespace {
 // The frame's distance from the widget's edges, pixels.
 constexpr int kFrameLeft = 5;
 constexpr int kFrameOther = 10;
+// One notch of the wheel (120 eighths of a degree) zooms by this factor, and
+// pans by this share of the plot's width.
+constexpr double kZoomPerNotch = 1.25;
+constexpr double kPanPerNotch = 0.1;
+constexpr double kEighthsPerNotch = 120.0;
 } // namespace
 
 CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
@@ -26,6 +35,8 @@ CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
     };
     graph->dragEnded = [this] { emit edited(); };
     graph->editReported = [this](const UserText& refusal) { emit editReported(Tr(refusal)); };
+    graph->selectionChanged = [this] { emit selectionChanged(); };
+    graph->zoomChanged = [this] { emit zoomChanged(); };
     graph->UseStandardAxes();
     // Hovering highlights points, so moves arrive without a button held.
     setMouseTracking(true);
@@ -75,30 +86,58 @@ void CGraphWidget::mousePressEvent(QMouseEvent* event)
 {
     emit pressed();
     setFocus(Qt::MouseFocusReason);
-    if (event->button() == Qt::LeftButton) {
-        const QPoint at = event->position().toPoint();
-        graph->PressAt(at.x(), at.y());
-    }
+    Press(event);
     QWidget::mousePressEvent(event);
+}
+
+void CGraphWidget::Press(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::MiddleButton && !graph->dragging && !graph->Banding()) {
+        panFrom = at;
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
+    if (event->button() != Qt::LeftButton || panFrom)
+        return;
+    // Shift wins over Ctrl: Ctrl+Shift extends as Shift does.
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    CGraph::PressMode mode = CGraph::PressMode::Plain;
+    if (keys & Qt::ShiftModifier)
+        mode = CGraph::PressMode::Extend;
+    else if (keys & Qt::ControlModifier)
+        mode = CGraph::PressMode::Toggle;
+    graph->PressAt(at.x(), at.y(), mode);
 }
 
 void CGraphWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     const GraphRect& f = graph->frame;
-    if (f.left < at.x() && at.x() < f.right && f.top < at.y() && at.y() < f.bottom)
+    if (panFrom) {
+        graph->PanBy(at.x() - panFrom->x(), at.y() - panFrom->y());
+        panFrom = at;
+    } else if (graph->Banding()) {
+        // The rectangle follows the pointer out of the frame too; it is cut
+        // to the plot.
         graph->MouseAt(at.x(), at.y());
-    else if (graph->dragging)
+    } else if (f.left < at.x() && at.x() < f.right && f.top < at.y() && at.y() < f.bottom) {
+        graph->MouseAt(at.x(), at.y());
+    } else if (graph->dragging) {
         graph->EndDrag(at.x(), at.y());
-    else
+    } else {
         graph->PointerLeft();
+    }
     QWidget::mouseMoveEvent(event);
 }
 
 void CGraphWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && graph->dragging) {
+    if (event->button() == Qt::MiddleButton && panFrom) {
+        panFrom.reset();
+        unsetCursor();
+    } else if (event->button() == Qt::LeftButton && (graph->dragging || graph->Banding())) {
         graph->EndDrag(at.x(), at.y());
     } else if (event->button() == Qt::RightButton) {
         graph->RightClickAt(at.x(), at.y());
@@ -111,8 +150,10 @@ void CGraphWidget::mouseReleaseEvent(QMouseEvent* event)
 // pointer, or made one in empty plot space; the second opens the entry.
 void CGraphWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mouseDoubleClickEvent(event);
+    // A quick second Shift- or Ctrl-click is a click of its own.
+    if (event->button() != Qt::LeftButton
+        || (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+        Press(event);
         return;
     }
     const QPoint at = event->position().toPoint();
@@ -128,4 +169,39 @@ void CGraphWidget::leaveEvent(QEvent* event)
     if (!graph->dragging)
         graph->PointerLeft();
     QWidget::leaveEvent(event);
+}
+
+void CGraphWidget::wheelEvent(QWheelEvent* event)
+{
+    // Some platforms turn a Shift-wheel into a sideways one.
+    const QPoint delta = event->angleDelta();
+    const double notches = (delta.y() != 0 ? delta.y() : delta.x()) / kEighthsPerNotch;
+    const QPoint at = event->position().toPoint();
+    if (event->modifiers() & Qt::ControlModifier) {
+        graph->ZoomAt(at.x(), at.y(), std::pow(kZoomPerNotch, notches));
+    } else if (event->modifiers() & Qt::ShiftModifier) {
+        const GraphRect plot = graph->PlotArea();
+        graph->PanBy(
+            static_cast<int>(std::lround(notches * kPanPerNotch * (plot.right - plot.left))), 0);
+    } else {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CGraphWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::SelectAll)) {
+        graph->SelectAll();
+    } else if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (!graph->Escape()) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class CGraph;
@@ -17,6 +18,13 @@ struct ProjectState;
 // The keys that edit points are the window's actions (shortcuts of this
 // widget), so they act on the chosen point wherever the pointer is, as long
 // as the graph has the keyboard focus.
+//
+// Selection: a click selects the point, Shift+click every point from the
+// anchor to the clicked one, Ctrl+click adds or takes out one point,
+// Shift+drag the points inside a rectangle, Ctrl+A all points, Escape none
+// (after ending a rectangle selection first). Zoom: Ctrl+wheel zooms around
+// the pointer; Shift+wheel pans along the input, a drag with the middle
+// button in any direction.
 class CGraphWidget : public QWidget {
     Q_OBJECT
 
@@ -43,6 +51,11 @@ signals:
     void pointEntryWanted(bool pointAddedByFirstClick);
     // The chosen point or the read-out may have changed.
     void viewChanged();
+    // The selected points changed (CGraph::Selection), also when points
+    // dropped out of it because they are gone.
+    void selectionChanged();
+    // The graph was zoomed, panned or shows the whole range again.
+    void zoomChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,7 +65,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void Press(QMouseEvent* event);
+
     std::unique_ptr<CGraph> graph;
+    // While the middle button pans: where the pointer was last.
+    std::optional<QPoint> panFrom;
 };

@@ -67,6 +67,7 @@ struct WindowActions {
     QAction* difference = nullptr;
     QAction* showCr = nullptr;
     QAction* showTurbo = nullptr;
+    QAction* resetZoom = nullptr; // enabled while the graph is zoomed
     // Help
     QAction* keysHelp = nullptr;
     QAction* about = nullptr;

@@ -1,5 +1,6 @@
 #include "RamvikDlg.h"
 
+#include "Graph.h"
 #include "GraphWidget.h"
 #include "Panel.h"
 #include "SpinArrows.h"
@@ -170,6 +171,11 @@ void CRamvikDlg::MakeActions()
         tr("Show the CR curve while the TURBO curve is edited"), &CRamvikDlg::OnShowCr);
     a.showTurbo = make(tr("Show &TURBO Curve"), QKeySequence(Qt::CTRL | Qt::Key_4),
         tr("Show the TURBO curve while the CR curve is edited"), &CRamvikDlg::OnShowTurbo);
+    // The graph's own view, not the project: a printout always shows the
+    // whole range.
+    a.resetZoom = make(tr("Reset &Zoom"), QKeySequence(Qt::CTRL | Qt::Key_0),
+        tr("Show the whole range of the graph again"), [this] { Graph().ResetZoom(); });
+    a.resetZoom->setEnabled(false);
     for (QAction* checkable :
         { a.editCr, a.editTurbo, a.inputOutput, a.difference, a.showCr, a.showTurbo })
         checkable->setCheckable(true);
@@ -224,6 +230,10 @@ void CRamvikDlg::MakeMenus()
     view->addActions({ a.inputOutput, a.difference });
     view->addSeparator();
     view->addActions({ a.showCr, a.showTurbo });
+    view->addSeparator();
+    view->addAction(a.resetZoom);
+    connect(graphWidget, &CGraphWidget::zoomChanged, this,
+        [this] { actions.resetZoom->setEnabled(Graph().Zoomed()); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addActions({ a.keysHelp, a.about });

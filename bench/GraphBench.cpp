@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
 namespace {
 
 // Curves of 60 points each that stay inside the drag limits.
@@ -31,7 +33,7 @@ void FillCurves(ProjectState& project)
         project.turboCurve.Add(4.99 - 0.001 * project.turboCurve.Count(), 4.5);
 }
 
-void DrawGraph(benchmark::State& state, bool inputOutput, bool withBox = false)
+void DrawGraph(benchmark::State& state, bool inputOutput, bool withBox = false, bool zoomed = false)
 {
     QTemporaryDir logoDir;
     QImage logo(470, 100, QImage::Format_RGB32);
@@ -56,6 +58,25 @@ void DrawGraph(benchmark::State& state, bool inputOutput, bool withBox = false)
         p.output *= 0.95;
     if (withBox)
         graph.SetOverlay(&box);
+    if (zoomed) {
+        // Every other point of the edited curve selected (30 of 60), and the
+        // view four times narrower around 2.4 V: the selection's squares,
+        // finer ticks and the clipped zones.
+        QImage first(client, QImage::Format_RGB32);
+        QPainter setUp(&first);
+        graph.Draw(setUp, CGraph::FaceColour()); // the view's geometry
+        setUp.end();
+        std::vector<double> every;
+        int i = 0;
+        for (const CPunt* p = project.crCurve.Head(); p; p = p->next) {
+            if (i++ % 2 == 0)
+                every.push_back(p->input);
+        }
+        graph.SetSelection(every);
+        graph.ZoomAt(graph.VoltsToX(2.4), graph.VoltsToY(inputOutput ? 2.2 : 0.3), 4.0);
+        if (graph.Selection().size() != 30 || graph.ZoomFactor() != 4.0)
+            state.SkipWithError("the selection or the zoom did not take");
+    }
     const QColor face = CGraph::FaceColour();
 
     QImage buffer(client, QImage::Format_RGB32);
@@ -91,6 +112,16 @@ void BM_DrawDifferenceViewWithBox(benchmark::State& state)
     DrawGraph(state, false, true);
 }
 
+void BM_DrawInputOutputViewSelectedAndZoomed(benchmark::State& state)
+{
+    DrawGraph(state, true, false, true);
+}
+
+void BM_DrawDifferenceViewSelectedAndZoomed(benchmark::State& state)
+{
+    DrawGraph(state, false, false, true);
+}
+
 BENCHMARK(BM_DrawInputOutputView)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
@@ -104,6 +135,14 @@ BENCHMARK(BM_DrawInputOutputViewWithBox)
     ->Repetitions(10)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_DrawDifferenceViewWithBox)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_DrawInputOutputViewSelectedAndZoomed)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_DrawDifferenceViewSelectedAndZoomed)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly();

@@ -34,6 +34,56 @@ int TruncToPixel(double value)
     return static_cast<int>(value);
 }
 
+// Tick steps of a zoomed axis, coarsest first: the finest that leaves no
+// more than kMostTickGaps gaps between ticks is used, down to the box's own
+// step. Only a view too short for kFewestTickGaps of those (the Difference
+// view's vertical axis, zoomed all the way) goes down to half of it.
+constexpr double kZoomedTickSteps[] = { 0.5, 0.2, 0.1, 0.05, 0.02 };
+constexpr double kMostTickGaps = 12.0;
+constexpr double kFewestTickGaps = 4.0;
+constexpr double kFinestTickStep = 0.01;
+// More ticks than this on one axis would be unreadable; a tiny step stops
+// there instead of running for ever.
+constexpr int kMaxTicks = 1000;
+
+// The ticks from low to the lesser of high and top. Unzoomed every step from
+// low, as the axes were set up; zoomed every multiple of a step that suits
+// the span.
+GraphTicks Ticks(double low, double high, double top, double step, bool zoomed)
+{
+    const double end = std::min(high, top);
+    GraphTicks t;
+    if (!zoomed) {
+        t.first = low;
+        t.step = step;
+        if (!(step > 0.0))
+            return t;
+        for (int i = 0; i <= kMaxTicks && low + i * step <= end; ++i)
+            t.count = i + 1;
+        return t;
+    }
+    t.step = kZoomedTickSteps[0];
+    for (double candidate : kZoomedTickSteps) {
+        if ((high - low) / candidate <= kMostTickGaps + 1e-9)
+            t.step = candidate;
+    }
+    if ((high - low) / t.step < kFewestTickGaps)
+        t.step = kFinestTickStep;
+    // Multiples of the step, with room for the rounding of the window's ends.
+    const double slack = 1e-6;
+    const double firstIndex = std::ceil(low / t.step - slack);
+    const double lastIndex = std::floor(end / t.step + slack);
+    t.first = firstIndex * t.step;
+    t.count = static_cast<int>(std::clamp(lastIndex - firstIndex + 1.0, 0.0, double(kMaxTicks)));
+    return t;
+}
+
+// How many steps from low the first tick lies: 0 unzoomed.
+double StepsIn(const GraphTicks& t, double low)
+{
+    return t.step > 0.0 && t.first != low ? (t.first - low) / t.step : 0.0;
+}
+
 } // namespace
 
 CGraph::CGraph(ProjectState* state)
@@ -84,8 +134,8 @@ int CGraph::VoltsToX(double volts) const
     const GraphRect plot = PlotArea();
     const double pl = plot.left;
     const double pr = plot.right;
-    const double span = range.xMax - range.xMin;
-    return TruncToPixel(pl + (pr - pl) * ((volts - range.xMin) / span));
+    const GraphVisible v = Visible();
+    return TruncToPixel(pl + (pr - pl) * ((volts - v.xLow) / (v.xHigh - v.xLow)));
 }
 
 int CGraph::VoltsToY(double volts) const
@@ -93,8 +143,8 @@ int CGraph::VoltsToY(double volts) const
     const GraphRect plot = PlotArea();
     const double pt = plot.top;
     const double pb = plot.bottom;
-    const double span = range.yMax - range.yMin;
-    return TruncToPixel(pb - (pb - pt) * ((volts - range.yMin) / span));
+    const GraphVisible v = Visible();
+    return TruncToPixel(pb - (pb - pt) * ((volts - v.yLow) / (v.yHigh - v.yLow)));
 }
 
 double CGraph::XToVolts(int x) const
@@ -102,7 +152,8 @@ double CGraph::XToVolts(int x) const
     const GraphRect plot = PlotArea();
     const double pl = plot.left;
     const double pr = plot.right;
-    return range.xMin + ((x - pl) / (pr - pl)) * (range.xMax - range.xMin);
+    const GraphVisible v = Visible();
+    return v.xLow + ((x - pl) / (pr - pl)) * (v.xHigh - v.xLow);
 }
 
 double CGraph::YToVolts(int y) const
@@ -110,7 +161,20 @@ double CGraph::YToVolts(int y) const
     const GraphRect plot = PlotArea();
     const double pt = plot.top;
     const double pb = plot.bottom;
-    return range.yMax - ((y - pt) / (pb - pt)) * (range.yMax - range.yMin);
+    const GraphVisible v = Visible();
+    return v.yHigh - ((y - pt) / (pb - pt)) * (v.yHigh - v.yLow);
+}
+
+GraphTicks CGraph::TicksX() const
+{
+    const GraphVisible v = Visible();
+    return Ticks(v.xLow, v.xHigh, v.xHigh, xStep, Zoomed());
+}
+
+GraphTicks CGraph::TicksY(double top) const
+{
+    const GraphVisible v = Visible();
+    return Ticks(v.yLow, v.yHigh, top, yStep, Zoomed());
 }
 
 int CGraph::TickX(int i) const
@@ -118,7 +182,9 @@ int CGraph::TickX(int i) const
     const GraphRect plot = PlotArea();
     const double pl = plot.left;
     const double pr = plot.right;
-    return TruncToPixel(pl + (pr - pl) / ((range.xMax - range.xMin) / xStep) * i);
+    const GraphVisible v = Visible();
+    const GraphTicks t = TicksX();
+    return TruncToPixel(pl + (pr - pl) / ((v.xHigh - v.xLow) / t.step) * (i + StepsIn(t, v.xLow)));
 }
 
 int CGraph::TickY(int j) const
@@ -126,7 +192,9 @@ int CGraph::TickY(int j) const
     const GraphRect plot = PlotArea();
     const double pt = plot.top;
     const double pb = plot.bottom;
-    return TruncToPixel(pb - (pb - pt) / ((range.yMax - range.yMin) / yStep) * j);
+    const GraphVisible v = Visible();
+    const GraphTicks t = TicksY(v.yHigh);
+    return TruncToPixel(pb - (pb - pt) / ((v.yHigh - v.yLow) / t.step) * (j + StepsIn(t, v.yLow)));
 }
 
 bool CGraph::InputOutputView() const
@@ -146,6 +214,8 @@ CPunt* CGraph::EditedHead()
 
 void CGraph::RequestRepaint()
 {
+    // After every operation: a point it removed leaves the selection.
+    PruneSelection();
     if (repaintRequest)
         repaintRequest();
 }
@@ -169,4 +239,5 @@ void CGraph::ApplyViewGeometry(bool inputOutput)
         range.yMax = 2;
         yStep = 0.2;
     }
+    FollowViewSwitch();
 }

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class CGraphPaintCache;
 class CPunt;
@@ -37,6 +38,23 @@ struct GraphRange {
     int yMax = 0;
     int xMax = 0;
     int yMin = 0;
+};
+
+// The part of the axes the plot area shows, volts: the whole range, or less
+// while the screen graph is zoomed.
+struct GraphVisible {
+    double xLow = 0.0;
+    double xHigh = 0.0;
+    double yLow = 0.0;
+    double yHigh = 0.0;
+};
+
+// Tick marks of one axis: values first, first + step, ... (count of them),
+// all inside the visible part.
+struct GraphTicks {
+    double first = 0.0;
+    double step = 0.0;
+    int count = 0;
 };
 
 // The graph of the main window: draws the CR and TURBO curves of a project in
@@ -70,12 +88,22 @@ public:
     void UseStandardAxes();
 
     // Volts to pixels truncate towards zero; pixels to volts are unrounded.
-    // Neither clamps: a value outside the range maps outside the plot area.
+    // Neither clamps: a value outside the visible part maps outside the plot
+    // area. Every conversion between pixels and volts, for drawing, picking,
+    // dragging and the read-out, goes through these four and so follows the
+    // zoom.
     int VoltsToX(double volts) const;
     int VoltsToY(double volts) const;
     double XToVolts(int x) const;
     double YToVolts(int y) const;
-    // The i-th tick counted by steps from xMin (left) and yMin (bottom).
+    // The ticks of the visible part: unzoomed every xStep from xMin and
+    // every yStep from yMin; zoomed a finer step that keeps about ten on an
+    // axis. The vertical ticks end at top (the Difference view stops at
+    // 1.6 V).
+    GraphTicks TicksX() const;
+    GraphTicks TicksY(double top) const;
+    // Where the i-th of TicksX (left to right) and the j-th of TicksY (bottom
+    // to top) lie.
     int TickX(int i) const;
     int TickY(int j) const;
     // The plot area: the frame less the margins.
@@ -84,9 +112,9 @@ public:
     // --- drawing (GraphDraw.cpp)
     // Paints the whole graph of the current view. The painter covers the
     // widget and is already filled with the face colour. The curves are
-    // clipped to the plot area (widened by a chosen marker's radius, so a
-    // marker on the border stays whole): a stray voltage of a damaged file
-    // never runs through the labels and margins.
+    // clipped to the plot area (unzoomed widened by a chosen marker's radius,
+    // so a marker on the border stays whole): a stray voltage of a damaged
+    // file, or a zoom, never runs them through the labels and margins.
     // Sets the margins and the vertical range of the view it draws, which the
     // mouse handling then uses.
     void Draw(QPainter& painter, const QColor& face);
@@ -98,6 +126,52 @@ public:
     QString ReadOutText() const;
     // The read-out's text for these values, in volts.
     QString ReadOutText(double input, double difference) const;
+
+    // --- zoom and pan of the screen graph (GraphZoom.cpp). Only this graph's
+    // view changes: the project, the printout and the picture the tool draws
+    // always show the whole range. One zoom serves both views: the input
+    // window is the same in both, and each view keeps its own vertical
+    // window. The view never leaves the axes' range.
+    //
+    // Zooms by the factor (above 1 in, below 1 out) around the pixel, which
+    // keeps the volts under it where they are; a pixel outside the plot area
+    // counts as the nearest pixel on its edge. At most down to a window of
+    // kNarrowestInputSpan volts of input.
+    void ZoomAt(int x, int y, double factor);
+    // Moves what the plot shows with the pointer: by dx pixels to the right
+    // and dy down. Nothing while the whole range is shown.
+    void PanBy(int dx, int dy);
+    // The whole range again.
+    void ResetZoom();
+    bool Zoomed() const { return zoom.factor > 1.0; }
+    // How much narrower than the whole range the view is: 1 unzoomed.
+    double ZoomFactor() const { return zoom.factor; }
+    GraphVisible Visible() const;
+    // After every zoom, pan and reset.
+    std::function<void()> zoomChanged;
+
+    static constexpr double kNarrowestInputSpan = 0.1; // volts
+
+    // --- selection (GraphSelection.cpp): points of the edited curve, held
+    // as their inputs exactly as the curve stores them, sorted. It belongs to
+    // the edited curve: editing the other curve clears it, and a point that
+    // is gone (removed, undone, replaced by a read) drops out of it. The
+    // chosen point is its current point: what the keys move and the read-out
+    // shows. A plain click, a Ctrl+click and the Left and Right keys also
+    // make their point the anchor that Shift+click selects from; the keys
+    // select their point alone, as a click does.
+    const std::vector<double>& Selection();
+    // Keeps only inputs the edited curve holds.
+    void SetSelection(std::vector<double> inputs);
+    void SelectAll();
+    void ClearSelection();
+    // Escape: ends a rectangle selection without selecting; otherwise, when
+    // no drag runs, clears the selection. False when it did nothing.
+    bool Escape();
+    // A rectangle selection runs (Shift and the left button held).
+    bool Banding() const { return banding; }
+    // After every change of the selection, also when points dropped out.
+    std::function<void()> selectionChanged;
 
     // --- the box's curves over the project's (GraphOverlay.cpp)
     // Draws the curves of another project (what a box holds) after the
@@ -115,11 +189,17 @@ public:
     // is highlighted instead while the pointer is there. The highlighted
     // point, else the chosen one, is drawn filled and is what the keys move.
     //
-    // A left press. On a point's drawn marker it picks that point and starts
-    // dragging it; elsewhere inside the plot area it inserts a point at the
-    // pointer and drags that. Anywhere else it does nothing and gives false.
-    // Either way the dragged point becomes the chosen one.
-    bool PressAt(int x, int y);
+    // A left press. Plain: on a point's drawn marker it picks that point and
+    // starts dragging it; elsewhere inside the plot area it inserts a point at
+    // the pointer and drags that. Either way the dragged point becomes the
+    // chosen one and the whole selection. Extend (Shift): starts a rectangle
+    // selection, which the release ends; a release without a move on a marker
+    // selects every point from the anchor to that one. Toggle (Ctrl): adds
+    // the point under the marker to the selection or takes it out. Extend
+    // and Toggle never change the curve. A press that does nothing gives
+    // false.
+    enum class PressMode { Plain, Extend, Toggle };
+    bool PressAt(int x, int y, PressMode mode = PressMode::Plain);
     // The input of the point the last PressAt inserted, or nothing when it
     // picked an existing point, was refused or was outside the plot. A double
     // click uses it to take back what its first click added.
@@ -127,7 +207,8 @@ public:
     // The pointer moved inside the frame: a hover, or a drag step while a
     // drag runs. The read-out follows.
     void MouseAt(int x, int y);
-    // Left button up, or the pointer left the frame while dragging.
+    // Left button up, or the pointer left the frame while dragging; ends a
+    // rectangle selection too.
     void EndDrag(int x, int y);
     // Right button up: during a drag the dragged point goes back onto the
     // line output = input; otherwise the point whose marker lies under the
@@ -202,6 +283,8 @@ public:
     // Marker radii, pixels: every point, and the highlighted or chosen one.
     static constexpr int kMarkerRadius = 3;
     static constexpr int kChosenMarkerRadius = 5;
+    // Half the side of a selected point's filled square, pixels.
+    static constexpr int kSelectedMarkerHalf = 4;
 
 private:
     // A point of the edited curve, not owned, with its input when it was
@@ -223,6 +306,45 @@ private:
     int pointerY = 0;
     std::optional<double> addedByLastPress;
 
+    // GraphZoom.cpp. factor 1 shows the whole range; otherwise the input
+    // window starts at xLow, the vertical one at yLow of the view (index
+    // graphType), each a factor narrower than its axis.
+    struct Zoom {
+        double factor = 1.0;
+        double xLow = 0.0;
+        double yLow[2] = { 0.0, 0.0 };
+    } zoom;
+    // The view the zoom last showed: a switch centres the new view's
+    // vertical window on the edited curve.
+    int zoomedView = -1;
+    void FollowViewSwitch();
+    void KeepInRange();
+    // Pans as little as needed to show the point, when zoomed.
+    void ShowPoint(const CPunt* p);
+    void ReportZoom();
+
+    // GraphSelection.cpp
+    std::vector<double> selection;
+    bool selectionOfCr = true; // the curve the selection belongs to
+    // The input a Shift-click selects from.
+    std::optional<double> anchor;
+    bool banding = false;
+    int bandX = 0; // where the rectangle selection began, pixels
+    int bandY = 0;
+    PointRef bandPoint; // the marker a Shift-press was on
+    // The edited curve as (input, vertical value) pairs, lowest input first.
+    std::vector<std::pair<double, double>> EditedPoints() const;
+    // Drops what no longer belongs to the edited curve; reports a change.
+    void PruneSelection();
+    void ChangeSelection(std::vector<double> inputs);
+    bool IsSelected(double input) const;
+    // The point alone, as anchor; null clears the selection.
+    void SelectOnly(const CPunt* p);
+    void SelectRangeTo(CPunt* p);
+    void ToggleSelected(CPunt* p);
+    void EndBand(int x, int y);
+    // The rectangle selection's rectangle in pixels, within the plot area.
+    QRect BandRect() const;
     bool InputOutputView() const;
     bool EditingCr() const;
     // The first point of the edited curve of the project.
@@ -251,11 +373,16 @@ private:
     void DrawHorizontalTicks(QPainter& painter);
     void DrawVerticalTicks(QPainter& painter, double top, const char* format);
     void DrawZoneLegend(QPainter& painter);
-    // The plot area widened by a chosen marker's radius: what curves may cover.
+    // The plot area widened by a chosen marker's radius, or while zoomed the
+    // plot area: what curves may cover.
     QRect CurveClip() const;
     void DrawCurves(QPainter& painter, bool difference);
     void DrawCurve(QPainter& painter, const CPunt* head, const QColor& colour, bool markAll,
-        bool difference, const CPunt* highlighted);
+        bool difference, const CPunt* highlighted, bool withSelection);
+    void DrawBand(QPainter& painter);
+    // Keeps what the painter draws next inside the plot area while zoomed
+    // (inside = true: off its border too); unzoomed it draws as it always did.
+    void ClipToPlotWhileZoomed(QPainter& painter, bool inside);
     void DrawOverlay(QPainter& painter, bool difference);
     void DrawOverlayCurve(QPainter& painter, const CPunt* head, const QPen& line, bool difference);
     void DrawOverlayLegend(QPainter& painter, bool difference);

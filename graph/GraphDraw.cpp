@@ -38,9 +38,9 @@ constexpr double kYellowTop = 0.75;
 constexpr double kDifferenceTop = 1.6;
 // Pixels kept free on either side of the Input-Output view's title.
 constexpr int kTitleGap = 8;
-// More ticks than this on one axis would be unreadable; a tiny step stops
-// there instead of looping for ever.
-constexpr int kMaxTicks = 1000;
+// The rectangle selection's inside: a light tint that leaves the curves and
+// the grid under it readable.
+const QColor kBandTint(0, 120, 215, 40);
 
 // The text fonts are asked for by the height of their character cell (ascent
 // plus descent), as the Windows font call sizes them, so text takes the same
@@ -122,6 +122,7 @@ void CGraph::Draw(QPainter& painter, const QColor& face)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     ApplyViewGeometry(InputOutputView());
+    PruneSelection();
     UpdateHover();
     Outline(painter,
         QPolygon({ { frame.left, frame.top }, { frame.left, frame.bottom },
@@ -150,7 +151,7 @@ void CGraph::DrawInputOutputView(QPainter& painter)
     DrawPlotBorder(painter);
 
     DrawHorizontalTicks(painter);
-    DrawVerticalTicks(painter, range.yMax, "%0.1f");
+    DrawVerticalTicks(painter, range.yMax, TicksY(range.yMax).step < 0.1 ? "%0.2f" : "%0.1f");
     paintCache->DrawText(
         painter, LabelFont(), frame.right - 10, frame.top + 8, ReadOutText(), Align::Right);
     // In the plot's lower right corner, where no curve can go (an output lies
@@ -161,8 +162,11 @@ void CGraph::DrawInputOutputView(QPainter& painter)
     const QString outputLabel = QCoreApplication::translate("Graph", "V[Out]");
     paintCache->DrawText(painter, LabelFont(), frame.left + 10, frame.top + 8, outputLabel);
 
+    painter.save();
+    ClipToPlotWhileZoomed(painter, false);
     Edge(
         painter, QPoint(VoltsToX(0.0), VoltsToY(0.0)), QPoint(VoltsToX(5.0), VoltsToY(5.0)), kGrey);
+    painter.restore();
 
     DrawCurves(painter, false);
 
@@ -191,7 +195,10 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
     DrawPlotBorder(painter);
 
     // Zones of the difference: red where the output would be negative, then
-    // green, yellow and orange as the difference grows.
+    // green, yellow and orange as the difference grows. Zoomed, they stay off
+    // the border, which they would otherwise cross.
+    painter.save();
+    ClipToPlotWhileZoomed(painter, true);
     DrawZone(painter, kOrange, kOrange,
         { { kYellowTop, kYellowTop }, { kDifferenceTop, kDifferenceTop }, { 5.0, kDifferenceTop },
             { 5.0, kYellowTop } });
@@ -202,11 +209,15 @@ void CGraph::DrawDifferenceView(QPainter& painter, const QColor& face)
         { { kGreenTop, kGreenTop }, { 5.0, kGreenTop }, { 5.0, 0.0 }, { 0.0, 0.0 } });
     DrawZone(painter, kRed, kRed,
         { { 0.0, 0.0 }, { 0.0, kDifferenceTop }, { kDifferenceTop, kDifferenceTop } });
+    painter.restore();
 
     DrawHorizontalTicks(painter);
     // The blank band above 1.6 V covers the grid and the border there.
+    painter.save();
+    ClipToPlotWhileZoomed(painter, false);
     DrawZone(painter, face, face,
         { { 0.0, kDifferenceTop }, { 0.0, 2.0 }, { 5.0, 2.0 }, { 5.0, kDifferenceTop } });
+    painter.restore();
 
     // The logo in the top margin, smaller where a short frame shrank it.
     const GraphRect plot = PlotArea();
@@ -322,8 +333,6 @@ void CGraph::DrawZoneLegend(QPainter& painter)
 
 void CGraph::DrawHorizontalTicks(QPainter& painter)
 {
-    if (!(xStep > 0.0))
-        return;
     const GraphRect plot = PlotArea();
     struct Label {
         int x; // the tick
@@ -332,9 +341,12 @@ void CGraph::DrawHorizontalTicks(QPainter& painter)
         QString text;
     };
     std::vector<Label> labels;
-    for (int i = 0; i <= kMaxTicks && range.xMin + i * xStep <= range.xMax; ++i) {
+    const GraphTicks ticks = TicksX();
+    // Zoomed to steps finer than 0.1 V, the labels show them.
+    const char* format = ticks.step < 0.1 ? "%0.2f" : "%0.1f";
+    for (int i = 0; i < ticks.count; ++i) {
         const int x = TickX(i);
-        const QString text = WithUnit("%0.1f", range.xMin + i * xStep, xUnit);
+        const QString text = WithUnit(format, ticks.first + i * ticks.step, xUnit);
         const int width = paintCache->TextWidth(LabelFont(), text);
         // The last label ends inside the frame instead of past the window.
         labels.push_back({ x, std::min(x - 10, frame.right - 2 - width), width, text });
@@ -350,21 +362,22 @@ void CGraph::DrawHorizontalTicks(QPainter& painter)
         if ((last - i) % every == 0)
             paintCache->DrawText(
                 painter, LabelFont(), labels[i].left, plot.bottom + 9, labels[i].text);
-        if (i > 0)
+        // No grid line on the plot's left border.
+        if (labels[i].x > plot.left)
             Edge(painter, QPoint(labels[i].x, plot.bottom), QPoint(labels[i].x, plot.top), kGrey);
     }
 }
 
 void CGraph::DrawVerticalTicks(QPainter& painter, double top, const char* format)
 {
-    if (!(yStep > 0.0))
-        return;
     const GraphRect plot = PlotArea();
-    for (int j = 0; j <= kMaxTicks && range.yMin + j * yStep <= top; ++j) {
+    const GraphTicks ticks = TicksY(top);
+    for (int j = 0; j < ticks.count; ++j) {
         const int y = TickY(j);
         paintCache->DrawText(painter, LabelFont(), plot.left - 40, y - 8,
-            WithUnit(format, range.yMin + j * yStep, yUnit));
-        if (j > 0)
+            WithUnit(format, ticks.first + j * ticks.step, yUnit));
+        // No grid line on the plot's bottom border.
+        if (y < plot.bottom)
             Edge(painter, QPoint(plot.left, y), QPoint(plot.right, y), kGrey);
     }
 }
@@ -396,7 +409,9 @@ void CGraph::DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
 QRect CGraph::CurveClip() const
 {
     const GraphRect plot = PlotArea();
-    const int reach = kChosenMarkerRadius;
+    // Zoomed, the curves run on past every edge; they stop at the border,
+    // and a marker there is cut as the view cuts the curve.
+    const int reach = Zoomed() ? 0 : kChosenMarkerRadius;
     return QRect(QPoint(plot.left - reach, plot.top - reach),
         QPoint(plot.right + reach, plot.bottom + reach));
 }
@@ -412,26 +427,30 @@ void CGraph::DrawCurves(QPainter& painter, bool difference)
     const bool editCr = EditingCr();
     // The edited CR curve is drawn last with all its markers, which covers
     // every pixel a first pass would draw; that pass is left out.
-    if (project->showCr && !editCr)
-        DrawCurve(painter, project->crCurve.Head(), GraphStyle::kCrColour, false, difference,
-            highlighted);
+    if (project->showCr && !editCr) {
+        DrawCurve(painter, project->crCurve.Head(), GraphStyle::kCrColour, false, difference, highlighted,
+            false);
+    }
     if (project->turboEnabled && project->showTurbo) {
-        DrawCurve(painter, project->turboCurve.Head(), GraphStyle::kTurboColour, !editCr,
-            difference, highlighted);
+        DrawCurve(painter, project->turboCurve.Head(), GraphStyle::kTurboColour, !editCr, difference,
+            highlighted, !editCr);
     }
     // The edited CR curve lies on top of the TURBO curve.
-    if (editCr)
+    if (editCr) {
         DrawCurve(
-            painter, project->crCurve.Head(), GraphStyle::kCrColour, true, difference, highlighted);
+            painter, project->crCurve.Head(), GraphStyle::kCrColour, true, difference, highlighted, true);
+    }
     DrawOverlay(painter, difference);
     painter.setClipping(false);
+    DrawBand(painter);
 }
 
 // Draws one curve: a line through its points, a marker on the first point and,
 // if markAll, on every other one. The highlighted point gets the larger,
-// filled marker.
+// filled circle; with withSelection, a selected point a filled square, so the
+// selection shows by shape, not by colour alone.
 void CGraph::DrawCurve(QPainter& painter, const CPunt* head, const QColor& colour, bool markAll,
-    bool difference, const CPunt* highlighted)
+    bool difference, const CPunt* highlighted, bool withSelection)
 {
     if (!head)
         return;
@@ -441,10 +460,14 @@ void CGraph::DrawCurve(QPainter& painter, const CPunt* head, const QColor& colou
         return QPoint(VoltsToX(p->input), VoltsToY(vertical));
     };
     const auto marker = [&](const CPunt* p, QPoint at) {
-        if (p == highlighted)
+        if (p == highlighted) {
             paintCache->DrawMarker(painter, at, kChosenMarkerRadius, colour, true);
-        else
+        } else if (withSelection && IsSelected(p->input)) {
+            const int half = kSelectedMarkerHalf;
+            painter.fillRect(at.x() - half, at.y() - half, 2 * half + 1, 2 * half + 1, colour);
+        } else {
             paintCache->DrawMarker(painter, at, kMarkerRadius, colour);
+        }
     };
     QPoint previous = position(head);
     marker(head, previous);
@@ -455,4 +478,27 @@ void CGraph::DrawCurve(QPainter& painter, const CPunt* head, const QColor& colou
             marker(p, at);
         previous = at;
     }
+}
+
+void CGraph::DrawBand(QPainter& painter)
+{
+    if (!banding)
+        return;
+    const QRect band = BandRect();
+    if (band.isEmpty())
+        return;
+    painter.fillRect(band, kBandTint);
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(band.adjusted(0, 0, -1, -1));
+}
+
+void CGraph::ClipToPlotWhileZoomed(QPainter& painter, bool inside)
+{
+    if (!Zoomed())
+        return;
+    const GraphRect plot = PlotArea();
+    const int in = inside ? 1 : 0;
+    painter.setClipRect(
+        QRect(QPoint(plot.left + in, plot.top + in), QPoint(plot.right - in, plot.bottom - in)));
 }

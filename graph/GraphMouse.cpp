@@ -78,6 +78,9 @@ CPunt* CGraph::PointUnder(int x, int y)
     const CPunt* highlighted = SelectedPoint();
     CPunt* nearest = nullptr;
     long long best = kHighlightedPickSquared;
+    // Zoomed, a marker outside the plot area is not drawn and not picked.
+    const GraphRect plot = PlotArea();
+    const bool zoomed = Zoomed();
     // Later points are drawn over earlier ones, so a tie goes to the later.
     for (CPunt* p = EditedHead(); p; p = p->next) {
         const long long reach = p == highlighted ? kHighlightedPickSquared : kPickSquared;
@@ -87,6 +90,12 @@ CPunt* CGraph::PointUnder(int x, int y)
         // are never squared.
         if (std::llabs(dx) > reach || std::llabs(dy) > reach)
             continue;
+        if (zoomed) {
+            const long long px = x + dx;
+            const long long py = y + dy;
+            if (px < plot.left || px > plot.right || py < plot.top || py > plot.bottom)
+                continue;
+        }
         const long long distance = dx * dx + dy * dy;
         if (distance <= reach && distance <= best) {
             best = distance;
@@ -109,6 +118,7 @@ void CGraph::Choose(CPunt* p)
         return;
     chosen = { p, p->input };
     ShowInReadOut(p);
+    ShowPoint(p);
 }
 
 void CGraph::CursorFromPointer()
@@ -125,9 +135,11 @@ void CGraph::MouseAt(int x, int y)
     pointerX = x;
     pointerY = y;
     CursorFromPointer();
+    // While a rectangle selection runs it follows the pointer and nothing is
+    // picked.
     if (dragging)
         DragStep();
-    else
+    else if (!banding)
         HoverStep();
     RequestRepaint();
 }
@@ -144,7 +156,7 @@ void CGraph::HoverStep()
 
 void CGraph::UpdateHover()
 {
-    if (dragging)
+    if (dragging || banding)
         return;
     if (pointerOver) {
         CursorFromPointer();
@@ -165,14 +177,32 @@ void CGraph::PointerLeft()
     RequestRepaint();
 }
 
-bool CGraph::PressAt(int x, int y)
+bool CGraph::PressAt(int x, int y, PressMode mode)
 {
     addedByLastPress.reset();
+    PruneSelection();
     CPunt* p = PointUnder(x, y);
     const GraphRect plot = PlotArea();
     const bool inPlot = plot.left <= x && x <= plot.right && plot.top <= y && y <= plot.bottom;
-    if (dragging || (!p && !inPlot))
+    if (dragging || banding || (!p && !inPlot))
         return false;
+    if (mode == PressMode::Toggle) {
+        if (!p)
+            return false;
+        ToggleSelected(p);
+        RequestRepaint();
+        return true;
+    }
+    if (mode == PressMode::Extend) {
+        MouseAt(x, y);
+        banding = true;
+        bandX = x;
+        bandY = y;
+        bandPoint = p ? PointRef { p, p->input } : PointRef {};
+        hovered = {};
+        RequestRepaint();
+        return true;
+    }
     MouseAt(x, y); // highlights p and sets the read-out
     dragging = true;
     if (dragBegan)
@@ -180,6 +210,7 @@ bool CGraph::PressAt(int x, int y)
     if (p) {
         // The press itself changes nothing; the point follows the moves.
         Choose(p);
+        SelectOnly(p);
         dragInput = p->input;
         grabOffset = Vertical(p) - YToVolts(y);
         Report(project->MoveRefusal(dragInput));
@@ -191,6 +222,9 @@ bool CGraph::PressAt(int x, int y)
     DragStep();
     if (!existed && PointAt(dragInput))
         addedByLastPress = dragInput;
+    // What the press made is selected; a press the rules refused leaves
+    // nothing selected, as a click on empty space does.
+    SelectOnly(PointAt(dragInput));
     RequestRepaint();
     return true;
 }
@@ -212,6 +246,8 @@ void CGraph::DragStep()
 
 void CGraph::EndDrag(int x, int y)
 {
+    if (banding)
+        EndBand(x, y);
     if (dragging) {
         dragging = false;
         if (dragEnded)
@@ -222,6 +258,8 @@ void CGraph::EndDrag(int x, int y)
 
 void CGraph::RightClickAt(int x, int y)
 {
+    if (banding)
+        return;
     if (!dragging) {
         if (CPunt* p = PointUnder(x, y))
             RemovePoint(p);
@@ -270,6 +308,7 @@ void CGraph::SelectNeighbour(bool higher)
     }
     pointerOver = false;
     Choose(next ? next : p);
+    SelectOnly(next ? next : p);
     RequestRepaint();
 }
 
@@ -305,6 +344,7 @@ void CGraph::PutTypedPoint(double input, double output)
     if (CPunt* at = PointAt(input)) {
         pointerOver = false;
         Choose(at);
+        SelectOnly(at);
     }
     RequestRepaint();
 }

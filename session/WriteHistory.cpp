@@ -239,14 +239,47 @@ std::string RandomPart()
     return text;
 }
 
-// The ASCII letters in lower case; other bytes (UTF-8 sequences) as they are.
-std::string Folded(std::string text)
+// The lower-case letter of a Latin capital (Basic Latin, Latin-1 and Latin
+// Extended-A: the workshops' languages); any other character as it is.
+char32_t LowerLatin(char32_t c)
 {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return c + 0x20;
+    if (c == 0x178) // Y with diaeresis
+        return 0xFF;
+    // Extended-A pairs capital and small; the pairs start on even code
+    // points except between the dotless i and the apostrophe n, and in the
+    // last few (Z with acute, dot, caron).
+    const bool oddCapitals = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    const bool evenCapitals = c >= 0x100 && c <= 0x177 && c != 0x130 && c != 0x131 && c != 0x138
+        && !(c >= 0x139 && c <= 0x149);
+    if ((oddCapitals && c % 2 == 1) || (evenCapitals && c % 2 == 0))
+        return c + 1;
+    return c;
+}
+
+// The text with Latin letters in lower case, for a search that ignores case;
+// bytes that are no UTF-8 stay as they are.
+std::string Folded(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char first = static_cast<unsigned char>(text[i]);
+        const unsigned char second
+            = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (first < 0x80) {
+            out += static_cast<char>(LowerLatin(first));
+            ++i;
+        } else if (first >= 0xC2 && first <= 0xC5 && (second & 0xC0) == 0x80) {
+            const char32_t lower = LowerLatin(((first & 0x1F) << 6) | (second & 0x3F));
+            out += static_cast<char>(0xC0 | (lower >> 6));
+            out += static_cast<char>(0x80 | (lower & 0x3F));
+            i += 2;
+        } else {
+            out += text[i++];
+        }
     }
-    return text;
+    return out;
 }
 
 } // namespace
@@ -421,11 +454,18 @@ HistoryListing ReadHistory(const std::string& folder)
 {
     HistoryListing listing;
     std::error_code code;
-    const fs::path path = fs::u8path(folder);
-    if (folder.empty() || !fs::exists(path, code)) {
-        // Nothing written yet (or no folder known at all).
-        listing.readable = !code;
-        listing.problem = code ? code.message() : std::string();
+    fs::path path = fs::u8path(folder);
+    if (!path.has_filename())
+        path = path.parent_path(); // the folder itself, not what is in it
+    const fs::file_status status = fs::status(path, code);
+    // Nothing written yet (or no folder known at all).
+    if (folder.empty() || status.type() == fs::file_type::not_found)
+        return listing;
+    if (!code && !fs::is_directory(status))
+        code = std::make_error_code(std::errc::not_a_directory);
+    if (code) {
+        listing.readable = false;
+        listing.problem = code.message();
         return listing;
     }
     fs::directory_iterator it(path, code);

@@ -110,8 +110,8 @@ HistoryListing ReadHistory(const std::string& folder);
 std::vector<HistoryEntry> ListHistory(const std::string& folder);
 
 // Which entries a search keeps: text found in any field (case-insensitive
-// for ASCII letters; the outcome as its words say it), and the box's
-// identification unless box is 0.
+// for Latin letters, ä and Ą among them; the outcome as its words say it),
+// and the box's identification unless box is 0.
 struct HistoryFilter {
     std::string text;
     int box = 0;

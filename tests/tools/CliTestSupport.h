@@ -25,6 +25,7 @@ struct CliRun {
 struct RunOptions {
     QString systemRoot; // a fake machine whose sysfs, /dev and /proc the tool reads
     bool unprivileged = false; // as the user nobody when the suite runs as root
+    QString data = "data"; // the data folder (the write history's) in the test's folder
 };
 
 inline bool StartsWith(const std::string& text, const std::string& start)
@@ -60,7 +61,7 @@ protected:
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_DATA_HOME", Path("data"));
+        environment.insert("XDG_DATA_HOME", dir.filePath(options.data));
         if (!options.systemRoot.isEmpty())
             environment.insert("RAMVIK_SYSTEM_ROOT", options.systemRoot);
         process.setProcessEnvironment(environment);
@@ -81,6 +82,16 @@ protected:
     CliRun RunCli(const QStringList& arguments, const RunOptions& options = {}) const
     {
         return RunProgram(RAMVIK_CLI, arguments, options);
+    }
+    // ramvik-cli whose process id is in pidFile before it starts, for a box
+    // that signals it (ramvik-boxsim --signal).
+    CliRun RunCliWithPidFile(
+        const QString& pidFile, const QStringList& arguments, const RunOptions& options = {}) const
+    {
+        return RunProgram("sh",
+            QStringList { "-c", "echo $$ > \"$0\" && exec \"$@\"", pidFile, RAMVIK_CLI }
+                + arguments,
+            options);
     }
     // ramvik-cli on a command line of words, where "@name" is a file of the
     // test's folder.

@@ -191,10 +191,14 @@ TransferOutcome CWriteTransfer::BackUp(ReadCells& cells)
                 *link, observer, FrameFailureMessage(result), TransferOutcome::HandshakeFailed);
         observer.Progress(cell);
     }
-    // Values shifted by a stray byte would be kept as what the box held.
-    if (!LineIsQuiet(*link))
+    // A stray byte shifts every later answer, and the values would be kept as
+    // what the box held. The last answer tells: cell 255 must read as the
+    // handshake read it. This spares the read time-out that waiting for
+    // silence would cost; a byte after the last answer is purged.
+    if (cells[kIdentificationCell] != identification)
         return EndFailed(
             *link, observer, kCheckConnectionMessage, TransferOutcome::HandshakeFailed);
+    link->Purge();
     return TransferOutcome::Completed;
 }
 

@@ -61,6 +61,16 @@ TEST_F(CliHistory, RestoreBringsBackWhatTheBoxHeld)
     ASSERT_EQ(history.size(), 2u);
     EXPECT_EQ(history[0]["restores"].toString(), history[1]["entry"].toString());
     EXPECT_EQ(ReadFile(history[0]["before"].toString()), defaultText);
+
+    // A named entry, by its name or the path of one of its files.
+    const QString named = history[1]["entry"].toString();
+    for (const QString& entry : { named, history[1]["copy"].toString() }) {
+        EXPECT_EQ(RunCli({ "restore", entry, "--demo-box" }).exitCode, 0);
+        EXPECT_EQ(Json(RunCli({ "history", "--json" }))[0]["restores"].toString(), named);
+    }
+    const CliRun unknown = RunCli({ "restore", "no-such-entry", "--demo-box" });
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(StartsWith(unknown.err, "No history entry no-such-entry")) << unknown.err;
 }
 
 // Twenty writes at once into one history folder leave twenty entries under

@@ -327,11 +327,11 @@ int RestoreCommand(const CliRequest& request)
 {
     CatchStopSignals();
     const std::string folder = ToolHistoryFolder();
-    const std::optional<HistoryListing> listing = ReadToolHistory(folder);
-    if (!listing)
-        return kExitFailed;
     std::optional<HistoryEntry> entry;
     if (request.file.empty()) {
+        const std::optional<HistoryListing> listing = ReadToolHistory(folder);
+        if (!listing)
+            return kExitFailed;
         // The last write that kept what the box held before it.
         for (const HistoryEntry& candidate : listing->entries) {
             if (!candidate.beforePath.empty()) {

@@ -10,6 +10,9 @@
 //   verified write: the write and its read-back of 255 frames of 14
 //          characters; target no more than 1.10 x (4.806 s + 1.889 s), the
 //          time of a write and a read (counter of_write_and_read).
+//   verified write with its backup: 256 more frames of 14 characters read
+//          before the first cell; target no more than 1.10 x (4.806 s +
+//          2 x 1.889 s), a write and two reads (counter of_write_and_two_reads).
 #include <SerialLink.h>
 #include <Transfer.h>
 
@@ -28,6 +31,7 @@ namespace {
 constexpr double kWriteWireSeconds = 769 * 12 * 10 / 19200.0;
 constexpr double kReadWireSeconds = 259 * 14 * 10 / 19200.0;
 constexpr double kVerifyWireSeconds = 255 * 14 * 10 / 19200.0;
+constexpr double kBackupWireSeconds = 256 * 14 * 10 / 19200.0;
 
 // ramvik-boxsim as a child process, serving a CR box.
 class Boxsim {
@@ -98,22 +102,28 @@ void RunOverPty(benchmark::State& state, bool wire, double wireSeconds, MakeTran
             benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// Arguments: wire model, verification.
+// Arguments: wire model, verification, backup.
 void BM_WriteOverPty(benchmark::State& state)
 {
     const ProjectState project;
     const bool wire = state.range(0) != 0;
     const bool verify = state.range(1) != 0;
-    RunOverPty(state, wire, kWriteWireSeconds + (verify ? kVerifyWireSeconds : 0.0),
+    const bool backup = state.range(2) != 0;
+    RunOverPty(state, wire,
+        kWriteWireSeconds + (verify ? kVerifyWireSeconds : 0.0)
+            + (backup ? kBackupWireSeconds : 0.0),
         [&](std::unique_ptr<CLink> link, CTransferObserver& observer) {
             auto transfer = std::make_unique<CWriteTransfer>(project, std::move(link), observer);
             transfer->SetVerify(verify);
+            transfer->SetBackup(backup);
             return transfer;
         });
-    if (wire && verify) // 1.10 is the limit
-        state.counters["of_write_and_read"]
-            = benchmark::Counter(state.iterations() * (kWriteWireSeconds + kReadWireSeconds),
-                benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    if (!wire || !verify) // 1.10 is the limit of each
+        return;
+    const double reads = backup ? 2 : 1;
+    state.counters[backup ? "of_write_and_two_reads" : "of_write_and_read"]
+        = benchmark::Counter(state.iterations() * (kWriteWireSeconds + reads * kReadWireSeconds),
+            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_ReadOverPty(benchmark::State& state)
@@ -128,16 +138,18 @@ void BM_ReadOverPty(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_WriteOverPty)
-    ->ArgNames({ "wire", "verify" })
-    ->Args({ 0, 0 })
-    ->Args({ 0, 1 })
+    ->ArgNames({ "wire", "verify", "backup" })
+    ->Args({ 0, 0, 0 })
+    ->Args({ 0, 1, 0 })
+    ->Args({ 0, 1, 1 })
     ->Iterations(3)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteOverPty)
-    ->ArgNames({ "wire", "verify" })
-    ->Args({ 1, 0 })
-    ->Args({ 1, 1 })
+    ->ArgNames({ "wire", "verify", "backup" })
+    ->Args({ 1, 0, 0 })
+    ->Args({ 1, 1, 0 })
+    ->Args({ 1, 1, 1 })
     ->Iterations(2)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -53,7 +53,9 @@ BoxReply CBoxSimulator::Receive(std::string_view bytes)
         if (c == ';') {
             std::string frame;
             frame.swap(pending);
+            announcedNow = false;
             reply.answer += HandleFrame(frame, reply.hungUp);
+            reply.announced |= announcedNow;
             if (reply.hungUp)
                 return reply;
         } else if (pending.size() > kLongestFrame) {
@@ -79,6 +81,9 @@ std::string CBoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
         return {};
 
     const bool write = marker == '#';
+    ++framesAt[cell];
+    if (write)
+        ++writesAt[cell];
     BoxFaultKind fault;
     bool faulty = TakeFault(cell, write, fault);
     if (faulty && fault == BoxFaultKind::HangUp) {
@@ -95,6 +100,7 @@ std::string CBoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
         std::snprintf(text4, sizeof text4, "%04d", cells[cell]);
         answer = text4;
     }
+    announcedNow = faulty && fault == BoxFaultKind::Announce;
     if (faulty && fault == BoxFaultKind::Silent)
         return {};
     if (faulty && fault == BoxFaultKind::Short)
@@ -110,7 +116,9 @@ std::string CBoxSimulator::HandleFrame(const std::string& frame, bool& hungUp)
 bool CBoxSimulator::TakeFault(int cell, bool write, BoxFaultKind& kind)
 {
     for (auto it = faults.begin(); it != faults.end(); ++it) {
-        if (it->cell == cell && (write || it->kind != BoxFaultKind::Forget)) {
+        const bool forget = it->kind == BoxFaultKind::Forget;
+        const int seen = forget ? writesAt[cell] : framesAt[cell];
+        if (it->cell == cell && (write || !forget) && seen >= it->nth) {
             kind = it->kind;
             faults.erase(it);
             return true;
@@ -186,11 +194,20 @@ bool ParseBoxFault(std::string_view text, BoxFault& fault)
         { "stray", BoxFaultKind::Stray },
         { "noise", BoxFaultKind::Noise },
         { "forget", BoxFaultKind::Forget },
+        { "announce", BoxFaultKind::Announce },
     };
     auto named = std::find_if(std::begin(kinds), std::end(kinds),
         [kind = text.substr(0, at)](const auto& entry) { return entry.first == kind; });
     if (named == std::end(kinds))
         return false;
     fault.kind = named->second;
-    return ParseDigits(text.substr(at + 1), fault.cell) && fault.cell < CBoxSimulator::kCells;
+    std::string_view where = text.substr(at + 1);
+    fault.nth = 1;
+    const std::size_t slash = where.find('/');
+    if (slash != std::string_view::npos) {
+        if (!ParseDigits(where.substr(slash + 1), fault.nth) || fault.nth < 1)
+            return false;
+        where = where.substr(0, slash);
+    }
+    return ParseDigits(where, fault.cell) && fault.cell < CBoxSimulator::kCells;
 }

@@ -7,8 +7,9 @@
 #include <string_view>
 #include <vector>
 
-// Faults a simulated box can show, each once, at the first frame that
-// addresses its cell (Forget: the first write-cell frame).
+// Faults a simulated box can show, each once, at the nth frame that addresses
+// its cell (Forget: the nth write-cell frame); a frame taken by one fault
+// leaves the others waiting for the next.
 enum class BoxFaultKind {
     Short, // answers with one character only
     Silent, // does not answer
@@ -16,17 +17,21 @@ enum class BoxFaultKind {
     Stray, // sends one extra character ("0") after its answer
     Noise, // answers with as many non-digits ("?") as the answer has characters
     Forget, // acknowledges a write, but the cell keeps its old value
+    Announce, // answers as usual, but its server is told of the frame before
+              // the answer goes out (ramvik-boxsim then signals a process)
 };
 
 struct BoxFault {
     BoxFaultKind kind;
     int cell;
+    int nth = 1; // the frame for the cell it acts on, counted from 1
 };
 
 // What the box sends back for the bytes it received.
 struct BoxReply {
     std::string answer;
     bool hungUp = false; // the box went away; the connection must close
+    bool announced = false; // an Announce fault took one of the frames
 };
 
 // A tuning box as the transfers see it: 768 cells of whole numbers, the
@@ -72,11 +77,15 @@ private:
     std::array<int, kCells> cells {};
     std::string pending; // bytes of the frame being received
     std::vector<BoxFault> faults;
+    std::array<int, kCells> framesAt {}; // frames received for each cell
+    std::array<int, kCells> writesAt {}; // of them, write-cell frames
+    bool announcedNow = false; // the frame being handled took an Announce fault
     int framesAnswered = 0;
     bool wire = false;
 };
 
-// Faults as the command line gives them: KIND@CELL with KIND short, silent,
-// hangup, stray, noise or forget ("short@300", "stray@253") and CELL 0 to
-// 767. False when the text is not such a fault.
+// Faults as the command line gives them: KIND@CELL[/N] with KIND short,
+// silent, hangup, stray, noise, forget or announce ("short@300", "stray@253",
+// "forget@0/3": the third write of cell 0), CELL 0 to 767 and N from 1 (the
+// first frame when left out). False when the text is not such a fault.
 bool ParseBoxFault(std::string_view text, BoxFault& fault);

@@ -77,6 +77,23 @@ UserText RefusalMessage(const std::vector<UserText>& reasons)
 
 } // namespace
 
+const UserText kWriteStoppedBeforeMessage = RAMVIK_TR(
+    "Transfer", "The write was stopped before the first cell: the box holds what it held before.");
+const UserText kCheckStoppedMessage = RAMVIK_TR("Transfer",
+    "The check was stopped: every cell was written, but not all of cells 0–254 were read "
+    "back, so the write is not verified.");
+const UserText kReadStoppedMessage = RAMVIK_TR(
+    "Transfer", "The read was stopped before every cell had arrived: nothing was saved.");
+
+UserText WriteStoppedMessage(int lastCell)
+{
+    return RAMVIK_TR("Transfer",
+        "The write stopped after cell %1 of %2: the box now holds parts of two projects. Write "
+        "the project again before the engine runs.")
+        .Arg(std::to_string(lastCell))
+        .Arg(std::to_string(kLastWrittenCell));
+}
+
 namespace {
 const UserText kVerifyDifference
     = RAMVIK_TR("Transfer", "The box holds other values than were written: %1");
@@ -120,6 +137,8 @@ TransferOutcome CWriteTransfer::Run()
         observer.Finished(TransferOutcome::Refused);
         return TransferOutcome::Refused;
     }
+    if (stop.Requested())
+        return EndStopped(kWriteStoppedBeforeMessage, TransferOutcome::HandshakeFailed);
     if (!OpenLink(*link, settle))
         return EndNotOpened(*link, observer);
     if (const UserText* problem = HandshakeProblem(*link, true, boxType, identification))
@@ -127,6 +146,19 @@ TransferOutcome CWriteTransfer::Run()
     // Whatever came after the identification's answer answers no frame: it
     // goes, so that each acknowledgement is one the box sent for its cell.
     link->Purge();
+    ReadCells before {};
+    if (backup) {
+        const TransferOutcome backedUp = BackUp(before);
+        if (backedUp != TransferOutcome::Completed)
+            return backedUp;
+    }
+    // A stop from here on is seen before the first data frame, once the
+    // entry with what the box held is kept.
+    if (beforeFirstCell) {
+        const UserText refusal = beforeFirstCell(backup ? &before : nullptr);
+        if (!refusal.Empty())
+            return EndFailed(*link, observer, refusal, TransferOutcome::HandshakeFailed);
+    }
     TransferOutcome outcome = SendCells();
     if (outcome == TransferOutcome::Completed && verify)
         outcome = VerifyCells();
@@ -140,49 +172,91 @@ TransferOutcome CWriteTransfer::Run()
     return EndNormally(*link, observer);
 }
 
+TransferOutcome CWriteTransfer::EndStopped(const UserText& message, TransferOutcome outcome)
+{
+    stopped = true;
+    return EndFailed(*link, observer, message, outcome);
+}
+
+TransferOutcome CWriteTransfer::BackUp(ReadCells& cells)
+{
+    observer.PhaseStarted(TransferPhase::BackingUp);
+    for (int cell = 0; cell < static_cast<int>(cells.size()); ++cell) {
+        if (stop.Requested())
+            return EndStopped(kWriteStoppedBeforeMessage, TransferOutcome::HandshakeFailed);
+        const FrameResult result = ReadCell(*link, cell, cells[cell]);
+        if (result != FrameResult::Answered)
+            return EndFailed(
+                *link, observer, FrameFailureMessage(result), TransferOutcome::HandshakeFailed);
+        observer.Progress(cell);
+    }
+    // A stray byte shifts every later answer, and the values would be kept as
+    // what the box held. The last answer tells: cell 255 must read as the
+    // handshake read it. This spares the read time-out that waiting for
+    // silence would cost; a byte after the last answer is purged.
+    if (cells[kIdentificationCell] != identification)
+        return EndFailed(
+            *link, observer, kCheckConnectionMessage, TransferOutcome::HandshakeFailed);
+    link->Purge();
+    return TransferOutcome::Completed;
+}
+
 TransferOutcome CWriteTransfer::SendCells()
 {
     observer.PhaseStarted(TransferPhase::Writing);
+    const int shift = backup ? kBackupShift : 0;
     for (int cell = 0; cell <= kLastWrittenCell; ++cell) {
         if (cell == kIdentificationCell)
             continue;
+        if (stop.Requested())
+            return lastCellSent < 0
+                ? EndStopped(kWriteStoppedBeforeMessage, TransferOutcome::HandshakeFailed)
+                : EndStopped(WriteStoppedMessage(lastCellSent), TransferOutcome::DataFailed);
         std::string frame = cell < kIdentificationCell ? RoundedWriteFrame(cell, table[cell])
                                                        : TruncatedWriteFrame(cell, table[cell]);
         FrameResult result = ExchangeFrame(*link, frame, kWriteAnswerSize);
-        if (result != FrameResult::Answered)
+        if (result != FrameResult::Answered) {
+            failedCell = cell;
             return EndFailed(
                 *link, observer, FrameFailureMessage(result), TransferOutcome::DataFailed, true);
-        observer.Progress(cell);
+        }
+        lastCellSent = cell;
+        observer.Progress(shift + cell);
         if (cell == kLastWrittenCell && !verify)
             observer.EnableClose();
     }
-    observer.Progress(kWriteProgressEnd);
+    observer.Progress(shift + kWriteProgressEnd);
     return TransferOutcome::Completed;
 }
 
 TransferOutcome CWriteTransfer::VerifyCells()
 {
     observer.PhaseStarted(TransferPhase::Verifying);
+    const int shift = backup ? kBackupShift : 0;
     // The write answers were not examined; whatever extra they brought must
     // not be taken for the first values read back.
     link->Purge();
-    UserText difference;
+    UserText found;
     for (int cell = 0; cell <= kLastDataCell; ++cell) {
+        if (stop.Requested())
+            return EndStopped(kCheckStoppedMessage, TransferOutcome::VerifyFailed);
         int value = 0;
         FrameResult result = ReadCell(*link, cell, value);
         if (result != FrameResult::Answered)
             return EndFailed(
                 *link, observer, FrameFailureMessage(result), TransferOutcome::VerifyFailed);
-        if (value != sent[cell] && difference.Empty())
-            difference = VerifyDifferenceMessage(cell, value, sent[cell], table);
-        observer.Progress(kVerifyProgressStart + cell);
+        if (value != sent[cell] && found.Empty())
+            found = VerifyDifferenceMessage(cell, value, sent[cell], table);
+        observer.Progress(shift + kVerifyProgressStart + cell);
     }
     // A stray byte shifts every later answer: the values only count when
     // nothing follows the last one, so the difference is told after that.
     if (!LineIsQuiet(*link))
         return EndFailed(*link, observer, kCheckConnectionMessage, TransferOutcome::VerifyFailed);
-    if (!difference.Empty())
-        return EndFailed(*link, observer, difference, TransferOutcome::VerifyFailed);
+    if (!found.Empty()) {
+        difference = DifferenceOfVerifyMessage(found);
+        return EndFailed(*link, observer, found, TransferOutcome::VerifyFailed);
+    }
     observer.EnableClose();
     return TransferOutcome::Completed;
 }
@@ -202,6 +276,10 @@ TransferOutcome CReadTransfer::Run()
 {
     if (!base)
         return TransferOutcome::DataFailed; // Run was called before
+    if (stop.Requested()) {
+        stopped = true;
+        return EndFailed(*link, observer, kReadStoppedMessage, TransferOutcome::HandshakeFailed);
+    }
     if (!OpenLink(*link, settle))
         return EndNotOpened(*link, observer);
     int identification = 0;
@@ -211,6 +289,10 @@ TransferOutcome CReadTransfer::Run()
     observer.PhaseStarted(TransferPhase::Reading);
     auto reading = std::make_unique<BoxReading>();
     for (int cell = 0; cell <= kReadProgressEnd; ++cell) {
+        if (stop.Requested()) {
+            stopped = true;
+            return EndFailed(*link, observer, kReadStoppedMessage, TransferOutcome::DataFailed);
+        }
         if (cell == kIdentificationCell)
             observer.EnableClose();
         FrameResult result = ReadCell(*link, cell, reading->cells[cell]);

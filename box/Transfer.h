@@ -7,6 +7,7 @@
 #include <UserText.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -14,7 +15,11 @@
 #include <string>
 #include <vector>
 
-// How a transfer ended.
+// How a transfer ended. A transfer stopped on request (RequestStop) ends with
+// the outcome of the part it was in: HandshakeFailed before the first data
+// frame (the box holds what it held), DataFailed while sending or reading
+// cells, VerifyFailed during a write's read-back; its Stopped() tells it from
+// a failure.
 enum class TransferOutcome {
     Completed, // every frame answered (and the box confirmed a verified write)
     Refused, // write only: the box cannot hold the project; link never opened
@@ -31,13 +36,16 @@ enum class TransferOutcome {
 
 // The parts of a transfer after the handshake, each announced once.
 enum class TransferPhase {
+    BackingUp, // a write first reads cells 0..255; progress 0..255
     Writing, // cells 0..766 without 255; progress 0..767
     Verifying, // cells 0..254 read back; progress 768 + cell, so 768..1022
     Reading, // cells 0..255; progress 0..255
 };
 
 // Progress positions of a write: the data phase ends at 767, the read-back of
-// a verified write at 1022 (768 + 254).
+// a verified write at 1022 (768 + 254). A write that backs the box up first
+// reports the backup at 0..255 and every later position kBackupShift on.
+constexpr int kBackupShift = 256;
 constexpr int kWriteProgressEnd = 767;
 constexpr int kVerifyProgressStart = 768;
 constexpr int kVerifiedWriteProgressEnd = kVerifyProgressStart + kLastDataCell;
@@ -71,6 +79,29 @@ public:
 using SettleWait = std::function<void(std::chrono::milliseconds)>;
 void SleepFor(std::chrono::milliseconds duration);
 
+// A stop asked of a running transfer: from another thread (the window's Stop
+// button) or from a signal handler, as the flag is lock-free. The transfer
+// looks at it before each frame, so the frame in flight is answered and the
+// box never gets half a frame.
+class CStopRequest {
+public:
+    void Request() noexcept { requested.store(true, std::memory_order_relaxed); }
+    bool Requested() const noexcept { return requested.load(std::memory_order_relaxed); }
+
+private:
+    static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler sets it");
+    std::atomic<bool> requested { false };
+};
+
+// What the box is told when a write or read is stopped: "The write stopped
+// after cell 301 of 766: the box now holds parts of two projects. ..." and
+// the texts for a stop before the first cell, during the read-back and
+// during a read.
+UserText WriteStoppedMessage(int lastCell);
+extern const UserText kWriteStoppedBeforeMessage;
+extern const UserText kCheckStoppedMessage;
+extern const UserText kReadStoppedMessage;
+
 // Writes a project into the box. Create it on the user-interface thread (it
 // computes the box table from the project there, so the project is not used
 // afterwards), then call Run on a worker thread. The transfer owns the link:
@@ -81,29 +112,63 @@ void SleepFor(std::chrono::milliseconds duration);
 // compared with the values sent. The first difference is reported by its
 // meaning (VerifyDifferenceMessage); a lost connection while reading back
 // with the connection message. Either ends with VerifyFailed.
+//
+// With SetBackup(true) the write first reads cells 0..255 in the same link
+// session, after the handshake, so that what the box held can be kept; a
+// backup read that fails ends the write before its first cell.
 class CWriteTransfer {
 public:
+    // Called on the worker once the box is known (and read, with a backup),
+    // just before the first data frame: cells is what the box held, or null
+    // without a backup. An empty text lets the write go on; any other text
+    // ends it there as its message (HandshakeFailed: nothing was written).
+    using BeforeFirstCell = std::function<UserText(const ReadCells* cells)>;
+
     CWriteTransfer(const ProjectState& project, std::unique_ptr<CLink> link,
         CTransferObserver& observer, SettleWait settle = SleepFor);
 
     void SetVerify(bool verify) { this->verify = verify; }
     bool Verifies() const { return verify; }
-    // The progress bar's end: kVerifiedWriteProgressEnd or kWriteProgressEnd.
-    int LastProgress() const { return verify ? kVerifiedWriteProgressEnd : kWriteProgressEnd; }
+    void SetBackup(bool backup) { this->backup = backup; }
+    bool BacksUp() const { return backup; }
+    void SetBeforeFirstCell(BeforeFirstCell hook) { beforeFirstCell = std::move(hook); }
+    // The progress bar's end: kVerifiedWriteProgressEnd or kWriteProgressEnd,
+    // kBackupShift later with a backup.
+    int LastProgress() const
+    {
+        return (backup ? kBackupShift : 0)
+            + (verify ? kVerifiedWriteProgressEnd : kWriteProgressEnd);
+    }
 
     // The whole transfer: the refusal check, opening the link, the
-    // handshake, cells 0 to 766 without 255, the read-back, the shutdown.
-    // Blocks. Run once.
+    // handshake, the backup read, cells 0 to 766 without 255, the read-back,
+    // the shutdown. Blocks. Run once.
     TransferOutcome Run();
+
+    // Any thread, also a signal handler, at any time: the write stops before
+    // its next frame and tells what the box now holds.
+    void RequestStop() noexcept { stop.Request(); }
 
     const BoxTable& Table() const { return table; }
     // The box's identification (cell 255) once the handshake read it, else 0.
-    // Read it after Run has returned.
+    // Read it and the facts below after Run has returned.
     int BoxIdentification() const { return identification; }
+    // Whether the write ended early because a stop was requested.
+    bool Stopped() const { return stopped; }
+    // The last data cell the box acknowledged: -1 before the first, 766 when
+    // every cell was sent.
+    int LastCellSent() const { return lastCellSent; }
+    // The cell whose frame failed in the data phase, else -1.
+    int FailedCell() const { return failedCell; }
+    // The read-back's first difference ("cell 1 (stop voltage): box 44,
+    // written 45."); empty when it found none or did not finish.
+    const UserText& Difference() const { return difference; }
 
 private:
+    TransferOutcome BackUp(ReadCells& cells);
     TransferOutcome SendCells();
     TransferOutcome VerifyCells();
+    TransferOutcome EndStopped(const UserText& message, TransferOutcome outcome);
 
     BoxTable table;
     ReadCells sent; // the values of cells 0..254 as their frames carry them
@@ -113,7 +178,14 @@ private:
     CTransferObserver& observer;
     SettleWait settle;
     bool verify = true;
+    bool backup = false;
+    BeforeFirstCell beforeFirstCell;
+    CStopRequest stop;
     int identification = 0;
+    bool stopped = false;
+    int lastCellSent = -1;
+    int failedCell = -1;
+    UserText difference;
 };
 
 // "The box holds other values than were written: " followed by the cell,
@@ -150,6 +222,12 @@ public:
     // reports nothing and returns DataFailed.
     TransferOutcome Run();
 
+    // Any thread, also a signal handler: the read stops before its next
+    // frame and hands nothing over.
+    void RequestStop() noexcept { stop.Request(); }
+    // After Run: whether it ended early because a stop was requested.
+    bool Stopped() const { return stopped; }
+
     // What the read got, or null when it did not get every cell. Safe to call
     // from any thread; hands the reading over once.
     std::unique_ptr<BoxReading> TakeReading();
@@ -161,6 +239,8 @@ private:
     std::unique_ptr<CLink> link;
     CTransferObserver& observer;
     SettleWait settle;
+    CStopRequest stop;
+    bool stopped = false;
     std::mutex resultMutex;
     std::unique_ptr<BoxReading> result;
 };

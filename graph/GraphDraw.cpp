@@ -428,17 +428,17 @@ void CGraph::DrawCurves(QPainter& painter, bool difference)
     // The edited CR curve is drawn last with all its markers, which covers
     // every pixel a first pass would draw; that pass is left out.
     if (project->showCr && !editCr) {
-        DrawCurve(painter, project->crCurve.Head(), GraphStyle::kCrColour, false, difference, highlighted,
-            false);
+        DrawCurve(painter, project->crCurve.Head(), GraphStyle::kCrColour, false, difference,
+            highlighted, false);
     }
     if (project->turboEnabled && project->showTurbo) {
-        DrawCurve(painter, project->turboCurve.Head(), GraphStyle::kTurboColour, !editCr, difference,
-            highlighted, !editCr);
+        DrawCurve(painter, project->turboCurve.Head(), GraphStyle::kTurboColour, !editCr,
+            difference, highlighted, !editCr);
     }
     // The edited CR curve lies on top of the TURBO curve.
     if (editCr) {
-        DrawCurve(
-            painter, project->crCurve.Head(), GraphStyle::kCrColour, true, difference, highlighted, true);
+        DrawCurve(painter, project->crCurve.Head(), GraphStyle::kCrColour, true, difference,
+            highlighted, true);
     }
     DrawOverlay(painter, difference);
     painter.setClipping(false);

@@ -150,8 +150,20 @@ PrintSheet LayOutPrintSheet(const ProjectState& project, const QString& note)
     PrintSheet sheet;
     LayOutPrintGraph(sheet, kPrintGraphRect, 5, 5.0f, project);
     LayOutPrintHeading(sheet, project);
-    if (!note.isEmpty())
-        AddText(sheet, note, QPoint(175, kPrintNoteY), PrintAlign::TopLeft, PrintFont::Medium);
-    LayOutPrintTables(sheet, project);
+    int down = 0;
+    if (!note.isEmpty()) {
+        const QStringList lines = note.split(QLatin1Char('\n'));
+        int y = kPrintNoteY;
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0) {
+                const int step = i == 1 ? kPrintNoteFirstPitch : kPrintNotePitch;
+                y += step;
+                down += step;
+            }
+            AddText(sheet, lines[i], QPoint(175, y), PrintAlign::TopLeft,
+                i == 0 ? PrintFont::Medium : PrintFont::Small);
+        }
+    }
+    LayOutPrintTables(sheet, project, down);
     return sheet;
 }

@@ -65,16 +65,22 @@ void LayOutPrintHeading(PrintSheet& sheet, const ProjectState& project);
 
 // The value tables: input and output - input of every point, 21 rows in a
 // curve's first column and 20 in each further one; the TURBO table follows the
-// CR table in the next column when the project has a TURBO curve.
-void LayOutPrintTables(PrintSheet& sheet, const ProjectState& project);
+// CR table in the next column when the project has a TURBO curve. down moves
+// them further down the sheet, in sheet units.
+void LayOutPrintTables(PrintSheet& sheet, const ProjectState& project, int down = 0);
 
 // The whole sheet: graph, title, parameters and tables. A note (such as when
-// a project from the write history was written) goes on a line of its own
-// under the parameters; an empty note adds nothing.
+// and how a project from the write history was written) goes under the
+// parameters, its first line as they are, each further line ("\n" breaks
+// them) smaller below it, and the tables move down to make room; an empty
+// note adds nothing.
 PrintSheet LayOutPrintSheet(const ProjectState& project, const QString& note = QString());
 
-// Where the note's line starts on the sheet.
+// Where the note's first line starts on the sheet, and how far each further
+// line stands below the one before.
 constexpr int kPrintNoteY = 4485;
+constexpr int kPrintNoteFirstPitch = 130;
+constexpr int kPrintNotePitch = 110;
 
 // The box type as the sheet names it, from the input flags: empty when no
 // flag is set.

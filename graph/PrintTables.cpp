@@ -21,12 +21,12 @@ void AddSmallText(PrintSheet& sheet, const QString& text, int x, int y)
     sheet.texts.push_back({ text, QPoint(x, y), PrintAlign::TopLeft, PrintFont::Small });
 }
 
-void AddHeader(PrintSheet& sheet, int column)
+void AddHeader(PrintSheet& sheet, int column, int down)
 {
     const int x = kTableLeft + kColumnPitch * column;
-    AddSmallText(sheet, QCoreApplication::translate("Print", "Vin"), x, kHeaderRow);
-    AddSmallText(
-        sheet, QCoreApplication::translate("Print", "Vdif"), x + kDifferenceOffset, kHeaderRow);
+    AddSmallText(sheet, QCoreApplication::translate("Print", "Vin"), x, kHeaderRow + down);
+    AddSmallText(sheet, QCoreApplication::translate("Print", "Vdif"), x + kDifferenceOffset,
+        kHeaderRow + down);
 }
 
 // Two decimals. A difference that rounds to zero from below prints as "0.00",
@@ -40,10 +40,10 @@ QString Volts(double value)
 }
 
 // Writes one curve's table from the given column on; returns the last column used.
-int AddCurveTable(PrintSheet& sheet, const CPunt* head, int column)
+int AddCurveTable(PrintSheet& sheet, const CPunt* head, int column, int down)
 {
-    AddHeader(sheet, column);
-    int y = kFirstDataRow;
+    AddHeader(sheet, column, down);
+    int y = kFirstDataRow + down;
     int rowsInColumn = 0;
     int columnCapacity = kFirstColumnRows;
     for (const CPunt* p = head; p; p = p->next) {
@@ -51,8 +51,8 @@ int AddCurveTable(PrintSheet& sheet, const CPunt* head, int column)
             ++column;
             rowsInColumn = 0;
             columnCapacity = kFurtherColumnRows;
-            AddHeader(sheet, column);
-            y = kFirstDataRow;
+            AddHeader(sheet, column, down);
+            y = kFirstDataRow + down;
         }
         const int x = kTableLeft + kColumnPitch * column;
         AddSmallText(sheet, Volts(p->input), x, y);
@@ -65,15 +65,15 @@ int AddCurveTable(PrintSheet& sheet, const CPunt* head, int column)
 
 } // namespace
 
-void LayOutPrintTables(PrintSheet& sheet, const ProjectState& project)
+void LayOutPrintTables(PrintSheet& sheet, const ProjectState& project, int down)
 {
     AddSmallText(
-        sheet, QCoreApplication::translate("Print", "CR-curve"), kTableLeft + 60, kTitleRow);
-    int column = AddCurveTable(sheet, project.crCurve.Head(), 0);
+        sheet, QCoreApplication::translate("Print", "CR-curve"), kTableLeft + 60, kTitleRow + down);
+    int column = AddCurveTable(sheet, project.crCurve.Head(), 0, down);
     if (!project.turboEnabled)
         return;
     ++column;
     AddSmallText(sheet, QCoreApplication::translate("Print", "TURBO-curve"),
-        kTableLeft + kColumnPitch * column, kTitleRow);
-    AddCurveTable(sheet, project.turboCurve.Head(), column);
+        kTableLeft + kColumnPitch * column, kTitleRow + down);
+    AddCurveTable(sheet, project.turboCurve.Head(), column, down);
 }

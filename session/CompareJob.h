@@ -21,6 +21,8 @@ public:
     int LastPosition() const override;
     int CellsDone(int position) const override;
     TransferOutcome Run(CTransferObserver& observer) override;
+    void RequestStop() override { transfer.RequestStop(); }
+    bool Stopped() const override { return transfer.Stopped(); }
     // Compares; never replaces the project.
     bool Finish() override;
     // The implausible values the box holds.

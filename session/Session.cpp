@@ -14,6 +14,8 @@
 
 #include <BoxTable.h>
 
+#include <filesystem>
+
 namespace {
 
 // The link of a session that has no way to the box: it never opens.
@@ -30,76 +32,211 @@ public:
     void Close() override { }
 };
 
+// The message of a write whose backup could not be kept: it did not start.
+UserText BackupNotKeptMessage(const std::string& folder, const std::string& reason)
+{
+    return RAMVIK_TR("Session",
+        "Nothing was written: what the box held could not be kept in the history first.\n\n"
+        "%1\n\n%2\n\nTurn the backup off to write all the same.")
+        .Arg(folder)
+        .Arg(reason);
+}
+
+// How a write that reached the box ended, as its history entry says it.
+WriteOutcome OutcomeOfWrite(TransferOutcome outcome, const CWriteTransfer& transfer, int& cell)
+{
+    cell = -1;
+    if (transfer.Stopped()) {
+        // A stop after the last cell cuts the check off; the box holds the
+        // project all the same.
+        if (transfer.LastCellSent() == kLastWrittenCell)
+            return WriteOutcome::CheckCutOff;
+        cell = transfer.LastCellSent();
+        return WriteOutcome::Stopped;
+    }
+    switch (outcome) {
+    case TransferOutcome::Completed:
+    case TransferOutcome::ShutdownFailed:
+        return transfer.Verifies() ? WriteOutcome::Verified : WriteOutcome::NotVerified;
+    case TransferOutcome::VerifyFailed:
+        return transfer.Difference().Empty() ? WriteOutcome::CheckCutOff : WriteOutcome::Differs;
+    case TransferOutcome::DataFailed:
+        cell = transfer.FailedCell();
+        return WriteOutcome::Failed;
+    default:
+        break;
+    }
+    return WriteOutcome::Stopped; // nothing was sent
+}
+
 class CSessionWriteJob : public CWriteJob {
 public:
-    CSessionWriteJob(const ProjectState& project, std::unique_ptr<CLink> link, bool verify,
-        std::string historyFolder_)
+    struct Setup {
+        bool verify = true;
+        bool backup = true;
+        std::string historyFolder;
+        std::string projectName; // the project's file name
+        std::string sourcePath; // its full path, empty when in no file
+        std::string restores; // the entry whose "before" this writes back
+    };
+
+    CSessionWriteJob(const ProjectState& project, std::unique_ptr<CLink> link, Setup setup_)
         : transfer(project, std::move(link), relay)
         , projectText(WriteProjectText(project))
-        , historyFolder(std::move(historyFolder_))
+        , setup(std::move(setup_))
     {
-        transfer.SetVerify(verify);
+        transfer.SetVerify(setup.verify);
+        transfer.SetBackup(setup.backup);
+        transfer.SetBeforeFirstCell([this](const ReadCells* before) { return StartEntry(before); });
     }
     int LastPosition() const override { return transfer.LastProgress(); }
-    int CellsDone(int position) const override { return WrittenCells(position); }
+    int CellsDone(int position) const override
+    {
+        if (!transfer.BacksUp())
+            return WrittenCells(position);
+        if (position < kBackupShift)
+            return ReadCellsDone(position);
+        return kBackupShift + WrittenCells(position - kBackupShift);
+    }
     TransferOutcome Run(CTransferObserver& observer) override
     {
         relay.target = &observer;
         outcome = transfer.Run();
+        difference = transfer.Difference();
+        EndEntry();
         return outcome;
     }
-    bool Finish() override
-    {
-        // The read-back names the first difference in the message it ends on.
-        if (outcome == TransferOutcome::VerifyFailed)
-            difference = DifferenceOfVerifyMessage(relay.lastMessage);
-        KeepInHistory();
-        return false;
-    }
+    void RequestStop() override { transfer.RequestStop(); }
+    bool Stopped() const override { return transfer.Stopped(); }
     std::vector<UserText> Notes() const override { return notes; }
     int BoxIdentification() const override { return transfer.BoxIdentification(); }
 
     bool Verifies() const override { return transfer.Verifies(); }
+    bool BacksUp() const override { return transfer.BacksUp(); }
+    void SetJobFields(const WriteJobFields& fields) override { job = fields; }
+    const WriteJobFields& JobFields() const override { return job; }
     const UserText& Difference() const override { return difference; }
     WriteKept Kept() const override { return kept; }
     const std::string& HistoryEntry() const override { return historyEntry; }
+    const ::HistoryEntry& JournalEntry() const override { return entry; }
     const std::string& HistoryProblem() const override { return historyProblem; }
+    UserText OutcomeMessage() const override
+    {
+        if (kept == WriteKept::NotSent || transfer.Stopped())
+            return UserText(); // the transfer's own message says it all
+        const std::string box = std::to_string(transfer.BoxIdentification());
+        switch (entry.outcome) {
+        case WriteOutcome::Verified:
+            return RAMVIK_TR("Session", "Written into box %1; %2.")
+                .Arg(box)
+                .Arg(WriteOutcomeText(entry));
+        case WriteOutcome::CheckCutOff:
+            return RAMVIK_TR("Session",
+                "Every cell was written into box %1, but the check was cut off: the write is not "
+                "verified.")
+                .Arg(box);
+        case WriteOutcome::Failed:
+            return RAMVIK_TR("Session",
+                "The write failed at cell %1 of %2: the box now holds parts of two projects. "
+                "Write the project again before the engine runs.")
+                .Arg(std::to_string(entry.cell))
+                .Arg(std::to_string(kLastWrittenCell));
+        default:
+            break;
+        }
+        return UserText();
+    }
 
 private:
-    // Every write that sent all its cells is kept, with what its read-back
-    // found: the box holds that project now, or something close to it.
-    void KeepInHistory()
+    NewHistoryEntry Facts() const
     {
-        WriteCheck check = transfer.Verifies() ? WriteCheck::Verified : WriteCheck::Off;
-        if (outcome == TransferOutcome::VerifyFailed)
-            check = WriteCheck::Differed;
-        else if (outcome != TransferOutcome::Completed
-            && outcome != TransferOutcome::ShutdownFailed)
-            return;
-        // Without a data folder the write is still done, but the user learns
-        // that no copy of it is kept.
-        if (historyFolder.empty()) {
+        NewHistoryEntry facts;
+        facts.boxIdentification = transfer.BoxIdentification();
+        facts.projectText = projectText;
+        facts.projectName = setup.projectName;
+        facts.sourcePath = setup.sourcePath;
+        facts.restores = setup.restores;
+        facts.job = job;
+        return facts;
+    }
+
+    // On the worker, before the first data frame: the entry, marked started,
+    // with what the box held. Without a place for the backup the write does
+    // not start; without one for the journal alone it goes on, and the user
+    // learns afterwards that it was not kept.
+    UserText StartEntry(const ReadCells* before)
+    {
+        NewHistoryEntry facts = Facts();
+        if (before) {
+            ProjectState box;
+            RebuildFromCells(*before, box);
+            facts.beforeText = WriteProjectText(box);
+        }
+        // With no data folder at all nothing is ever kept, and the user
+        // learns so afterwards; a folder that fails now may hold the backups
+        // the user relies on, so the write waits until it can keep this one.
+        if (setup.historyFolder.empty()) {
             kept = WriteKept::NoFolder;
             notes.push_back(NoHistoryFolderNote());
-            return;
+            return UserText();
         }
-        if (!RecordWrite(historyFolder, projectText, transfer.BoxIdentification(), check,
-                historyProblem, &historyEntry)) {
+        if (!StartHistoryEntry(setup.historyFolder, facts, entry, historyProblem)) {
             kept = WriteKept::Failed;
-            notes.push_back(HistoryNotKeptNote(historyFolder, historyProblem));
-            return;
+            if (before)
+                return BackupNotKeptMessage(setup.historyFolder, historyProblem);
+            notes.push_back(HistoryNotKeptNote(setup.historyFolder, historyProblem));
+            return UserText();
         }
         kept = WriteKept::Kept;
+        historyEntry = entry.projectPath;
+        return UserText();
+    }
+
+    // On the worker, once the transfer has ended: the entry's outcome. A
+    // write stopped before it could start its entry is kept too, as
+    // stopped before the first cell; one that failed before is not.
+    void EndEntry()
+    {
+        // A write that ended before its first cell, unasked, changed nothing
+        // and leaves no entry (a refused backup among them).
+        const bool reachedCells = transfer.LastCellSent() >= 0 || transfer.FailedCell() >= 0;
+        if (!reachedCells && !transfer.Stopped())
+            return;
+        if (kept == WriteKept::NotSent && transfer.Stopped() && transfer.BoxIdentification() != 0
+            && !setup.historyFolder.empty()) {
+            if (StartHistoryEntry(setup.historyFolder, Facts(), entry, historyProblem)) {
+                kept = WriteKept::Kept;
+                historyEntry = entry.projectPath;
+            } else {
+                kept = WriteKept::Failed;
+                notes.push_back(HistoryNotKeptNote(setup.historyFolder, historyProblem));
+                return;
+            }
+        }
+        if (kept == WriteKept::NotSent)
+            return;
+        entry.boxIdentification = transfer.BoxIdentification();
+        entry.job = job;
+        entry.outcome = OutcomeOfWrite(outcome, transfer, entry.cell);
+        entry.difference = difference.English();
+        if (kept != WriteKept::Kept)
+            return;
+        if (!CompleteHistoryEntry(entry, historyProblem)) {
+            kept = WriteKept::Failed;
+            notes.push_back(HistoryNotKeptNote(setup.historyFolder, historyProblem));
+        }
     }
 
     CRelayObserver relay; // before transfer, which keeps a reference to it
     CWriteTransfer transfer;
     std::string projectText; // the project as written, for the history
-    std::string historyFolder;
+    Setup setup;
+    WriteJobFields job;
     TransferOutcome outcome = TransferOutcome::NotOpened;
     std::vector<UserText> notes;
     UserText difference;
     WriteKept kept = WriteKept::NotSent;
+    ::HistoryEntry entry;
     std::string historyEntry;
     std::string historyProblem;
 };
@@ -118,6 +255,8 @@ public:
         relay.target = &observer;
         return transfer.Run();
     }
+    void RequestStop() override { transfer.RequestStop(); }
+    bool Stopped() const override { return transfer.Stopped(); }
     bool Finish() override
     {
         std::unique_ptr<BoxReading> reading = transfer.TakeReading();
@@ -347,7 +486,49 @@ std::unique_ptr<CWriteJob> CSession::MakeWriteJob(bool verify)
 {
     if (demoBox)
         FitDemoBox(*demoBox, project);
-    return std::make_unique<CSessionWriteJob>(project, MakeLink(), verify, historyFolder);
+    CSessionWriteJob::Setup setup;
+    setup.verify = verify;
+    setup.backup = backupBeforeWrite;
+    setup.historyFolder = historyFolder;
+    setup.projectName = project.fileName;
+    if (!filePath.empty()) {
+        std::error_code ignored;
+        const std::filesystem::path full
+            = std::filesystem::absolute(std::filesystem::u8path(filePath), ignored);
+        setup.sourcePath = full.empty() ? filePath : full.lexically_normal().u8string();
+    }
+    return std::make_unique<CSessionWriteJob>(project, MakeLink(), std::move(setup));
+}
+
+std::unique_ptr<CWriteJob> CSession::MakeRestoreJob(
+    const HistoryEntry& entry, UserText& problem, bool verify)
+{
+    if (entry.beforePath.empty()) {
+        problem = RAMVIK_TR("Session",
+            "The write of %1 kept nothing to write back: the box was not read before it.")
+                      .Arg(entry.time);
+        return nullptr;
+    }
+    ProjectState before;
+    const SessionResult opened = OpenProject(entry.beforePath, before);
+    if (!opened.ok) {
+        problem = RAMVIK_TR("Session", "%1\n\n%2").Arg(entry.beforePath).Arg(opened.message);
+        return nullptr;
+    }
+    if (demoBox)
+        FitDemoBox(*demoBox, before);
+    CSessionWriteJob::Setup setup;
+    setup.verify = verify;
+    setup.backup = backupBeforeWrite;
+    setup.historyFolder = historyFolder;
+    setup.projectName = before.fileName;
+    setup.sourcePath = entry.beforePath;
+    setup.restores = entry.name;
+    auto job = std::make_unique<CSessionWriteJob>(before, MakeLink(), std::move(setup));
+    WriteJobFields fields = entry.job;
+    fields.note.clear();
+    job->SetJobFields(fields);
+    return job;
 }
 
 std::unique_ptr<CTransferJob> CSession::MakeReadJob()
@@ -391,6 +572,19 @@ UserText NoHistoryFolderNote()
 void CSession::SetHistoryFolder(std::string folder)
 {
     historyFolder = std::move(folder);
+}
+
+HistoryListing CSession::ReadWriteHistory() const
+{
+    return ReadHistory(historyFolder);
+}
+
+std::vector<UserText> CSession::UnfinishedWriteWarnings() const
+{
+    std::vector<UserText> warnings;
+    for (const HistoryEntry& entry : UnfinishedWrites(ReadWriteHistory().entries))
+        warnings.push_back(UnfinishedWriteMessage(entry));
+    return warnings;
 }
 
 std::unique_ptr<CCompareJob> CSession::MakeCompareJob()

@@ -3,6 +3,7 @@
 #include "SessionSettings.h"
 #include "TransferJob.h"
 #include "UndoHistory.h"
+#include "WriteHistory.h"
 #include "WriteJob.h"
 
 #include <Link.h>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CBoxSimulator;
 class CCompareJob;
@@ -122,10 +124,24 @@ public:
 
     // A write of the project as it is now: the box table is computed here,
     // so later edits do not change what is sent.
-    // A verified write reads cells 0..254 back after the last cell. Once
-    // Run has returned, Finish keeps a write that sent every cell in the
-    // history folder (see SetHistoryFolder).
+    // A verified write reads cells 0..254 back after the last cell. With the
+    // backup on (BackupBeforeWrite) it first reads what the box holds. Its
+    // journal goes into the history folder (see SetHistoryFolder and
+    // WriteJob.h), with the project's file name and path; give the job's
+    // customer, vehicle, plate and note with SetJobFields before Run.
     std::unique_ptr<CWriteJob> MakeWriteJob(bool verify = true);
+    // A write of what the box held before the entry's write (its "before")
+    // back into the box: a write like any other, with its checks, its own
+    // backup and its own entry, which names the entry it restores and keeps
+    // its customer, vehicle and plate. The session's project is untouched.
+    // Null with the reason in problem when the entry kept no "before" or it
+    // cannot be read.
+    std::unique_ptr<CWriteJob> MakeRestoreJob(
+        const HistoryEntry& entry, UserText& problem, bool verify = true);
+    // Whether writes read and keep the box's contents first; on unless the
+    // user turned it off.
+    void SetBackupBeforeWrite(bool backup) { backupBeforeWrite = backup; }
+    bool BackupBeforeWrite() const { return backupBeforeWrite; }
     // A read that replaces the project. Its Finish installs the project read
     // in one step and trims the CR curve to the start and stop voltages (also
     // when nothing was read). A complete read is a step of the undo history
@@ -142,6 +158,13 @@ public:
     // Where writes are kept (WriteHistory.h); empty keeps none.
     void SetHistoryFolder(std::string folder);
     const std::string& HistoryFolder() const { return historyFolder; }
+    // The history folder's entries, newest first (search them with
+    // SearchHistory), with the count of entries left out as half there.
+    HistoryListing ReadWriteHistory() const;
+    // What to say at start and before using the box: for each box whose last
+    // write did not finish, "The last write into box 132 (2026-12-07 12:04)
+    // did not finish: ...". Empty when every box's last write finished.
+    std::vector<UserText> UnfinishedWriteWarnings() const;
     // A read that leaves the project alone and compares the box with it.
     std::unique_ptr<CCompareJob> MakeCompareJob();
     // Installs the project the compare read, as a read's Finish does. True
@@ -195,6 +218,7 @@ private:
     LinkFactory linkFactory;
     std::shared_ptr<CBoxSimulator> demoBox;
     std::string historyFolder;
+    bool backupBeforeWrite = true;
 };
 
 // The note of a write the history could not keep: "The write was not kept in

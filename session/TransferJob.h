@@ -14,17 +14,26 @@ public:
     virtual ~CTransferJob() = default;
 
     // The progress reports run from 0 to this position: 767 for a write,
-    // 1022 for a verified write, 255 for a read.
+    // 1022 for a verified write, 256 more with a backup, 255 for a read.
     virtual int LastPosition() const = 0;
     // The cells moved once the box has answered the cell at this progress
     // position (TransferProgress.h), and in all: 766 for a write, 1021 for
-    // a verified write, 256 for a read.
+    // a verified write, 256 more with a backup, 256 for a read.
     virtual int CellsDone(int position) const = 0;
     int TotalCells() const { return CellsDone(LastPosition()); }
 
     // On the worker: the whole transfer, reported through observer, which
     // must outlive the call. Blocks. Call once.
     virtual TransferOutcome Run(CTransferObserver& observer) = 0;
+
+    // From any thread at any time, also from a signal handler (it only sets
+    // a lock-free flag): the transfer stops before its next frame, so the
+    // frame in flight is answered first; the link is closed, the transfer
+    // says what the box now holds, and a write records its outcome in the
+    // history. A read or compare that is stopped hands nothing over.
+    virtual void RequestStop() = 0;
+    // After Run: whether the transfer ended early because of RequestStop.
+    virtual bool Stopped() const = 0;
 
     // On the caller's thread once Run has returned: a read installs the
     // project it brought. True when the session's project was replaced; a
@@ -54,6 +63,9 @@ struct TransferPhaseWords {
 inline TransferPhaseWords WordsFor(TransferPhase phase)
 {
     switch (phase) {
+    case TransferPhase::BackingUp:
+        return { RAMVIK_TR("TransferPhase", "Backing up..."),
+            RAMVIK_TR("TransferPhase", "Backed up") };
     case TransferPhase::Writing:
         return { RAMVIK_TR("TransferPhase", "Writing..."), RAMVIK_TR("TransferPhase", "Written") };
     case TransferPhase::Verifying:

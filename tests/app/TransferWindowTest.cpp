@@ -80,7 +80,7 @@ TEST_F(TransferDialog, WhileTheWorkerRunsItCountsAndCannotBeDismissed)
     const auto openAtLast = qScopeGuard([this] { gate.Open(); });
     dialog->show();
     QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
-    const QRegularExpression running("^(\\d+) of 1021 cells, \\d+:\\d\\d left$");
+    const QRegularExpression running("^(\\d+) of 1277 cells, \\d+:\\d\\d left$");
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return gate.reached && dialog->progressBar->value() >= 95
             && running.match(dialog->cellsLabel->text()).hasMatch();
@@ -88,7 +88,7 @@ TEST_F(TransferDialog, WhileTheWorkerRunsItCountsAndCannotBeDismissed)
     const int held = running.match(dialog->cellsLabel->text()).captured(1).toInt();
     EXPECT_GE(held, 90);
     EXPECT_LT(held, 100) << "the hundredth frame is not answered yet";
-    EXPECT_EQ(dialog->phaseLabel->text(), "Writing...");
+    EXPECT_EQ(dialog->phaseLabel->text(), "Backing up...");
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     dialog->close();
     EXPECT_TRUE(dialog->isVisible() && !dialog->closeButton->isEnabled());
@@ -134,7 +134,7 @@ TEST_F(TransferDialog, EachDialogEndsOnWhatHappened)
             },
             { "cell 1 (stop voltage): box 45, written 40.", "not verified", "{entry}" } },
         { "write cut short while sending", "Write to box", write(true), fault("short@300"),
-            { "299 of 1021 cells", "parts of two projects" } },
+            { "555 of 1277 cells", "parts of two projects" } },
         { "write with no box connected", "Write to box", write(true),
             [](CSession& session) { session.SetLinkFactory({}); }, { "Nothing was written" } },
         { "read", "Read from box", read, {}, { "box 132 (1 CR input)", "not saved" } },
@@ -316,8 +316,8 @@ TEST_F(TransferWindow, VerifySettingIsRememberedAndThePhaseShown)
         const char* seen;
     };
     const Row rows[] = {
-        { "on by default, turned off", true, false, "Written 767 of 767" },
-        { "off as remembered, turned on", false, true, "Checked 1022 of 1022" },
+        { "on by default, turned off", true, false, "Written 1023 of 1023" },
+        { "off as remembered, turned on", false, true, "Checked 1278 of 1278" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -332,7 +332,7 @@ TEST_F(TransferWindow, VerifySettingIsRememberedAndThePhaseShown)
         EXPECT_EQ(stored.value("VerifyWrites").toString(), row.verify ? "1" : "0");
     }
     // The window's writes are kept in the installation folder's history.
-    EXPECT_EQ(QDir(rootPath + "History").entryList({ "*.rmvp" }).size(), 2);
+    EXPECT_EQ(QDir(rootPath + "History").entryList({ "*.txt" }).size(), 2);
 }
 
 } // namespace

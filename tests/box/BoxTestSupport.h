@@ -65,13 +65,15 @@ template <typename Transfer> TransferOutcome RunWithDeadline(Transfer& transfer)
     return running.get();
 }
 
-// Writes the project (verified), or reads from the box: the outcome and the
-// project read.
+// Writes the project (verified, with a backup first when asked), or reads
+// from the box: the outcome and the project read.
 inline std::pair<TransferOutcome, std::unique_ptr<ProjectState>> RunTransfer(bool read,
-    const ProjectState& project, std::unique_ptr<CLink> link, RecordingObserver& observer)
+    const ProjectState& project, std::unique_ptr<CLink> link, RecordingObserver& observer,
+    bool backup = false)
 {
     if (!read) {
         CWriteTransfer write(project, std::move(link), observer, NoWait);
+        write.SetBackup(backup);
         return { RunWithDeadline(write), nullptr };
     }
     CReadTransfer transfer(project, std::move(link), observer, NoWait);

@@ -120,6 +120,7 @@ struct Row {
     int progress; // -1: never moved
     int id = 132; // the box's identification
     int boxType = 0; // the project's
+    bool backup = false; // a write reads the box first
 };
 
 // What a transfer left behind.
@@ -155,7 +156,7 @@ Ended RunRow(const Row& row)
     std::sscanf(row.fault, "stall %c", &link->stallSyncCharacter);
     ProjectState project;
     project.SetBoxType(row.boxType);
-    auto [outcome, built] = RunTransfer(row.read, project, std::move(link), observer);
+    auto [outcome, built] = RunTransfer(row.read, project, std::move(link), observer, row.backup);
     ended.observer = observer;
     ended.outcome = outcome;
     ended.built = built != nullptr;
@@ -237,10 +238,10 @@ TEST(TransferFailures, EveryFailureEndsWithItsOutcomeAndMessage)
 }
 
 // Every fault kind at the handshake, the first, a middle and the last cell of
-// a write, of its read-back and of a read. A fault where the box's answers
-// are read (the read-back, a read) never passes in silence: only a forgotten
-// write can end well, when the handshake wrote the same value or the read
-// writes nothing. Each ends with no message or one that says what went wrong.
+// a write, of its read-back, of the backup read before it and of a read. A fault where the box's
+// answers are read (the read-back, a read) never passes in silence: only a forgotten write can end
+// well, when the handshake wrote the same value or the read writes nothing. Each ends with no
+// message or one that says what went wrong.
 TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
 {
     struct Place {
@@ -257,6 +258,9 @@ TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
         { "read-back, first cell", false, P::Verifying, 0 },
         { "read-back, middle cell", false, P::Verifying, 127 },
         { "read-back, last cell", false, P::Verifying, 254 },
+        { "backup, first cell", false, P::BackingUp, 0 },
+        { "backup, middle cell", false, P::BackingUp, 128 },
+        { "backup, last cell", false, P::BackingUp, 255 },
         { "read, handshake", true, {}, 255 },
         { "read, first cell", true, P::Reading, 0 },
         { "read, middle cell", true, P::Reading, 128 },
@@ -271,7 +275,9 @@ TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
             // a forget acts on a write: for the read-back it is armed with the write
             const std::optional<TransferPhase> armedAt
                 = forget && place.phase == P::Verifying ? P::Writing : place.phase;
-            const Ended ended = RunRow({ place.read, fault.c_str(), armedAt, {}, O::Completed, 0 });
+            const bool backup = place.phase == P::BackingUp;
+            const Ended ended = RunRow(
+                { place.read, fault.c_str(), armedAt, {}, O::Completed, 0, 132, 0, backup });
             ExpectCleanEnd(ended, place.read);
             const std::vector<std::string>& messages = ended.observer.messages;
             if (ended.outcome == O::Completed) {
@@ -282,9 +288,19 @@ TEST(TransferFailures, EveryFaultKindAtEveryPlaceEndsCleanly)
                     || messages[0].rfind(verifyFailed, 0) == 0)
                     << messages[0];
             }
-            const bool answersRead = place.read || place.phase == P::Verifying;
-            if (answersRead && !forget) {
+            // A byte after the backup's last answer shifts none of its values
+            // and is purged before the first cell.
+            const bool harmless = backup && place.cell == 255 && !std::strcmp(kind, "stray");
+            const bool answersRead = place.read || place.phase == P::Verifying || backup;
+            if (answersRead && !forget && !harmless) {
                 EXPECT_NE(ended.outcome, O::Completed);
+            }
+            // A fault in the backup writes nothing; a stray byte is found when
+            // the last answer is not the identification.
+            if (backup && !forget && !harmless) {
+                EXPECT_EQ(ended.outcome, O::HandshakeFailed);
+                const bool stray = !std::strcmp(kind, "stray");
+                EXPECT_EQ(ended.observer.progress, stray ? kReadProgressEnd : place.cell - 1);
             }
         }
     }

@@ -152,14 +152,14 @@ TEST(GraphSelection, FollowsTheEditedCurve)
             { 2.0, 3.0 } },
         { "the curve made anew without one point, as Undo or a read does",
             [](GraphPoints& g) {
-                g.project.crCurve = BuildCurve({ { 0, 0 }, { 1.5, 1.5 }, { 2.0, 1.9 },
-                    { 3.0, 2.0 }, { 4.5, 4.5 }, { 5, 5 } });
+                g.project.crCurve = BuildCurve(
+                    { { 0, 0 }, { 1.5, 1.5 }, { 2.0, 1.9 }, { 3.0, 2.0 }, { 4.5, 4.5 }, { 5, 5 } });
             },
             { 2.0, 3.0 } },
         { "the curve made anew with every point, at other outputs",
             [](GraphPoints& g) {
-                g.project.crCurve = BuildCurve({ { 0, 0 }, { 1.5, 1.5 }, { 2.0, 1.9 },
-                    { 2.5, 2.0 }, { 3.0, 2.0 }, { 4.5, 4.5 }, { 5, 5 } });
+                g.project.crCurve = BuildCurve({ { 0, 0 }, { 1.5, 1.5 }, { 2.0, 1.9 }, { 2.5, 2.0 },
+                    { 3.0, 2.0 }, { 4.5, 4.5 }, { 5, 5 } });
             },
             { 2.0, 2.5, 3.0 } },
         { "the TURBO curve edited instead",

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <tuple>
 
@@ -73,6 +74,34 @@ QPointF NearestWord(const QString& html, const QString& text, QPointF point)
             nearest = at;
     }
     return nearest;
+}
+
+// A note of several lines (a write history entry's time, outcome, customer
+// and note) stands line under line below the parameters, and the tables move
+// down to make room: no table text stands on a note line.
+TEST(PrintLayout, ANoteOfSeveralLinesPushesTheTablesDown)
+{
+    const ProjectState project;
+    const QStringList note { "Written into box 132 on 2026-12-07 12:04:13 at WORKSHOP-1.",
+        "Outcome: verified: parameters and points (cells 0\u2013254); the box's table cells "
+        "cannot be read back.",
+        "Customer: Mr Smith; Vehicle: Golf", "Note: injector 3 replaced" };
+    const PrintSheet single = LayOutPrintSheet(project, note[0]);
+    const PrintSheet sheet = LayOutPrintSheet(project, note.join('\n'));
+    std::vector<int> noteTops;
+    int firstTableTop = INT_MAX;
+    for (const PrintText& text : sheet.texts) {
+        if (note.contains(text.text))
+            noteTops.push_back(text.anchor.y());
+        else if (text.anchor.y() > kPrintNoteY)
+            firstTableTop = std::min(firstTableTop, text.anchor.y());
+    }
+    ASSERT_EQ(noteTops.size(), 4u);
+    EXPECT_EQ(noteTops[0], kPrintNoteY);
+    for (std::size_t i = 1; i < noteTops.size(); ++i)
+        EXPECT_GE(noteTops[i] - noteTops[i - 1], 100) << "line " << i;
+    EXPECT_GE(firstTableTop - noteTops.back(), 100);
+    EXPECT_EQ(sheet.texts.size(), single.texts.size() + 3);
 }
 
 // A PDF writer at its own resolution (1200 dpi) still gets the sheet in

@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -73,8 +74,8 @@ TEST_F(CliBox, CompareExitsLikeCmp)
 
 // The read-back catches a cell the box forgot and fails the write; with
 // --no-verify nothing looks. `history` lists both writes, newest first, each
-// entry the project as written (the note a sheet printed from one carries:
-// tests/session WriteJobFacts).
+// with its outcome and the copy of the project as written (the lines a sheet
+// printed from one carries: tests/session WriteJournal).
 TEST_F(CliBox, VerifyFailsTheWriteAndHistoryKeepsWhatItFound)
 {
     const QString file = Project(defaultText);
@@ -90,10 +91,11 @@ TEST_F(CliBox, VerifyFailsTheWriteAndHistoryKeepsWhatItFound)
 
     const QStringList lines
         = QString::fromStdString(RunCli({ "history" }).out).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[0].contains("  box 132  verified off  ")) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].contains("  box 132  verified no  ")) << lines[1].toStdString();
-    const QString newest = lines[0].mid(lines[0].lastIndexOf("  ") + 2);
+    const QStringList written = lines.filter(QRegularExpression("^\\d"));
+    ASSERT_EQ(written.size(), 2);
+    EXPECT_TRUE(written[0].contains("  box 132  not verified: ")) << written[0].toStdString();
+    EXPECT_TRUE(written[1].contains("  box 132  differs: cell 100 (")) << written[1].toStdString();
+    const QString newest = lines.filter("  copy:").first().section(' ', -1);
     EXPECT_EQ(ReadFile(newest), defaultText);
 }
 

@@ -28,7 +28,16 @@ struct RunOptions {
     int deadlineMs = kDeadlineMs; // then the run counts as hanging and is killed
     QString workingDirectory; // empty: the test's own
     QByteArray input; // standard input
+    QString data = "data"; // the data folder (the write history's) in the test's folder
 };
+
+// The options of a run whose data folder (the write history's) is another.
+inline RunOptions WithDataFolder(const QString& data)
+{
+    RunOptions options;
+    options.data = data;
+    return options;
+}
 
 inline bool StartsWith(const std::string& text, const std::string& start)
 {
@@ -63,7 +72,7 @@ protected:
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_DATA_HOME", Path("data"));
+        environment.insert("XDG_DATA_HOME", dir.filePath(options.data));
         if (!options.systemRoot.isEmpty())
             environment.insert("RAMVIK_SYSTEM_ROOT", options.systemRoot);
         process.setProcessEnvironment(environment);
@@ -88,6 +97,16 @@ protected:
     CliRun RunCli(const QStringList& arguments, const RunOptions& options = {}) const
     {
         return RunProgram(RAMVIK_CLI, arguments, options);
+    }
+    // ramvik-cli whose process id is in pidFile before it starts, for a box
+    // that signals it (ramvik-boxsim --signal).
+    CliRun RunCliWithPidFile(
+        const QString& pidFile, const QStringList& arguments, const RunOptions& options = {}) const
+    {
+        return RunProgram("sh",
+            QStringList { "-c", "echo $$ > \"$0\" && exec \"$@\"", pidFile, RAMVIK_CLI }
+                + arguments,
+            options);
     }
     // ramvik-cli on a command line of words, where "@name" is a file of the
     // test's folder.

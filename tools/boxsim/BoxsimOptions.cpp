@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -16,16 +17,37 @@
 namespace fs = std::filesystem;
 
 const char* const kBoxsimUsage
-    = "usage: ramvik-boxsim [--id N] [--load FILE] [--save FILE] [--wire] [--fault KIND@CELL]...\n"
+    = "usage: ramvik-boxsim [--id N] [--load FILE] [--save FILE] [--wire] [--fault "
+      "KIND@CELL[/N]]...\n"
+      "                     [--signal SIG@CELL[/N] --pid-file FILE]\n"
       "Serves a simulated tuning box on a pseudo-terminal whose path is the first line\n"
       "printed. KIND is short (one answer character), silent (no answer), hangup\n"
       "(the pseudo-terminal closes), stray (one extra character after the answer),\n"
       "noise (an answer of non-digits) or forget (a write is acknowledged but not\n"
-      "stored); each happens once, at the first frame for CELL (forget: the first\n"
-      "write of CELL).\n"
+      "stored); each happens once, at the Nth frame for CELL (forget: the Nth write\n"
+      "of CELL), the first when /N is left out.\n"
+      "--signal sends SIG (int, term, hup or kill) to the process whose id FILE holds\n"
+      "when that frame arrives, before the box answers it: a test stops or kills the\n"
+      "program on the other end at a cell of its choice.\n"
       "SIGINT or SIGTERM ends it; --save then writes the cells as lines \"CELL VALUE\".\n";
 
 namespace {
+
+// "int@301/2": the signal and the fault that announces its frame.
+bool ParseSignal(const std::string& text, int& signal, BoxFault& fault)
+{
+    static const std::pair<const char*, int> kSignals[]
+        = { { "int", SIGINT }, { "term", SIGTERM }, { "hup", SIGHUP }, { "kill", SIGKILL } };
+    const std::size_t at = text.find('@');
+    if (at == std::string::npos)
+        return false;
+    signal = 0;
+    for (const auto& [name, number] : kSignals) {
+        if (text.compare(0, at, name) == 0 && at == std::string(name).size())
+            signal = number;
+    }
+    return signal != 0 && ParseBoxFault("announce" + text.substr(at), fault);
+}
 
 bool ParseInt(const std::string& text, long low, long high, int& value)
 {
@@ -77,16 +99,33 @@ bool ParseBoxsimOptions(int argc, char** argv, BoxsimOptions& options, std::stri
             if (!value(text))
                 return false;
             if (!ParseBoxFault(text, fault)) {
-                error = "--fault wants KIND@CELL with KIND short, silent, hangup, stray, noise or "
-                        "forget and CELL 0 to 767, not \""
+                error = "--fault wants KIND@CELL[/N] with KIND short, silent, hangup, stray, noise "
+                        "or forget, CELL 0 to 767 and N from 1, not \""
                     + text + "\"";
                 return false;
             }
             options.faults.push_back(fault);
+        } else if (arg == "--signal") {
+            BoxFault fault {};
+            if (!value(text))
+                return false;
+            if (options.signal != 0 || !ParseSignal(text, options.signal, fault)) {
+                error = "--signal wants SIG@CELL with SIG int, term, hup or kill, once, not \""
+                    + text + "\"";
+                return false;
+            }
+            options.faults.push_back(fault);
+        } else if (arg == "--pid-file") {
+            if (!value(options.pidFile))
+                return false;
         } else {
             error = "unknown option \"" + arg + "\"";
             return false;
         }
+    }
+    if ((options.signal != 0) != !options.pidFile.empty()) {
+        error = "--signal and --pid-file go together";
+        return false;
     }
     return true;
 }

@@ -7,13 +7,18 @@
 #include <vector>
 
 // The command line of ramvik-boxsim:
-//   ramvik-boxsim [--id N] [--load FILE] [--save FILE] [--wire] [--fault KIND@CELL]...
+//   ramvik-boxsim [--id N] [--load FILE] [--save FILE] [--wire] [--fault KIND@CELL[/N]]...
+//                 [--signal SIG@CELL[/N] --pid-file FILE]
 struct BoxsimOptions {
     std::optional<int> identification;
     std::string loadPath;
     std::string savePath;
     bool wire = false;
     std::vector<BoxFault> faults;
+    // --signal: the signal sent, when that frame arrives and before it is
+    // answered, to the process whose id the pid file holds; 0 for none.
+    int signal = 0;
+    std::string pidFile;
 };
 
 // False with a message for the user when the command line is wrong.

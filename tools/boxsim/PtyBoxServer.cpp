@@ -75,6 +75,8 @@ void CPtyBoxServer::Answer(const char* bytes, std::size_t count)
 {
     auto arrival = std::chrono::steady_clock::now();
     BoxReply reply = box.Receive(std::string_view(bytes, count));
+    if (reply.announced && announcement)
+        announcement();
     if (box.WireModel()) {
         // The frame's characters and the answer's take their time on the line.
         // The last half millisecond is spent awake: waking from a sleep comes

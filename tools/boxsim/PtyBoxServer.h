@@ -3,6 +3,7 @@
 #include <BoxSimulator.h>
 
 #include <csignal>
+#include <functional>
 #include <string>
 
 // Serves a simulated box on a pseudo-terminal. The program on the other end
@@ -25,6 +26,10 @@ public:
     // between the test of stop and the wait still ends the wait.
     void Serve(const volatile std::sig_atomic_t& stop, int wakeFd);
 
+    // Runs when a frame that an Announce fault took has arrived, before its
+    // answer goes out.
+    void SetAnnouncement(std::function<void()> action) { announcement = std::move(action); }
+
 private:
     void Answer(const char* bytes, std::size_t count);
     void HangUp();
@@ -33,4 +38,5 @@ private:
     int master = -1;
     int slave = -1; // held open so that a client closing the line does not hang it up
     std::string path;
+    std::function<void()> announcement;
 };

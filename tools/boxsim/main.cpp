@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <iostream>
 #include <string>
+#include <sys/types.h>
 #include <unistd.h>
 #ifdef __linux__
 #include <sys/prctl.h>
@@ -44,6 +46,16 @@ bool MakeWakePipe(int& readFd, std::string& error)
     readFd = ends[0];
     wakeWriteFd = ends[1];
     return true;
+}
+
+// Sends the signal to the process whose id the file holds; says so on
+// standard error when it cannot.
+void SignalPeer(const std::string& pidFile, int signal)
+{
+    long pid = 0;
+    std::ifstream(pidFile) >> pid;
+    if (pid <= 1 || kill(static_cast<pid_t>(pid), signal) != 0)
+        std::cerr << "ramvik-boxsim: cannot signal the process in " << pidFile << "\n";
 }
 
 } // namespace
@@ -89,6 +101,8 @@ int main(int argc, char** argv)
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 #endif
     CPtyBoxServer server(box);
+    if (options.signal != 0)
+        server.SetAnnouncement([&options] { SignalPeer(options.pidFile, options.signal); });
     if (!server.Open(error)) {
         std::cerr << "ramvik-boxsim: " << error << "\n";
         return 1;

@@ -27,6 +27,8 @@ const OptionInfo kDemoBox { "--demo-box", nullptr, nullptr,
     "talk to a simulated box inside the tool" };
 const OptionInfo kNoVerify { "--no-verify", nullptr, nullptr,
     "do not read the cells back after writing them" };
+const OptionInfo kNoBackup { "--no-backup", nullptr, nullptr,
+    "do not read and keep what the box holds before writing" };
 const OptionInfo kOutput { "--output", "-o", "OUT", "the file to write" };
 const OptionInfo kCurve { "--curve", nullptr, "cr|turbo",
     "the CR curve (default) or the TURBO curve" };
@@ -51,16 +53,28 @@ const std::vector<CommandInfo>& Commands()
             "Prints the frames a write of the project sends, one per line: the three\n"
             "handshake frames, then the data frames in order.",
             {} },
-        { "write", "FILE [--port PATH | --demo-box] [--no-verify]", "write the project into a box",
+        { "write",
+            "FILE [--port PATH | --demo-box] [--no-verify] [--no-backup] [--customer TEXT ...]",
+            "write the project into a box",
             "Writes the project into a box, with the checks, handshake and messages of\n"
             "the Write dialog, then reads cells 0 to 254 back and compares them with what\n"
-            "was sent (unless --no-verify); a difference is an error. Without --port or\n"
-            "--demo-box the box is found as the window finds it. --demo-box simulates a\n"
-            "CR&TURBO box (identification 213) for a project of box type 2 and a CR box\n"
-            "(132) otherwise. Every write that sent all its cells is kept in the history\n"
-            "(see 'history'). Shows a progress bar on standard error when that is a\n"
-            "terminal.",
-            { kPort, kDemoBox, kNoVerify } },
+            "was sent (unless --no-verify); a difference is an error. The box's table\n"
+            "cells (256 to 766) cannot be read back. Without --port or --demo-box the box\n"
+            "is found as the window finds it. --demo-box simulates a CR&TURBO box\n"
+            "(identification 213) for a project of box type 2 and a CR box (132)\n"
+            "otherwise.\n"
+            "First the box is read and what it holds is kept in the history as the\n"
+            "entry's \"before\" (unless --no-backup; when it cannot be kept, nothing is\n"
+            "written). Every write is kept in the history (see 'history'), marked as\n"
+            "started before its first cell and completed with its outcome.\n"
+            "SIGINT, SIGTERM and SIGHUP stop the write after the cell in flight; the exit\n"
+            "status is then 130, 143 or 129. Shows a progress bar on standard error when\n"
+            "that is a terminal.",
+            { kPort, kDemoBox, kNoVerify, kNoBackup,
+                { "--customer", nullptr, "TEXT", "the customer, kept in the history" },
+                { "--vehicle", nullptr, "TEXT", "the vehicle, kept in the history" },
+                { "--plate", nullptr, "TEXT", "the registration or VIN, kept in the history" },
+                { "--note", nullptr, "TEXT", "a note, kept in the history" } } },
         { "read", "FILE [--port PATH | --demo-box]", "read a box and save it as FILE",
             "Reads a box into a new project, trims it as the Read button does and saves\n"
             "it as FILE. FILE is written only after a complete read, and replaced in one\n"
@@ -75,12 +89,26 @@ const std::vector<CommandInfo>& Commands()
             "differ, 2 no comparison could be made (bad usage, unreadable file, failed\n"
             "read).",
             { kPort, kDemoBox } },
-        { "history", "", "list the writes kept, newest first",
+        { "history", "[--search TEXT] [--box N] [--json]", "list the writes kept, newest first",
             "Lists the writes kept in $XDG_DATA_HOME/Ramvik/History (by default\n"
             "~/.local/share/Ramvik/History), newest first: the time, the box's\n"
-            "identification, whether the write was verified (yes, no or off) and the\n"
-            "copy of the project as written, which opens and prints like any project.",
-            {} },
+            "identification and the outcome, then the entry's name (for 'restore'), the\n"
+            "project's file name and path, the computer, the customer, vehicle, plate and\n"
+            "note, the copy of the project as written and what the box held before, each\n"
+            "an ordinary project file. --search keeps the entries with TEXT in any field\n"
+            "(case-insensitive), --box those of one box. --json prints one JSON object a\n"
+            "line instead. Entries that are only half there are left out and counted on\n"
+            "standard error. Exit status 1 when the folder cannot be read.",
+            { { "--search", nullptr, "TEXT", "only entries with TEXT in any field" },
+                { "--box", nullptr, "N", "only entries of box N (132 or 213)" },
+                { "--json", nullptr, nullptr, "one JSON object per entry and line" } } },
+        { "restore", "[ENTRY] [--port PATH | --demo-box] [--no-verify] [--no-backup]",
+            "write back what the box held before a write",
+            "Writes back what the box held before the last write kept in the history, or\n"
+            "before the write of ENTRY (its name as 'history' shows it, or the path of\n"
+            "one of its files). It is a write like any other: the same checks, its own\n"
+            "backup first, its own entry in the history. Stops and exits like 'write'.",
+            { kPort, kDemoBox, kNoVerify, kNoBackup } },
         { "pdf", "FILE -o OUT.pdf", "the printed project sheet as a PDF",
             "Writes the printed project sheet as a one-page PDF.", { kOutput } },
         { "png", "FILE -o OUT.png [--view io|diff] [--size WxH] [--logo-folder DIR]",
@@ -196,6 +224,12 @@ std::string CommandHelp(const CommandInfo& entry)
 
 bool TakesFile(const CommandInfo& command)
 {
+    const std::string arguments = command.arguments;
+    return arguments.rfind("FILE", 0) == 0 || arguments.rfind("[ENTRY]", 0) == 0;
+}
+
+bool NeedsFile(const CommandInfo& command)
+{
     return std::string(command.arguments).rfind("FILE", 0) == 0;
 }
 
@@ -244,6 +278,26 @@ std::string ApplyOption(const OptionInfo& option, const std::string& value, CliR
         request.demoBox = true;
     } else if (name == "--no-verify") {
         request.noVerify = true;
+    } else if (name == "--no-backup") {
+        request.noBackup = true;
+    } else if (name == "--customer") {
+        request.customer = value;
+    } else if (name == "--vehicle") {
+        request.vehicle = value;
+    } else if (name == "--plate") {
+        request.plate = value;
+    } else if (name == "--note") {
+        request.note = value;
+    } else if (name == "--search") {
+        request.search = value;
+    } else if (name == "--box") {
+        if (value.empty() || value.size() > 4
+            || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })
+            || std::atoi(value.c_str()) == 0)
+            return "--box takes a box's identification such as 132, not '" + value + "'";
+        request.box = std::atoi(value.c_str());
+    } else if (name == "--json") {
+        request.json = true;
     } else if (name == "--output") {
         if (value.empty())
             return "-o needs a file name";
@@ -327,7 +381,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& arguments)
             return BadUsage(complaint);
     }
 
-    if (request.file.empty() && TakesFile(*command))
+    if (request.file.empty() && NeedsFile(*command))
         return BadUsage(std::string("'") + command->name + "' needs a project FILE");
     if (request.demoBox && !request.port.empty())
         return BadUsage("--port and --demo-box exclude each other");

@@ -7,7 +7,8 @@
 struct ProjectState;
 struct SessionResult;
 
-// Exit status of every command.
+// Exit status of every command. A transfer stopped by a signal exits with
+// 128 + the signal's number (130, 143, 129).
 constexpr int kExitDone = 0;
 constexpr int kExitFailed = 1; // refused or failed; the message is on standard error
 constexpr int kExitBadUsage = 2;
@@ -28,6 +29,10 @@ int ReadCommand(const CliRequest& request);
 // Exits like cmp: 0 same, 1 different (kExitFailed), 2 no comparison.
 int CompareCommand(const CliRequest& request);
 int HistoryCommand(const CliRequest& request);
+int RestoreCommand(const CliRequest& request);
+// Says on standard error, for each box whose last write did not finish, that
+// it may hold parts of two projects.
+void PrintUnfinishedWrites();
 
 // PortCommands.cpp: the serial ports and the connection doctor.
 int PortsCommand(const CliRequest& request);

@@ -86,6 +86,7 @@ int PortsCommand(const CliRequest&)
 
 int DoctorCommand(const CliRequest& request)
 {
+    PrintUnfinishedWrites();
     DoctorRequest doctor;
     doctor.roots = SystemRootsFromEnvironment();
     doctor.port = request.port;

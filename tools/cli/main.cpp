@@ -33,6 +33,7 @@ const CommandEntry kCommands[] = {
     { "read", ReadCommand, false },
     { "compare", CompareCommand, false },
     { "history", HistoryCommand, false },
+    { "restore", RestoreCommand, false },
     { "pdf", PdfCommand, true },
     { "png", PngCommand, true },
     { "ports", PortsCommand, false },

@@ -25,7 +25,7 @@ void CRamvikDlg::OnCompare()
     dialog.compared = [this](std::unique_ptr<CCompareJob> comparison) {
         OpenComparePanel(std::move(comparison));
     };
-    dialog.exec();
+    RunTransfer(dialog);
 }
 
 void CRamvikDlg::OpenComparePanel(std::unique_ptr<CCompareJob> comparison)

@@ -179,7 +179,7 @@ CHistoryBrowser::CHistoryBrowser(std::function<HistoryListing()> read_, std::str
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     connect(table, &QTableView::doubleClicked, this, [this] { OpenChosen(false); });
-    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &CHistoryBrowser::ChoiceChanged);
     connect(searchEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         filter->SetText(text);
@@ -299,10 +299,10 @@ void CHistoryBrowser::ShowNote()
 
 const HistoryEntry* CHistoryBrowser::Chosen() const
 {
-    const QModelIndex current = table->selectionModel()->currentIndex();
-    if (!current.isValid() || !table->selectionModel()->isRowSelected(current.row(), QModelIndex()))
+    const QModelIndexList rows = table->selectionModel()->selectedRows();
+    if (rows.isEmpty())
         return nullptr;
-    const QModelIndex source = filter->mapToSource(current);
+    const QModelIndex source = filter->mapToSource(rows.front());
     if (!source.isValid())
         return nullptr;
     return &model->Entry(source.row());

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -119,8 +120,9 @@ void CWrite::MakeJobSection()
     field(plateLabel, plateEdit, "plateEdit");
     field(noteLabel, noteEdit, "noteEdit");
     noteEdit->setTabChangesFocus(true);
-    noteEdit->setFixedHeight(
-        noteEdit->fontMetrics().lineSpacing() * kNoteLines + 2 * noteEdit->frameWidth() + 8);
+    noteEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    noteEdit->setFixedHeight(noteEdit->fontMetrics().lineSpacing() * kNoteLines
+        + 2 * (noteEdit->frameWidth() + qRound(noteEdit->document()->documentMargin())) + 2);
     jobFields->hide();
     sectionLayout->addWidget(jobFields);
     connect(jobButton, &QToolButton::toggled, this, [this](bool shown) { ShowJob(shown); });

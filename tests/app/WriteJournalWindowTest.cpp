@@ -4,7 +4,9 @@
 // at start about a write that did not finish. The journal itself is the
 // session layer's; the demo box stands in for the converter.
 #include "AppTestSupport.h"
+#include "DialogRunner.h"
 #include "HistoryBrowser.h"
+#include "Translate.h"
 #include "Write.h"
 
 #include <BoxSimulator.h>
@@ -13,11 +15,13 @@
 #include <WriteHistory.h>
 
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QToolButton>
 
+#include <array>
 #include <atomic>
 #include <future>
 
@@ -211,6 +215,214 @@ TEST_F(WriteJournalWindow, ClosingTheWindowDuringAWriteAsksFirst)
         ASSERT_FALSE(Entries().empty());
         EXPECT_EQ(Entries().front().outcome, row.journal);
     }
+}
+
+// The Job section's fields reach the write's history entry and come back
+// the next time that project file is written; a project in no file starts
+// with an empty, folded section.
+TEST_F(WriteJournalWindow, JobFieldsAreKeptAndComeBackForTheSameFile)
+{
+    ASSERT_TRUE(Inside().Session().SaveAs((projects + "car.rmvp").toStdString()).ok);
+    window->OpenPath(projects + "car.rmvp");
+    ClickTransfer("writeButton", [](CTransferDlg& dialog) {
+        auto& write = static_cast<CWrite&>(dialog);
+        EXPECT_FALSE(write.JobShown());
+        QTest::mouseClick(write.jobButton, Qt::LeftButton);
+        ASSERT_TRUE(write.JobShown());
+        QTest::keyClicks(write.customerEdit, "Garage Berg");
+        QTest::keyClicks(write.vehicleEdit, "Octavia 2.0 TDI");
+        QTest::keyClicks(write.plateEdit, "KR 4711");
+        write.noteEdit->setPlainText("Rail sensor replaced\nTest drive done");
+    });
+    ASSERT_FALSE(Entries().empty());
+    const HistoryEntry written = Entries().front();
+    EXPECT_EQ(written.job.customer, "Garage Berg");
+    EXPECT_EQ(written.job.vehicle, "Octavia 2.0 TDI");
+    EXPECT_EQ(written.job.plate, "KR 4711");
+    EXPECT_EQ(written.job.note, "Rail sensor replaced\nTest drive done");
+    EXPECT_EQ(written.sourcePath, (projects + "car.rmvp").toStdString());
+
+    const auto offered = [this] {
+        WriteJobFields fields;
+        bool shown = false;
+        ClickTransfer("writeButton", [&](CTransferDlg& dialog) {
+            fields = static_cast<CWrite&>(dialog).JobFields();
+            shown = static_cast<CWrite&>(dialog).JobShown();
+        });
+        return std::make_pair(fields, shown);
+    };
+    const auto [again, shownAgain] = offered();
+    EXPECT_TRUE(shownAgain);
+    EXPECT_EQ(again.customer, "Garage Berg");
+    EXPECT_EQ(again.note, "Rail sensor replaced\nTest drive done");
+
+    Inside().Actions().newProject->trigger();
+    const auto [none, shownForNone] = offered();
+    EXPECT_FALSE(shownForNone);
+    EXPECT_TRUE(none.customer.empty() && none.note.empty());
+}
+
+// A history folder with entries made as the session makes them.
+class HistoryBrowserWindow : public WriteJournalWindow {
+protected:
+    HistoryEntry AddEntry(const char* customer, const char* vehicle, WriteOutcome outcome,
+        int cell = -1, bool complete = true)
+    {
+        NewHistoryEntry facts;
+        facts.boxIdentification = 132;
+        facts.projectText = WriteProjectText(Project());
+        facts.beforeText = facts.projectText;
+        facts.projectName = "car.rmvp";
+        facts.job.customer = customer;
+        facts.job.vehicle = vehicle;
+        HistoryEntry entry;
+        std::string error;
+        EXPECT_TRUE(StartHistoryEntry(History(), facts, entry, error)) << error;
+        entry.outcome = outcome;
+        entry.cell = cell;
+        if (complete) {
+            EXPECT_TRUE(CompleteHistoryEntry(entry, error)) << error;
+        }
+        return entry;
+    }
+    // Opens Box > Write History and lets use work the browser.
+    void Browse(const std::function<void(CHistoryBrowser&)>& use)
+    {
+        bool shown = false;
+        CScopedDialogHook hook([&](QDialog& dialog) {
+            auto* browser = qobject_cast<CHistoryBrowser*>(&dialog);
+            if (!browser)
+                return int(QDialog::Rejected);
+            shown = true;
+            browser->show();
+            browser->grab(); // laid out, so a click finds its row
+            use(*browser);
+            return browser->result();
+        });
+        Inside().Actions().history->trigger();
+        EXPECT_TRUE(shown);
+    }
+    static int Rows(CHistoryBrowser& browser) { return browser.table->model()->rowCount(); }
+};
+
+// The search narrows the list to the entries with the text in any field,
+// the outcome's words among them; entries only half there are left out and
+// counted under the list, and a history folder that cannot be read is an
+// error there, not an empty list.
+TEST_F(HistoryBrowserWindow, SearchNarrowsTheListAndTheLineUnderItSaysWhatIsMissing)
+{
+    AddEntry("Garage Berg", "Octavia", WriteOutcome::Verified);
+    AddEntry("Nowak", "Passat", WriteOutcome::Stopped, 301);
+    AddEntry("Nowak", "Golf", WriteOutcome::NotVerified);
+    WriteFile(rootPath + "History/2026-01-01_00-00-00.000_OTHER_00000000.rmvp",
+        QByteArray::fromStdString(WriteProjectText(Project())));
+    struct Row {
+        const char* what;
+        const char* search;
+        int rows;
+    };
+    const Row rows[] = {
+        { "no search", "", 3 },
+        { "a customer", "nowak", 2 },
+        { "a vehicle", "Octavia", 1 },
+        { "an outcome's words", "stopped", 1 },
+        { "nothing matches", "Berlingo", 0 },
+    };
+    Browse([&](CHistoryBrowser& browser) {
+        EXPECT_EQ(browser.noteLabel->text().toStdString(), Tr(SkippedEntriesNote(1)).toStdString());
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.what);
+            browser.searchEdit->clear();
+            QTest::keyClicks(browser.searchEdit, row.search);
+            EXPECT_EQ(Rows(browser), row.rows);
+            EXPECT_EQ(browser.openButton->isEnabled(), row.rows > 0);
+        }
+    });
+
+    QDir(rootPath + "History").removeRecursively();
+    WriteFile(rootPath + "History", "not a folder");
+    Browse([&](CHistoryBrowser& browser) {
+        EXPECT_TRUE(browser.noteLabel->text().startsWith("Can't read the write history:"))
+            << browser.noteLabel->text().toStdString();
+        EXPECT_FALSE(browser.table->isEnabled());
+    });
+}
+
+// Print Sheet prints the entry's copy with its lines: when and into which
+// box it was written, the outcome, the customer and the vehicle. A
+// double-click opens the copy as the window's project.
+TEST_F(HistoryBrowserWindow, PrintSheetCarriesTheJobAndDoubleClickOpens)
+{
+    ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty())
+        << "pdftotext is needed: scripts/ensure-deps installs poppler-utils";
+    const HistoryEntry entry = AddEntry("Garage Berg", "Octavia", WriteOutcome::Verified);
+    const QString printed = dataDir.path() + "/entry.pdf";
+    Inside().ChoosePrinter([&](QPrinter& printer) {
+        printer.setOutputFileName(printed);
+        return true;
+    });
+    Browse([&](CHistoryBrowser& browser) {
+        QTest::mouseClick(browser.printButton, Qt::LeftButton);
+        const QRect first = browser.table->visualRect(browser.table->model()->index(0, 0));
+        // A double-click begins with a press, as the item view expects.
+        QTest::mousePress(browser.table->viewport(), Qt::LeftButton, {}, first.center());
+        QTest::mouseDClick(browser.table->viewport(), Qt::LeftButton, {}, first.center());
+        EXPECT_FALSE(browser.isVisible()) << "the browser ends once the project is open";
+    });
+    EXPECT_EQ(Inside().Session().FilePath(), entry.projectPath);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", { printed, "-" });
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* line : { "Written into box 132", "Outcome: verified", "Customer: Garage Berg",
+             "Vehicle: Octavia" })
+        EXPECT_TRUE(text.contains(line)) << line << " not in:\n" << text.toStdString();
+}
+
+// "Write Back What the Box Held Before" asks, naming the box and the time,
+// then writes the entry's "before" through a write dialog of its own: the
+// box's cells are those it held before the write.
+TEST_F(HistoryBrowserWindow, WriteBackRestoresWhatTheBoxHeld)
+{
+    box->SetCell(1, 45); // stop voltage 4.5 V in the box
+    Project().stopVoltage = 4.0;
+    std::array<int, CBoxSimulator::kCells> held = box->Cells();
+    ClickTransfer("writeButton");
+    ASSERT_NE(box->Cell(1), held[1]) << "the write changed the box";
+    answer = QMessageBox::Yes;
+    messages.clear();
+    std::string restored = "no dialog";
+    Browse([&](CHistoryBrowser& browser) {
+        ASSERT_TRUE(browser.writeBackButton->isEnabled());
+        QTimer::singleShot(0, [&] {
+            CTransferDlg* dialog = RunningDialog();
+            if (!dialog)
+                return;
+            QTest::mouseClick(dialog->transferButton, Qt::LeftButton);
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return !dialog->WorkerRunning(); }, kTransferDeadline));
+            restored = dialog->resultLabel->text().toStdString();
+            dialog->accept();
+        });
+        QTest::mouseClick(browser.writeBackButton, Qt::LeftButton);
+        EXPECT_EQ(Rows(browser), 2) << "the write-back is an entry of its own";
+    });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains("box 132")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QString::fromStdString(Entries().back().time)));
+    EXPECT_NE(restored.find("verified"), std::string::npos) << restored;
+    for (int cell = 0; cell < 255; ++cell)
+        EXPECT_EQ(box->Cell(cell), held[static_cast<std::size_t>(cell)]) << "cell " << cell;
+    EXPECT_FALSE(Entries().front().restores.empty());
+}
+
+// A write the last run never finished is named in a warning box at start.
+TEST_F(HistoryBrowserWindow, AnUnfinishedWriteIsNamedAtStart)
+{
+    const HistoryEntry started = AddEntry("Nowak", "Golf", WriteOutcome::Started, -1, false);
+    Start("RootPath=\"" + rootPath.toUtf8() + "\"\nUSB=10\n");
+    ASSERT_EQ(messages.size(), 1) << messages.join("|").toStdString();
+    EXPECT_EQ(messages[0].toStdString(), UnfinishedWriteMessage(started).English());
 }
 
 } // namespace

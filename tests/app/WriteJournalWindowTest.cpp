@@ -14,6 +14,7 @@
 #include <Frames.h>
 #include <WriteHistory.h>
 
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -423,6 +424,31 @@ TEST_F(HistoryBrowserWindow, AnUnfinishedWriteIsNamedAtStart)
     Start("RootPath=\"" + rootPath.toUtf8() + "\"\nUSB=10\n");
     ASSERT_EQ(messages.size(), 1) << messages.join("|").toStdString();
     EXPECT_EQ(messages[0].toStdString(), UnfinishedWriteMessage(started).English());
+}
+
+// Assistive technology finds a name for every control of the Write
+// dialog's Job section and of the history browser (their labels' buddies,
+// the buttons' texts, the list's own name).
+TEST_F(HistoryBrowserWindow, NewControlsAreNamedForAssistiveTechnology)
+{
+    AddEntry("Nowak", "Golf", WriteOutcome::Verified);
+    const auto unnamed = [](QWidget& top) {
+        QStringList found;
+        for (QWidget* w : top.findChildren<QWidget*>()) {
+            const bool interactive = qobject_cast<QAbstractButton*>(w)
+                || qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)
+                || qobject_cast<QTableView*>(w);
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+            if (interactive && w->isVisibleTo(&top)
+                && (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty()))
+                found << w->objectName();
+        }
+        return found;
+    };
+    CWrite write(Inside().Session(), true, window.get());
+    write.ShowJob(true);
+    EXPECT_EQ(unnamed(write), QStringList());
+    Browse([&](CHistoryBrowser& browser) { EXPECT_EQ(unnamed(browser), QStringList()); });
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "GraphWidget.h"
 
 #include "Graph.h"
-#include "Translate.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -34,7 +34,7 @@ CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
         emit viewChanged();
     };
     graph->dragEnded = [this] { emit edited(); };
-    graph->editReported = [this](const UserText& refusal) { emit editReported(Tr(refusal)); };
+    graph->editReported = [this](const UserText& refusal) { emit editReported(refusal); };
     graph->selectionChanged = [this] { emit selectionChanged(); };
     graph->zoomChanged = [this] { emit zoomChanged(); };
     graph->UseStandardAxes();
@@ -204,4 +204,16 @@ void CGraphWidget::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+void CGraphWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The graph draws its texts through the translators at each paint;
+        // only the units are kept. The axes' range stays as it is.
+        graph->xUnit = QCoreApplication::translate("Graph", "V");
+        graph->yUnit = graph->xUnit;
+        update();
+    }
+    QWidget::changeEvent(event);
 }

@@ -99,7 +99,7 @@ void CRamvikDlg::OpenPath(const QString& path)
     }
     Refresh();
     if (!opened.note.Empty())
-        ShowStatus(Tr(opened.note));
+        ShowStatus([note = opened.note] { return Tr(note); });
 }
 
 void CRamvikDlg::OnSaveAs()
@@ -174,7 +174,8 @@ void CRamvikDlg::OnExportPdf()
             QMessageBox::Critical);
         return;
     }
-    ShowStatus(tr("The project sheet went to %1.").arg(QDir::toNativeSeparators(path)));
+    ShowStatus(
+        [path] { return tr("The project sheet went to %1.").arg(QDir::toNativeSeparators(path)); });
 }
 
 // --- Open Recent

@@ -16,6 +16,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(QIcon(QStringLiteral(":/ramvik.png")).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
+    icon->setAccessibleName(tr("Ramvik's icon"));
     layout->addWidget(icon);
 
     auto* column = new QVBoxLayout;

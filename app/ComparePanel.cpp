@@ -22,7 +22,7 @@ constexpr int kWidthInCharacters = 40;
 
 CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     std::unique_ptr<CCompareJob> comparison_, WindowHooks hooks_, QWidget* parent)
-    : QDockWidget(tr("Compare with box"), parent)
+    : QDockWidget(parent)
     , session(session_)
     , graph(graph_)
     , comparison(std::move(comparison_))
@@ -41,16 +41,13 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     differenceList->setWordWrap(true);
     // A wrapped line must not run into the next difference.
     differenceList->setSpacing(3);
-    differenceList->setAccessibleName(tr("Differences"));
 
-    auto* legend = new QLabel(tr("The box's curves are drawn over the project's: CR in magenta "
-                                 "dots, TURBO in black dashes."),
-        contents);
+    legend = new QLabel(contents);
     legend->setWordWrap(true);
 
-    takeButton = new QPushButton(tr("Take the box's project"), contents);
+    takeButton = new QPushButton(contents);
     takeButton->setObjectName("takeBoxProjectButton");
-    keepButton = new QPushButton(tr("Keep the project"), contents);
+    keepButton = new QPushButton(contents);
     keepButton->setObjectName("keepProjectButton");
     connect(takeButton, &QPushButton::clicked, this, [this] { TakeBoxProject(); });
     connect(keepButton, &QPushButton::clicked, this, [this] { close(); });
@@ -68,7 +65,7 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     contents->setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
     setWidget(contents);
 
-    ShowDifferences();
+    Retranslate();
     graph.SetOverlay(comparison->BoxProject());
     overlayShown = true;
 }
@@ -94,7 +91,25 @@ void CComparePanel::ProjectChanged()
     ShowDifferences();
 }
 
-void CComparePanel::ShowDifferences()
+void CComparePanel::Retranslate()
+{
+    setWindowTitle(tr("Compare with box"));
+    differenceList->setAccessibleName(tr("Differences"));
+    legend->setText(tr("The box's curves are drawn over the project's: CR in magenta dots, "
+                       "TURBO in black dashes."));
+    takeButton->setText(tr("Take the box's project"));
+    keepButton->setText(tr("Keep the project"));
+    ShowDifferences(true);
+}
+
+void CComparePanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDockWidget::changeEvent(event);
+}
+
+void CComparePanel::ShowDifferences(bool force)
 {
     const std::vector<UserText>& differences = comparison->Differences();
     const QString box = QString::number(comparison->BoxIdentification());
@@ -105,7 +120,7 @@ void CComparePanel::ShowDifferences()
     differenceList->setVisible(!differences.empty());
     // An edit that changes no difference leaves the list, and where the user
     // scrolled it, as it was.
-    if (differences == shown)
+    if (differences == shown && !force)
         return;
     shown = differences;
     differenceList->clear();

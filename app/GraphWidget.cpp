@@ -42,6 +42,14 @@ CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    Describe();
+}
+
+void CGraphWidget::Describe()
+{
+    setAccessibleName(tr("Curve graph"));
+    setAccessibleDescription(tr("Left and Right choose a point of the edited curve, Up and Down "
+                                "move it, Delete removes it, Enter types its values."));
 }
 
 CGraphWidget::~CGraphWidget() = default;
@@ -213,6 +221,7 @@ void CGraphWidget::changeEvent(QEvent* event)
         // only the units are kept. The axes' range stays as it is.
         graph->xUnit = QCoreApplication::translate("Graph", "V");
         graph->yUnit = graph->xUnit;
+        Describe();
         update();
     }
     QWidget::changeEvent(event);

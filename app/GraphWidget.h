@@ -74,6 +74,8 @@ protected:
 
 private:
     void Press(QMouseEvent* event);
+    // The name and description assistive technology gives the graph.
+    void Describe();
 
     std::unique_ptr<CGraph> graph;
     // While the middle button pans: where the pointer was last.

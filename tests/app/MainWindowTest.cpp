@@ -5,7 +5,6 @@
 #include "DialogRunner.h"
 #include "DialogSizes.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QFileDialog>
 #include <QMenu>
@@ -233,25 +232,6 @@ TEST_F(MainWindow, BoxAndHelpCommandsOpenTheirDialogs)
     AnswerFileDialogs(QString());
     Actions().history->trigger();
     EXPECT_EQ(asked, QStringList { QFileInfo(rootPath + "History").absoluteFilePath() });
-}
-
-// Assistive technology reads the window through Qt's accessibility tree:
-// every control a user can press or type into has a name there.
-TEST_F(MainWindow, EveryControlIsNamedForAssistiveTechnology)
-{
-    ChooseBoxType(2);
-    QStringList unnamed;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        const bool interactive = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
-            || qobject_cast<QComboBox*>(w);
-        if (!interactive || !w->isVisibleTo(window.get())
-            || qobject_cast<QComboBox*>(w->parentWidget()))
-            continue;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
-        if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed << w->objectName() + " (" + w->metaObject()->className() + ")";
-    }
-    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
 }
 
 } // namespace

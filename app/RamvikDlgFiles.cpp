@@ -209,9 +209,12 @@ void CRamvikDlg::FillRecentMenu()
     int number = 0;
     for (const QString& path : recent) {
         ++number;
-        // "&1 car.rmvp": the digit chooses it from the keyboard.
-        const QString text = number < 10 ? tr("&%1 %2").arg(number).arg(QFileInfo(path).fileName())
-                                         : tr("1&0 %1").arg(QFileInfo(path).fileName());
+        // "&1 car.rmvp": the digit chooses it from the keyboard; an "&" of
+        // the name is shown, not taken for a key.
+        const QString name
+            = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString text
+            = number < 10 ? tr("&%1 %2").arg(number).arg(name) : tr("1&0 %1").arg(name);
         QAction* entry = menu->addAction(text, this, [this, path] {
             if (MaySaveChanges())
                 OpenPath(path);

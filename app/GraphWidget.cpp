@@ -2,6 +2,8 @@
 
 #include "Graph.h"
 
+#include <ProjectState.h>
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -23,9 +25,10 @@ constexpr double kPanPerNotch = 0.1;
 constexpr double kEighthsPerNotch = 120.0;
 } // namespace
 
-CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
+CGraphWidget::CGraphWidget(ProjectState& project_, QWidget* parent)
     : QWidget(parent)
-    , graph(std::make_unique<CGraph>(&project))
+    , project(project_)
+    , graph(std::make_unique<CGraph>(&project_))
 {
     setObjectName(QStringLiteral("graph"));
     // Every paint redraws the whole graph, so any change repaints all of it.
@@ -42,14 +45,16 @@ CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    Describe();
+    NameAfterView();
 }
 
-void CGraphWidget::Describe()
+void CGraphWidget::NameAfterView()
 {
-    setAccessibleName(tr("Curve graph"));
-    setAccessibleDescription(tr("Left and Right choose a point of the edited curve, Up and Down "
-                                "move it, Delete removes it, Enter types its values."));
+    const QString title = project.graphType != 0
+        ? QCoreApplication::translate("Graph", "Input - Output")
+        : QCoreApplication::translate("Graph", "Difference");
+    if (accessibleName() != title)
+        setAccessibleName(title);
 }
 
 CGraphWidget::~CGraphWidget() = default;
@@ -85,6 +90,8 @@ void CGraphWidget::paintEvent(QPaintEvent*)
         QPainter painter(&buffer);
         graph->Draw(painter, face);
     }
+    // A switch of view always repaints.
+    NameAfterView();
     QPainter(this).drawImage(0, 0, buffer);
 }
 
@@ -221,7 +228,7 @@ void CGraphWidget::changeEvent(QEvent* event)
         // only the units are kept. The axes' range stays as it is.
         graph->xUnit = QCoreApplication::translate("Graph", "V");
         graph->yUnit = graph->xUnit;
-        Describe();
+        NameAfterView();
         update();
     }
     QWidget::changeEvent(event);

@@ -74,9 +74,11 @@ protected:
 
 private:
     void Press(QMouseEvent* event);
-    // The name and description assistive technology gives the graph.
-    void Describe();
+    // Assistive technology names the graph after the view it shows, by its
+    // title ("Input - Output"); the window describes it.
+    void NameAfterView();
 
+    const ProjectState& project;
     std::unique_ptr<CGraph> graph;
     // While the middle button pans: where the pointer was last.
     std::optional<QPoint> panFrom;

@@ -109,6 +109,7 @@ void CRamvikDlg::BuildWindow()
     Translated([this] {
         hint->setText(tr("Click in the graph to add a point, drag a point to move it, right-click "
                          "to remove it; double-click or Enter types exact values."));
+        graphWidget->setAccessibleDescription(hint->text());
     });
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);

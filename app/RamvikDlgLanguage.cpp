@@ -58,12 +58,7 @@ void CRamvikDlg::MakeLanguageMenu(QMenu* menu)
     a.languageGroup = new QActionGroup(this);
     a.systemLanguage = new QAction(this);
     a.systemLanguage->setObjectName(QStringLiteral("systemLanguage"));
-    Translated([this] {
-        actions.systemLanguage->setText(tr("&System language"));
-        actions.systemLanguage->setStatusTip(
-            tr("Speak the language the computer is set to, or English where Ramvik does not "
-               "speak it"));
-    });
+    Translated([this] { actions.systemLanguage->setText(tr("&System language")); });
     a.languageGroup->addAction(a.systemLanguage);
     connect(a.systemLanguage, &QAction::triggered, this, [this] { ChooseLanguage(QString()); });
     menu->addAction(a.systemLanguage);
@@ -82,10 +77,6 @@ void CRamvikDlg::MakeLanguageMenu(QMenu* menu)
     for (QAction* action : a.languageGroup->actions())
         action->setCheckable(true);
     const QString chosen = LanguageSetting();
-    Translated([this] {
-        for (QAction* action : actions.languages)
-            action->setStatusTip(tr("Show Ramvik's texts in this language"));
-    });
     ShowLanguageChoice(IsShippedLanguage(chosen) ? chosen : QString());
 }
 

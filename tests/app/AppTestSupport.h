@@ -81,8 +81,9 @@ inline QChar MenuKey(const QString& text)
 }
 
 // What keeps the menu bar from being used by keyboard alone, one line each:
-// a menu or an entry without a key of its own (a disabled note such as "No
-// projects yet" needs none), two in one menu with the same key.
+// a menu or an entry without a key of its own (also one disabled now; only a
+// disabled note without a tip, such as "No projects yet", needs none), two in
+// one menu with the same key.
 inline QStringList MenuKeyProblems(QMenuBar* bar)
 {
     QStringList problems;
@@ -94,7 +95,9 @@ inline QStringList MenuKeyProblems(QMenuBar* bar)
                       continue;
                   const QString name = path + QStringLiteral(" > ") + entry->text();
                   const QChar key = MenuKey(entry->text());
-                  if (key.isNull() && (entry->isEnabled() || entry->menu()))
+                  const bool note
+                      = !entry->isEnabled() && entry->statusTip().isEmpty() && !entry->menu();
+                  if (key.isNull() && !note)
                       problems << name + QStringLiteral(" has no key");
                   else if (!key.isNull() && !owners.emplace(key, name).second)
                       problems << name + QStringLiteral(" has the key of ") + owners[key];

@@ -556,10 +556,6 @@ Adapter der Box wählen:</translation>
         <translation>Punkt rechts vom gewählten wählen</translation>
     </message>
     <message>
-        <source>Point &amp;Up</source>
-        <translation>Punkt nach &amp;oben</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.02 V</source>
         <translation>Gewählten Punkt um 0.02 V nach oben verschieben</translation>
     </message>
@@ -572,16 +568,8 @@ Adapter der Box wählen:</translation>
         <translation>Gewählten Punkt um 0.02 V nach unten verschieben</translation>
     </message>
     <message>
-        <source>Point Up by 0.1 V</source>
-        <translation>Punkt 0.1 V nach oben</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.1 V</source>
         <translation>Gewählten Punkt um 0.1 V nach oben verschieben</translation>
-    </message>
-    <message>
-        <source>Point Down by 0.1 V</source>
-        <translation>Punkt 0.1 V nach unten</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
@@ -620,16 +608,8 @@ Adapter der Box wählen:</translation>
         <translation>TURBO-Kurve (rot) bearbeiten</translation>
     </message>
     <message>
-        <source>Reset C&amp;R Curve</source>
-        <translation>CR-Kurve &amp;zurücksetzen</translation>
-    </message>
-    <message>
         <source>Make the CR curve a straight line again</source>
         <translation>CR-Kurve wieder zur Geraden machen</translation>
-    </message>
-    <message>
-        <source>Reset T&amp;URBO Curve</source>
-        <translation>TURBO-Kurve zurück&amp;setzen</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
@@ -674,10 +654,6 @@ Adapter der Box wählen:</translation>
     <message>
         <source>Open a copy of an earlier write</source>
         <translation>Kopie eines früheren Schreibvorgangs öffnen</translation>
-    </message>
-    <message>
-        <source>Connection &amp;Help</source>
-        <translation>Verbindungs&amp;hilfe</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
@@ -826,6 +802,38 @@ Adapter der Box wählen:</translation>
     <message>
         <source>Forget the projects listed here; the files stay</source>
         <translation>Die hier aufgeführten Projekte vergessen; die Dateien bleiben</translation>
+    </message>
+    <message>
+        <source>Po&amp;int Up</source>
+        <translation>Punkt nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Point Up &amp;by 0.1 V</source>
+        <translation type="unfinished">Punkt 0.1 V nach oben</translation>
+    </message>
+    <message>
+        <source>Point Do&amp;wn by 0.1 V</source>
+        <translation type="unfinished">Punkt 0.1 V nach unten</translation>
+    </message>
+    <message>
+        <source>R&amp;eset CR Curve</source>
+        <translation>CR-Kurve &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Re&amp;set TURBO Curve</source>
+        <translation>TURBO-Kurve zurück&amp;setzen</translation>
+    </message>
+    <message>
+        <source>C&amp;onnection Help</source>
+        <translation>Verbindungs&amp;hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1713,10 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
         <translation>Der Schreibvorgang wurde nicht im Verlauf abgelegt:
 
 Kein Datenordner bekannt (die Einstellungen enthalten keinen RootPath, oder HOME ist nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Ramvik project: %2 bytes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

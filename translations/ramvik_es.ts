@@ -556,10 +556,6 @@ Elija el convertidor del módulo:</translation>
         <translation>Seleccionar el punto a la derecha del seleccionado</translation>
     </message>
     <message>
-        <source>Point &amp;Up</source>
-        <translation>S&amp;ubir punto</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.02 V</source>
         <translation>Subir el punto seleccionado 0.02 V</translation>
     </message>
@@ -572,16 +568,8 @@ Elija el convertidor del módulo:</translation>
         <translation>Bajar el punto seleccionado 0.02 V</translation>
     </message>
     <message>
-        <source>Point Up by 0.1 V</source>
-        <translation>Subir punto 0.1 V</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.1 V</source>
         <translation>Subir el punto seleccionado 0.1 V</translation>
-    </message>
-    <message>
-        <source>Point Down by 0.1 V</source>
-        <translation>Bajar punto 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
@@ -620,16 +608,8 @@ Elija el convertidor del módulo:</translation>
         <translation>Editar la curva TURBO (roja)</translation>
     </message>
     <message>
-        <source>Reset C&amp;R Curve</source>
-        <translation>Restablecer curva C&amp;R</translation>
-    </message>
-    <message>
         <source>Make the CR curve a straight line again</source>
         <translation>Volver a dejar la curva CR como una línea recta</translation>
-    </message>
-    <message>
-        <source>Reset T&amp;URBO Curve</source>
-        <translation>Restablecer curva TURB&amp;O</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
@@ -674,10 +654,6 @@ Elija el convertidor del módulo:</translation>
     <message>
         <source>Open a copy of an earlier write</source>
         <translation>Abrir una copia de una escritura anterior</translation>
-    </message>
-    <message>
-        <source>Connection &amp;Help</source>
-        <translation>Ayuda de co&amp;nexión</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
@@ -826,6 +802,38 @@ Elija el convertidor del módulo:</translation>
     <message>
         <source>Forget the projects listed here; the files stay</source>
         <translation>Olvidar los proyectos de esta lista; los archivos se conservan</translation>
+    </message>
+    <message>
+        <source>Po&amp;int Up</source>
+        <translation>S&amp;ubir punto</translation>
+    </message>
+    <message>
+        <source>Point Up &amp;by 0.1 V</source>
+        <translation type="unfinished">Subir punto 0.1 V</translation>
+    </message>
+    <message>
+        <source>Point Do&amp;wn by 0.1 V</source>
+        <translation type="unfinished">Bajar punto 0.1 V</translation>
+    </message>
+    <message>
+        <source>R&amp;eset CR Curve</source>
+        <translation>Restablecer curva C&amp;R</translation>
+    </message>
+    <message>
+        <source>Re&amp;set TURBO Curve</source>
+        <translation>Restablecer curva TURB&amp;O</translation>
+    </message>
+    <message>
+        <source>C&amp;onnection Help</source>
+        <translation>Ayuda de co&amp;nexión</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1713,10 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
         <translation>La escritura no se guardó en el historial:
 
 no se conoce ninguna carpeta de datos (los ajustes no tienen RootPath, o HOME no está definido).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Ramvik project: %2 bytes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

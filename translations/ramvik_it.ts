@@ -556,10 +556,6 @@ Scegliere il convertitore del modulo:</translation>
         <translation>Seleziona il punto a destra di quello selezionato</translation>
     </message>
     <message>
-        <source>Point &amp;Up</source>
-        <translation>Al&amp;za punto</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.02 V</source>
         <translation>Alza il punto selezionato di 0.02 V</translation>
     </message>
@@ -572,16 +568,8 @@ Scegliere il convertitore del modulo:</translation>
         <translation>Abbassa il punto selezionato di 0.02 V</translation>
     </message>
     <message>
-        <source>Point Up by 0.1 V</source>
-        <translation>Alza punto di 0.1 V</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.1 V</source>
         <translation>Alza il punto selezionato di 0.1 V</translation>
-    </message>
-    <message>
-        <source>Point Down by 0.1 V</source>
-        <translation>Abbassa punto di 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
@@ -620,16 +608,8 @@ Scegliere il convertitore del modulo:</translation>
         <translation>Modifica la curva TURBO (rossa)</translation>
     </message>
     <message>
-        <source>Reset C&amp;R Curve</source>
-        <translation>Reimposta curva C&amp;R</translation>
-    </message>
-    <message>
         <source>Make the CR curve a straight line again</source>
         <translation>Riporta la curva CR a una linea retta</translation>
-    </message>
-    <message>
-        <source>Reset T&amp;URBO Curve</source>
-        <translation>Reimposta curva T&amp;URBO</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
@@ -674,10 +654,6 @@ Scegliere il convertitore del modulo:</translation>
     <message>
         <source>Open a copy of an earlier write</source>
         <translation>Apre una copia di una scrittura precedente</translation>
-    </message>
-    <message>
-        <source>Connection &amp;Help</source>
-        <translation>&amp;Aiuto connessione</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
@@ -826,6 +802,38 @@ Scegliere il convertitore del modulo:</translation>
     <message>
         <source>Forget the projects listed here; the files stay</source>
         <translation>Dimentica i progetti elencati qui; i file restano</translation>
+    </message>
+    <message>
+        <source>Po&amp;int Up</source>
+        <translation>Al&amp;za punto</translation>
+    </message>
+    <message>
+        <source>Point Up &amp;by 0.1 V</source>
+        <translation type="unfinished">Alza punto di 0.1 V</translation>
+    </message>
+    <message>
+        <source>Point Do&amp;wn by 0.1 V</source>
+        <translation type="unfinished">Abbassa punto di 0.1 V</translation>
+    </message>
+    <message>
+        <source>R&amp;eset CR Curve</source>
+        <translation>Reimposta curva C&amp;R</translation>
+    </message>
+    <message>
+        <source>Re&amp;set TURBO Curve</source>
+        <translation>Reimposta curva T&amp;URBO</translation>
+    </message>
+    <message>
+        <source>C&amp;onnection Help</source>
+        <translation>&amp;Aiuto connessione</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1713,10 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
         <translation>La scrittura non è stata conservata nella cronologia:
 
 non è nota nessuna cartella dati (le impostazioni non contengono RootPath, oppure HOME non è impostato).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Ramvik project: %2 bytes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

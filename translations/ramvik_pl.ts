@@ -556,10 +556,6 @@ Wybierz konwerter modułu:</translation>
         <translation>Wybierz punkt na prawo od wybranego</translation>
     </message>
     <message>
-        <source>Point &amp;Up</source>
-        <translation>Punkt w &amp;górę</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.02 V</source>
         <translation>Przesuń wybrany punkt w górę o 0.02 V</translation>
     </message>
@@ -572,16 +568,8 @@ Wybierz konwerter modułu:</translation>
         <translation>Przesuń wybrany punkt w dół o 0.02 V</translation>
     </message>
     <message>
-        <source>Point Up by 0.1 V</source>
-        <translation>Punkt w górę o 0.1 V</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.1 V</source>
         <translation>Przesuń wybrany punkt w górę o 0.1 V</translation>
-    </message>
-    <message>
-        <source>Point Down by 0.1 V</source>
-        <translation>Punkt w dół o 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
@@ -620,16 +608,8 @@ Wybierz konwerter modułu:</translation>
         <translation>Edytuj krzywą TURBO (czerwona)</translation>
     </message>
     <message>
-        <source>Reset C&amp;R Curve</source>
-        <translation>Resetuj krzywą C&amp;R</translation>
-    </message>
-    <message>
         <source>Make the CR curve a straight line again</source>
         <translation>Przywróć krzywą CR do linii prostej</translation>
-    </message>
-    <message>
-        <source>Reset T&amp;URBO Curve</source>
-        <translation>Resetuj krzywą TUR&amp;BO</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
@@ -674,10 +654,6 @@ Wybierz konwerter modułu:</translation>
     <message>
         <source>Open a copy of an earlier write</source>
         <translation>Otwórz kopię wcześniejszego wgrania</translation>
-    </message>
-    <message>
-        <source>Connection &amp;Help</source>
-        <translation>Pomoc przy połą&amp;czeniu</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
@@ -826,6 +802,38 @@ Wybierz konwerter modułu:</translation>
     <message>
         <source>Forget the projects listed here; the files stay</source>
         <translation>Usuń projekty z tej listy; pliki pozostają</translation>
+    </message>
+    <message>
+        <source>Po&amp;int Up</source>
+        <translation>Punkt w &amp;górę</translation>
+    </message>
+    <message>
+        <source>Point Up &amp;by 0.1 V</source>
+        <translation type="unfinished">Punkt w górę o 0.1 V</translation>
+    </message>
+    <message>
+        <source>Point Do&amp;wn by 0.1 V</source>
+        <translation type="unfinished">Punkt w dół o 0.1 V</translation>
+    </message>
+    <message>
+        <source>R&amp;eset CR Curve</source>
+        <translation>Resetuj krzywą C&amp;R</translation>
+    </message>
+    <message>
+        <source>Re&amp;set TURBO Curve</source>
+        <translation>Resetuj krzywą TUR&amp;BO</translation>
+    </message>
+    <message>
+        <source>C&amp;onnection Help</source>
+        <translation>Pomoc przy połą&amp;czeniu</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1713,10 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
         <translation>Wgranie nie zostało zachowane w historii:
 
 nie jest znany folder danych (w ustawieniach brak RootPath albo nie ustawiono HOME).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Ramvik project: %2 bytes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -556,10 +556,6 @@ Escolha o conversor do módulo:</translation>
         <translation>Escolher o ponto à direita do escolhido</translation>
     </message>
     <message>
-        <source>Point &amp;Up</source>
-        <translation>Ponto para &amp;cima</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.02 V</source>
         <translation>Mover o ponto escolhido 0.02 V para cima</translation>
     </message>
@@ -572,16 +568,8 @@ Escolha o conversor do módulo:</translation>
         <translation>Mover o ponto escolhido 0.02 V para baixo</translation>
     </message>
     <message>
-        <source>Point Up by 0.1 V</source>
-        <translation>Ponto para cima 0.1 V</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.1 V</source>
         <translation>Mover o ponto escolhido 0.1 V para cima</translation>
-    </message>
-    <message>
-        <source>Point Down by 0.1 V</source>
-        <translation>Ponto para baixo 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
@@ -620,16 +608,8 @@ Escolha o conversor do módulo:</translation>
         <translation>Editar a curva TURBO (vermelha)</translation>
     </message>
     <message>
-        <source>Reset C&amp;R Curve</source>
-        <translation>Re&amp;setar curva CR</translation>
-    </message>
-    <message>
         <source>Make the CR curve a straight line again</source>
         <translation>Tornar a curva CR uma linha reta de novo</translation>
-    </message>
-    <message>
-        <source>Reset T&amp;URBO Curve</source>
-        <translation>Resetar curva T&amp;URBO</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
@@ -674,10 +654,6 @@ Escolha o conversor do módulo:</translation>
     <message>
         <source>Open a copy of an earlier write</source>
         <translation>Abrir uma cópia de uma gravação anterior</translation>
-    </message>
-    <message>
-        <source>Connection &amp;Help</source>
-        <translation>&amp;Ajuda com a conexão</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
@@ -826,6 +802,38 @@ Escolha o conversor do módulo:</translation>
     <message>
         <source>Forget the projects listed here; the files stay</source>
         <translation>Esquecer os projetos desta lista; os arquivos continuam</translation>
+    </message>
+    <message>
+        <source>Po&amp;int Up</source>
+        <translation>Ponto para &amp;cima</translation>
+    </message>
+    <message>
+        <source>Point Up &amp;by 0.1 V</source>
+        <translation type="unfinished">Ponto para cima 0.1 V</translation>
+    </message>
+    <message>
+        <source>Point Do&amp;wn by 0.1 V</source>
+        <translation type="unfinished">Ponto para baixo 0.1 V</translation>
+    </message>
+    <message>
+        <source>R&amp;eset CR Curve</source>
+        <translation>Re&amp;setar curva CR</translation>
+    </message>
+    <message>
+        <source>Re&amp;set TURBO Curve</source>
+        <translation>Resetar curva T&amp;URBO</translation>
+    </message>
+    <message>
+        <source>C&amp;onnection Help</source>
+        <translation>&amp;Ajuda com a conexão</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1713,10 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
         <translation>A gravação não foi guardada no histórico:
 
 nenhuma pasta de dados é conhecida (as configurações não têm RootPath, ou HOME não está definido).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Ramvik project: %2 bytes.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -12,12 +12,27 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
 // Wide enough for a difference line ("CR point at 2 V: output 3 V in the
 // project, none in the box.") to wrap at most once.
 constexpr int kWidthInCharacters = 40;
+
+// One difference per item, wrapped, with room between them so a wrapped
+// line does not run into the next difference. (The list's own spacing would
+// narrow each item below the width its lines were measured at, and a line
+// that just fitted, such as the German box type, was cut off with "...".)
+class CDifferenceDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        constexpr int kGap = 6; // pixels between two differences
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, kGap);
+    }
+};
 } // namespace
 
 CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
@@ -39,8 +54,7 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     differenceList = new QListWidget(contents);
     differenceList->setObjectName("differenceList");
     differenceList->setWordWrap(true);
-    // A wrapped line must not run into the next difference.
-    differenceList->setSpacing(3);
+    differenceList->setItemDelegate(new CDifferenceDelegate(differenceList));
 
     legend = new QLabel(contents);
     legend->setWordWrap(true);

@@ -8,17 +8,18 @@
 #include <Session.h>
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
 // Wide enough for a difference line ("CR point at 2 V: output 3 V in the
-// project, none in the box.") to wrap at most once.
-constexpr int kWidthInCharacters = 40;
+// project, none in the box.") to wrap at most twice, and narrow enough to
+// stand beside the panel and the graph at 200 %.
+constexpr int kWidthInCharacters = 32;
 
 // One difference per item, wrapped, with room between them so a wrapped
 // line does not run into the next difference. (The list's own spacing would
@@ -66,7 +67,9 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     connect(takeButton, &QPushButton::clicked, this, [this] { TakeBoxProject(); });
     connect(keepButton, &QPushButton::clicked, this, [this] { close(); });
 
-    auto* buttons = new QHBoxLayout;
+    // One above the other: side by side, the longer words of a translation
+    // ("Projekt der Box übernehmen") would not fit a narrow panel.
+    auto* buttons = new QVBoxLayout;
     buttons->addWidget(takeButton);
     buttons->addWidget(keepButton);
     auto* layout = new QVBoxLayout(contents);
@@ -76,8 +79,16 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     layout->addStretch();
     layout->addWidget(legend);
     layout->addLayout(buttons);
-    contents->setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
-    setWidget(contents);
+    // The list sets the least width; a longer button widens the panel.
+    differenceList->setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
+    // Where the window has less room than the panel's words need (a small
+    // screen at 200 %), the panel scrolls instead of cutting them off.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("compareScroll");
+    scroll->setWidget(contents);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    setWidget(scroll);
 
     Retranslate();
     graph.SetOverlay(comparison->BoxProject());

@@ -8,6 +8,7 @@
 #include <Languages.h>
 
 #include <QAbstractButton>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -51,10 +52,12 @@ QList<QWidget*> VisibleControls(QWidget* top)
     for (QWidget* w : top->findChildren<QWidget*>()) {
         const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)
             || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
-        // A combo box's own line edit and a spin's arrows live inside it.
+        // A combo box's own line edit and a spin's arrows live inside it;
+        // Qt's own (a toolbar's extension, a dock's title buttons) are
+        // pictures, not texts.
         const bool inner = qobject_cast<QComboBox*>(w->parentWidget())
             || w->parentWidget()->inherits("CSpinArrows")
-            || w->objectName() == QLatin1String("qt_toolbar_ext_button");
+            || w->objectName().startsWith(QLatin1String("qt_"));
         // A control scrolled out of the panel's view is not shown now.
         if (control && !inner && w->isVisibleTo(top) && !GlobalRect(w).isEmpty())
             controls << w;
@@ -120,6 +123,18 @@ TEST_P(WindowLayout, WindowFitsTheScreenAndEveryTextFits)
     window->resize(window->minimumSize());
     QCoreApplication::processEvents();
     SCOPED_TRACE("minimum size");
+    ExpectReadable(window.get());
+}
+
+// With the compare panel open beside the graph, the panel's texts and
+// buttons still fit, and nothing of the window overlaps.
+TEST_P(WindowLayout, ComparePanelFitsBesideTheGraph)
+{
+    StartWithDemoBox();
+    ChooseBoxType(2);
+    ClickTransfer("compareButton");
+    ASSERT_NE(window->findChild<QDockWidget*>("comparePanel"), nullptr);
+    QCoreApplication::processEvents();
     ExpectReadable(window.get());
 }
 

@@ -88,6 +88,8 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     scroll->setWidget(contents);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the panel's controls, never to the area around them.
+    scroll->setFocusPolicy(Qt::NoFocus);
     setWidget(scroll);
 
     Retranslate();

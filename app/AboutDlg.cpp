@@ -16,6 +16,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(QIcon(QStringLiteral(":/ramvik.png")).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
+    // The program's name, the same in every language.
+    icon->setAccessibleName(QStringLiteral("Ramvik"));
     layout->addWidget(icon);
 
     auto* column = new QVBoxLayout;

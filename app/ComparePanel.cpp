@@ -8,21 +8,37 @@
 #include <Session.h>
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
 // Wide enough for a difference line ("CR point at 2 V: output 3 V in the
-// project, none in the box.") to wrap at most once.
-constexpr int kWidthInCharacters = 40;
+// project, none in the box.") to wrap at most twice, and narrow enough to
+// stand beside the panel and the graph at 200 %.
+constexpr int kWidthInCharacters = 32;
+
+// One difference per item, wrapped, with room between them so a wrapped
+// line does not run into the next difference. (The list's own spacing would
+// narrow each item below the width its lines were measured at, and a line
+// that just fitted, such as the German box type, was cut off with "...".)
+class CDifferenceDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        constexpr int kGap = 6; // pixels between two differences
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, kGap);
+    }
+};
 } // namespace
 
 CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     std::unique_ptr<CCompareJob> comparison_, WindowHooks hooks_, QWidget* parent)
-    : QDockWidget(tr("Compare with box"), parent)
+    : QDockWidget(parent)
     , session(session_)
     , graph(graph_)
     , comparison(std::move(comparison_))
@@ -39,23 +55,21 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     differenceList = new QListWidget(contents);
     differenceList->setObjectName("differenceList");
     differenceList->setWordWrap(true);
-    // A wrapped line must not run into the next difference.
-    differenceList->setSpacing(3);
-    differenceList->setAccessibleName(tr("Differences"));
+    differenceList->setItemDelegate(new CDifferenceDelegate(differenceList));
 
-    auto* legend = new QLabel(tr("The box's curves are drawn over the project's: CR in magenta "
-                                 "dots, TURBO in black dashes."),
-        contents);
+    legend = new QLabel(contents);
     legend->setWordWrap(true);
 
-    takeButton = new QPushButton(tr("Take the box's project"), contents);
+    takeButton = new QPushButton(contents);
     takeButton->setObjectName("takeBoxProjectButton");
-    keepButton = new QPushButton(tr("Keep the project"), contents);
+    keepButton = new QPushButton(contents);
     keepButton->setObjectName("keepProjectButton");
     connect(takeButton, &QPushButton::clicked, this, [this] { TakeBoxProject(); });
     connect(keepButton, &QPushButton::clicked, this, [this] { close(); });
 
-    auto* buttons = new QHBoxLayout;
+    // One above the other: side by side, the longer words of a translation
+    // ("Projekt der Box übernehmen") would not fit a narrow panel.
+    auto* buttons = new QVBoxLayout;
     buttons->addWidget(takeButton);
     buttons->addWidget(keepButton);
     auto* layout = new QVBoxLayout(contents);
@@ -65,10 +79,20 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
     layout->addStretch();
     layout->addWidget(legend);
     layout->addLayout(buttons);
-    contents->setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
-    setWidget(contents);
+    // The list sets the least width; a longer button widens the panel.
+    differenceList->setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
+    // Where the window has less room than the panel's words need (a small
+    // screen at 200 %), the panel scrolls instead of cutting them off.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("compareScroll");
+    scroll->setWidget(contents);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the panel's controls, never to the area around them.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    setWidget(scroll);
 
-    ShowDifferences();
+    Retranslate();
     graph.SetOverlay(comparison->BoxProject());
     overlayShown = true;
 }
@@ -94,7 +118,25 @@ void CComparePanel::ProjectChanged()
     ShowDifferences();
 }
 
-void CComparePanel::ShowDifferences()
+void CComparePanel::Retranslate()
+{
+    setWindowTitle(tr("Compare with box"));
+    differenceList->setAccessibleName(tr("Differences"));
+    legend->setText(tr("The box's curves are drawn over the project's: CR in magenta dots, "
+                       "TURBO in black dashes."));
+    takeButton->setText(tr("Take the box's project"));
+    keepButton->setText(tr("Keep the project"));
+    ShowDifferences(true);
+}
+
+void CComparePanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDockWidget::changeEvent(event);
+}
+
+void CComparePanel::ShowDifferences(bool force)
 {
     const std::vector<UserText>& differences = comparison->Differences();
     const QString box = QString::number(comparison->BoxIdentification());
@@ -105,7 +147,7 @@ void CComparePanel::ShowDifferences()
     differenceList->setVisible(!differences.empty());
     // An edit that changes no difference leaves the list, and where the user
     // scrolled it, as it was.
-    if (differences == shown)
+    if (differences == shown && !force)
         return;
     shown = differences;
     differenceList->clear();

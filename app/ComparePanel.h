@@ -66,13 +66,17 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // "Take the box's project": after the window's question, installs it as
     // a read does and closes.
     void TakeBoxProject();
-    // Shows the comparison's differences.
-    void ShowDifferences();
+    // Every text of the panel in the language of the moment.
+    void Retranslate();
+    // Shows the comparison's differences; anew, whether they changed or not,
+    // with force.
+    void ShowDifferences(bool force = false);
     void RemoveOverlay();
 
     CSession& session;
@@ -81,4 +85,5 @@ private:
     WindowHooks hooks;
     bool overlayShown = false;
     std::vector<UserText> shown; // the differences the list holds
+    QLabel* legend = nullptr;
 };

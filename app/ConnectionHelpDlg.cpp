@@ -53,6 +53,7 @@ CConnectionHelpDlg::CConnectionHelpDlg(const ConnectionReports& reports, QWidget
 
     reportView = new QTextBrowser(this);
     reportView->setObjectName(QStringLiteral("reportView"));
+    reportView->setAccessibleName(heading->text());
     reportView->setOpenLinks(false);
     reportView->setLineWrapMode(QTextEdit::WidgetWidth);
     // A device path longer than the line breaks inside rather than pushing

@@ -1,8 +1,10 @@
 #include "GraphWidget.h"
 
 #include "Graph.h"
-#include "Translate.h"
 
+#include <ProjectState.h>
+
+#include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -23,9 +25,10 @@ constexpr double kPanPerNotch = 0.1;
 constexpr double kEighthsPerNotch = 120.0;
 } // namespace
 
-CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
+CGraphWidget::CGraphWidget(ProjectState& project_, QWidget* parent)
     : QWidget(parent)
-    , graph(std::make_unique<CGraph>(&project))
+    , project(project_)
+    , graph(std::make_unique<CGraph>(&project_))
 {
     setObjectName(QStringLiteral("graph"));
     // Every paint redraws the whole graph, so any change repaints all of it.
@@ -34,7 +37,7 @@ CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
         emit viewChanged();
     };
     graph->dragEnded = [this] { emit edited(); };
-    graph->editReported = [this](const UserText& refusal) { emit editReported(Tr(refusal)); };
+    graph->editReported = [this](const UserText& refusal) { emit editReported(refusal); };
     graph->selectionChanged = [this] { emit selectionChanged(); };
     graph->zoomChanged = [this] { emit zoomChanged(); };
     graph->UseStandardAxes();
@@ -42,6 +45,16 @@ CGraphWidget::CGraphWidget(ProjectState& project, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    NameAfterView();
+}
+
+void CGraphWidget::NameAfterView()
+{
+    const QString title = project.graphType != 0
+        ? QCoreApplication::translate("Graph", "Input - Output")
+        : QCoreApplication::translate("Graph", "Difference");
+    if (accessibleName() != title)
+        setAccessibleName(title);
 }
 
 CGraphWidget::~CGraphWidget() = default;
@@ -77,6 +90,8 @@ void CGraphWidget::paintEvent(QPaintEvent*)
         QPainter painter(&buffer);
         graph->Draw(painter, face);
     }
+    // A switch of view always repaints.
+    NameAfterView();
     QPainter(this).drawImage(0, 0, buffer);
 }
 
@@ -204,4 +219,17 @@ void CGraphWidget::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+void CGraphWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The graph draws its texts through the translators at each paint;
+        // only the units are kept. The axes' range stays as it is.
+        graph->xUnit = QCoreApplication::translate("Graph", "V");
+        graph->yUnit = graph->xUnit;
+        NameAfterView();
+        update();
+    }
+    QWidget::changeEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <UserText.h>
+
 #include <QWidget>
 
 #include <memory>
@@ -44,7 +46,7 @@ signals:
     // A mouse edit changed the project (a drag ended, a point was removed).
     void edited();
     // Why the last edit was held back; empty when it was not.
-    void editReported(const QString& refusal);
+    void editReported(const UserText& refusal);
     // A double-click on a point, or in empty plot space: the entry for exact
     // values. pointAddedByFirstClick: the first click of the double-click
     // made a new point there (it goes again when the entry is cancelled).
@@ -67,10 +69,16 @@ protected:
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The units and every drawn text in the new language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void Press(QMouseEvent* event);
+    // Assistive technology names the graph after the view it shows, by its
+    // title ("Input - Output"); the window describes it.
+    void NameAfterView();
 
+    const ProjectState& project;
     std::unique_ptr<CGraph> graph;
     // While the middle button pans: where the pointer was last.
     std::optional<QPoint> panFrom;

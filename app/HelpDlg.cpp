@@ -11,6 +11,7 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     page = new QTextBrowser(this);
     page->setObjectName(QStringLiteral("helpPage"));
+    page->setAccessibleName(tr("Keys and Mouse"));
     page->setHtml(tr(
         "<h3>The graph</h3>"
         "<p>The edited curve is the one whose box is ticked beside <b>CR</b> or <b>TURBO</b> "

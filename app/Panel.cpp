@@ -1,6 +1,7 @@
 #include "Panel.h"
 
 #include "GraphStyle.h"
+#include "LocalNumbers.h"
 #include "SpinArrows.h"
 #include "ValueField.h"
 
@@ -19,6 +20,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
+
+#include <iterator>
 
 namespace {
 
@@ -55,9 +58,9 @@ private:
     QColor colour;
 };
 
-QLabel* AddLabel(const char* name, const QString& text, QWidget* parent)
+QLabel* AddLabel(const char* name, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     return label;
 }
@@ -93,7 +96,7 @@ QHBoxLayout* ValueRow(CSpinArrows* spin, CValueField* field, QWidget* after)
 
 QString VoltageText(double volts)
 {
-    return QString::asprintf("%.15g", volts);
+    return LocalNumber(volts);
 }
 
 QString StartDelayText(int minutes, int seconds)
@@ -113,12 +116,12 @@ CPanel::CPanel(QWidget* parent)
     // Two to a row, in reading order.
     auto* projectButtons = new QGridLayout(projectGroup);
     projectButtons->setSpacing(3);
-    newButton = PanelControl(new QPushButton(tr("New"), projectGroup), "newButton");
-    openButton = PanelControl(new QPushButton(tr("Open"), projectGroup), "openButton");
-    saveButton = PanelControl(new QPushButton(tr("Save"), projectGroup), "saveButton");
-    readButton = PanelControl(new QPushButton(tr("Read"), projectGroup), "readButton");
-    writeButton = PanelControl(new QPushButton(tr("Write"), projectGroup), "writeButton");
-    printButton = PanelControl(new QPushButton(tr("Print Project"), projectGroup), "printButton");
+    newButton = PanelControl(new QPushButton(projectGroup), "newButton");
+    openButton = PanelControl(new QPushButton(projectGroup), "openButton");
+    saveButton = PanelControl(new QPushButton(projectGroup), "saveButton");
+    readButton = PanelControl(new QPushButton(projectGroup), "readButton");
+    writeButton = PanelControl(new QPushButton(projectGroup), "writeButton");
+    printButton = PanelControl(new QPushButton(projectGroup), "printButton");
     int index = 0;
     for (QPushButton* button :
         { newButton, openButton, saveButton, readButton, writeButton, printButton }) {
@@ -128,31 +131,29 @@ CPanel::CPanel(QWidget* parent)
     panel->addWidget(projectGroup);
 
     // Graph view.
-    auto* graphTypeGroup = Named(new QGroupBox(tr("Graph Type:"), this), "graphTypeGroup");
+    graphTypeGroup = Named(new QGroupBox(this), "graphTypeGroup");
     auto* views = new QVBoxLayout(graphTypeGroup);
-    inputOutputCheck
-        = PanelControl(new QCheckBox(tr("Input-Output"), graphTypeGroup), "inputOutputCheck");
-    differenceCheck
-        = PanelControl(new QCheckBox(tr("Difference "), graphTypeGroup), "differenceCheck");
+    inputOutputCheck = PanelControl(new QCheckBox(graphTypeGroup), "inputOutputCheck");
+    differenceCheck = PanelControl(new QCheckBox(graphTypeGroup), "differenceCheck");
     views->addWidget(inputOutputCheck);
     views->addWidget(differenceCheck);
     panel->addWidget(graphTypeGroup);
 
     // Box type and the curves.
-    auto* boxTypeGroup = Named(new QGroupBox(tr("Box Type:"), this), "boxTypeGroup");
+    boxTypeGroup = Named(new QGroupBox(this), "boxTypeGroup");
     auto* box = new QVBoxLayout(boxTypeGroup);
     boxTypeCombo = PanelControl(new QComboBox(boxTypeGroup), "boxTypeCombo");
-    boxTypeCombo->addItems({ tr("1 CR input"), tr("2 CR inputs"), tr("CR&TURBO") });
+    boxTypeCombo->addItems({ QString(), QString(), QString() });
     box->addWidget(boxTypeCombo);
     auto* curves = new QGridLayout;
     curves->setHorizontalSpacing(3);
     editCrCheck = PanelControl(
-        new CCurveCheckBox(tr("CR"), GraphStyle::kCrColour, boxTypeGroup), "editCrCheck");
+        new CCurveCheckBox(QString(), GraphStyle::kCrColour, boxTypeGroup), "editCrCheck");
     resetCrButton
         = PanelControl(new QPushButton(QStringLiteral("0"), boxTypeGroup), "resetCrButton");
     showCrCheck = PanelControl(new QCheckBox(boxTypeGroup), "showCrCheck");
     editTurboCheck = PanelControl(
-        new CCurveCheckBox(tr("TURBO"), GraphStyle::kTurboColour, boxTypeGroup), "editTurboCheck");
+        new CCurveCheckBox(QString(), GraphStyle::kTurboColour, boxTypeGroup), "editTurboCheck");
     resetTurboButton
         = PanelControl(new QPushButton(QStringLiteral("0"), boxTypeGroup), "resetTurboButton");
     showTurboCheck = PanelControl(new QCheckBox(boxTypeGroup), "showTurboCheck");
@@ -168,8 +169,7 @@ CPanel::CPanel(QWidget* parent)
         reset->setFixedSize(std::max(side, reset->fontMetrics().horizontalAdvance("0") + 10), side);
     }
     box->addLayout(curves);
-    copyCurveButton
-        = PanelControl(new QPushButton(tr("Copy curve"), boxTypeGroup), "copyCurveButton");
+    copyCurveButton = PanelControl(new QPushButton(boxTypeGroup), "copyCurveButton");
     box->addWidget(copyCurveButton);
     panel->addWidget(boxTypeGroup);
 
@@ -179,37 +179,38 @@ CPanel::CPanel(QWidget* parent)
     parameters->setVerticalSpacing(3);
     parameters->setHorizontalSpacing(4);
     int row = 0;
-    const auto addRow = [&](const char* name, const QString& text, QLayout* value) {
-        auto* label = AddLabel(name, text, parameterGroup);
+    const auto addRow = [&](const char* name, QLayout* value) {
+        auto* label = AddLabel(name, parameterGroup);
         label->setBuddy(value->itemAt(1)->widget());
         parameters->addWidget(label, row, 0);
         parameters->addLayout(value, row, 1);
         ++row;
+        return label;
     };
     // A voltage: arrows, field and "V".
-    const auto addVoltage = [&](const QString& name, const QString& label, CSpinArrows*& spin,
-                                CValueField*& field) {
+    const auto addVoltage = [&](const QString& name, CSpinArrows*& spin, CValueField*& field,
+                                QLabel*& label, QLabel*& unit) {
         spin = new CSpinArrows(name, parameterGroup);
         field = new CValueField(QStringLiteral("4.5"), parameterGroup);
         field->setObjectName(name + QStringLiteral("Edit"));
-        auto* unit = new QLabel(tr("V"), parameterGroup);
+        unit = new QLabel(parameterGroup);
         unit->setObjectName(name + QStringLiteral("Unit"));
-        addRow(qPrintable(name + QStringLiteral("Label")), label, ValueRow(spin, field, unit));
+        label = addRow(qPrintable(name + QStringLiteral("Label")), ValueRow(spin, field, unit));
     };
-    addVoltage(
-        QStringLiteral("startVoltage"), tr("Start Voltage:"), startVoltageSpin, startVoltageEdit);
-    addVoltage(
-        QStringLiteral("stopVoltage"), tr("Stop Voltage:"), stopVoltageSpin, stopVoltageEdit);
+    addVoltage(QStringLiteral("startVoltage"), startVoltageSpin, startVoltageEdit,
+        startVoltageLabel, startVoltageUnit);
+    addVoltage(QStringLiteral("stopVoltage"), stopVoltageSpin, stopVoltageEdit, stopVoltageLabel,
+        stopVoltageUnit);
 
     startDelayMinSpin = new CSpinArrows(QStringLiteral("startDelayMin"), parameterGroup);
     startDelayEdit
         = Named(new CValueField(QStringLiteral("4:00"), parameterGroup), "startDelayEdit");
     startDelaySecSpin = new CSpinArrows(QStringLiteral("startDelaySec"), parameterGroup);
     startDelayEdit->setAlignment(Qt::AlignCenter);
-    addRow("startDelayLabel", tr("Start Delay:"),
-        ValueRow(startDelayMinSpin, startDelayEdit, startDelaySecSpin));
-    auto* delayUnit = AddLabel("startDelayUnit", tr("min : sec"), parameterGroup);
-    parameters->addWidget(delayUnit, row++, 1);
+    startDelayLabel
+        = addRow("startDelayLabel", ValueRow(startDelayMinSpin, startDelayEdit, startDelaySecSpin));
+    startDelayUnit = AddLabel("startDelayUnit", parameterGroup);
+    parameters->addWidget(startDelayUnit, row++, 1);
 
     curveDelaySpin = new CSpinArrows(QStringLiteral("curveDelay"), parameterGroup);
     curveDelayEdit
@@ -220,25 +221,75 @@ CPanel::CPanel(QWidget* parent)
     auto* fraction = new QVBoxLayout(unit);
     fraction->setContentsMargins(0, 0, 0, 0);
     fraction->setSpacing(0);
-    auto* top = AddLabel("curveDelayUnitTop", tr("ms"), unit);
+    curveDelayUnitTop = AddLabel("curveDelayUnitTop", unit);
     auto* bar = Named(new QFrame(unit), "curveDelayFractionBar");
     bar->setFrameShape(QFrame::HLine);
     bar->setFrameShadow(QFrame::Plain);
-    auto* bottom = AddLabel("curveDelayUnitBottom", tr("0,1 V"), unit);
-    for (QLabel* label : { top, bottom })
+    curveDelayUnitBottom = AddLabel("curveDelayUnitBottom", unit);
+    for (QLabel* label : { curveDelayUnitTop, curveDelayUnitBottom })
         label->setAlignment(Qt::AlignHCenter);
-    fraction->addWidget(top);
+    fraction->addWidget(curveDelayUnitTop);
     fraction->addWidget(bar);
-    fraction->addWidget(bottom);
-    addRow("curveDelayLabel", tr("Curve Delay:"), ValueRow(curveDelaySpin, curveDelayEdit, unit));
+    fraction->addWidget(curveDelayUnitBottom);
+    curveDelayLabel = addRow("curveDelayLabel", ValueRow(curveDelaySpin, curveDelayEdit, unit));
     panel->addWidget(parameterGroup);
 
-    DescribeParameters();
-
     // Under the parameters: reads the box without changing the project.
-    compareButton = PanelControl(new QPushButton(tr("Compare with box"), this), "compareButton");
+    compareButton = PanelControl(new QPushButton(this), "compareButton");
     panel->addWidget(compareButton);
     panel->addStretch();
+
+    Retranslate();
+    SetTabOrder();
+}
+
+void CPanel::Retranslate()
+{
+    const std::pair<QAbstractButton*, QString> buttons[] = {
+        { newButton, tr("New") },
+        { openButton, tr("Open") },
+        { saveButton, tr("Save") },
+        { readButton, tr("Read") },
+        { writeButton, tr("Write") },
+        { printButton, tr("Print Project") },
+        { inputOutputCheck, tr("Input-Output") },
+        { differenceCheck, tr("Difference ") },
+        { editCrCheck, tr("CR") },
+        { editTurboCheck, tr("TURBO") },
+        { copyCurveButton, tr("Copy curve") },
+        { compareButton, tr("Compare with box") },
+    };
+    for (const auto& [button, text] : buttons)
+        button->setText(text);
+    graphTypeGroup->setTitle(tr("Graph Type:"));
+    boxTypeGroup->setTitle(tr("Box Type:"));
+    const QString boxTypes[] = { tr("1 CR input"), tr("2 CR inputs"), tr("CR&TURBO") };
+    for (int type = 0; type < 3; ++type)
+        boxTypeCombo->setItemText(type, boxTypes[type]);
+    const std::pair<QLabel*, QString> labels[] = {
+        { startVoltageLabel, tr("Start Voltage:") },
+        { startVoltageUnit, tr("V") },
+        { stopVoltageLabel, tr("Stop Voltage:") },
+        { stopVoltageUnit, tr("V") },
+        { startDelayLabel, tr("Start Delay:") },
+        { startDelayUnit, tr("min : sec") },
+        { curveDelayLabel, tr("Curve Delay:") },
+        { curveDelayUnitTop, tr("ms") },
+        { curveDelayUnitBottom, tr("0,1 V") },
+    };
+    for (const auto& [label, text] : labels)
+        label->setText(text);
+    DescribeParameters();
+}
+
+void CPanel::SetTabOrder()
+{
+    QWidget* const order[] = { newButton, openButton, saveButton, readButton, writeButton,
+        printButton, inputOutputCheck, differenceCheck, boxTypeCombo, editCrCheck, resetCrButton,
+        showCrCheck, editTurboCheck, resetTurboButton, showTurboCheck, copyCurveButton,
+        startVoltageEdit, stopVoltageEdit, startDelayEdit, curveDelayEdit, compareButton };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void CPanel::DescribeParameters()
@@ -263,6 +314,7 @@ void CPanel::DescribeParameters()
     };
     for (const auto& [field, name, tip] : fields) {
         field->setAccessibleName(name);
+        field->setAccessibleDescription(tip);
         field->setToolTip(tip);
     }
     startVoltageSpin->Describe(
@@ -290,4 +342,11 @@ bool CPanel::event(QEvent* event)
     if (event->type() == QEvent::LayoutRequest)
         emit relaidOut();
     return handled;
+}
+
+void CPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QWidget::changeEvent(event);
 }

@@ -6,6 +6,8 @@ class CSpinArrows;
 class CValueField;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QPushButton;
 struct ProjectState;
 
@@ -16,14 +18,16 @@ struct ProjectState;
 //
 // The panel only shows: the window binds its buttons and check boxes to its
 // actions and its fields and arrows to its handlers, and ShowProject puts the
-// project's values in.
+// project's values in. Its texts follow the language (QEvent::LanguageChange);
+// Tab visits its controls in reading order, top to bottom and left to right.
 class CPanel : public QWidget {
     Q_OBJECT
 
 public:
     explicit CPanel(QWidget* parent = nullptr);
 
-    // Every field's value as the project holds it, every digit of it.
+    // Every field's value as the project holds it, every digit of it, in the
+    // way the language of the moment writes numbers.
     void ShowProject(const ProjectState& project);
 
 signals:
@@ -33,10 +37,28 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    // The fields' and arrows' names and tips.
+    // Every text of the panel in the language of the moment.
+    void Retranslate();
+    // The fields' and arrows' names, descriptions and tips.
     void DescribeParameters();
+    // Tab: the project buttons two to a row, the views, the box type and
+    // the curves' rows, the parameters, Compare.
+    void SetTabOrder();
+
+    QGroupBox* graphTypeGroup = nullptr;
+    QGroupBox* boxTypeGroup = nullptr;
+    QLabel* startVoltageLabel = nullptr;
+    QLabel* startVoltageUnit = nullptr;
+    QLabel* stopVoltageLabel = nullptr;
+    QLabel* stopVoltageUnit = nullptr;
+    QLabel* startDelayLabel = nullptr;
+    QLabel* startDelayUnit = nullptr;
+    QLabel* curveDelayLabel = nullptr;
+    QLabel* curveDelayUnitTop = nullptr;
+    QLabel* curveDelayUnitBottom = nullptr;
 
 public:
     QPushButton* newButton = nullptr;
@@ -68,7 +90,7 @@ public:
 };
 
 // The texts the fields show: voltages with up to 15 significant digits (a
-// value drifted by 0.1 V steps, 1.2999999999999998, shows as 1.3), the start
-// delay as m:ss.
+// value drifted by 0.1 V steps, 1.2999999999999998, shows as 1.3) in the
+// locale's way ("1,3" in German), the start delay as m:ss.
 QString VoltageText(double volts);
 QString StartDelayText(int minutes, int seconds);

@@ -11,9 +11,25 @@
 #include <QPushButton>
 
 namespace {
+
+// A voltage shown in the locale's way ("1,50 V" in German) that takes the
+// point as well as the locale's separator: workshops type both.
+class CVoltageBox : public QDoubleSpinBox {
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+    QValidator::State validate(QString& input, int& pos) const override
+    {
+        const QString separator = locale().decimalPoint();
+        const QChar other = separator == QStringLiteral(",") ? u'.' : u',';
+        input.replace(other, separator);
+        return QDoubleSpinBox::validate(input, pos);
+    }
+};
+
 QDoubleSpinBox* VoltageBox(const char* name, double value, QWidget* parent)
 {
-    auto* box = new QDoubleSpinBox(parent);
+    auto* box = new CVoltageBox(parent);
     box->setObjectName(name);
     box->setDecimals(2);
     box->setSingleStep(0.02);
@@ -22,6 +38,7 @@ QDoubleSpinBox* VoltageBox(const char* name, double value, QWidget* parent)
     box->setValue(value);
     return box;
 }
+
 } // namespace
 
 CPointEntryDlg::CPointEntryDlg(

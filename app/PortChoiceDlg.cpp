@@ -14,6 +14,7 @@ CPortChoiceDlg::CPortChoiceDlg(const QStringList& lines, QWidget* parent)
         tr("More than one converter may be the box's.\nChoose the box's converter:"), this));
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("portList"));
+    list->setAccessibleName(tr("Choose the box's converter"));
     list->addItems(lines);
     list->setCurrentRow(0);
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24);

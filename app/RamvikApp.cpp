@@ -1,5 +1,6 @@
 #include "RamvikApp.h"
 
+#include "Languages.h"
 #include "RamvikDlg.h"
 
 #include <QCommandLineParser>
@@ -60,6 +61,8 @@ int CRamvikApp::Run()
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;
     }
+    // Before any text is made; View > Language changes it later.
+    UseLanguage(CRamvikDlg::StartLanguage());
     CRamvikDlg window(options);
     setWindowIcon(window.windowIcon());
     window.show();

@@ -5,6 +5,7 @@
 #include "Graph.h"
 #include "GraphWidget.h"
 #include "HelpDlg.h"
+#include "LocalNumbers.h"
 #include "Panel.h"
 #include "Translate.h"
 
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -41,17 +41,12 @@ constexpr unsigned kAboutCommand = 16;
 // The size the window would like at start, where the screen has room.
 constexpr QSize kPreferredSize(1200, 780);
 
-// A typed number in the user's way of writing it or with a point; nothing
-// when it is no number.
-std::optional<double> TypedNumber(const QString& text)
+// A refusal of the project's, translated whenever the status line shows it.
+CRamvikDlg::StatusText Refusal(const UserText& refusal)
 {
-    bool ok = false;
-    double value = QLocale().toDouble(text.trimmed(), &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
+    if (refusal.Empty())
+        return nullptr;
+    return [refusal] { return Tr(refusal); };
 }
 
 } // namespace
@@ -114,9 +109,12 @@ void CRamvikDlg::BuildWindow()
     layout->addWidget(graphWidget, 1);
     setCentralWidget(central);
 
-    hint = new QLabel(tr("Click in the graph to add a point, drag a point to move it, right-click "
-                         "to remove it; double-click or Enter types exact values."),
-        this);
+    hint = new QLabel(this);
+    Translated([this] {
+        hint->setText(tr("Click in the graph to add a point, drag a point to move it, right-click "
+                         "to remove it; double-click or Enter types exact values."));
+        graphWidget->setAccessibleDescription(hint->text());
+    });
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
     statusLine = new QLabel(this);
@@ -131,9 +129,10 @@ void CRamvikDlg::BuildWindow()
     statusBar()->setFixedHeight(2 * fontMetrics().lineSpacing() + 8);
 
     // A press on the graph is the next action: the last note goes.
-    connect(graphWidget, &CGraphWidget::pressed, this, [this] { ShowStatus(QString()); });
+    connect(graphWidget, &CGraphWidget::pressed, this, [this] { ClearStatus(); });
     connect(graphWidget, &CGraphWidget::edited, this, [this] { Refresh(); });
-    connect(graphWidget, &CGraphWidget::editReported, this, &CRamvikDlg::ShowStatus);
+    connect(graphWidget, &CGraphWidget::editReported, this,
+        [this](const UserText& refusal) { ShowStatus(Refusal(refusal)); });
     connect(graphWidget, &CGraphWidget::pointEntryWanted, this, &CRamvikDlg::OpenPointEntry);
     connect(graphWidget, &CGraphWidget::viewChanged, this, &CRamvikDlg::UpdatePointActions);
 }
@@ -263,12 +262,12 @@ void CRamvikDlg::OnCurveDelay(bool up)
 
 void CRamvikDlg::RecordStep(const char* value)
 {
-    ShowStatus(QString());
+    ClearStatus();
     session.RecordChange(value);
     Refresh();
 }
 
-void CRamvikDlg::ApplyTyped(const QString& refusal)
+void CRamvikDlg::ApplyTyped(const StatusText& refusal)
 {
     // Refresh records the typed value as a step of its own.
     Refresh();
@@ -278,35 +277,37 @@ void CRamvikDlg::ApplyTyped(const QString& refusal)
 void CRamvikDlg::OnStartVoltageTyped(const QString& text)
 {
     ApplyTyped(TypedVoltage(text, &ProjectState::TypeStartVoltage,
-        tr("The start voltage is a number of volts, such as 1.5.")));
+        [] { return tr("The start voltage is a number of volts, such as 1.5."); }));
 }
 
 void CRamvikDlg::OnStopVoltageTyped(const QString& text)
 {
     ApplyTyped(TypedVoltage(text, &ProjectState::TypeStopVoltage,
-        tr("The stop voltage is a number of volts, such as 4.5.")));
+        [] { return tr("The stop voltage is a number of volts, such as 4.5."); }));
 }
 
-QString CRamvikDlg::TypedVoltage(
-    const QString& text, UserText (ProjectState::*type)(double), const QString& notANumber)
+CRamvikDlg::StatusText CRamvikDlg::TypedVoltage(
+    const QString& text, UserText (ProjectState::*type)(double), StatusText notANumber)
 {
-    const std::optional<double> volts = TypedNumber(text);
-    return volts ? Tr((project.*type)(*volts)) : notANumber;
+    const std::optional<double> volts = ReadLocalNumber(text);
+    return volts ? Refusal((project.*type)(*volts)) : notANumber;
 }
 
 void CRamvikDlg::OnStartDelayTyped(const QString& text)
 {
     const std::optional<int> seconds = ParseMinutesSeconds(text.toStdString());
-    ApplyTyped(seconds ? Tr(project.TypeStartDelay(*seconds))
-                       : tr("Type the start delay as minutes and seconds, such as 1:30."));
+    ApplyTyped(seconds ? Refusal(project.TypeStartDelay(*seconds)) : [] {
+        return tr("Type the start delay as minutes and seconds, such as 1:30.");
+    });
 }
 
 void CRamvikDlg::OnCurveDelayTyped(const QString& text)
 {
-    const std::optional<double> number = TypedNumber(text);
+    const std::optional<double> number = ReadLocalNumber(text);
     const bool whole = number && std::abs(*number) < 1e9 && *number == std::trunc(*number);
-    ApplyTyped(whole ? Tr(project.TypeCurveDelay(static_cast<int>(*number)))
-                     : tr("The curve delay is a whole number of milliseconds, such as 200."));
+    ApplyTyped(whole ? Refusal(project.TypeCurveDelay(static_cast<int>(*number))) : [] {
+        return tr("The curve delay is a whole number of milliseconds, such as 200.");
+    });
 }
 
 void CRamvikDlg::OnEditCr()
@@ -394,11 +395,17 @@ void CRamvikDlg::AddAboutToSystemMenu()
 {
 #ifdef Q_OS_WIN
     HMENU systemMenu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
-    if (systemMenu) {
-        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        const std::wstring text = actions.about->text().toStdWString();
-        AppendMenuW(systemMenu, MF_STRING, kAboutCommand, text.c_str());
+    if (!systemMenu)
+        return;
+    const std::wstring text = actions.about->text().toStdWString();
+    // Once there, the entry only takes the text of another language.
+    if (GetMenuState(systemMenu, kAboutCommand, MF_BYCOMMAND) != UINT(-1)) {
+        ModifyMenuW(
+            systemMenu, kAboutCommand, MF_BYCOMMAND | MF_STRING, kAboutCommand, text.c_str());
+        return;
     }
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, kAboutCommand, text.c_str());
 #endif
 }
 

@@ -71,6 +71,12 @@ struct WindowActions {
     QAction* showCr = nullptr;
     QAction* showTurbo = nullptr;
     QAction* resetZoom = nullptr; // enabled while the graph is zoomed
+    // View > Language: the system's language, then each language in its own
+    // name
+    QMenu* languageMenu = nullptr;
+    QActionGroup* languageGroup = nullptr;
+    QAction* systemLanguage = nullptr;
+    std::vector<QAction*> languages;
     // Help
     QAction* keysHelp = nullptr;
     QAction* about = nullptr;
@@ -79,6 +85,9 @@ struct WindowActions {
 // The main window: menus, a toolbar, the panel of buttons and parameters on
 // the left, the graph beside it and the status bar. It shows the session's
 // project and asks the user what the session asks.
+//
+// Every text it shows follows the language chosen in View > Language at
+// once (QEvent::LanguageChange), numbers included.
 //
 // Escape and Enter end nothing here: only the close box, Quit or the
 // platform's quit command close the window (closeEvent asks about unsaved
@@ -94,6 +103,7 @@ struct WindowActions {
 //   RamvikDlgHistory.cpp    the write history browser, write-back, unfinished writes
 //   RamvikDlgCompare.cpp    Compare with box
 //   RamvikDlgPrint.cpp      Print
+//   RamvikDlgLanguage.cpp   View > Language and the texts anew in another language
 class CRamvikDlg : public QMainWindow {
     Q_OBJECT
 
@@ -103,6 +113,16 @@ public:
     // Opens a project file as Open does, without asking for its name: the file
     // named on the command line, or one of Open Recent (RamvikDlgFiles.cpp).
     void OpenPath(const QString& path);
+
+    // The language the program starts in, made current (UseLanguage) before
+    // the window is made: the one chosen in View > Language, else the
+    // system's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), else English.
+    // RAMVIK_PSEUDO_LANGUAGE=1 in the environment asks for the test language
+    // whose texts are 40 % longer and accented.
+    static QString StartLanguage();
+
+    // The status line's note, made anew in the language of the moment.
+    using StatusText = std::function<QString()>;
 
 private:
     // The window tests read the state and answer the file and print dialogs
@@ -125,11 +145,11 @@ private:
     void RecordStep(const char* value);
     // A typed value has been applied or refused: shows the project again
     // and the refusal, if any, in the status line.
-    void ApplyTyped(const QString& refusal);
+    void ApplyTyped(const StatusText& refusal);
     // A voltage typed into a field through the project's operation for it:
     // its refusal, or notANumber when the text is no number.
-    QString TypedVoltage(
-        const QString& text, UserText (ProjectState::*type)(double), const QString& notANumber);
+    StatusText TypedVoltage(
+        const QString& text, UserText (ProjectState::*type)(double), StatusText notANumber);
     // Undo or Redo of the session, unless a drag is under way.
     void TravelHistory(bool (CSession::*step)());
 
@@ -187,8 +207,10 @@ private:
     void UpdatePointActions();
     // Says in the status line why an edit was held back, or a note; the
     // next action (any command, arrow, typed value or press on the graph)
-    // clears it.
-    void ShowStatus(const QString& text);
+    // clears it. An empty function, or one that gives an empty text, clears
+    // it now.
+    void ShowStatus(StatusText text);
+    void ClearStatus() { ShowStatus(nullptr); }
     // The hint for a project whose curves nobody has edited yet.
     void UpdateHint();
 
@@ -197,6 +219,7 @@ private:
     CGraphWidget* graphWidget = nullptr;
     QLabel* hint = nullptr;
     QLabel* statusLine = nullptr; // notes, refusals; the next action clears it
+    StatusText statusText; // what statusLine shows
     // The installation folder as read at start-up; the graph's logo lives there.
     std::string logoPath;
 
@@ -227,6 +250,22 @@ private:
     void ForgetRecent(const QString& path);
     void FillRecentMenu();
 
+    // --- languages (RamvikDlgLanguage.cpp)
+    // The system's language where Ramvik speaks it, else English.
+    static QString SystemLanguage();
+    void MakeLanguageMenu(QMenu* view);
+    // Checks the entry of the language chosen; empty: the system's.
+    void ShowLanguageChoice(const QString& code);
+    // View > Language: speaks the language at once and remembers it; an
+    // empty code follows the system's language again.
+    void ChooseLanguage(const QString& code);
+    // Sets a text now, and again in each new language: setText calls tr().
+    void Translated(std::function<void()> setText);
+    // Every text of the window, its menus and its docks anew; the numbers
+    // in the new language's way.
+    void Retranslate();
+    std::vector<std::function<void()>> retranslations;
+
     // --- settings (RamvikDlgSettings.cpp)
     void LoadSettings();
     void StoreSettingsCode();
@@ -244,6 +283,10 @@ private:
     // project in no file.
     WriteJobFields JobFieldsSetting(const std::string& path) const;
     void StoreJobFieldsSetting(const std::string& path, const WriteJobFields& fields);
+    // "Language": the code chosen in View > Language ("de"); empty or
+    // missing: the system's language.
+    static QString LanguageSetting();
+    void StoreLanguageSetting(const QString& code);
 
     // --- box transfers (RamvikDlgBox.cpp)
     void OnRead();
@@ -301,6 +344,7 @@ private:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:

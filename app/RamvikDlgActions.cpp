@@ -44,26 +44,32 @@ void Bind(QAbstractButton* button, QAction* action)
         button->setToolTip(keys.isEmpty()
                 ? action->statusTip()
                 : QStringLiteral("%1 (%2)").arg(action->statusTip(), keys));
+        // A button without words ("0", a bare check box) is named by its
+        // command; every button is described by it.
+        if (button->text().length() < 2)
+            button->setAccessibleName(action->text().remove(QLatin1Char('&')));
+        button->setAccessibleDescription(action->statusTip());
     };
     QObject::connect(action, &QAction::changed, button, follow);
     follow();
-    // A button without words ("0", a bare check box) is named by its command.
-    if (button->text().length() < 2)
-        button->setAccessibleName(action->text().remove(QLatin1Char('&')));
 }
 
 } // namespace
 
+// The texts are marked with QT_TR_NOOP and translated in each language anew.
 void CRamvikDlg::MakeActions()
 {
     const auto make
-        = [this](const QString& text, const QKeySequence& keys, const QString& tip, auto handler) {
-              auto* action = new QAction(text, this);
+        = [this](const char* text, const QKeySequence& keys, const char* tip, auto handler) {
+              auto* action = new QAction(this);
               action->setShortcut(keys);
-              action->setStatusTip(tip);
+              Translated([action, text, tip] {
+                  action->setText(tr(text));
+                  action->setStatusTip(tr(tip));
+              });
               // Every command is the user's next action: the last note goes
               // first, so the handler may leave one of its own.
-              connect(action, &QAction::triggered, this, [this] { ShowStatus(QString()); });
+              connect(action, &QAction::triggered, this, [this] { ClearStatus(); });
               connect(action, &QAction::triggered, this, handler);
               return action;
           };
@@ -72,34 +78,35 @@ void CRamvikDlg::MakeActions()
     };
     WindowActions& a = actions;
 
-    a.newProject
-        = make(tr("&New"), QKeySequence::New, tr("Start a new project"), &CRamvikDlg::OnNew);
+    a.newProject = make(QT_TR_NOOP("&New"), QKeySequence::New, QT_TR_NOOP("Start a new project"),
+        &CRamvikDlg::OnNew);
     a.newProject->setIcon(icon("document-new", QStyle::SP_FileIcon));
-    a.open
-        = make(tr("&Open..."), QKeySequence::Open, tr("Open a project file"), &CRamvikDlg::OnOpen);
+    a.open = make(QT_TR_NOOP("&Open..."), QKeySequence::Open, QT_TR_NOOP("Open a project file"),
+        &CRamvikDlg::OnOpen);
     a.open->setIcon(icon("document-open", QStyle::SP_DialogOpenButton));
-    a.save = make(tr("&Save"), QKeySequence::Save,
-        tr("Save the project to its file; asks for a name when it has none"), &CRamvikDlg::OnSave);
+    a.save = make(QT_TR_NOOP("&Save"), QKeySequence::Save,
+        QT_TR_NOOP("Save the project to its file; asks for a name when it has none"),
+        &CRamvikDlg::OnSave);
     a.save->setIcon(icon("document-save", QStyle::SP_DialogSaveButton));
     // The same keys on every platform; the platform's own standard keys
     // could claim one of them twice and make it ambiguous.
-    a.saveAs = make(tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-        tr("Save the project under a name"), &CRamvikDlg::OnSaveAs);
-    a.print = make(tr("&Print Project..."), QKeySequence::Print, tr("Print the project sheet"),
-        &CRamvikDlg::OnPrint);
+    a.saveAs = make(QT_TR_NOOP("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        QT_TR_NOOP("Save the project under a name"), &CRamvikDlg::OnSaveAs);
+    a.print = make(QT_TR_NOOP("&Print Project..."), QKeySequence::Print,
+        QT_TR_NOOP("Print the project sheet"), &CRamvikDlg::OnPrint);
     a.print->setIcon(icon("document-print", QStyle::SP_FileDialogDetailedView));
-    a.exportPdf = make(tr("&Export PDF..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-        tr("Save the project sheet as a PDF file"), &CRamvikDlg::OnExportPdf);
+    a.exportPdf = make(QT_TR_NOOP("&Export PDF..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+        QT_TR_NOOP("Save the project sheet as a PDF file"), &CRamvikDlg::OnExportPdf);
     // Ctrl+Q everywhere, also where the platform has no standard quit key;
     // closing asks about unsaved changes first.
-    a.quit = make(
-        tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("Close Ramvik"), &QWidget::close);
+    a.quit = make(QT_TR_NOOP("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+        QT_TR_NOOP("Close Ramvik"), &QWidget::close);
 
-    a.undo = make(tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), tr("Take back the last change"),
-        &CRamvikDlg::OnUndo);
+    a.undo = make(QT_TR_NOOP("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+        QT_TR_NOOP("Take back the last change"), &CRamvikDlg::OnUndo);
     a.undo->setIcon(icon("edit-undo", QStyle::SP_ArrowBack));
-    a.redo = make(tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-        tr("Make the change taken back again"), &CRamvikDlg::OnRedo);
+    a.redo = make(QT_TR_NOOP("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+        QT_TR_NOOP("Make the change taken back again"), &CRamvikDlg::OnRedo);
     a.redo->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
     a.redo->setIcon(icon("edit-redo", QStyle::SP_ArrowForward));
@@ -107,83 +114,92 @@ void CRamvikDlg::MakeActions()
     // The point keys are the graph's: they act while the graph has the
     // keyboard focus (a click on it gives it), wherever the pointer is, and
     // leave the arrow keys to the fields and the selector.
-    a.previousPoint = make(tr("&Previous Point"), QKeySequence(Qt::Key_Left),
-        tr("Choose the point left of the chosen one"), [this] { OnNeighbourPoint(false); });
-    a.nextPoint = make(tr("&Next Point"), QKeySequence(Qt::Key_Right),
-        tr("Choose the point right of the chosen one"), [this] { OnNeighbourPoint(true); });
-    a.raisePoint = make(tr("Point &Up"), QKeySequence(Qt::Key_Up),
-        tr("Move the chosen point up by 0.02 V"), [this] { OnMovePoint(kKeyStep); });
-    a.lowerPoint = make(tr("Point &Down"), QKeySequence(Qt::Key_Down),
-        tr("Move the chosen point down by 0.02 V"), [this] { OnMovePoint(-kKeyStep); });
-    a.raisePointMore = make(tr("Point Up by 0.1 V"), QKeySequence(Qt::SHIFT | Qt::Key_Up),
-        tr("Move the chosen point up by 0.1 V"), [this] { OnMovePoint(kShiftKeyStep); });
-    a.lowerPointMore = make(tr("Point Down by 0.1 V"), QKeySequence(Qt::SHIFT | Qt::Key_Down),
-        tr("Move the chosen point down by 0.1 V"), [this] { OnMovePoint(-kShiftKeyStep); });
-    a.removePoint = make(tr("Re&move Point"), QKeySequence(Qt::Key_Delete),
-        tr("Remove the chosen point"), &CRamvikDlg::OnRemovePoint);
-    a.pointValues = make(tr("Point &Values..."), QKeySequence(Qt::Key_Return),
-        tr("Type the exact values of the chosen point, or of a new point"),
+    a.previousPoint = make(QT_TR_NOOP("&Previous Point"), QKeySequence(Qt::Key_Left),
+        QT_TR_NOOP("Choose the point left of the chosen one"), [this] { OnNeighbourPoint(false); });
+    a.nextPoint = make(QT_TR_NOOP("&Next Point"), QKeySequence(Qt::Key_Right),
+        QT_TR_NOOP("Choose the point right of the chosen one"), [this] { OnNeighbourPoint(true); });
+    a.raisePoint = make(QT_TR_NOOP("Po&int Up"), QKeySequence(Qt::Key_Up),
+        QT_TR_NOOP("Move the chosen point up by 0.02 V"), [this] { OnMovePoint(kKeyStep); });
+    a.lowerPoint = make(QT_TR_NOOP("Point &Down"), QKeySequence(Qt::Key_Down),
+        QT_TR_NOOP("Move the chosen point down by 0.02 V"), [this] { OnMovePoint(-kKeyStep); });
+    a.raisePointMore = make(QT_TR_NOOP("Point Up &by 0.1 V"), QKeySequence(Qt::SHIFT | Qt::Key_Up),
+        QT_TR_NOOP("Move the chosen point up by 0.1 V"), [this] { OnMovePoint(kShiftKeyStep); });
+    a.lowerPointMore = make(QT_TR_NOOP("Point Do&wn by 0.1 V"),
+        QKeySequence(Qt::SHIFT | Qt::Key_Down), QT_TR_NOOP("Move the chosen point down by 0.1 V"),
+        [this] { OnMovePoint(-kShiftKeyStep); });
+    a.removePoint = make(QT_TR_NOOP("Re&move Point"), QKeySequence(Qt::Key_Delete),
+        QT_TR_NOOP("Remove the chosen point"), &CRamvikDlg::OnRemovePoint);
+    a.pointValues = make(QT_TR_NOOP("Point &Values..."), QKeySequence(Qt::Key_Return),
+        QT_TR_NOOP("Type the exact values of the chosen point, or of a new point"),
         [this] { OpenPointEntry(); });
     a.pointValues->setShortcuts({ QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter) });
     for (QAction* key : PointActions())
         key->setShortcutContext(Qt::WidgetShortcut);
 
-    a.editCr = make(tr("Edit &CR Curve"), QKeySequence(Qt::Key_F2), tr("Edit the CR curve (blue)"),
-        &CRamvikDlg::OnEditCr);
-    a.editTurbo = make(tr("Edit &TURBO Curve"), QKeySequence(Qt::Key_F3),
-        tr("Edit the TURBO curve (red)"), &CRamvikDlg::OnEditTurbo);
-    a.resetCr = make(tr("Reset C&R Curve"), QKeySequence(Qt::SHIFT | Qt::Key_F2),
-        tr("Make the CR curve a straight line again"), &CRamvikDlg::OnResetCrCurve);
-    a.resetTurbo = make(tr("Reset T&URBO Curve"), QKeySequence(Qt::SHIFT | Qt::Key_F3),
-        tr("Make the TURBO curve a straight line again"), &CRamvikDlg::OnResetTurboCurve);
-    a.copyCurve = make(tr("C&opy Curve"), QKeySequence(Qt::Key_F4),
-        tr("Copy the edited curve onto the other curve"), &CRamvikDlg::OnCopyCurve);
+    a.editCr = make(QT_TR_NOOP("Edit &CR Curve"), QKeySequence(Qt::Key_F2),
+        QT_TR_NOOP("Edit the CR curve (blue)"), &CRamvikDlg::OnEditCr);
+    a.editTurbo = make(QT_TR_NOOP("Edit &TURBO Curve"), QKeySequence(Qt::Key_F3),
+        QT_TR_NOOP("Edit the TURBO curve (red)"), &CRamvikDlg::OnEditTurbo);
+    a.resetCr = make(QT_TR_NOOP("R&eset CR Curve"), QKeySequence(Qt::SHIFT | Qt::Key_F2),
+        QT_TR_NOOP("Make the CR curve a straight line again"), &CRamvikDlg::OnResetCrCurve);
+    a.resetTurbo = make(QT_TR_NOOP("Re&set TURBO Curve"), QKeySequence(Qt::SHIFT | Qt::Key_F3),
+        QT_TR_NOOP("Make the TURBO curve a straight line again"), &CRamvikDlg::OnResetTurboCurve);
+    a.copyCurve = make(QT_TR_NOOP("C&opy Curve"), QKeySequence(Qt::Key_F4),
+        QT_TR_NOOP("Copy the edited curve onto the other curve"), &CRamvikDlg::OnCopyCurve);
 
-    a.write = make(tr("&Write to Box..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
-        tr("Write the curves and parameters into the box"), &CRamvikDlg::OnWrite);
+    a.write = make(QT_TR_NOOP("&Write to Box..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+        QT_TR_NOOP("Write the curves and parameters into the box"), &CRamvikDlg::OnWrite);
     a.write->setIcon(icon("go-up", QStyle::SP_ArrowUp));
-    a.read = make(tr("&Read from Box..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-        tr("Read the curves and parameters from the box"), &CRamvikDlg::OnRead);
+    a.read = make(QT_TR_NOOP("&Read from Box..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+        QT_TR_NOOP("Read the curves and parameters from the box"), &CRamvikDlg::OnRead);
     a.read->setIcon(icon("go-down", QStyle::SP_ArrowDown));
-    a.compare = make(tr("&Compare with Box..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-        tr("Read the box and compare it with the project"), &CRamvikDlg::OnCompare);
+    a.compare
+        = make(QT_TR_NOOP("&Compare with Box..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+            QT_TR_NOOP("Read the box and compare it with the project"), &CRamvikDlg::OnCompare);
     a.compare->setIcon(icon("view-list-details", QStyle::SP_FileDialogContentsView));
-    a.history = make(tr("Write &History..."), QKeySequence(Qt::CTRL | Qt::Key_H),
-        tr("Find earlier writes by customer, vehicle or box; open, compare, print or write back"),
+    a.history = make(QT_TR_NOOP("Write &History..."), QKeySequence(Qt::CTRL | Qt::Key_H),
+        QT_TR_NOOP(
+            "Find earlier writes by customer, vehicle or box; open, compare, print or write back"),
         &CRamvikDlg::OnWriteHistory);
-    a.connectionHelp = make(tr("Connection &Help"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H),
-        tr("What Ramvik sees of the box's USB converter, and what to do"),
-        &CRamvikDlg::OnConnectionHelp);
+    a.connectionHelp
+        = make(QT_TR_NOOP("C&onnection Help"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H),
+            QT_TR_NOOP("What Ramvik sees of the box's USB converter, and what to do"),
+            &CRamvikDlg::OnConnectionHelp);
     a.boxTypeGroup = new QActionGroup(this);
-    const QString boxTypeNames[3] = { tr("&1 CR input"), tr("&2 CR inputs"), tr("CR&&&TURBO") };
+    const char* const boxTypeNames[3]
+        = { QT_TR_NOOP("&1 CR input"), QT_TR_NOOP("&2 CR inputs"), QT_TR_NOOP("CR&&&TURBO") };
     for (int type = 0; type < 3; ++type) {
         a.boxTypes[type] = make(boxTypeNames[type], QKeySequence(Qt::ALT | (Qt::Key_1 + type)),
-            tr("The type of the box the project is for"), [this, type] { OnBoxTypeChosen(type); });
+            QT_TR_NOOP("The type of the box the project is for"),
+            [this, type] { OnBoxTypeChosen(type); });
         a.boxTypes[type]->setCheckable(true);
         a.boxTypeGroup->addAction(a.boxTypes[type]);
     }
 
-    a.inputOutput = make(tr("&Input-Output"), QKeySequence(Qt::CTRL | Qt::Key_1),
-        tr("Show the output voltage against the input voltage"), &CRamvikDlg::OnInputOutputView);
-    a.difference = make(tr("&Difference"), QKeySequence(Qt::CTRL | Qt::Key_2),
-        tr("Show the input voltage minus the output voltage"), &CRamvikDlg::OnDifferenceView);
-    a.showCr = make(tr("Show C&R Curve"), QKeySequence(Qt::CTRL | Qt::Key_3),
-        tr("Show the CR curve while the TURBO curve is edited"), &CRamvikDlg::OnShowCr);
-    a.showTurbo = make(tr("Show &TURBO Curve"), QKeySequence(Qt::CTRL | Qt::Key_4),
-        tr("Show the TURBO curve while the CR curve is edited"), &CRamvikDlg::OnShowTurbo);
+    a.inputOutput = make(QT_TR_NOOP("&Input-Output"), QKeySequence(Qt::CTRL | Qt::Key_1),
+        QT_TR_NOOP("Show the output voltage against the input voltage"),
+        &CRamvikDlg::OnInputOutputView);
+    a.difference = make(QT_TR_NOOP("&Difference"), QKeySequence(Qt::CTRL | Qt::Key_2),
+        QT_TR_NOOP("Show the input voltage minus the output voltage"),
+        &CRamvikDlg::OnDifferenceView);
+    a.showCr = make(QT_TR_NOOP("Show C&R Curve"), QKeySequence(Qt::CTRL | Qt::Key_3),
+        QT_TR_NOOP("Show the CR curve while the TURBO curve is edited"), &CRamvikDlg::OnShowCr);
+    a.showTurbo = make(QT_TR_NOOP("Show &TURBO Curve"), QKeySequence(Qt::CTRL | Qt::Key_4),
+        QT_TR_NOOP("Show the TURBO curve while the CR curve is edited"), &CRamvikDlg::OnShowTurbo);
     // The graph's own view, not the project: a printout always shows the
     // whole range.
-    a.resetZoom = make(tr("Reset &Zoom"), QKeySequence(Qt::CTRL | Qt::Key_0),
-        tr("Show the whole range of the graph again"), [this] { Graph().ResetZoom(); });
+    a.resetZoom = make(QT_TR_NOOP("Reset &Zoom"), QKeySequence(Qt::CTRL | Qt::Key_0),
+        QT_TR_NOOP("Show the whole range of the graph again"), [this] { Graph().ResetZoom(); });
     a.resetZoom->setEnabled(false);
     for (QAction* checkable :
         { a.editCr, a.editTurbo, a.inputOutput, a.difference, a.showCr, a.showTurbo })
         checkable->setCheckable(true);
 
-    a.keysHelp = make(tr("&Keys and Mouse"), QKeySequence(Qt::Key_F1),
-        tr("How to edit the curves with the mouse and the keys"), &CRamvikDlg::ShowKeysHelp);
-    a.about = make(tr("&About Ramvik..."), QKeySequence(Qt::CTRL | Qt::Key_F1),
-        tr("The program's name and version"), &CRamvikDlg::ShowAbout);
+    a.keysHelp = make(QT_TR_NOOP("&Keys and Mouse"), QKeySequence(Qt::Key_F1),
+        QT_TR_NOOP("How to edit the curves with the mouse and the keys"),
+        &CRamvikDlg::ShowKeysHelp);
+    a.about = make(QT_TR_NOOP("&About Ramvik..."), QKeySequence(Qt::CTRL | Qt::Key_F1),
+        QT_TR_NOOP("The program's name and version"), &CRamvikDlg::ShowAbout);
 }
 
 std::vector<QAction*> CRamvikDlg::PointActions() const
@@ -195,10 +211,16 @@ std::vector<QAction*> CRamvikDlg::PointActions() const
 
 void CRamvikDlg::MakeMenus()
 {
+    // A menu of the menu bar, or of another menu, titled in each language.
+    const auto menu = [this](QMenu* parent, const char* title) {
+        QMenu* made = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+        Translated([made, title] { made->setTitle(tr(title)); });
+        return made;
+    };
     WindowActions& a = actions;
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = menu(nullptr, QT_TR_NOOP("&File"));
     file->addActions({ a.newProject, a.open });
-    a.recentMenu = file->addMenu(tr("Open &Recent"));
+    a.recentMenu = menu(file, QT_TR_NOOP("Open &Recent"));
     a.recentMenu->setObjectName(QStringLiteral("recentMenu"));
     connect(a.recentMenu, &QMenu::aboutToShow, this, &CRamvikDlg::FillRecentMenu);
     file->addActions({ a.save, a.saveAs });
@@ -207,7 +229,7 @@ void CRamvikDlg::MakeMenus()
     file->addSeparator();
     file->addAction(a.quit);
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QMenu* edit = menu(nullptr, QT_TR_NOOP("&Edit"));
     edit->addActions({ a.undo, a.redo });
     edit->addSeparator();
     for (QAction* key : PointActions())
@@ -215,15 +237,15 @@ void CRamvikDlg::MakeMenus()
     edit->addSeparator();
     edit->addActions({ a.editCr, a.editTurbo, a.resetCr, a.resetTurbo, a.copyCurve });
 
-    QMenu* box = menuBar()->addMenu(tr("&Box"));
+    QMenu* box = menu(nullptr, QT_TR_NOOP("&Box"));
     box->addActions({ a.write, a.read, a.compare });
     box->addSeparator();
-    QMenu* types = box->addMenu(tr("Box &Type"));
+    QMenu* types = menu(box, QT_TR_NOOP("Box &Type"));
     types->addActions(a.boxTypeGroup->actions());
     box->addSeparator();
     box->addActions({ a.history, a.connectionHelp });
 
-    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QMenu* view = menu(nullptr, QT_TR_NOOP("&View"));
     view->addActions({ a.inputOutput, a.difference });
     view->addSeparator();
     view->addActions({ a.showCr, a.showTurbo });
@@ -231,8 +253,11 @@ void CRamvikDlg::MakeMenus()
     view->addAction(a.resetZoom);
     connect(graphWidget, &CGraphWidget::zoomChanged, this,
         [this] { actions.resetZoom->setEnabled(Graph().Zoomed()); });
+    view->addSeparator();
+    a.languageMenu = menu(view, QT_TR_NOOP("&Language"));
+    MakeLanguageMenu(a.languageMenu);
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QMenu* help = menu(nullptr, QT_TR_NOOP("&Help"));
     help->addActions({ a.keysHelp, a.about });
 
     // The point keys are shortcuts of the graph only.
@@ -242,7 +267,8 @@ void CRamvikDlg::MakeMenus()
 
 void CRamvikDlg::MakeToolBar()
 {
-    QToolBar* bar = addToolBar(tr("Everyday actions"));
+    QToolBar* bar = addToolBar(QString());
+    Translated([bar] { bar->setWindowTitle(tr("Everyday actions")); });
     bar->setObjectName(QStringLiteral("toolBar"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -283,7 +309,7 @@ void CRamvikDlg::BindPanel()
         Bind(button, action);
     connect(p.boxTypeCombo, &QComboBox::activated, this,
         [this](int index) { actions.boxTypes[index]->trigger(); });
-    p.boxTypeCombo->setToolTip(a.boxTypes[0]->statusTip());
+    Translated([this] { panel->boxTypeCombo->setToolTip(actions.boxTypes[0]->statusTip()); });
 
     const std::pair<CSpinArrows*, void (CRamvikDlg::*)(bool)> arrows[] = {
         { p.startVoltageSpin, &CRamvikDlg::OnStartVoltage },

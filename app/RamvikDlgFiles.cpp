@@ -99,7 +99,7 @@ void CRamvikDlg::OpenPath(const QString& path)
     }
     Refresh();
     if (!opened.note.Empty())
-        ShowStatus(Tr(opened.note));
+        ShowStatus([note = opened.note] { return Tr(note); });
 }
 
 void CRamvikDlg::OnSaveAs()
@@ -174,7 +174,8 @@ void CRamvikDlg::OnExportPdf()
             QMessageBox::Critical);
         return;
     }
-    ShowStatus(tr("The project sheet went to %1.").arg(QDir::toNativeSeparators(path)));
+    ShowStatus(
+        [path] { return tr("The project sheet went to %1.").arg(QDir::toNativeSeparators(path)); });
 }
 
 // --- Open Recent
@@ -208,9 +209,12 @@ void CRamvikDlg::FillRecentMenu()
     int number = 0;
     for (const QString& path : recent) {
         ++number;
-        // "&1 car.rmvp": the digit chooses it from the keyboard.
-        const QString text = number < 10 ? tr("&%1 %2").arg(number).arg(QFileInfo(path).fileName())
-                                         : tr("1&0 %1").arg(QFileInfo(path).fileName());
+        // "&1 car.rmvp": the digit chooses it from the keyboard; an "&" of
+        // the name is shown, not taken for a key.
+        const QString name
+            = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString text
+            = number < 10 ? tr("&%1 %2").arg(number).arg(name) : tr("1&0 %1").arg(name);
         QAction* entry = menu->addAction(text, this, [this, path] {
             if (MaySaveChanges())
                 OpenPath(path);

@@ -79,10 +79,12 @@ void CRamvikDlg::OpenPointEntry(bool pointAddedByFirstClick)
     entry->open();
 }
 
-void CRamvikDlg::ShowStatus(const QString& text)
+void CRamvikDlg::ShowStatus(StatusText text)
 {
-    statusLine->setText(text);
-    statusLine->setVisible(!text.isEmpty());
+    statusText = std::move(text);
+    const QString shown = statusText ? statusText() : QString();
+    statusLine->setText(shown);
+    statusLine->setVisible(!shown.isEmpty());
     UpdateHint();
 }
 

@@ -112,3 +112,16 @@ void CRamvikDlg::StoreSettingsCode()
     CSettingsStore store;
     store.Write("USB", QString::fromStdString(session.SettingsCode()));
 }
+
+QString CRamvikDlg::LanguageSetting()
+{
+    const CSettingsStore store;
+    return store.Read("Language").value_or(QString()).trimmed();
+}
+
+// Where the settings cannot be written, the choice holds for this run.
+void CRamvikDlg::StoreLanguageSetting(const QString& code)
+{
+    CSettingsStore store;
+    store.Write("Language", code);
+}

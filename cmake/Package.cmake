@@ -67,8 +67,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window needs a Qt platform plugin (X11, Wayland), which the libraries
 # themselves do not pull in; the project sheet is laid out for the Liberation
-# fonts.
+# fonts; Qt's own dialogs (file, print, message buttons) speak the window's
+# language with Qt's translations, and stay English without them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 include(CPack)

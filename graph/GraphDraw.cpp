@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
@@ -29,6 +30,8 @@ const QColor kGreenPen(0, 220, 0);
 const QColor kGreenBrush(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kOrange(255, 182, 67);
+// The zones' hatching: darkens whatever colour lies under it.
+const QColor kHatch(0, 0, 0, 72);
 
 // The zones of the Difference view by input - output, volts: green up to the
 // first, yellow up to the second, orange up to the highest vertical value
@@ -79,10 +82,29 @@ void Outline(QPainter& painter, const QPolygon& corners, const QColor& colour)
 
 using Align = CGraphPaintCache::Align;
 
-// A value with its unit, as the tick labels and the read-out show it.
+// Each zone's hatching over its colour, so the zones tell apart without
+// colour too (a colour-blind eye, a grey printout): none for green, lines
+// one way for yellow, the other way for orange, both ways for red.
+Qt::BrushStyle ZoneHatch(const QColor& zone)
+{
+    if (zone == kYellow)
+        return Qt::BDiagPattern;
+    if (zone == kOrange)
+        return Qt::FDiagPattern;
+    if (zone == kRed)
+        return Qt::DiagCrossPattern;
+    return Qt::NoBrush;
+}
+
+// A value with its unit, as the tick labels and the read-out show it: the
+// format's digits with the locale's decimal separator and minus sign.
 QString WithUnit(const char* format, double value, const QString& unit)
 {
-    return QStringLiteral("%1%2").arg(QString::asprintf(format, value), unit);
+    const QLocale locale;
+    QString number = QString::asprintf(format, value);
+    number.replace(QLatin1Char('.'), locale.decimalPoint());
+    number.replace(QLatin1Char('-'), locale.negativeSign());
+    return number + unit;
 }
 
 } // namespace
@@ -265,7 +287,7 @@ void CGraph::DrawZoneLegend(QPainter& painter)
         int x = 0;
         int line = 0;
     };
-    const auto volts = [](double value) { return QString::number(value); };
+    const auto volts = [](double value) { return QLocale().toString(value); };
     Item items[] = {
         { Qt::transparent, QCoreApplication::translate("Graph", "Input - output:") },
         { kGreenBrush, QCoreApplication::translate("Graph", "up to %1 V").arg(volts(kGreenTop)) },
@@ -320,6 +342,8 @@ void CGraph::DrawZoneLegend(QPainter& painter)
         if (item.brush.alpha()) {
             const QRect swatch(left, top + (lineHeight - 3 - kSwatch) / 2, kSwatch, kSwatch);
             painter.fillRect(swatch, item.brush);
+            if (const Qt::BrushStyle hatch = ZoneHatch(item.brush); hatch != Qt::NoBrush)
+                painter.fillRect(swatch, QBrush(kHatch, hatch));
             Outline(painter,
                 QPolygon({ swatch.topLeft(), swatch.bottomLeft(), swatch.bottomRight(),
                     swatch.topRight() }),
@@ -402,6 +426,10 @@ void CGraph::DrawZone(QPainter& painter, const QColor& brush, const QColor& pen,
     painter.setPen(Qt::NoPen);
     painter.setBrush(brush);
     painter.drawPolygon(polygon);
+    if (const Qt::BrushStyle hatch = ZoneHatch(brush); hatch != Qt::NoBrush) {
+        painter.setBrush(QBrush(kHatch, hatch));
+        painter.drawPolygon(polygon);
+    }
     painter.setBrush(Qt::NoBrush);
     Outline(painter, polygon, pen);
 }

@@ -5,6 +5,7 @@
 #include "ProjectState.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -136,7 +137,7 @@ void LayOutPrintHeading(PrintSheet& sheet, const ProjectState& project)
     row(3885, PrintBoxTypeText(project));
     row(4035,
         QCoreApplication::translate("Print", "Start Voltage [V] :   %1")
-            .arg(QString::asprintf("%0.1f", project.startVoltage)));
+            .arg(QLocale().toString(project.startVoltage, 'f', 1)));
     row(4185,
         QCoreApplication::translate("Print", "Start Delay [mm:ss] :   %1:%2")
             .arg(QString::number(project.startDelayMin), QString::number(project.startDelaySec)));

@@ -3,6 +3,7 @@
 #include "ProjectState.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -29,14 +30,15 @@ void AddHeader(PrintSheet& sheet, int column, int down)
         kHeaderRow + down);
 }
 
-// Two decimals. A difference that rounds to zero from below prints as "0.00",
-// not "-0.00": the voltage steps leave tiny binary remainders.
+// Two decimals in the locale's way. A difference that rounds to zero from
+// below prints as "0.00", not "-0.00": the voltage steps leave tiny binary
+// remainders.
 QString Volts(double value)
 {
-    QString text = QString::asprintf("%0.2f", value);
-    if (text == QLatin1String("-0.00"))
-        text.remove(0, 1);
-    return text;
+    const QLocale locale;
+    const QString zero = locale.toString(0.0, 'f', 2);
+    const QString text = locale.toString(value, 'f', 2);
+    return text == locale.negativeSign() + zero ? zero : text;
 }
 
 // Writes one curve's table from the given column on; returns the last column used.

@@ -556,10 +556,6 @@ Adapter der Box wählen:</translation>
         <translation>Punkt rechts vom gewählten wählen</translation>
     </message>
     <message>
-        <source>Point &amp;Up</source>
-        <translation>Punkt nach &amp;oben</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.02 V</source>
         <translation>Gewählten Punkt um 0.02 V nach oben verschieben</translation>
     </message>
@@ -572,16 +568,8 @@ Adapter der Box wählen:</translation>
         <translation>Gewählten Punkt um 0.02 V nach unten verschieben</translation>
     </message>
     <message>
-        <source>Point Up by 0.1 V</source>
-        <translation>Punkt 0.1 V nach oben</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.1 V</source>
         <translation>Gewählten Punkt um 0.1 V nach oben verschieben</translation>
-    </message>
-    <message>
-        <source>Point Down by 0.1 V</source>
-        <translation>Punkt 0.1 V nach unten</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
@@ -620,16 +608,8 @@ Adapter der Box wählen:</translation>
         <translation>TURBO-Kurve (rot) bearbeiten</translation>
     </message>
     <message>
-        <source>Reset C&amp;R Curve</source>
-        <translation>CR-Kurve &amp;zurücksetzen</translation>
-    </message>
-    <message>
         <source>Make the CR curve a straight line again</source>
         <translation>CR-Kurve wieder zur Geraden machen</translation>
-    </message>
-    <message>
-        <source>Reset T&amp;URBO Curve</source>
-        <translation>TURBO-Kurve zurück&amp;setzen</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
@@ -674,10 +654,6 @@ Adapter der Box wählen:</translation>
     <message>
         <source>Open a copy of an earlier write</source>
         <translation>Kopie eines früheren Schreibvorgangs öffnen</translation>
-    </message>
-    <message>
-        <source>Connection &amp;Help</source>
-        <translation>Verbindungs&amp;hilfe</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
@@ -826,6 +802,46 @@ Adapter der Box wählen:</translation>
     <message>
         <source>Forget the projects listed here; the files stay</source>
         <translation>Die hier aufgeführten Projekte vergessen; die Dateien bleiben</translation>
+    </message>
+    <message>
+        <source>Po&amp;int Up</source>
+        <translation>Punkt nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Point Up &amp;by 0.1 V</source>
+        <translation type="unfinished">Punkt 0.1 V nach oben</translation>
+    </message>
+    <message>
+        <source>Point Do&amp;wn by 0.1 V</source>
+        <translation type="unfinished">Punkt 0.1 V nach unten</translation>
+    </message>
+    <message>
+        <source>R&amp;eset CR Curve</source>
+        <translation>CR-Kurve &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Re&amp;set TURBO Curve</source>
+        <translation>TURBO-Kurve zurück&amp;setzen</translation>
+    </message>
+    <message>
+        <source>C&amp;onnection Help</source>
+        <translation>Verbindungs&amp;hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset &amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the whole range of the graph again</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1268,160 @@ Abhilfe: Bitten Sie die IT-Betreuung dieses Computers, den D2XX-Treiber von FTDI
     <message>
         <source>Box TURBO</source>
         <translation>TURBO (Box)</translation>
+    </message>
+</context>
+<context>
+    <name>PointRange</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 point changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 points changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 point added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 points added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 point removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 points removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No point changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 held at %1 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 held at %2 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 held at its limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 held at their limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 may not move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may not move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds no numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No point is selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other project has no TURBO curve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interpolating needs three selected points or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smoothing needs three selected points or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the input %1 V lies outside 0 V to 5 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the input %1 V is not on the box&apos;s 0.02 V steps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the input %1 V is given twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output %1 V at %2 V lies outside %3 V to %4 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CR curve would hold %1 points; a box stores %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The TURBO curve would hold %1 points; a box stores %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the points these numbers are the outputs of, or paste input and output pairs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers for 1 selected point: select as many points as there are numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers for %2 selected points: select as many points as there are numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds single numbers; replacing points needs an input and an output on each line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PointText</name>
+    <message>
+        <source>Line %1 is not a number or a pair of numbers: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds no numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds two numbers where the lines before it hold one: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds one number where the lines before it hold two: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1706,6 +1876,42 @@ no data folder is known (the settings hold no RootPath, or HOME is not set).</so
 
 Kein Datenordner bekannt (die Einstellungen enthalten keinen RootPath, oder HOME ist nicht gesetzt).</translation>
     </message>
+    <message>
+        <source>%1 is not a Ramvik project: %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: what the box held could not be kept in the history first.
+
+%1
+
+%2
+
+Turn the backup off to write all the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1; %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every cell was written into box %1, but the check was cut off: the write is not verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write failed at cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write of %1 kept nothing to write back: the box was not read before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Transfer</name>
@@ -1728,6 +1934,22 @@ Kein Datenordner bekannt (die Einstellungen enthalten keinen RootPath, oder HOME
     <message>
         <source>cell %1 (%2): box %3, written %4.</source>
         <translation>Zelle %1 (%2): Box %3, geschrieben %4.</translation>
+    </message>
+    <message>
+        <source>The write was stopped before the first cell: the box holds what it held before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check was stopped: every cell was written, but not all of cells 0–254 were read back, so the write is not verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The read was stopped before every cell had arrived: nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write stopped after cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1756,20 +1978,118 @@ Kein Datenordner bekannt (die Einstellungen enthalten keinen RootPath, oder HOME
         <source>Read</source>
         <translation>Gelesen</translation>
     </message>
+    <message>
+        <source>Backing up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backed up</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
-        <source>Written into box %1 on %2; verified: yes.</source>
-        <translation>Am %2 in Box %1 geschrieben; Prüfung: bestanden.</translation>
+        <source>did not finish (the program ended during the write): the box may hold parts of two projects</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Written into box %1 on %2; verified: no.</source>
-        <translation>Am %2 in Box %1 geschrieben; Prüfung: fehlgeschlagen.</translation>
+        <source>verified: parameters and points (cells 0㉔); the box&apos;s table cells cannot be read back</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Written into box %1 on %2; verified: off.</source>
-        <translation>Am %2 in Box %1 geschrieben; Prüfung: aus.</translation>
+        <source>differs: the box holds other values than were written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check cut off: every cell was written, but not all of cells 0㉔ were read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified: every cell was written, the check was off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped before the first cell: the box holds what it held before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped after cell %1 of %2: the box holds parts of two projects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed at cell %1 of %2: the box holds parts of two projects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last write into box %1 (%2) did not finish: the box may hold parts of two projects. Write the project again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The box&apos;s table cells (256–766) cannot be read back, and the last write into box %1 (%2) did not finish: they may hold another project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out 1 history entry that is only half there (another computer may be writing it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out %1 history entries that are only half there (another computer may be writing them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the write history:
+
+%1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1 on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1 on %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration or VIN: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes back what the box held before the write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation type="unfinished">%1
+%2</translation>
     </message>
 </context>
 </TS>

@@ -5,58 +5,58 @@
     <name>BoxCompare</name>
     <message>
         <source>Box type: project %1, box %2.</source>
-        <translation>Type de boîtier : projet %1, boîtier %2.</translation>
+        <translation>Type de boîtier&#xa0;: projet %1, boîtier %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, box %2 ms.</source>
-        <translation>Délai de courbe : projet %1 ms, boîtier %2 ms.</translation>
+        <translation>Délai de courbe&#xa0;: projet %1 ms, boîtier %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, box %2 V.</source>
-        <translation>Tension de début : projet %1 V, boîtier %2 V.</translation>
+        <translation>Tension de début&#xa0;: projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, box %2 V.</source>
-        <translation>Tension de fin : projet %1 V, boîtier %2 V.</translation>
+        <translation>Tension de fin&#xa0;: projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, box %2.</source>
-        <translation>Délai initial : projet %1, boîtier %2.</translation>
+        <translation>Délai initial&#xa0;: projet %1, boîtier %2.</translation>
     </message>
     <message>
         <source>First CR input: project %1 V, box %2 V.</source>
-        <translation>Première entrée CR : projet %1 V, boîtier %2 V.</translation>
+        <translation>Première entrée CR&#xa0;: projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>CR output at the stop voltage: project %1 V, box %2 V.</source>
-        <translation>Sortie CR à la tension de fin : projet %1 V, boîtier %2 V.</translation>
+        <translation>Sortie CR à la tension de fin&#xa0;: projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>CR output at the start voltage: project %1 V, box %2 V.</source>
-        <translation>Sortie CR à la tension de début : projet %1 V, boîtier %2 V.</translation>
+        <translation>Sortie CR à la tension de début&#xa0;: projet %1 V, boîtier %2 V.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the box.</source>
-        <translation>Point %1 à %2 V : sortie %3 V dans le projet, %4 V dans le boîtier.</translation>
+        <translation>Point %1 à %2 V&#xa0;: sortie %3 V dans le projet, %4 V dans le boîtier.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the box.</source>
-        <translation>Point %1 à %2 V : sortie %3 V dans le projet, aucune dans le boîtier.</translation>
+        <translation>Point %1 à %2 V&#xa0;: sortie %3 V dans le projet, aucune dans le boîtier.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the box, none in the project.</source>
-        <translation>Point %1 à %2 V : sortie %3 V dans le boîtier, aucune dans le projet.</translation>
+        <translation>Point %1 à %2 V&#xa0;: sortie %3 V dans le boîtier, aucune dans le projet.</translation>
     </message>
     <message>
         <source>Cell %1 (%2): project %3, box %4.</source>
-        <translation>Cellule %1 (%2) : projet %3, boîtier %4.</translation>
+        <translation>Cellule %1 (%2)&#xa0;: projet %3, boîtier %4.</translation>
     </message>
 </context>
 <context>
     <name>BoxRefusals</name>
     <message>
         <source>TURBO curve (not used by this box type): %1</source>
-        <translation>Courbe TURBO (inutilisée par ce type de boîtier) : %1</translation>
+        <translation>Courbe TURBO (inutilisée par ce type de boîtier)&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 curve has no points.</source>
@@ -64,15 +64,15 @@
     </message>
     <message>
         <source>%1 point %2: input %3 V lies outside 0 V to 5 V.</source>
-        <translation>Point %1 n° %2 : l&apos;entrée %3 V est hors de la plage 0 V à 5 V.</translation>
+        <translation>Point %1 n° %2&#xa0;: l&apos;entrée %3 V est hors de la plage 0 V à 5 V.</translation>
     </message>
     <message>
         <source>%1 point %2: output %3 V lies outside 0 V to 5 V.</source>
-        <translation>Point %1 n° %2 : la sortie %3 V est hors de la plage 0 V à 5 V.</translation>
+        <translation>Point %1 n° %2&#xa0;: la sortie %3 V est hors de la plage 0 V à 5 V.</translation>
     </message>
     <message>
         <source>%1 curve has %2 points; the box stores at most %3.</source>
-        <translation>La courbe %1 a %2 points ; le boîtier en mémorise au plus %3.</translation>
+        <translation>La courbe %1 a %2 points&#xa0;; le boîtier en mémorise au plus %3.</translation>
     </message>
     <message>
         <source>Box type %1 is not 0, 1 or 2.</source>
@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>Box %1 holds other values than the project: the compare panel lists the difference and draws the box&apos;s curves over the project&apos;s.</source>
-        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet : le panneau de comparaison indique l&apos;écart et trace les courbes du boîtier sur celles du projet.</translation>
+        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet&#xa0;: le panneau de comparaison indique l&apos;écart et trace les courbes du boîtier sur celles du projet.</translation>
     </message>
     <message>
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
-        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet : le panneau de comparaison indique %2 écarts et trace les courbes du boîtier sur celles du projet.</translation>
+        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet&#xa0;: le panneau de comparaison indique %2 écarts et trace les courbes du boîtier sur celles du projet.</translation>
     </message>
 </context>
 <context>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>The box&apos;s curves are drawn over the project&apos;s: CR in magenta dots, TURBO in black dashes.</source>
-        <translation>Les courbes du boîtier sont tracées sur celles du projet : CR en pointillés magenta, TURBO en tirets noirs.</translation>
+        <translation>Les courbes du boîtier sont tracées sur celles du projet&#xa0;: CR en pointillés magenta, TURBO en tirets noirs.</translation>
     </message>
     <message>
         <source>Take the box&apos;s project</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>Box %1 holds other values than the project:</source>
-        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet :</translation>
+        <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>What Ramvik found on the way to the box&apos;s converter:</source>
-        <translation>Ce que Ramvik a trouvé sur le chemin vers l&apos;adaptateur du boîtier :</translation>
+        <translation>Ce que Ramvik a trouvé sur le chemin vers l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>Copy report</source>
@@ -198,7 +198,7 @@ For whoever looks after this computer:
 </source>
         <translation>%1
 
-Pour la personne qui gère cet ordinateur :
+Pour la personne qui gère cet ordinateur&#xa0;:
 %2
 </translation>
     </message>
@@ -215,7 +215,7 @@ Pour la personne qui gère cet ordinateur :
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Le graphique&lt;/h3&gt;&lt;p&gt;La courbe modifiée est celle dont la case est cochée à côté de &lt;b&gt;CR&lt;/b&gt; ou &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Ses points portent des repères ronds ; le point choisi est plus grand et plein.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; sur un point pour le choisir, puis &lt;b&gt;faites-le glisser&lt;/b&gt; vers le haut ou le bas pour régler sa sortie. Un point garde son entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; ailleurs dans le graphique pour y ajouter un point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clic droit&lt;/b&gt; sur un point pour le supprimer ; pendant un glissement, le bouton droit remet le point sur la ligne où la sortie est égale à l&apos;entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-cliquez&lt;/b&gt; sur un point, ou appuyez sur &lt;b&gt;Entrée&lt;/b&gt;, pour saisir sa sortie exacte ; si aucun point n&apos;est choisi, Entrée ajoute un point à l&apos;entrée que vous saisissez.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Les points à 0 V et 5 V restent en place, de même que les points CR aux tensions de début et de fin ; seuls les points CR situés entre eux se déplacent. Une sortie est au plus 1.6 V sous son entrée. Les valeurs s&apos;alignent sur les pas de 0.02 V du boîtier. La ligne d&apos;état indique pourquoi une modification a été refusée.&lt;/p&gt;&lt;h3&gt;Touches du graphique&lt;/h3&gt;&lt;p&gt;Elles agissent sur le point choisi dès que le graphique a le focus clavier (cliquez dessus, ou appuyez sur Tab jusqu&apos;à ce qu&apos;il soit encadré), où que soit le pointeur de la souris.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche gauche&lt;/b&gt;, &lt;b&gt;Flèche droite&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choisir le point voisin&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche haut&lt;/b&gt;, &lt;b&gt;Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maj+Flèche haut&lt;/b&gt;, &lt;b&gt;Maj+Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Suppr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le supprimer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entrée&lt;/b&gt;&lt;/td&gt;&lt;td&gt;saisir ses valeurs exactes&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Les paramètres&lt;/h3&gt;&lt;p&gt;Saisissez une valeur dans son champ et appuyez sur Entrée ou Tab, ou utilisez les flèches à côté, les touches Flèche haut et Flèche bas dans le champ ou la molette de la souris. Le délai initial se saisit en minutes:secondes (1:30). Une valeur que le boîtier ne peut pas prendre est refusée, et la ligne d&apos;état indique pourquoi.&lt;/p&gt;&lt;h3&gt;Partout&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annuler&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rétablir&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nouveau, ouvrir, enregistrer, enregistrer sous&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimer, exporter en PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;écrire dans le boîtier, le lire, le comparer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vue Entrée-Sortie, vue Différence&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; et la lettre soulignée&lt;/td&gt;&lt;td&gt;ouvrir un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;h3&gt;Le graphique&lt;/h3&gt;&lt;p&gt;La courbe modifiée est celle dont la case est cochée à côté de &lt;b&gt;CR&lt;/b&gt; ou &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Ses points portent des repères ronds&#xa0;; le point choisi est plus grand et plein.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; sur un point pour le choisir, puis &lt;b&gt;faites-le glisser&lt;/b&gt; vers le haut ou le bas pour régler sa sortie. Un point garde son entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; ailleurs dans le graphique pour y ajouter un point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clic droit&lt;/b&gt; sur un point pour le supprimer&#xa0;; pendant un glissement, le bouton droit remet le point sur la ligne où la sortie est égale à l&apos;entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-cliquez&lt;/b&gt; sur un point, ou appuyez sur &lt;b&gt;Entrée&lt;/b&gt;, pour saisir sa sortie exacte&#xa0;; si aucun point n&apos;est choisi, Entrée ajoute un point à l&apos;entrée que vous saisissez.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Les points à 0 V et 5 V restent en place, de même que les points CR aux tensions de début et de fin&#xa0;; seuls les points CR situés entre eux se déplacent. Une sortie est au plus 1.6 V sous son entrée. Les valeurs s&apos;alignent sur les pas de 0.02 V du boîtier. La ligne d&apos;état indique pourquoi une modification a été refusée.&lt;/p&gt;&lt;h3&gt;Touches du graphique&lt;/h3&gt;&lt;p&gt;Elles agissent sur le point choisi dès que le graphique a le focus clavier (cliquez dessus, ou appuyez sur Tab jusqu&apos;à ce qu&apos;il soit encadré), où que soit le pointeur de la souris.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche gauche&lt;/b&gt;, &lt;b&gt;Flèche droite&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choisir le point voisin&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche haut&lt;/b&gt;, &lt;b&gt;Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maj+Flèche haut&lt;/b&gt;, &lt;b&gt;Maj+Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Suppr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le supprimer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entrée&lt;/b&gt;&lt;/td&gt;&lt;td&gt;saisir ses valeurs exactes&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Les paramètres&lt;/h3&gt;&lt;p&gt;Saisissez une valeur dans son champ et appuyez sur Entrée ou Tab, ou utilisez les flèches à côté, les touches Flèche haut et Flèche bas dans le champ ou la molette de la souris. Le délai initial se saisit en minutes:secondes (1:30). Une valeur que le boîtier ne peut pas prendre est refusée, et la ligne d&apos;état indique pourquoi.&lt;/p&gt;&lt;h3&gt;Partout&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annuler&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rétablir&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nouveau, ouvrir, enregistrer, enregistrer sous&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimer, exporter en PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;écrire dans le boîtier, le lire, le comparer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vue Entrée-Sortie, vue Différence&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; et la lettre soulignée&lt;/td&gt;&lt;td&gt;ouvrir un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -246,7 +246,7 @@ Pour la personne qui gère cet ordinateur :
     </message>
     <message>
         <source>Graph Type:</source>
-        <translation>Type de graphique :</translation>
+        <translation>Type de graphique&#xa0;:</translation>
     </message>
     <message>
         <source>Input-Output</source>
@@ -258,7 +258,7 @@ Pour la personne qui gère cet ordinateur :
     </message>
     <message>
         <source>Box Type:</source>
-        <translation>Type de boîtier :</translation>
+        <translation>Type de boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>1 CR input</source>
@@ -290,19 +290,19 @@ Pour la personne qui gère cet ordinateur :
     </message>
     <message>
         <source>Start Voltage:</source>
-        <translation>Tension de début :</translation>
+        <translation>Tension de début&#xa0;:</translation>
     </message>
     <message>
         <source>Stop Voltage:</source>
-        <translation>Tension de fin :</translation>
+        <translation>Tension de fin&#xa0;:</translation>
     </message>
     <message>
         <source>Start Delay:</source>
-        <translation>Délai initial :</translation>
+        <translation>Délai initial&#xa0;:</translation>
     </message>
     <message>
         <source>min : sec</source>
-        <translation>min : s</translation>
+        <translation>min&#xa0;: s</translation>
     </message>
     <message>
         <source>ms</source>
@@ -314,7 +314,7 @@ Pour la personne qui gère cet ordinateur :
     </message>
     <message>
         <source>Curve Delay:</source>
-        <translation>Délai de courbe :</translation>
+        <translation>Délai de courbe&#xa0;:</translation>
     </message>
     <message>
         <source>Compare with box</source>
@@ -413,7 +413,7 @@ Pour la personne qui gère cet ordinateur :
     </message>
     <message>
         <source>The input voltage of the point; dragging keeps it</source>
-        <translation>La tension d&apos;entrée du point ; le glissement la conserve</translation>
+        <translation>La tension d&apos;entrée du point&#xa0;; le glissement la conserve</translation>
     </message>
     <message>
         <source>The output voltage the box hands on at this input</source>
@@ -421,11 +421,11 @@ Pour la personne qui gère cet ordinateur :
     </message>
     <message>
         <source>Input:</source>
-        <translation>Entrée :</translation>
+        <translation>Entrée&#xa0;:</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation>Sortie :</translation>
+        <translation>Sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Output from %1 V to %2 V</source>
@@ -442,14 +442,14 @@ Pour la personne qui gère cet ordinateur :
         <source>More than one converter may be the box&apos;s.
 Choose the box&apos;s converter:</source>
         <translation>Plusieurs adaptateurs pourraient être celui du boîtier.
-Choisissez l&apos;adaptateur du boîtier :</translation>
+Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CRamvikDlg</name>
     <message>
         <source>Click in the graph to add a point, drag a point to move it, right-click to remove it; double-click or Enter types exact values.</source>
-        <translation>Cliquez dans le graphique pour ajouter un point, faites glisser un point pour le déplacer, clic droit pour le supprimer ; double-clic ou Entrée pour saisir des valeurs exactes.</translation>
+        <translation>Cliquez dans le graphique pour ajouter un point, faites glisser un point pour le déplacer, clic droit pour le supprimer&#xa0;; double-clic ou Entrée pour saisir des valeurs exactes.</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
@@ -489,7 +489,7 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
     </message>
     <message>
         <source>Save the project to its file; asks for a name when it has none</source>
-        <translation>Enregistrer le projet dans son fichier ; demande un nom s&apos;il n&apos;en a pas</translation>
+        <translation>Enregistrer le projet dans son fichier&#xa0;; demande un nom s&apos;il n&apos;en a pas</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
@@ -556,10 +556,6 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
         <translation>Choisir le point à droite du point choisi</translation>
     </message>
     <message>
-        <source>Point &amp;Up</source>
-        <translation>&amp;Monter le point</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.02 V</source>
         <translation>Monter le point choisi de 0.02 V</translation>
     </message>
@@ -572,16 +568,8 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
         <translation>Descendre le point choisi de 0.02 V</translation>
     </message>
     <message>
-        <source>Point Up by 0.1 V</source>
-        <translation>Monter le point de 0.1 V</translation>
-    </message>
-    <message>
         <source>Move the chosen point up by 0.1 V</source>
         <translation>Monter le point choisi de 0.1 V</translation>
-    </message>
-    <message>
-        <source>Point Down by 0.1 V</source>
-        <translation>Descendre le point de 0.1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
@@ -620,16 +608,8 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
         <translation>Modifier la courbe TURBO (rouge)</translation>
     </message>
     <message>
-        <source>Reset C&amp;R Curve</source>
-        <translation>Réinitia&amp;liser la courbe CR</translation>
-    </message>
-    <message>
         <source>Make the CR curve a straight line again</source>
         <translation>Remettre la courbe CR en ligne droite</translation>
-    </message>
-    <message>
-        <source>Reset T&amp;URBO Curve</source>
-        <translation>Réinitialiser la courbe T&amp;URBO</translation>
     </message>
     <message>
         <source>Make the TURBO curve a straight line again</source>
@@ -674,10 +654,6 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
     <message>
         <source>Open a copy of an earlier write</source>
         <translation>Ouvrir une copie d&apos;une écriture précédente</translation>
-    </message>
-    <message>
-        <source>Connection &amp;Help</source>
-        <translation>&amp;Aide à la connexion</translation>
     </message>
     <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
@@ -797,7 +773,7 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
 %1
 
 %2</source>
-        <translation>Impossible d&apos;enregistrer le fichier !
+        <translation>Impossible d&apos;enregistrer le fichier&#xa0;!
 
 %1
 
@@ -825,7 +801,47 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
     </message>
     <message>
         <source>Forget the projects listed here; the files stay</source>
-        <translation>Oublier les projets listés ici ; les fichiers restent</translation>
+        <translation>Oublier les projets listés ici&#xa0;; les fichiers restent</translation>
+    </message>
+    <message>
+        <source>Po&amp;int Up</source>
+        <translation>&amp;Monter le point</translation>
+    </message>
+    <message>
+        <source>Point Up &amp;by 0.1 V</source>
+        <translation type="unfinished">Monter le point de 0.1 V</translation>
+    </message>
+    <message>
+        <source>Point Do&amp;wn by 0.1 V</source>
+        <translation type="unfinished">Descendre le point de 0.1 V</translation>
+    </message>
+    <message>
+        <source>R&amp;eset CR Curve</source>
+        <translation>Réinitia&amp;liser la courbe CR</translation>
+    </message>
+    <message>
+        <source>Re&amp;set TURBO Curve</source>
+        <translation>Réinitialiser la courbe T&amp;URBO</translation>
+    </message>
+    <message>
+        <source>C&amp;onnection Help</source>
+        <translation>&amp;Aide à la connexion</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset &amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the whole range of the graph again</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -840,19 +856,19 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
     </message>
     <message>
         <source>Nothing was read: no box could be reached. The project is unchanged.</source>
-        <translation>Rien n&apos;a été lu : aucun boîtier n&apos;a pu être joint. Le projet est inchangé.</translation>
+        <translation>Rien n&apos;a été lu&#xa0;: aucun boîtier n&apos;a pu être joint. Le projet est inchangé.</translation>
     </message>
     <message>
         <source>Nothing was read: the transfer stopped before the first cell. The project is unchanged.</source>
-        <translation>Rien n&apos;a été lu : le transfert s&apos;est arrêté avant la première cellule. Le projet est inchangé.</translation>
+        <translation>Rien n&apos;a été lu&#xa0;: le transfert s&apos;est arrêté avant la première cellule. Le projet est inchangé.</translation>
     </message>
     <message>
         <source>The read stopped after %1 of %2 cells, so nothing was taken from the box. The project is unchanged.</source>
-        <translation>La lecture s&apos;est arrêtée après %1 cellules sur %2 ; rien n&apos;a donc été repris du boîtier. Le projet est inchangé.</translation>
+        <translation>La lecture s&apos;est arrêtée après %1 cellules sur %2&#xa0;; rien n&apos;a donc été repris du boîtier. Le projet est inchangé.</translation>
     </message>
     <message>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
-        <translation>Le projet du boîtier %1 (%2) est maintenant celui de la fenêtre ; il n&apos;est encore enregistré dans aucun fichier.</translation>
+        <translation>Le projet du boîtier %1 (%2) est maintenant celui de la fenêtre&#xa0;; il n&apos;est encore enregistré dans aucun fichier.</translation>
     </message>
 </context>
 <context>
@@ -899,47 +915,47 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
     </message>
     <message>
         <source>It was not kept in the history: no history folder is known.</source>
-        <translation>Il n&apos;a pas été conservé dans l&apos;historique : aucun dossier d&apos;historique n&apos;est connu.</translation>
+        <translation>Il n&apos;a pas été conservé dans l&apos;historique&#xa0;: aucun dossier d&apos;historique n&apos;est connu.</translation>
     </message>
     <message>
         <source>It could not be kept in the history: %1.</source>
-        <translation>Il n&apos;a pas pu être conservé dans l&apos;historique : %1.</translation>
+        <translation>Il n&apos;a pas pu être conservé dans l&apos;historique&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation>Le projet a été écrit dans le boîtier %1 et vérifié : les cellules 0 à 254 se relisent telles qu&apos;écrites (le boîtier ne permet pas de relire le reste).</translation>
+        <translation>Le projet a été écrit dans le boîtier %1 et vérifié&#xa0;: les cellules 0 à 254 se relisent telles qu&apos;écrites (le boîtier ne permet pas de relire le reste).</translation>
     </message>
     <message>
         <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation>Le projet a été écrit dans le boîtier %1 sans être vérifié, car « Vérifier après l&apos;écriture » était désactivé.</translation>
+        <translation>Le projet a été écrit dans le boîtier %1 sans être vérifié, car «&#xa0;Vérifier après l&apos;écriture&#xa0;» était désactivé.</translation>
     </message>
     <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
-        <translation>La connexion ne s&apos;est pas fermée proprement ensuite ; le boîtier contient quand même le projet.</translation>
+        <translation>La connexion ne s&apos;est pas fermée proprement ensuite&#xa0;; le boîtier contient quand même le projet.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
-        <translation>Le projet a été écrit dans le boîtier %1, mais le boîtier contient d&apos;autres valeurs que celles écrites ; premier écart : %2</translation>
+        <translation>Le projet a été écrit dans le boîtier %1, mais le boîtier contient d&apos;autres valeurs que celles écrites&#xa0;; premier écart&#xa0;: %2</translation>
     </message>
     <message>
         <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation>Le projet a été écrit dans le boîtier %1, mais la relecture a échoué ; il n&apos;est donc pas vérifié.</translation>
+        <translation>Le projet a été écrit dans le boîtier %1, mais la relecture a échoué&#xa0;; il n&apos;est donc pas vérifié.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
-        <translation>L&apos;écriture s&apos;est arrêtée après %1 cellules sur %2 : le boîtier %3 contient peut-être maintenant des morceaux de deux projets. Écrivez à nouveau le projet avant d&apos;utiliser le boîtier.</translation>
+        <translation>L&apos;écriture s&apos;est arrêtée après %1 cellules sur %2&#xa0;: le boîtier %3 contient peut-être maintenant des morceaux de deux projets. Écrivez à nouveau le projet avant d&apos;utiliser le boîtier.</translation>
     </message>
     <message>
         <source>Nothing was written: the transfer stopped before the first cell. The box holds what it held before.</source>
-        <translation>Rien n&apos;a été écrit : le transfert s&apos;est arrêté avant la première cellule. Le boîtier contient ce qu&apos;il contenait avant.</translation>
+        <translation>Rien n&apos;a été écrit&#xa0;: le transfert s&apos;est arrêté avant la première cellule. Le boîtier contient ce qu&apos;il contenait avant.</translation>
     </message>
     <message>
         <source>Nothing was written: the box cannot hold the project as it is.</source>
-        <translation>Rien n&apos;a été écrit : le boîtier ne peut pas recevoir le projet tel quel.</translation>
+        <translation>Rien n&apos;a été écrit&#xa0;: le boîtier ne peut pas recevoir le projet tel quel.</translation>
     </message>
     <message>
         <source>Nothing was written: no box could be reached.</source>
-        <translation>Rien n&apos;a été écrit : aucun boîtier n&apos;a pu être joint.</translation>
+        <translation>Rien n&apos;a été écrit&#xa0;: aucun boîtier n&apos;a pu être joint.</translation>
     </message>
 </context>
 <context>
@@ -1011,23 +1027,23 @@ Choisissez l&apos;adaptateur du boîtier :</translation>
         <source>Looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for
 devices named &quot;%1&quot;.</source>
         <translation>Recherche d&apos;adaptateurs FTDI FT232 (USB 0403:6001, 0403:6014, 0403:6015) et
-d&apos;appareils nommés « %1 ».</translation>
+d&apos;appareils nommés «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Ramvik looked for FTDI FT232 converters (USB 0403:6001, 0403:6014, 0403:6015) and for devices named &quot;%1&quot;.</source>
-        <translation>Ramvik a cherché des adaptateurs FTDI FT232 (USB 0403:6001, 0403:6014, 0403:6015) et des appareils nommés « %1 ».</translation>
+        <translation>Ramvik a cherché des adaptateurs FTDI FT232 (USB 0403:6001, 0403:6014, 0403:6015) et des appareils nommés «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Fix: name a device that ramvik-cli ports lists.</source>
         <translation>%1 n&apos;existe pas.
-Solution : indiquer un périphérique listé par ramvik-cli ports.</translation>
+Solution&#xa0;: indiquer un périphérique listé par ramvik-cli ports.</translation>
     </message>
     <message>
         <source>%1 does not exist.
 What to do: Plug the box&apos;s converter in, then try the transfer again.</source>
         <translation>%1 n&apos;existe pas.
-Que faire : branchez l&apos;adaptateur du boîtier, puis relancez le transfert.</translation>
+Que faire&#xa0;: branchez l&apos;adaptateur du boîtier, puis relancez le transfert.</translation>
     </message>
     <message>
         <source>%1 is served by the kernel driver %2.</source>
@@ -1062,7 +1078,7 @@ Rien à faire pour un transfert. La personne qui gère cet ordinateur peut le r�
 where the driver allows. To set it to 1 ms for good, install the udev rule:
 %3</source>
         <translation>Le timer de latence de %1 est de %2 ms. Ramvik le réduit pendant les transferts,
-là où le pilote le permet. Pour le régler durablement à 1 ms, installer la règle udev :
+là où le pilote le permet. Pour le régler durablement à 1 ms, installer la règle udev&#xa0;:
 %3</translation>
     </message>
     <message>
@@ -1071,29 +1087,29 @@ là où le pilote le permet. Pour le régler durablement à 1 ms, installer la r
     </message>
     <message>
         <source>A converter is connected: %1</source>
-        <translation>Un adaptateur est branché : %1</translation>
+        <translation>Un adaptateur est branché&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1
 Fix: name the box&apos;s converter: ramvik-cli doctor --port PATH, and the same
 --port PATH for write and read.</source>
         <translation>%1
-Solution : indiquer l&apos;adaptateur du boîtier : ramvik-cli doctor --port PATH, et le même
+Solution&#xa0;: indiquer l&apos;adaptateur du boîtier&#xa0;: ramvik-cli doctor --port PATH, et le même
 --port PATH pour write et read.</translation>
     </message>
     <message>
         <source>%1
 What to do: Start a transfer and choose the box&apos;s converter when Ramvik asks; Ramvik remembers the choice. Or unplug the converters that are not the box&apos;s.</source>
         <translation>%1
-Que faire : lancez un transfert et choisissez l&apos;adaptateur du boîtier quand Ramvik le demande ; Ramvik retient ce choix. Ou débranchez les adaptateurs qui ne sont pas celui du boîtier.</translation>
+Que faire&#xa0;: lancez un transfert et choisissez l&apos;adaptateur du boîtier quand Ramvik le demande&#xa0;; Ramvik retient ce choix. Ou débranchez les adaptateurs qui ne sont pas celui du boîtier.</translation>
     </message>
     <message>
         <source>A converter is connected: USB %1 (USB device %2).</source>
-        <translation>Un adaptateur est branché : USB %1 (périphérique USB %2).</translation>
+        <translation>Un adaptateur est branché&#xa0;: USB %1 (périphérique USB %2).</translation>
     </message>
     <message>
         <source>A converter is connected: USB %1  &quot;%2&quot; (USB device %3).</source>
-        <translation>Un adaptateur est branché : USB %1  « %2 » (périphérique USB %3).</translation>
+        <translation>Un adaptateur est branché&#xa0;: USB %1  «&#xa0;%2&#xa0;» (périphérique USB %3).</translation>
     </message>
     <message>
         <source>The vendor library reaches it.</source>
@@ -1104,14 +1120,14 @@ Que faire : lancez un transfert et choisissez l&apos;adaptateur du boîtier qua
 Fix: load the kernel&apos;s driver (sudo modprobe ftdi_sio). brltty, when installed, takes
 such converters away: remove it (sudo apt remove brltty) unless a braille
 display is used, then plug the converter in again.</source>
-        <translation>Aucun pilote série ne l&apos;a pris en charge : il n&apos;a pas de périphérique série.
-Solution : charger le pilote du noyau (sudo modprobe ftdi_sio). brltty, s&apos;il est installé, accapare
-ces adaptateurs : le supprimer (sudo apt remove brltty) si aucun afficheur braille
+        <translation>Aucun pilote série ne l&apos;a pris en charge&#xa0;: il n&apos;a pas de périphérique série.
+Solution&#xa0;: charger le pilote du noyau (sudo modprobe ftdi_sio). brltty, s&apos;il est installé, accapare
+ces adaptateurs&#xa0;: le supprimer (sudo apt remove brltty) si aucun afficheur braille
 n&apos;est utilisé, puis rebrancher l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>A converter is connected: the vendor library sees %1 FTDI device(s).</source>
-        <translation>Un adaptateur est branché : la bibliothèque du fabricant voit %1 périphérique(s) FTDI.</translation>
+        <translation>Un adaptateur est branché&#xa0;: la bibliothèque du fabricant voit %1 périphérique(s) FTDI.</translation>
     </message>
     <message>
         <source>No converter for the box is connected.
@@ -1119,7 +1135,7 @@ n&apos;est utilisé, puis rebrancher l&apos;adaptateur.</translation>
 Fix: plug the box&apos;s converter in; ramvik-cli ports lists every serial port.</source>
         <translation>Aucun adaptateur pour le boîtier n&apos;est branché.
 %1
-Solution : brancher l&apos;adaptateur du boîtier ; ramvik-cli ports liste tous les ports série.</translation>
+Solution&#xa0;: brancher l&apos;adaptateur du boîtier&#xa0;; ramvik-cli ports liste tous les ports série.</translation>
     </message>
     <message>
         <source>No converter for the box is connected.
@@ -1127,7 +1143,7 @@ Solution : brancher l&apos;adaptateur du boîtier ; ramvik-cli ports liste tou
 What to do: Plug the box&apos;s converter in (into another USB socket if it is plugged in), then try the transfer again.</source>
         <translation>Aucun adaptateur pour le boîtier n&apos;est branché.
 %1
-Que faire : branchez l&apos;adaptateur du boîtier (sur une autre prise USB s&apos;il est déjà branché), puis relancez le transfert.</translation>
+Que faire&#xa0;: branchez l&apos;adaptateur du boîtier (sur une autre prise USB s&apos;il est déjà branché), puis relancez le transfert.</translation>
     </message>
     <message>
         <source>The vendor library %1 is present and complete.</source>
@@ -1136,24 +1152,24 @@ Que faire : branchez l&apos;adaptateur du boîtier (sur une autre prise USB s&a
     <message>
         <source>The vendor library %1 is not installed; the system&apos;s serial driver serves
 the converter instead.</source>
-        <translation>La bibliothèque du fabricant %1 n&apos;est pas installée ; le pilote série du système
+        <translation>La bibliothèque du fabricant %1 n&apos;est pas installée&#xa0;; le pilote série du système
 prend l&apos;adaptateur en charge à sa place.</translation>
     </message>
     <message>
         <source>The vendor library %1 is not installed; the system&apos;s serial driver serves the converter instead.</source>
-        <translation>La bibliothèque du fabricant %1 n&apos;est pas installée ; le pilote série du système prend l&apos;adaptateur en charge à sa place.</translation>
+        <translation>La bibliothèque du fabricant %1 n&apos;est pas installée&#xa0;; le pilote série du système prend l&apos;adaptateur en charge à sa place.</translation>
     </message>
     <message>
         <source>%1
 Fix: install FTDI&apos;s D2XX driver (ftdichip.com, &quot;D2XX Drivers&quot;) for this system.</source>
         <translation>%1
-Solution : installer le pilote D2XX de FTDI (ftdichip.com, « D2XX Drivers ») pour ce système.</translation>
+Solution&#xa0;: installer le pilote D2XX de FTDI (ftdichip.com, «&#xa0;D2XX Drivers&#xa0;») pour ce système.</translation>
     </message>
     <message>
         <source>%1
 What to do: Ask whoever looks after this computer to install FTDI&apos;s D2XX driver (ftdichip.com, &quot;D2XX Drivers&quot;) for this system.</source>
         <translation>%1
-Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer le pilote D2XX de FTDI (ftdichip.com, « D2XX Drivers ») pour ce système.</translation>
+Que faire&#xa0;: demandez à la personne qui gère cet ordinateur d&apos;installer le pilote D2XX de FTDI (ftdichip.com, «&#xa0;D2XX Drivers&#xa0;») pour ce système.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1169,7 +1185,7 @@ Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer l
     </message>
     <message>
         <source>The named device is there: %1</source>
-        <translation>Le périphérique indiqué est présent : %1</translation>
+        <translation>Le périphérique indiqué est présent&#xa0;: %1</translation>
     </message>
     <message>
         <source>A transfer can start.</source>
@@ -1184,11 +1200,11 @@ Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer l
     <name>D2xxLibrary</name>
     <message>
         <source>Error: Can&apos;t Load %1</source>
-        <translation>Erreur : impossible de charger %1</translation>
+        <translation>Erreur&#xa0;: impossible de charger %1</translation>
     </message>
     <message>
         <source>Error: Can&apos;t Find %1</source>
-        <translation>Erreur : %1 introuvable</translation>
+        <translation>Erreur&#xa0;: %1 introuvable</translation>
     </message>
 </context>
 <context>
@@ -1219,7 +1235,7 @@ Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer l
     </message>
     <message>
         <source>Input - output:</source>
-        <translation>Entrée - sortie :</translation>
+        <translation>Entrée - sortie&#xa0;:</translation>
     </message>
     <message>
         <source>up to %1 V</source>
@@ -1231,7 +1247,7 @@ Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer l
     </message>
     <message>
         <source>above the input: the output would be below 0 V</source>
-        <translation>au-dessus de l&apos;entrée : la sortie serait sous 0 V</translation>
+        <translation>au-dessus de l&apos;entrée&#xa0;: la sortie serait sous 0 V</translation>
     </message>
     <message>
         <source>V[in]:%1 V[diff]:%2</source>
@@ -1255,6 +1271,160 @@ Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer l
     </message>
 </context>
 <context>
+    <name>PointRange</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 point changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 points changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 point added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 points added</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 point removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 points removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No point changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 held at %1 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 held at %2 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 held at its limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 held at their limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 may not move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may not move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds no numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No point is selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other project has no TURBO curve.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interpolating needs three selected points or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smoothing needs three selected points or more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the input %1 V lies outside 0 V to 5 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the input %1 V is not on the box&apos;s 0.02 V steps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the input %1 V is given twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output %1 V at %2 V lies outside %3 V to %4 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CR curve would hold %1 points; a box stores %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The TURBO curve would hold %1 points; a box stores %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the points these numbers are the outputs of, or paste input and output pairs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers for 1 selected point: select as many points as there are numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers for %2 selected points: select as many points as there are numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds single numbers; replacing points needs an input and an output on each line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PointText</name>
+    <message>
+        <source>Line %1 is not a number or a pair of numbers: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds no numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds two numbers where the lines before it hold one: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds one number where the lines before it hold two: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PortAdvice</name>
     <message>
         <source>Stop it (sudo systemctl stop ModemManager), or install Ramvik&apos;s udev rule %1,
@@ -1264,7 +1434,7 @@ qui indique à ModemManager de laisser l&apos;adaptateur du boîtier tranquille.
     </message>
     <message>
         <source>What to do: ModemManager looks after mobile modems and has taken the converter. Ask whoever looks after this computer to stop it, or to install Ramvik&apos;s udev rule %1, which tells ModemManager to leave the box&apos;s converter alone.</source>
-        <translation>Que faire : ModemManager gère les modems mobiles et a pris l&apos;adaptateur. Demandez à la personne qui gère cet ordinateur de l&apos;arrêter, ou d&apos;installer la règle udev %1 de Ramvik, qui indique à ModemManager de laisser l&apos;adaptateur du boîtier tranquille.</translation>
+        <translation>Que faire&#xa0;: ModemManager gère les modems mobiles et a pris l&apos;adaptateur. Demandez à la personne qui gère cet ordinateur de l&apos;arrêter, ou d&apos;installer la règle udev %1 de Ramvik, qui indique à ModemManager de laisser l&apos;adaptateur du boîtier tranquille.</translation>
     </message>
     <message>
         <source>brltty, the braille display driver, takes USB serial converters. Stop it
@@ -1276,7 +1446,7 @@ afficheur braille n&apos;est utilisé.</translation>
     </message>
     <message>
         <source>What to do: brltty, the driver for braille displays, takes USB serial converters. Ask whoever looks after this computer to stop it, or to remove it when no braille display is used.</source>
-        <translation>Que faire : brltty, le pilote des afficheurs braille, accapare les adaptateurs USB-série. Demandez à la personne qui gère cet ordinateur de l&apos;arrêter, ou de le supprimer si aucun afficheur braille n&apos;est utilisé.</translation>
+        <translation>Que faire&#xa0;: brltty, le pilote des afficheurs braille, accapare les adaptateurs USB-série. Demandez à la personne qui gère cet ordinateur de l&apos;arrêter, ou de le supprimer si aucun afficheur braille n&apos;est utilisé.</translation>
     </message>
     <message>
         <source>Close %1, then try again.</source>
@@ -1284,7 +1454,7 @@ afficheur braille n&apos;est utilisé.</translation>
     </message>
     <message>
         <source>What to do: Close the program %1, which has the converter open, then try again. If you cannot find it, ask whoever looks after this computer to stop it.</source>
-        <translation>Que faire : fermez le programme %1, qui a ouvert l&apos;adaptateur, puis réessayez. Si vous ne le trouvez pas, demandez à la personne qui gère cet ordinateur de l&apos;arrêter.</translation>
+        <translation>Que faire&#xa0;: fermez le programme %1, qui a ouvert l&apos;adaptateur, puis réessayez. Si vous ne le trouvez pas, demandez à la personne qui gère cet ordinateur de l&apos;arrêter.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2.
@@ -1298,21 +1468,21 @@ puis rebrancher l&apos;adaptateur.</translation>
         <source>The user %1 may not open %2.
 What to do: Ask whoever looks after this computer to install Ramvik&apos;s udev rule %3, which gives the logged-in user the box&apos;s converter. Then plug the converter in again.</source>
         <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2.
-Que faire : demandez à la personne qui gère cet ordinateur d&apos;installer la règle udev %3 de Ramvik, qui donne l&apos;adaptateur du boîtier à l&apos;utilisateur connecté. Rebranchez ensuite l&apos;adaptateur.</translation>
+Que faire&#xa0;: demandez à la personne qui gère cet ordinateur d&apos;installer la règle udev %3 de Ramvik, qui donne l&apos;adaptateur du boîtier à l&apos;utilisateur connecté. Rebranchez ensuite l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2: it belongs to the group %3.
 Add the user to that group (sudo usermod -aG %3 %1), then log in again,
 or install Ramvik&apos;s udev rule %4, which gives the logged-in user the box&apos;s converter.</source>
-        <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2 : il appartient au groupe %3.
+        <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2&#xa0;: il appartient au groupe %3.
 Ajouter l&apos;utilisateur à ce groupe (sudo usermod -aG %3 %1), puis se reconnecter,
 ou installer la règle udev %4 de Ramvik, qui donne l&apos;adaptateur du boîtier à l&apos;utilisateur connecté.</translation>
     </message>
     <message>
         <source>The user %1 may not open %2: it belongs to the group %3.
 What to do: Ask whoever looks after this computer to add the user %1 to the group %3 (or to install Ramvik&apos;s udev rule %4), then log in again.</source>
-        <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2 : il appartient au groupe %3.
-Que faire : demandez à la personne qui gère cet ordinateur d&apos;ajouter l&apos;utilisateur %1 au groupe %3 (ou d&apos;installer la règle udev %4 de Ramvik), puis reconnectez-vous.</translation>
+        <translation>L&apos;utilisateur %1 ne peut pas ouvrir %2&#xa0;: il appartient au groupe %3.
+Que faire&#xa0;: demandez à la personne qui gère cet ordinateur d&apos;ajouter l&apos;utilisateur %1 au groupe %3 (ou d&apos;installer la règle udev %4 de Ramvik), puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>%1 is in use by %2 (process %3).
@@ -1328,23 +1498,23 @@ Que faire : demandez à la personne qui gère cet ordinateur d&apos;ajouter l&a
         <source>%1 does not exist.
 What to do: Plug the box&apos;s converter in, then try again.</source>
         <translation>%1 n&apos;existe pas.
-Que faire : branchez l&apos;adaptateur du boîtier, puis réessayez.</translation>
+Que faire&#xa0;: branchez l&apos;adaptateur du boîtier, puis réessayez.</translation>
     </message>
     <message>
         <source>Ramvik finds no converter that may be the box&apos;s.
 What to do: Plug the box&apos;s converter in (into another USB socket if it is plugged in), then try again.</source>
         <translation>Ramvik ne trouve aucun adaptateur qui pourrait être celui du boîtier.
-Que faire : branchez l&apos;adaptateur du boîtier (sur une autre prise USB s&apos;il est déjà branché), puis réessayez.</translation>
+Que faire&#xa0;: branchez l&apos;adaptateur du boîtier (sur une autre prise USB s&apos;il est déjà branché), puis réessayez.</translation>
     </message>
     <message>
         <source>The box&apos;s converter is plugged in, but no serial driver has taken it, so Ramvik cannot talk through it.
 What to do: Unplug the converter and plug it in again. If that does not help, ask whoever looks after this computer to load the driver ftdi_sio and to remove brltty (a driver for braille displays, which takes such converters away) unless a braille display is used.</source>
-        <translation>L&apos;adaptateur du boîtier est branché, mais aucun pilote série ne l&apos;a pris en charge ; Ramvik ne peut donc pas communiquer par lui.
-Que faire : débranchez l&apos;adaptateur et rebranchez-le. Si cela ne suffit pas, demandez à la personne qui gère cet ordinateur de charger le pilote ftdi_sio et de supprimer brltty (un pilote pour afficheurs braille, qui accapare ces adaptateurs) si aucun afficheur braille n&apos;est utilisé.</translation>
+        <translation>L&apos;adaptateur du boîtier est branché, mais aucun pilote série ne l&apos;a pris en charge&#xa0;; Ramvik ne peut donc pas communiquer par lui.
+Que faire&#xa0;: débranchez l&apos;adaptateur et rebranchez-le. Si cela ne suffit pas, demandez à la personne qui gère cet ordinateur de charger le pilote ftdi_sio et de supprimer brltty (un pilote pour afficheurs braille, qui accapare ces adaptateurs) si aucun afficheur braille n&apos;est utilisé.</translation>
     </message>
     <message>
         <source>%1  %2  serial %3  &quot;%4&quot;</source>
-        <translation>%1  %2  n° de série %3  « %4 »</translation>
+        <translation>%1  %2  n° de série %3  «&#xa0;%4&#xa0;»</translation>
     </message>
     <message>
         <source>%1  %2  serial %3</source>
@@ -1352,7 +1522,7 @@ Que faire : débranchez l&apos;adaptateur et rebranchez-le. Si cela ne suffit p
     </message>
     <message>
         <source>%1  serial %2  &quot;%3&quot;</source>
-        <translation>%1  n° de série %2  « %3 »</translation>
+        <translation>%1  n° de série %2  «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>%1  serial %2</source>
@@ -1364,12 +1534,12 @@ Que faire : débranchez l&apos;adaptateur et rebranchez-le. Si cela ne suffit p
     </message>
     <message>
         <source>More than one converter may be the box&apos;s:</source>
-        <translation>Plusieurs adaptateurs pourraient être celui du boîtier :</translation>
+        <translation>Plusieurs adaptateurs pourraient être celui du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>More than one converter may be the box&apos;s:
   %1</source>
-        <translation>Plusieurs adaptateurs pourraient être celui du boîtier :
+        <translation>Plusieurs adaptateurs pourraient être celui du boîtier&#xa0;:
   %1</translation>
     </message>
     <message>
@@ -1397,11 +1567,11 @@ Choisir l&apos;adaptateur du boîtier.</translation>
         <source>%1
 What to do: Start the transfer again and choose the box&apos;s converter when Ramvik asks, or unplug the converters that are not the box&apos;s.</source>
         <translation>%1
-Que faire : relancez le transfert et choisissez l&apos;adaptateur du boîtier quand Ramvik le demande, ou débranchez les adaptateurs qui ne sont pas celui du boîtier.</translation>
+Que faire&#xa0;: relancez le transfert et choisissez l&apos;adaptateur du boîtier quand Ramvik le demande, ou débranchez les adaptateurs qui ne sont pas celui du boîtier.</translation>
     </message>
     <message>
         <source>Opening %1 failed: %2.</source>
-        <translation>L&apos;ouverture de %1 a échoué : %2.</translation>
+        <translation>L&apos;ouverture de %1 a échoué&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1420,15 +1590,15 @@ Que faire : relancez le transfert et choisissez l&apos;adaptateur du boîtier q
     </message>
     <message>
         <source>Start Voltage [V] :   %1</source>
-        <translation>Tension de début [V] :   %1</translation>
+        <translation>Tension de début [V]&#xa0;:   %1</translation>
     </message>
     <message>
         <source>Start Delay [mm:ss] :   %1:%2</source>
-        <translation>Délai initial [mm:ss] :   %1:%2</translation>
+        <translation>Délai initial [mm:ss]&#xa0;:   %1:%2</translation>
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation>Délai de courbe [ms/0.1V] :   %1</translation>
+        <translation>Délai de courbe [ms/0.1V]&#xa0;:   %1</translation>
     </message>
     <message>
         <source>Vin</source>
@@ -1557,7 +1727,7 @@ Que faire : relancez le transfert et choisissez l&apos;adaptateur du boîtier q
     <name>Protocol</name>
     <message>
         <source>No USB Device Connected!</source>
-        <translation>Aucun périphérique USB connecté !</translation>
+        <translation>Aucun périphérique USB connecté&#xa0;!</translation>
     </message>
     <message>
         <source>An error occured,
@@ -1569,7 +1739,7 @@ Error code: WR0001</source>
 veuillez rebrancher
 l&apos;adaptateur USB.
 
-Code d&apos;erreur : WR0001</translation>
+Code d&apos;erreur&#xa0;: WR0001</translation>
     </message>
     <message>
         <source>Please check the connection
@@ -1590,13 +1760,13 @@ ou contactez votre revendeur pour mettre ce boîtier à jour.</translation>
     <message>
         <source>This box is for CR-Tuning only!
 please adjust your project.</source>
-        <translation>Ce boîtier est réservé au tuning CR !
+        <translation>Ce boîtier est réservé au tuning CR&#xa0;!
 Veuillez adapter votre projet.</translation>
     </message>
     <message>
         <source>This box is for CR-TURBO-Tuning only!
 please adjust your project.</source>
-        <translation>Ce boîtier est réservé au tuning CR-TURBO !
+        <translation>Ce boîtier est réservé au tuning CR-TURBO&#xa0;!
 Veuillez adapter votre projet.</translation>
     </message>
     <message>
@@ -1605,7 +1775,7 @@ Veuillez adapter votre projet.</translation>
 Error code: PU0001</source>
         <translation>Erreur USB
 
-Code d&apos;erreur : PU0001</translation>
+Code d&apos;erreur&#xa0;: PU0001</translation>
     </message>
     <message>
         <source>USB-error
@@ -1613,13 +1783,13 @@ Code d&apos;erreur : PU0001</translation>
 Error code: CL0001</source>
         <translation>Erreur USB
 
-Code d&apos;erreur : CL0001</translation>
+Code d&apos;erreur&#xa0;: CL0001</translation>
     </message>
     <message>
         <source>No USB Device Connected!
 
 %1</source>
-        <translation>Aucun périphérique USB connecté !
+        <translation>Aucun périphérique USB connecté&#xa0;!
 
 %1</translation>
     </message>
@@ -1630,7 +1800,7 @@ Code d&apos;erreur : CL0001</translation>
         <source>Register Keys not found!
 
 Please reinstall the program. The default values will be loaded.</source>
-        <translation>Clés de registre introuvables !
+        <translation>Clés de registre introuvables&#xa0;!
 
 Veuillez réinstaller le programme. Les valeurs par défaut vont être chargées.</translation>
     </message>
@@ -1638,33 +1808,33 @@ Veuillez réinstaller le programme. Les valeurs par défaut vont être chargées
         <source>A register key was not found!
 
 Please reinstall the program to correct this error. The default value for this setting will be loaded.</source>
-        <translation>Une clé de registre est introuvable !
+        <translation>Une clé de registre est introuvable&#xa0;!
 
 Veuillez réinstaller le programme pour corriger cette erreur. La valeur par défaut de ce réglage va être chargée.</translation>
     </message>
     <message>
         <source>%1 does not look like a Ramvik project: %2.</source>
-        <translation>%1 ne ressemble pas à un projet Ramvik : %2.</translation>
+        <translation>%1 ne ressemble pas à un projet Ramvik&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Can&apos;t open file!</source>
-        <translation>Impossible d&apos;ouvrir le fichier !</translation>
+        <translation>Impossible d&apos;ouvrir le fichier&#xa0;!</translation>
     </message>
     <message>
         <source>%1 Open it anyway?</source>
-        <translation>%1 L&apos;ouvrir quand même ?</translation>
+        <translation>%1 L&apos;ouvrir quand même&#xa0;?</translation>
     </message>
     <message>
         <source>A box cannot hold this project as it stands: %1</source>
-        <translation>Un boîtier ne peut pas recevoir ce projet en l&apos;état : %1</translation>
+        <translation>Un boîtier ne peut pas recevoir ce projet en l&apos;état&#xa0;: %1</translation>
     </message>
     <message>
         <source>A box cannot hold this project as it stands: %1 (and %2 more)</source>
-        <translation>Un boîtier ne peut pas recevoir ce projet en l&apos;état : %1 (et %2 autres)</translation>
+        <translation>Un boîtier ne peut pas recevoir ce projet en l&apos;état&#xa0;: %1 (et %2 autres)</translation>
     </message>
     <message>
         <source>%1 was no Ramvik project when it was opened. Replace it with this project?</source>
-        <translation>%1 n&apos;était pas un projet Ramvik à son ouverture. Le remplacer par ce projet ?</translation>
+        <translation>%1 n&apos;était pas un projet Ramvik à son ouverture. Le remplacer par ce projet&#xa0;?</translation>
     </message>
     <message>
         <source>Can&apos;t save file!
@@ -1672,7 +1842,7 @@ Veuillez réinstaller le programme pour corriger cette erreur. La valeur par dé
 %1
 
 %2</source>
-        <translation>Impossible d&apos;enregistrer le fichier !
+        <translation>Impossible d&apos;enregistrer le fichier&#xa0;!
 
 %1
 
@@ -1682,9 +1852,9 @@ Veuillez réinstaller le programme pour corriger cette erreur. La valeur par dé
         <source>The project &quot;%1&quot; has changed.
 
 Do you want to save the changes?</source>
-        <translation>Le projet « %1 » a été modifié.
+        <translation>Le projet «&#xa0;%1&#xa0;» a été modifié.
 
-Voulez-vous enregistrer les modifications ?</translation>
+Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>The write was not kept in the history:
@@ -1692,7 +1862,7 @@ Voulez-vous enregistrer les modifications ?</translation>
 %1
 
 %2</source>
-        <translation>L&apos;écriture n&apos;a pas été conservée dans l&apos;historique :
+        <translation>L&apos;écriture n&apos;a pas été conservée dans l&apos;historique&#xa0;:
 
 %1
 
@@ -1702,9 +1872,45 @@ Voulez-vous enregistrer les modifications ?</translation>
         <source>The write was not kept in the history:
 
 no data folder is known (the settings hold no RootPath, or HOME is not set).</source>
-        <translation>L&apos;écriture n&apos;a pas été conservée dans l&apos;historique :
+        <translation>L&apos;écriture n&apos;a pas été conservée dans l&apos;historique&#xa0;:
 
 aucun dossier de données n&apos;est connu (les réglages ne contiennent pas de RootPath, ou HOME n&apos;est pas défini).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Ramvik project: %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: what the box held could not be kept in the history first.
+
+%1
+
+%2
+
+Turn the backup off to write all the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1; %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every cell was written into box %1, but the check was cut off: the write is not verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write failed at cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write of %1 kept nothing to write back: the box was not read before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+%2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1712,7 +1918,7 @@ aucun dossier de données n&apos;est connu (les réglages ne contiennent pas de 
     <message>
         <source>The box cannot hold this project:
 %1</source>
-        <translation>Le boîtier ne peut pas recevoir ce projet :
+        <translation>Le boîtier ne peut pas recevoir ce projet&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -1723,11 +1929,27 @@ aucun dossier de données n&apos;est connu (les réglages ne contiennent pas de 
     </message>
     <message>
         <source>The box holds other values than were written: %1</source>
-        <translation>Le boîtier contient d&apos;autres valeurs que celles écrites : %1</translation>
+        <translation>Le boîtier contient d&apos;autres valeurs que celles écrites&#xa0;: %1</translation>
     </message>
     <message>
         <source>cell %1 (%2): box %3, written %4.</source>
-        <translation>cellule %1 (%2) : boîtier %3, écrit %4.</translation>
+        <translation>cellule %1 (%2)&#xa0;: boîtier %3, écrit %4.</translation>
+    </message>
+    <message>
+        <source>The write was stopped before the first cell: the box holds what it held before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check was stopped: every cell was written, but not all of cells 0–254 were read back, so the write is not verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The read was stopped before every cell had arrived: nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write stopped after cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1756,20 +1978,118 @@ aucun dossier de données n&apos;est connu (les réglages ne contiennent pas de 
         <source>Read</source>
         <translation>Lecture terminée</translation>
     </message>
+    <message>
+        <source>Backing up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backed up</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
-        <source>Written into box %1 on %2; verified: yes.</source>
-        <translation>Écrit dans le boîtier %1 le %2 ; vérification : réussie.</translation>
+        <source>did not finish (the program ended during the write): the box may hold parts of two projects</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Written into box %1 on %2; verified: no.</source>
-        <translation>Écrit dans le boîtier %1 le %2 ; vérification : échouée.</translation>
+        <source>verified: parameters and points (cells 0㉔); the box&apos;s table cells cannot be read back</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Written into box %1 on %2; verified: off.</source>
-        <translation>Écrit dans le boîtier %1 le %2 ; vérification : désactivée.</translation>
+        <source>differs: the box holds other values than were written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check cut off: every cell was written, but not all of cells 0㉔ were read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified: every cell was written, the check was off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped before the first cell: the box holds what it held before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped after cell %1 of %2: the box holds parts of two projects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed at cell %1 of %2: the box holds parts of two projects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last write into box %1 (%2) did not finish: the box may hold parts of two projects. Write the project again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The box&apos;s table cells (256–766) cannot be read back, and the last write into box %1 (%2) did not finish: they may hold another project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out 1 history entry that is only half there (another computer may be writing it).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out %1 history entries that are only half there (another computer may be writing them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the write history:
+
+%1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1 on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1 on %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration or VIN: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes back what the box held before the write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation type="unfinished">%1
+%2</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -27,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 // The window's inside, for tests: the project as the graph and the handlers
@@ -61,6 +64,51 @@ inline QByteArray Contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The key a menu text gives its entry: the character after its single "&"
+// ("&&" is a plain "&"), in lower case; null when it has none.
+inline QChar MenuKey(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+// What keeps the menu bar from being used by keyboard alone, one line each:
+// a menu or an entry without a key of its own (also one disabled now; only a
+// disabled note without a tip, such as "No projects yet", needs none), two in
+// one menu with the same key.
+inline QStringList MenuKeyProblems(QMenuBar* bar)
+{
+    QStringList problems;
+    std::function<void(const QString&, const QList<QAction*>&)> check
+        = [&](const QString& path, const QList<QAction*>& entries) {
+              std::map<QChar, QString> owners;
+              for (QAction* entry : entries) {
+                  if (entry->isSeparator())
+                      continue;
+                  const QString name = path + QStringLiteral(" > ") + entry->text();
+                  const QChar key = MenuKey(entry->text());
+                  const bool note
+                      = !entry->isEnabled() && entry->statusTip().isEmpty() && !entry->menu();
+                  if (key.isNull() && !note)
+                      problems << name + QStringLiteral(" has no key");
+                  else if (!key.isNull() && !owners.emplace(key, name).second)
+                      problems << name + QStringLiteral(" has the key of ") + owners[key];
+                  if (QMenu* menu = entry->menu()) {
+                      emit menu->aboutToShow(); // menus that fill themselves
+                      check(name, menu->actions());
+                  }
+              }
+          };
+    check(QStringLiteral("menu bar"), bar->actions());
+    return problems;
 }
 
 // A main window on settings of its own; the test records and answers messages.
@@ -182,6 +230,15 @@ protected:
         return seen.toStdString();
     }
     QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
+    // Types the text into the field and leaves it with the key.
+    void Type(const char* field, const QString& text, Qt::Key leaveWith)
+    {
+        auto* edit = Find<QLineEdit>(field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, leaveWith);
+    }
     void ChooseBoxType(int index)
     {
         Find<QComboBox>("boxTypeCombo")->setCurrentIndex(index);

@@ -17,15 +17,6 @@ protected:
         AppTest::SetUp();
         StartWithDemoBox();
     }
-    // Types the text into the field and leaves it with the key.
-    void Type(const char* field, const QString& text, Qt::Key leaveWith)
-    {
-        auto* edit = Find<QLineEdit>(field);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, leaveWith);
-    }
     CPointEntryDlg* Entry() { return window->findChild<CPointEntryDlg*>(); }
 };
 

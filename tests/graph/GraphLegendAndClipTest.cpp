@@ -166,6 +166,50 @@ TEST(GraphLegend, ZonesAreExplainedBelowTheTickLabels)
     }
 }
 
+// The zones tell apart without their colours (a colour-blind eye, a grey
+// printout of the window): in grey, each zone's hatching differs from every
+// other's, the green zone plain.
+TEST(GraphZones, TellApartWithoutColour)
+{
+    GraphBench b;
+    b.UseWidget(QSize(1200, 780));
+    b.UseView(false);
+    const QImage grey = b.Render().convertToFormat(QImage::Format_Grayscale8);
+    // A spot inside each zone, clear of the grid (every 0.5 V across, every
+    // 0.2 V up) and of the curves (at 0 V up here).
+    const struct {
+        const char* zone;
+        double input;
+        double vertical;
+    } spots[] = {
+        { "green", 3.25, 0.3 },
+        { "yellow", 3.25, 0.7 },
+        { "orange", 3.25, 1.1 },
+        { "red", 0.25, 1.1 },
+    };
+    // The darker pixels of a 16 x 16 square at a multiple of 16, so every
+    // hatching (8 pixels to its pattern) lies alike in each.
+    std::vector<std::pair<std::string, QString>> textures;
+    for (const auto& spot : spots) {
+        const int x = b.graph.VoltsToX(spot.input) / 16 * 16;
+        const int y = b.graph.VoltsToY(spot.vertical) / 16 * 16;
+        int lightest = 0;
+        for (int dy = 0; dy < 16; ++dy)
+            for (int dx = 0; dx < 16; ++dx)
+                lightest = std::max(lightest, qGray(grey.pixel(x + dx, y + dy)));
+        QString texture;
+        for (int dy = 0; dy < 16; ++dy)
+            for (int dx = 0; dx < 16; ++dx)
+                texture += qGray(grey.pixel(x + dx, y + dy)) < lightest - 20 ? '#' : '.';
+        textures.emplace_back(spot.zone, texture);
+    }
+    EXPECT_EQ(textures[0].second, QString(256, '.')) << "green is plain";
+    for (std::size_t i = 0; i < textures.size(); ++i)
+        for (std::size_t j = i + 1; j < textures.size(); ++j)
+            EXPECT_NE(textures[i].second.toStdString(), textures[j].second.toStdString())
+                << textures[i].first << " and " << textures[j].first << " look alike";
+}
+
 // The Difference view keeps its 150-pixel margins where the frame has room;
 // a short frame (a small window at 200 %) gives up margin first, so its nine
 // tick labels, 15 pixels high, never run into each other, and the title

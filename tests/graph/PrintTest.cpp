@@ -1,5 +1,6 @@
 #include "Print.h"
 #include "CurveTestSupport.h"
+#include "GraphTestSupport.h"
 #include "PrintLayout.h"
 #include "ProjectState.h"
 
@@ -59,6 +60,39 @@ TEST(PrintLayout, ParameterAndDifferenceTexts)
     EXPECT_TRUE(texts.contains("-0.50")); // the point at 2 V
     EXPECT_FALSE(texts.contains("-0.00")); // the point at 0.3 V
     EXPECT_TRUE(texts.filter("Stop").isEmpty() && texts.filter("4.7").isEmpty());
+}
+
+// The sheet and the graph's read-out write numbers as the language chosen
+// writes them (QLocale's default, which choosing a language sets): German
+// with a decimal comma, ramvik-cli and English with the point.
+TEST(LocalNumbers, SheetAndReadOutFollowTheLanguage)
+{
+    const struct {
+        const char* locale;
+        const char* startVoltage;
+        const char* difference;
+        const char* readOut;
+    } rows[] = {
+        { "C", "Start Voltage [V] :   2.3", "-0.50", "V[in]:2.00V V[diff]:-0.30V" },
+        { "de_DE", "Start Voltage [V] :   2,3", "-0,50", "V[in]:2,00V V[diff]:-0,30V" },
+        { "pl_PL", "Start Voltage [V] :   2,3", "-0,50", "V[in]:2,00V V[diff]:-0,30V" },
+    };
+    ProjectState project;
+    project.startVoltage = 2.3;
+    project.crCurve = BuildCurve({ { 0, 0 }, { 2.0, 1.5 }, { 3.0, 3.0 - 1e-17 }, { 5, 5 } });
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale);
+        QLocale::setDefault(QLocale(row.locale));
+        QStringList texts;
+        for (const PrintText& text : LayOutPrintSheet(project).texts)
+            texts << text.text;
+        EXPECT_TRUE(texts.contains(row.startVoltage)) << texts.join(" | ").toStdString();
+        EXPECT_TRUE(texts.contains(row.difference));
+        EXPECT_EQ(texts.filter(QRegularExpression("^-0.00$")).size(), 0);
+        GraphBench bench;
+        EXPECT_EQ(bench.graph.ReadOutText(2.0, -0.3).toStdString(), row.readOut);
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 // Of the words with this text, the top-left corner (points) nearest the point.

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 // Test programs that create widgets or paint run headless, whatever display
-// the developer has, and keep their settings in a folder of their own, so a
-// test never reads or changes the developer's Ramvik settings.
+// and language the developer has, and keep their settings in a folder of
+// their own, so a test never reads or changes the developer's Ramvik
+// settings.
 int main(int argc, char** argv)
 {
     QTemporaryDir home;
@@ -23,6 +24,11 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+    // The same system language on every machine, one Ramvik does not speak:
+    // the window starts in English, and a test that wants another language
+    // chooses it.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

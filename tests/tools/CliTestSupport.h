@@ -29,6 +29,7 @@ struct RunOptions {
     QString workingDirectory; // empty: the test's own
     QByteArray input; // standard input
     QString data = "data"; // the data folder (the write history's) in the test's folder
+    QString language; // LANG and LC_ALL of the run ("de_DE.UTF-8"); empty: the suite's
 };
 
 // The options of a run whose data folder (the write history's) is another.
@@ -75,6 +76,10 @@ protected:
         environment.insert("XDG_DATA_HOME", dir.filePath(options.data));
         if (!options.systemRoot.isEmpty())
             environment.insert("RAMVIK_SYSTEM_ROOT", options.systemRoot);
+        if (!options.language.isEmpty()) {
+            environment.insert("LANG", options.language);
+            environment.insert("LC_ALL", options.language);
+        }
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(options.workingDirectory);
         if (options.unprivileged && geteuid() == 0) {

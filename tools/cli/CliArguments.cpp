@@ -32,6 +32,9 @@ const OptionInfo kNoBackup { "--no-backup", nullptr, nullptr,
 const OptionInfo kOutput { "--output", "-o", "OUT", "the file to write" };
 const OptionInfo kCurve { "--curve", nullptr, "cr|turbo",
     "the CR curve (default) or the TURBO curve" };
+const OptionInfo kLanguage { "--lang", nullptr, "CODE",
+    "the sheet's language: en (default), de, fr, es, it, pl or pt_BR;\n"
+    "its numbers as that language writes them (de: 1,5)" };
 
 const std::vector<CommandInfo>& Commands()
 {
@@ -109,8 +112,10 @@ const std::vector<CommandInfo>& Commands()
             "one of its files). It is a write like any other: the same checks, its own\n"
             "backup first, its own entry in the history. Stops and exits like 'write'.",
             { kPort, kDemoBox, kNoVerify, kNoBackup } },
-        { "pdf", "FILE -o OUT.pdf", "the printed project sheet as a PDF",
-            "Writes the printed project sheet as a one-page PDF.", { kOutput } },
+        { "pdf", "FILE -o OUT.pdf [--lang CODE]", "the printed project sheet as a PDF",
+            "Writes the printed project sheet as a one-page PDF, in English or in the\n"
+            "language --lang names. The tool's own messages stay English.",
+            { kOutput, kLanguage } },
         { "png", "FILE -o OUT.png [--view io|diff] [--size WxH] [--logo-folder DIR]",
             "the graph as a PNG picture",
             "Draws the graph as the window draws it into a PNG picture.",
@@ -320,6 +325,10 @@ std::string ApplyOption(const OptionInfo& option, const std::string& value, CliR
         if (value.empty())
             return "--from needs a text file, or - for standard input";
         request.from = value;
+    } else if (name == "--lang") {
+        // The languages are the translations built into the program; the
+        // command checks the code.
+        request.language = value;
     }
     return {};
 }

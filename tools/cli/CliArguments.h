@@ -27,6 +27,7 @@ struct CliRequest {
     std::string logoFolder; // --logo-folder: where logo.bmp lies
     bool turboCurve = false; // --curve turbo
     std::string from; // --from: the text of points, "-" for standard input
+    std::string language; // --lang: the printed sheet's language; empty: English
     int width = 800; // --size, pixels
     int height = 600;
 };

@@ -2,9 +2,11 @@
 
 #include <FileWriter.h>
 #include <Graph.h>
+#include <Languages.h>
 #include <Print.h>
 #include <PrintPdf.h>
 #include <ProjectState.h>
+#include <Translate.h>
 
 #include <QBuffer>
 #include <QFile>
@@ -61,13 +63,23 @@ QImage DrawGraph(ProjectState& project, const CliRequest& request)
 // the picture's own writer has said that all of it came out.
 int PdfCommand(const CliRequest& request)
 {
+    // Without --lang the sheet is English with the point, whatever the
+    // system's language.
+    if (!request.language.empty()) {
+        const QString language = QString::fromStdString(request.language);
+        if (!IsShippedLanguage(language)) {
+            PrintMessage("ramvik-cli: the sheet can be printed in "
+                + ShippedLanguageCodes().toStdString() + "; not in '" + request.language + "'.");
+            return kExitFailed;
+        }
+        UseLanguage(language);
+    }
     ProjectState project;
     if (!LoadProject(request.file, project))
         return kExitFailed;
     // A copy from the write history says when and how it was written.
     const std::optional<UserText> note = HistoryNote(request.file);
-    const QByteArray pdf
-        = ProjectSheetPdf(project, note ? QString::fromStdString(note->English()) : QString());
+    const QByteArray pdf = ProjectSheetPdf(project, note ? Tr(*note) : QString());
     if (pdf.isEmpty()) {
         PrintMessage("Can't write " + request.output + "\nThe PDF could not be made.");
         return kExitFailed;

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <memory>
@@ -77,6 +78,9 @@ int main(int argc, char** argv)
         }
         QCoreApplication::setApplicationName(QStringLiteral("Ramvik"));
         QCoreApplication::setOrganizationName(QStringLiteral("Ramvik"));
+        // Numbers in pictures and sheets keep the point, whatever the
+        // system's language; pdf --lang chooses another way.
+        QLocale::setDefault(QLocale::c());
         return entry.run(parsed.request);
     }
     return kExitBadUsage; // the parser knows only the commands above

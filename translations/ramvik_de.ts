@@ -140,6 +140,10 @@
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
         <translation>Box %1 enthält andere Werte als das Projekt: Der Vergleichsbereich listet %2 Abweichungen auf und zeichnet die Kurven der Box über die des Projekts.</translation>
     </message>
+    <message>
+        <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CComparePanel</name>
@@ -216,6 +220,142 @@ Für die IT-Betreuung dieses Computers:
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Das Diagramm&lt;/h3&gt;&lt;p&gt;Bearbeitet wird die Kurve, deren Kästchen neben &lt;b&gt;CR&lt;/b&gt; oder &lt;b&gt;TURBO&lt;/b&gt; angehakt ist (F2, F3). Ihre Punkte tragen runde Markierungen; der gewählte Punkt ist größer und gefüllt.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Einen Punkt &lt;b&gt;anklicken&lt;/b&gt;, um ihn zu wählen, und nach oben oder unten &lt;b&gt;ziehen&lt;/b&gt;, um seinen Ausgang einzustellen. Der Eingang eines Punkts bleibt.&lt;/li&gt;&lt;li&gt;Irgendwo sonst ins Diagramm &lt;b&gt;klicken&lt;/b&gt;, um dort einen Punkt hinzuzufügen.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rechtsklick&lt;/b&gt; auf einen Punkt löscht ihn; beim Ziehen setzt die rechte Maustaste den Punkt zurück auf die Linie, auf der Ausgang gleich Eingang ist.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Doppelklick&lt;/b&gt; auf einen Punkt oder die &lt;b&gt;Eingabetaste&lt;/b&gt;, um seinen genauen Ausgang einzugeben; ist kein Punkt gewählt, fügt die Eingabetaste einen Punkt beim eingegebenen Eingang hinzu.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Die Punkte bei 0 V und 5 V bleiben, ebenso die CR-Punkte bei Start- und Stoppspannung; nur die CR-Punkte dazwischen lassen sich verschieben. Ein Ausgang liegt höchstens 1.6 V unter seinem Eingang. Werte rasten in den Schritten der Box von 0.02 V ein. Die Statuszeile sagt, warum eine Änderung nicht übernommen wurde.&lt;/p&gt;&lt;h3&gt;Tasten im Diagramm&lt;/h3&gt;&lt;p&gt;Sie wirken auf den gewählten Punkt, sobald das Diagramm den Tastaturfokus hat (anklicken oder Tab drücken, bis es umrahmt ist), egal wo der Mauszeiger steht.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil links&lt;/b&gt;, &lt;b&gt;Pfeil rechts&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nachbarpunkt wählen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil hoch&lt;/b&gt;, &lt;b&gt;Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0.02 V verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+Pfeil hoch&lt;/b&gt;, &lt;b&gt;Umschalt+Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0.1 V verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt;&lt;/td&gt;&lt;td&gt;löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabetaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;genaue Werte eingeben&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Die Parameter&lt;/h3&gt;&lt;p&gt;Einen Wert in sein Feld eingeben und Eingabetaste oder Tab drücken, oder die Pfeile daneben, die Tasten Pfeil hoch und Pfeil runter im Feld oder das Mausrad benutzen. Die Startverzögerung wird als Minuten:Sekunden eingegeben (1:30). Ein Wert, den die Box nicht annehmen kann, wird abgewiesen, und die Statuszeile sagt, warum.&lt;/p&gt;&lt;h3&gt;Überall&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rückgängig&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+Z&lt;/b&gt;, &lt;b&gt;Strg+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wiederholen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+N&lt;/b&gt;, &lt;b&gt;Strg+O&lt;/b&gt;, &lt;b&gt;Strg+S&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;neu, öffnen, speichern, speichern unter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drucken, PDF exportieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+W&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+R&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in die Box schreiben, aus ihr lesen, mit ihr vergleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+1&lt;/b&gt;, &lt;b&gt;Strg+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ansicht Eingang-Ausgang, Ansicht Differenz&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; und der unterstrichene Buchstabe&lt;/td&gt;&lt;td&gt;ein Menü öffnen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryBrowser</name>
+    <message>
+        <source>Write History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer, vehicle, registration, project, box, outcome...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the project as it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Box...</source>
+        <translation type="unfinished">Mit Box ver&amp;gleichen...</translation>
+    </message>
+    <message>
+        <source>Open the project as it was written and compare it with the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the project&apos;s sheet with the job and the outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write Back What the Box Held Before...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write into the box what it held before this write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>No write has been kept yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write back into box %1 what it held before the write of %2?
+
+The box&apos;s present contents are lost unless the backup is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryModel</name>
+    <message>
+        <source>did not finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check cut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped before the first cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped after cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed at cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration or VIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -652,10 +792,6 @@ Adapter der Box wählen:</translation>
         <translation>Schreib&amp;verlauf...</translation>
     </message>
     <message>
-        <source>Open a copy of an earlier write</source>
-        <translation>Kopie eines früheren Schreibvorgangs öffnen</translation>
-    </message>
-    <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
         <translation>Was Ramvik vom USB-Adapter der Box sieht und was zu tun ist</translation>
     </message>
@@ -843,6 +979,10 @@ Adapter der Box wählen:</translation>
         <source>Show the whole range of the graph again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRead</name>
@@ -870,6 +1010,10 @@ Adapter der Box wählen:</translation>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
         <translation>Das Projekt von Box %1 (%2) ist jetzt das Projekt des Fensters; es ist noch in keiner Datei gespeichert.</translation>
     </message>
+    <message>
+        <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTransferDlg</name>
@@ -884,6 +1028,14 @@ Adapter der Box wählen:</translation>
     <message>
         <source>%1 of %2 cells, %3 left</source>
         <translation>%1 von %2 Zellen, noch %3</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the transfer after the cell on its way</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -906,10 +1058,6 @@ Adapter der Box wählen:</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>It is kept in the history, marked as not verified, as %1.</source>
-        <translation>Es ist im Verlauf abgelegt, als nicht geprüft markiert, unter %1.</translation>
-    </message>
-    <message>
         <source>It is kept in the history as %1.</source>
         <translation>Es ist im Verlauf abgelegt unter %1.</translation>
     </message>
@@ -922,24 +1070,12 @@ Adapter der Box wählen:</translation>
         <translation>Es konnte nicht im Verlauf abgelegt werden: %1.</translation>
     </message>
     <message>
-        <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation>Das Projekt wurde in Box %1 geschrieben und geprüft: Die Zellen 0 bis 254 lesen sich wie geschrieben zurück (den Rest lässt die Box nicht zurücklesen).</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation>Das Projekt wurde in Box %1 geschrieben und nicht geprüft, da „Nach dem Schreiben prüfen“ aus war.</translation>
-    </message>
-    <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
         <translation>Die Verbindung wurde danach nicht sauber geschlossen; die Box enthält das Projekt trotzdem.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
         <translation>Das Projekt wurde in Box %1 geschrieben, aber die Box enthält andere Werte als geschrieben; die erste Abweichung: %2</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation>Das Projekt wurde in Box %1 geschrieben, aber das Zurücklesen schlug fehl, daher ist es nicht geprüft.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
@@ -956,6 +1092,61 @@ Adapter der Box wählen:</translation>
     <message>
         <source>Nothing was written: no box could be reached.</source>
         <translation>Es wurde nichts geschrieben: Keine Box war erreichbar.</translation>
+    </message>
+    <message>
+        <source>Write back to box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read cells 0 to 254 back after writing and compare them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up the box first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Job (customer, vehicle, note)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the write history keeps about this job; all optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vehicle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Registration or VIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes back what box %1 held before the write of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the write?
+
+The box will hold parts of two projects until a project is written into it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1; %2.</source>
+        <comment>the box, then the outcome</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

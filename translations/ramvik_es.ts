@@ -140,6 +140,10 @@
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
         <translation>El módulo %1 contiene valores distintos de los del proyecto: el panel de comparación muestra %2 diferencias y dibuja las curvas del módulo sobre las del proyecto.</translation>
     </message>
+    <message>
+        <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CComparePanel</name>
@@ -216,6 +220,142 @@ Para quien administre este ordenador:
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;El gráfico&lt;/h3&gt;&lt;p&gt;La curva que se edita es aquella cuya casilla está marcada junto a &lt;b&gt;CR&lt;/b&gt; o &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Sus puntos llevan marcadores redondos; el punto seleccionado es más grande y relleno.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Haga clic&lt;/b&gt; en un punto para seleccionarlo y &lt;b&gt;arrástrelo&lt;/b&gt; hacia arriba o hacia abajo para ajustar su salida. Un punto conserva su entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga clic&lt;/b&gt; en cualquier otro lugar del gráfico para añadir ahí un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga clic derecho&lt;/b&gt; en un punto para eliminarlo; durante un arrastre, el botón derecho devuelve el punto a la línea en la que la salida es igual a la entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga doble clic&lt;/b&gt; en un punto, o pulse &lt;b&gt;Intro&lt;/b&gt;, para escribir su salida exacta; sin ningún punto seleccionado, Intro añade un punto en la entrada que escriba.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Los puntos de 0 V y 5 V son fijos, igual que los puntos CR de la tensión inicial y la final; solo se mueven los puntos CR que hay entre ellos. Una salida queda como máximo 1.6 V por debajo de su entrada. Los valores se ajustan a los pasos de 0.02 V del módulo. La línea de estado indica por qué no se aceptó una edición.&lt;/p&gt;&lt;h3&gt;Teclas del gráfico&lt;/h3&gt;&lt;p&gt;Actúan sobre el punto seleccionado cuando el gráfico tiene el foco del teclado (haga clic en él o pulse Tab hasta que quede enmarcado), esté donde esté el puntero del ratón.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flecha izquierda&lt;/b&gt;, &lt;b&gt;Flecha derecha&lt;/b&gt;&lt;/td&gt;&lt;td&gt;seleccionar el punto vecino&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flecha arriba&lt;/b&gt;, &lt;b&gt;Flecha abajo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;moverlo 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Mayús+Flecha arriba&lt;/b&gt;, &lt;b&gt;Mayús+Flecha abajo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;moverlo 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eliminarlo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escribir sus valores exactos&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Los parámetros&lt;/h3&gt;&lt;p&gt;Escriba un valor en su campo y pulse Intro o Tab, o use las flechas que hay a su lado, las teclas Flecha arriba y Flecha abajo en el campo o la rueda del ratón. El retardo inicial se escribe como minutos:segundos (1:30). Un valor que el módulo no admite se rechaza, y la línea de estado indica por qué.&lt;/p&gt;&lt;h3&gt;En cualquier lugar&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;deshacer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rehacer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nuevo, abrir, guardar, guardar como&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimir, exportar PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+W&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+R&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escribir el módulo, leerlo, compararlo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vista Entrada-Salida, vista Diferencia&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; y la letra subrayada&lt;/td&gt;&lt;td&gt;abrir un menú&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryBrowser</name>
+    <message>
+        <source>Write History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer, vehicle, registration, project, box, outcome...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the project as it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Box...</source>
+        <translation type="unfinished">&amp;Comparar con módulo...</translation>
+    </message>
+    <message>
+        <source>Open the project as it was written and compare it with the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the project&apos;s sheet with the job and the outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write Back What the Box Held Before...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write into the box what it held before this write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>No write has been kept yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write back into box %1 what it held before the write of %2?
+
+The box&apos;s present contents are lost unless the backup is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryModel</name>
+    <message>
+        <source>did not finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check cut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped before the first cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped after cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed at cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration or VIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -652,10 +792,6 @@ Elija el convertidor del módulo:</translation>
         <translation>&amp;Historial de escrituras...</translation>
     </message>
     <message>
-        <source>Open a copy of an earlier write</source>
-        <translation>Abrir una copia de una escritura anterior</translation>
-    </message>
-    <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
         <translation>Lo que Ramvik ve del convertidor USB del módulo, y qué hacer</translation>
     </message>
@@ -843,6 +979,10 @@ Elija el convertidor del módulo:</translation>
         <source>Show the whole range of the graph again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRead</name>
@@ -870,6 +1010,10 @@ Elija el convertidor del módulo:</translation>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
         <translation>El proyecto del módulo %1 (%2) es ahora el proyecto de la ventana; aún no está guardado en ningún archivo.</translation>
     </message>
+    <message>
+        <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTransferDlg</name>
@@ -884,6 +1028,14 @@ Elija el convertidor del módulo:</translation>
     <message>
         <source>%1 of %2 cells, %3 left</source>
         <translation>%1 de %2 celdas, faltan %3</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the transfer after the cell on its way</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -906,10 +1058,6 @@ Elija el convertidor del módulo:</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>It is kept in the history, marked as not verified, as %1.</source>
-        <translation>Queda guardado en el historial, marcado como no verificado, como %1.</translation>
-    </message>
-    <message>
         <source>It is kept in the history as %1.</source>
         <translation>Queda guardado en el historial como %1.</translation>
     </message>
@@ -922,24 +1070,12 @@ Elija el convertidor del módulo:</translation>
         <translation>No se pudo guardar en el historial: %1.</translation>
     </message>
     <message>
-        <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation>El proyecto se escribió en el módulo %1 y se verificó: las celdas 0 a 254 se leyeron tal como se escribieron (el módulo no permite volver a leer el resto).</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation>El proyecto se escribió en el módulo %1 sin verificar, porque «Verificar tras escribir» estaba desactivado.</translation>
-    </message>
-    <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
         <translation>Después, la conexión no se cerró correctamente; aun así, el módulo contiene el proyecto.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
         <translation>El proyecto se escribió en el módulo %1, pero el módulo contiene valores distintos de los escritos; la primera diferencia: %2</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation>El proyecto se escribió en el módulo %1, pero falló la lectura de comprobación, así que no está verificado.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
@@ -956,6 +1092,61 @@ Elija el convertidor del módulo:</translation>
     <message>
         <source>Nothing was written: no box could be reached.</source>
         <translation>No se escribió nada: no se pudo contactar con ningún módulo.</translation>
+    </message>
+    <message>
+        <source>Write back to box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read cells 0 to 254 back after writing and compare them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up the box first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Job (customer, vehicle, note)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the write history keeps about this job; all optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vehicle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Registration or VIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes back what box %1 held before the write of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the write?
+
+The box will hold parts of two projects until a project is written into it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1; %2.</source>
+        <comment>the box, then the outcome</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

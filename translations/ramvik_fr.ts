@@ -140,6 +140,10 @@
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
         <translation>Le boîtier %1 contient d&apos;autres valeurs que le projet&#xa0;: le panneau de comparaison indique %2 écarts et trace les courbes du boîtier sur celles du projet.</translation>
     </message>
+    <message>
+        <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CComparePanel</name>
@@ -216,6 +220,142 @@ Pour la personne qui gère cet ordinateur&#xa0;:
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Le graphique&lt;/h3&gt;&lt;p&gt;La courbe modifiée est celle dont la case est cochée à côté de &lt;b&gt;CR&lt;/b&gt; ou &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Ses points portent des repères ronds&#xa0;; le point choisi est plus grand et plein.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; sur un point pour le choisir, puis &lt;b&gt;faites-le glisser&lt;/b&gt; vers le haut ou le bas pour régler sa sortie. Un point garde son entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; ailleurs dans le graphique pour y ajouter un point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clic droit&lt;/b&gt; sur un point pour le supprimer&#xa0;; pendant un glissement, le bouton droit remet le point sur la ligne où la sortie est égale à l&apos;entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-cliquez&lt;/b&gt; sur un point, ou appuyez sur &lt;b&gt;Entrée&lt;/b&gt;, pour saisir sa sortie exacte&#xa0;; si aucun point n&apos;est choisi, Entrée ajoute un point à l&apos;entrée que vous saisissez.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Les points à 0 V et 5 V restent en place, de même que les points CR aux tensions de début et de fin&#xa0;; seuls les points CR situés entre eux se déplacent. Une sortie est au plus 1.6 V sous son entrée. Les valeurs s&apos;alignent sur les pas de 0.02 V du boîtier. La ligne d&apos;état indique pourquoi une modification a été refusée.&lt;/p&gt;&lt;h3&gt;Touches du graphique&lt;/h3&gt;&lt;p&gt;Elles agissent sur le point choisi dès que le graphique a le focus clavier (cliquez dessus, ou appuyez sur Tab jusqu&apos;à ce qu&apos;il soit encadré), où que soit le pointeur de la souris.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche gauche&lt;/b&gt;, &lt;b&gt;Flèche droite&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choisir le point voisin&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche haut&lt;/b&gt;, &lt;b&gt;Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maj+Flèche haut&lt;/b&gt;, &lt;b&gt;Maj+Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Suppr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le supprimer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entrée&lt;/b&gt;&lt;/td&gt;&lt;td&gt;saisir ses valeurs exactes&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Les paramètres&lt;/h3&gt;&lt;p&gt;Saisissez une valeur dans son champ et appuyez sur Entrée ou Tab, ou utilisez les flèches à côté, les touches Flèche haut et Flèche bas dans le champ ou la molette de la souris. Le délai initial se saisit en minutes:secondes (1:30). Une valeur que le boîtier ne peut pas prendre est refusée, et la ligne d&apos;état indique pourquoi.&lt;/p&gt;&lt;h3&gt;Partout&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annuler&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rétablir&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nouveau, ouvrir, enregistrer, enregistrer sous&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimer, exporter en PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;écrire dans le boîtier, le lire, le comparer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vue Entrée-Sortie, vue Différence&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; et la lettre soulignée&lt;/td&gt;&lt;td&gt;ouvrir un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryBrowser</name>
+    <message>
+        <source>Write History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer, vehicle, registration, project, box, outcome...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the project as it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Box...</source>
+        <translation type="unfinished">Co&amp;mparer au boîtier...</translation>
+    </message>
+    <message>
+        <source>Open the project as it was written and compare it with the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the project&apos;s sheet with the job and the outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write Back What the Box Held Before...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write into the box what it held before this write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>No write has been kept yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write back into box %1 what it held before the write of %2?
+
+The box&apos;s present contents are lost unless the backup is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryModel</name>
+    <message>
+        <source>did not finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check cut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped before the first cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped after cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed at cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration or VIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -652,10 +792,6 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
         <translation>&amp;Historique des écritures...</translation>
     </message>
     <message>
-        <source>Open a copy of an earlier write</source>
-        <translation>Ouvrir une copie d&apos;une écriture précédente</translation>
-    </message>
-    <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
         <translation>Ce que Ramvik voit de l&apos;adaptateur USB du boîtier, et que faire</translation>
     </message>
@@ -843,6 +979,10 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
         <source>Show the whole range of the graph again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRead</name>
@@ -870,6 +1010,10 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
         <translation>Le projet du boîtier %1 (%2) est maintenant celui de la fenêtre&#xa0;; il n&apos;est encore enregistré dans aucun fichier.</translation>
     </message>
+    <message>
+        <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTransferDlg</name>
@@ -884,6 +1028,14 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     <message>
         <source>%1 of %2 cells, %3 left</source>
         <translation>%1 cellules sur %2, reste %3</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the transfer after the cell on its way</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -906,10 +1058,6 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>It is kept in the history, marked as not verified, as %1.</source>
-        <translation>Il est conservé dans l&apos;historique, marqué comme non vérifié, sous %1.</translation>
-    </message>
-    <message>
         <source>It is kept in the history as %1.</source>
         <translation>Il est conservé dans l&apos;historique sous %1.</translation>
     </message>
@@ -922,24 +1070,12 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
         <translation>Il n&apos;a pas pu être conservé dans l&apos;historique&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation>Le projet a été écrit dans le boîtier %1 et vérifié&#xa0;: les cellules 0 à 254 se relisent telles qu&apos;écrites (le boîtier ne permet pas de relire le reste).</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation>Le projet a été écrit dans le boîtier %1 sans être vérifié, car «&#xa0;Vérifier après l&apos;écriture&#xa0;» était désactivé.</translation>
-    </message>
-    <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
         <translation>La connexion ne s&apos;est pas fermée proprement ensuite&#xa0;; le boîtier contient quand même le projet.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
         <translation>Le projet a été écrit dans le boîtier %1, mais le boîtier contient d&apos;autres valeurs que celles écrites&#xa0;; premier écart&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation>Le projet a été écrit dans le boîtier %1, mais la relecture a échoué&#xa0;; il n&apos;est donc pas vérifié.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
@@ -956,6 +1092,61 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     <message>
         <source>Nothing was written: no box could be reached.</source>
         <translation>Rien n&apos;a été écrit&#xa0;: aucun boîtier n&apos;a pu être joint.</translation>
+    </message>
+    <message>
+        <source>Write back to box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read cells 0 to 254 back after writing and compare them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up the box first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Job (customer, vehicle, note)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the write history keeps about this job; all optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vehicle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Registration or VIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes back what box %1 held before the write of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the write?
+
+The box will hold parts of two projects until a project is written into it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1; %2.</source>
+        <comment>the box, then the outcome</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,10 @@
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
         <translation>Il modulo %1 contiene valori diversi dal progetto: il pannello di confronto elenca %2 differenze e disegna le curve del modulo sopra quelle del progetto.</translation>
     </message>
+    <message>
+        <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CComparePanel</name>
@@ -216,6 +220,142 @@ Per chi gestisce questo computer:
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Il grafico&lt;/h3&gt;&lt;p&gt;La curva in modifica è quella con la casella spuntata accanto a &lt;b&gt;CR&lt;/b&gt; o &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). I suoi punti hanno marcatori rotondi; il punto selezionato è più grande e pieno.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Fare clic&lt;/b&gt; su un punto per selezionarlo e &lt;b&gt;trascinarlo&lt;/b&gt; in su o in giù per impostarne l&apos;uscita. Un punto mantiene il suo ingresso.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare clic&lt;/b&gt; in qualsiasi altra posizione del grafico per aggiungervi un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare clic destro&lt;/b&gt; su un punto per eliminarlo; durante un trascinamento il tasto destro riporta il punto sulla linea in cui l&apos;uscita è uguale all&apos;ingresso.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare doppio clic&lt;/b&gt; su un punto, o premere &lt;b&gt;Invio&lt;/b&gt;, per inserirne l&apos;uscita esatta; se nessun punto è selezionato, Invio aggiunge un punto all&apos;ingresso inserito.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;I punti a 0 V e 5 V sono fissi, così come i punti CR alla tensione iniziale e finale; si spostano solo i punti CR compresi tra questi. Un&apos;uscita è al massimo 1.6 V sotto il suo ingresso. I valori si allineano ai passi di 0.02 V del modulo. La riga di stato spiega perché una modifica è stata bloccata.&lt;/p&gt;&lt;h3&gt;Tasti del grafico&lt;/h3&gt;&lt;p&gt;Agiscono sul punto selezionato quando il grafico ha il focus della tastiera (fare clic sul grafico, o premere Tab finché non è incorniciato), ovunque si trovi il puntatore del mouse.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Freccia sinistra&lt;/b&gt;, &lt;b&gt;Freccia destra&lt;/b&gt;&lt;/td&gt;&lt;td&gt;seleziona il punto vicino&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Freccia su&lt;/b&gt;, &lt;b&gt;Freccia giù&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo sposta di 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maiusc+Freccia su&lt;/b&gt;, &lt;b&gt;Maiusc+Freccia giù&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo sposta di 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Canc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo elimina&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Invio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;inserisce i suoi valori esatti&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;I parametri&lt;/h3&gt;&lt;p&gt;Inserire un valore nel suo campo e premere Invio o Tab, oppure usare le frecce accanto, i tasti Freccia su e Freccia giù nel campo o la rotellina del mouse. Il ritardo avvio si inserisce come minuti:secondi (1:30). Un valore che il modulo non accetta viene rifiutato, e la riga di stato spiega perché.&lt;/p&gt;&lt;h3&gt;Ovunque&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annulla&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ripeti&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nuovo, apri, salva, salva con nome&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;stampa, esporta PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;scrivi il modulo, leggilo, confrontalo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vista Ingresso-Uscita, vista Differenza&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; e la lettera sottolineata&lt;/td&gt;&lt;td&gt;apre un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryBrowser</name>
+    <message>
+        <source>Write History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer, vehicle, registration, project, box, outcome...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the project as it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Box...</source>
+        <translation type="unfinished">&amp;Confronta col modulo...</translation>
+    </message>
+    <message>
+        <source>Open the project as it was written and compare it with the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the project&apos;s sheet with the job and the outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write Back What the Box Held Before...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write into the box what it held before this write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Chiudi</translation>
+    </message>
+    <message>
+        <source>No write has been kept yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write back into box %1 what it held before the write of %2?
+
+The box&apos;s present contents are lost unless the backup is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryModel</name>
+    <message>
+        <source>did not finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check cut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped before the first cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped after cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed at cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration or VIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -652,10 +792,6 @@ Scegliere il convertitore del modulo:</translation>
         <translation>Cronologia sc&amp;ritture...</translation>
     </message>
     <message>
-        <source>Open a copy of an earlier write</source>
-        <translation>Apre una copia di una scrittura precedente</translation>
-    </message>
-    <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
         <translation>Cosa vede Ramvik del convertitore USB del modulo, e cosa fare</translation>
     </message>
@@ -843,6 +979,10 @@ Scegliere il convertitore del modulo:</translation>
         <source>Show the whole range of the graph again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRead</name>
@@ -870,6 +1010,10 @@ Scegliere il convertitore del modulo:</translation>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
         <translation>Il progetto del modulo %1 (%2) è ora il progetto della finestra; non è ancora salvato in nessun file.</translation>
     </message>
+    <message>
+        <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTransferDlg</name>
@@ -884,6 +1028,14 @@ Scegliere il convertitore del modulo:</translation>
     <message>
         <source>%1 of %2 cells, %3 left</source>
         <translation>%1 di %2 celle, mancano %3</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the transfer after the cell on its way</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -906,10 +1058,6 @@ Scegliere il convertitore del modulo:</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>It is kept in the history, marked as not verified, as %1.</source>
-        <translation>È conservato nella cronologia, segnato come non verificato, come %1.</translation>
-    </message>
-    <message>
         <source>It is kept in the history as %1.</source>
         <translation>È conservato nella cronologia come %1.</translation>
     </message>
@@ -922,24 +1070,12 @@ Scegliere il convertitore del modulo:</translation>
         <translation>Non è stato possibile conservarlo nella cronologia: %1.</translation>
     </message>
     <message>
-        <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation>Il progetto è stato scritto nel modulo %1 e verificato: le celle da 0 a 254 sono state rilette come scritte (il modulo non permette di rileggere il resto).</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation>Il progetto è stato scritto nel modulo %1 senza verifica, perché «Verifica dopo la scrittura» era disattivata.</translation>
-    </message>
-    <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
         <translation>In seguito la connessione non si è chiusa correttamente; il modulo contiene comunque il progetto.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
         <translation>Il progetto è stato scritto nel modulo %1, ma il modulo contiene valori diversi da quelli scritti; la prima differenza: %2</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation>Il progetto è stato scritto nel modulo %1, ma la rilettura non è riuscita, quindi non è verificato.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
@@ -956,6 +1092,61 @@ Scegliere il convertitore del modulo:</translation>
     <message>
         <source>Nothing was written: no box could be reached.</source>
         <translation>Non è stato scritto nulla: nessun modulo raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Write back to box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read cells 0 to 254 back after writing and compare them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up the box first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Job (customer, vehicle, note)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the write history keeps about this job; all optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vehicle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Registration or VIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes back what box %1 held before the write of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the write?
+
+The box will hold parts of two projects until a project is written into it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1; %2.</source>
+        <comment>the box, then the outcome</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

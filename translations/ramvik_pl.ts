@@ -140,6 +140,10 @@
         <source>Box %1 holds other values than the project: the compare panel lists %2 differences and draws the box&apos;s curves over the project&apos;s.</source>
         <translation>Moduł %1 zawiera inne wartości niż projekt: panel porównania pokazuje różnice (%2) i rysuje krzywe modułu na krzywych projektu.</translation>
     </message>
+    <message>
+        <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CComparePanel</name>
@@ -216,6 +220,142 @@ Dla osoby, która opiekuje się tym komputerem:
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Wykres&lt;/h3&gt;&lt;p&gt;Edytowana jest ta krzywa, której pole przy &lt;b&gt;CR&lt;/b&gt; lub &lt;b&gt;TURBO&lt;/b&gt; jest zaznaczone (F2, F3). Jej punkty mają okrągłe znaczniki; wybrany punkt jest większy i wypełniony.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Kliknij&lt;/b&gt; punkt, aby go wybrać, i &lt;b&gt;przeciągnij&lt;/b&gt; go w górę lub w dół, aby ustawić jego wyjście. Wejście punktu się nie zmienia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij&lt;/b&gt; w innym miejscu wykresu, aby dodać tam punkt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij prawym przyciskiem&lt;/b&gt; punkt, aby go usunąć; podczas przeciągania prawy przycisk wraca punkt na linię, na której wyjście jest równe wejściu.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij dwukrotnie&lt;/b&gt; punkt lub naciśnij &lt;b&gt;Enter&lt;/b&gt;, aby wpisać dokładne wyjście; gdy żaden punkt nie jest wybrany, Enter dodaje punkt przy wpisanym wejściu.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Punkty przy 0 V i 5 V pozostają, tak samo punkty CR przy napięciu początkowym i końcowym; przesuwać można tylko punkty CR między nimi. Wyjście leży najwyżej 1.6 V poniżej wejścia. Wartości są dopasowywane do kroku modułu, 0.02 V. Pasek stanu podaje, dlaczego zmiana została odrzucona.&lt;/p&gt;&lt;h3&gt;Klawisze wykresu&lt;/h3&gt;&lt;p&gt;Działają na wybrany punkt, gdy wykres ma fokus klawiatury (kliknij go lub naciskaj Tab, aż pojawi się ramka), niezależnie od położenia wskaźnika myszy.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;←&lt;/b&gt;, &lt;b&gt;→&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wybór sąsiedniego punktu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;↑&lt;/b&gt;, &lt;b&gt;↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;przesunięcie o 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+↑&lt;/b&gt;, &lt;b&gt;Shift+↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;przesunięcie o 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;usunięcie punktu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wpisanie dokładnych wartości&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parametry&lt;/h3&gt;&lt;p&gt;Wpisz wartość w pole i naciśnij Enter lub Tab albo użyj strzałek obok pola, klawiszy ↑ i ↓ w polu lub kółka myszy. Opóźnienie startu wpisuje się jako minuty:sekundy (1:30). Wartość, której moduł nie może przyjąć, jest odrzucana, a pasek stanu podaje przyczynę.&lt;/p&gt;&lt;h3&gt;Wszędzie&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;cofnij&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ponów&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nowy, otwórz, zapisz, zapisz jako&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drukuj, eksportuj PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wgraj do modułu, odczytaj z modułu, porównaj z modułem&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;widok Wejście-wyjście, widok Różnica&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; i podkreślona litera&lt;/td&gt;&lt;td&gt;otwarcie menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryBrowser</name>
+    <message>
+        <source>Write History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer, vehicle, registration, project, box, outcome...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the project as it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Box...</source>
+        <translation type="unfinished">&amp;Porównaj z modułem...</translation>
+    </message>
+    <message>
+        <source>Open the project as it was written and compare it with the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the project&apos;s sheet with the job and the outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write Back What the Box Held Before...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write into the box what it held before this write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Zamknij</translation>
+    </message>
+    <message>
+        <source>No write has been kept yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write back into box %1 what it held before the write of %2?
+
+The box&apos;s present contents are lost unless the backup is on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHistoryModel</name>
+    <message>
+        <source>did not finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check cut off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped before the first cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped after cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed at cell %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registration or VIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -652,10 +792,6 @@ Wybierz konwerter modułu:</translation>
         <translation>&amp;Historia wgrań...</translation>
     </message>
     <message>
-        <source>Open a copy of an earlier write</source>
-        <translation>Otwórz kopię wcześniejszego wgrania</translation>
-    </message>
-    <message>
         <source>What Ramvik sees of the box&apos;s USB converter, and what to do</source>
         <translation>Jak Ramvik widzi konwerter USB modułu i co należy zrobić</translation>
     </message>
@@ -843,6 +979,10 @@ Wybierz konwerter modułu:</translation>
         <source>Show the whole range of the graph again</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CRead</name>
@@ -870,6 +1010,10 @@ Wybierz konwerter modułu:</translation>
         <source>The project of box %1 (%2) is now the window&apos;s project; it is not saved in any file yet.</source>
         <translation>Projekt z modułu %1 (%2) jest teraz projektem w oknie; nie jest jeszcze zapisany w żadnym pliku.</translation>
     </message>
+    <message>
+        <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTransferDlg</name>
@@ -884,6 +1028,14 @@ Wybierz konwerter modułu:</translation>
     <message>
         <source>%1 of %2 cells, %3 left</source>
         <translation>%1 z %2 komórek, zostało %3</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the transfer after the cell on its way</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -906,10 +1058,6 @@ Wybierz konwerter modułu:</translation>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>It is kept in the history, marked as not verified, as %1.</source>
-        <translation>Projekt został zachowany w historii jako %1, z oznaczeniem, że nie jest zweryfikowany.</translation>
-    </message>
-    <message>
         <source>It is kept in the history as %1.</source>
         <translation>Projekt został zachowany w historii jako %1.</translation>
     </message>
@@ -922,24 +1070,12 @@ Wybierz konwerter modułu:</translation>
         <translation>Nie udało się zachować projektu w historii: %1.</translation>
     </message>
     <message>
-        <source>The project was written into box %1 and checked: cells 0 to 254 read back as written (the box gives no way to read the rest back).</source>
-        <translation>Projekt został wgrany do modułu %1 i zweryfikowany: komórki od 0 do 254 odczytano tak, jak je wgrano (pozostałych komórek moduł nie pozwala odczytać).</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1 and not checked, as &quot;Verify after writing&quot; was off.</source>
-        <translation>Projekt został wgrany do modułu %1 bez weryfikacji, bo opcja „Weryfikuj po wgraniu” była wyłączona.</translation>
-    </message>
-    <message>
         <source>The connection did not close cleanly afterwards; the box holds the project all the same.</source>
         <translation>Potem połączenie nie zamknęło się poprawnie; mimo to moduł zawiera projekt.</translation>
     </message>
     <message>
         <source>The project was written into box %1, but the box holds other values than were written; the first difference: %2</source>
         <translation>Projekt został wgrany do modułu %1, ale moduł zawiera inne wartości niż wgrane; pierwsza różnica: %2</translation>
-    </message>
-    <message>
-        <source>The project was written into box %1, but reading it back failed, so it is not checked.</source>
-        <translation>Projekt został wgrany do modułu %1, ale nie udało się go odczytać z powrotem, więc nie jest zweryfikowany.</translation>
     </message>
     <message>
         <source>The write stopped after %1 of %2 cells: box %3 may now hold parts of two projects. Write the project again before the box is used.</source>
@@ -956,6 +1092,61 @@ Wybierz konwerter modułu:</translation>
     <message>
         <source>Nothing was written: no box could be reached.</source>
         <translation>Nic nie wgrano: nie udało się połączyć z modułem.</translation>
+    </message>
+    <message>
+        <source>Write back to box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read cells 0 to 254 back after writing and compare them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up the box first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Job (customer, vehicle, note)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the write history keeps about this job; all optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vehicle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Registration or VIN:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes back what box %1 held before the write of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the write?
+
+The box will hold parts of two projects until a project is written into it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written into box %1; %2.</source>
+        <comment>the box, then the outcome</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

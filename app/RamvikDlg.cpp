@@ -6,6 +6,7 @@
 #include "GraphWidget.h"
 #include "HelpDlg.h"
 #include "Panel.h"
+#include "PointsTable.h"
 #include "Translate.h"
 
 #include <QAction>
@@ -65,7 +66,9 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/ramvik.png")));
     setAttribute(Qt::WA_QuitOnClose);
     MakeActions();
+    MakeRangeActions();
     BuildWindow();
+    BuildPointsTable();
     MakeMenus();
     MakeToolBar();
     BindPanel();
@@ -83,7 +86,12 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
     graphWidget->setFocus(Qt::OtherFocusReason);
 }
 
-CRamvikDlg::~CRamvikDlg() = default;
+CRamvikDlg::~CRamvikDlg()
+{
+    // The table keeps the graph's selection in step with its rows: it goes
+    // before the graph does.
+    delete pointsTable;
+}
 
 void CRamvikDlg::BuildWindow()
 {
@@ -188,6 +196,7 @@ void CRamvikDlg::Refresh()
         turbo->setEnabled(project.turboEnabled);
     actions.undo->setEnabled(session.CanUndo());
     actions.redo->setEnabled(session.CanRedo());
+    pointsTable->Refresh();
     UpdatePointActions();
     UpdateHint();
 

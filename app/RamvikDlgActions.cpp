@@ -201,6 +201,7 @@ void CRamvikDlg::MakeMenus()
     a.recentMenu = file->addMenu(tr("Open &Recent"));
     a.recentMenu->setObjectName(QStringLiteral("recentMenu"));
     connect(a.recentMenu, &QMenu::aboutToShow, this, &CRamvikDlg::FillRecentMenu);
+    file->addAction(a.compareFile);
     file->addActions({ a.save, a.saveAs });
     file->addSeparator();
     file->addActions({ a.print, a.exportPdf });
@@ -212,6 +213,7 @@ void CRamvikDlg::MakeMenus()
     edit->addSeparator();
     for (QAction* key : PointActions())
         edit->addAction(key);
+    AddRangeMenu(edit);
     edit->addSeparator();
     edit->addActions({ a.editCr, a.editTurbo, a.resetCr, a.resetTurbo, a.copyCurve });
 
@@ -232,6 +234,8 @@ void CRamvikDlg::MakeMenus()
     view->addActions({ a.showCr, a.showTurbo });
     view->addSeparator();
     view->addAction(a.resetZoom);
+    view->addSeparator();
+    view->addAction(a.showPointsTable);
     connect(graphWidget, &CGraphWidget::zoomChanged, this,
         [this] { actions.resetZoom->setEnabled(Graph().Zoomed()); });
 

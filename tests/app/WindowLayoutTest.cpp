@@ -70,7 +70,9 @@ QList<QWidget*> VisibleControls(QWidget* top)
         // A combo box's own line edit and a spin's arrows live inside it.
         const bool inner = qobject_cast<QComboBox*>(w->parentWidget())
             || w->parentWidget()->inherits("CSpinArrows")
-            || w->objectName() == QLatin1String("qt_toolbar_ext_button");
+            || w->objectName() == QLatin1String("qt_toolbar_ext_button")
+            // A dock's float and close buttons are the style's icons.
+            || w->objectName().startsWith(QLatin1String("qt_dockwidget_"));
         // A control scrolled out of the panel's view is not shown now.
         if (control && !inner && w->isVisibleTo(top) && !GlobalRect(w).isEmpty())
             controls << w;

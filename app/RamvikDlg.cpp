@@ -22,6 +22,7 @@
 #include <QStatusBar>
 
 #include <cmath>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -90,7 +91,8 @@ CRamvikDlg::~CRamvikDlg()
 {
     // The table keeps the graph's selection in step with its rows: it goes
     // before the graph does.
-    delete pointsTable;
+    // A field losing the focus as the window goes still refreshes.
+    delete std::exchange(pointsTable, nullptr);
 }
 
 void CRamvikDlg::BuildWindow()
@@ -196,7 +198,8 @@ void CRamvikDlg::Refresh()
         turbo->setEnabled(project.turboEnabled);
     actions.undo->setEnabled(session.CanUndo());
     actions.redo->setEnabled(session.CanRedo());
-    pointsTable->Refresh();
+    if (pointsTable)
+        pointsTable->Refresh();
     UpdatePointActions();
     UpdateHint();
 

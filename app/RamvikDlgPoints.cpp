@@ -143,7 +143,8 @@ void CRamvikDlg::BuildPointsTable()
     });
     connect(pointsTable, &CPointsTable::outputTyped, this, &CRamvikDlg::OnTableOutputTyped);
     connect(graphWidget, &CGraphWidget::selectionChanged, this, [this] {
-        pointsTable->ShowSelection();
+        if (pointsTable)
+            pointsTable->ShowSelection();
         UpdateRangeActions();
     });
 }

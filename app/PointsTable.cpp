@@ -16,8 +16,9 @@
 #include <QTableView>
 
 namespace {
-// Wide enough for three columns of "Difference (V)" and a scroll bar.
-constexpr int kWidthInCharacters = 36;
+// The least width: three columns of numbers and a scroll bar, so a small
+// screen at a large scale still has room for the graph.
+constexpr int kLeastWidthInCharacters = 30;
 } // namespace
 
 CPointsModel::CPointsModel(const ProjectState& project_, QObject* parent)
@@ -167,7 +168,7 @@ CPointsTable::CPointsTable(const ProjectState& project, CGraph& graph_, QWidget*
     view->verticalHeader()->hide();
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->setAlternatingRowColors(true);
-    view->setMinimumWidth(fontMetrics().averageCharWidth() * kWidthInCharacters);
+    view->setMinimumWidth(fontMetrics().averageCharWidth() * kLeastWidthInCharacters);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (contextActions.isEmpty())

@@ -28,6 +28,8 @@
 
 namespace {
 
+constexpr int kTableWidthInCharacters = 44;
+
 // Where a command of the selection listens: the graph and the points table
 // themselves. A text field (a value of the panel, a cell being typed into)
 // keeps Ctrl+C, Ctrl+V, Ctrl+A and Escape for its own text.
@@ -129,6 +131,10 @@ void CRamvikDlg::BuildPointsTable()
 {
     pointsTable = new CPointsTable(project, Graph(), this);
     addDockWidget(Qt::RightDockWidgetArea, pointsTable);
+    // Where the window has room, wide enough for the headers' words
+    // ("Difference (V)"); the window's layout takes it down to the least.
+    resizeDocks({ pointsTable }, { fontMetrics().averageCharWidth() * kTableWidthInCharacters },
+        Qt::Horizontal);
     // An action of its own rather than the dock's toggle, whose text is the
     // dock's title and has no key in the menu.
     QAction* show = actions.showPointsTable = new QAction(this);

@@ -19,6 +19,11 @@ CCompare::CCompare(CSession& session, QWidget* parent)
 
 QString CCompare::EndSentence() const
 {
+    if (comparison && comparison->Stopped())
+        return tr("The compare was stopped after %1 of %2 cells: nothing was compared, and the "
+                  "project is unchanged.")
+            .arg(CellsDone())
+            .arg(TotalCells());
     if (!comparison || !comparison->Compared())
         return UnreadSentence(Outcome(), CellsDone(), TotalCells());
     const int box = comparison->BoxIdentification();

@@ -78,6 +78,10 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
     BindUsbLibrary();
     // The settings chose box type and view; New keeps them.
     session.New();
+    // Every write is kept in the installation folder's history; a write the
+    // last run did not finish is named at once.
+    session.SetHistoryFolder(HistoryFolder().toStdString());
+    WarnOfUnfinishedWrites();
     Graph().logoPath = QString::fromStdString(logoPath);
 
     FitToScreen();
@@ -388,6 +392,10 @@ void CRamvikDlg::ShowKeysHelp()
 
 void CRamvikDlg::closeEvent(QCloseEvent* event)
 {
+    if (!StopTransferForClose()) {
+        event->ignore();
+        return;
+    }
     if (MaySaveChanges())
         event->accept();
     else

@@ -5,6 +5,7 @@
 #include <Session.h>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -19,6 +20,8 @@ class CGraph;
 class CGraphWidget;
 class CPanel;
 class CPointsTable;
+class CTransferDlg;
+class CWrite;
 struct RangeEditResult;
 class QAction;
 class QActionGroup;
@@ -106,7 +109,8 @@ struct WindowActions {
 //   RamvikDlgGraph.cpp      the graph's handlers: keys, point entry, status line
 //   RamvikDlgFiles.cpp      New, Open, Open Recent, Save, Save As, Export PDF
 //   RamvikDlgSettings.cpp   LoadSettings, StoreSettingsCode
-//   RamvikDlgBox.cpp        Read, Write, write history, BindUsbLibrary
+//   RamvikDlgBox.cpp        Read, Write, BindUsbLibrary
+//   RamvikDlgHistory.cpp    the write history browser, write-back, unfinished writes
 //   RamvikDlgCompare.cpp    Compare with box, Compare with file
 //   RamvikDlgPoints.cpp     the points table, the selection, the range
 //                           commands and the clipboard
@@ -278,12 +282,43 @@ private:
     // for the settings code.
     bool VerifyWritesSetting() const;
     void StoreVerifyWritesSetting(bool verify);
+    // "BackupBeforeWrite" ("1" or "0"): whether a write reads and keeps what
+    // the box holds first; on when the store does not say.
+    bool BackupSetting() const;
+    void StoreBackupSetting(bool backup);
+    // The Write dialog's job fields last used for the project file at this
+    // full path ("Jobs/..." keyed by a hash of the path); nothing for a
+    // project in no file.
+    WriteJobFields JobFieldsSetting(const std::string& path) const;
+    void StoreJobFieldsSetting(const std::string& path, const WriteJobFields& fields);
 
     // --- box transfers (RamvikDlgBox.cpp)
     void OnRead();
     void OnWrite();
-    // Opens a copy of an earlier write, from the history folder.
+    // Runs a transfer dialog; a close of the window asked for meanwhile
+    // (closeEvent) follows once it has ended.
+    void RunTransfer(CTransferDlg& dialog);
+    // The write dialog's choices, remembered for the next write.
+    void RememberWriteChoices(const CWrite& dialog, bool verify, bool backup);
+    // A box that took cells no longer holds what the compare panel shows.
+    void ForgetComparison(TransferOutcome outcome);
+    // Closing the window while a transfer runs: asks as the dialog's Stop
+    // does, stops it and closes the window once it has ended. True when no
+    // transfer runs (the window may close now).
+    bool StopTransferForClose();
+    QPointer<CTransferDlg> runningTransfer; // while a transfer dialog runs
+    bool closeAfterTransfer = false;
+
+    // --- the write history (RamvikDlgHistory.cpp)
+    // The history browser: search, open, compare, print, write back.
     void OnWriteHistory();
+    // Opens an entry's copy as Open does; false when cancelled or failed.
+    bool OpenHistoryEntry(const HistoryEntry& entry);
+    void PrintHistoryEntry(const HistoryEntry& entry);
+    // Writes back what the box held before the entry's write.
+    void WriteBack(const HistoryEntry& entry);
+    // At start: a warning for each box whose last write did not finish.
+    void WarnOfUnfinishedWrites();
     void OnConnectionHelp();
     // RamvikDlgCompare.cpp: reads the box, then opens the compare panel,
     // which shows the box's curves over the project's and offers to take them.

@@ -10,7 +10,6 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -150,7 +149,8 @@ void CRamvikDlg::MakeActions()
         tr("Read the box and compare it with the project"), &CRamvikDlg::OnCompare);
     a.compare->setIcon(icon("view-list-details", QStyle::SP_FileDialogContentsView));
     a.history = make(tr("Write &History..."), QKeySequence(Qt::CTRL | Qt::Key_H),
-        tr("Open a copy of an earlier write"), &CRamvikDlg::OnWriteHistory);
+        tr("Find earlier writes by customer, vehicle or box; open, compare, print or write back"),
+        &CRamvikDlg::OnWriteHistory);
     a.connectionHelp = make(tr("Connection &Help"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H),
         tr("What Ramvik sees of the box's USB converter, and what to do"),
         &CRamvikDlg::OnConnectionHelp);
@@ -224,9 +224,6 @@ void CRamvikDlg::MakeMenus()
     types->addActions(a.boxTypeGroup->actions());
     box->addSeparator();
     box->addActions({ a.history, a.connectionHelp });
-    // The history exists once the first write was kept.
-    connect(box, &QMenu::aboutToShow, this,
-        [this] { actions.history->setVisible(QFileInfo(HistoryFolder()).isDir()); });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addActions({ a.inputOutput, a.difference });

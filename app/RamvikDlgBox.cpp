@@ -20,7 +20,8 @@
 #include <WriteHistory.h>
 
 // Reading from and writing to the box: the session runs the transfers, the
-// dialogs show them.
+// dialogs show them. Every write is kept in the installation folder's
+// history (RamvikDlgHistory.cpp).
 
 void CRamvikDlg::OnRead()
 {
@@ -28,7 +29,7 @@ void CRamvikDlg::OnRead()
     if (!MaySaveChanges() || !ChooseTransferPort())
         return;
     CRead dialog(session, this);
-    dialog.exec();
+    RunTransfer(dialog);
     Refresh();
 }
 
@@ -36,34 +37,74 @@ void CRamvikDlg::OnWrite()
 {
     if (!ChooseTransferPort())
         return;
-    // Every write is kept in the installation folder's history.
     session.SetHistoryFolder(HistoryFolder().toStdString());
     const bool verify = VerifyWritesSetting();
+    const bool backup = BackupSetting();
+    session.SetBackupBeforeWrite(backup);
     CWrite dialog(session, verify, this);
-    dialog.exec();
+    // The customer and vehicle of the last write of this project file.
+    dialog.SetJobFields(JobFieldsSetting(session.FilePath()));
+    RunTransfer(dialog);
+    RememberWriteChoices(dialog, verify, backup);
+    if (!session.FilePath().empty()) {
+        const WriteJobFields fields = dialog.JobFields();
+        const WriteJobFields before = JobFieldsSetting(session.FilePath());
+        if (fields.customer != before.customer || fields.vehicle != before.vehicle
+            || fields.plate != before.plate || fields.note != before.note)
+            StoreJobFieldsSetting(session.FilePath(), fields);
+    }
+    ForgetComparison(dialog.Outcome());
+}
+
+void CRamvikDlg::RememberWriteChoices(const CWrite& dialog, bool verify, bool backup)
+{
     if (dialog.verifyBox->isChecked() != verify)
         StoreVerifyWritesSetting(dialog.verifyBox->isChecked());
-    // A box that took cells no longer holds what the compare panel shows.
-    const TransferOutcome outcome = dialog.Outcome();
+    if (dialog.backupBox->isChecked() != backup)
+        StoreBackupSetting(dialog.backupBox->isChecked());
+    session.SetBackupBeforeWrite(dialog.backupBox->isChecked());
+}
+
+void CRamvikDlg::ForgetComparison(TransferOutcome outcome)
+{
     const bool sent = outcome != TransferOutcome::NotOpened && outcome != TransferOutcome::Refused
         && outcome != TransferOutcome::HandshakeFailed;
     if (sent && comparePanel)
         comparePanel->close();
 }
 
+void CRamvikDlg::RunTransfer(CTransferDlg& dialog)
+{
+    runningTransfer = &dialog;
+    dialog.exec();
+    runningTransfer = nullptr;
+    // The window was asked to close while the transfer ran and the user
+    // agreed to stop it: it closes now, after the usual question about
+    // unsaved changes.
+    if (closeAfterTransfer) {
+        closeAfterTransfer = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+bool CRamvikDlg::StopTransferForClose()
+{
+    if (!runningTransfer || !runningTransfer->WorkerRunning())
+        return true;
+    // The question of the dialog's Stop (a write asks; a read or compare
+    // leaves the box as it was and stops at once).
+    if (!runningTransfer->AskToStop())
+        return false;
+    // The worker ends after the frame in flight; the dialog goes with it,
+    // and the window closes then (RunTransfer).
+    closeAfterTransfer = true;
+    runningTransfer->CloseWhenDone();
+    return false;
+}
+
 QString CRamvikDlg::HistoryFolder() const
 {
     return QString::fromStdString(WindowHistoryFolder(project.rootPath));
-}
-
-void CRamvikDlg::OnWriteHistory()
-{
-    // Every entry is an ordinary project file, opened like any other.
-    if (!MaySaveChanges())
-        return;
-    const QString path = ChooseFile(false, false, HistoryFolder());
-    if (!path.isEmpty())
-        OpenPath(path);
 }
 
 void CRamvikDlg::OnConnectionHelp()

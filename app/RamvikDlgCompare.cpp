@@ -40,7 +40,7 @@ void CRamvikDlg::OnCompare()
     dialog.compared = [this](std::unique_ptr<CCompareJob> comparison) {
         OpenComparePanel(std::move(comparison));
     };
-    dialog.exec();
+    RunTransfer(dialog);
 }
 
 void CRamvikDlg::FileComparePanelDeleter::operator()(CFileComparePanel* panel) const

@@ -36,6 +36,11 @@ QString UnreadSentence(TransferOutcome outcome, int cellsDone, int totalCells)
 
 QString CRead::EndSentence() const
 {
+    if (Job() && Job()->Stopped())
+        return tr("The read was stopped after %1 of %2 cells: nothing was taken from the box, "
+                  "and the project is unchanged.")
+            .arg(CellsDone())
+            .arg(TotalCells());
     if (!ProjectReplaced())
         return UnreadSentence(Outcome(), CellsDone(), TotalCells());
     return tr("The project of box %1 (%2) is now the window's project; it is not saved in any "

@@ -6,6 +6,7 @@
 
 #include <BoxText.h>
 #include <Protocol.h>
+#include <Transfer.h>
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 // The dialog's control ids, kept as a property so tests find each control
@@ -25,6 +27,16 @@ constexpr int kProgressId = 1005;
 // The bar is at least this many average characters wide, so the cells line
 // and a short sentence fit beside and under it at any font size.
 constexpr int kMinimumWidthInCharacters = 52;
+
+// Whether the transfer said this because it was asked to stop.
+bool IsStopMessage(const UserText& text)
+{
+    const UserText stops[] = { WriteStoppedMessage(0), kWriteStoppedBeforeMessage,
+        kCheckStoppedMessage, kReadStoppedMessage };
+    return std::any_of(std::begin(stops), std::end(stops), [&text](const UserText& stop) {
+        return !text.Empty() && std::strcmp(stop.Source(), text.Source()) == 0;
+    });
+}
 } // namespace
 
 CTransferDlg::CTransferDlg(
@@ -66,6 +78,12 @@ CTransferDlg::CTransferDlg(
     transferButton->setAutoDefault(false);
     connect(transferButton, &QPushButton::clicked, this, [this] { StartTransfer(); });
 
+    stopButton = new QPushButton(this);
+    stopButton->setObjectName("stopButton");
+    stopButton->setAutoDefault(false);
+    stopButton->hide();
+    connect(stopButton, &QPushButton::clicked, this, [this] { AskToStop(); });
+
     closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName("closeButton");
     closeButton->setProperty("controlId", kCloseId);
@@ -79,6 +97,7 @@ CTransferDlg::CTransferDlg(
 
     buttonRow = new QHBoxLayout;
     buttonRow->addWidget(transferButton);
+    buttonRow->addWidget(stopButton);
     buttonRow->addStretch(1);
     buttonRow->addWidget(closeButton);
 
@@ -90,6 +109,26 @@ CTransferDlg::CTransferDlg(
     // The dialog grows with its sentence, but the user may not shrink it
     // below what its texts need.
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    setTabOrder(transferButton, stopButton);
+    Retranslate();
+}
+
+void CTransferDlg::Retranslate()
+{
+    stopButton->setText(tr("Stop"));
+    stopButton->setToolTip(tr("Stop the transfer after the cell on its way"));
+}
+
+void CTransferDlg::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retranslate();
+    QDialog::changeEvent(event);
+}
+
+void CTransferDlg::PutAboveProgress(QWidget* widget)
+{
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, widget);
 }
 
 CTransferDlg::~CTransferDlg()
@@ -103,10 +142,10 @@ CTransferDlg::~CTransferDlg()
 
 void CTransferDlg::PutBetweenButtons(QWidget* widget)
 {
-    // After the transfer button, before the stretch that pushes Close right;
-    // the tab order follows.
-    buttonRow->insertWidget(1, widget);
-    setTabOrder(transferButton, widget);
+    // After the transfer and Stop buttons, before the stretch that pushes
+    // Close right; the tab order follows.
+    buttonRow->insertWidget(buttonRow->indexOf(stopButton) + 1, widget);
+    setTabOrder(stopButton, widget);
     setTabOrder(widget, closeButton);
 }
 
@@ -128,12 +167,18 @@ void CTransferDlg::StartTransfer()
     if (workerRunning || !transferButton->isEnabled())
         return;
     job = makeJob();
+    if (!job)
+        return;
     totalCells = job->TotalCells();
     timeLeft.emplace(totalCells);
     progressBar->setRange(0, job->LastPosition());
     progressBar->setValue(0);
     transferButton->setEnabled(false);
     closeButton->setEnabled(false);
+    // Stop stands where the transfer button stood, and has the keyboard.
+    transferButton->hide();
+    stopButton->show();
+    stopButton->setFocus(Qt::OtherFocusReason);
     workerRunning = true;
     worker = std::thread([this] {
         job->Run(forwarder);
@@ -166,6 +211,11 @@ void CTransferDlg::ShowTransferMessage(const QString& text, bool offerHelp)
     // with "Connection help").
     ShowTransferMessageBox(this, text, offerHelp);
     showingMessage = false;
+    RunDeferred();
+}
+
+void CTransferDlg::RunDeferred()
+{
     while (!deferred.empty() && !showingMessage) {
         auto next = std::move(deferred.front());
         deferred.pop_front();
@@ -195,6 +245,8 @@ void CTransferDlg::WorkerEnded()
     // The worker posts this as its last act; the join returns at once.
     worker.join();
     workerRunning = false;
+    stopButton->hide();
+    transferButton->show();
     projectReplaced = job->Finish();
     // Nothing is left to wait for once the transfer has ended.
     if (cellsDone > 0)
@@ -218,6 +270,37 @@ void CTransferDlg::WorkerEnded()
         accept();
 }
 
+bool CTransferDlg::AskToStop()
+{
+    if (!workerRunning)
+        return true;
+    const QString question = StopQuestion();
+    if (!question.isEmpty()) {
+        // What the worker reports meanwhile waits for the answer, so the
+        // dialog cannot end under the question.
+        showingMessage = true;
+        const QMessageBox::StandardButton answer = ShowMessage(this, question, QMessageBox::Warning,
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        showingMessage = false;
+        if (answer != QMessageBox::Yes) {
+            RunDeferred();
+            return false;
+        }
+    }
+    StopTransfer();
+    RunDeferred();
+    return true;
+}
+
+void CTransferDlg::StopTransfer()
+{
+    if (!workerRunning || stopRequested)
+        return;
+    stopRequested = true;
+    stopButton->setEnabled(false);
+    job->RequestStop();
+}
+
 void CTransferDlg::CloseWhenDone()
 {
     if (workerRunning) {
@@ -230,9 +313,12 @@ void CTransferDlg::CloseWhenDone()
 
 void CTransferDlg::reject()
 {
-    // Escape and the close box: refused while the worker runs.
-    if (workerRunning)
+    // Escape and the close box: the same as Stop while the worker runs; the
+    // dialog stays to say what the stop left.
+    if (workerRunning) {
+        AskToStop();
         return;
+    }
     QDialog::reject();
 }
 
@@ -240,6 +326,7 @@ void CTransferDlg::closeEvent(QCloseEvent* event)
 {
     if (workerRunning) {
         event->ignore();
+        AskToStop();
         return;
     }
     QDialog::closeEvent(event);
@@ -266,7 +353,14 @@ void CTransferDlg::Forwarder::PhaseStarted(TransferPhase phase)
 void CTransferDlg::Forwarder::Message(const UserText& text)
 {
     // Translated on the user-interface thread, where the translators live.
-    dialog.Post([d = &dialog, text] { d->ShowTransferMessage(Tr(text), IsNoDeviceMessage(text)); });
+    // What a stop the user asked for left is said in the end sentence.
+    dialog.Post([d = &dialog, text] {
+        if (d->stopRequested && IsStopMessage(text)) {
+            d->stopMessage = text;
+            return;
+        }
+        d->ShowTransferMessage(Tr(text), IsNoDeviceMessage(text));
+    });
 }
 
 void CTransferDlg::Forwarder::EnableClose()

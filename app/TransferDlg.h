@@ -27,8 +27,11 @@ class QPushButton;
 // a message box is up, later actions wait until the user has pressed OK, so
 // the dialog changes in the order the worker reported, after its message.
 //
-// The dialog cannot be dismissed (Escape, the close box) while the worker
-// runs. The dialog owns the job and the worker; its destructor joins the
+// While the worker runs, Stop takes the place of the transfer button: it asks
+// first where a stop leaves something behind (a write: StopQuestion), then
+// asks the job to stop, which it does after the frame in flight; the dialog
+// then says what the box now holds. Escape and the close box do the same as
+// Stop. The dialog owns the job and the worker; its destructor joins the
 // worker before the job and the observer the worker uses go.
 class CTransferDlg : public QDialog {
     Q_OBJECT
@@ -40,8 +43,21 @@ public:
     // How the transfer ended; meaningful once the worker has ended.
     TransferOutcome Outcome() const { return outcome; }
 
+    // Stop: asks StopQuestion() first when there is one. True when the
+    // worker was asked to stop (or had already ended); false when the user
+    // answered No.
+    bool AskToStop();
+    // Asks the worker to stop without a question (one was asked already).
+    void StopTransfer();
+    // Whether the user asked this transfer to stop.
+    bool StopRequested() const { return stopRequested; }
+    // Ends the dialog as its Close button does: now when the worker has
+    // ended, else as soon as it ends.
+    void CloseWhenDone();
+
     QProgressBar* progressBar = nullptr;
     QPushButton* transferButton = nullptr;
+    QPushButton* stopButton = nullptr; // shown while the worker runs
     QPushButton* closeButton = nullptr;
     // Under the bar, left: the phase running ("Writing...", "Checking..."),
     // and once the transfer ended well its last word ("Checked").
@@ -53,7 +69,8 @@ public:
 
 protected:
     // The job is made when the transfer button is pressed, so choices made
-    // in the dialog before then (a write's verification) reach it.
+    // in the dialog before then (a write's verification) reach it. A maker
+    // that cannot make one says why and gives null; nothing starts then.
     using JobMaker = std::function<std::unique_ptr<CTransferJob>()>;
     CTransferDlg(
         const QString& title, const QString& transferText, JobMaker makeJob, QWidget* parent);
@@ -79,12 +96,19 @@ protected:
     // Called after the end sentence is shown; the dialog may then end.
     virtual void TransferFinished() { }
 
-    // Ends the dialog as its Close button does: now when the worker has
-    // ended, else as soon as it ends.
-    void CloseWhenDone();
+    // The question a stop asks first (Yes or No, No the default); empty:
+    // stop without asking, as nothing in the box changes.
+    virtual QString StopQuestion() const { return QString(); }
+    // What the transfer said when it stopped on the user's request ("The
+    // write stopped after cell 301 of 766: ..."); shown in the end sentence
+    // rather than in a message box of its own. Empty otherwise.
+    const UserText& StopMessage() const { return stopMessage; }
+    // Puts a section of the dialog's own above the progress bar.
+    void PutAboveProgress(QWidget* widget);
 
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // The transfer button: disables both buttons, sets the progress range and
@@ -116,7 +140,11 @@ private:
     };
 
     void RunOrDefer(std::function<void()> action);
+    // Runs the actions that waited while a message box was up.
+    void RunDeferred();
     void WorkerEnded();
+    // The Stop button's texts, again in each new language.
+    void Retranslate();
 
     QHBoxLayout* buttonRow = nullptr;
     // The worker uses the job and the forwarder: both are declared before it.
@@ -133,5 +161,7 @@ private:
     bool workerRunning = false;
     bool closePending = false;
     bool showingMessage = false;
+    bool stopRequested = false;
+    UserText stopMessage;
     std::deque<std::function<void()>> deferred;
 };

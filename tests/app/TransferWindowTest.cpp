@@ -68,9 +68,9 @@ protected:
 };
 
 // While the worker runs, the line under the bar counts the cells moved and
-// the time left, as ramvik-cli's progress line does, and Escape and the close
-// box are refused; destroying the dialog then joins the worker before the
-// job it runs goes.
+// the time left, as ramvik-cli's progress line does; Escape and the close
+// box ask, as Stop does, and answered No leave the write running; destroying
+// the dialog then joins the worker before the job it runs goes.
 TEST_F(TransferDialog, WhileTheWorkerRunsItCountsAndCannotBeDismissed)
 {
     CSession session;
@@ -89,9 +89,12 @@ TEST_F(TransferDialog, WhileTheWorkerRunsItCountsAndCannotBeDismissed)
     EXPECT_GE(held, 90);
     EXPECT_LT(held, 100) << "the hundredth frame is not answered yet";
     EXPECT_EQ(dialog->phaseLabel->text(), "Backing up...");
+    answer = QMessageBox::No;
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     dialog->close();
+    EXPECT_EQ(messages.filter("Stop the write?").size(), 2);
     EXPECT_TRUE(dialog->isVisible() && !dialog->closeButton->isEnabled());
+    EXPECT_TRUE(dialog->WorkerRunning() && !dialog->StopRequested());
     std::thread opener([&] { gate.Open(); });
     dialog.reset();
     opener.join();
@@ -99,8 +102,8 @@ TEST_F(TransferDialog, WhileTheWorkerRunsItCountsAndCannotBeDismissed)
 
 // Each dialog names its action in its title bar and, once its transfer has
 // ended, stays open with a sentence that says what happened: for a write
-// whether the box holds the project, whether that was checked and where the
-// history keeps it; for a read whose project the window now has; for a
+// whether the box holds the project, what was checked (in the history's
+// words) and where the history keeps it; for a read whose project the window now has; for a
 // compare whether the box differs. "{entry}" stands for the path of the
 // newest history entry.
 TEST_F(TransferDialog, EachDialogEndsOnWhatHappened)
@@ -126,15 +129,18 @@ TEST_F(TransferDialog, EachDialogEndsOnWhatHappened)
         QStringList says;
     };
     const Row rows[] = {
-        { "verified write", "Write to box", write(true), {}, { "box 132 and checked", "{entry}" } },
+        { "verified write", "Write to box", write(true), {},
+            { "box 132; verified: parameters and points (cells 0–254); the box's table cells "
+              "cannot be read back.",
+                "{entry}" } },
         { "write whose read-back differed", "Write to box", write(true),
             [&](CSession& session) {
                 session.Project().stopVoltage = 4.0;
                 fault("forget@1")(session);
             },
-            { "cell 1 (stop voltage): box 45, written 40.", "not verified", "{entry}" } },
+            { "other values", "cell 1 (stop voltage): box 45, written 40.", "{entry}" } },
         { "write cut short while sending", "Write to box", write(true), fault("short@300"),
-            { "555 of 1277 cells", "parts of two projects" } },
+            { "failed at cell 300 of 766", "parts of two projects", "{entry}" } },
         { "write with no box connected", "Write to box", write(true),
             [](CSession& session) { session.SetLinkFactory({}); }, { "Nothing was written" } },
         { "read", "Read from box", read, {}, { "box 132 (1 CR input)", "not saved" } },

@@ -7,6 +7,7 @@
 #include "HelpDlg.h"
 #include "LocalNumbers.h"
 #include "Panel.h"
+#include "PointsTable.h"
 #include "Translate.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <QStatusBar>
 
 #include <cmath>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -60,7 +62,9 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/ramvik.png")));
     setAttribute(Qt::WA_QuitOnClose);
     MakeActions();
+    MakeRangeActions();
     BuildWindow();
+    BuildPointsTable();
     MakeMenus();
     MakeToolBar();
     BindPanel();
@@ -82,7 +86,13 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
     graphWidget->setFocus(Qt::OtherFocusReason);
 }
 
-CRamvikDlg::~CRamvikDlg() = default;
+CRamvikDlg::~CRamvikDlg()
+{
+    // The table keeps the graph's selection in step with its rows: it goes
+    // before the graph does.
+    // A field losing the focus as the window goes still refreshes.
+    delete std::exchange(pointsTable, nullptr);
+}
 
 void CRamvikDlg::BuildWindow()
 {
@@ -191,6 +201,8 @@ void CRamvikDlg::Refresh()
         turbo->setEnabled(project.turboEnabled);
     actions.undo->setEnabled(session.CanUndo());
     actions.redo->setEnabled(session.CanRedo());
+    if (pointsTable)
+        pointsTable->Refresh();
     UpdatePointActions();
     UpdateHint();
 

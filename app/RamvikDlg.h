@@ -15,11 +15,14 @@
 class CCompareJob;
 class CComparePanel;
 class CD2xxLibrary;
+class CFileComparePanel;
 class CGraph;
 class CGraphWidget;
 class CPanel;
+class CPointsTable;
 class CTransferDlg;
 class CWrite;
+struct RangeEditResult;
 class QAction;
 class QActionGroup;
 class QFileDialog;
@@ -57,6 +60,21 @@ struct WindowActions {
     QAction* resetCr = nullptr;
     QAction* resetTurbo = nullptr;
     QAction* copyCurve = nullptr;
+    // The selected points of the edited curve (RamvikDlgPoints.cpp): the
+    // clipboard, then the selection itself and the range commands, which
+    // the points table's context menu offers too
+    QAction* copyPoints = nullptr;
+    QAction* pastePoints = nullptr;
+    QMenu* selectionMenu = nullptr;
+    QAction* selectAll = nullptr;
+    QAction* clearSelection = nullptr;
+    QAction* setOutputs = nullptr;
+    QAction* addToOutputs = nullptr;
+    QAction* scaleOutputs = nullptr;
+    QAction* interpolate = nullptr;
+    QAction* smooth = nullptr;
+    // File, beside Open
+    QAction* compareFile = nullptr;
     // Box
     QAction* write = nullptr;
     QAction* read = nullptr;
@@ -71,6 +89,7 @@ struct WindowActions {
     QAction* showCr = nullptr;
     QAction* showTurbo = nullptr;
     QAction* resetZoom = nullptr; // enabled while the graph is zoomed
+    QAction* showPointsTable = nullptr; // the points table's own toggle
     // View > Language: the system's language, then each language in its own
     // name
     QMenu* languageMenu = nullptr;
@@ -101,7 +120,9 @@ struct WindowActions {
 //   RamvikDlgSettings.cpp   LoadSettings, StoreSettingsCode
 //   RamvikDlgBox.cpp        Read, Write, BindUsbLibrary
 //   RamvikDlgHistory.cpp    the write history browser, write-back, unfinished writes
-//   RamvikDlgCompare.cpp    Compare with box
+//   RamvikDlgCompare.cpp    Compare with box, Compare with file
+//   RamvikDlgPoints.cpp     the points table, the selection, the range
+//                           commands and the clipboard
 //   RamvikDlgPrint.cpp      Print
 //   RamvikDlgLanguage.cpp   View > Language and the texts anew in another language
 class CRamvikDlg : public QMainWindow {
@@ -223,6 +244,32 @@ private:
     // The installation folder as read at start-up; the graph's logo lives there.
     std::string logoPath;
 
+    // --- the selected points (RamvikDlgPoints.cpp)
+    // The commands on the selection and the clipboard, made as MakeActions
+    // makes the others; their texts in TranslatePointCommands.
+    void MakeRangeActions();
+    void TranslatePointCommands();
+    // Edit > Selection; the points table's context menu offers the same.
+    void AddRangeMenu(QMenu* edit);
+    // The points table as a dock beside the graph, shown from the start.
+    void BuildPointsTable();
+    // A range command asks for its number (RunDialog) and applies it.
+    enum class RangeCommand { Set, Add, Scale, Interpolate, Smooth };
+    void OnRangeCommand(RangeCommand command);
+    // The selected points, or every point of the edited curve when none is
+    // selected, as text on the clipboard.
+    void OnCopyPoints();
+    // The clipboard's text read and pasted onto the selection.
+    void OnPastePoints();
+    // An output typed into the points table: as the typed point entry.
+    void OnTableOutputTyped(double input, const QString& text);
+    // Shows what a range operation did and, when the curve changed, records
+    // it as one step.
+    void ApplyRangeResult(const RangeEditResult& result);
+    // Enabled while the selection suits them.
+    void UpdateRangeActions();
+    CPointsTable* pointsTable = nullptr;
+
     // --- project files (RamvikDlgFiles.cpp)
     void OnNew();
     void OnOpen();
@@ -331,8 +378,16 @@ private:
     std::string transferPort; // empty: search when the link opens
     // RamvikDlgCompare.cpp: the panel of a comparison, closing the one open.
     void OpenComparePanel(std::unique_ptr<CCompareJob> comparison);
-    // Compares the project after a change with the box the panel shows.
+    // Compares the project after a change with the box or the file the
+    // panels show.
     void RefreshComparison();
+    // File > Compare with File: another project file over the edited one.
+    void OnCompareWithFile();
+    // Closes the panel of a comparison, whichever it is; the graph draws one
+    // other project at a time.
+    void CloseComparisons();
+    // The file panel's "Take These Points from the File".
+    void OnTakePointsFromFile();
 
     // --- printout (RamvikDlgPrint.cpp)
     void OnPrint();
@@ -358,4 +413,8 @@ private:
         void operator()(CComparePanel* panel) const;
     };
     std::unique_ptr<CComparePanel, ComparePanelDeleter> comparePanel;
+    struct FileComparePanelDeleter {
+        void operator()(CFileComparePanel* panel) const;
+    };
+    std::unique_ptr<CFileComparePanel, FileComparePanelDeleter> fileComparePanel;
 };

@@ -223,6 +223,7 @@ void CRamvikDlg::MakeMenus()
     a.recentMenu = menu(file, QT_TR_NOOP("Open &Recent"));
     a.recentMenu->setObjectName(QStringLiteral("recentMenu"));
     connect(a.recentMenu, &QMenu::aboutToShow, this, &CRamvikDlg::FillRecentMenu);
+    file->addAction(a.compareFile);
     file->addActions({ a.save, a.saveAs });
     file->addSeparator();
     file->addActions({ a.print, a.exportPdf });
@@ -234,6 +235,7 @@ void CRamvikDlg::MakeMenus()
     edit->addSeparator();
     for (QAction* key : PointActions())
         edit->addAction(key);
+    AddRangeMenu(edit);
     edit->addSeparator();
     edit->addActions({ a.editCr, a.editTurbo, a.resetCr, a.resetTurbo, a.copyCurve });
 
@@ -251,6 +253,8 @@ void CRamvikDlg::MakeMenus()
     view->addActions({ a.showCr, a.showTurbo });
     view->addSeparator();
     view->addAction(a.resetZoom);
+    view->addSeparator();
+    view->addAction(a.showPointsTable);
     connect(graphWidget, &CGraphWidget::zoomChanged, this,
         [this] { actions.resetZoom->setEnabled(Graph().Zoomed()); });
     view->addSeparator();

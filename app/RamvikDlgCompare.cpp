@@ -2,13 +2,28 @@
 
 #include "Compare.h"
 #include "ComparePanel.h"
+#include "FileComparePanel.h"
 #include "Graph.h"
+#include "Messages.h"
+#include "PointsTable.h"
+#include "Translate.h"
 
 #include <CompareJob.h>
+#include <PointRange.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 
 // Comparing the project with the box: the session reads and compares, the
 // compare panel lists the differences and the graph draws the box's curves
 // over the project's until the user takes one of the two projects.
+//
+// Comparing it with another project file: the file is read as Open reads it,
+// without touching the project; the file's panel lists the differences, the
+// graph draws the file's curves, and the selected stretch can take the
+// file's points. One comparison is shown at a time.
 
 void CRamvikDlg::ComparePanelDeleter::operator()(CComparePanel* panel) const
 {
@@ -28,11 +43,23 @@ void CRamvikDlg::OnCompare()
     RunTransfer(dialog);
 }
 
+void CRamvikDlg::FileComparePanelDeleter::operator()(CFileComparePanel* panel) const
+{
+    delete panel;
+}
+
+void CRamvikDlg::CloseComparisons()
+{
+    if (comparePanel)
+        comparePanel->close();
+    if (fileComparePanel)
+        fileComparePanel->close();
+}
+
 void CRamvikDlg::OpenComparePanel(std::unique_ptr<CCompareJob> comparison)
 {
     // A new comparison replaces the one on show.
-    if (comparePanel)
-        comparePanel->close();
+    CloseComparisons();
     CComparePanel::WindowHooks hooks;
     hooks.maySaveChanges = [this] { return MaySaveChanges(); };
     hooks.projectReplaced = [this] { Refresh(); };
@@ -57,4 +84,56 @@ void CRamvikDlg::RefreshComparison()
 {
     if (comparePanel)
         comparePanel->ProjectChanged();
+    if (fileComparePanel)
+        fileComparePanel->ProjectChanged();
+}
+
+void CRamvikDlg::OnCompareWithFile()
+{
+    const QString path = ChooseFile(false);
+    if (path.isEmpty())
+        return;
+    auto file = std::make_unique<ProjectState>();
+    // What the window shows of its own project stays its own; the file's
+    // view fields only say which of its curves there are.
+    const SessionResult opened
+        = OpenProject(QFile::encodeName(QDir::toNativeSeparators(path)).toStdString(), *file);
+    if (!opened.ok) {
+        ShowMessage(this, Tr(opened.message), QMessageBox::Warning);
+        return;
+    }
+    CloseComparisons();
+    fileComparePanel.reset(
+        new CFileComparePanel(project, Graph(), std::move(file), QFileInfo(path).fileName(), this));
+    CFileComparePanel* panel = fileComparePanel.get();
+    connect(panel, &CFileComparePanel::takePointsWanted, this, [this] {
+        ClearStatus();
+        OnTakePointsFromFile();
+    });
+    connect(panel, &CFileComparePanel::Closed, this, [this, panel] {
+        if (fileComparePanel.get() == panel)
+            fileComparePanel.release()->deleteLater();
+    });
+    connect(panel, &QObject::destroyed, this, [this, panel] {
+        if (fileComparePanel.get() == panel)
+            fileComparePanel.release();
+    });
+    addDockWidget(Qt::RightDockWidgetArea, panel);
+    // Beside the points table, not in its place.
+    if (pointsTable && !pointsTable->isHidden())
+        splitDockWidget(pointsTable, panel, Qt::Vertical);
+    panel->show();
+    UpdateRangeActions();
+}
+
+void CRamvikDlg::OnTakePointsFromFile()
+{
+    if (!fileComparePanel || Graph().dragging)
+        return;
+    const PointSelection selection = Graph().Selection();
+    if (selection.empty()) {
+        ShowStatus([] { return tr("Select the points that take the file's points first."); });
+        return;
+    }
+    ApplyRangeResult(TakePointsFrom(project, selection, fileComparePanel->File()));
 }

@@ -3,6 +3,9 @@
 #include "Graph.h"
 #include "GraphWidget.h"
 #include "PointEntryDlg.h"
+#include "Translate.h"
+
+#include <PointRange.h>
 
 #include <QAction>
 #include <QLabel>
@@ -26,6 +29,21 @@ void CRamvikDlg::OnNeighbourPoint(bool higher)
 
 void CRamvikDlg::OnMovePoint(double volts)
 {
+    // Several selected points move together, as Add Voltage moves them.
+    const PointSelection selection = Graph().Selection();
+    if (selection.size() > 1 && !Graph().dragging) {
+        // Up on the screen: in the Difference view a greater difference,
+        // which is a lower output.
+        const RangeEditResult moved
+            = AddToOutputs(project, selection, project.graphType == 0 ? -volts : volts);
+        // A held key's repeats move the selection in one step to undo.
+        if (moved.changed)
+            session.RecordChange("selection keys " + std::to_string(selection.front()) + " "
+                + std::to_string(selection.back()) + " " + std::to_string(selection.size()));
+        Refresh();
+        ShowStatus([status = moved.status] { return Tr(status); });
+        return;
+    }
     Graph().MoveSelected(volts);
     // A held key's repeats move one point in one step to undo.
     if (const CPunt* moved = Graph().SelectedPoint())
@@ -42,12 +60,15 @@ void CRamvikDlg::OnRemovePoint()
 void CRamvikDlg::UpdatePointActions()
 {
     const bool chosen = Graph().SelectedPoint() != nullptr && !Graph().dragging;
+    const bool several = Graph().Selection().size() > 1 && !Graph().dragging;
     for (QAction* action : { actions.previousPoint, actions.nextPoint })
         action->setEnabled(!Graph().dragging);
-    for (QAction* action : { actions.raisePoint, actions.lowerPoint, actions.raisePointMore,
-             actions.lowerPointMore, actions.removePoint })
-        action->setEnabled(chosen);
+    for (QAction* action :
+        { actions.raisePoint, actions.lowerPoint, actions.raisePointMore, actions.lowerPointMore })
+        action->setEnabled(chosen || several);
+    actions.removePoint->setEnabled(chosen);
     actions.pointValues->setEnabled(!Graph().dragging);
+    UpdateRangeActions();
 }
 
 void CRamvikDlg::OpenPointEntry(bool pointAddedByFirstClick)

@@ -105,6 +105,7 @@ void CRamvikDlg::Retranslate()
 {
     for (const std::function<void()>& setText : retranslations)
         setText();
+    TranslatePointCommands();
     ShowStatus(statusText);
     AddAboutToSystemMenu();
     // The caption and the fields' numbers in the new language's way.

@@ -173,13 +173,16 @@ public:
     // After every change of the selection, also when points dropped out.
     std::function<void()> selectionChanged;
 
-    // --- the box's curves over the project's (GraphOverlay.cpp)
-    // Draws the curves of another project (what a box holds) after the
-    // project's own, dotted and dashed, in both views, with a legend naming
-    // the project's curves and the box's; null removes them. The project
-    // must outlive its use here.
-    void SetOverlay(const ProjectState* box);
+    // --- another project's curves over the project's (GraphOverlay.cpp)
+    // Draws the curves of another project after the project's own, in both
+    // views, with a legend naming the project's curves and the other's; null
+    // removes them. Without a file name the other project is what a box
+    // holds (dotted and dashed, "Box CR"); with one it is that project file
+    // (dash-dotted in colours of their own, the legend naming the file). The
+    // project must outlive its use here. The printout never shows it.
+    void SetOverlay(const ProjectState* other, const QString& fileName = QString());
     const ProjectState* Overlay() const { return overlay; }
+    const QString& OverlayFileName() const { return overlayFile; }
 
     // --- mouse and keyboard editing (GraphMouse.cpp). Every change to the
     // curve is one call of ProjectState's point edits.
@@ -403,5 +406,6 @@ private:
 
     ProjectState* project; // not owned
     const ProjectState* overlay = nullptr; // not owned
+    QString overlayFile; // empty: the overlay is a box's
     std::unique_ptr<CGraphPaintCache> paintCache;
 };

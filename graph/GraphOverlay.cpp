@@ -34,6 +34,12 @@ QPen OverlayPen(const QColor& colour, Qt::PenStyle style)
 // first: where the two lie on each other, the CR dots show on the dashes.
 const QPen kBoxCr = OverlayPen(QColor(220, 0, 220), Qt::DotLine);
 const QPen kBoxTurbo = OverlayPen(Qt::black, Qt::DashLine);
+// Another project file: dash-dotted, teal for CR and brown for TURBO, so a
+// file's curves never look like a box's, in colour or in grey.
+const QPen kFileCr = OverlayPen(QColor(0, 140, 140), Qt::DashDotLine);
+const QPen kFileTurbo = OverlayPen(QColor(130, 70, 0), Qt::DashDotDotLine);
+// The longest file name the legend shows whole, characters.
+constexpr int kLegendNameLength = 28;
 
 // Open squares mark the box's points, unlike the project's round markers.
 void BoxMarker(QPainter& painter, QPoint at, const QColor& colour)
@@ -43,9 +49,10 @@ void BoxMarker(QPainter& painter, QPoint at, const QColor& colour)
 }
 } // namespace
 
-void CGraph::SetOverlay(const ProjectState* box)
+void CGraph::SetOverlay(const ProjectState* other, const QString& fileName)
 {
-    overlay = box;
+    overlay = other;
+    overlayFile = other ? fileName : QString();
     RequestRepaint();
 }
 
@@ -72,9 +79,11 @@ void CGraph::DrawOverlay(QPainter& painter, bool difference)
 {
     if (!overlay)
         return;
+    const bool file = !overlayFile.isEmpty();
     if (overlay->turboEnabled)
-        DrawOverlayCurve(painter, overlay->turboCurve.Head(), kBoxTurbo, difference);
-    DrawOverlayCurve(painter, overlay->crCurve.Head(), kBoxCr, difference);
+        DrawOverlayCurve(
+            painter, overlay->turboCurve.Head(), file ? kFileTurbo : kBoxTurbo, difference);
+    DrawOverlayCurve(painter, overlay->crCurve.Head(), file ? kFileCr : kBoxCr, difference);
 }
 
 // Names the curves drawn: the project's, as they are shown, then the box's.
@@ -98,9 +107,20 @@ void CGraph::DrawOverlayLegend(QPainter& painter, bool difference)
     if (project->turboEnabled && project->showTurbo)
         rows.push_back({ QPen(GraphStyle::kTurboColour, 1), true,
             QCoreApplication::translate("Graph", "Project TURBO") });
-    rows.push_back({ kBoxCr, false, QCoreApplication::translate("Graph", "Box CR") });
-    if (overlay->turboEnabled)
-        rows.push_back({ kBoxTurbo, false, QCoreApplication::translate("Graph", "Box TURBO") });
+    if (overlayFile.isEmpty()) {
+        rows.push_back({ kBoxCr, false, QCoreApplication::translate("Graph", "Box CR") });
+        if (overlay->turboEnabled)
+            rows.push_back({ kBoxTurbo, false, QCoreApplication::translate("Graph", "Box TURBO") });
+    } else {
+        const QString name = overlayFile.length() > kLegendNameLength
+            ? overlayFile.left(kLegendNameLength - 1) + QChar(0x2026)
+            : overlayFile;
+        rows.push_back(
+            { kFileCr, false, QCoreApplication::translate("Graph", "CR of %1").arg(name) });
+        if (overlay->turboEnabled)
+            rows.push_back({ kFileTurbo, false,
+                QCoreApplication::translate("Graph", "TURBO of %1").arg(name) });
+    }
 
     const QFont& font = GraphStyle::LegendFont();
     int textWidth = 0;

@@ -317,8 +317,11 @@ UserText WriteOutcomeText(const HistoryEntry& entry)
             "did not finish (the program ended during the write): the box may hold parts of two "
             "projects");
     case WriteOutcome::Verified:
+        // The dash's escape ends its literal: the translation tools would
+        // take the digits after it for more of the escape.
         return RAMVIK_TR("WriteHistory",
-            "verified: parameters and points (cells 0\u2013254); the box's table cells cannot be "
+            "verified: parameters and points (cells 0\u2013"
+            "254); the box's table cells cannot be "
             "read back");
     case WriteOutcome::Differs:
         if (entry.difference.empty())
@@ -327,7 +330,8 @@ UserText WriteOutcomeText(const HistoryEntry& entry)
         return RAMVIK_TR("WriteHistory", "differs: %1").Arg(entry.difference);
     case WriteOutcome::CheckCutOff:
         return RAMVIK_TR("WriteHistory",
-            "check cut off: every cell was written, but not all of cells 0\u2013254 were read "
+            "check cut off: every cell was written, but not all of cells 0\u2013"
+            "254 were read "
             "back");
     case WriteOutcome::NotVerified:
         return RAMVIK_TR("WriteHistory", "not verified: every cell was written, the check was off");

@@ -3,6 +3,7 @@
 #include "Graph.h"
 #include "GraphWidget.h"
 #include "Messages.h"
+#include "PointsTable.h"
 #include "ProjectFile.h"
 #include "RamvikDlg.h"
 #include "StartOptions.h"
@@ -42,6 +43,9 @@ public:
     CSession& Session() { return window.session; }
     CGraph& Graph() { return window.Graph(); }
     CGraphWidget& GraphWidget() { return *window.graphWidget; }
+    CPointsTable& PointsTable() { return *window.pointsTable; }
+    // Shows the project as it is now, recording a change as one step.
+    void Refresh() { window.Refresh(); }
     const WindowActions& Actions() { return window.actions; }
     void AnswerFileDialogs(std::function<QString(QFileDialog&)> answer)
     {

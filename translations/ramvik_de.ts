@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vergleich wurde nach %1 von %2 Zellen angehalten: Es wurde nichts verglichen, und das Projekt ist unverändert.</translation>
     </message>
 </context>
 <context>
@@ -219,143 +219,145 @@ Für die IT-Betreuung dieses Computers:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Das Diagramm&lt;/h3&gt;&lt;p&gt;Bearbeitet wird die Kurve, deren Kästchen neben &lt;b&gt;CR&lt;/b&gt; oder &lt;b&gt;TURBO&lt;/b&gt; angehakt ist (F2, F3). Ihre Punkte tragen runde Markierungen; der gewählte Punkt ist größer und gefüllt.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Einen Punkt &lt;b&gt;anklicken&lt;/b&gt;, um ihn zu wählen, und nach oben oder unten &lt;b&gt;ziehen&lt;/b&gt;, um seinen Ausgang einzustellen. Der Eingang eines Punkts bleibt.&lt;/li&gt;&lt;li&gt;Irgendwo sonst ins Diagramm &lt;b&gt;klicken&lt;/b&gt;, um dort einen Punkt hinzuzufügen.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rechtsklick&lt;/b&gt; auf einen Punkt löscht ihn; beim Ziehen setzt die rechte Maustaste den Punkt zurück auf die Linie, auf der Ausgang gleich Eingang ist.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Doppelklick&lt;/b&gt; auf einen Punkt oder die &lt;b&gt;Eingabetaste&lt;/b&gt;, um seinen genauen Ausgang einzugeben; ist kein Punkt gewählt, fügt die Eingabetaste einen Punkt beim eingegebenen Eingang hinzu.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Die Punkte bei 0 V und 5 V bleiben, ebenso die CR-Punkte bei Start- und Stoppspannung; nur die CR-Punkte dazwischen lassen sich verschieben. Ein Ausgang liegt höchstens 1.6 V unter seinem Eingang. Werte rasten in den Schritten der Box von 0.02 V ein. Die Statuszeile sagt, warum eine Änderung nicht übernommen wurde.&lt;/p&gt;&lt;h3&gt;Tasten im Diagramm&lt;/h3&gt;&lt;p&gt;Sie wirken auf den gewählten Punkt, sobald das Diagramm den Tastaturfokus hat (anklicken oder Tab drücken, bis es umrahmt ist), egal wo der Mauszeiger steht.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil links&lt;/b&gt;, &lt;b&gt;Pfeil rechts&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nachbarpunkt wählen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil hoch&lt;/b&gt;, &lt;b&gt;Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0.02 V verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+Pfeil hoch&lt;/b&gt;, &lt;b&gt;Umschalt+Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0.1 V verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt;&lt;/td&gt;&lt;td&gt;löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabetaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;genaue Werte eingeben&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Die Parameter&lt;/h3&gt;&lt;p&gt;Einen Wert in sein Feld eingeben und Eingabetaste oder Tab drücken, oder die Pfeile daneben, die Tasten Pfeil hoch und Pfeil runter im Feld oder das Mausrad benutzen. Die Startverzögerung wird als Minuten:Sekunden eingegeben (1:30). Ein Wert, den die Box nicht annehmen kann, wird abgewiesen, und die Statuszeile sagt, warum.&lt;/p&gt;&lt;h3&gt;Überall&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rückgängig&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+Z&lt;/b&gt;, &lt;b&gt;Strg+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wiederholen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+N&lt;/b&gt;, &lt;b&gt;Strg+O&lt;/b&gt;, &lt;b&gt;Strg+S&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;neu, öffnen, speichern, speichern unter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drucken, PDF exportieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+W&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+R&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in die Box schreiben, aus ihr lesen, mit ihr vergleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+1&lt;/b&gt;, &lt;b&gt;Strg+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ansicht Eingang-Ausgang, Ansicht Differenz&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; und der unterstrichene Buchstabe&lt;/td&gt;&lt;td&gt;ein Menü öffnen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;h3&gt;Das Diagramm&lt;/h3&gt;&lt;p&gt;Bearbeitet wird die Kurve, deren Kästchen neben &lt;b&gt;CR&lt;/b&gt; oder &lt;b&gt;TURBO&lt;/b&gt; angehakt ist (F2, F3). Ihre Punkte tragen runde Markierungen; der gewählte Punkt ist größer und gefüllt.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Einen Punkt &lt;b&gt;anklicken&lt;/b&gt;, um ihn zu wählen, und nach oben oder unten &lt;b&gt;ziehen&lt;/b&gt;, um seinen Ausgang einzustellen. Der Eingang eines Punkts bleibt.&lt;/li&gt;&lt;li&gt;Irgendwo sonst ins Diagramm &lt;b&gt;klicken&lt;/b&gt;, um dort einen Punkt hinzuzufügen.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rechtsklick&lt;/b&gt; auf einen Punkt löscht ihn; beim Ziehen setzt die rechte Maustaste den Punkt zurück auf die Linie, auf der Ausgang gleich Eingang ist.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Doppelklick&lt;/b&gt; auf einen Punkt oder die &lt;b&gt;Eingabetaste&lt;/b&gt;, um seinen genauen Ausgang einzugeben; ist kein Punkt gewählt, fügt die Eingabetaste einen Punkt beim eingegebenen Eingang hinzu.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Die Punkte bei 0 V und 5 V bleiben, ebenso die CR-Punkte bei Start- und Stoppspannung; nur die CR-Punkte dazwischen lassen sich verschieben. Ein Ausgang liegt höchstens 1,6 V unter seinem Eingang. Werte rasten in den Schritten der Box von 0,02 V ein. Die Statuszeile sagt, warum eine Änderung nicht übernommen wurde.&lt;/p&gt;&lt;h3&gt;Tasten im Diagramm&lt;/h3&gt;&lt;p&gt;Sie wirken auf den gewählten Punkt, sobald das Diagramm den Tastaturfokus hat (anklicken oder Tab drücken, bis es umrahmt ist), egal wo der Mauszeiger steht.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil links&lt;/b&gt;, &lt;b&gt;Pfeil rechts&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nachbarpunkt wählen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil hoch&lt;/b&gt;, &lt;b&gt;Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0,02 V verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+Pfeil hoch&lt;/b&gt;, &lt;b&gt;Umschalt+Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0,1 V verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt;&lt;/td&gt;&lt;td&gt;löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabetaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;genaue Werte eingeben&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Die Parameter&lt;/h3&gt;&lt;p&gt;Einen Wert in sein Feld eingeben und Eingabetaste oder Tab drücken, oder die Pfeile daneben, die Tasten Pfeil hoch und Pfeil runter im Feld oder das Mausrad benutzen. Die Startverzögerung wird als Minuten:Sekunden eingegeben (1:30). Ein Wert, den die Box nicht annehmen kann, wird abgewiesen, und die Statuszeile sagt, warum.&lt;/p&gt;&lt;h3&gt;Überall&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rückgängig&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+Z&lt;/b&gt;, &lt;b&gt;Strg+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wiederholen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+N&lt;/b&gt;, &lt;b&gt;Strg+O&lt;/b&gt;, &lt;b&gt;Strg+S&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;neu, öffnen, speichern, speichern unter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drucken, PDF exportieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+W&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+R&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in die Box schreiben, aus ihr lesen, mit ihr vergleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+1&lt;/b&gt;, &lt;b&gt;Strg+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ansicht Eingang-Ausgang, Ansicht Differenz&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; und der unterstrichene Buchstabe&lt;/td&gt;&lt;td&gt;ein Menü öffnen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
     <name>CHistoryBrowser</name>
     <message>
         <source>Write History</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibverlauf</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>Customer, vehicle, registration, project, box, outcome...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde, Fahrzeug, Kennzeichen, Projekt, Box, Ergebnis...</translation>
     </message>
     <message>
         <source>Writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibvorgänge</translation>
     </message>
     <message>
         <source>&amp;Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Open the project as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt so öffnen, wie es geschrieben wurde</translation>
     </message>
     <message>
         <source>&amp;Compare with Box...</source>
-        <translation type="unfinished">Mit Box ver&amp;gleichen...</translation>
+        <translation>Mit Box ver&amp;gleichen...</translation>
     </message>
     <message>
         <source>Open the project as it was written and compare it with the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt so öffnen, wie es geschrieben wurde, und mit der Box vergleichen</translation>
     </message>
     <message>
         <source>&amp;Print Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt &amp;drucken...</translation>
     </message>
     <message>
         <source>Print the project&apos;s sheet with the job and the outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektblatt mit Auftrag und Ergebnis drucken</translation>
     </message>
     <message>
         <source>&amp;Write Back What the Box Held Before...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherigen Boxinhalt &amp;zurückschreiben...</translation>
     </message>
     <message>
         <source>Write into the box what it held before this write</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Box schreiben, was sie vor diesem Schreibvorgang enthielt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>No write has been kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Schreibvorgang abgelegt.</translation>
     </message>
     <message>
         <source>Kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelegt unter %1</translation>
     </message>
     <message>
         <source>Write back into box %1 what it held before the write of %2?
 
 The box&apos;s present contents are lost unless the backup is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Box %1 zurückschreiben, was sie vor dem Schreibvorgang vom %2 enthielt?
+
+Der jetzige Inhalt der Box geht verloren, sofern die Sicherung nicht eingeschaltet ist.</translation>
     </message>
 </context>
 <context>
     <name>CHistoryModel</name>
     <message>
         <source>did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht beendet</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>geprüft</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>abweichend</translation>
     </message>
     <message>
         <source>check cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung abgebrochen</translation>
     </message>
     <message>
         <source>not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geprüft</translation>
     </message>
     <message>
         <source>stopped before the first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>vor der ersten Zelle angehalten</translation>
     </message>
     <message>
         <source>stopped after cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Zelle %1 angehalten</translation>
     </message>
     <message>
         <source>failed at cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bei Zelle %1 fehlgeschlagen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Box</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrzeug</translation>
     </message>
     <message>
         <source>Registration or VIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzeichen oder FIN</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
 </context>
 <context>
@@ -466,7 +468,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Below this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Unterhalb dieser Eingangsspannung lässt die Box das Signal unverändert. Wert in Schritten von 0.1 V eingeben und Eingabetaste drücken.</translation>
+        <translation>Unterhalb dieser Eingangsspannung lässt die Box das Signal unverändert. Wert in Schritten von 0,1 V eingeben und Eingabetaste drücken.</translation>
     </message>
     <message>
         <source>Stop voltage</source>
@@ -474,7 +476,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Above this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Oberhalb dieser Eingangsspannung lässt die Box das Signal unverändert. Wert in Schritten von 0.1 V eingeben und Eingabetaste drücken.</translation>
+        <translation>Oberhalb dieser Eingangsspannung lässt die Box das Signal unverändert. Wert in Schritten von 0,1 V eingeben und Eingabetaste drücken.</translation>
     </message>
     <message>
         <source>Start delay</source>
@@ -490,23 +492,23 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press Enter.</source>
-        <translation>Millisekunden pro 0.1 V, von 0 bis 500 in Schritten von 20. Wert eingeben und Eingabetaste drücken.</translation>
+        <translation>Millisekunden pro 0,1 V, von 0 bis 500 in Schritten von 20. Wert eingeben und Eingabetaste drücken.</translation>
     </message>
     <message>
         <source>Raise the start voltage by 0.1 V</source>
-        <translation>Startspannung um 0.1 V erhöhen</translation>
+        <translation>Startspannung um 0,1 V erhöhen</translation>
     </message>
     <message>
         <source>Lower the start voltage by 0.1 V</source>
-        <translation>Startspannung um 0.1 V senken</translation>
+        <translation>Startspannung um 0,1 V senken</translation>
     </message>
     <message>
         <source>Raise the stop voltage by 0.1 V</source>
-        <translation>Stoppspannung um 0.1 V erhöhen</translation>
+        <translation>Stoppspannung um 0,1 V erhöhen</translation>
     </message>
     <message>
         <source>Lower the stop voltage by 0.1 V</source>
-        <translation>Stoppspannung um 0.1 V senken</translation>
+        <translation>Stoppspannung um 0,1 V senken</translation>
     </message>
     <message>
         <source>Start delay one minute longer</source>
@@ -593,11 +595,11 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
-        <translation>Die Startspannung ist eine Zahl in Volt, etwa 1.5.</translation>
+        <translation>Die Startspannung ist eine Zahl in Volt, etwa 1,5.</translation>
     </message>
     <message>
         <source>The stop voltage is a number of volts, such as 4.5.</source>
-        <translation>Die Stoppspannung ist eine Zahl in Volt, etwa 4.5.</translation>
+        <translation>Die Stoppspannung ist eine Zahl in Volt, etwa 4,5.</translation>
     </message>
     <message>
         <source>Type the start delay as minutes and seconds, such as 1:30.</source>
@@ -697,7 +699,7 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation>Gewählten Punkt um 0.02 V nach oben verschieben</translation>
+        <translation>Gewählten Punkt um 0,02 V nach oben verschieben</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
@@ -705,15 +707,15 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation>Gewählten Punkt um 0.02 V nach unten verschieben</translation>
+        <translation>Gewählten Punkt um 0,02 V nach unten verschieben</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation>Gewählten Punkt um 0.1 V nach oben verschieben</translation>
+        <translation>Gewählten Punkt um 0,1 V nach oben verschieben</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation>Gewählten Punkt um 0.1 V nach unten verschieben</translation>
+        <translation>Gewählten Punkt um 0,1 V nach unten verschieben</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
@@ -945,11 +947,11 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>Point Up &amp;by 0.1 V</source>
-        <translation type="unfinished">Punkt 0.1 V nach oben</translation>
+        <translation>Punkt 0,1 V nach o&amp;ben</translation>
     </message>
     <message>
         <source>Point Do&amp;wn by 0.1 V</source>
-        <translation type="unfinished">Punkt 0.1 V nach unten</translation>
+        <translation>Punkt 0,1 V nach unt&amp;en</translation>
     </message>
     <message>
         <source>R&amp;eset CR Curve</source>
@@ -965,23 +967,23 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemsprache</translation>
     </message>
     <message>
         <source>Reset &amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom zurücksetzen</translation>
     </message>
     <message>
         <source>Show the whole range of the graph again</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder den ganzen Bereich des Diagramms zeigen</translation>
     </message>
     <message>
         <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Schreibvorgänge nach Kunde, Fahrzeug oder Box finden; öffnen, vergleichen, drucken oder zurückschreiben</translation>
     </message>
 </context>
 <context>
@@ -1012,7 +1014,7 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen wurde nach %1 von %2 Zellen angehalten: Es wurde nichts aus der Box übernommen, und das Projekt ist unverändert.</translation>
     </message>
 </context>
 <context>
@@ -1031,11 +1033,11 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Stop the transfer after the cell on its way</source>
-        <translation type="unfinished"></translation>
+        <translation>Übertragung nach der laufenden Zelle anhalten</translation>
     </message>
 </context>
 <context>
@@ -1095,58 +1097,60 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>Write back to box</source>
-        <translation type="unfinished"></translation>
+        <translation>In Box zurückschreiben</translation>
     </message>
     <message>
         <source>Read cells 0 to 254 back after writing and compare them</source>
-        <translation type="unfinished"></translation>
+        <translation>Zellen 0 bis 254 nach dem Schreiben zurücklesen und vergleichen</translation>
     </message>
     <message>
         <source>Back up the box first</source>
-        <translation type="unfinished"></translation>
+        <translation>Box vorher sichern</translation>
     </message>
     <message>
         <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Schreiben den Inhalt der Box lesen und im Schreibverlauf ablegen, damit er zurückgeschrieben werden kann</translation>
     </message>
     <message>
         <source>&amp;Job (customer, vehicle, note)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auftrag (Kunde, Fahrzeug, Notiz)</translation>
     </message>
     <message>
         <source>What the write history keeps about this job; all optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Schreibverlauf zu diesem Auftrag ablegt; alles optional</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kunde:</translation>
     </message>
     <message>
         <source>&amp;Vehicle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fahrzeug:</translation>
     </message>
     <message>
         <source>&amp;Registration or VIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kenn&amp;zeichen oder FIN:</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notiz:</translation>
     </message>
     <message>
         <source>Writes back what box %1 held before the write of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt zurück, was Box %1 vor dem Schreibvorgang vom %2 enthielt.</translation>
     </message>
     <message>
         <source>Stop the write?
 
 The box will hold parts of two projects until a project is written into it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibvorgang anhalten?
+
+Die Box enthält dann Teile zweier Projekte, bis erneut ein Projekt hineingeschrieben wird.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
         <comment>the box, then the outcome</comment>
-        <translation type="unfinished"></translation>
+        <translation>In Box %1 geschrieben; %2.</translation>
     </message>
 </context>
 <context>
@@ -1465,154 +1469,154 @@ Abhilfe: Bitten Sie die IT-Betreuung dieses Computers, den D2XX-Treiber von FTDI
     <name>PointRange</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>1 point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Punkt geändert</translation>
     </message>
     <message>
         <source>%1 points changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkte geändert</translation>
     </message>
     <message>
         <source>1 point added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Punkt hinzugefügt</translation>
     </message>
     <message>
         <source>%1 points added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkte hinzugefügt</translation>
     </message>
     <message>
         <source>1 point removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Punkt gelöscht</translation>
     </message>
     <message>
         <source>%1 points removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Punkte gelöscht</translation>
     </message>
     <message>
         <source>No point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Punkt geändert</translation>
     </message>
     <message>
         <source>1 held at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>1 auf %1 V begrenzt</translation>
     </message>
     <message>
         <source>%1 held at %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 V begrenzt</translation>
     </message>
     <message>
         <source>1 held at its limit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 auf seinen Grenzwert begrenzt</translation>
     </message>
     <message>
         <source>%1 held at their limits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf ihre Grenzwerte begrenzt</translation>
     </message>
     <message>
         <source>1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>1 nicht verschiebbar</translation>
     </message>
     <message>
         <source>%1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht verschiebbar</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält keine Zahlen.</translation>
     </message>
     <message>
         <source>No point is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Punkt ausgewählt.</translation>
     </message>
     <message>
         <source>The value is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert ist keine Zahl.</translation>
     </message>
     <message>
         <source>The other project has no TURBO curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das andere Projekt hat keine TURBO-Kurve.</translation>
     </message>
     <message>
         <source>Nothing changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts geändert: %1</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Interpolating needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpolieren braucht mindestens drei ausgewählte Punkte.</translation>
     </message>
     <message>
         <source>Smoothing needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glätten braucht mindestens drei ausgewählte Punkte.</translation>
     </message>
     <message>
         <source>the output is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgang ist keine Zahl.</translation>
     </message>
     <message>
         <source>the input %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eingang %1 V liegt außerhalb von 0 V bis 5 V.</translation>
     </message>
     <message>
         <source>the input %1 V is not on the box&apos;s 0.02 V steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eingang %1 V liegt nicht auf den 0,02-V-Schritten der Box.</translation>
     </message>
     <message>
         <source>the input %1 V is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eingang %1 V ist doppelt angegeben.</translation>
     </message>
     <message>
         <source>the output %1 V at %2 V lies outside %3 V to %4 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgang %1 V bei %2 V liegt außerhalb von %3 V bis %4 V.</translation>
     </message>
     <message>
         <source>The CR curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CR-Kurve hätte %1 Punkte; eine Box speichert %2.</translation>
     </message>
     <message>
         <source>The TURBO curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die TURBO-Kurve hätte %1 Punkte; eine Box speichert %2.</translation>
     </message>
     <message>
         <source>Select the points these numbers are the outputs of, or paste input and output pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Punkte aus, deren Ausgänge diese Zahlen sind, oder fügen Sie Eingang-Ausgang-Paare ein.</translation>
     </message>
     <message>
         <source>%1 numbers for 1 selected point: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zahlen für 1 ausgewählten Punkt: Wählen Sie so viele Punkte aus, wie es Zahlen gibt.</translation>
     </message>
     <message>
         <source>%1 numbers for %2 selected points: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zahlen für %2 ausgewählte Punkte: Wählen Sie so viele Punkte aus, wie es Zahlen gibt.</translation>
     </message>
     <message>
         <source>The text holds single numbers; replacing points needs an input and an output on each line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält einzelne Zahlen; zum Ersetzen von Punkten braucht jede Zeile einen Eingang und einen Ausgang.</translation>
     </message>
 </context>
 <context>
     <name>PointText</name>
     <message>
         <source>Line %1 is not a number or a pair of numbers: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist keine Zahl und kein Zahlenpaar: „%2“</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält keine Zahlen.</translation>
     </message>
     <message>
         <source>Line %1 holds two numbers where the lines before it hold one: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält zwei Zahlen, die Zeilen davor je eine: „%2“</translation>
     </message>
     <message>
         <source>Line %1 holds one number where the lines before it hold two: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält eine Zahl, die Zeilen davor je zwei: „%2“</translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1793,7 @@ Abhilfe: Starten Sie die Übertragung erneut und wählen Sie den Adapter der Box
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation>Kurvenverzögerung [ms/0.1V] :   %1</translation>
+        <translation>Kurvenverzögerung [ms/0,1V] :   %1</translation>
     </message>
     <message>
         <source>Vin</source>
@@ -1879,11 +1883,11 @@ Abhilfe: Starten Sie die Übertragung erneut und wählen Sie den Adapter der Box
     </message>
     <message>
         <source>The start voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>Die Startspannung liegt zwischen 0.0 V und 5.0 V.</translation>
+        <translation>Die Startspannung liegt zwischen 0,0 V und 5,0 V.</translation>
     </message>
     <message>
         <source>The start voltage goes in steps of 0.1 V.</source>
-        <translation>Die Startspannung wird in Schritten von 0.1 V eingestellt.</translation>
+        <translation>Die Startspannung wird in Schritten von 0,1 V eingestellt.</translation>
     </message>
     <message>
         <source>The start voltage cannot lie above the stop voltage (%1 V).</source>
@@ -1891,11 +1895,11 @@ Abhilfe: Starten Sie die Übertragung erneut und wählen Sie den Adapter der Box
     </message>
     <message>
         <source>The stop voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>Die Stoppspannung liegt zwischen 0.0 V und 5.0 V.</translation>
+        <translation>Die Stoppspannung liegt zwischen 0,0 V und 5,0 V.</translation>
     </message>
     <message>
         <source>The stop voltage goes in steps of 0.1 V.</source>
-        <translation>Die Stoppspannung wird in Schritten von 0.1 V eingestellt.</translation>
+        <translation>Die Stoppspannung wird in Schritten von 0,1 V eingestellt.</translation>
     </message>
     <message>
         <source>The stop voltage cannot lie below the start voltage (%1 V).</source>
@@ -2069,7 +2073,7 @@ Kein Datenordner bekannt (die Einstellungen enthalten keinen RootPath, oder HOME
     </message>
     <message>
         <source>%1 is not a Ramvik project: %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ramvik-Projekt: %2 Bytes.</translation>
     </message>
     <message>
         <source>Nothing was written: what the box held could not be kept in the history first.
@@ -2079,29 +2083,37 @@ Kein Datenordner bekannt (die Einstellungen enthalten keinen RootPath, oder HOME
 %2
 
 Turn the backup off to write all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben: Der Inhalt der Box konnte vorher nicht im Verlauf abgelegt werden.
+
+%1
+
+%2
+
+Schalten Sie die Sicherung aus, um trotzdem zu schreiben.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Box %1 geschrieben; %2.</translation>
     </message>
     <message>
         <source>Every cell was written into box %1, but the check was cut off: the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zellen wurden in Box %1 geschrieben, aber die Prüfung wurde abgebrochen: Der Schreibvorgang ist nicht geprüft.</translation>
     </message>
     <message>
         <source>The write failed at cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben schlug bei Zelle %1 von %2 fehl: Die Box enthält jetzt Teile zweier Projekte. Schreiben Sie das Projekt erneut, bevor der Motor läuft.</translation>
     </message>
     <message>
         <source>The write of %1 kept nothing to write back: the box was not read before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schreibvorgang vom %1 hat nichts zum Zurückschreiben abgelegt: Die Box wurde vorher nicht gelesen.</translation>
     </message>
     <message>
         <source>%1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -2128,19 +2140,19 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>The write was stopped before the first cell: the box holds what it held before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben wurde vor der ersten Zelle angehalten: Die Box enthält, was sie vorher enthielt.</translation>
     </message>
     <message>
         <source>The check was stopped: every cell was written, but not all of cells 0–254 were read back, so the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfung wurde angehalten: Alle Zellen wurden geschrieben, aber nicht alle Zellen 0–254 zurückgelesen, daher ist der Schreibvorgang nicht geprüft.</translation>
     </message>
     <message>
         <source>The read was stopped before every cell had arrived: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen wurde angehalten, bevor alle Zellen angekommen waren: Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>The write stopped after cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben wurde nach Zelle %1 von %2 angehalten: Die Box enthält jetzt Teile zweier Projekte. Schreiben Sie das Projekt erneut, bevor der Motor läuft.</translation>
     </message>
 </context>
 <context>
@@ -2171,66 +2183,66 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern...</translation>
     </message>
     <message>
         <source>Backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesichert</translation>
     </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
         <source>did not finish (the program ended during the write): the box may hold parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht beendet (das Programm endete während des Schreibens): Die Box enthält womöglich Teile zweier Projekte</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0㉔); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>geprüft: Parameter und Punkte (Zellen 0–254); die Tabellenzellen der Box lassen sich nicht zurücklesen</translation>
     </message>
     <message>
         <source>differs: the box holds other values than were written</source>
-        <translation type="unfinished"></translation>
+        <translation>abweichend: Die Box enthält andere Werte als geschrieben</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>abweichend: %1</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0㉔ were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung abgebrochen: Alle Zellen wurden geschrieben, aber nicht alle Zellen 0–254 zurückgelesen</translation>
     </message>
     <message>
         <source>not verified: every cell was written, the check was off</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geprüft: Alle Zellen wurden geschrieben, die Prüfung war ausgeschaltet</translation>
     </message>
     <message>
         <source>stopped before the first cell: the box holds what it held before</source>
-        <translation type="unfinished"></translation>
+        <translation>vor der ersten Zelle angehalten: Die Box enthält, was sie vorher enthielt</translation>
     </message>
     <message>
         <source>stopped after cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Zelle %1 von %2 angehalten: Die Box enthält Teile zweier Projekte</translation>
     </message>
     <message>
         <source>failed at cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>bei Zelle %1 von %2 fehlgeschlagen: Die Box enthält Teile zweier Projekte</translation>
     </message>
     <message>
         <source>The last write into box %1 (%2) did not finish: the box may hold parts of two projects. Write the project again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Schreibvorgang in Box %1 (%2) wurde nicht beendet: Die Box enthält womöglich Teile zweier Projekte. Schreiben Sie das Projekt erneut.</translation>
     </message>
     <message>
         <source>The box&apos;s table cells (256–766) cannot be read back, and the last write into box %1 (%2) did not finish: they may hold another project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabellenzellen der Box (256–766) lassen sich nicht zurücklesen, und der letzte Schreibvorgang in Box %1 (%2) wurde nicht beendet: Sie enthalten womöglich ein anderes Projekt.</translation>
     </message>
     <message>
         <source>Left out 1 history entry that is only half there (another computer may be writing it).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 unvollständiger Verlaufseintrag ausgelassen (ein anderer Computer schreibt ihn womöglich gerade).</translation>
     </message>
     <message>
         <source>Left out %1 history entries that are only half there (another computer may be writing them).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unvollständige Verlaufseinträge ausgelassen (ein anderer Computer schreibt sie womöglich gerade).</translation>
     </message>
     <message>
         <source>Can&apos;t read the write history:
@@ -2238,48 +2250,52 @@ Turn the backup off to write all the same.</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibverlauf kann nicht gelesen werden:
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>Written into box %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am %2 in Box %1 geschrieben.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Am %2 am Computer %3 in Box %1 geschrieben.</translation>
     </message>
     <message>
         <source>Outcome: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis: %1.</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde: %1</translation>
     </message>
     <message>
         <source>Vehicle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrzeug: %1</translation>
     </message>
     <message>
         <source>Registration or VIN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzeichen oder FIN: %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz: %1</translation>
     </message>
     <message>
         <source>Writes back what the box held before the write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt zurück, was die Box vor dem Schreibvorgang %1 enthielt.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished">%1
+        <translation>%1
 %2</translation>
     </message>
 </context>

@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comparaison a été arrêtée après %1 cellules sur %2&#xa0;: rien n&apos;a été comparé et le projet est inchangé.</translation>
     </message>
 </context>
 <context>
@@ -219,143 +219,145 @@ Pour la personne qui gère cet ordinateur&#xa0;:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Le graphique&lt;/h3&gt;&lt;p&gt;La courbe modifiée est celle dont la case est cochée à côté de &lt;b&gt;CR&lt;/b&gt; ou &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Ses points portent des repères ronds&#xa0;; le point choisi est plus grand et plein.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; sur un point pour le choisir, puis &lt;b&gt;faites-le glisser&lt;/b&gt; vers le haut ou le bas pour régler sa sortie. Un point garde son entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; ailleurs dans le graphique pour y ajouter un point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clic droit&lt;/b&gt; sur un point pour le supprimer&#xa0;; pendant un glissement, le bouton droit remet le point sur la ligne où la sortie est égale à l&apos;entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-cliquez&lt;/b&gt; sur un point, ou appuyez sur &lt;b&gt;Entrée&lt;/b&gt;, pour saisir sa sortie exacte&#xa0;; si aucun point n&apos;est choisi, Entrée ajoute un point à l&apos;entrée que vous saisissez.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Les points à 0 V et 5 V restent en place, de même que les points CR aux tensions de début et de fin&#xa0;; seuls les points CR situés entre eux se déplacent. Une sortie est au plus 1.6 V sous son entrée. Les valeurs s&apos;alignent sur les pas de 0.02 V du boîtier. La ligne d&apos;état indique pourquoi une modification a été refusée.&lt;/p&gt;&lt;h3&gt;Touches du graphique&lt;/h3&gt;&lt;p&gt;Elles agissent sur le point choisi dès que le graphique a le focus clavier (cliquez dessus, ou appuyez sur Tab jusqu&apos;à ce qu&apos;il soit encadré), où que soit le pointeur de la souris.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche gauche&lt;/b&gt;, &lt;b&gt;Flèche droite&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choisir le point voisin&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche haut&lt;/b&gt;, &lt;b&gt;Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maj+Flèche haut&lt;/b&gt;, &lt;b&gt;Maj+Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Suppr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le supprimer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entrée&lt;/b&gt;&lt;/td&gt;&lt;td&gt;saisir ses valeurs exactes&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Les paramètres&lt;/h3&gt;&lt;p&gt;Saisissez une valeur dans son champ et appuyez sur Entrée ou Tab, ou utilisez les flèches à côté, les touches Flèche haut et Flèche bas dans le champ ou la molette de la souris. Le délai initial se saisit en minutes:secondes (1:30). Une valeur que le boîtier ne peut pas prendre est refusée, et la ligne d&apos;état indique pourquoi.&lt;/p&gt;&lt;h3&gt;Partout&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annuler&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rétablir&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nouveau, ouvrir, enregistrer, enregistrer sous&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimer, exporter en PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;écrire dans le boîtier, le lire, le comparer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vue Entrée-Sortie, vue Différence&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; et la lettre soulignée&lt;/td&gt;&lt;td&gt;ouvrir un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;h3&gt;Le graphique&lt;/h3&gt;&lt;p&gt;La courbe modifiée est celle dont la case est cochée à côté de &lt;b&gt;CR&lt;/b&gt; ou &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Ses points portent des repères ronds&#xa0;; le point choisi est plus grand et plein.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; sur un point pour le choisir, puis &lt;b&gt;faites-le glisser&lt;/b&gt; vers le haut ou le bas pour régler sa sortie. Un point garde son entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; ailleurs dans le graphique pour y ajouter un point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clic droit&lt;/b&gt; sur un point pour le supprimer&#xa0;; pendant un glissement, le bouton droit remet le point sur la ligne où la sortie est égale à l&apos;entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-cliquez&lt;/b&gt; sur un point, ou appuyez sur &lt;b&gt;Entrée&lt;/b&gt;, pour saisir sa sortie exacte&#xa0;; si aucun point n&apos;est choisi, Entrée ajoute un point à l&apos;entrée que vous saisissez.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Les points à 0 V et 5 V restent en place, de même que les points CR aux tensions de début et de fin&#xa0;; seuls les points CR situés entre eux se déplacent. Une sortie est au plus 1,6 V sous son entrée. Les valeurs s&apos;alignent sur les pas de 0,02 V du boîtier. La ligne d&apos;état indique pourquoi une modification a été refusée.&lt;/p&gt;&lt;h3&gt;Touches du graphique&lt;/h3&gt;&lt;p&gt;Elles agissent sur le point choisi dès que le graphique a le focus clavier (cliquez dessus, ou appuyez sur Tab jusqu&apos;à ce qu&apos;il soit encadré), où que soit le pointeur de la souris.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche gauche&lt;/b&gt;, &lt;b&gt;Flèche droite&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choisir le point voisin&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche haut&lt;/b&gt;, &lt;b&gt;Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0,02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maj+Flèche haut&lt;/b&gt;, &lt;b&gt;Maj+Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Suppr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le supprimer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entrée&lt;/b&gt;&lt;/td&gt;&lt;td&gt;saisir ses valeurs exactes&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Les paramètres&lt;/h3&gt;&lt;p&gt;Saisissez une valeur dans son champ et appuyez sur Entrée ou Tab, ou utilisez les flèches à côté, les touches Flèche haut et Flèche bas dans le champ ou la molette de la souris. Le délai initial se saisit en minutes:secondes (1:30). Une valeur que le boîtier ne peut pas prendre est refusée, et la ligne d&apos;état indique pourquoi.&lt;/p&gt;&lt;h3&gt;Partout&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annuler&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rétablir&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nouveau, ouvrir, enregistrer, enregistrer sous&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimer, exporter en PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;écrire dans le boîtier, le lire, le comparer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vue Entrée-Sortie, vue Différence&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; et la lettre soulignée&lt;/td&gt;&lt;td&gt;ouvrir un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
     <name>CHistoryBrowser</name>
     <message>
         <source>Write History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des écritures</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Customer, vehicle, registration, project, box, outcome...</source>
-        <translation type="unfinished"></translation>
+        <translation>Client, véhicule, immatriculation, projet, boîtier, résultat...</translation>
     </message>
     <message>
         <source>Writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Écritures</translation>
     </message>
     <message>
         <source>&amp;Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le projet</translation>
     </message>
     <message>
         <source>Open the project as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le projet tel qu&apos;il a été écrit</translation>
     </message>
     <message>
         <source>&amp;Compare with Box...</source>
-        <translation type="unfinished">Co&amp;mparer au boîtier...</translation>
+        <translation>Co&amp;mparer au boîtier...</translation>
     </message>
     <message>
         <source>Open the project as it was written and compare it with the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le projet tel qu&apos;il a été écrit et le comparer au boîtier</translation>
     </message>
     <message>
         <source>&amp;Print Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer la fiche...</translation>
     </message>
     <message>
         <source>Print the project&apos;s sheet with the job and the outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la fiche projet avec l&apos;intervention et le résultat</translation>
     </message>
     <message>
         <source>&amp;Write Back What the Box Held Before...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer l&apos;&amp;ancien contenu du boîtier...</translation>
     </message>
     <message>
         <source>Write into the box what it held before this write</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre dans le boîtier ce qu&apos;il contenait avant cette écriture</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>No write has been kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune écriture conservée pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservé sous %1</translation>
     </message>
     <message>
         <source>Write back into box %1 what it held before the write of %2?
 
 The box&apos;s present contents are lost unless the backup is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre dans le boîtier %1 ce qu&apos;il contenait avant l&apos;écriture du %2&#xa0;?
+
+Le contenu actuel du boîtier sera perdu, sauf si la sauvegarde est activée.</translation>
     </message>
 </context>
 <context>
     <name>CHistoryModel</name>
     <message>
         <source>did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>inachevé</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifié</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>différent</translation>
     </message>
     <message>
         <source>check cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification interrompue</translation>
     </message>
     <message>
         <source>not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>non vérifié</translation>
     </message>
     <message>
         <source>stopped before the first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté avant la première cellule</translation>
     </message>
     <message>
         <source>stopped after cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté après la cellule %1</translation>
     </message>
     <message>
         <source>failed at cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>échec à la cellule %1</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Boîtier</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Véhicule</translation>
     </message>
     <message>
         <source>Registration or VIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Immatriculation ou VIN</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
 </context>
 <context>
@@ -466,7 +468,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Below this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Sous cette tension d&apos;entrée, le boîtier laisse le signal tel quel. Saisissez une valeur par pas de 0.1 V et appuyez sur Entrée.</translation>
+        <translation>Sous cette tension d&apos;entrée, le boîtier laisse le signal tel quel. Saisissez une valeur par pas de 0,1 V et appuyez sur Entrée.</translation>
     </message>
     <message>
         <source>Stop voltage</source>
@@ -474,7 +476,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Above this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Au-dessus de cette tension d&apos;entrée, le boîtier laisse le signal tel quel. Saisissez une valeur par pas de 0.1 V et appuyez sur Entrée.</translation>
+        <translation>Au-dessus de cette tension d&apos;entrée, le boîtier laisse le signal tel quel. Saisissez une valeur par pas de 0,1 V et appuyez sur Entrée.</translation>
     </message>
     <message>
         <source>Start delay</source>
@@ -490,23 +492,23 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press Enter.</source>
-        <translation>Millisecondes par 0.1 V, de 0 à 500 par pas de 20. Saisissez une valeur et appuyez sur Entrée.</translation>
+        <translation>Millisecondes par 0,1 V, de 0 à 500 par pas de 20. Saisissez une valeur et appuyez sur Entrée.</translation>
     </message>
     <message>
         <source>Raise the start voltage by 0.1 V</source>
-        <translation>Augmenter la tension de début de 0.1 V</translation>
+        <translation>Augmenter la tension de début de 0,1 V</translation>
     </message>
     <message>
         <source>Lower the start voltage by 0.1 V</source>
-        <translation>Baisser la tension de début de 0.1 V</translation>
+        <translation>Baisser la tension de début de 0,1 V</translation>
     </message>
     <message>
         <source>Raise the stop voltage by 0.1 V</source>
-        <translation>Augmenter la tension de fin de 0.1 V</translation>
+        <translation>Augmenter la tension de fin de 0,1 V</translation>
     </message>
     <message>
         <source>Lower the stop voltage by 0.1 V</source>
-        <translation>Baisser la tension de fin de 0.1 V</translation>
+        <translation>Baisser la tension de fin de 0,1 V</translation>
     </message>
     <message>
         <source>Start delay one minute longer</source>
@@ -593,11 +595,11 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
-        <translation>La tension de début est un nombre de volts, par exemple 1.5.</translation>
+        <translation>La tension de début est un nombre de volts, par exemple 1,5.</translation>
     </message>
     <message>
         <source>The stop voltage is a number of volts, such as 4.5.</source>
-        <translation>La tension de fin est un nombre de volts, par exemple 4.5.</translation>
+        <translation>La tension de fin est un nombre de volts, par exemple 4,5.</translation>
     </message>
     <message>
         <source>Type the start delay as minutes and seconds, such as 1:30.</source>
@@ -697,7 +699,7 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation>Monter le point choisi de 0.02 V</translation>
+        <translation>Monter le point choisi de 0,02 V</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
@@ -705,15 +707,15 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation>Descendre le point choisi de 0.02 V</translation>
+        <translation>Descendre le point choisi de 0,02 V</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation>Monter le point choisi de 0.1 V</translation>
+        <translation>Monter le point choisi de 0,1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation>Descendre le point choisi de 0.1 V</translation>
+        <translation>Descendre le point choisi de 0,1 V</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
@@ -945,11 +947,11 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>Point Up &amp;by 0.1 V</source>
-        <translation type="unfinished">Monter le point de 0.1 V</translation>
+        <translation>Mont&amp;er le point de 0,1 V</translation>
     </message>
     <message>
         <source>Point Do&amp;wn by 0.1 V</source>
-        <translation type="unfinished">Descendre le point de 0.1 V</translation>
+        <translation>Descendre le po&amp;int de 0,1 V</translation>
     </message>
     <message>
         <source>R&amp;eset CR Curve</source>
@@ -965,23 +967,23 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du &amp;système</translation>
     </message>
     <message>
         <source>Reset &amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser le &amp;zoom</translation>
     </message>
     <message>
         <source>Show the whole range of the graph again</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher de nouveau toute l&apos;étendue du graphique</translation>
     </message>
     <message>
         <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrouver les écritures passées par client, véhicule ou boîtier&#xa0;; ouvrir, comparer, imprimer ou restaurer</translation>
     </message>
 </context>
 <context>
@@ -1012,7 +1014,7 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture a été arrêtée après %1 cellules sur %2&#xa0;: rien n&apos;a été repris du boîtier et le projet est inchangé.</translation>
     </message>
 </context>
 <context>
@@ -1031,11 +1033,11 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Stop the transfer after the cell on its way</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le transfert après la cellule en cours</translation>
     </message>
 </context>
 <context>
@@ -1095,58 +1097,60 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>Write back to box</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer le boîtier</translation>
     </message>
     <message>
         <source>Read cells 0 to 254 back after writing and compare them</source>
-        <translation type="unfinished"></translation>
+        <translation>Relire les cellules 0 à 254 après l&apos;écriture et les comparer</translation>
     </message>
     <message>
         <source>Back up the box first</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder d&apos;abord le boîtier</translation>
     </message>
     <message>
         <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le contenu du boîtier avant l&apos;écriture et le conserver dans l&apos;historique des écritures pour pouvoir le restaurer</translation>
     </message>
     <message>
         <source>&amp;Job (customer, vehicle, note)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervention (client, véhicule, note)</translation>
     </message>
     <message>
         <source>What the write history keeps about this job; all optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que l&apos;historique des écritures conserve de cette intervention&#xa0;; tout est facultatif</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Client&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Vehicle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Véhicule&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Registration or VIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;matriculation ou VIN&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Note&#xa0;:</translation>
     </message>
     <message>
         <source>Writes back what box %1 held before the write of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaure ce que le boîtier %1 contenait avant l&apos;écriture du %2.</translation>
     </message>
     <message>
         <source>Stop the write?
 
 The box will hold parts of two projects until a project is written into it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter l&apos;écriture&#xa0;?
+
+Le boîtier contiendra des morceaux de deux projets jusqu&apos;à ce qu&apos;un projet y soit de nouveau écrit.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
         <comment>the box, then the outcome</comment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans le boîtier %1&#xa0;; %2.</translation>
     </message>
 </context>
 <context>
@@ -1465,154 +1469,154 @@ Que faire&#xa0;: demandez à la personne qui gère cet ordinateur d&apos;install
     <name>PointRange</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>1 point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point modifié</translation>
     </message>
     <message>
         <source>%1 points changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points modifiés</translation>
     </message>
     <message>
         <source>1 point added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point ajouté</translation>
     </message>
     <message>
         <source>%1 points added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points ajoutés</translation>
     </message>
     <message>
         <source>1 point removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point supprimé</translation>
     </message>
     <message>
         <source>%1 points removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points supprimés</translation>
     </message>
     <message>
         <source>No point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun point modifié</translation>
     </message>
     <message>
         <source>1 held at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bloqué à %1 V</translation>
     </message>
     <message>
         <source>%1 held at %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bloqués à %2 V</translation>
     </message>
     <message>
         <source>1 held at its limit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bloqué à sa limite</translation>
     </message>
     <message>
         <source>%1 held at their limits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bloqués à leurs limites</translation>
     </message>
     <message>
         <source>1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>1 non déplaçable</translation>
     </message>
     <message>
         <source>%1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non déplaçables</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte ne contient aucun nombre.</translation>
     </message>
     <message>
         <source>No point is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun point sélectionné.</translation>
     </message>
     <message>
         <source>The value is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>The other project has no TURBO curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;autre projet n&apos;a pas de courbe TURBO.</translation>
     </message>
     <message>
         <source>Nothing changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune modification&#xa0;: %1</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Interpolating needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;interpolation demande au moins trois points sélectionnés.</translation>
     </message>
     <message>
         <source>Smoothing needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lissage demande au moins trois points sélectionnés.</translation>
     </message>
     <message>
         <source>the output is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>the input %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée %1 V est hors de la plage 0 V à 5 V.</translation>
     </message>
     <message>
         <source>the input %1 V is not on the box&apos;s 0.02 V steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée %1 V n&apos;est pas sur les pas de 0,02 V du boîtier.</translation>
     </message>
     <message>
         <source>the input %1 V is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée %1 V est donnée deux fois.</translation>
     </message>
     <message>
         <source>the output %1 V at %2 V lies outside %3 V to %4 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie %1 V à %2 V est hors de la plage %3 V à %4 V.</translation>
     </message>
     <message>
         <source>The CR curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe CR aurait %1 points&#xa0;; un boîtier en mémorise %2.</translation>
     </message>
     <message>
         <source>The TURBO curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La courbe TURBO aurait %1 points&#xa0;; un boîtier en mémorise %2.</translation>
     </message>
     <message>
         <source>Select the points these numbers are the outputs of, or paste input and output pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez les points dont ces nombres sont les sorties, ou collez des paires entrée-sortie.</translation>
     </message>
     <message>
         <source>%1 numbers for 1 selected point: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nombres pour 1 point sélectionné&#xa0;: sélectionnez autant de points qu&apos;il y a de nombres.</translation>
     </message>
     <message>
         <source>%1 numbers for %2 selected points: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nombres pour %2 points sélectionnés&#xa0;: sélectionnez autant de points qu&apos;il y a de nombres.</translation>
     </message>
     <message>
         <source>The text holds single numbers; replacing points needs an input and an output on each line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte contient des nombres seuls&#xa0;; pour remplacer des points, il faut une entrée et une sortie sur chaque ligne.</translation>
     </message>
 </context>
 <context>
     <name>PointText</name>
     <message>
         <source>Line %1 is not a number or a pair of numbers: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 n&apos;est ni un nombre ni une paire de nombres&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte ne contient aucun nombre.</translation>
     </message>
     <message>
         <source>Line %1 holds two numbers where the lines before it hold one: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 contient deux nombres alors que les lignes précédentes en contiennent un&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>Line %1 holds one number where the lines before it hold two: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 contient un nombre alors que les lignes précédentes en contiennent deux&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1793,7 @@ Que faire&#xa0;: relancez le transfert et choisissez l&apos;adaptateur du boîti
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation>Délai de courbe [ms/0.1V]&#xa0;:   %1</translation>
+        <translation>Délai de courbe [ms/0,1V]&#xa0;:   %1</translation>
     </message>
     <message>
         <source>Vin</source>
@@ -1879,11 +1883,11 @@ Que faire&#xa0;: relancez le transfert et choisissez l&apos;adaptateur du boîti
     </message>
     <message>
         <source>The start voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>La tension de début est comprise entre 0.0 V et 5.0 V.</translation>
+        <translation>La tension de début est comprise entre 0,0 V et 5,0 V.</translation>
     </message>
     <message>
         <source>The start voltage goes in steps of 0.1 V.</source>
-        <translation>La tension de début se règle par pas de 0.1 V.</translation>
+        <translation>La tension de début se règle par pas de 0,1 V.</translation>
     </message>
     <message>
         <source>The start voltage cannot lie above the stop voltage (%1 V).</source>
@@ -1891,11 +1895,11 @@ Que faire&#xa0;: relancez le transfert et choisissez l&apos;adaptateur du boîti
     </message>
     <message>
         <source>The stop voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>La tension de fin est comprise entre 0.0 V et 5.0 V.</translation>
+        <translation>La tension de fin est comprise entre 0,0 V et 5,0 V.</translation>
     </message>
     <message>
         <source>The stop voltage goes in steps of 0.1 V.</source>
-        <translation>La tension de fin se règle par pas de 0.1 V.</translation>
+        <translation>La tension de fin se règle par pas de 0,1 V.</translation>
     </message>
     <message>
         <source>The stop voltage cannot lie below the start voltage (%1 V).</source>
@@ -2069,7 +2073,7 @@ aucun dossier de données n&apos;est connu (les réglages ne contiennent pas de 
     </message>
     <message>
         <source>%1 is not a Ramvik project: %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un projet Ramvik&#xa0;: %2 octets.</translation>
     </message>
     <message>
         <source>Nothing was written: what the box held could not be kept in the history first.
@@ -2079,29 +2083,37 @@ aucun dossier de données n&apos;est connu (les réglages ne contiennent pas de 
 %2
 
 Turn the backup off to write all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été écrit&#xa0;: le contenu du boîtier n&apos;a pas pu être conservé d&apos;abord dans l&apos;historique.
+
+%1
+
+%2
+
+Désactivez la sauvegarde pour écrire quand même.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans le boîtier %1&#xa0;; %2.</translation>
     </message>
     <message>
         <source>Every cell was written into box %1, but the check was cut off: the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les cellules ont été écrites dans le boîtier %1, mais la vérification a été interrompue&#xa0;: l&apos;écriture n&apos;est pas vérifiée.</translation>
     </message>
     <message>
         <source>The write failed at cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture a échoué à la cellule %1 sur %2&#xa0;: le boîtier contient maintenant des morceaux de deux projets. Écrivez à nouveau le projet avant de faire tourner le moteur.</translation>
     </message>
     <message>
         <source>The write of %1 kept nothing to write back: the box was not read before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture du %1 n&apos;a rien conservé à restaurer&#xa0;: le boîtier n&apos;a pas été lu avant.</translation>
     </message>
     <message>
         <source>%1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -2128,19 +2140,19 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>The write was stopped before the first cell: the box holds what it held before.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture a été arrêtée avant la première cellule&#xa0;: le boîtier contient ce qu&apos;il contenait avant.</translation>
     </message>
     <message>
         <source>The check was stopped: every cell was written, but not all of cells 0–254 were read back, so the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vérification a été arrêtée&#xa0;: toutes les cellules ont été écrites, mais les cellules 0–254 n&apos;ont pas toutes été relues&#xa0;; l&apos;écriture n&apos;est donc pas vérifiée.</translation>
     </message>
     <message>
         <source>The read was stopped before every cell had arrived: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture a été arrêtée avant l&apos;arrivée de toutes les cellules&#xa0;: rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>The write stopped after cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture a été arrêtée après la cellule %1 sur %2&#xa0;: le boîtier contient maintenant des morceaux de deux projets. Écrivez à nouveau le projet avant de faire tourner le moteur.</translation>
     </message>
 </context>
 <context>
@@ -2171,66 +2183,66 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde...</translation>
     </message>
     <message>
         <source>Backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde terminée</translation>
     </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
         <source>did not finish (the program ended during the write): the box may hold parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>inachevé (le programme s&apos;est fermé pendant l&apos;écriture)&#xa0;: le boîtier contient peut-être des morceaux de deux projets</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0㉔); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifié&#xa0;: paramètres et points (cellules 0–254)&#xa0;; les cellules de table du boîtier ne peuvent pas être relues</translation>
     </message>
     <message>
         <source>differs: the box holds other values than were written</source>
-        <translation type="unfinished"></translation>
+        <translation>différent&#xa0;: le boîtier contient d&apos;autres valeurs que celles écrites</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>différent&#xa0;: %1</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0㉔ were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification interrompue&#xa0;: toutes les cellules ont été écrites, mais les cellules 0–254 n&apos;ont pas toutes été relues</translation>
     </message>
     <message>
         <source>not verified: every cell was written, the check was off</source>
-        <translation type="unfinished"></translation>
+        <translation>non vérifié&#xa0;: toutes les cellules ont été écrites, la vérification était désactivée</translation>
     </message>
     <message>
         <source>stopped before the first cell: the box holds what it held before</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté avant la première cellule&#xa0;: le boîtier contient ce qu&apos;il contenait avant</translation>
     </message>
     <message>
         <source>stopped after cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté après la cellule %1 sur %2&#xa0;: le boîtier contient des morceaux de deux projets</translation>
     </message>
     <message>
         <source>failed at cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>échec à la cellule %1 sur %2&#xa0;: le boîtier contient des morceaux de deux projets</translation>
     </message>
     <message>
         <source>The last write into box %1 (%2) did not finish: the box may hold parts of two projects. Write the project again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière écriture dans le boîtier %1 (%2) est inachevée&#xa0;: le boîtier contient peut-être des morceaux de deux projets. Écrivez à nouveau le projet.</translation>
     </message>
     <message>
         <source>The box&apos;s table cells (256–766) cannot be read back, and the last write into box %1 (%2) did not finish: they may hold another project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cellules de table du boîtier (256–766) ne peuvent pas être relues, et la dernière écriture dans le boîtier %1 (%2) est inachevée&#xa0;: elles contiennent peut-être un autre projet.</translation>
     </message>
     <message>
         <source>Left out 1 history entry that is only half there (another computer may be writing it).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée d&apos;historique incomplète ignorée (un autre ordinateur est peut-être en train de l&apos;écrire).</translation>
     </message>
     <message>
         <source>Left out %1 history entries that are only half there (another computer may be writing them).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées d&apos;historique incomplètes ignorées (un autre ordinateur est peut-être en train de les écrire).</translation>
     </message>
     <message>
         <source>Can&apos;t read the write history:
@@ -2238,48 +2250,52 @@ Turn the backup off to write all the same.</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;historique des écritures&#xa0;:
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>Written into box %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans le boîtier %1 le %2.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans le boîtier %1 le %2 sur %3.</translation>
     </message>
     <message>
         <source>Outcome: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Client&#xa0;: %1</translation>
     </message>
     <message>
         <source>Vehicle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Véhicule&#xa0;: %1</translation>
     </message>
     <message>
         <source>Registration or VIN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Immatriculation ou VIN&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Note&#xa0;: %1</translation>
     </message>
     <message>
         <source>Writes back what the box held before the write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaure ce que le boîtier contenait avant l&apos;écriture %1.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished">%1
+        <translation>%1
 %2</translation>
     </message>
 </context>

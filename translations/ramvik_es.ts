@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la comparación tras %1 de %2 celdas: no se comparó nada y el proyecto no ha cambiado.</translation>
     </message>
 </context>
 <context>
@@ -219,143 +219,145 @@ Para quien administre este ordenador:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;El gráfico&lt;/h3&gt;&lt;p&gt;La curva que se edita es aquella cuya casilla está marcada junto a &lt;b&gt;CR&lt;/b&gt; o &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Sus puntos llevan marcadores redondos; el punto seleccionado es más grande y relleno.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Haga clic&lt;/b&gt; en un punto para seleccionarlo y &lt;b&gt;arrástrelo&lt;/b&gt; hacia arriba o hacia abajo para ajustar su salida. Un punto conserva su entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga clic&lt;/b&gt; en cualquier otro lugar del gráfico para añadir ahí un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga clic derecho&lt;/b&gt; en un punto para eliminarlo; durante un arrastre, el botón derecho devuelve el punto a la línea en la que la salida es igual a la entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga doble clic&lt;/b&gt; en un punto, o pulse &lt;b&gt;Intro&lt;/b&gt;, para escribir su salida exacta; sin ningún punto seleccionado, Intro añade un punto en la entrada que escriba.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Los puntos de 0 V y 5 V son fijos, igual que los puntos CR de la tensión inicial y la final; solo se mueven los puntos CR que hay entre ellos. Una salida queda como máximo 1.6 V por debajo de su entrada. Los valores se ajustan a los pasos de 0.02 V del módulo. La línea de estado indica por qué no se aceptó una edición.&lt;/p&gt;&lt;h3&gt;Teclas del gráfico&lt;/h3&gt;&lt;p&gt;Actúan sobre el punto seleccionado cuando el gráfico tiene el foco del teclado (haga clic en él o pulse Tab hasta que quede enmarcado), esté donde esté el puntero del ratón.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flecha izquierda&lt;/b&gt;, &lt;b&gt;Flecha derecha&lt;/b&gt;&lt;/td&gt;&lt;td&gt;seleccionar el punto vecino&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flecha arriba&lt;/b&gt;, &lt;b&gt;Flecha abajo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;moverlo 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Mayús+Flecha arriba&lt;/b&gt;, &lt;b&gt;Mayús+Flecha abajo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;moverlo 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eliminarlo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escribir sus valores exactos&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Los parámetros&lt;/h3&gt;&lt;p&gt;Escriba un valor en su campo y pulse Intro o Tab, o use las flechas que hay a su lado, las teclas Flecha arriba y Flecha abajo en el campo o la rueda del ratón. El retardo inicial se escribe como minutos:segundos (1:30). Un valor que el módulo no admite se rechaza, y la línea de estado indica por qué.&lt;/p&gt;&lt;h3&gt;En cualquier lugar&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;deshacer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rehacer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nuevo, abrir, guardar, guardar como&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimir, exportar PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+W&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+R&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escribir el módulo, leerlo, compararlo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vista Entrada-Salida, vista Diferencia&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; y la letra subrayada&lt;/td&gt;&lt;td&gt;abrir un menú&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;h3&gt;El gráfico&lt;/h3&gt;&lt;p&gt;La curva que se edita es aquella cuya casilla está marcada junto a &lt;b&gt;CR&lt;/b&gt; o &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Sus puntos llevan marcadores redondos; el punto seleccionado es más grande y relleno.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Haga clic&lt;/b&gt; en un punto para seleccionarlo y &lt;b&gt;arrástrelo&lt;/b&gt; hacia arriba o hacia abajo para ajustar su salida. Un punto conserva su entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga clic&lt;/b&gt; en cualquier otro lugar del gráfico para añadir ahí un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga clic derecho&lt;/b&gt; en un punto para eliminarlo; durante un arrastre, el botón derecho devuelve el punto a la línea en la que la salida es igual a la entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga doble clic&lt;/b&gt; en un punto, o pulse &lt;b&gt;Intro&lt;/b&gt;, para escribir su salida exacta; sin ningún punto seleccionado, Intro añade un punto en la entrada que escriba.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Los puntos de 0 V y 5 V son fijos, igual que los puntos CR de la tensión inicial y la final; solo se mueven los puntos CR que hay entre ellos. Una salida queda como máximo 1,6 V por debajo de su entrada. Los valores se ajustan a los pasos de 0,02 V del módulo. La línea de estado indica por qué no se aceptó una edición.&lt;/p&gt;&lt;h3&gt;Teclas del gráfico&lt;/h3&gt;&lt;p&gt;Actúan sobre el punto seleccionado cuando el gráfico tiene el foco del teclado (haga clic en él o pulse Tab hasta que quede enmarcado), esté donde esté el puntero del ratón.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flecha izquierda&lt;/b&gt;, &lt;b&gt;Flecha derecha&lt;/b&gt;&lt;/td&gt;&lt;td&gt;seleccionar el punto vecino&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flecha arriba&lt;/b&gt;, &lt;b&gt;Flecha abajo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;moverlo 0,02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Mayús+Flecha arriba&lt;/b&gt;, &lt;b&gt;Mayús+Flecha abajo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;moverlo 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eliminarlo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escribir sus valores exactos&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Los parámetros&lt;/h3&gt;&lt;p&gt;Escriba un valor en su campo y pulse Intro o Tab, o use las flechas que hay a su lado, las teclas Flecha arriba y Flecha abajo en el campo o la rueda del ratón. El retardo inicial se escribe como minutos:segundos (1:30). Un valor que el módulo no admite se rechaza, y la línea de estado indica por qué.&lt;/p&gt;&lt;h3&gt;En cualquier lugar&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;deshacer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rehacer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nuevo, abrir, guardar, guardar como&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimir, exportar PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+W&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+R&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escribir el módulo, leerlo, compararlo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vista Entrada-Salida, vista Diferencia&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; y la letra subrayada&lt;/td&gt;&lt;td&gt;abrir un menú&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
     <name>CHistoryBrowser</name>
     <message>
         <source>Write History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de escrituras</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Customer, vehicle, registration, project, box, outcome...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente, vehículo, matrícula, proyecto, módulo, resultado...</translation>
     </message>
     <message>
         <source>Writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrituras</translation>
     </message>
     <message>
         <source>&amp;Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir proyecto</translation>
     </message>
     <message>
         <source>Open the project as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el proyecto tal como se escribió</translation>
     </message>
     <message>
         <source>&amp;Compare with Box...</source>
-        <translation type="unfinished">&amp;Comparar con módulo...</translation>
+        <translation>&amp;Comparar con módulo...</translation>
     </message>
     <message>
         <source>Open the project as it was written and compare it with the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el proyecto tal como se escribió y compararlo con el módulo</translation>
     </message>
     <message>
         <source>&amp;Print Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir hoja...</translation>
     </message>
     <message>
         <source>Print the project&apos;s sheet with the job and the outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la hoja del proyecto con el trabajo y el resultado</translation>
     </message>
     <message>
         <source>&amp;Write Back What the Box Held Before...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar el contenido anterior del módulo...</translation>
     </message>
     <message>
         <source>Write into the box what it held before this write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en el módulo lo que contenía antes de esta escritura</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>No write has been kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha guardado ninguna escritura.</translation>
     </message>
     <message>
         <source>Kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado como %1</translation>
     </message>
     <message>
         <source>Write back into box %1 what it held before the write of %2?
 
 The box&apos;s present contents are lost unless the backup is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restaurar en el módulo %1 lo que contenía antes de la escritura del %2?
+
+El contenido actual del módulo se perderá si la copia de seguridad no está activada.</translation>
     </message>
 </context>
 <context>
     <name>CHistoryModel</name>
     <message>
         <source>did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>no terminada</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verificada</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>con diferencias</translation>
     </message>
     <message>
         <source>check cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>verificación incompleta</translation>
     </message>
     <message>
         <source>not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>no verificada</translation>
     </message>
     <message>
         <source>stopped before the first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>detenida antes de la primera celda</translation>
     </message>
     <message>
         <source>stopped after cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>detenida tras la celda %1</translation>
     </message>
     <message>
         <source>failed at cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fallida en la celda %1</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehículo</translation>
     </message>
     <message>
         <source>Registration or VIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Matrícula o VIN</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenador</translation>
     </message>
 </context>
 <context>
@@ -466,7 +468,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Below this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Por debajo de esta tensión de entrada, el módulo no modifica la señal. Escriba un valor en pasos de 0.1 V y pulse Intro.</translation>
+        <translation>Por debajo de esta tensión de entrada, el módulo no modifica la señal. Escriba un valor en pasos de 0,1 V y pulse Intro.</translation>
     </message>
     <message>
         <source>Stop voltage</source>
@@ -474,7 +476,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Above this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Por encima de esta tensión de entrada, el módulo no modifica la señal. Escriba un valor en pasos de 0.1 V y pulse Intro.</translation>
+        <translation>Por encima de esta tensión de entrada, el módulo no modifica la señal. Escriba un valor en pasos de 0,1 V y pulse Intro.</translation>
     </message>
     <message>
         <source>Start delay</source>
@@ -490,23 +492,23 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press Enter.</source>
-        <translation>Milisegundos por 0.1 V, de 0 a 500 en pasos de 20. Escriba un valor y pulse Intro.</translation>
+        <translation>Milisegundos por 0,1 V, de 0 a 500 en pasos de 20. Escriba un valor y pulse Intro.</translation>
     </message>
     <message>
         <source>Raise the start voltage by 0.1 V</source>
-        <translation>Subir la tensión inicial 0.1 V</translation>
+        <translation>Subir la tensión inicial 0,1 V</translation>
     </message>
     <message>
         <source>Lower the start voltage by 0.1 V</source>
-        <translation>Bajar la tensión inicial 0.1 V</translation>
+        <translation>Bajar la tensión inicial 0,1 V</translation>
     </message>
     <message>
         <source>Raise the stop voltage by 0.1 V</source>
-        <translation>Subir la tensión final 0.1 V</translation>
+        <translation>Subir la tensión final 0,1 V</translation>
     </message>
     <message>
         <source>Lower the stop voltage by 0.1 V</source>
-        <translation>Bajar la tensión final 0.1 V</translation>
+        <translation>Bajar la tensión final 0,1 V</translation>
     </message>
     <message>
         <source>Start delay one minute longer</source>
@@ -593,11 +595,11 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
-        <translation>La tensión inicial es un número de voltios, por ejemplo 1.5.</translation>
+        <translation>La tensión inicial es un número de voltios, por ejemplo 1,5.</translation>
     </message>
     <message>
         <source>The stop voltage is a number of volts, such as 4.5.</source>
-        <translation>La tensión final es un número de voltios, por ejemplo 4.5.</translation>
+        <translation>La tensión final es un número de voltios, por ejemplo 4,5.</translation>
     </message>
     <message>
         <source>Type the start delay as minutes and seconds, such as 1:30.</source>
@@ -697,7 +699,7 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation>Subir el punto seleccionado 0.02 V</translation>
+        <translation>Subir el punto seleccionado 0,02 V</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
@@ -705,15 +707,15 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation>Bajar el punto seleccionado 0.02 V</translation>
+        <translation>Bajar el punto seleccionado 0,02 V</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation>Subir el punto seleccionado 0.1 V</translation>
+        <translation>Subir el punto seleccionado 0,1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation>Bajar el punto seleccionado 0.1 V</translation>
+        <translation>Bajar el punto seleccionado 0,1 V</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
@@ -945,11 +947,11 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Point Up &amp;by 0.1 V</source>
-        <translation type="unfinished">Subir punto 0.1 V</translation>
+        <translation>Sub&amp;ir punto 0,1 V</translation>
     </message>
     <message>
         <source>Point Do&amp;wn by 0.1 V</source>
-        <translation type="unfinished">Bajar punto 0.1 V</translation>
+        <translation>Ba&amp;jar punto 0,1 V</translation>
     </message>
     <message>
         <source>R&amp;eset CR Curve</source>
@@ -965,23 +967,23 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del &amp;sistema</translation>
     </message>
     <message>
         <source>Reset &amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer &amp;zoom</translation>
     </message>
     <message>
         <source>Show the whole range of the graph again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a mostrar todo el rango del gráfico</translation>
     </message>
     <message>
         <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar escrituras anteriores por cliente, vehículo o módulo; abrir, comparar, imprimir o restaurar</translation>
     </message>
 </context>
 <context>
@@ -1012,7 +1014,7 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la lectura tras %1 de %2 celdas: no se tomó nada del módulo y el proyecto no ha cambiado.</translation>
     </message>
 </context>
 <context>
@@ -1031,11 +1033,11 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Stop the transfer after the cell on its way</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la transferencia tras la celda en curso</translation>
     </message>
 </context>
 <context>
@@ -1095,58 +1097,60 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Write back to box</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar módulo</translation>
     </message>
     <message>
         <source>Read cells 0 to 254 back after writing and compare them</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer las celdas 0 a 254 tras escribir y compararlas</translation>
     </message>
     <message>
         <source>Back up the box first</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad previa</translation>
     </message>
     <message>
         <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer lo que contiene el módulo antes de escribir y guardarlo en el historial de escrituras para poder restaurarlo</translation>
     </message>
     <message>
         <source>&amp;Job (customer, vehicle, note)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trabajo (cliente, vehículo, nota)</translation>
     </message>
     <message>
         <source>What the write history keeps about this job; all optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que el historial de escrituras guarda sobre este trabajo; todo opcional</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cliente:</translation>
     </message>
     <message>
         <source>&amp;Vehicle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vehículo:</translation>
     </message>
     <message>
         <source>&amp;Registration or VIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Matrícula o VIN:</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota:</translation>
     </message>
     <message>
         <source>Writes back what box %1 held before the write of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura lo que contenía el módulo %1 antes de la escritura del %2.</translation>
     </message>
     <message>
         <source>Stop the write?
 
 The box will hold parts of two projects until a project is written into it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Detener la escritura?
+
+El módulo contendrá partes de dos proyectos hasta que se vuelva a escribir un proyecto en él.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
         <comment>the box, then the outcome</comment>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en el módulo %1; %2.</translation>
     </message>
 </context>
 <context>
@@ -1465,154 +1469,154 @@ Qué hacer: pida a quien administre este ordenador que instale el controlador D2
     <name>PointRange</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>1 point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto modificado</translation>
     </message>
     <message>
         <source>%1 points changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puntos modificados</translation>
     </message>
     <message>
         <source>1 point added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto añadido</translation>
     </message>
     <message>
         <source>%1 points added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puntos añadidos</translation>
     </message>
     <message>
         <source>1 point removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto eliminado</translation>
     </message>
     <message>
         <source>%1 points removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 puntos eliminados</translation>
     </message>
     <message>
         <source>No point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún punto modificado</translation>
     </message>
     <message>
         <source>1 held at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>1 limitado a %1 V</translation>
     </message>
     <message>
         <source>%1 held at %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limitados a %2 V</translation>
     </message>
     <message>
         <source>1 held at its limit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 en su límite</translation>
     </message>
     <message>
         <source>%1 held at their limits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en sus límites</translation>
     </message>
     <message>
         <source>1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fijo</translation>
     </message>
     <message>
         <source>%1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fijos</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto no contiene números.</translation>
     </message>
     <message>
         <source>No point is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún punto seleccionado.</translation>
     </message>
     <message>
         <source>The value is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor no es un número.</translation>
     </message>
     <message>
         <source>The other project has no TURBO curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>El otro proyecto no tiene curva TURBO.</translation>
     </message>
     <message>
         <source>Nothing changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cambiado nada: %1</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <source>Interpolating needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para interpolar hacen falta tres o más puntos seleccionados.</translation>
     </message>
     <message>
         <source>Smoothing needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para suavizar hacen falta tres o más puntos seleccionados.</translation>
     </message>
     <message>
         <source>the output is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>la salida no es un número.</translation>
     </message>
     <message>
         <source>the input %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 V está fuera del rango de 0 V a 5 V.</translation>
     </message>
     <message>
         <source>the input %1 V is not on the box&apos;s 0.02 V steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 V no está en los pasos de 0,02 V del módulo.</translation>
     </message>
     <message>
         <source>the input %1 V is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 V aparece dos veces.</translation>
     </message>
     <message>
         <source>the output %1 V at %2 V lies outside %3 V to %4 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>la salida %1 V en %2 V está fuera del rango de %3 V a %4 V.</translation>
     </message>
     <message>
         <source>The CR curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva CR tendría %1 puntos; un módulo admite %2.</translation>
     </message>
     <message>
         <source>The TURBO curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva TURBO tendría %1 puntos; un módulo admite %2.</translation>
     </message>
     <message>
         <source>Select the points these numbers are the outputs of, or paste input and output pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione los puntos cuyas salidas son estos números, o pegue pares de entrada y salida.</translation>
     </message>
     <message>
         <source>%1 numbers for 1 selected point: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 números para 1 punto seleccionado: seleccione tantos puntos como números haya.</translation>
     </message>
     <message>
         <source>%1 numbers for %2 selected points: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 números para %2 puntos seleccionados: seleccione tantos puntos como números haya.</translation>
     </message>
     <message>
         <source>The text holds single numbers; replacing points needs an input and an output on each line.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto contiene números sueltos; para sustituir puntos hace falta una entrada y una salida en cada línea.</translation>
     </message>
 </context>
 <context>
     <name>PointText</name>
     <message>
         <source>Line %1 is not a number or a pair of numbers: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 no es un número ni un par de números: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto no contiene números.</translation>
     </message>
     <message>
         <source>Line %1 holds two numbers where the lines before it hold one: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 contiene dos números, pero las anteriores contienen uno: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Line %1 holds one number where the lines before it hold two: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 contiene un número, pero las anteriores contienen dos: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1793,7 @@ Qué hacer: vuelva a iniciar la transferencia y elija el convertidor del módulo
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation>Retardo de curva [ms/0.1V] :   %1</translation>
+        <translation>Retardo de curva [ms/0,1V] :   %1</translation>
     </message>
     <message>
         <source>Vin</source>
@@ -1879,11 +1883,11 @@ Qué hacer: vuelva a iniciar la transferencia y elija el convertidor del módulo
     </message>
     <message>
         <source>The start voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>La tensión inicial va de 0.0 V a 5.0 V.</translation>
+        <translation>La tensión inicial va de 0,0 V a 5,0 V.</translation>
     </message>
     <message>
         <source>The start voltage goes in steps of 0.1 V.</source>
-        <translation>La tensión inicial va en pasos de 0.1 V.</translation>
+        <translation>La tensión inicial va en pasos de 0,1 V.</translation>
     </message>
     <message>
         <source>The start voltage cannot lie above the stop voltage (%1 V).</source>
@@ -1891,11 +1895,11 @@ Qué hacer: vuelva a iniciar la transferencia y elija el convertidor del módulo
     </message>
     <message>
         <source>The stop voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>La tensión final va de 0.0 V a 5.0 V.</translation>
+        <translation>La tensión final va de 0,0 V a 5,0 V.</translation>
     </message>
     <message>
         <source>The stop voltage goes in steps of 0.1 V.</source>
-        <translation>La tensión final va en pasos de 0.1 V.</translation>
+        <translation>La tensión final va en pasos de 0,1 V.</translation>
     </message>
     <message>
         <source>The stop voltage cannot lie below the start voltage (%1 V).</source>
@@ -2069,7 +2073,7 @@ no se conoce ninguna carpeta de datos (los ajustes no tienen RootPath, o HOME no
     </message>
     <message>
         <source>%1 is not a Ramvik project: %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un proyecto de Ramvik: %2 bytes.</translation>
     </message>
     <message>
         <source>Nothing was written: what the box held could not be kept in the history first.
@@ -2079,29 +2083,37 @@ no se conoce ninguna carpeta de datos (los ajustes no tienen RootPath, o HOME no
 %2
 
 Turn the backup off to write all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió nada: no se pudo guardar antes en el historial lo que contenía el módulo.
+
+%1
+
+%2
+
+Desactive la copia de seguridad para escribir de todos modos.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en el módulo %1; %2.</translation>
     </message>
     <message>
         <source>Every cell was written into box %1, but the check was cut off: the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se escribieron todas las celdas en el módulo %1, pero la verificación se interrumpió: la escritura no está verificada.</translation>
     </message>
     <message>
         <source>The write failed at cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura falló en la celda %1 de %2: el módulo contiene ahora partes de dos proyectos. Vuelva a escribir el proyecto antes de arrancar el motor.</translation>
     </message>
     <message>
         <source>The write of %1 kept nothing to write back: the box was not read before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura del %1 no guardó nada que restaurar: el módulo no se leyó antes.</translation>
     </message>
     <message>
         <source>%1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -2128,19 +2140,19 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>The write was stopped before the first cell: the box holds what it held before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la escritura antes de la primera celda: el módulo conserva lo que tenía.</translation>
     </message>
     <message>
         <source>The check was stopped: every cell was written, but not all of cells 0–254 were read back, so the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la verificación: se escribieron todas las celdas, pero no se volvieron a leer todas las celdas 0–254, así que la escritura no está verificada.</translation>
     </message>
     <message>
         <source>The read was stopped before every cell had arrived: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la lectura antes de que llegaran todas las celdas: no se guardó nada.</translation>
     </message>
     <message>
         <source>The write stopped after cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura se detuvo tras la celda %1 de %2: el módulo contiene ahora partes de dos proyectos. Vuelva a escribir el proyecto antes de arrancar el motor.</translation>
     </message>
 </context>
 <context>
@@ -2171,66 +2183,66 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad...</translation>
     </message>
     <message>
         <source>Backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad hecha</translation>
     </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
         <source>did not finish (the program ended during the write): the box may hold parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>no terminada (el programa se cerró durante la escritura): el módulo puede contener partes de dos proyectos</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0㉔); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>verificada: parámetros y puntos (celdas 0–254); las celdas de tabla del módulo no se pueden volver a leer</translation>
     </message>
     <message>
         <source>differs: the box holds other values than were written</source>
-        <translation type="unfinished"></translation>
+        <translation>con diferencias: el módulo contiene valores distintos de los escritos</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>con diferencias: %1</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0㉔ were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>verificación incompleta: se escribieron todas las celdas, pero no se volvieron a leer todas las celdas 0–254</translation>
     </message>
     <message>
         <source>not verified: every cell was written, the check was off</source>
-        <translation type="unfinished"></translation>
+        <translation>no verificada: se escribieron todas las celdas, sin verificación</translation>
     </message>
     <message>
         <source>stopped before the first cell: the box holds what it held before</source>
-        <translation type="unfinished"></translation>
+        <translation>detenida antes de la primera celda: el módulo conserva lo que tenía</translation>
     </message>
     <message>
         <source>stopped after cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>detenida tras la celda %1 de %2: el módulo contiene partes de dos proyectos</translation>
     </message>
     <message>
         <source>failed at cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>fallida en la celda %1 de %2: el módulo contiene partes de dos proyectos</translation>
     </message>
     <message>
         <source>The last write into box %1 (%2) did not finish: the box may hold parts of two projects. Write the project again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La última escritura en el módulo %1 (%2) no terminó: el módulo puede contener partes de dos proyectos. Vuelva a escribir el proyecto.</translation>
     </message>
     <message>
         <source>The box&apos;s table cells (256–766) cannot be read back, and the last write into box %1 (%2) did not finish: they may hold another project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las celdas de tabla del módulo (256–766) no se pueden volver a leer, y la última escritura en el módulo %1 (%2) no terminó: pueden contener otro proyecto.</translation>
     </message>
     <message>
         <source>Left out 1 history entry that is only half there (another computer may be writing it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitió 1 entrada del historial que está incompleta (puede que otro ordenador la esté escribiendo).</translation>
     </message>
     <message>
         <source>Left out %1 history entries that are only half there (another computer may be writing them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitieron %1 entradas del historial que están incompletas (puede que otro ordenador las esté escribiendo).</translation>
     </message>
     <message>
         <source>Can&apos;t read the write history:
@@ -2238,48 +2250,52 @@ Turn the backup off to write all the same.</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el historial de escrituras:
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>Written into box %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en el módulo %1 el %2.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en el módulo %1 el %2 desde %3.</translation>
     </message>
     <message>
         <source>Outcome: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado: %1.</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente: %1</translation>
     </message>
     <message>
         <source>Vehicle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehículo: %1</translation>
     </message>
     <message>
         <source>Registration or VIN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Matrícula o VIN: %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: %1</translation>
     </message>
     <message>
         <source>Writes back what the box held before the write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura lo que contenía el módulo antes de la escritura %1.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished">%1
+        <translation>%1
 %2</translation>
     </message>
 </context>

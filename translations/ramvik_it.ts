@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il confronto è stato interrotto dopo %1 di %2 celle: non è stato confrontato nulla e il progetto non è cambiato.</translation>
     </message>
 </context>
 <context>
@@ -219,143 +219,145 @@ Per chi gestisce questo computer:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Il grafico&lt;/h3&gt;&lt;p&gt;La curva in modifica è quella con la casella spuntata accanto a &lt;b&gt;CR&lt;/b&gt; o &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). I suoi punti hanno marcatori rotondi; il punto selezionato è più grande e pieno.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Fare clic&lt;/b&gt; su un punto per selezionarlo e &lt;b&gt;trascinarlo&lt;/b&gt; in su o in giù per impostarne l&apos;uscita. Un punto mantiene il suo ingresso.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare clic&lt;/b&gt; in qualsiasi altra posizione del grafico per aggiungervi un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare clic destro&lt;/b&gt; su un punto per eliminarlo; durante un trascinamento il tasto destro riporta il punto sulla linea in cui l&apos;uscita è uguale all&apos;ingresso.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare doppio clic&lt;/b&gt; su un punto, o premere &lt;b&gt;Invio&lt;/b&gt;, per inserirne l&apos;uscita esatta; se nessun punto è selezionato, Invio aggiunge un punto all&apos;ingresso inserito.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;I punti a 0 V e 5 V sono fissi, così come i punti CR alla tensione iniziale e finale; si spostano solo i punti CR compresi tra questi. Un&apos;uscita è al massimo 1.6 V sotto il suo ingresso. I valori si allineano ai passi di 0.02 V del modulo. La riga di stato spiega perché una modifica è stata bloccata.&lt;/p&gt;&lt;h3&gt;Tasti del grafico&lt;/h3&gt;&lt;p&gt;Agiscono sul punto selezionato quando il grafico ha il focus della tastiera (fare clic sul grafico, o premere Tab finché non è incorniciato), ovunque si trovi il puntatore del mouse.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Freccia sinistra&lt;/b&gt;, &lt;b&gt;Freccia destra&lt;/b&gt;&lt;/td&gt;&lt;td&gt;seleziona il punto vicino&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Freccia su&lt;/b&gt;, &lt;b&gt;Freccia giù&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo sposta di 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maiusc+Freccia su&lt;/b&gt;, &lt;b&gt;Maiusc+Freccia giù&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo sposta di 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Canc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo elimina&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Invio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;inserisce i suoi valori esatti&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;I parametri&lt;/h3&gt;&lt;p&gt;Inserire un valore nel suo campo e premere Invio o Tab, oppure usare le frecce accanto, i tasti Freccia su e Freccia giù nel campo o la rotellina del mouse. Il ritardo avvio si inserisce come minuti:secondi (1:30). Un valore che il modulo non accetta viene rifiutato, e la riga di stato spiega perché.&lt;/p&gt;&lt;h3&gt;Ovunque&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annulla&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ripeti&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nuovo, apri, salva, salva con nome&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;stampa, esporta PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;scrivi il modulo, leggilo, confrontalo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vista Ingresso-Uscita, vista Differenza&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; e la lettera sottolineata&lt;/td&gt;&lt;td&gt;apre un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;h3&gt;Il grafico&lt;/h3&gt;&lt;p&gt;La curva in modifica è quella con la casella spuntata accanto a &lt;b&gt;CR&lt;/b&gt; o &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). I suoi punti hanno marcatori rotondi; il punto selezionato è più grande e pieno.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Fare clic&lt;/b&gt; su un punto per selezionarlo e &lt;b&gt;trascinarlo&lt;/b&gt; in su o in giù per impostarne l&apos;uscita. Un punto mantiene il suo ingresso.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare clic&lt;/b&gt; in qualsiasi altra posizione del grafico per aggiungervi un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare clic destro&lt;/b&gt; su un punto per eliminarlo; durante un trascinamento il tasto destro riporta il punto sulla linea in cui l&apos;uscita è uguale all&apos;ingresso.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare doppio clic&lt;/b&gt; su un punto, o premere &lt;b&gt;Invio&lt;/b&gt;, per inserirne l&apos;uscita esatta; se nessun punto è selezionato, Invio aggiunge un punto all&apos;ingresso inserito.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;I punti a 0 V e 5 V sono fissi, così come i punti CR alla tensione iniziale e finale; si spostano solo i punti CR compresi tra questi. Un&apos;uscita è al massimo 1,6 V sotto il suo ingresso. I valori si allineano ai passi di 0,02 V del modulo. La riga di stato spiega perché una modifica è stata bloccata.&lt;/p&gt;&lt;h3&gt;Tasti del grafico&lt;/h3&gt;&lt;p&gt;Agiscono sul punto selezionato quando il grafico ha il focus della tastiera (fare clic sul grafico, o premere Tab finché non è incorniciato), ovunque si trovi il puntatore del mouse.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Freccia sinistra&lt;/b&gt;, &lt;b&gt;Freccia destra&lt;/b&gt;&lt;/td&gt;&lt;td&gt;seleziona il punto vicino&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Freccia su&lt;/b&gt;, &lt;b&gt;Freccia giù&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo sposta di 0,02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maiusc+Freccia su&lt;/b&gt;, &lt;b&gt;Maiusc+Freccia giù&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo sposta di 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Canc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo elimina&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Invio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;inserisce i suoi valori esatti&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;I parametri&lt;/h3&gt;&lt;p&gt;Inserire un valore nel suo campo e premere Invio o Tab, oppure usare le frecce accanto, i tasti Freccia su e Freccia giù nel campo o la rotellina del mouse. Il ritardo avvio si inserisce come minuti:secondi (1:30). Un valore che il modulo non accetta viene rifiutato, e la riga di stato spiega perché.&lt;/p&gt;&lt;h3&gt;Ovunque&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annulla&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ripeti&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nuovo, apri, salva, salva con nome&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;stampa, esporta PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;scrivi il modulo, leggilo, confrontalo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vista Ingresso-Uscita, vista Differenza&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; e la lettera sottolineata&lt;/td&gt;&lt;td&gt;apre un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
     <name>CHistoryBrowser</name>
     <message>
         <source>Write History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia scritture</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca:</translation>
     </message>
     <message>
         <source>Customer, vehicle, registration, project, box, outcome...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente, veicolo, targa, progetto, modulo, esito...</translation>
     </message>
     <message>
         <source>Writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritture</translation>
     </message>
     <message>
         <source>&amp;Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri progetto</translation>
     </message>
     <message>
         <source>Open the project as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre il progetto così come è stato scritto</translation>
     </message>
     <message>
         <source>&amp;Compare with Box...</source>
-        <translation type="unfinished">&amp;Confronta col modulo...</translation>
+        <translation>C&amp;onfronta col modulo...</translation>
     </message>
     <message>
         <source>Open the project as it was written and compare it with the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre il progetto così come è stato scritto e lo confronta col modulo</translation>
     </message>
     <message>
         <source>&amp;Print Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa scheda...</translation>
     </message>
     <message>
         <source>Print the project&apos;s sheet with the job and the outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la scheda del progetto con l&apos;intervento e l&apos;esito</translation>
     </message>
     <message>
         <source>&amp;Write Back What the Box Held Before...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina il contenuto precedente del modulo...</translation>
     </message>
     <message>
         <source>Write into the box what it held before this write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive nel modulo ciò che conteneva prima di questa scrittura</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>No write has been kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata ancora conservata nessuna scrittura.</translation>
     </message>
     <message>
         <source>Kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservato come %1</translation>
     </message>
     <message>
         <source>Write back into box %1 what it held before the write of %2?
 
 The box&apos;s present contents are lost unless the backup is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare nel modulo %1 ciò che conteneva prima della scrittura del %2?
+
+Il contenuto attuale del modulo va perso se il backup non è attivo.</translation>
     </message>
 </context>
 <context>
     <name>CHistoryModel</name>
     <message>
         <source>did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>non terminata</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verificata</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>con differenze</translation>
     </message>
     <message>
         <source>check cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>verifica incompleta</translation>
     </message>
     <message>
         <source>not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>non verificata</translation>
     </message>
     <message>
         <source>stopped before the first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>interrotta prima della prima cella</translation>
     </message>
     <message>
         <source>stopped after cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>interrotta dopo la cella %1</translation>
     </message>
     <message>
         <source>failed at cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non riuscita alla cella %1</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e ora</translation>
     </message>
     <message>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Esito</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Progetto</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Veicolo</translation>
     </message>
     <message>
         <source>Registration or VIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Targa o VIN</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
 </context>
 <context>
@@ -466,7 +468,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Below this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Sotto questa tensione d&apos;ingresso il modulo lascia invariato il segnale. Inserire un valore a passi di 0.1 V e premere Invio.</translation>
+        <translation>Sotto questa tensione d&apos;ingresso il modulo lascia invariato il segnale. Inserire un valore a passi di 0,1 V e premere Invio.</translation>
     </message>
     <message>
         <source>Stop voltage</source>
@@ -474,7 +476,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Above this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Sopra questa tensione d&apos;ingresso il modulo lascia invariato il segnale. Inserire un valore a passi di 0.1 V e premere Invio.</translation>
+        <translation>Sopra questa tensione d&apos;ingresso il modulo lascia invariato il segnale. Inserire un valore a passi di 0,1 V e premere Invio.</translation>
     </message>
     <message>
         <source>Start delay</source>
@@ -490,23 +492,23 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press Enter.</source>
-        <translation>Millisecondi per 0.1 V, da 0 a 500 a passi di 20. Inserire un valore e premere Invio.</translation>
+        <translation>Millisecondi per 0,1 V, da 0 a 500 a passi di 20. Inserire un valore e premere Invio.</translation>
     </message>
     <message>
         <source>Raise the start voltage by 0.1 V</source>
-        <translation>Alza la tensione iniziale di 0.1 V</translation>
+        <translation>Alza la tensione iniziale di 0,1 V</translation>
     </message>
     <message>
         <source>Lower the start voltage by 0.1 V</source>
-        <translation>Abbassa la tensione iniziale di 0.1 V</translation>
+        <translation>Abbassa la tensione iniziale di 0,1 V</translation>
     </message>
     <message>
         <source>Raise the stop voltage by 0.1 V</source>
-        <translation>Alza la tensione finale di 0.1 V</translation>
+        <translation>Alza la tensione finale di 0,1 V</translation>
     </message>
     <message>
         <source>Lower the stop voltage by 0.1 V</source>
-        <translation>Abbassa la tensione finale di 0.1 V</translation>
+        <translation>Abbassa la tensione finale di 0,1 V</translation>
     </message>
     <message>
         <source>Start delay one minute longer</source>
@@ -593,11 +595,11 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
-        <translation>La tensione iniziale è un numero di volt, ad esempio 1.5.</translation>
+        <translation>La tensione iniziale è un numero di volt, ad esempio 1,5.</translation>
     </message>
     <message>
         <source>The stop voltage is a number of volts, such as 4.5.</source>
-        <translation>La tensione finale è un numero di volt, ad esempio 4.5.</translation>
+        <translation>La tensione finale è un numero di volt, ad esempio 4,5.</translation>
     </message>
     <message>
         <source>Type the start delay as minutes and seconds, such as 1:30.</source>
@@ -697,7 +699,7 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation>Alza il punto selezionato di 0.02 V</translation>
+        <translation>Alza il punto selezionato di 0,02 V</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
@@ -705,15 +707,15 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation>Abbassa il punto selezionato di 0.02 V</translation>
+        <translation>Abbassa il punto selezionato di 0,02 V</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation>Alza il punto selezionato di 0.1 V</translation>
+        <translation>Alza il punto selezionato di 0,1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation>Abbassa il punto selezionato di 0.1 V</translation>
+        <translation>Abbassa il punto selezionato di 0,1 V</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
@@ -945,11 +947,11 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Point Up &amp;by 0.1 V</source>
-        <translation type="unfinished">Alza punto di 0.1 V</translation>
+        <translation>A&amp;lza punto di 0,1 V</translation>
     </message>
     <message>
         <source>Point Do&amp;wn by 0.1 V</source>
-        <translation type="unfinished">Abbassa punto di 0.1 V</translation>
+        <translation>Abbassa punto &amp;di 0,1 V</translation>
     </message>
     <message>
         <source>R&amp;eset CR Curve</source>
@@ -965,23 +967,23 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua di &amp;sistema</translation>
     </message>
     <message>
         <source>Reset &amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Reimposta &amp;zoom</translation>
     </message>
     <message>
         <source>Show the whole range of the graph again</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra di nuovo l&apos;intero intervallo del grafico</translation>
     </message>
     <message>
         <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca le scritture precedenti per cliente, veicolo o modulo; apre, confronta, stampa o ripristina</translation>
     </message>
 </context>
 <context>
@@ -1012,7 +1014,7 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lettura è stata interrotta dopo %1 di %2 celle: non è stato preso nulla dal modulo e il progetto non è cambiato.</translation>
     </message>
 </context>
 <context>
@@ -1031,11 +1033,11 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Stop the transfer after the cell on its way</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompe il trasferimento dopo la cella in corso</translation>
     </message>
 </context>
 <context>
@@ -1095,58 +1097,60 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Write back to box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina modulo</translation>
     </message>
     <message>
         <source>Read cells 0 to 254 back after writing and compare them</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilegge le celle da 0 a 254 dopo la scrittura e le confronta</translation>
     </message>
     <message>
         <source>Back up the box first</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui prima il backup</translation>
     </message>
     <message>
         <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge ciò che il modulo contiene prima della scrittura e lo conserva nella cronologia scritture, così che possa essere ripristinato</translation>
     </message>
     <message>
         <source>&amp;Job (customer, vehicle, note)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intervento (cliente, veicolo, nota)</translation>
     </message>
     <message>
         <source>What the write history keeps about this job; all optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciò che la cronologia scritture conserva di questo intervento; tutto facoltativo</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cliente:</translation>
     </message>
     <message>
         <source>&amp;Vehicle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Veicolo:</translation>
     </message>
     <message>
         <source>&amp;Registration or VIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Targa o VIN:</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nota:</translation>
     </message>
     <message>
         <source>Writes back what box %1 held before the write of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina ciò che il modulo %1 conteneva prima della scrittura del %2.</translation>
     </message>
     <message>
         <source>Stop the write?
 
 The box will hold parts of two projects until a project is written into it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompere la scrittura?
+
+Il modulo conterrà parti di due progetti finché non vi verrà scritto di nuovo un progetto.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
         <comment>the box, then the outcome</comment>
-        <translation type="unfinished"></translation>
+        <translation>Scritto nel modulo %1; %2.</translation>
     </message>
 </context>
 <context>
@@ -1465,154 +1469,154 @@ Cosa fare: chiedere a chi gestisce questo computer di installare il driver D2XX 
     <name>PointRange</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>1 point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto modificato</translation>
     </message>
     <message>
         <source>%1 points changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 punti modificati</translation>
     </message>
     <message>
         <source>1 point added</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto aggiunto</translation>
     </message>
     <message>
         <source>%1 points added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 punti aggiunti</translation>
     </message>
     <message>
         <source>1 point removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 punto eliminato</translation>
     </message>
     <message>
         <source>%1 points removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 punti eliminati</translation>
     </message>
     <message>
         <source>No point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun punto modificato</translation>
     </message>
     <message>
         <source>1 held at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>1 limitato a %1 V</translation>
     </message>
     <message>
         <source>%1 held at %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limitati a %2 V</translation>
     </message>
     <message>
         <source>1 held at its limit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 al suo limite</translation>
     </message>
     <message>
         <source>%1 held at their limits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ai loro limiti</translation>
     </message>
     <message>
         <source>1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fisso</translation>
     </message>
     <message>
         <source>%1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fissi</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo non contiene numeri.</translation>
     </message>
     <message>
         <source>No point is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun punto selezionato.</translation>
     </message>
     <message>
         <source>The value is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore non è un numero.</translation>
     </message>
     <message>
         <source>The other project has no TURBO curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;altro progetto non ha una curva TURBO.</translation>
     </message>
     <message>
         <source>Nothing changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna modifica: %1</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1: %2</translation>
     </message>
     <message>
         <source>Interpolating needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per interpolare servono almeno tre punti selezionati.</translation>
     </message>
     <message>
         <source>Smoothing needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per smussare servono almeno tre punti selezionati.</translation>
     </message>
     <message>
         <source>the output is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;uscita non è un numero.</translation>
     </message>
     <message>
         <source>the input %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ingresso %1 V è fuori dall&apos;intervallo da 0 V a 5 V.</translation>
     </message>
     <message>
         <source>the input %1 V is not on the box&apos;s 0.02 V steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ingresso %1 V non rientra nei passi di 0,02 V del modulo.</translation>
     </message>
     <message>
         <source>the input %1 V is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ingresso %1 V compare due volte.</translation>
     </message>
     <message>
         <source>the output %1 V at %2 V lies outside %3 V to %4 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;uscita %1 V a %2 V è fuori dall&apos;intervallo da %3 V a %4 V.</translation>
     </message>
     <message>
         <source>The CR curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva CR avrebbe %1 punti; un modulo ne memorizza %2.</translation>
     </message>
     <message>
         <source>The TURBO curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La curva TURBO avrebbe %1 punti; un modulo ne memorizza %2.</translation>
     </message>
     <message>
         <source>Select the points these numbers are the outputs of, or paste input and output pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare i punti di cui questi numeri sono le uscite, oppure incollare coppie di ingresso e uscita.</translation>
     </message>
     <message>
         <source>%1 numbers for 1 selected point: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numeri per 1 punto selezionato: selezionare tanti punti quanti sono i numeri.</translation>
     </message>
     <message>
         <source>%1 numbers for %2 selected points: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 numeri per %2 punti selezionati: selezionare tanti punti quanti sono i numeri.</translation>
     </message>
     <message>
         <source>The text holds single numbers; replacing points needs an input and an output on each line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo contiene numeri singoli; per sostituire i punti servono un ingresso e un&apos;uscita su ogni riga.</translation>
     </message>
 </context>
 <context>
     <name>PointText</name>
     <message>
         <source>Line %1 is not a number or a pair of numbers: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 non è un numero né una coppia di numeri: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo non contiene numeri.</translation>
     </message>
     <message>
         <source>Line %1 holds two numbers where the lines before it hold one: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 contiene due numeri, ma le righe precedenti ne contengono uno: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Line %1 holds one number where the lines before it hold two: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga %1 contiene un numero, ma le righe precedenti ne contengono due: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1793,7 @@ Cosa fare: avviare di nuovo il trasferimento e scegliere il convertitore del mod
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation>Ritardo curva [ms/0.1V] :   %1</translation>
+        <translation>Ritardo curva [ms/0,1V] :   %1</translation>
     </message>
     <message>
         <source>Vin</source>
@@ -1879,11 +1883,11 @@ Cosa fare: avviare di nuovo il trasferimento e scegliere il convertitore del mod
     </message>
     <message>
         <source>The start voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>La tensione iniziale va da 0.0 V a 5.0 V.</translation>
+        <translation>La tensione iniziale va da 0,0 V a 5,0 V.</translation>
     </message>
     <message>
         <source>The start voltage goes in steps of 0.1 V.</source>
-        <translation>La tensione iniziale va a passi di 0.1 V.</translation>
+        <translation>La tensione iniziale va a passi di 0,1 V.</translation>
     </message>
     <message>
         <source>The start voltage cannot lie above the stop voltage (%1 V).</source>
@@ -1891,11 +1895,11 @@ Cosa fare: avviare di nuovo il trasferimento e scegliere il convertitore del mod
     </message>
     <message>
         <source>The stop voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>La tensione finale va da 0.0 V a 5.0 V.</translation>
+        <translation>La tensione finale va da 0,0 V a 5,0 V.</translation>
     </message>
     <message>
         <source>The stop voltage goes in steps of 0.1 V.</source>
-        <translation>La tensione finale va a passi di 0.1 V.</translation>
+        <translation>La tensione finale va a passi di 0,1 V.</translation>
     </message>
     <message>
         <source>The stop voltage cannot lie below the start voltage (%1 V).</source>
@@ -2069,7 +2073,7 @@ non è nota nessuna cartella dati (le impostazioni non contengono RootPath, oppu
     </message>
     <message>
         <source>%1 is not a Ramvik project: %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un progetto Ramvik: %2 byte.</translation>
     </message>
     <message>
         <source>Nothing was written: what the box held could not be kept in the history first.
@@ -2079,29 +2083,37 @@ non è nota nessuna cartella dati (le impostazioni non contengono RootPath, oppu
 %2
 
 Turn the backup off to write all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato scritto nulla: non è stato possibile conservare prima nella cronologia ciò che il modulo conteneva.
+
+%1
+
+%2
+
+Disattivare il backup per scrivere comunque.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto nel modulo %1; %2.</translation>
     </message>
     <message>
         <source>Every cell was written into box %1, but the check was cut off: the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le celle sono state scritte nel modulo %1, ma la verifica si è interrotta: la scrittura non è verificata.</translation>
     </message>
     <message>
         <source>The write failed at cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura non è riuscita alla cella %1 di %2: il modulo ora contiene parti di due progetti. Scrivere di nuovo il progetto prima di avviare il motore.</translation>
     </message>
     <message>
         <source>The write of %1 kept nothing to write back: the box was not read before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura del %1 non ha conservato nulla da ripristinare: il modulo non è stato letto prima.</translation>
     </message>
     <message>
         <source>%1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -2128,19 +2140,19 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>The write was stopped before the first cell: the box holds what it held before.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura è stata interrotta prima della prima cella: il modulo contiene ciò che conteneva prima.</translation>
     </message>
     <message>
         <source>The check was stopped: every cell was written, but not all of cells 0–254 were read back, so the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>La verifica è stata interrotta: tutte le celle sono state scritte, ma non tutte le celle 0–254 sono state rilette, quindi la scrittura non è verificata.</translation>
     </message>
     <message>
         <source>The read was stopped before every cell had arrived: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lettura è stata interrotta prima che arrivassero tutte le celle: non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>The write stopped after cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura si è interrotta dopo la cella %1 di %2: il modulo ora contiene parti di due progetti. Scrivere di nuovo il progetto prima di avviare il motore.</translation>
     </message>
 </context>
 <context>
@@ -2171,66 +2183,66 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup...</translation>
     </message>
     <message>
         <source>Backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup eseguito</translation>
     </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
         <source>did not finish (the program ended during the write): the box may hold parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>non terminata (il programma si è chiuso durante la scrittura): il modulo potrebbe contenere parti di due progetti</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0㉔); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>verificata: parametri e punti (celle 0–254); le celle delle tabelle del modulo non si possono rileggere</translation>
     </message>
     <message>
         <source>differs: the box holds other values than were written</source>
-        <translation type="unfinished"></translation>
+        <translation>con differenze: il modulo contiene valori diversi da quelli scritti</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>con differenze: %1</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0㉔ were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>verifica incompleta: tutte le celle sono state scritte, ma non tutte le celle 0–254 sono state rilette</translation>
     </message>
     <message>
         <source>not verified: every cell was written, the check was off</source>
-        <translation type="unfinished"></translation>
+        <translation>non verificata: tutte le celle sono state scritte, senza verifica</translation>
     </message>
     <message>
         <source>stopped before the first cell: the box holds what it held before</source>
-        <translation type="unfinished"></translation>
+        <translation>interrotta prima della prima cella: il modulo contiene ciò che conteneva prima</translation>
     </message>
     <message>
         <source>stopped after cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>interrotta dopo la cella %1 di %2: il modulo contiene parti di due progetti</translation>
     </message>
     <message>
         <source>failed at cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>non riuscita alla cella %1 di %2: il modulo contiene parti di due progetti</translation>
     </message>
     <message>
         <source>The last write into box %1 (%2) did not finish: the box may hold parts of two projects. Write the project again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ultima scrittura nel modulo %1 (%2) non è terminata: il modulo potrebbe contenere parti di due progetti. Scrivere di nuovo il progetto.</translation>
     </message>
     <message>
         <source>The box&apos;s table cells (256–766) cannot be read back, and the last write into box %1 (%2) did not finish: they may hold another project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le celle delle tabelle del modulo (256–766) non si possono rileggere, e l&apos;ultima scrittura nel modulo %1 (%2) non è terminata: potrebbero contenere un altro progetto.</translation>
     </message>
     <message>
         <source>Left out 1 history entry that is only half there (another computer may be writing it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Omessa 1 voce della cronologia ancora incompleta (forse un altro computer la sta scrivendo).</translation>
     </message>
     <message>
         <source>Left out %1 history entries that are only half there (another computer may be writing them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Omesse %1 voci della cronologia ancora incomplete (forse un altro computer le sta scrivendo).</translation>
     </message>
     <message>
         <source>Can&apos;t read the write history:
@@ -2238,48 +2250,52 @@ Turn the backup off to write all the same.</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la cronologia scritture:
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>Written into box %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto nel modulo %1 il %2.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto nel modulo %1 il %2 dal computer %3.</translation>
     </message>
     <message>
         <source>Outcome: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esito: %1.</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente: %1</translation>
     </message>
     <message>
         <source>Vehicle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veicolo: %1</translation>
     </message>
     <message>
         <source>Registration or VIN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Targa o VIN: %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: %1</translation>
     </message>
     <message>
         <source>Writes back what the box held before the write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina ciò che il modulo conteneva prima della scrittura %1.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished">%1
+        <translation>%1
 %2</translation>
     </message>
 </context>

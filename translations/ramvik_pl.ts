@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>The compare was stopped after %1 of %2 cells: nothing was compared, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie zatrzymano po %1 z %2 komórek: nic nie porównano, a projekt jest bez zmian.</translation>
     </message>
 </context>
 <context>
@@ -219,143 +219,145 @@ Dla osoby, która opiekuje się tym komputerem:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Wykres&lt;/h3&gt;&lt;p&gt;Edytowana jest ta krzywa, której pole przy &lt;b&gt;CR&lt;/b&gt; lub &lt;b&gt;TURBO&lt;/b&gt; jest zaznaczone (F2, F3). Jej punkty mają okrągłe znaczniki; wybrany punkt jest większy i wypełniony.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Kliknij&lt;/b&gt; punkt, aby go wybrać, i &lt;b&gt;przeciągnij&lt;/b&gt; go w górę lub w dół, aby ustawić jego wyjście. Wejście punktu się nie zmienia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij&lt;/b&gt; w innym miejscu wykresu, aby dodać tam punkt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij prawym przyciskiem&lt;/b&gt; punkt, aby go usunąć; podczas przeciągania prawy przycisk wraca punkt na linię, na której wyjście jest równe wejściu.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij dwukrotnie&lt;/b&gt; punkt lub naciśnij &lt;b&gt;Enter&lt;/b&gt;, aby wpisać dokładne wyjście; gdy żaden punkt nie jest wybrany, Enter dodaje punkt przy wpisanym wejściu.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Punkty przy 0 V i 5 V pozostają, tak samo punkty CR przy napięciu początkowym i końcowym; przesuwać można tylko punkty CR między nimi. Wyjście leży najwyżej 1.6 V poniżej wejścia. Wartości są dopasowywane do kroku modułu, 0.02 V. Pasek stanu podaje, dlaczego zmiana została odrzucona.&lt;/p&gt;&lt;h3&gt;Klawisze wykresu&lt;/h3&gt;&lt;p&gt;Działają na wybrany punkt, gdy wykres ma fokus klawiatury (kliknij go lub naciskaj Tab, aż pojawi się ramka), niezależnie od położenia wskaźnika myszy.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;←&lt;/b&gt;, &lt;b&gt;→&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wybór sąsiedniego punktu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;↑&lt;/b&gt;, &lt;b&gt;↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;przesunięcie o 0.02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+↑&lt;/b&gt;, &lt;b&gt;Shift+↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;przesunięcie o 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;usunięcie punktu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wpisanie dokładnych wartości&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parametry&lt;/h3&gt;&lt;p&gt;Wpisz wartość w pole i naciśnij Enter lub Tab albo użyj strzałek obok pola, klawiszy ↑ i ↓ w polu lub kółka myszy. Opóźnienie startu wpisuje się jako minuty:sekundy (1:30). Wartość, której moduł nie może przyjąć, jest odrzucana, a pasek stanu podaje przyczynę.&lt;/p&gt;&lt;h3&gt;Wszędzie&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;cofnij&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ponów&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nowy, otwórz, zapisz, zapisz jako&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drukuj, eksportuj PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wgraj do modułu, odczytaj z modułu, porównaj z modułem&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;widok Wejście-wyjście, widok Różnica&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; i podkreślona litera&lt;/td&gt;&lt;td&gt;otwarcie menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;h3&gt;Wykres&lt;/h3&gt;&lt;p&gt;Edytowana jest ta krzywa, której pole przy &lt;b&gt;CR&lt;/b&gt; lub &lt;b&gt;TURBO&lt;/b&gt; jest zaznaczone (F2, F3). Jej punkty mają okrągłe znaczniki; wybrany punkt jest większy i wypełniony.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Kliknij&lt;/b&gt; punkt, aby go wybrać, i &lt;b&gt;przeciągnij&lt;/b&gt; go w górę lub w dół, aby ustawić jego wyjście. Wejście punktu się nie zmienia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij&lt;/b&gt; w innym miejscu wykresu, aby dodać tam punkt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij prawym przyciskiem&lt;/b&gt; punkt, aby go usunąć; podczas przeciągania prawy przycisk wraca punkt na linię, na której wyjście jest równe wejściu.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij dwukrotnie&lt;/b&gt; punkt lub naciśnij &lt;b&gt;Enter&lt;/b&gt;, aby wpisać dokładne wyjście; gdy żaden punkt nie jest wybrany, Enter dodaje punkt przy wpisanym wejściu.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Punkty przy 0 V i 5 V pozostają, tak samo punkty CR przy napięciu początkowym i końcowym; przesuwać można tylko punkty CR między nimi. Wyjście leży najwyżej 1,6 V poniżej wejścia. Wartości są dopasowywane do kroku modułu, 0,02 V. Pasek stanu podaje, dlaczego zmiana została odrzucona.&lt;/p&gt;&lt;h3&gt;Klawisze wykresu&lt;/h3&gt;&lt;p&gt;Działają na wybrany punkt, gdy wykres ma fokus klawiatury (kliknij go lub naciskaj Tab, aż pojawi się ramka), niezależnie od położenia wskaźnika myszy.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;←&lt;/b&gt;, &lt;b&gt;→&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wybór sąsiedniego punktu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;↑&lt;/b&gt;, &lt;b&gt;↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;przesunięcie o 0,02 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+↑&lt;/b&gt;, &lt;b&gt;Shift+↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;przesunięcie o 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;usunięcie punktu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wpisanie dokładnych wartości&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parametry&lt;/h3&gt;&lt;p&gt;Wpisz wartość w pole i naciśnij Enter lub Tab albo użyj strzałek obok pola, klawiszy ↑ i ↓ w polu lub kółka myszy. Opóźnienie startu wpisuje się jako minuty:sekundy (1:30). Wartość, której moduł nie może przyjąć, jest odrzucana, a pasek stanu podaje przyczynę.&lt;/p&gt;&lt;h3&gt;Wszędzie&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;cofnij&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ponów&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nowy, otwórz, zapisz, zapisz jako&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drukuj, eksportuj PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wgraj do modułu, odczytaj z modułu, porównaj z modułem&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;widok Wejście-wyjście, widok Różnica&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; i podkreślona litera&lt;/td&gt;&lt;td&gt;otwarcie menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
     <name>CHistoryBrowser</name>
     <message>
         <source>Write History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia wgrań</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szukaj:</translation>
     </message>
     <message>
         <source>Customer, vehicle, registration, project, box, outcome...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klient, pojazd, nr rejestracyjny, projekt, moduł, wynik...</translation>
     </message>
     <message>
         <source>Writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrania</translation>
     </message>
     <message>
         <source>&amp;Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz projekt</translation>
     </message>
     <message>
         <source>Open the project as it was written</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz projekt w postaci, w jakiej został wgrany</translation>
     </message>
     <message>
         <source>&amp;Compare with Box...</source>
-        <translation type="unfinished">&amp;Porównaj z modułem...</translation>
+        <translation>&amp;Porównaj z modułem...</translation>
     </message>
     <message>
         <source>Open the project as it was written and compare it with the box</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz projekt w postaci, w jakiej został wgrany, i porównaj go z modułem</translation>
     </message>
     <message>
         <source>&amp;Print Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukuj kartę...</translation>
     </message>
     <message>
         <source>Print the project&apos;s sheet with the job and the outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Wydrukuj kartę projektu ze zleceniem i wynikiem</translation>
     </message>
     <message>
         <source>&amp;Write Back What the Box Held Before...</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rzywróć poprzednią zawartość modułu...</translation>
     </message>
     <message>
         <source>Write into the box what it held before this write</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgraj do modułu to, co zawierał przed tym wgraniem</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Zamknij</translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>No write has been kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zachowano jeszcze żadnego wgrania.</translation>
     </message>
     <message>
         <source>Kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowano jako %1</translation>
     </message>
     <message>
         <source>Write back into box %1 what it held before the write of %2?
 
 The box&apos;s present contents are lost unless the backup is on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywrócić w module %1 zawartość sprzed wgrania z %2?
+
+Obecna zawartość modułu przepadnie, chyba że kopia zapasowa jest włączona.</translation>
     </message>
 </context>
 <context>
     <name>CHistoryModel</name>
     <message>
         <source>did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>nie zakończono</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>zweryfikowano</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>różnice</translation>
     </message>
     <message>
         <source>check cut off</source>
-        <translation type="unfinished"></translation>
+        <translation>weryfikacja przerwana</translation>
     </message>
     <message>
         <source>not verified</source>
-        <translation type="unfinished"></translation>
+        <translation>bez weryfikacji</translation>
     </message>
     <message>
         <source>stopped before the first cell</source>
-        <translation type="unfinished"></translation>
+        <translation>zatrzymano przed 1. komórką</translation>
     </message>
     <message>
         <source>stopped after cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zatrzymano po komórce %1</translation>
     </message>
     <message>
         <source>failed at cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd przy komórce %1</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduł</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Klient</translation>
     </message>
     <message>
         <source>Vehicle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojazd</translation>
     </message>
     <message>
         <source>Registration or VIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr rejestracyjny lub VIN</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Komputer</translation>
     </message>
 </context>
 <context>
@@ -466,7 +468,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Below this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Poniżej tego napięcia wejściowego moduł nie zmienia sygnału. Wpisz wartość w krokach co 0.1 V i naciśnij Enter.</translation>
+        <translation>Poniżej tego napięcia wejściowego moduł nie zmienia sygnału. Wpisz wartość w krokach co 0,1 V i naciśnij Enter.</translation>
     </message>
     <message>
         <source>Stop voltage</source>
@@ -474,7 +476,7 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Above this input voltage the box leaves the signal alone. Type a value in steps of 0.1 V and press Enter.</source>
-        <translation>Powyżej tego napięcia wejściowego moduł nie zmienia sygnału. Wpisz wartość w krokach co 0.1 V i naciśnij Enter.</translation>
+        <translation>Powyżej tego napięcia wejściowego moduł nie zmienia sygnału. Wpisz wartość w krokach co 0,1 V i naciśnij Enter.</translation>
     </message>
     <message>
         <source>Start delay</source>
@@ -490,23 +492,23 @@ The box&apos;s present contents are lost unless the backup is on.</source>
     </message>
     <message>
         <source>Milliseconds per 0.1 V, from 0 to 500 in steps of 20. Type a value and press Enter.</source>
-        <translation>Milisekundy na 0.1 V, od 0 do 500 co 20. Wpisz wartość i naciśnij Enter.</translation>
+        <translation>Milisekundy na 0,1 V, od 0 do 500 co 20. Wpisz wartość i naciśnij Enter.</translation>
     </message>
     <message>
         <source>Raise the start voltage by 0.1 V</source>
-        <translation>Zwiększ napięcie początkowe o 0.1 V</translation>
+        <translation>Zwiększ napięcie początkowe o 0,1 V</translation>
     </message>
     <message>
         <source>Lower the start voltage by 0.1 V</source>
-        <translation>Zmniejsz napięcie początkowe o 0.1 V</translation>
+        <translation>Zmniejsz napięcie początkowe o 0,1 V</translation>
     </message>
     <message>
         <source>Raise the stop voltage by 0.1 V</source>
-        <translation>Zwiększ napięcie końcowe o 0.1 V</translation>
+        <translation>Zwiększ napięcie końcowe o 0,1 V</translation>
     </message>
     <message>
         <source>Lower the stop voltage by 0.1 V</source>
-        <translation>Zmniejsz napięcie końcowe o 0.1 V</translation>
+        <translation>Zmniejsz napięcie końcowe o 0,1 V</translation>
     </message>
     <message>
         <source>Start delay one minute longer</source>
@@ -593,11 +595,11 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>The start voltage is a number of volts, such as 1.5.</source>
-        <translation>Napięcie początkowe podaje się w woltach, np. 1.5.</translation>
+        <translation>Napięcie początkowe podaje się w woltach, np. 1,5.</translation>
     </message>
     <message>
         <source>The stop voltage is a number of volts, such as 4.5.</source>
-        <translation>Napięcie końcowe podaje się w woltach, np. 4.5.</translation>
+        <translation>Napięcie końcowe podaje się w woltach, np. 4,5.</translation>
     </message>
     <message>
         <source>Type the start delay as minutes and seconds, such as 1:30.</source>
@@ -697,7 +699,7 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation>Przesuń wybrany punkt w górę o 0.02 V</translation>
+        <translation>Przesuń wybrany punkt w górę o 0,02 V</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
@@ -705,15 +707,15 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation>Przesuń wybrany punkt w dół o 0.02 V</translation>
+        <translation>Przesuń wybrany punkt w dół o 0,02 V</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation>Przesuń wybrany punkt w górę o 0.1 V</translation>
+        <translation>Przesuń wybrany punkt w górę o 0,1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation>Przesuń wybrany punkt w dół o 0.1 V</translation>
+        <translation>Przesuń wybrany punkt w dół o 0,1 V</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
@@ -945,11 +947,11 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>Point Up &amp;by 0.1 V</source>
-        <translation type="unfinished">Punkt w górę o 0.1 V</translation>
+        <translation>Punkt w&amp;yżej o 0,1 V</translation>
     </message>
     <message>
         <source>Point Do&amp;wn by 0.1 V</source>
-        <translation type="unfinished">Punkt w dół o 0.1 V</translation>
+        <translation>Punkt n&amp;iżej o 0,1 V</translation>
     </message>
     <message>
         <source>R&amp;eset CR Curve</source>
@@ -965,23 +967,23 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Język</translation>
     </message>
     <message>
         <source>&amp;System language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język &amp;systemu</translation>
     </message>
     <message>
         <source>Reset &amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Resetuj &amp;powiększenie</translation>
     </message>
     <message>
         <source>Show the whole range of the graph again</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż znowu cały zakres wykresu</translation>
     </message>
     <message>
         <source>Find earlier writes by customer, vehicle or box; open, compare, print or write back</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj wcześniejszych wgrań według klienta, pojazdu lub modułu; otwórz, porównaj, drukuj lub przywróć</translation>
     </message>
 </context>
 <context>
@@ -1012,7 +1014,7 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>The read was stopped after %1 of %2 cells: nothing was taken from the box, and the project is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt zatrzymano po %1 z %2 komórek: nic nie przejęto z modułu, a projekt jest bez zmian.</translation>
     </message>
 </context>
 <context>
@@ -1031,11 +1033,11 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>Stop the transfer after the cell on its way</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj transmisję po komórce, która jest właśnie przesyłana</translation>
     </message>
 </context>
 <context>
@@ -1095,58 +1097,60 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>Write back to box</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywracanie zawartości modułu</translation>
     </message>
     <message>
         <source>Read cells 0 to 254 back after writing and compare them</source>
-        <translation type="unfinished"></translation>
+        <translation>Po wgraniu odczytaj komórki od 0 do 254 i porównaj je</translation>
     </message>
     <message>
         <source>Back up the box first</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw kopia zapasowa modułu</translation>
     </message>
     <message>
         <source>Read what the box holds before writing and keep it in the write history, so that it can be written back</source>
-        <translation type="unfinished"></translation>
+        <translation>Przed wgraniem odczytaj zawartość modułu i zachowaj ją w historii wgrań, aby można ją było przywrócić</translation>
     </message>
     <message>
         <source>&amp;Job (customer, vehicle, note)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zlecenie (klient, pojazd, uwagi)</translation>
     </message>
     <message>
         <source>What the write history keeps about this job; all optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane zlecenia zachowywane w historii wgrań; wszystkie opcjonalne</translation>
     </message>
     <message>
         <source>&amp;Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klient:</translation>
     </message>
     <message>
         <source>&amp;Vehicle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pojazd:</translation>
     </message>
     <message>
         <source>&amp;Registration or VIN:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr &amp;rejestracyjny lub VIN:</translation>
     </message>
     <message>
         <source>&amp;Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uwagi:</translation>
     </message>
     <message>
         <source>Writes back what box %1 held before the write of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywraca zawartość modułu %1 sprzed wgrania z %2.</translation>
     </message>
     <message>
         <source>Stop the write?
 
 The box will hold parts of two projects until a project is written into it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymać wgrywanie?
+
+Moduł będzie zawierał części dwóch projektów, dopóki ponownie nie zostanie do niego wgrany projekt.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
         <comment>the box, then the outcome</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wgrano do modułu %1; %2.</translation>
     </message>
 </context>
 <context>
@@ -1465,154 +1469,154 @@ Co zrobić: poproś osobę, która opiekuje się tym komputerem, o zainstalowani
     <name>PointRange</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>1 point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono 1 punkt</translation>
     </message>
     <message>
         <source>%1 points changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono %1 pkt</translation>
     </message>
     <message>
         <source>1 point added</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano 1 punkt</translation>
     </message>
     <message>
         <source>%1 points added</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano %1 pkt</translation>
     </message>
     <message>
         <source>1 point removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto 1 punkt</translation>
     </message>
     <message>
         <source>%1 points removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto %1 pkt</translation>
     </message>
     <message>
         <source>No point changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden punkt się nie zmienił</translation>
     </message>
     <message>
         <source>1 held at %1 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ograniczono 1 punkt do %1 V</translation>
     </message>
     <message>
         <source>%1 held at %2 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ograniczono %1 pkt do %2 V</translation>
     </message>
     <message>
         <source>1 held at its limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ograniczono 1 punkt do granicy</translation>
     </message>
     <message>
         <source>%1 held at their limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Ograniczono %1 pkt do granic</translation>
     </message>
     <message>
         <source>1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można przesunąć 1 punktu</translation>
     </message>
     <message>
         <source>%1 may not move</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można przesunąć %1 pkt</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst nie zawiera liczb.</translation>
     </message>
     <message>
         <source>No point is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zaznaczono żadnego punktu.</translation>
     </message>
     <message>
         <source>The value is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość nie jest liczbą.</translation>
     </message>
     <message>
         <source>The other project has no TURBO curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi projekt nie ma krzywej TURBO.</translation>
     </message>
     <message>
         <source>Nothing changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie zmieniono: %1</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1: %2</translation>
     </message>
     <message>
         <source>Interpolating needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpolacja wymaga co najmniej trzech zaznaczonych punktów.</translation>
     </message>
     <message>
         <source>Smoothing needs three selected points or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygładzanie wymaga co najmniej trzech zaznaczonych punktów.</translation>
     </message>
     <message>
         <source>the output is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>wyjście nie jest liczbą.</translation>
     </message>
     <message>
         <source>the input %1 V lies outside 0 V to 5 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>wejście %1 V leży poza zakresem od 0 V do 5 V.</translation>
     </message>
     <message>
         <source>the input %1 V is not on the box&apos;s 0.02 V steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>wejście %1 V nie pasuje do kroku modułu 0,02 V.</translation>
     </message>
     <message>
         <source>the input %1 V is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>wejście %1 V podano dwukrotnie.</translation>
     </message>
     <message>
         <source>the output %1 V at %2 V lies outside %3 V to %4 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>wyjście %1 V przy %2 V leży poza zakresem od %3 V do %4 V.</translation>
     </message>
     <message>
         <source>The CR curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Krzywa CR miałaby %1 pkt; moduł mieści najwyżej %2.</translation>
     </message>
     <message>
         <source>The TURBO curve would hold %1 points; a box stores %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Krzywa TURBO miałaby %1 pkt; moduł mieści najwyżej %2.</translation>
     </message>
     <message>
         <source>Select the points these numbers are the outputs of, or paste input and output pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz punkty, których wyjściami są te liczby, albo wklej pary wejście–wyjście.</translation>
     </message>
     <message>
         <source>%1 numbers for 1 selected point: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczb: %1, zaznaczonych punktów: 1; zaznacz tyle punktów, ile jest liczb.</translation>
     </message>
     <message>
         <source>%1 numbers for %2 selected points: select as many points as there are numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczb: %1, zaznaczonych punktów: %2; zaznacz tyle punktów, ile jest liczb.</translation>
     </message>
     <message>
         <source>The text holds single numbers; replacing points needs an input and an output on each line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst zawiera pojedyncze liczby; zastąpienie punktów wymaga wejścia i wyjścia w każdym wierszu.</translation>
     </message>
 </context>
 <context>
     <name>PointText</name>
     <message>
         <source>Line %1 is not a number or a pair of numbers: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 nie jest liczbą ani parą liczb: „%2”</translation>
     </message>
     <message>
         <source>The text holds no numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst nie zawiera liczb.</translation>
     </message>
     <message>
         <source>Line %1 holds two numbers where the lines before it hold one: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 zawiera dwie liczby, a wcześniejsze wiersze po jednej: „%2”</translation>
     </message>
     <message>
         <source>Line %1 holds one number where the lines before it hold two: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 zawiera jedną liczbę, a wcześniejsze wiersze po dwie: „%2”</translation>
     </message>
 </context>
 <context>
@@ -1789,7 +1793,7 @@ Co zrobić: rozpocznij transmisję ponownie i wybierz konwerter modułu, gdy Ram
     </message>
     <message>
         <source>Curve Delay [ms/0.1V] :   %1</source>
-        <translation>Opóźnienie krzywej [ms/0.1V] :   %1</translation>
+        <translation>Opóźnienie krzywej [ms/0,1V] :   %1</translation>
     </message>
     <message>
         <source>Vin</source>
@@ -1879,11 +1883,11 @@ Co zrobić: rozpocznij transmisję ponownie i wybierz konwerter modułu, gdy Ram
     </message>
     <message>
         <source>The start voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>Napięcie początkowe musi wynosić od 0.0 V do 5.0 V.</translation>
+        <translation>Napięcie początkowe musi wynosić od 0,0 V do 5,0 V.</translation>
     </message>
     <message>
         <source>The start voltage goes in steps of 0.1 V.</source>
-        <translation>Napięcie początkowe zmienia się co 0.1 V.</translation>
+        <translation>Napięcie początkowe zmienia się co 0,1 V.</translation>
     </message>
     <message>
         <source>The start voltage cannot lie above the stop voltage (%1 V).</source>
@@ -1891,11 +1895,11 @@ Co zrobić: rozpocznij transmisję ponownie i wybierz konwerter modułu, gdy Ram
     </message>
     <message>
         <source>The stop voltage lies between 0.0 V and 5.0 V.</source>
-        <translation>Napięcie końcowe musi wynosić od 0.0 V do 5.0 V.</translation>
+        <translation>Napięcie końcowe musi wynosić od 0,0 V do 5,0 V.</translation>
     </message>
     <message>
         <source>The stop voltage goes in steps of 0.1 V.</source>
-        <translation>Napięcie końcowe zmienia się co 0.1 V.</translation>
+        <translation>Napięcie końcowe zmienia się co 0,1 V.</translation>
     </message>
     <message>
         <source>The stop voltage cannot lie below the start voltage (%1 V).</source>
@@ -2069,7 +2073,7 @@ nie jest znany folder danych (w ustawieniach brak RootPath albo nie ustawiono HO
     </message>
     <message>
         <source>%1 is not a Ramvik project: %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 nie jest projektem Ramvik: rozmiar %2 B.</translation>
     </message>
     <message>
         <source>Nothing was written: what the box held could not be kept in the history first.
@@ -2079,29 +2083,37 @@ nie jest znany folder danych (w ustawieniach brak RootPath albo nie ustawiono HO
 %2
 
 Turn the backup off to write all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie wgrano: nie udało się najpierw zachować zawartości modułu w historii.
+
+%1
+
+%2
+
+Wyłącz kopię zapasową, aby mimo to wgrać projekt.</translation>
     </message>
     <message>
         <source>Written into box %1; %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrano do modułu %1; %2.</translation>
     </message>
     <message>
         <source>Every cell was written into box %1, but the check was cut off: the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie komórki wgrano do modułu %1, ale weryfikację przerwano: wgranie nie jest zweryfikowane.</translation>
     </message>
     <message>
         <source>The write failed at cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywanie nie powiodło się przy komórce %1 z %2: moduł zawiera teraz części dwóch projektów. Wgraj projekt ponownie przed uruchomieniem silnika.</translation>
     </message>
     <message>
         <source>The write of %1 kept nothing to write back: the box was not read before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgranie z %1 nie zachowało niczego do przywrócenia: moduł nie został przed nim odczytany.</translation>
     </message>
     <message>
         <source>%1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -2128,19 +2140,19 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>The write was stopped before the first cell: the box holds what it held before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywanie zatrzymano przed pierwszą komórką: moduł zawiera to, co przedtem.</translation>
     </message>
     <message>
         <source>The check was stopped: every cell was written, but not all of cells 0–254 were read back, so the write is not verified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weryfikację zatrzymano: wszystkie komórki wgrano, ale nie wszystkie komórki 0–254 zostały odczytane, więc wgranie nie jest zweryfikowane.</translation>
     </message>
     <message>
         <source>The read was stopped before every cell had arrived: nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt zatrzymano, zanim dotarły wszystkie komórki: nic nie zapisano.</translation>
     </message>
     <message>
         <source>The write stopped after cell %1 of %2: the box now holds parts of two projects. Write the project again before the engine runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrywanie zatrzymało się po komórce %1 z %2: moduł zawiera teraz części dwóch projektów. Wgraj projekt ponownie przed uruchomieniem silnika.</translation>
     </message>
 </context>
 <context>
@@ -2171,66 +2183,66 @@ Turn the backup off to write all the same.</source>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia zapasowa...</translation>
     </message>
     <message>
         <source>Backed up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia gotowa</translation>
     </message>
 </context>
 <context>
     <name>WriteHistory</name>
     <message>
         <source>did not finish (the program ended during the write): the box may hold parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>nie zakończono (program zamknął się podczas wgrywania): moduł może zawierać części dwóch projektów</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0㉔); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>zweryfikowano: parametry i punkty (komórki 0–254); komórek tabel modułu nie da się odczytać</translation>
     </message>
     <message>
         <source>differs: the box holds other values than were written</source>
-        <translation type="unfinished"></translation>
+        <translation>różnice: moduł zawiera inne wartości niż wgrane</translation>
     </message>
     <message>
         <source>differs: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>różnice: %1</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0㉔ were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>weryfikacja przerwana: wszystkie komórki wgrano, ale nie wszystkie komórki 0–254 zostały odczytane</translation>
     </message>
     <message>
         <source>not verified: every cell was written, the check was off</source>
-        <translation type="unfinished"></translation>
+        <translation>bez weryfikacji: wszystkie komórki wgrano, weryfikacja była wyłączona</translation>
     </message>
     <message>
         <source>stopped before the first cell: the box holds what it held before</source>
-        <translation type="unfinished"></translation>
+        <translation>zatrzymano przed pierwszą komórką: moduł zawiera to, co przedtem</translation>
     </message>
     <message>
         <source>stopped after cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>zatrzymano po komórce %1 z %2: moduł zawiera części dwóch projektów</translation>
     </message>
     <message>
         <source>failed at cell %1 of %2: the box holds parts of two projects</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd przy komórce %1 z %2: moduł zawiera części dwóch projektów</translation>
     </message>
     <message>
         <source>The last write into box %1 (%2) did not finish: the box may hold parts of two projects. Write the project again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie wgrywanie do modułu %1 (%2) nie zostało zakończone: moduł może zawierać części dwóch projektów. Wgraj projekt ponownie.</translation>
     </message>
     <message>
         <source>The box&apos;s table cells (256–766) cannot be read back, and the last write into box %1 (%2) did not finish: they may hold another project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komórek tabel modułu (256–766) nie da się odczytać, a ostatnie wgrywanie do modułu %1 (%2) nie zostało zakończone: mogą zawierać inny projekt.</translation>
     </message>
     <message>
         <source>Left out 1 history entry that is only half there (another computer may be writing it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pominięto 1 niekompletny wpis historii (być może zapisuje go inny komputer).</translation>
     </message>
     <message>
         <source>Left out %1 history entries that are only half there (another computer may be writing them).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pominięto niekompletne wpisy historii: %1 (być może zapisuje je inny komputer).</translation>
     </message>
     <message>
         <source>Can&apos;t read the write history:
@@ -2238,48 +2250,52 @@ Turn the backup off to write all the same.</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać historii wgrań:
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>Written into box %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrano do modułu %1 w dniu %2.</translation>
     </message>
     <message>
         <source>Written into box %1 on %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wgrano do modułu %1 w dniu %2 na komputerze %3.</translation>
     </message>
     <message>
         <source>Outcome: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik: %1.</translation>
     </message>
     <message>
         <source>Customer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klient: %1</translation>
     </message>
     <message>
         <source>Vehicle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pojazd: %1</translation>
     </message>
     <message>
         <source>Registration or VIN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr rejestracyjny lub VIN: %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi: %1</translation>
     </message>
     <message>
         <source>Writes back what the box held before the write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywraca zawartość modułu sprzed wgrania %1.</translation>
     </message>
     <message>
         <source>%1
 %2</source>
-        <translation type="unfinished">%1
+        <translation>%1
 %2</translation>
     </message>
 </context>

@@ -215,35 +215,35 @@ Para quien administre este ordenador:
     <name>CFileComparePanel</name>
     <message>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con archivo</translation>
     </message>
     <message>
         <source>Differences from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias con el archivo</translation>
     </message>
     <message>
         <source>The curves of %1 are drawn over the project&apos;s: CR in teal dash-dots, TURBO in brown dash-dot-dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las curvas de %1 se dibujan sobre las del proyecto: CR en raya-punto verde azulado, TURBO en raya-punto-punto marrón.</translation>
     </message>
     <message>
         <source>Take These Points from the File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar estos puntos del archivo</translation>
     </message>
     <message>
         <source>The selected points of the edited curve take the file&apos;s points in their stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puntos seleccionados de la curva editada toman los puntos del archivo en su tramo</translation>
     </message>
     <message>
         <source>Close Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar comparación</translation>
     </message>
     <message>
         <source>%1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene el proyecto.</translation>
     </message>
     <message>
         <source>%1 holds other values than the project:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene valores distintos de los del proyecto:</translation>
     </message>
 </context>
 <context>
@@ -254,7 +254,7 @@ Para quien administre este ordenador:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Several points at once&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Shift+click&lt;/b&gt; a point to select every point from the last clicked one to it; &lt;b&gt;Ctrl+click&lt;/b&gt; adds a point to the selection or takes it out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+drag&lt;/b&gt; in the plot selects the points inside the rectangle.&lt;/li&gt;&lt;li&gt;Selected points carry filled squares. The &lt;b&gt;Points&lt;/b&gt; table beside the graph (View, Ctrl+T) lists every point; its selected rows are the selected points, and an output typed into it is set as Enter sets it.&lt;/li&gt;&lt;li&gt;Edit &amp;gt; Selection sets, raises, scales, interpolates or smooths the selected outputs in one step to undo; the table&apos;s right-click menu offers the same.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+wheel&lt;/b&gt; zooms in and out around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+wheel&lt;/b&gt; moves the view sideways; a drag with the &lt;b&gt;middle button&lt;/b&gt; moves it in any direction.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (View &amp;gt; Reset Zoom) shows the whole range again. A printout always shows the whole range.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is. Ctrl+A, Escape, Ctrl+C and Ctrl+V act in the points table too; in a text field they act on its text.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V; with several points selected, move all of them&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the same by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select every point of the edited curve&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select no point (a rectangle being drawn goes first)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;copy the selected points (every point when none is selected) as text: a header line, then input and output a line&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;paste: a column of numbers sets the outputs of as many selected points; input and output pairs replace the selected stretch, or are added when nothing is selected&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;reset the zoom&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show or hide the points table&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; to &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;set, raise, scale, interpolate, smooth the selected outputs&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;compare with another project file&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;El gráfico&lt;/h3&gt;&lt;p&gt;La curva que se edita es aquella cuya casilla está marcada junto a &lt;b&gt;CR&lt;/b&gt; o &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Sus puntos llevan marcadores redondos; el punto elegido es más grande y relleno.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Haga clic&lt;/b&gt; en un punto para elegirlo y &lt;b&gt;arrástrelo&lt;/b&gt; hacia arriba o hacia abajo para ajustar su salida. Un punto conserva su entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga clic&lt;/b&gt; en cualquier otro lugar del gráfico para añadir ahí un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga clic derecho&lt;/b&gt; en un punto para eliminarlo; durante un arrastre, el botón derecho devuelve el punto a la línea en la que la salida es igual a la entrada.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Haga doble clic&lt;/b&gt; en un punto, o pulse &lt;b&gt;Intro&lt;/b&gt;, para escribir su salida exacta; sin ningún punto elegido, Intro añade un punto en la entrada que escriba.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Varios puntos a la vez&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Mayús+clic&lt;/b&gt; en un punto selecciona todos los puntos desde el último en que se hizo clic hasta él; &lt;b&gt;Ctrl+clic&lt;/b&gt; añade un punto a la selección o lo quita.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mayús+arrastrar&lt;/b&gt; en el gráfico selecciona los puntos que quedan dentro del rectángulo.&lt;/li&gt;&lt;li&gt;Los puntos seleccionados llevan cuadrados rellenos. La tabla &lt;b&gt;Puntos&lt;/b&gt; junto al gráfico (Ver, Ctrl+T) lista todos los puntos; sus filas seleccionadas son los puntos seleccionados, y una salida escrita en ella se fija igual que con Intro.&lt;/li&gt;&lt;li&gt;Edición &amp;gt; Selección fija, sube, escala, interpola o suaviza las salidas seleccionadas en un solo paso que se deshace de una vez; el menú del clic derecho de la tabla ofrece lo mismo.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+rueda&lt;/b&gt; acerca y aleja la vista alrededor del puntero.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Mayús+rueda&lt;/b&gt; desplaza la vista hacia los lados; arrastrar con el &lt;b&gt;botón central&lt;/b&gt; la mueve en cualquier dirección.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (Ver &amp;gt; Restablecer zoom) vuelve a mostrar todo el rango. Una impresión siempre muestra todo el rango.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Los puntos de 0 V y 5 V son fijos, igual que los puntos CR de la tensión inicial y la final; solo se mueven los puntos CR que hay entre ellos. Una salida queda como máximo 1,6 V por debajo de su entrada. Los valores se ajustan a los pasos de 0,02 V del módulo. La línea de estado indica por qué no se aceptó una edición.&lt;/p&gt;&lt;h3&gt;Teclas del gráfico&lt;/h3&gt;&lt;p&gt;Actúan sobre el punto elegido cuando el gráfico tiene el foco del teclado (haga clic en él o pulse Tab hasta que quede enmarcado), esté donde esté el puntero del ratón. Ctrl+A, Esc, Ctrl+C y Ctrl+V actúan también en la tabla de puntos; en un campo de texto actúan sobre su texto.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flecha izquierda&lt;/b&gt;, &lt;b&gt;Flecha derecha&lt;/b&gt;&lt;/td&gt;&lt;td&gt;elegir el punto vecino&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flecha arriba&lt;/b&gt;, &lt;b&gt;Flecha abajo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;moverlo 0,02 V; con varios puntos seleccionados, moverlos todos&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Mayús+Flecha arriba&lt;/b&gt;, &lt;b&gt;Mayús+Flecha abajo&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo mismo, 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;seleccionar todos los puntos de la curva editada&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;no seleccionar ningún punto (antes se descarta un rectángulo que se esté dibujando)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;copiar como texto los puntos seleccionados (todos si no hay ninguno seleccionado): una línea de encabezado y luego entrada y salida, una línea por punto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pegar: una columna de números fija las salidas de otros tantos puntos seleccionados; los pares de entrada y salida sustituyen el tramo seleccionado, o se añaden si no hay nada seleccionado&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Supr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;eliminarlo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Intro&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escribir sus valores exactos&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Los parámetros&lt;/h3&gt;&lt;p&gt;Escriba un valor en su campo y pulse Intro o Tab, o use las flechas que hay a su lado, las teclas Flecha arriba y Flecha abajo en el campo o la rueda del ratón. El retardo inicial se escribe como minutos:segundos (1:30). Un valor que el módulo no admite se rechaza, y la línea de estado indica por qué.&lt;/p&gt;&lt;h3&gt;En cualquier lugar&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;deshacer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rehacer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nuevo, abrir, guardar, guardar como&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimir, exportar PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+W&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+R&lt;/b&gt;, &lt;b&gt;Ctrl+Mayús+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;escribir el módulo, leerlo, compararlo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vista Entrada-Salida, vista Diferencia&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;restablecer el zoom&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mostrar u ocultar la tabla de puntos&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; a &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;fijar, subir, escalar, interpolar, suavizar las salidas seleccionadas&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Mayús+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;comparar con otro archivo de proyecto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; y la letra subrayada&lt;/td&gt;&lt;td&gt;abrir un menú&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -613,27 +613,27 @@ El contenido actual del módulo se perderá si la copia de seguridad no está ac
     <name>CPointsTable</name>
     <message>
         <source>Input (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada (V)</translation>
     </message>
     <message>
         <source>Output (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida (V)</translation>
     </message>
     <message>
         <source>Difference (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia (V)</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Points of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de la curva editada</translation>
     </message>
     <message>
         <source>Input, output and difference of each point in volts; type an output to set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada, salida y diferencia de cada punto en voltios; escriba una salida para fijarla</translation>
     </message>
 </context>
 <context>
@@ -1049,158 +1049,158 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Select the points that take the file&apos;s points first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione primero los puntos que tomarán los puntos del archivo.</translation>
     </message>
     <message>
         <source>Cop&amp;y Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar pu&amp;ntos</translation>
     </message>
     <message>
         <source>Copy the selected points, or every point when none is selected, as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar como texto los puntos seleccionados, o todos si no hay ninguno seleccionado</translation>
     </message>
     <message>
         <source>P&amp;aste Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;gar puntos</translation>
     </message>
     <message>
         <source>Paste outputs or input and output pairs onto the selected points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar salidas o pares de entrada y salida en los puntos seleccionados</translation>
     </message>
     <message>
         <source>Select &amp;All Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todos los puntos</translation>
     </message>
     <message>
         <source>Select every point of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todos los puntos de la curva editada</translation>
     </message>
     <message>
         <source>&amp;Clear Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar selección</translation>
     </message>
     <message>
         <source>Select no point</source>
-        <translation type="unfinished"></translation>
+        <translation>No seleccionar ningún punto</translation>
     </message>
     <message>
         <source>&amp;Set Output...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fijar salida...</translation>
     </message>
     <message>
         <source>Give every selected point the same output</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar la misma salida a todos los puntos seleccionados</translation>
     </message>
     <message>
         <source>A&amp;dd Voltage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sumar tensión...</translation>
     </message>
     <message>
         <source>Raise the outputs of the selected points by a voltage; a negative one lowers them</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir las salidas de los puntos seleccionados una tensión; una negativa las baja</translation>
     </message>
     <message>
         <source>Scale by &amp;Percent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escalar por &amp;porcentaje...</translation>
     </message>
     <message>
         <source>Multiply the outputs of the selected points by a percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicar las salidas de los puntos seleccionados por un porcentaje</translation>
     </message>
     <message>
         <source>&amp;Interpolate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interpolar</translation>
     </message>
     <message>
         <source>Put the inner selected points on the straight line between the first and the last</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner los puntos seleccionados interiores en la recta entre el primero y el último</translation>
     </message>
     <message>
         <source>S&amp;mooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;avizar</translation>
     </message>
     <message>
         <source>Move each inner selected point halfway toward its neighbours; the ends stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover cada punto seleccionado interior a medio camino hacia sus vecinos; los extremos no se mueven</translation>
     </message>
     <message>
         <source>Compare with &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparar con archivo...</translation>
     </message>
     <message>
         <source>Draw another project file over this one and list what differs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar otro archivo de proyecto sobre este y listar las diferencias</translation>
     </message>
     <message>
         <source>Se&amp;lection</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;lección</translation>
     </message>
     <message>
         <source>&amp;Points Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de &amp;puntos</translation>
     </message>
     <message>
         <source>Show or hide the table of the edited curve&apos;s points</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la tabla de puntos de la curva editada</translation>
     </message>
     <message>
         <source>Set Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar salida</translation>
     </message>
     <message>
         <source>Output of the selected points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida de los puntos seleccionados:</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished">V</translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Type an output from 0 to 5 V, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una salida de 0 a 5 V, por ejemplo %1.</translation>
     </message>
     <message>
         <source>Add Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumar tensión</translation>
     </message>
     <message>
         <source>Voltage to add (negative lowers):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión a sumar (negativa baja):</translation>
     </message>
     <message>
         <source>Type a voltage from -5 to 5 V, such as %1 or %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una tensión de -5 a 5 V, por ejemplo %1 o %2.</translation>
     </message>
     <message>
         <source>Scale by Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Escalar por porcentaje</translation>
     </message>
     <message>
         <source>Percentage of the outputs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de las salidas:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Type a percentage from 0 to 1000, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un porcentaje de 0 a 1000, por ejemplo %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n point(s) copied.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto copiado.</numerusform>
+            <numerusform>%n puntos copiados.</numerusform>
         </translation>
     </message>
     <message>
         <source>The clipboard holds no text to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene texto para pegar.</translation>
     </message>
     <message>
         <source>An output is a number of volts, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una salida es un número de voltios, por ejemplo %1.</translation>
     </message>
 </context>
 <context>
@@ -1683,11 +1683,11 @@ Qué hacer: pida a quien administre este ordenador que instale el controlador D2
     </message>
     <message>
         <source>CR of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CR de %1</translation>
     </message>
     <message>
         <source>TURBO of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO de %1</translation>
     </message>
 </context>
 <context>
@@ -2041,35 +2041,35 @@ Qué hacer: vuelva a iniciar la transferencia y elija el convertidor del módulo
     <name>ProjectCompare</name>
     <message>
         <source>Box type: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de módulo: proyecto %1, archivo %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, file %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de curva: proyecto %1 ms, archivo %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión inicial: proyecto %1 V, archivo %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensión final: proyecto %1 V, archivo %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo inicial: proyecto %1, archivo %2.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto %1 en %2 V: salida %3 V en el proyecto, %4 V en el archivo.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto %1 en %2 V: salida %3 V en el proyecto, ninguna en el archivo.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the file, none in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto %1 en %2 V: salida %3 V en el archivo, ninguna en el proyecto.</translation>
     </message>
 </context>
 <context>
@@ -2552,11 +2552,11 @@ Desactive la copia de seguridad para escribir de todos modos.</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0–254); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>verificada: parámetros y puntos (celdas 0–254); las celdas de tabla del módulo no se pueden volver a leer</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0–254 were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>verificación incompleta: se escribieron todas las celdas, pero no se volvieron a leer todas las celdas 0–254</translation>
     </message>
 </context>
 </TS>

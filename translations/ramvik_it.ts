@@ -215,35 +215,35 @@ Per chi gestisce questo computer:
     <name>CFileComparePanel</name>
     <message>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con file</translation>
     </message>
     <message>
         <source>Differences from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenze dal file</translation>
     </message>
     <message>
         <source>The curves of %1 are drawn over the project&apos;s: CR in teal dash-dots, TURBO in brown dash-dot-dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le curve di %1 sono disegnate sopra quelle del progetto: CR a tratto-punto verde acqua, TURBO a tratto-punto-punto marrone.</translation>
     </message>
     <message>
         <source>Take These Points from the File</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendi questi punti dal file</translation>
     </message>
     <message>
         <source>The selected points of the edited curve take the file&apos;s points in their stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>I punti selezionati della curva in modifica prendono i punti del file nel loro tratto</translation>
     </message>
     <message>
         <source>Close Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi confronto</translation>
     </message>
     <message>
         <source>%1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene il progetto.</translation>
     </message>
     <message>
         <source>%1 holds other values than the project:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene valori diversi dal progetto:</translation>
     </message>
 </context>
 <context>
@@ -254,7 +254,7 @@ Per chi gestisce questo computer:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Several points at once&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Shift+click&lt;/b&gt; a point to select every point from the last clicked one to it; &lt;b&gt;Ctrl+click&lt;/b&gt; adds a point to the selection or takes it out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+drag&lt;/b&gt; in the plot selects the points inside the rectangle.&lt;/li&gt;&lt;li&gt;Selected points carry filled squares. The &lt;b&gt;Points&lt;/b&gt; table beside the graph (View, Ctrl+T) lists every point; its selected rows are the selected points, and an output typed into it is set as Enter sets it.&lt;/li&gt;&lt;li&gt;Edit &amp;gt; Selection sets, raises, scales, interpolates or smooths the selected outputs in one step to undo; the table&apos;s right-click menu offers the same.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+wheel&lt;/b&gt; zooms in and out around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+wheel&lt;/b&gt; moves the view sideways; a drag with the &lt;b&gt;middle button&lt;/b&gt; moves it in any direction.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (View &amp;gt; Reset Zoom) shows the whole range again. A printout always shows the whole range.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is. Ctrl+A, Escape, Ctrl+C and Ctrl+V act in the points table too; in a text field they act on its text.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V; with several points selected, move all of them&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the same by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select every point of the edited curve&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select no point (a rectangle being drawn goes first)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;copy the selected points (every point when none is selected) as text: a header line, then input and output a line&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;paste: a column of numbers sets the outputs of as many selected points; input and output pairs replace the selected stretch, or are added when nothing is selected&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;reset the zoom&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show or hide the points table&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; to &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;set, raise, scale, interpolate, smooth the selected outputs&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;compare with another project file&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Il grafico&lt;/h3&gt;&lt;p&gt;La curva in modifica è quella con la casella spuntata accanto a &lt;b&gt;CR&lt;/b&gt; o &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). I suoi punti hanno marcatori rotondi; il punto scelto è più grande e pieno.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Fare clic&lt;/b&gt; su un punto per sceglierlo e &lt;b&gt;trascinarlo&lt;/b&gt; in su o in giù per impostarne l&apos;uscita. Un punto mantiene il suo ingresso.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare clic&lt;/b&gt; in qualsiasi altra posizione del grafico per aggiungervi un punto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare clic destro&lt;/b&gt; su un punto per eliminarlo; durante un trascinamento il tasto destro riporta il punto sulla linea in cui l&apos;uscita è uguale all&apos;ingresso.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Fare doppio clic&lt;/b&gt; su un punto, o premere &lt;b&gt;Invio&lt;/b&gt;, per inserirne l&apos;uscita esatta; se nessun punto è scelto, Invio aggiunge un punto all&apos;ingresso inserito.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Più punti insieme&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Maiusc+clic&lt;/b&gt; su un punto seleziona tutti i punti dall&apos;ultimo cliccato fino a questo; &lt;b&gt;Ctrl+clic&lt;/b&gt; aggiunge un punto alla selezione o lo toglie.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Maiusc+trascinamento&lt;/b&gt; nel grafico seleziona i punti all&apos;interno del rettangolo.&lt;/li&gt;&lt;li&gt;I punti selezionati hanno quadratini pieni. La tabella &lt;b&gt;Punti&lt;/b&gt; accanto al grafico (Visualizza, Ctrl+T) elenca tutti i punti; le sue righe selezionate sono i punti selezionati, e un&apos;uscita inserita nella tabella viene impostata come con Invio.&lt;/li&gt;&lt;li&gt;Modifica &amp;gt; Selezione imposta, alza, scala, interpola o smussa le uscite selezionate in un solo passo da annullare; il menu del clic destro della tabella offre le stesse funzioni.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+rotellina&lt;/b&gt; ingrandisce e riduce attorno al puntatore.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Maiusc+rotellina&lt;/b&gt; sposta la vista lateralmente; un trascinamento con il &lt;b&gt;tasto centrale&lt;/b&gt; la sposta in qualsiasi direzione.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (Visualizza &amp;gt; Reimposta zoom) mostra di nuovo l&apos;intero intervallo. Una stampa mostra sempre l&apos;intero intervallo.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;I punti a 0 V e 5 V sono fissi, così come i punti CR alla tensione iniziale e finale; si spostano solo i punti CR compresi tra questi. Un&apos;uscita è al massimo 1,6 V sotto il suo ingresso. I valori si allineano ai passi di 0,02 V del modulo. La riga di stato spiega perché una modifica è stata bloccata.&lt;/p&gt;&lt;h3&gt;Tasti del grafico&lt;/h3&gt;&lt;p&gt;Agiscono sul punto scelto quando il grafico ha il focus della tastiera (fare clic sul grafico, o premere Tab finché non è incorniciato), ovunque si trovi il puntatore del mouse. Ctrl+A, Esc, Ctrl+C e Ctrl+V agiscono anche nella tabella dei punti; in un campo di testo agiscono sul suo testo.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Freccia sinistra&lt;/b&gt;, &lt;b&gt;Freccia destra&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sceglie il punto vicino&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Freccia su&lt;/b&gt;, &lt;b&gt;Freccia giù&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo sposta di 0,02 V; con più punti selezionati, li sposta tutti&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maiusc+Freccia su&lt;/b&gt;, &lt;b&gt;Maiusc+Freccia giù&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo stesso, di 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;seleziona tutti i punti della curva in modifica&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;deseleziona tutti i punti (prima annulla un rettangolo in corso di disegno)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;copia come testo i punti selezionati (tutti se nessuno è selezionato): una riga di intestazione, poi ingresso e uscita, una riga per punto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;incolla: una colonna di numeri imposta le uscite di altrettanti punti selezionati; le coppie di ingresso e uscita sostituiscono il tratto selezionato, o vengono aggiunte se non c&apos;è nulla di selezionato&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Canc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;lo elimina&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Invio&lt;/b&gt;&lt;/td&gt;&lt;td&gt;inserisce i suoi valori esatti&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;I parametri&lt;/h3&gt;&lt;p&gt;Inserire un valore nel suo campo e premere Invio o Tab, oppure usare le frecce accanto, i tasti Freccia su e Freccia giù nel campo o la rotellina del mouse. Il ritardo avvio si inserisce come minuti:secondi (1:30). Un valore che il modulo non accetta viene rifiutato, e la riga di stato spiega perché.&lt;/p&gt;&lt;h3&gt;Ovunque&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annulla&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ripeti&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nuovo, apri, salva, salva con nome&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;stampa, esporta PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maiusc+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;scrivi il modulo, leggilo, confrontalo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vista Ingresso-Uscita, vista Differenza&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;reimposta lo zoom&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mostra o nasconde la tabella dei punti&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; - &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imposta, alza, scala, interpola, smussa le uscite selezionate&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maiusc+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;confronta con un altro file di progetto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; e la lettera sottolineata&lt;/td&gt;&lt;td&gt;apre un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -613,27 +613,27 @@ Il contenuto attuale del modulo va perso se il backup non è attivo.</translatio
     <name>CPointsTable</name>
     <message>
         <source>Input (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso (V)</translation>
     </message>
     <message>
         <source>Output (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita (V)</translation>
     </message>
     <message>
         <source>Difference (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenza (V)</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Points of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti della curva in modifica</translation>
     </message>
     <message>
         <source>Input, output and difference of each point in volts; type an output to set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso, uscita e differenza di ogni punto in volt; inserire un&apos;uscita per impostarla</translation>
     </message>
 </context>
 <context>
@@ -797,7 +797,7 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Edit &amp;CR Curve</source>
-        <translation>Modifica curva &amp;CR</translation>
+        <translation>Modi&amp;fica curva CR</translation>
     </message>
     <message>
         <source>Edit the CR curve (blue)</source>
@@ -1021,7 +1021,7 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Re&amp;set TURBO Curve</source>
-        <translation>Reimposta curva T&amp;URBO</translation>
+        <translation>Rei&amp;mposta curva TURBO</translation>
     </message>
     <message>
         <source>C&amp;onnection Help</source>
@@ -1049,158 +1049,158 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Select the points that take the file&apos;s points first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare prima i punti che devono prendere i punti del file.</translation>
     </message>
     <message>
         <source>Cop&amp;y Points</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia punti</translation>
     </message>
     <message>
         <source>Copy the selected points, or every point when none is selected, as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia come testo i punti selezionati, o tutti i punti se nessuno è selezionato</translation>
     </message>
     <message>
         <source>P&amp;aste Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla p&amp;unti</translation>
     </message>
     <message>
         <source>Paste outputs or input and output pairs onto the selected points</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla uscite o coppie di ingresso e uscita sui punti selezionati</translation>
     </message>
     <message>
         <source>Select &amp;All Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;tutti i punti</translation>
     </message>
     <message>
         <source>Select every point of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona tutti i punti della curva in modifica</translation>
     </message>
     <message>
         <source>&amp;Clear Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleziona tutti</translation>
     </message>
     <message>
         <source>Select no point</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona tutti i punti</translation>
     </message>
     <message>
         <source>&amp;Set Output...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imposta uscita...</translation>
     </message>
     <message>
         <source>Give every selected point the same output</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegna la stessa uscita a tutti i punti selezionati</translation>
     </message>
     <message>
         <source>A&amp;dd Voltage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi tensione...</translation>
     </message>
     <message>
         <source>Raise the outputs of the selected points by a voltage; a negative one lowers them</source>
-        <translation type="unfinished"></translation>
+        <translation>Alza le uscite dei punti selezionati di una tensione; una negativa le abbassa</translation>
     </message>
     <message>
         <source>Scale by &amp;Percent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala in &amp;percentuale...</translation>
     </message>
     <message>
         <source>Multiply the outputs of the selected points by a percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Moltiplica le uscite dei punti selezionati per una percentuale</translation>
     </message>
     <message>
         <source>&amp;Interpolate</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nterpola</translation>
     </message>
     <message>
         <source>Put the inner selected points on the straight line between the first and the last</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta i punti selezionati interni sulla retta tra il primo e l&apos;ultimo</translation>
     </message>
     <message>
         <source>S&amp;mooth</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;mussa</translation>
     </message>
     <message>
         <source>Move each inner selected point halfway toward its neighbours; the ends stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta ogni punto selezionato interno a metà strada verso i vicini; gli estremi restano</translation>
     </message>
     <message>
         <source>Compare with &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta con &amp;file...</translation>
     </message>
     <message>
         <source>Draw another project file over this one and list what differs</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna un altro file di progetto sopra questo ed elenca le differenze</translation>
     </message>
     <message>
         <source>Se&amp;lection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezio&amp;ne</translation>
     </message>
     <message>
         <source>&amp;Points Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella &amp;punti</translation>
     </message>
     <message>
         <source>Show or hide the table of the edited curve&apos;s points</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la tabella dei punti della curva in modifica</translation>
     </message>
     <message>
         <source>Set Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta uscita</translation>
     </message>
     <message>
         <source>Output of the selected points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita dei punti selezionati:</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished">V</translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Type an output from 0 to 5 V, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un&apos;uscita da 0 a 5 V, ad esempio %1.</translation>
     </message>
     <message>
         <source>Add Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi tensione</translation>
     </message>
     <message>
         <source>Voltage to add (negative lowers):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione da aggiungere (negativa abbassa):</translation>
     </message>
     <message>
         <source>Type a voltage from -5 to 5 V, such as %1 or %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire una tensione da -5 a 5 V, ad esempio %1 o %2.</translation>
     </message>
     <message>
         <source>Scale by Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala in percentuale</translation>
     </message>
     <message>
         <source>Percentage of the outputs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentuale delle uscite:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Type a percentage from 0 to 1000, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire una percentuale da 0 a 1000, ad esempio %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n point(s) copied.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n punto copiato.</numerusform>
+            <numerusform>%n punti copiati.</numerusform>
         </translation>
     </message>
     <message>
         <source>The clipboard holds no text to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli appunti non contengono testo da incollare.</translation>
     </message>
     <message>
         <source>An output is a number of volts, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;uscita è un numero di volt, ad esempio %1.</translation>
     </message>
 </context>
 <context>
@@ -1683,11 +1683,11 @@ Cosa fare: chiedere a chi gestisce questo computer di installare il driver D2XX 
     </message>
     <message>
         <source>CR of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CR di %1</translation>
     </message>
     <message>
         <source>TURBO of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO di %1</translation>
     </message>
 </context>
 <context>
@@ -2041,35 +2041,35 @@ Cosa fare: avviare di nuovo il trasferimento e scegliere il convertitore del mod
     <name>ProjectCompare</name>
     <message>
         <source>Box type: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di modulo: progetto %1, file %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, file %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo curva: progetto %1 ms, file %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione iniziale: progetto %1 V, file %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensione finale: progetto %1 V, file %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo avvio: progetto %1, file %2.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto %1 a %2 V: uscita %3 V nel progetto, %4 V nel file.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto %1 a %2 V: uscita %3 V nel progetto, nessuna nel file.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the file, none in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto %1 a %2 V: uscita %3 V nel file, nessuna nel progetto.</translation>
     </message>
 </context>
 <context>
@@ -2552,11 +2552,11 @@ Disattivare il backup per scrivere comunque.</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0–254); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>verificata: parametri e punti (celle 0–254); le celle delle tabelle del modulo non si possono rileggere</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0–254 were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>verifica incompleta: tutte le celle sono state scritte, ma non tutte le celle 0–254 sono state rilette</translation>
     </message>
 </context>
 </TS>

@@ -215,35 +215,35 @@ Dla osoby, która opiekuje się tym komputerem:
     <name>CFileComparePanel</name>
     <message>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównanie z plikiem</translation>
     </message>
     <message>
         <source>Differences from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Różnice względem pliku</translation>
     </message>
     <message>
         <source>The curves of %1 are drawn over the project&apos;s: CR in teal dash-dots, TURBO in brown dash-dot-dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Krzywe z %1 są narysowane na krzywych projektu: CR morską linią kreska-kropka, TURBO brązową linią kreska-kropka-kropka.</translation>
     </message>
     <message>
         <source>Take These Points from the File</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyjmij te punkty z pliku</translation>
     </message>
     <message>
         <source>The selected points of the edited curve take the file&apos;s points in their stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczone punkty edytowanej krzywej przyjmują punkty pliku z tego samego odcinka</translation>
     </message>
     <message>
         <source>Close Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij porównanie</translation>
     </message>
     <message>
         <source>%1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zawiera ten projekt.</translation>
     </message>
     <message>
         <source>%1 holds other values than the project:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zawiera inne wartości niż projekt:</translation>
     </message>
 </context>
 <context>
@@ -254,7 +254,7 @@ Dla osoby, która opiekuje się tym komputerem:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Several points at once&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Shift+click&lt;/b&gt; a point to select every point from the last clicked one to it; &lt;b&gt;Ctrl+click&lt;/b&gt; adds a point to the selection or takes it out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+drag&lt;/b&gt; in the plot selects the points inside the rectangle.&lt;/li&gt;&lt;li&gt;Selected points carry filled squares. The &lt;b&gt;Points&lt;/b&gt; table beside the graph (View, Ctrl+T) lists every point; its selected rows are the selected points, and an output typed into it is set as Enter sets it.&lt;/li&gt;&lt;li&gt;Edit &amp;gt; Selection sets, raises, scales, interpolates or smooths the selected outputs in one step to undo; the table&apos;s right-click menu offers the same.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+wheel&lt;/b&gt; zooms in and out around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+wheel&lt;/b&gt; moves the view sideways; a drag with the &lt;b&gt;middle button&lt;/b&gt; moves it in any direction.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (View &amp;gt; Reset Zoom) shows the whole range again. A printout always shows the whole range.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is. Ctrl+A, Escape, Ctrl+C and Ctrl+V act in the points table too; in a text field they act on its text.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V; with several points selected, move all of them&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the same by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select every point of the edited curve&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select no point (a rectangle being drawn goes first)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;copy the selected points (every point when none is selected) as text: a header line, then input and output a line&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;paste: a column of numbers sets the outputs of as many selected points; input and output pairs replace the selected stretch, or are added when nothing is selected&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;reset the zoom&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show or hide the points table&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; to &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;set, raise, scale, interpolate, smooth the selected outputs&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;compare with another project file&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Wykres&lt;/h3&gt;&lt;p&gt;Edytowana jest ta krzywa, której pole przy &lt;b&gt;CR&lt;/b&gt; lub &lt;b&gt;TURBO&lt;/b&gt; jest zaznaczone (F2, F3). Jej punkty mają okrągłe znaczniki; wybrany punkt jest większy i wypełniony.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Kliknij&lt;/b&gt; punkt, aby go wybrać, i &lt;b&gt;przeciągnij&lt;/b&gt; go w górę lub w dół, aby ustawić jego wyjście. Wejście punktu się nie zmienia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij&lt;/b&gt; w innym miejscu wykresu, aby dodać tam punkt.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij prawym przyciskiem&lt;/b&gt; punkt, aby go usunąć; podczas przeciągania prawy przycisk wraca punkt na linię, na której wyjście jest równe wejściu.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Kliknij dwukrotnie&lt;/b&gt; punkt lub naciśnij &lt;b&gt;Enter&lt;/b&gt;, aby wpisać dokładne wyjście; gdy żaden punkt nie jest wybrany, Enter dodaje punkt przy wpisanym wejściu.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Kilka punktów naraz&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Shift+klik&lt;/b&gt; na punkcie zaznacza wszystkie punkty od ostatnio klikniętego do niego; &lt;b&gt;Ctrl+klik&lt;/b&gt; dodaje punkt do zaznaczenia lub go z niego usuwa.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+przeciągnięcie&lt;/b&gt; na wykresie zaznacza punkty wewnątrz prostokąta.&lt;/li&gt;&lt;li&gt;Zaznaczone punkty mają wypełnione kwadraty. Tabela &lt;b&gt;Punkty&lt;/b&gt; obok wykresu (Widok, Ctrl+T) zawiera wszystkie punkty; jej zaznaczone wiersze to zaznaczone punkty, a wpisane w niej wyjście jest ustawiane tak jak przez Enter.&lt;/li&gt;&lt;li&gt;Edycja &amp;gt; Zaznaczenie ustawia, podnosi, skaluje, interpoluje lub wygładza wyjścia zaznaczonych punktów w jednym kroku do cofnięcia; menu tabeli pod prawym przyciskiem oferuje to samo.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Powiększenie&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+kółko&lt;/b&gt; powiększa i pomniejsza wokół wskaźnika.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+kółko&lt;/b&gt; przesuwa widok w bok; przeciąganie &lt;b&gt;środkowym przyciskiem&lt;/b&gt; przesuwa go w dowolnym kierunku.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (Widok &amp;gt; Resetuj powiększenie) pokazuje znowu cały zakres. Wydruk zawsze pokazuje cały zakres.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Punkty przy 0 V i 5 V pozostają, tak samo punkty CR przy napięciu początkowym i końcowym; przesuwać można tylko punkty CR między nimi. Wyjście leży najwyżej 1,6 V poniżej wejścia. Wartości są dopasowywane do kroku modułu, 0,02 V. Pasek stanu podaje, dlaczego zmiana została odrzucona.&lt;/p&gt;&lt;h3&gt;Klawisze wykresu&lt;/h3&gt;&lt;p&gt;Działają na wybrany punkt, gdy wykres ma fokus klawiatury (kliknij go lub naciskaj Tab, aż pojawi się ramka), niezależnie od położenia wskaźnika myszy. Ctrl+A, Esc, Ctrl+C i Ctrl+V działają także w tabeli punktów; w polu tekstowym działają na jego tekst.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;←&lt;/b&gt;, &lt;b&gt;→&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wybór sąsiedniego punktu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;↑&lt;/b&gt;, &lt;b&gt;↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;przesunięcie o 0,02 V; gdy zaznaczono kilka punktów, przesunięcie ich wszystkich&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+↑&lt;/b&gt;, &lt;b&gt;Shift+↓&lt;/b&gt;&lt;/td&gt;&lt;td&gt;to samo o 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;zaznaczenie wszystkich punktów edytowanej krzywej&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;odznaczenie wszystkich punktów (najpierw znika rysowany prostokąt)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;kopiowanie zaznaczonych punktów (wszystkich, gdy żaden nie jest zaznaczony) jako tekst: wiersz nagłówka, potem wejście i wyjście w każdym wierszu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wklejanie: kolumna liczb ustawia wyjścia tylu samo zaznaczonych punktów; pary wejście–wyjście zastępują zaznaczony odcinek albo są dodawane, gdy nic nie jest zaznaczone&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;usunięcie punktu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wpisanie dokładnych wartości&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parametry&lt;/h3&gt;&lt;p&gt;Wpisz wartość w pole i naciśnij Enter lub Tab albo użyj strzałek obok pola, klawiszy ↑ i ↓ w polu lub kółka myszy. Opóźnienie startu wpisuje się jako minuty:sekundy (1:30). Wartość, której moduł nie może przyjąć, jest odrzucana, a pasek stanu podaje przyczynę.&lt;/p&gt;&lt;h3&gt;Wszędzie&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;cofnij&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ponów&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nowy, otwórz, zapisz, zapisz jako&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drukuj, eksportuj PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wgraj do modułu, odczytaj z modułu, porównaj z modułem&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;widok Wejście-wyjście, widok Różnica&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;resetuj powiększenie&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;pokaż lub ukryj tabelę punktów&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; do &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ustaw, podnieś, skaluj, interpoluj, wygładź wyjścia zaznaczonych punktów&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;porównaj z innym plikiem projektu&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; i podkreślona litera&lt;/td&gt;&lt;td&gt;otwarcie menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -613,27 +613,27 @@ Obecna zawartość modułu przepadnie, chyba że kopia zapasowa jest włączona.
     <name>CPointsTable</name>
     <message>
         <source>Input (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejście (V)</translation>
     </message>
     <message>
         <source>Output (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjście (V)</translation>
     </message>
     <message>
         <source>Difference (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Różnica (V)</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkty</translation>
     </message>
     <message>
         <source>Points of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkty edytowanej krzywej</translation>
     </message>
     <message>
         <source>Input, output and difference of each point in volts; type an output to set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejście, wyjście i różnica każdego punktu w woltach; wpisz wyjście, aby je ustawić</translation>
     </message>
 </context>
 <context>
@@ -1049,159 +1049,159 @@ Wybierz konwerter modułu:</translation>
     </message>
     <message>
         <source>Select the points that take the file&apos;s points first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz punkty, które mają przyjąć punkty pliku.</translation>
     </message>
     <message>
         <source>Cop&amp;y Points</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;opiuj punkty</translation>
     </message>
     <message>
         <source>Copy the selected points, or every point when none is selected, as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiuj zaznaczone punkty (wszystkie, gdy żaden nie jest zaznaczony) jako tekst</translation>
     </message>
     <message>
         <source>P&amp;aste Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Wk&amp;lej punkty</translation>
     </message>
     <message>
         <source>Paste outputs or input and output pairs onto the selected points</source>
-        <translation type="unfinished"></translation>
+        <translation>Wklej wyjścia lub pary wejście–wyjście na zaznaczone punkty</translation>
     </message>
     <message>
         <source>Select &amp;All Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz &amp;wszystkie</translation>
     </message>
     <message>
         <source>Select every point of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystkie punkty edytowanej krzywej</translation>
     </message>
     <message>
         <source>&amp;Clear Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odznacz wszystko</translation>
     </message>
     <message>
         <source>Select no point</source>
-        <translation type="unfinished"></translation>
+        <translation>Odznacz wszystkie punkty</translation>
     </message>
     <message>
         <source>&amp;Set Output...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ustaw wyjście...</translation>
     </message>
     <message>
         <source>Give every selected point the same output</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadaj wszystkim zaznaczonym punktom to samo wyjście</translation>
     </message>
     <message>
         <source>A&amp;dd Voltage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj napięcie...</translation>
     </message>
     <message>
         <source>Raise the outputs of the selected points by a voltage; a negative one lowers them</source>
-        <translation type="unfinished"></translation>
+        <translation>Podnieś wyjścia zaznaczonych punktów o podane napięcie; ujemne je obniża</translation>
     </message>
     <message>
         <source>Scale by &amp;Percent...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skaluj procentowo...</translation>
     </message>
     <message>
         <source>Multiply the outputs of the selected points by a percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomnóż wyjścia zaznaczonych punktów przez wartość procentową</translation>
     </message>
     <message>
         <source>&amp;Interpolate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interpoluj</translation>
     </message>
     <message>
         <source>Put the inner selected points on the straight line between the first and the last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw wewnętrzne zaznaczone punkty na prostej między pierwszym a ostatnim</translation>
     </message>
     <message>
         <source>S&amp;mooth</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;ygładź</translation>
     </message>
     <message>
         <source>Move each inner selected point halfway toward its neighbours; the ends stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń każdy wewnętrzny zaznaczony punkt do połowy drogi ku sąsiadom; skrajne zostają</translation>
     </message>
     <message>
         <source>Compare with &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Porównaj z pl&amp;ikiem...</translation>
     </message>
     <message>
         <source>Draw another project file over this one and list what differs</source>
-        <translation type="unfinished"></translation>
+        <translation>Narysuj inny plik projektu na tym projekcie i pokaż różnice</translation>
     </message>
     <message>
         <source>Se&amp;lection</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;aznaczenie</translation>
     </message>
     <message>
         <source>&amp;Points Table</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;abela punktów</translation>
     </message>
     <message>
         <source>Show or hide the table of the edited curve&apos;s points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż lub ukryj tabelę punktów edytowanej krzywej</translation>
     </message>
     <message>
         <source>Set Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw wyjście</translation>
     </message>
     <message>
         <source>Output of the selected points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjście zaznaczonych punktów:</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished">V</translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Type an output from 0 to 5 V, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz wyjście od 0 do 5 V, np. %1.</translation>
     </message>
     <message>
         <source>Add Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj napięcie</translation>
     </message>
     <message>
         <source>Voltage to add (negative lowers):</source>
-        <translation type="unfinished"></translation>
+        <translation>Napięcie do dodania (ujemne obniża):</translation>
     </message>
     <message>
         <source>Type a voltage from -5 to 5 V, such as %1 or %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz napięcie od -5 do 5 V, np. %1 lub %2.</translation>
     </message>
     <message>
         <source>Scale by Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Skaluj procentowo</translation>
     </message>
     <message>
         <source>Percentage of the outputs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Procent obecnych wyjść:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Type a percentage from 0 to 1000, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz procent od 0 do 1000, np. %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n point(s) copied.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Skopiowano %n punkt.</numerusform>
+            <numerusform>Skopiowano %n punkty.</numerusform>
+            <numerusform>Skopiowano %n punktów.</numerusform>
         </translation>
     </message>
     <message>
         <source>The clipboard holds no text to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schowek nie zawiera tekstu do wklejenia.</translation>
     </message>
     <message>
         <source>An output is a number of volts, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjście podaje się w woltach, np. %1.</translation>
     </message>
 </context>
 <context>
@@ -1684,11 +1684,11 @@ Co zrobić: poproś osobę, która opiekuje się tym komputerem, o zainstalowani
     </message>
     <message>
         <source>CR of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CR z %1</translation>
     </message>
     <message>
         <source>TURBO of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO z %1</translation>
     </message>
 </context>
 <context>
@@ -2042,35 +2042,35 @@ Co zrobić: rozpocznij transmisję ponownie i wybierz konwerter modułu, gdy Ram
     <name>ProjectCompare</name>
     <message>
         <source>Box type: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ modułu: projekt %1, plik %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, file %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie krzywej: projekt %1 ms, plik %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napięcie początkowe: projekt %1 V, plik %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napięcie końcowe: projekt %1 V, plik %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opóźnienie startu: projekt %1, plik %2.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1 przy %2 V: wyjście %3 V w projekcie, %4 V w pliku.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1 przy %2 V: wyjście %3 V w projekcie, w pliku brak.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the file, none in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt %1 przy %2 V: wyjście %3 V w pliku, w projekcie brak.</translation>
     </message>
 </context>
 <context>
@@ -2553,11 +2553,11 @@ Wyłącz kopię zapasową, aby mimo to wgrać projekt.</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0–254); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>zweryfikowano: parametry i punkty (komórki 0–254); komórek tabel modułu nie da się odczytać</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0–254 were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>weryfikacja przerwana: wszystkie komórki wgrano, ale nie wszystkie komórki 0–254 zostały odczytane</translation>
     </message>
 </context>
 </TS>

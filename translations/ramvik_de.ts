@@ -215,35 +215,35 @@ Für die IT-Betreuung dieses Computers:
     <name>CFileComparePanel</name>
     <message>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich mit Datei</translation>
     </message>
     <message>
         <source>Differences from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichungen von der Datei</translation>
     </message>
     <message>
         <source>The curves of %1 are drawn over the project&apos;s: CR in teal dash-dots, TURBO in brown dash-dot-dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurven von %1 sind über die des Projekts gezeichnet: CR petrol strichpunktiert, TURBO braun strich-zweipunktiert.</translation>
     </message>
     <message>
         <source>Take These Points from the File</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Punkte aus der Datei übernehmen</translation>
     </message>
     <message>
         <source>The selected points of the edited curve take the file&apos;s points in their stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Punkte der bearbeiteten Kurve übernehmen in ihrem Abschnitt die Punkte der Datei</translation>
     </message>
     <message>
         <source>Close Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich schließen</translation>
     </message>
     <message>
         <source>%1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält das Projekt.</translation>
     </message>
     <message>
         <source>%1 holds other values than the project:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält andere Werte als das Projekt:</translation>
     </message>
 </context>
 <context>
@@ -254,7 +254,7 @@ Für die IT-Betreuung dieses Computers:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Several points at once&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Shift+click&lt;/b&gt; a point to select every point from the last clicked one to it; &lt;b&gt;Ctrl+click&lt;/b&gt; adds a point to the selection or takes it out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+drag&lt;/b&gt; in the plot selects the points inside the rectangle.&lt;/li&gt;&lt;li&gt;Selected points carry filled squares. The &lt;b&gt;Points&lt;/b&gt; table beside the graph (View, Ctrl+T) lists every point; its selected rows are the selected points, and an output typed into it is set as Enter sets it.&lt;/li&gt;&lt;li&gt;Edit &amp;gt; Selection sets, raises, scales, interpolates or smooths the selected outputs in one step to undo; the table&apos;s right-click menu offers the same.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+wheel&lt;/b&gt; zooms in and out around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+wheel&lt;/b&gt; moves the view sideways; a drag with the &lt;b&gt;middle button&lt;/b&gt; moves it in any direction.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (View &amp;gt; Reset Zoom) shows the whole range again. A printout always shows the whole range.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is. Ctrl+A, Escape, Ctrl+C and Ctrl+V act in the points table too; in a text field they act on its text.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V; with several points selected, move all of them&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the same by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select every point of the edited curve&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select no point (a rectangle being drawn goes first)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;copy the selected points (every point when none is selected) as text: a header line, then input and output a line&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;paste: a column of numbers sets the outputs of as many selected points; input and output pairs replace the selected stretch, or are added when nothing is selected&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;reset the zoom&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show or hide the points table&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; to &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;set, raise, scale, interpolate, smooth the selected outputs&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;compare with another project file&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Das Diagramm&lt;/h3&gt;&lt;p&gt;Bearbeitet wird die Kurve, deren Kästchen neben &lt;b&gt;CR&lt;/b&gt; oder &lt;b&gt;TURBO&lt;/b&gt; angehakt ist (F2, F3). Ihre Punkte tragen runde Markierungen; der gewählte Punkt ist größer und gefüllt.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Einen Punkt &lt;b&gt;anklicken&lt;/b&gt;, um ihn zu wählen, und nach oben oder unten &lt;b&gt;ziehen&lt;/b&gt;, um seinen Ausgang einzustellen. Der Eingang eines Punkts bleibt.&lt;/li&gt;&lt;li&gt;Irgendwo sonst ins Diagramm &lt;b&gt;klicken&lt;/b&gt;, um dort einen Punkt hinzuzufügen.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Rechtsklick&lt;/b&gt; auf einen Punkt löscht ihn; beim Ziehen setzt die rechte Maustaste den Punkt zurück auf die Linie, auf der Ausgang gleich Eingang ist.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Doppelklick&lt;/b&gt; auf einen Punkt oder die &lt;b&gt;Eingabetaste&lt;/b&gt;, um seinen genauen Ausgang einzugeben; ist kein Punkt gewählt, fügt die Eingabetaste einen Punkt beim eingegebenen Eingang hinzu.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Mehrere Punkte auf einmal&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Umschalt+Klick&lt;/b&gt; auf einen Punkt wählt alle Punkte vom zuletzt angeklickten bis zu ihm aus; &lt;b&gt;Strg+Klick&lt;/b&gt; nimmt einen Punkt in die Auswahl auf oder aus ihr heraus.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Umschalt+Ziehen&lt;/b&gt; im Diagramm wählt die Punkte im Rechteck aus.&lt;/li&gt;&lt;li&gt;Ausgewählte Punkte tragen gefüllte Quadrate. Die Tabelle &lt;b&gt;Punkte&lt;/b&gt; neben dem Diagramm (Ansicht, Strg+T) listet alle Punkte auf; ihre ausgewählten Zeilen sind die ausgewählten Punkte, und ein dort eingegebener Ausgang wird wie mit der Eingabetaste gesetzt.&lt;/li&gt;&lt;li&gt;Bearbeiten &amp;gt; Auswahl setzt, erhöht, skaliert, interpoliert oder glättet die ausgewählten Ausgänge in einem Schritt, der sich rückgängig machen lässt; das Kontextmenü der Tabelle bietet dasselbe.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Strg+Mausrad&lt;/b&gt; zoomt um den Mauszeiger herum hinein und heraus.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Umschalt+Mausrad&lt;/b&gt; verschiebt die Ansicht seitwärts; Ziehen mit der &lt;b&gt;mittleren Maustaste&lt;/b&gt; verschiebt sie in jede Richtung.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Strg+0&lt;/b&gt; (Ansicht &amp;gt; Zoom zurücksetzen) zeigt wieder den ganzen Bereich. Ein Ausdruck zeigt immer den ganzen Bereich.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Die Punkte bei 0 V und 5 V bleiben, ebenso die CR-Punkte bei Start- und Stoppspannung; nur die CR-Punkte dazwischen lassen sich verschieben. Ein Ausgang liegt höchstens 1,6 V unter seinem Eingang. Werte rasten in den Schritten der Box von 0,02 V ein. Die Statuszeile sagt, warum eine Änderung nicht übernommen wurde.&lt;/p&gt;&lt;h3&gt;Tasten im Diagramm&lt;/h3&gt;&lt;p&gt;Sie wirken auf den gewählten Punkt, sobald das Diagramm den Tastaturfokus hat (anklicken oder Tab drücken, bis es umrahmt ist), egal wo der Mauszeiger steht. Strg+A, Esc, Strg+C und Strg+V wirken auch in der Punktetabelle; in einem Textfeld wirken sie auf dessen Text.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil links&lt;/b&gt;, &lt;b&gt;Pfeil rechts&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nachbarpunkt wählen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Pfeil hoch&lt;/b&gt;, &lt;b&gt;Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;um 0,02 V verschieben; sind mehrere Punkte ausgewählt, alle verschieben&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Umschalt+Pfeil hoch&lt;/b&gt;, &lt;b&gt;Umschalt+Pfeil runter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;dasselbe um 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;alle Punkte der bearbeiteten Kurve auswählen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Esc&lt;/b&gt;&lt;/td&gt;&lt;td&gt;keinen Punkt auswählen (ein gerade aufgezogenes Rechteck wird zuerst verworfen)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;die ausgewählten Punkte (alle, wenn keiner ausgewählt ist) als Text kopieren: eine Kopfzeile, dann je Zeile Eingang und Ausgang&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;einfügen: eine Zahlenspalte setzt die Ausgänge ebenso vieler ausgewählter Punkte; Eingang-Ausgang-Paare ersetzen den ausgewählten Abschnitt oder werden hinzugefügt, wenn nichts ausgewählt ist&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entf&lt;/b&gt;&lt;/td&gt;&lt;td&gt;löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Eingabetaste&lt;/b&gt;&lt;/td&gt;&lt;td&gt;genaue Werte eingeben&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Die Parameter&lt;/h3&gt;&lt;p&gt;Einen Wert in sein Feld eingeben und Eingabetaste oder Tab drücken, oder die Pfeile daneben, die Tasten Pfeil hoch und Pfeil runter im Feld oder das Mausrad benutzen. Die Startverzögerung wird als Minuten:Sekunden eingegeben (1:30). Ein Wert, den die Box nicht annehmen kann, wird abgewiesen, und die Statuszeile sagt, warum.&lt;/p&gt;&lt;h3&gt;Überall&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rückgängig&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+Z&lt;/b&gt;, &lt;b&gt;Strg+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;wiederholen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+N&lt;/b&gt;, &lt;b&gt;Strg+O&lt;/b&gt;, &lt;b&gt;Strg+S&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;neu, öffnen, speichern, speichern unter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+P&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;drucken, PDF exportieren&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+W&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+R&lt;/b&gt;, &lt;b&gt;Strg+Umschalt+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;in die Box schreiben, aus ihr lesen, mit ihr vergleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+1&lt;/b&gt;, &lt;b&gt;Strg+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ansicht Eingang-Ausgang, Ansicht Differenz&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zoom zurücksetzen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Punktetabelle ein- oder ausblenden&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; bis &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ausgewählte Ausgänge setzen, erhöhen, skalieren, interpolieren, glätten&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Strg+Umschalt+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;mit einer anderen Projektdatei vergleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; und der unterstrichene Buchstabe&lt;/td&gt;&lt;td&gt;ein Menü öffnen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -613,27 +613,27 @@ Der jetzige Inhalt der Box geht verloren, sofern die Sicherung nicht eingeschalt
     <name>CPointsTable</name>
     <message>
         <source>Input (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang (V)</translation>
     </message>
     <message>
         <source>Output (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang (V)</translation>
     </message>
     <message>
         <source>Difference (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz (V)</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Points of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte der bearbeiteten Kurve</translation>
     </message>
     <message>
         <source>Input, output and difference of each point in volts; type an output to set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang, Ausgang und Differenz jedes Punkts in Volt; einen Ausgang eingeben, um ihn zu setzen</translation>
     </message>
 </context>
 <context>
@@ -1049,158 +1049,158 @@ Adapter der Box wählen:</translation>
     </message>
     <message>
         <source>Select the points that take the file&apos;s points first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst die Punkte auswählen, die die Punkte der Datei übernehmen.</translation>
     </message>
     <message>
         <source>Cop&amp;y Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte kop&amp;ieren</translation>
     </message>
     <message>
         <source>Copy the selected points, or every point when none is selected, as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Punkte, oder alle, wenn keiner ausgewählt ist, als Text kopieren</translation>
     </message>
     <message>
         <source>P&amp;aste Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte ein&amp;fügen</translation>
     </message>
     <message>
         <source>Paste outputs or input and output pairs onto the selected points</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge oder Eingang-Ausgang-Paare auf die ausgewählten Punkte einfügen</translation>
     </message>
     <message>
         <source>Select &amp;All Points</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle Punkte auswählen</translation>
     </message>
     <message>
         <source>Select every point of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Punkte der bearbeiteten Kurve auswählen</translation>
     </message>
     <message>
         <source>&amp;Clear Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl auf&amp;heben</translation>
     </message>
     <message>
         <source>Select no point</source>
-        <translation type="unfinished"></translation>
+        <translation>Keinen Punkt auswählen</translation>
     </message>
     <message>
         <source>&amp;Set Output...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang &amp;setzen...</translation>
     </message>
     <message>
         <source>Give every selected point the same output</source>
-        <translation type="unfinished"></translation>
+        <translation>Allen ausgewählten Punkten denselben Ausgang geben</translation>
     </message>
     <message>
         <source>A&amp;dd Voltage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung a&amp;ddieren...</translation>
     </message>
     <message>
         <source>Raise the outputs of the selected points by a voltage; a negative one lowers them</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge der ausgewählten Punkte um eine Spannung erhöhen; eine negative senkt sie</translation>
     </message>
     <message>
         <source>Scale by &amp;Percent...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prozentual skalieren...</translation>
     </message>
     <message>
         <source>Multiply the outputs of the selected points by a percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge der ausgewählten Punkte mit einem Prozentsatz multiplizieren</translation>
     </message>
     <message>
         <source>&amp;Interpolate</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nterpolieren</translation>
     </message>
     <message>
         <source>Put the inner selected points on the straight line between the first and the last</source>
-        <translation type="unfinished"></translation>
+        <translation>Die inneren ausgewählten Punkte auf die Gerade zwischen dem ersten und dem letzten legen</translation>
     </message>
     <message>
         <source>S&amp;mooth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Glätten</translation>
     </message>
     <message>
         <source>Move each inner selected point halfway toward its neighbours; the ends stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden inneren ausgewählten Punkt halbwegs zu seinen Nachbarn hin verschieben; die Enden bleiben</translation>
     </message>
     <message>
         <source>Compare with &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Datei &amp;vergleichen...</translation>
     </message>
     <message>
         <source>Draw another project file over this one and list what differs</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Projektdatei über diese zeichnen und die Abweichungen auflisten</translation>
     </message>
     <message>
         <source>Se&amp;lection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswahl</translation>
     </message>
     <message>
         <source>&amp;Points Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktetabelle</translation>
     </message>
     <message>
         <source>Show or hide the table of the edited curve&apos;s points</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle der Punkte der bearbeiteten Kurve ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Set Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang setzen</translation>
     </message>
     <message>
         <source>Output of the selected points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang der ausgewählten Punkte:</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished">V</translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Type an output from 0 to 5 V, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang von 0 bis 5 V eingeben, etwa %1.</translation>
     </message>
     <message>
         <source>Add Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung addieren</translation>
     </message>
     <message>
         <source>Voltage to add (negative lowers):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu addierende Spannung (negativ senkt):</translation>
     </message>
     <message>
         <source>Type a voltage from -5 to 5 V, such as %1 or %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung von -5 bis 5 V eingeben, etwa %1 oder %2.</translation>
     </message>
     <message>
         <source>Scale by Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentual skalieren</translation>
     </message>
     <message>
         <source>Percentage of the outputs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentsatz der Ausgänge:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Type a percentage from 0 to 1000, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozentsatz von 0 bis 1000 eingeben, etwa %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n point(s) copied.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Punkt kopiert.</numerusform>
+            <numerusform>%n Punkte kopiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>The clipboard holds no text to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keinen Text zum Einfügen.</translation>
     </message>
     <message>
         <source>An output is a number of volts, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ausgang ist eine Zahl in Volt, etwa %1.</translation>
     </message>
 </context>
 <context>
@@ -1683,11 +1683,11 @@ Abhilfe: Bitten Sie die IT-Betreuung dieses Computers, den D2XX-Treiber von FTDI
     </message>
     <message>
         <source>CR of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CR von %1</translation>
     </message>
     <message>
         <source>TURBO of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO von %1</translation>
     </message>
 </context>
 <context>
@@ -2041,35 +2041,35 @@ Abhilfe: Starten Sie die Übertragung erneut und wählen Sie den Adapter der Box
     <name>ProjectCompare</name>
     <message>
         <source>Box type: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxtyp: Projekt %1, Datei %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, file %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurvenverzögerung: Projekt %1 ms, Datei %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startspannung: Projekt %1 V, Datei %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppspannung: Projekt %1 V, Datei %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startverzögerung: Projekt %1, Datei %2.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt bei %2 V: Ausgang %3 V im Projekt, %4 V in der Datei.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt bei %2 V: Ausgang %3 V im Projekt, keiner in der Datei.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the file, none in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Punkt bei %2 V: Ausgang %3 V in der Datei, keiner im Projekt.</translation>
     </message>
 </context>
 <context>
@@ -2552,11 +2552,11 @@ Schalten Sie die Sicherung aus, um trotzdem zu schreiben.</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0–254); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>geprüft: Parameter und Punkte (Zellen 0–254); die Tabellenzellen der Box lassen sich nicht zurücklesen</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0–254 were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung abgebrochen: Alle Zellen wurden geschrieben, aber nicht alle Zellen 0–254 zurückgelesen</translation>
     </message>
 </context>
 </TS>

@@ -215,35 +215,35 @@ Pour la personne qui gère cet ordinateur&#xa0;:
     <name>CFileComparePanel</name>
     <message>
         <source>Compare with file</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec un fichier</translation>
     </message>
     <message>
         <source>Differences from the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Écarts par rapport au fichier</translation>
     </message>
     <message>
         <source>The curves of %1 are drawn over the project&apos;s: CR in teal dash-dots, TURBO in brown dash-dot-dots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les courbes de %1 sont tracées sur celles du projet&#xa0;: CR en tiret-point bleu canard, TURBO en tiret-point-point marron.</translation>
     </message>
     <message>
         <source>Take These Points from the File</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre ces points du fichier</translation>
     </message>
     <message>
         <source>The selected points of the edited curve take the file&apos;s points in their stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points sélectionnés de la courbe modifiée prennent les points du fichier sur leur portion</translation>
     </message>
     <message>
         <source>Close Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la comparaison</translation>
     </message>
     <message>
         <source>%1 holds the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient le projet.</translation>
     </message>
     <message>
         <source>%1 holds other values than the project:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient d&apos;autres valeurs que le projet&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -254,7 +254,7 @@ Pour la personne qui gère cet ordinateur&#xa0;:
     </message>
     <message>
         <source>&lt;h3&gt;The graph&lt;/h3&gt;&lt;p&gt;The edited curve is the one whose box is ticked beside &lt;b&gt;CR&lt;/b&gt; or &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Its points carry round markers; the chosen point is larger and filled.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; on a point to choose it, and &lt;b&gt;drag&lt;/b&gt; it up or down to set its output. A point keeps its input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Click&lt;/b&gt; anywhere else in the plot to add a point there.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Right-click&lt;/b&gt; on a point to remove it; during a drag the right button puts the point back on the line where output equals input.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-click&lt;/b&gt; a point, or press &lt;b&gt;Enter&lt;/b&gt;, to type its exact output; with no point chosen, Enter adds a point at the input you type.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Several points at once&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Shift+click&lt;/b&gt; a point to select every point from the last clicked one to it; &lt;b&gt;Ctrl+click&lt;/b&gt; adds a point to the selection or takes it out.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+drag&lt;/b&gt; in the plot selects the points inside the rectangle.&lt;/li&gt;&lt;li&gt;Selected points carry filled squares. The &lt;b&gt;Points&lt;/b&gt; table beside the graph (View, Ctrl+T) lists every point; its selected rows are the selected points, and an output typed into it is set as Enter sets it.&lt;/li&gt;&lt;li&gt;Edit &amp;gt; Selection sets, raises, scales, interpolates or smooths the selected outputs in one step to undo; the table&apos;s right-click menu offers the same.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+wheel&lt;/b&gt; zooms in and out around the pointer.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Shift+wheel&lt;/b&gt; moves the view sideways; a drag with the &lt;b&gt;middle button&lt;/b&gt; moves it in any direction.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (View &amp;gt; Reset Zoom) shows the whole range again. A printout always shows the whole range.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The points at 0 V and 5 V stay, and so do the CR points at the start and stop voltage; only CR points between them move. An output lies at most 1.6 V below its input. Values snap to the box&apos;s steps of 0.02 V. The status line says why an edit was held back.&lt;/p&gt;&lt;h3&gt;Keys of the graph&lt;/h3&gt;&lt;p&gt;They act on the chosen point once the graph has the keyboard focus (click it, or press Tab until it is framed), wherever the mouse pointer is. Ctrl+A, Escape, Ctrl+C and Ctrl+V act in the points table too; in a text field they act on its text.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Left&lt;/b&gt;, &lt;b&gt;Right&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choose the neighbouring point&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Up&lt;/b&gt;, &lt;b&gt;Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;move it by 0.02 V; with several points selected, move all of them&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Shift+Up&lt;/b&gt;, &lt;b&gt;Shift+Down&lt;/b&gt;&lt;/td&gt;&lt;td&gt;the same by 0.1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select every point of the edited curve&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Escape&lt;/b&gt;&lt;/td&gt;&lt;td&gt;select no point (a rectangle being drawn goes first)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;copy the selected points (every point when none is selected) as text: a header line, then input and output a line&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;paste: a column of numbers sets the outputs of as many selected points; input and output pairs replace the selected stretch, or are added when nothing is selected&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Delete&lt;/b&gt;&lt;/td&gt;&lt;td&gt;remove it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;type its exact values&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;The parameters&lt;/h3&gt;&lt;p&gt;Type a value into its field and press Enter or Tab, or use the arrows beside it, the Up and Down keys in the field or the mouse wheel. The start delay is typed as minutes:seconds (1:30). A value the box cannot take is refused, and the status line says why.&lt;/p&gt;&lt;h3&gt;Everywhere&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;undo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;new, open, save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;print, export PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+W&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+R&lt;/b&gt;, &lt;b&gt;Ctrl+Shift+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;write to the box, read from it, compare with it&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Input-Output view, Difference view&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;reset the zoom&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;show or hide the points table&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; to &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;set, raise, scale, interpolate, smooth the selected outputs&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Shift+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;compare with another project file&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; and the underlined letter&lt;/td&gt;&lt;td&gt;open a menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Le graphique&lt;/h3&gt;&lt;p&gt;La courbe modifiée est celle dont la case est cochée à côté de &lt;b&gt;CR&lt;/b&gt; ou &lt;b&gt;TURBO&lt;/b&gt; (F2, F3). Ses points portent des repères ronds&#xa0;; le point choisi est plus grand et plein.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; sur un point pour le choisir, puis &lt;b&gt;faites-le glisser&lt;/b&gt; vers le haut ou le bas pour régler sa sortie. Un point garde son entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Cliquez&lt;/b&gt; ailleurs dans le graphique pour y ajouter un point.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Clic droit&lt;/b&gt; sur un point pour le supprimer&#xa0;; pendant un glissement, le bouton droit remet le point sur la ligne où la sortie est égale à l&apos;entrée.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Double-cliquez&lt;/b&gt; sur un point, ou appuyez sur &lt;b&gt;Entrée&lt;/b&gt;, pour saisir sa sortie exacte&#xa0;; si aucun point n&apos;est choisi, Entrée ajoute un point à l&apos;entrée que vous saisissez.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Plusieurs points à la fois&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Maj+clic&lt;/b&gt; sur un point sélectionne tous les points depuis le dernier cliqué jusqu&apos;à lui&#xa0;; &lt;b&gt;Ctrl+clic&lt;/b&gt; ajoute un point à la sélection ou l&apos;en retire.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Maj+glisser&lt;/b&gt; dans le graphique sélectionne les points situés dans le rectangle.&lt;/li&gt;&lt;li&gt;Les points sélectionnés portent des carrés pleins. Le tableau &lt;b&gt;Points&lt;/b&gt; à côté du graphique (Affichage, Ctrl+T) liste tous les points&#xa0;; ses lignes sélectionnées sont les points sélectionnés, et une sortie saisie dans le tableau est réglée comme avec Entrée.&lt;/li&gt;&lt;li&gt;Édition &amp;gt; Sélection règle, augmente, met à l&apos;échelle, interpole ou lisse les sorties sélectionnées en une seule étape à annuler&#xa0;; le menu du clic droit du tableau propose les mêmes commandes.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Zoom&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;Ctrl+molette&lt;/b&gt; zoome et dézoome autour du pointeur.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Maj+molette&lt;/b&gt; déplace la vue latéralement&#xa0;; un glissement avec le &lt;b&gt;bouton du milieu&lt;/b&gt; la déplace dans toutes les directions.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Ctrl+0&lt;/b&gt; (Affichage &amp;gt; Réinitialiser le zoom) affiche de nouveau toute l&apos;étendue. Une impression montre toujours toute l&apos;étendue.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Les points à 0 V et 5 V restent en place, de même que les points CR aux tensions de début et de fin&#xa0;; seuls les points CR situés entre eux se déplacent. Une sortie est au plus 1,6 V sous son entrée. Les valeurs s&apos;alignent sur les pas de 0,02 V du boîtier. La ligne d&apos;état indique pourquoi une modification a été refusée.&lt;/p&gt;&lt;h3&gt;Touches du graphique&lt;/h3&gt;&lt;p&gt;Elles agissent sur le point choisi dès que le graphique a le focus clavier (cliquez dessus, ou appuyez sur Tab jusqu&apos;à ce qu&apos;il soit encadré), où que soit le pointeur de la souris. Ctrl+A, Échap, Ctrl+C et Ctrl+V agissent aussi dans le tableau des points&#xa0;; dans un champ de texte, elles agissent sur son texte.&lt;/p&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche gauche&lt;/b&gt;, &lt;b&gt;Flèche droite&lt;/b&gt;&lt;/td&gt;&lt;td&gt;choisir le point voisin&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Flèche haut&lt;/b&gt;, &lt;b&gt;Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le déplacer de 0,02 V&#xa0;; si plusieurs points sont sélectionnés, les déplacer tous&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Maj+Flèche haut&lt;/b&gt;, &lt;b&gt;Maj+Flèche bas&lt;/b&gt;&lt;/td&gt;&lt;td&gt;de même, de 0,1 V&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+A&lt;/b&gt;&lt;/td&gt;&lt;td&gt;sélectionner tous les points de la courbe modifiée&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Échap&lt;/b&gt;&lt;/td&gt;&lt;td&gt;ne sélectionner aucun point (un rectangle en cours de tracé est d&apos;abord abandonné)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;copier les points sélectionnés (tous les points si aucun n&apos;est sélectionné) sous forme de texte&#xa0;: une ligne d&apos;en-tête, puis l&apos;entrée et la sortie de chaque point sur une ligne&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+V&lt;/b&gt;&lt;/td&gt;&lt;td&gt;coller&#xa0;: une colonne de nombres règle les sorties d&apos;autant de points sélectionnés&#xa0;; des paires entrée-sortie remplacent la portion sélectionnée, ou sont ajoutées si rien n&apos;est sélectionné&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Suppr&lt;/b&gt;&lt;/td&gt;&lt;td&gt;le supprimer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Entrée&lt;/b&gt;&lt;/td&gt;&lt;td&gt;saisir ses valeurs exactes&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Les paramètres&lt;/h3&gt;&lt;p&gt;Saisissez une valeur dans son champ et appuyez sur Entrée ou Tab, ou utilisez les flèches à côté, les touches Flèche haut et Flèche bas dans le champ ou la molette de la souris. Le délai initial se saisit en minutes:secondes (1:30). Une valeur que le boîtier ne peut pas prendre est refusée, et la ligne d&apos;état indique pourquoi.&lt;/p&gt;&lt;h3&gt;Partout&lt;/h3&gt;&lt;table cellspacing=&quot;6&quot;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Z&lt;/b&gt;&lt;/td&gt;&lt;td&gt;annuler&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+Z&lt;/b&gt;, &lt;b&gt;Ctrl+Y&lt;/b&gt;&lt;/td&gt;&lt;td&gt;rétablir&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+N&lt;/b&gt;, &lt;b&gt;Ctrl+O&lt;/b&gt;, &lt;b&gt;Ctrl+S&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+S&lt;/b&gt;&lt;/td&gt;&lt;td&gt;nouveau, ouvrir, enregistrer, enregistrer sous&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+P&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+E&lt;/b&gt;&lt;/td&gt;&lt;td&gt;imprimer, exporter en PDF&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+W&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+R&lt;/b&gt;, &lt;b&gt;Ctrl+Maj+C&lt;/b&gt;&lt;/td&gt;&lt;td&gt;écrire dans le boîtier, le lire, le comparer&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+1&lt;/b&gt;, &lt;b&gt;Ctrl+2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;vue Entrée-Sortie, vue Différence&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+0&lt;/b&gt;&lt;/td&gt;&lt;td&gt;réinitialiser le zoom&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+T&lt;/b&gt;&lt;/td&gt;&lt;td&gt;afficher ou masquer le tableau des points&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F5&lt;/b&gt; à &lt;b&gt;F9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;régler, augmenter, mettre à l&apos;échelle, interpoler, lisser les sorties sélectionnées&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Maj+F&lt;/b&gt;&lt;/td&gt;&lt;td&gt;comparer à un autre fichier projet&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Alt&lt;/b&gt; et la lettre soulignée&lt;/td&gt;&lt;td&gt;ouvrir un menu&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -613,27 +613,27 @@ Le contenu actuel du boîtier sera perdu, sauf si la sauvegarde est activée.</t
     <name>CPointsTable</name>
     <message>
         <source>Input (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée (V)</translation>
     </message>
     <message>
         <source>Output (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie (V)</translation>
     </message>
     <message>
         <source>Difference (V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence (V)</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Points of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de la courbe modifiée</translation>
     </message>
     <message>
         <source>Input, output and difference of each point in volts; type an output to set it</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée, sortie et différence de chaque point en volts&#xa0;; saisissez une sortie pour la régler</translation>
     </message>
 </context>
 <context>
@@ -797,7 +797,7 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>Edit &amp;CR Curve</source>
-        <translation>Modifier la courbe &amp;CR</translation>
+        <translation>Modi&amp;fier la courbe CR</translation>
     </message>
     <message>
         <source>Edit the CR curve (blue)</source>
@@ -821,7 +821,7 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;opy Curve</source>
-        <translation>C&amp;opier la courbe</translation>
+        <translation>Copier la cour&amp;be</translation>
     </message>
     <message>
         <source>Copy the edited curve onto the other curve</source>
@@ -1049,158 +1049,158 @@ Choisissez l&apos;adaptateur du boîtier&#xa0;:</translation>
     </message>
     <message>
         <source>Select the points that take the file&apos;s points first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord les points qui prendront ceux du fichier.</translation>
     </message>
     <message>
         <source>Cop&amp;y Points</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier les points</translation>
     </message>
     <message>
         <source>Copy the selected points, or every point when none is selected, as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les points sélectionnés, ou tous les points si aucun n&apos;est sélectionné, sous forme de texte</translation>
     </message>
     <message>
         <source>P&amp;aste Points</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller les points</translation>
     </message>
     <message>
         <source>Paste outputs or input and output pairs onto the selected points</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller des sorties ou des paires entrée-sortie sur les points sélectionnés</translation>
     </message>
     <message>
         <source>Select &amp;All Points</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>Select every point of the edited curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner tous les points de la courbe modifiée</translation>
     </message>
     <message>
         <source>&amp;Clear Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;désélectionner</translation>
     </message>
     <message>
         <source>Select no point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne sélectionner aucun point</translation>
     </message>
     <message>
         <source>&amp;Set Output...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Régler la sortie...</translation>
     </message>
     <message>
         <source>Give every selected point the same output</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner la même sortie à tous les points sélectionnés</translation>
     </message>
     <message>
         <source>A&amp;dd Voltage...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une tension...</translation>
     </message>
     <message>
         <source>Raise the outputs of the selected points by a voltage; a negative one lowers them</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter les sorties des points sélectionnés d&apos;une tension&#xa0;; une tension négative les baisse</translation>
     </message>
     <message>
         <source>Scale by &amp;Percent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle en &amp;pourcentage...</translation>
     </message>
     <message>
         <source>Multiply the outputs of the selected points by a percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplier les sorties des points sélectionnés par un pourcentage</translation>
     </message>
     <message>
         <source>&amp;Interpolate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interpoler</translation>
     </message>
     <message>
         <source>Put the inner selected points on the straight line between the first and the last</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer les points sélectionnés intérieurs sur la droite entre le premier et le dernier</translation>
     </message>
     <message>
         <source>S&amp;mooth</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lisser</translation>
     </message>
     <message>
         <source>Move each inner selected point halfway toward its neighbours; the ends stay</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer chaque point sélectionné intérieur à mi-chemin vers ses voisins&#xa0;; les extrémités restent</translation>
     </message>
     <message>
         <source>Compare with &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer à un &amp;fichier...</translation>
     </message>
     <message>
         <source>Draw another project file over this one and list what differs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer un autre fichier projet sur celui-ci et lister les écarts</translation>
     </message>
     <message>
         <source>Se&amp;lection</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;élection</translation>
     </message>
     <message>
         <source>&amp;Points Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des &amp;points</translation>
     </message>
     <message>
         <source>Show or hide the table of the edited curve&apos;s points</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer le tableau des points de la courbe modifiée</translation>
     </message>
     <message>
         <source>Set Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la sortie</translation>
     </message>
     <message>
         <source>Output of the selected points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie des points sélectionnés&#xa0;:</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished">V</translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Type an output from 0 to 5 V, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une sortie de 0 à 5 V, par exemple %1.</translation>
     </message>
     <message>
         <source>Add Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une tension</translation>
     </message>
     <message>
         <source>Voltage to add (negative lowers):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension à ajouter (négative pour baisser)&#xa0;:</translation>
     </message>
     <message>
         <source>Type a voltage from -5 to 5 V, such as %1 or %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une tension de -5 à 5 V, par exemple %1 ou %2.</translation>
     </message>
     <message>
         <source>Scale by Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle en pourcentage</translation>
     </message>
     <message>
         <source>Percentage of the outputs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage des sorties&#xa0;:</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Type a percentage from 0 to 1000, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un pourcentage de 0 à 1000, par exemple %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n point(s) copied.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n point copié.</numerusform>
+            <numerusform>%n points copiés.</numerusform>
         </translation>
     </message>
     <message>
         <source>The clipboard holds no text to paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucun texte à coller.</translation>
     </message>
     <message>
         <source>An output is a number of volts, such as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sortie est un nombre de volts, par exemple %1.</translation>
     </message>
 </context>
 <context>
@@ -1683,11 +1683,11 @@ Que faire&#xa0;: demandez à la personne qui gère cet ordinateur d&apos;install
     </message>
     <message>
         <source>CR of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CR de %1</translation>
     </message>
     <message>
         <source>TURBO of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TURBO de %1</translation>
     </message>
 </context>
 <context>
@@ -2041,35 +2041,35 @@ Que faire&#xa0;: relancez le transfert et choisissez l&apos;adaptateur du boîti
     <name>ProjectCompare</name>
     <message>
         <source>Box type: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de boîtier&#xa0;: projet %1, fichier %2.</translation>
     </message>
     <message>
         <source>Curve delay: project %1 ms, file %2 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de courbe&#xa0;: projet %1 ms, fichier %2 ms.</translation>
     </message>
     <message>
         <source>Start voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de début&#xa0;: projet %1 V, fichier %2 V.</translation>
     </message>
     <message>
         <source>Stop voltage: project %1 V, file %2 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension de fin&#xa0;: projet %1 V, fichier %2 V.</translation>
     </message>
     <message>
         <source>Start delay: project %1, file %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai initial&#xa0;: projet %1, fichier %2.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, %4 V in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 à %2 V&#xa0;: sortie %3 V dans le projet, %4 V dans le fichier.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the project, none in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 à %2 V&#xa0;: sortie %3 V dans le projet, aucune dans le fichier.</translation>
     </message>
     <message>
         <source>%1 point at %2 V: output %3 V in the file, none in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1 à %2 V&#xa0;: sortie %3 V dans le fichier, aucune dans le projet.</translation>
     </message>
 </context>
 <context>
@@ -2552,11 +2552,11 @@ Désactivez la sauvegarde pour écrire quand même.</translation>
     </message>
     <message>
         <source>verified: parameters and points (cells 0–254); the box&apos;s table cells cannot be read back</source>
-        <translation type="unfinished"></translation>
+        <translation>vérifié&#xa0;: paramètres et points (cellules 0–254)&#xa0;; les cellules de table du boîtier ne peuvent pas être relues</translation>
     </message>
     <message>
         <source>check cut off: every cell was written, but not all of cells 0–254 were read back</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification interrompue&#xa0;: toutes les cellules ont été écrites, mais les cellules 0–254 n&apos;ont pas toutes été relues</translation>
     </message>
 </context>
 </TS>

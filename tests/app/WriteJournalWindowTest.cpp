@@ -6,7 +6,6 @@
 #include "AppTestSupport.h"
 #include "DialogRunner.h"
 #include "HistoryBrowser.h"
-#include "Translate.h"
 #include "Write.h"
 
 #include <BoxSimulator.h>

@@ -1,8 +1,6 @@
 #include "CurveTestSupport.h"
 #include "GraphTestSupport.h"
 
-#include <QTemporaryDir>
-
 #include <functional>
 #include <optional>
 

@@ -182,22 +182,6 @@ TEST(GraphSelection, FollowsTheEditedCurve)
     }
 }
 
-// A selected point is drawn as a filled square, the others as open circles:
-// a square's corner lies outside the circle's reach.
-TEST(GraphSelection, SelectedPointsAreDrawnAsFilledSquares)
-{
-    GraphPoints g;
-    g.graph.SetSelection({ 2.0, 3.0 });
-    g.graph.PointerLeft();
-    const QImage image = g.Render();
-    const int corner = CGraph::kSelectedMarkerHalf;
-    for (double input : { 2.0, 2.5, 3.0 }) {
-        SCOPED_TRACE(input);
-        const QPoint at = g.MarkerOf(input) + QPoint(corner, corner);
-        EXPECT_EQ(image.pixelColor(at) == QColor(0, 0, 255), input != 2.5);
-    }
-}
-
 // Wherever the pointer stands, the volts under it stay under it; near an end
 // of the range the view stops there instead.
 TEST(GraphZoom, KeepsTheVoltsUnderThePointer)

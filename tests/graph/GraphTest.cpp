@@ -1,8 +1,6 @@
 #include "CurveTestSupport.h"
 #include "GraphTestSupport.h"
 
-#include <QTemporaryDir>
-
 #include <functional>
 #include <optional>
 
@@ -14,30 +12,6 @@
 // the window real mouse events for the highlight, the CR limits, insertion and
 // the right button; the editing rules themselves: tests/project.
 namespace {
-
-// Pixels and volts convert both ways to within a pixel; the axes' ends lie
-// on the plot's edges and each tick where its volts do, in both views.
-TEST(GraphGeometry, ConversionsAndTicksAgree)
-{
-    for (bool io : { true, false }) {
-        SCOPED_TRACE(io);
-        GraphBench b;
-        b.UseView(io);
-        const CGraph& g = b.graph;
-        const GraphRect plot = g.PlotArea();
-        EXPECT_EQ(QRect(QPoint(g.VoltsToX(0), g.VoltsToY(g.range.yMax)),
-                      QPoint(g.VoltsToX(5), g.VoltsToY(0))),
-            ToQRect(plot));
-        for (int i = 0; i <= 10; ++i) {
-            EXPECT_NEAR(g.TickX(i), g.VoltsToX(i * g.xStep), 1) << i;
-            EXPECT_NEAR(g.TickY(i), g.VoltsToY(i * g.yStep), 1) << i;
-        }
-        for (int px = 0; px <= 200; px += 50) {
-            EXPECT_NEAR(g.VoltsToX(g.XToVolts(plot.left + px)), plot.left + px, 1);
-            EXPECT_NEAR(g.VoltsToY(g.YToVolts(plot.top + px)), plot.top + px, 1);
-        }
-    }
-}
 
 // A window shrunk below the margins, or ranges of no width, must not make the
 // conversions, the mouse or the drawing fail or hang.
@@ -180,28 +154,6 @@ TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
         EXPECT_FALSE(Filled(image, b.graph, 4.5, 4.5, kBlue));
         EXPECT_EQ(MarkerRadius(image, b.graph, 2.5, 4.0, kRed), editTurbo ? small : 0);
     }
-}
-
-// Scaled to at most 235 x 150 and drawn in the Difference view 10 pixels
-// below the frame's top left corner, wherever the frame lies.
-TEST(GraphDraw, LogoIsScaledToItsBox)
-{
-    QTemporaryDir dir;
-    GraphBench b;
-    b.UseWidget(QSize(700, 600));
-    b.UseView(false);
-    b.graph.logoPath = dir.path();
-    const QColor magenta(255, 0, 255);
-    QImage picture(QSize(470, 100), QImage::Format_RGB32);
-    picture.fill(magenta);
-    ASSERT_TRUE(picture.save(dir.filePath("logo.bmp"), "BMP"));
-    const QImage image = b.Render();
-    const QPoint corner(b.graph.frame.left, b.graph.frame.top + 10);
-    EXPECT_EQ(image.pixelColor(corner), magenta);
-    EXPECT_EQ(image.pixelColor(corner + QPoint(234, 49)), magenta);
-    EXPECT_NE(image.pixelColor(corner + QPoint(235, 0)), magenta); // scaled, not cut
-    EXPECT_NE(image.pixelColor(corner + QPoint(-1, 0)), magenta);
-    EXPECT_NE(image.pixelColor(corner + QPoint(0, -1)), magenta);
 }
 
 // Once, a press on a marker's centre made a new point 0.02 V to its left.

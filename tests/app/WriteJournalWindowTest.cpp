@@ -6,6 +6,7 @@
 #include "AppTestSupport.h"
 #include "DialogRunner.h"
 #include "HistoryBrowser.h"
+#include "Translate.h"
 #include "Write.h"
 
 #include <BoxSimulator.h>
@@ -304,6 +305,49 @@ protected:
     }
     static int Rows(CHistoryBrowser& browser) { return browser.table->model()->rowCount(); }
 };
+
+// The search narrows the list to the entries with the text in any field,
+// the outcome's words among them; entries only half there are left out and
+// counted under the list, and a history folder that cannot be read is an
+// error there, not an empty list.
+TEST_F(HistoryBrowserWindow, SearchNarrowsTheListAndTheLineUnderItSaysWhatIsMissing)
+{
+    AddEntry("Garage Berg", "Octavia", WriteOutcome::Verified);
+    AddEntry("Nowak", "Passat", WriteOutcome::Stopped, 301);
+    AddEntry("Nowak", "Golf", WriteOutcome::NotVerified);
+    WriteFile(rootPath + "History/2026-01-01_00-00-00.000_OTHER_00000000.rmvp",
+        QByteArray::fromStdString(WriteProjectText(Project())));
+    struct Row {
+        const char* what;
+        const char* search;
+        int rows;
+    };
+    const Row rows[] = {
+        { "no search", "", 3 },
+        { "a customer", "nowak", 2 },
+        { "a vehicle", "Octavia", 1 },
+        { "an outcome's words", "stopped", 1 },
+        { "nothing matches", "Berlingo", 0 },
+    };
+    Browse([&](CHistoryBrowser& browser) {
+        EXPECT_EQ(browser.noteLabel->text().toStdString(), Tr(SkippedEntriesNote(1)).toStdString());
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.what);
+            browser.searchEdit->clear();
+            QTest::keyClicks(browser.searchEdit, row.search);
+            EXPECT_EQ(Rows(browser), row.rows);
+            EXPECT_EQ(browser.openButton->isEnabled(), row.rows > 0);
+        }
+    });
+
+    QDir(rootPath + "History").removeRecursively();
+    WriteFile(rootPath + "History", "not a folder");
+    Browse([&](CHistoryBrowser& browser) {
+        EXPECT_TRUE(browser.noteLabel->text().startsWith("Can't read the write history:"))
+            << browser.noteLabel->text().toStdString();
+        EXPECT_FALSE(browser.table->isEnabled());
+    });
+}
 
 // Print Sheet prints the entry's copy with its lines: when and into which
 // box it was written, the outcome, the customer and the vehicle. A

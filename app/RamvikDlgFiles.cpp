@@ -1,6 +1,7 @@
 #include "RamvikDlg.h"
 
 #include "DialogSizes.h"
+#include "Graph.h"
 #include "Messages.h"
 #include "PrintPdf.h"
 #include "SettingsStore.h"
@@ -68,6 +69,8 @@ void CRamvikDlg::OnNew()
     if (!MaySaveChanges())
         return;
     session.New();
+    // Another project is shown whole.
+    Graph().ResetZoom();
     Refresh();
 }
 
@@ -96,6 +99,7 @@ void CRamvikDlg::OpenPath(const QString& path)
         ForgetRecent(path);
     } else {
         RememberRecent(path);
+        Graph().ResetZoom();
     }
     Refresh();
     if (!opened.note.Empty())

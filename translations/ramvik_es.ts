@@ -749,7 +749,7 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Choose the point left of the chosen one</source>
-        <translation>Seleccionar el punto a la izquierda del seleccionado</translation>
+        <translation>Elegir el punto a la izquierda del elegido</translation>
     </message>
     <message>
         <source>&amp;Next Point</source>
@@ -757,11 +757,11 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Choose the point right of the chosen one</source>
-        <translation>Seleccionar el punto a la derecha del seleccionado</translation>
+        <translation>Elegir el punto a la derecha del elegido</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation>Subir el punto seleccionado 0,02 V</translation>
+        <translation>Subir el punto elegido 0,02 V</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
@@ -769,15 +769,15 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation>Bajar el punto seleccionado 0,02 V</translation>
+        <translation>Bajar el punto elegido 0,02 V</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation>Subir el punto seleccionado 0,1 V</translation>
+        <translation>Subir el punto elegido 0,1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation>Bajar el punto seleccionado 0,1 V</translation>
+        <translation>Bajar el punto elegido 0,1 V</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
@@ -785,7 +785,7 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Remove the chosen point</source>
-        <translation>Eliminar el punto seleccionado</translation>
+        <translation>Eliminar el punto elegido</translation>
     </message>
     <message>
         <source>Point &amp;Values...</source>
@@ -793,7 +793,7 @@ Elija el convertidor del módulo:</translation>
     </message>
     <message>
         <source>Type the exact values of the chosen point, or of a new point</source>
-        <translation>Escribir los valores exactos del punto seleccionado o de un punto nuevo</translation>
+        <translation>Escribir los valores exactos del punto elegido o de un punto nuevo</translation>
     </message>
     <message>
         <source>Edit &amp;CR Curve</source>

@@ -749,7 +749,7 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Choose the point left of the chosen one</source>
-        <translation>Seleziona il punto a sinistra di quello selezionato</translation>
+        <translation>Scegli il punto a sinistra di quello scelto</translation>
     </message>
     <message>
         <source>&amp;Next Point</source>
@@ -757,11 +757,11 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Choose the point right of the chosen one</source>
-        <translation>Seleziona il punto a destra di quello selezionato</translation>
+        <translation>Scegli il punto a destra di quello scelto</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.02 V</source>
-        <translation>Alza il punto selezionato di 0,02 V</translation>
+        <translation>Alza il punto scelto di 0,02 V</translation>
     </message>
     <message>
         <source>Point &amp;Down</source>
@@ -769,15 +769,15 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.02 V</source>
-        <translation>Abbassa il punto selezionato di 0,02 V</translation>
+        <translation>Abbassa il punto scelto di 0,02 V</translation>
     </message>
     <message>
         <source>Move the chosen point up by 0.1 V</source>
-        <translation>Alza il punto selezionato di 0,1 V</translation>
+        <translation>Alza il punto scelto di 0,1 V</translation>
     </message>
     <message>
         <source>Move the chosen point down by 0.1 V</source>
-        <translation>Abbassa il punto selezionato di 0,1 V</translation>
+        <translation>Abbassa il punto scelto di 0,1 V</translation>
     </message>
     <message>
         <source>Re&amp;move Point</source>
@@ -785,7 +785,7 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Remove the chosen point</source>
-        <translation>Elimina il punto selezionato</translation>
+        <translation>Elimina il punto scelto</translation>
     </message>
     <message>
         <source>Point &amp;Values...</source>
@@ -793,7 +793,7 @@ Scegliere il convertitore del modulo:</translation>
     </message>
     <message>
         <source>Type the exact values of the chosen point, or of a new point</source>
-        <translation>Inserisce i valori esatti del punto selezionato o di un nuovo punto</translation>
+        <translation>Inserisce i valori esatti del punto scelto o di un nuovo punto</translation>
     </message>
     <message>
         <source>Edit &amp;CR Curve</source>

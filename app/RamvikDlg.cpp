@@ -88,9 +88,13 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
 
 CRamvikDlg::~CRamvikDlg()
 {
+    // The children outlive this part of the window: a field that loses the
+    // focus as it goes, or a dock deleted with the window's base, still
+    // signals. Nothing of theirs may reach the window any more.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
     // The table keeps the graph's selection in step with its rows: it goes
     // before the graph does.
-    // A field losing the focus as the window goes still refreshes.
     delete std::exchange(pointsTable, nullptr);
 }
 

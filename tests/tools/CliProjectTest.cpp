@@ -17,10 +17,10 @@ using CliProject = CliTest;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr bool kSanitizedBuild = true;
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
 constexpr bool kSanitizedBuild = true;
 #else
 constexpr bool kSanitizedBuild = false;
@@ -81,9 +81,9 @@ TEST_F(CliProject, AFileLargerThanAnyProjectIsRefusedUnread)
     ASSERT_EQ(truncate(QFile::encodeName(big).constData(), 100 << 20), 0); // sparse: no blocks
     std::vector<std::string> command { "prlimit", "--as=" + std::to_string(128 << 20), "--",
         RAMVIK_CLI, "check", QFile::encodeName(big).toStdString() };
-    // AddressSanitizer reserves terabytes of address space for its shadow: a
-    // sanitized tool starts under no such limit, and its peak is the
-    // sanitizer's. The refusal is checked all the same.
+    // The address and thread sanitizers reserve terabytes of address space
+    // for their shadow: a sanitized tool starts under no such limit, and its
+    // peak is the sanitizer's. The refusal is checked all the same.
     if (kSanitizedBuild)
         command.erase(command.begin(), command.begin() + 3);
     const Measured run = RunMeasured(command, QFile::encodeName(Path("out.txt")).toStdString(),

@@ -4,6 +4,7 @@
 #include "FileComparePanel.h"
 #include "Graph.h"
 #include "GraphWidget.h"
+#include "LocalNumbers.h"
 #include "PointsTable.h"
 #include "RangeValueDlg.h"
 #include "Translate.h"
@@ -261,7 +262,7 @@ void CRamvikDlg::OnPastePoints()
 void CRamvikDlg::OnTableOutputTyped(double input, const QString& text)
 {
     ClearStatus();
-    const std::optional<double> volts = ParseTypedNumber(text);
+    const std::optional<double> volts = ReadLocalNumber(text);
     if (!volts) {
         ShowStatus([] {
             return tr("An output is a number of volts, such as %1.")

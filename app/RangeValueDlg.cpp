@@ -1,35 +1,13 @@
 #include "RangeValueDlg.h"
 
+#include "LocalNumbers.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-
-#include <cmath>
-
-std::optional<double> ParseTypedNumber(const QString& text)
-{
-    const QString trimmed = text.trimmed();
-    // "1.500" is no thousand-and-a-half volts in a language that groups
-    // digits with points.
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
-    bool ok = false;
-    double number = locale.toDouble(trimmed, &ok);
-    if (!ok)
-        number = QLocale::c().toDouble(trimmed, &ok);
-    // A comma where the language writes a point, and the other way round.
-    if (!ok) {
-        QString swapped = trimmed;
-        swapped.replace(QLatin1Char(','), QLatin1Char('.'));
-        number = QLocale::c().toDouble(swapped, &ok);
-    }
-    if (!ok || !std::isfinite(number))
-        return std::nullopt;
-    return number;
-}
 
 CRangeValueDlg::CRangeValueDlg(const Question& question_, QWidget* parent)
     : QDialog(parent)
@@ -61,7 +39,7 @@ CRangeValueDlg::CRangeValueDlg(const Question& question_, QWidget* parent)
 
 std::optional<double> CRangeValueDlg::Typed() const
 {
-    const std::optional<double> number = ParseTypedNumber(valueEdit->text());
+    const std::optional<double> number = ReadLocalNumber(valueEdit->text());
     if (!number || *number < question.low || *number > question.high)
         return std::nullopt;
     return number;

@@ -42,7 +42,3 @@ private:
     const Question question;
     double value = 0.0;
 };
-
-// A number typed in the language's way or with a point; nothing when the text
-// is no finite number.
-std::optional<double> ParseTypedNumber(const QString& text);

@@ -94,7 +94,6 @@ CComparePanel::CComparePanel(CSession& session_, CGraph& graph_,
 
     Retranslate();
     graph.SetOverlay(comparison->BoxProject());
-    overlayShown = true;
 }
 
 CComparePanel::~CComparePanel()
@@ -104,10 +103,7 @@ CComparePanel::~CComparePanel()
 
 void CComparePanel::RemoveOverlay()
 {
-    if (!overlayShown)
-        return;
-    overlayShown = false;
-    graph.SetOverlay(nullptr);
+    graph.RemoveOverlay(comparison->BoxProject());
 }
 
 void CComparePanel::ProjectChanged()

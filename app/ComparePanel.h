@@ -51,9 +51,6 @@ public:
     // The project changed: compares it with what the box gave again.
     void ProjectChanged();
 
-    // Whether the box's curves are drawn over the project's.
-    bool ShowsOverlay() const { return overlayShown; }
-
     QLabel* summaryLabel = nullptr;
     QListWidget* differenceList = nullptr;
     QPushButton* takeButton = nullptr;
@@ -83,7 +80,6 @@ private:
     CGraph& graph;
     std::unique_ptr<CCompareJob> comparison;
     WindowHooks hooks;
-    bool overlayShown = false;
     std::vector<UserText> shown; // the differences the list holds
     QLabel* legend = nullptr;
 };

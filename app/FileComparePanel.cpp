@@ -60,7 +60,6 @@ CFileComparePanel::CFileComparePanel(const ProjectState& project_, CGraph& graph
 
     Retranslate();
     graph.SetOverlay(file.get(), fileName);
-    overlayShown = true;
 }
 
 CFileComparePanel::~CFileComparePanel()
@@ -70,10 +69,7 @@ CFileComparePanel::~CFileComparePanel()
 
 void CFileComparePanel::RemoveOverlay()
 {
-    if (!overlayShown)
-        return;
-    overlayShown = false;
-    graph.SetOverlay(nullptr);
+    graph.RemoveOverlay(file.get());
 }
 
 void CFileComparePanel::Retranslate()

@@ -63,6 +63,5 @@ private:
     std::unique_ptr<ProjectState> file;
     QString fileName;
     QLabel* legend = nullptr;
-    bool overlayShown = false;
     std::vector<UserText> shown; // the differences the list holds
 };

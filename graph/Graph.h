@@ -182,6 +182,9 @@ public:
     // project must outlive its use here. The printout never shows it.
     void SetOverlay(const ProjectState* other, const QString& fileName = QString());
     const ProjectState* Overlay() const { return overlay; }
+    // Takes the other project's curves away when they are the ones drawn; a
+    // panel that goes leaves another's overlay alone.
+    void RemoveOverlay(const ProjectState* other);
     const QString& OverlayFileName() const { return overlayFile; }
 
     // --- mouse and keyboard editing (GraphMouse.cpp). Every change to the

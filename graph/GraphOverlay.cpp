@@ -56,6 +56,12 @@ void CGraph::SetOverlay(const ProjectState* other, const QString& fileName)
     RequestRepaint();
 }
 
+void CGraph::RemoveOverlay(const ProjectState* other)
+{
+    if (other && overlay == other)
+        SetOverlay(nullptr);
+}
+
 void CGraph::DrawOverlayCurve(
     QPainter& painter, const CPunt* head, const QPen& line, bool difference)
 {

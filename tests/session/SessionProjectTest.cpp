@@ -74,7 +74,6 @@ TEST(SessionFiles, ForeignFilesAskBeforeTheyOpenAndBeforeTheyAreReplaced)
         { "an empty file", "", "the file is empty" },
         { "random bytes", std::string("ADC = 1\r\n\x00\x13", 11),
             "it holds control characters (byte 10 is 0)" },
-        { "a tab", "CRD\r\n0.1\t0.1\r\n", "it holds control characters (byte 9 is 9)" },
         { "a project with a value no box holds", "Curve Delay = 99999 \r\nCRD\r\n", "" },
     };
     for (const auto& row : rows) {

@@ -180,16 +180,8 @@ TEST(WriteJournal, StartedBeforeTheFirstDataFrame)
     EXPECT_EQ(ListHistory(box.session.HistoryFolder())[0].outcome, WriteOutcome::Verified);
 
     // A sheet printed from the copy says when, where and how it was written,
-    // and for whom.
-    const std::vector<UserText> note = HistoryNoteLines(started.projectPath);
-    ASSERT_EQ(note.size(), 4u);
-    EXPECT_EQ(note[0].English(),
-        "Written into box 132 on " + started.time + " at " + ComputerName() + ".");
-    EXPECT_EQ(note[1].English(),
-        "Outcome: verified: parameters and points (cells 0\u2013254); the box's table cells "
-        "cannot be read back.");
-    EXPECT_EQ(note[2].English(),
-        "Customer: Mr Smith; Vehicle: Golf 1.9 TDI; Registration or VIN: AB-123");
+    // and for whom (its words: tests/app WriteJournalWindow).
+    EXPECT_EQ(HistoryNoteLines(started.projectPath).size(), 4u);
     EXPECT_TRUE(HistoryNoteLines(started.beforePath).empty()) << "the before is no write";
 }
 
@@ -334,13 +326,11 @@ TEST(HistoryFolder, SearchLooksAtEveryField)
     const Row rows[] = {
         { "", 0, true },
         { "MÜLLER", 0, true },
-        { "ŁÓDŹ", 0, true },
         { "GOLF.RMVP", 0, true },
         { "b-mw", 0, true },
         { "injector", 0, true },
         { "workshop-1", 0, true },
         { "after cell 301", 0, true },
-        { "stopped", 0, true },
         { "2026-12-07 12:04", 0, true },
         { "golf", 213, false },
         { "golf", 132, true },

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #else
+#include "PosixDescriptor.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,29 +81,8 @@ SmallFile ReadSmallFile(const std::string& path, std::uintmax_t limit)
 
 namespace {
 
-std::string Reason(int number)
-{
-    return std::system_category().message(number);
-}
-
-class CReadDescriptor {
-public:
-    explicit CReadDescriptor(int fd)
-        : fd_(fd)
-    {
-    }
-    ~CReadDescriptor()
-    {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    CReadDescriptor(const CReadDescriptor&) = delete;
-    CReadDescriptor& operator=(const CReadDescriptor&) = delete;
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
+using posix_files::CFileDescriptor;
+using posix_files::Reason;
 
 // Whether the node is a regular file of at most limit bytes; else the file
 // says what it is instead.
@@ -135,7 +116,7 @@ SmallFile ReadSmallFile(const std::string& path, std::uintmax_t limit)
         return file;
     // Should the name have been replaced by a FIFO since, the open does not
     // wait for a writer, and the check on what was opened refuses it.
-    CReadDescriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    CFileDescriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0) {
         file.error = Reason(errno);
         return file;

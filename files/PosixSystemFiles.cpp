@@ -1,4 +1,5 @@
 #include "FileWriter.h"
+#include "PosixDescriptor.h"
 #include "SystemFiles.h"
 
 #include <fcntl.h>
@@ -18,41 +19,8 @@ namespace {
 // As many links as the kernel follows before it says ELOOP.
 constexpr int kMaxLinks = 40;
 
-std::string Reason(int number)
-{
-    return std::system_category().message(number);
-}
-
-// Owns a file descriptor; Close reports what closing found (on some file
-// systems the last write error shows only there).
-class CFileDescriptor {
-public:
-    explicit CFileDescriptor(int fd)
-        : fd_(fd)
-    {
-    }
-    ~CFileDescriptor()
-    {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    CFileDescriptor(const CFileDescriptor&) = delete;
-    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-
-    int Get() const { return fd_; }
-    bool Close(std::string& error)
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        if (close(fd) == 0 || errno == EINTR)
-            return true;
-        error = Reason(errno);
-        return false;
-    }
-
-private:
-    int fd_;
-};
+using posix_files::CFileDescriptor;
+using posix_files::Reason;
 
 // Removes the temporary file unless the rename took it.
 class CTemporaryFile {

@@ -133,6 +133,35 @@ TEST(GraphLegend, NamesTheProjectsCurvesAndTheBoxsAndCoversNoLabel)
     }
 }
 
+// The Difference view paints its zones and explains them in the bottom
+// margin: a swatch of each zone's colour below the tick labels and the axis
+// label, inside the frame, also on the smallest graph.
+TEST(GraphLegend, ZonesAreExplainedBelowTheTickLabels)
+{
+    for (QSize size : { QSize(420, 380), QSize(1200, 780) }) {
+        SCOPED_TRACE(size.width());
+        GraphBench b;
+        b.project.SetBoxType(2);
+        b.UseWidget(size);
+        b.UseView(false);
+        const QImage image = b.Render();
+        const int plotBottom = b.graph.PlotArea().bottom;
+        const QRect f = ToQRect(b.graph.frame);
+        const QRect labels(QPoint(f.left(), plotBottom + 6), QPoint(f.right(), plotBottom + 41));
+        const QRect below(QPoint(f.left() + 1, plotBottom + 42), f.bottomRight() - QPoint(1, 1));
+        for (QColor zone :
+            { QColor(0, 255, 0), QColor(255, 255, 0), QColor(255, 182, 67), QColor(255, 0, 0) }) {
+            SCOPED_TRACE(zone.name().toStdString());
+            const auto same = [&zone](QColor c) { return c == zone; };
+            EXPECT_TRUE(Any(image, ToQRect(b.graph.PlotArea()), same)) << "the zone itself";
+            EXPECT_TRUE(Any(image, below, same));
+            EXPECT_FALSE(Any(image, labels, same));
+            EXPECT_FALSE(Any(image, QRect(0, f.bottom(), size.width(), size.height()), same));
+            EXPECT_FALSE(Any(image, QRect(f.right(), 0, size.width(), size.height()), same));
+        }
+    }
+}
+
 // The zones tell apart without their colours (a colour-blind eye, a grey
 // printout of the window): in grey, each zone's hatching differs from every
 // other's, the green zone plain.

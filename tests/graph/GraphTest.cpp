@@ -1,9 +1,6 @@
 #include "CurveTestSupport.h"
 #include "GraphTestSupport.h"
 
-#include <functional>
-#include <optional>
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -53,41 +50,12 @@ TEST(GraphGeometry, SurvivesAnEmptyPlotAreaAndEmptyRanges)
     }
 }
 
-const QColor kWhite(255, 255, 255), kBlue(0, 0, 255), kRed(255, 0, 0);
-
-// A label cell: opaque white with some dark text pixels in it.
-bool HasLabelAt(const QImage& image, int left, int top)
-{
-    const QRect cell(left, top, 30, 15);
-    return Any(image, cell, [](QColor c) { return c == kWhite; })
-        && Any(image, cell, [](QColor c) { return c.lightness() < 100; });
-}
+const QColor kBlue(0, 0, 255), kRed(255, 0, 0);
 
 bool NearColour(const QImage& image, const CGraph& g, double input, double vertical, QColor colour)
 {
     const QRect around(g.VoltsToX(input) - 1, g.VoltsToY(vertical) - 1, 3, 3);
     return Any(image, around, [&colour](QColor c) { return c == colour; });
-}
-
-// The tick labels at the right edge were once cut off; the Difference view
-// shows no label above 1.6 V, where the axis label stands. A grid line runs
-// from each tick across the plot: it differs from the ground beside it.
-TEST(GraphDraw, TickLabelsAndGridOfBothViews)
-{
-    for (bool io : { true, false }) {
-        SCOPED_TRACE(io);
-        GraphBench b;
-        b.UseView(io);
-        const QImage image = b.Render();
-        const GraphRect plot = b.graph.PlotArea();
-        EXPECT_TRUE(HasLabelAt(image, b.graph.TickX(10) - 10, plot.bottom + 9));
-        EXPECT_TRUE(HasLabelAt(image, plot.left - 40, b.graph.TickY(8) - 8));
-        EXPECT_EQ(HasLabelAt(image, plot.left - 40, b.graph.TickY(10) - 8), io);
-        const int x = b.graph.TickX(7), y = b.graph.TickY(5);
-        const int betweenX = (x + b.graph.TickX(8)) / 2, betweenY = (y + b.graph.TickY(4)) / 2;
-        EXPECT_NE(image.pixel(x, betweenY), image.pixel(x + 3, betweenY)) << "vertical line";
-        EXPECT_NE(image.pixel(betweenX, y), image.pixel(betweenX, y + 3)) << "horizontal line";
-    }
 }
 
 // The marker's outline seen left of its centre, 0 for none.
@@ -153,34 +121,6 @@ TEST(GraphDraw, DrawsTurboOnlyWhenEnabledAndShownAndMarksTheEditedCurve)
         EXPECT_EQ(MarkerRadius(image, b.graph, 4.5, 4.5, kBlue), editTurbo ? 0 : small);
         EXPECT_FALSE(Filled(image, b.graph, 4.5, 4.5, kBlue));
         EXPECT_EQ(MarkerRadius(image, b.graph, 2.5, 4.0, kRed), editTurbo ? small : 0);
-    }
-}
-
-// Once, a press on a marker's centre made a new point 0.02 V to its left.
-// In the Difference view too, a press on the marker of the CR point at 2.0 V
-// picks it and leaves it as it was, and beside the marker makes a new point
-// (every marker's centre and edges in the window: tests/app). The view draws
-// input - output upwards: a drag to the top lowers the output as far as the
-// project lets it (its limits: tests/project).
-TEST(GraphDifferenceView, PressesPickOrAddAPointAndDragsRunUpsideDown)
-{
-    for (const auto& [dx, picked] :
-        std::vector<std::pair<int, bool>> { { 0, true }, { 4, true }, { 6, false } }) {
-        SCOPED_TRACE(dx);
-        GraphBench b;
-        b.project.crCurve.Add(2.0, 1.7);
-        b.UseView(false);
-        const QPoint at = b.MarkerOf(2.0) + QPoint(dx, 0);
-        EXPECT_TRUE(b.graph.PressAt(at.x(), at.y()));
-        EXPECT_EQ(b.graph.dragInput == 2.0, picked);
-        b.graph.EndDrag(at.x(), at.y());
-        EXPECT_EQ(b.project.crCurve.Count(), picked ? 5 : 6);
-        EXPECT_EQ(b.project.crCurve.Find(2.0)->output, 1.7);
-        b.graph.PressAt(at.x(), at.y());
-        b.graph.MouseAt(at.x(), b.graph.frame.top + 1);
-        b.graph.EndDrag(at.x(), b.graph.frame.top + 1);
-        EXPECT_NEAR(b.project.crCurve.Find(2.0)->output, picked ? 0.4 : 1.7, 1e-9);
-        EXPECT_FALSE(b.graph.dragging);
     }
 }
 
@@ -274,46 +214,27 @@ TEST_F(GraphMouse, ForgetsAHighlightWhoseCurveWasReplaced)
 // showed it.
 TEST(GraphChosenPoint, StaysChosenWhenThePointerLeaves)
 {
-    const auto click = [](GraphBench& b, QPoint at) {
-        b.graph.PressAt(at.x(), at.y());
-        b.graph.EndDrag(at.x(), at.y());
-    };
-    struct Row {
-        const char* what;
-        std::function<void(GraphBench&)> choose;
-        double chosen;
-    };
-    const Row rows[] = {
-        { "a click on its marker", [&](GraphBench& b) { click(b, b.MarkerOf(2.0)); }, 2.0 },
-        { "a click, then resting on another marker",
-            [&](GraphBench& b) {
-                click(b, b.MarkerOf(2.0));
-                const QPoint other = b.MarkerOf(1.5);
-                b.graph.MouseAt(other.x(), other.y());
-                EXPECT_EQ(b.graph.SelectedPoint()->input, 1.5); // what a press would take
-            },
-            2.0 },
-    };
-    for (const auto& [what, choose, chosen] : rows) {
-        SCOPED_TRACE(what);
-        GraphBench b;
-        b.project.crCurve.Add(2.0, 1.7);
-        b.UseView(true);
-        choose(b);
-        // Through empty plot space and out of the frame.
-        b.graph.MouseAt(b.graph.VoltsToX(4.0), b.graph.VoltsToY(1.0));
-        b.graph.PointerLeft();
-        const QImage image = b.Render();
-        const CPunt* p = b.project.crCurve.Find(chosen);
-        ASSERT_EQ(p->input, chosen);
-        const double output = p->output;
-        EXPECT_TRUE(Filled(image, b.graph, chosen, output, kBlue));
-        // The read-out shows it, not where the pointer last was.
-        EXPECT_EQ(b.graph.cursorX, chosen);
-        EXPECT_EQ(b.graph.cursorY, output);
-        b.graph.MoveSelected(0.1); // Up
-        EXPECT_NEAR(p->output, output + 0.1, 1e-9);
-    }
+    GraphBench b;
+    b.project.crCurve.Add(2.0, 1.7);
+    b.UseView(true);
+    const QPoint at = b.MarkerOf(2.0);
+    b.graph.PressAt(at.x(), at.y());
+    b.graph.EndDrag(at.x(), at.y());
+    // Resting on another marker shows what a press would take there.
+    const QPoint other = b.MarkerOf(1.5);
+    b.graph.MouseAt(other.x(), other.y());
+    EXPECT_EQ(b.graph.SelectedPoint()->input, 1.5);
+    // Through empty plot space and out of the frame.
+    b.graph.MouseAt(b.graph.VoltsToX(4.0), b.graph.VoltsToY(1.0));
+    b.graph.PointerLeft();
+    const QImage image = b.Render();
+    const CPunt* p = b.project.crCurve.Find(2.0);
+    EXPECT_TRUE(Filled(image, b.graph, 2.0, 1.7, kBlue));
+    // The read-out shows it, not where the pointer last was.
+    EXPECT_EQ(b.graph.cursorX, 2.0);
+    EXPECT_EQ(b.graph.cursorY, 1.7);
+    b.graph.MoveSelected(0.1); // Up
+    EXPECT_NEAR(p->output, 1.8, 1e-9);
 }
 
 } // namespace

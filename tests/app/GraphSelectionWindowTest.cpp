@@ -1,15 +1,12 @@
-// The graph widget hands the graph the mouse buttons with Shift and Ctrl, the
-// wheel and the selection's keys; the window offers Reset Zoom while zoomed.
-// What the selection and the zoom do: tests/graph.
+// The graph widget hands the graph the wheel and the middle button; the
+// window offers Reset Zoom while zoomed. What the selection and the zoom do:
+// tests/graph (the widget's selection keys: PointsWindow's shared selection).
 #include "AppTestSupport.h"
 #include "CurveTestSupport.h"
 
-#include <QSignalSpy>
 #include <QWheelEvent>
 
 namespace {
-
-using Inputs = std::vector<double>;
 
 class SelectionWindow : public AppTest {
 protected:
@@ -34,41 +31,6 @@ protected:
     QPoint Marker(double input) { return At(input, Project().crCurve.Find(input)->output); }
     QAction* ResetZoom() { return Inside().Actions().resetZoom; }
 };
-
-TEST_F(SelectionWindow, ShiftAndCtrlClicksAndTheKeysSelect)
-{
-    QSignalSpy changes(GraphWidget(), SIGNAL(selectionChanged()));
-    struct Row {
-        const char* what;
-        std::function<void()> act;
-        Inputs selected;
-    };
-    const Row rows[] = {
-        { "Shift+drag a rectangle around the middle three points",
-            [this] {
-                Mouse(QTest::MousePress, At(1.8, 3.0), Qt::ShiftModifier);
-                Mouse(QTest::MouseMove, At(2.5, 2.0), Qt::ShiftModifier);
-                Mouse(QTest::MouseMove, At(3.2, 1.0), Qt::ShiftModifier);
-                Mouse(QTest::MouseRelease, At(3.2, 1.0), Qt::ShiftModifier);
-            },
-            { 2.0, 2.5, 3.0 } },
-        { "Ctrl+click the stop point",
-            [this] { Mouse(QTest::MouseClick, Marker(4.5), Qt::ControlModifier); },
-            { 2.0, 2.5, 3.0, 4.5 } },
-        { "Escape", [this] { Key(Qt::Key_Escape); }, {} },
-        { "Ctrl+A", [this] { Key(Qt::Key_A, Qt::ControlModifier); },
-            { 0.0, 1.5, 2.0, 2.5, 3.0, 4.5, 5.0 } },
-    };
-    const Points before = PointsOf(Project().crCurve);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        changes.clear();
-        row.act();
-        EXPECT_EQ(Graph().Selection(), row.selected);
-        EXPECT_EQ(changes.count(), 1);
-    }
-    EXPECT_EQ(PointsOf(Project().crCurve), before);
-}
 
 TEST_F(SelectionWindow, TheWheelAndTheMiddleButtonZoomAndPanUntilCtrl0)
 {

@@ -2,7 +2,6 @@
 // give them. The rules behind each command are the layers' below; here every
 // action must reach its handler, once, and the window must show the outcome.
 #include "AppTestSupport.h"
-#include "DialogRunner.h"
 #include "DialogSizes.h"
 
 #include <QAction>
@@ -212,22 +211,6 @@ TEST_F(MainWindow, BoxTypeCommands)
     for (const char* control :
         { "editTurboCheck", "resetTurboButton", "showTurboCheck", "copyCurveButton" })
         EXPECT_FALSE(Find(control)->isEnabled()) << control;
-}
-
-// The Box and Help menus: each command opens what it names.
-TEST_F(MainWindow, BoxAndHelpCommandsOpenTheirDialogs)
-{
-    QStringList shown;
-    CScopedDialogHook dialogs([&](QDialog& dialog) {
-        shown << dialog.metaObject()->className();
-        return int(QDialog::Rejected);
-    });
-    Actions().connectionHelp->trigger();
-    Actions().keysHelp->trigger();
-    Actions().about->trigger();
-    Actions().history->trigger();
-    EXPECT_EQ(
-        shown, (QStringList { "CConnectionHelpDlg", "CHelpDlg", "CAboutDlg", "CHistoryBrowser" }));
 }
 
 } // namespace

@@ -133,12 +133,6 @@ TEST_F(TransferDialog, EachDialogEndsOnWhatHappened)
             { "box 132; verified: parameters and points (cells 0–254); the box's table cells "
               "cannot be read back.",
                 "{entry}" } },
-        { "write whose read-back differed", "Write to box", write(true),
-            [&](CSession& session) {
-                session.Project().stopVoltage = 4.0;
-                fault("forget@1")(session);
-            },
-            { "other values", "cell 1 (stop voltage): box 45, written 40.", "{entry}" } },
         { "write cut short while sending", "Write to box", write(true), fault("short@300"),
             { "failed at cell 300 of 766", "parts of two projects", "{entry}" } },
         { "write with no box connected", "Write to box", write(true),

@@ -38,11 +38,8 @@ TEST_F(WindowMends, TypedValuesAtTheirLimitsAndBeyond)
         { "startVoltageEdit", "4.6", Qt::Key_Return, "0", true }, // above the stop voltage
         { "startVoltageEdit", "volts", Qt::Key_Return, "0", true },
         { "stopVoltageEdit", "5", Qt::Key_Tab, "5", false },
-        { "stopVoltageEdit", "5.1", Qt::Key_Return, "5", true },
         { "startDelayEdit", "4:00", Qt::Key_Return, "4:00", false },
-        { "startDelayEdit", "4:01", Qt::Key_Return, "4:00", true },
         { "curveDelayEdit", "500", Qt::Key_Return, "500", false },
-        { "curveDelayEdit", "520", Qt::Key_Return, "500", true },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.field) + " " + row.typed);

@@ -1,6 +1,7 @@
 // The window and its dialogs as assistive technology and the keyboard reach
 // them: through Qt's accessibility tree (what the desktop's accessibility
-// interface exports), with Tab, and from the menu bar by keys.
+// interface exports) and with Tab. (The menu bar's keys, in every language:
+// CompleteTranslations in the window's language tests.)
 #include "AboutDlg.h"
 #include "AppTestSupport.h"
 #include "Compare.h"
@@ -168,17 +169,6 @@ TEST_F(Accessibility, TabVisitsThePanelInReadingOrder)
     }
     EXPECT_EQ(visited.join(' ').toStdString(), expected.join(' ').toStdString());
     EXPECT_EQ(QApplication::focusWidget(), GraphWidget());
-}
-
-// Every menu and every entry has a key of its own in its menu, so the whole
-// menu bar works from the keyboard (Alt, the key of the menu, the key of
-// the entry).
-TEST_F(Accessibility, EveryMenuEntryHasAKeyOfItsOwn)
-{
-    ChooseBoxType(2);
-    QDir().mkpath(rootPath + "History"); // Box > Write History shows
-    const QStringList problems = MenuKeyProblems(window->menuBar());
-    EXPECT_TRUE(problems.isEmpty()) << problems.join("\n").toStdString();
 }
 
 } // namespace

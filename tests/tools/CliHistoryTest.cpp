@@ -107,9 +107,9 @@ TEST_F(CliHistory, TwentyWritersShareOneFolder)
     EXPECT_EQ(customers.size(), 20u);
 }
 
-// --search looks at every field, --box keeps one box, --json gives each
-// field back exactly; a half-written entry is left out and counted, and a
-// folder that cannot be read is an error.
+// --search and --box reach the listing, --json gives each field back
+// exactly; a half-written entry is left out and counted, and a folder that
+// cannot be read is an error.
 TEST_F(CliHistory, ListsSearchesAndRefusesAnUnreadableFolder)
 {
     const QString project = Project(defaultText, "golf.rmvp");
@@ -121,25 +121,9 @@ TEST_F(CliHistory, ListsSearchesAndRefusesAnUnreadableFolder)
     ASSERT_EQ(
         RunCli({ "write", project, "--demo-box", "--no-verify", "--vehicle", "Passat" }).exitCode,
         0);
-    struct Row {
-        const char* what;
-        QStringList options;
-        std::vector<QString> customers; // of the entries listed, newest first
-    };
-    const Row rows[] = {
-        { "all", {}, { "", "Müller GmbH" } },
-        { "the outcome's words", { "--search", "not verified" }, { "" } },
-        { "another box", { "--box", "213" }, {} },
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        const CliRun run = RunCli(QStringList { "history", "--json" } + row.options);
-        EXPECT_EQ(run.exitCode, 0);
-        std::vector<QString> customers;
-        for (const QJsonObject& entry : Json(run))
-            customers.push_back(entry["customer"].toString());
-        EXPECT_EQ(customers, row.customers);
-    }
+    // Which entries a search or a box keeps: tests/session HistoryFolder.
+    EXPECT_EQ(Json(RunCli({ "history", "--json", "--search", "not verified" })).size(), 1u);
+    EXPECT_TRUE(Json(RunCli({ "history", "--json", "--box", "213" })).empty());
     const std::vector<QJsonObject> all = Json(RunCli({ "history", "--json" }));
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[1]["note"].toString(), note);

@@ -118,7 +118,6 @@ TEST_F(CliProject, CheckAndFramesRefuseAHiddenTurboCurve)
     };
     const Row rows[] = {
         { "check @fine", 0, "The box can hold this project.\n", "" },
-        { "check @hidden", 1, "", hidden },
         { "frames @hidden", 1, "", hidden },
         // A letter once went into the box as the default project.
         { "frames @letter", 1, "",
@@ -171,16 +170,9 @@ TEST_F(CliProject, PointsReadBackThroughSetPoints)
     const Row rows[] = {
         { "the printed points with two more", "set-points @p.rmvp --from @t.txt -o @out.rmvp",
             shaped, 0, "2 points added\n" },
-        { "a spreadsheet's semicolons on standard input",
-            "set-points @p.rmvp --from - -o @out.rmvp",
-            "Input;Output\r\n2,00;1,80\r\n3,00;2,70\r\n", 0, "2 points added\n" },
         { "a bad line in the middle", "set-points @p.rmvp --from - -o @out.rmvp",
             "2.00\t1.80\nabc\n3.00\t2.70\n", 1,
             "Line 2 is not a number or a pair of numbers: \"abc\"\nNothing was written.\n" },
-        { "the start point moved", "set-points @p.rmvp --from - -o @out.rmvp",
-            "1.50\t1.40\n2.00\t1.80\n", 1,
-            "Line 1: Only points between the start and stop voltage can be moved\n"
-            "Nothing was written.\n" },
         { "more than 1 MiB", "set-points @p.rmvp --from - -o @out.rmvp",
             std::string(1024 * 1024 + 1, '\n'), 1,
             "Standard input holds more than 1 MiB; a text of points is far shorter.\n" },

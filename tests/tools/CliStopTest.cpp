@@ -134,14 +134,6 @@ TEST_F(CliStop, AKillLeavesTheWriteUnfinishedUntilWrittenAgain)
             EXPECT_TRUE(StartsWith(compare.out, note)) << "no difference in cells 0 to 254";
         }
         EXPECT_EQ(StartsWith(compare.err, "The last write into box 132 ("), started);
-        if (std::string(place.cell) == "600") { // read and doctor name it too
-            for (const QStringList& other :
-                { QStringList { "read", Path("read.rmvp"), "--port", box.port },
-                    QStringList { "doctor", "--port", box.port } }) {
-                EXPECT_TRUE(StartsWith(RunCli(other, options).err, "The last write into box 132 ("))
-                    << other.first().toStdString();
-            }
-        }
 
         const CliRun write = RunCli({ "write", project, "--port", box.port }, options);
         EXPECT_EQ(write.exitCode, 0);

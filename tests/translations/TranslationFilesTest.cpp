@@ -144,9 +144,6 @@ TEST(TranslationChecks, PassACompleteFileAndNameEachFault)
             "<message><source>%1 of %2 cells</source>"
             "<translation>%1 Zellen</translation></message>",
             "CWrite: \"%1 of %2 cells\" needs the placeholders %1 %2, its translation has %1" },
-        { "a placeholder added",
-            "<message><source>Box %1</source><translation>Box %1 %2</translation></message>",
-            "CWrite: \"Box %1\" needs the placeholders %1, its translation has %1 %2" },
         { "a plural form without its number",
             "<message numerus=\"yes\"><source>%n differences</source><translation>"
             "<numerusform>ein Unterschied</numerusform><numerusform>%n Unterschiede"

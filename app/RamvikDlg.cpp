@@ -1,7 +1,9 @@
 #include "RamvikDlg.h"
 
 #include "AboutDlg.h"
+#include "ComparePanel.h"
 #include "DialogRunner.h"
+#include "FileComparePanel.h"
 #include "Graph.h"
 #include "GraphWidget.h"
 #include "HelpDlg.h"
@@ -88,6 +90,12 @@ CRamvikDlg::CRamvikDlg(const StartOptions& options, QWidget* parent)
 
 CRamvikDlg::~CRamvikDlg()
 {
+    // A comparison takes its curves off the graph as it goes: while the
+    // graph is still there, also one closed and waiting for deleteLater.
+    comparePanel.reset();
+    fileComparePanel.reset();
+    qDeleteAll(findChildren<CComparePanel*>());
+    qDeleteAll(findChildren<CFileComparePanel*>());
     // The children outlive this part of the window: a field that loses the
     // focus as it goes, or a dock deleted with the window's base, still
     // signals. Nothing of theirs may reach the window any more.
